@@ -1,0 +1,204 @@
+#include "SerialPortQt.h"
+
+#include "LineSettingsParse.h"
+#include "link/PortMap.h"
+
+namespace ortavel {
+
+namespace {
+constexpr int kWriteTimeoutMs = 1000;
+constexpr int kFirstPort = 1;
+constexpr int kLastPort = 6;
+} // namespace
+
+SerialPortQt::SerialPortQt(const PortMap &portMap) : m_portMap(portMap)
+{
+    // A vanished device makes QSerialPort report errors in a tight loop
+    // while the event loop runs; closing the port ends that.
+    QObject::connect(
+        &m_port, &QSerialPort::errorOccurred, &m_port,
+        [this](QSerialPort::SerialPortError error) { dropOnFatalError(error); }, Qt::QueuedConnection);
+}
+
+SerialPortQt::~SerialPortQt() = default;
+
+void SerialPortQt::dropOnFatalError(QSerialPort::SerialPortError error)
+{
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && m_port.isOpen()) {
+        m_error = m_port.errorString().toStdString();
+        m_port.close();
+    }
+}
+
+bool SerialPortQt::fail(const std::string &description)
+{
+    m_error = description;
+    return false;
+}
+
+bool SerialPortQt::failFromPort()
+{
+    const QSerialPort::SerialPortError error = m_port.error();
+    m_error = m_port.errorString().toStdString();
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+         error == QSerialPort::WriteError) &&
+        m_port.isOpen())
+        m_port.close();
+    return false;
+}
+
+bool SerialPortQt::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+bool SerialPortQt::openDevice(const std::string &path)
+{
+    if (m_port.isOpen())
+        return fail("Port already open");
+    m_port.setPortName(QString::fromStdString(path));
+    m_port.clearError();
+    if (!m_port.open(QIODevice::ReadWrite))
+        return failFromPort();
+    if (!applySettings()) {
+        const std::string description = m_error;
+        m_port.close();
+        return fail(description);
+    }
+    return true;
+}
+
+bool SerialPortQt::open()
+{
+    return openDevice(m_portMap.devicePath(m_number));
+}
+
+bool SerialPortQt::close()
+{
+    if (!m_port.isOpen())
+        return fail("Port already closed");
+    m_port.close();
+    return true;
+}
+
+int SerialPortQt::portNumber() const
+{
+    return m_number;
+}
+
+bool SerialPortQt::setPortNumber(int number)
+{
+    if (m_port.isOpen())
+        return fail("Operation valid only when the port is closed");
+    if (number < kFirstPort || number > kLastPort)
+        return fail("Invalid port number");
+    m_number = number;
+    return true;
+}
+
+std::string SerialPortQt::settings() const
+{
+    return m_settings;
+}
+
+bool SerialPortQt::setSettings(const std::string &settings)
+{
+    if (!parseLineSettings(settings))
+        return fail("Invalid property value");
+    m_settings = settings;
+    return !m_port.isOpen() || applySettings();
+}
+
+bool SerialPortQt::applySettings()
+{
+    const auto config = parseLineSettings(m_settings);
+    if (!config)
+        return fail("Invalid property value");
+    m_port.clearError();
+    if (!m_port.setBaudRate(config->baud) || !m_port.setParity(config->parity) ||
+        !m_port.setDataBits(config->dataBits) || !m_port.setStopBits(config->stopBits))
+        return failFromPort();
+    return true;
+}
+
+bool SerialPortQt::discardInput()
+{
+    if (!m_port.isOpen())
+        return fail("Port is closed");
+    return m_port.clear(QSerialPort::Input) || failFromPort();
+}
+
+bool SerialPortQt::discardOutput()
+{
+    if (!m_port.isOpen())
+        return fail("Port is closed");
+    return m_port.clear(QSerialPort::Output) || failFromPort();
+}
+
+bool SerialPortQt::write(const std::string &bytes)
+{
+    if (!m_port.isOpen())
+        return fail("Port is closed");
+    m_port.clearError();
+    const auto size = static_cast<qint64>(bytes.size());
+    if (m_port.write(bytes.data(), size) != size)
+        return failFromPort();
+    while (m_port.bytesToWrite() > 0) {
+        if (!m_port.waitForBytesWritten(kWriteTimeoutMs))
+            return failFromPort();
+    }
+    return true;
+}
+
+std::string SerialPortQt::readAvailable()
+{
+    if (!m_port.isOpen())
+        return {};
+    const QByteArray data = m_port.readAll();
+    return data.toStdString();
+}
+
+bool SerialPortQt::setTextInputMode()
+{
+    return true;
+}
+
+bool SerialPortQt::setReadLength(int length)
+{
+    return length >= 0 || fail("Invalid property value");
+}
+
+bool SerialPortQt::setReceiveThreshold(int threshold)
+{
+    return threshold >= 0 || fail("Invalid property value");
+}
+
+bool SerialPortQt::setSendThreshold(int threshold)
+{
+    return threshold >= 0 || fail("Invalid property value");
+}
+
+WaitResult SerialPortQt::waitForInput(int timeoutMs)
+{
+    if (!m_port.isOpen()) {
+        fail("Port is closed");
+        return WaitResult::Failed;
+    }
+    if (m_port.bytesAvailable() > 0)
+        return WaitResult::Ready;
+    m_port.clearError();
+    if (m_port.waitForReadyRead(timeoutMs))
+        return WaitResult::Ready;
+    const QSerialPort::SerialPortError error = m_port.error();
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return WaitResult::Timeout;
+    failFromPort();
+    return WaitResult::Failed;
+}
+
+std::string SerialPortQt::errorString() const
+{
+    return m_error;
+}
+
+} // namespace ortavel

@@ -1,0 +1,66 @@
+#include "Commands.h"
+
+#include "ReplyCheck.h"
+
+namespace ortavel::cmd {
+
+std::string write(std::string_view letters, std::string_view value)
+{
+    std::string text(letters);
+    text += value;
+    return text;
+}
+
+std::string point(std::string_view letters, int pointNumber)
+{
+    return write(letters, std::to_string(pointNumber));
+}
+
+std::string writePoint(std::string_view letters, int pointNumber, std::string_view value)
+{
+    return write(point(letters, pointNumber), value);
+}
+
+} // namespace ortavel::cmd
+
+namespace ortavel {
+
+namespace {
+std::string expectedResult(std::string_view address, std::string_view data)
+{
+    std::string text = "*";
+    text += address;
+    text += data;
+    text += '\r';
+    return text;
+}
+} // namespace
+
+std::string replyData(std::string_view result)
+{
+    if (result.size() < 4)
+        return {};
+    return std::string(result.substr(3, result.size() - 4));
+}
+
+bool isErrorResult(std::string_view result)
+{
+    return result == kNoReply || result == kBadReply;
+}
+
+bool isAddressEcho(std::string_view result, std::string_view address)
+{
+    return result == expectedResult(address, address);
+}
+
+bool isBaudConfirmed(std::string_view result, std::string_view address, std::string_view index)
+{
+    return result == expectedResult(address, index);
+}
+
+bool isStored(std::string_view result, std::string_view address)
+{
+    return result == expectedResult(address, "OK");
+}
+
+} // namespace ortavel

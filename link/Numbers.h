@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ortavel {
+
+// The number at the start of a text: blanks, tabs and line feeds anywhere
+// are ignored; an optional sign, digits, at most one point and an optional
+// exponent form the number; no number reads as 0. Never throws.
+double readNumber(std::string_view text);
+
+// Nearest whole number, a half to the even neighbour; nullopt when the
+// value does not fit (or is not a number).
+std::optional<std::int64_t> wholeNumber(double value);
+std::optional<std::int16_t> wholeNumber16(double value);
+std::optional<std::int32_t> wholeNumber32(double value);
+
+// Single precision, as a value typed into a box is taken; nullopt when the
+// value is too large for it.
+std::optional<float> toSingle(double value);
+
+// Writes a value with a number pattern: "0" a digit always written, "#" a
+// digit written only when needed, "." the point (written even when no digit
+// follows), anything else as it stands. Rounds to the pattern's decimals, a
+// half away from zero; a negative value gets "-" in front.
+std::string formatPattern(double value, std::string_view pattern);
+
+// A range or output value as the window writes it: "+" and the decimal
+// pattern for zero and above, the pattern with its "-" below zero.
+std::string signedPatternText(double value, std::string_view pattern);
+
+// Trim value text: sign and four digits, e.g. +0123, -0045.
+std::string trimValueText(int position);
+
+// Codes and counts as decimal digits; -1 when nothing is selected.
+std::string codeText(int index);
+
+} // namespace ortavel
