@@ -40,8 +40,7 @@ bool SerialPortQt::failFromPort()
 {
     const QSerialPort::SerialPortError error = m_port.error();
     m_error = m_port.errorString().toStdString();
-    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
-         error == QSerialPort::WriteError) &&
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError || error == QSerialPort::WriteError) &&
         m_port.isOpen())
         m_port.close();
     return false;

@@ -25,8 +25,8 @@ QString keyPath(const std::string &section, const std::string &key)
 
 SettingsStoreQt::SettingsStoreQt(const QString &folder) : m_folder(folder) {}
 
-std::string SettingsStoreQt::value(const std::string &application, const std::string &section,
-                                   const std::string &key, const std::string &defaultValue) const
+std::string SettingsStoreQt::value(const std::string &application, const std::string &section, const std::string &key,
+                                   const std::string &defaultValue) const
 {
     const auto settings = openSettings(m_folder, application);
     const QVariant stored = settings->value(keyPath(section, key));

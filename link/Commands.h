@@ -41,14 +41,14 @@ struct Info {
 };
 
 inline constexpr std::array<Info, 25> kCatalogue = {{
-    {Address, true, true, false},      {Baud, false, true, false},       {Type, true, true, false},
-    {Ident, true, true, false},        {Version, true, false, false},    {RangeLow, true, false, false},
-    {RangeHigh, true, false, false},   {RangeUnit, true, false, false},  {DisplayZero, true, true, false},
-    {DisplayFull, true, true, false},  {Unit, true, true, false},        {Decimals, true, true, false},
-    {Output4mA, true, true, false},    {Output20mA, true, true, false},  {Trim4mA, true, true, false},
-    {Trim20mA, true, true, false},     {Pressure, true, false, false},   {Temperature, true, false, false},
-    {SetZero, true, false, false},     {SaveUser, true, false, false},   {SaveFactory, true, false, false},
-    {LoadFactory, true, false, false}, {PointCount, true, true, false},  {Measured, true, true, true},
+    {Address, true, true, false},      {Baud, false, true, false},      {Type, true, true, false},
+    {Ident, true, true, false},        {Version, true, false, false},   {RangeLow, true, false, false},
+    {RangeHigh, true, false, false},   {RangeUnit, true, false, false}, {DisplayZero, true, true, false},
+    {DisplayFull, true, true, false},  {Unit, true, true, false},       {Decimals, true, true, false},
+    {Output4mA, true, true, false},    {Output20mA, true, true, false}, {Trim4mA, true, true, false},
+    {Trim20mA, true, true, false},     {Pressure, true, false, false},  {Temperature, true, false, false},
+    {SetZero, true, false, false},     {SaveUser, true, false, false},  {SaveFactory, true, false, false},
+    {LoadFactory, true, false, false}, {PointCount, true, true, false}, {Measured, true, true, true},
     {Standard, true, true, true},
 }};
 

@@ -9,7 +9,10 @@ namespace ortavel {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Decimal order of magnitude of a number text without exponent, used only
 // to tell an overflowing text from an underflowing one.
@@ -156,7 +159,8 @@ std::optional<std::int64_t> wholeNumber(double value)
 std::optional<std::int16_t> wholeNumber16(double value)
 {
     const auto whole = wholeNumber(value);
-    if (!whole || *whole < std::numeric_limits<std::int16_t>::min() || *whole > std::numeric_limits<std::int16_t>::max())
+    if (!whole || *whole < std::numeric_limits<std::int16_t>::min() ||
+        *whole > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
     return static_cast<std::int16_t>(*whole);
 }
@@ -164,7 +168,8 @@ std::optional<std::int16_t> wholeNumber16(double value)
 std::optional<std::int32_t> wholeNumber32(double value)
 {
     const auto whole = wholeNumber(value);
-    if (!whole || *whole < std::numeric_limits<std::int32_t>::min() || *whole > std::numeric_limits<std::int32_t>::max())
+    if (!whole || *whole < std::numeric_limits<std::int32_t>::min() ||
+        *whole > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(*whole);
 }
@@ -190,7 +195,8 @@ std::string formatPattern(double value, std::string_view pattern)
 
     const auto point = places.find('.');
     const std::string_view wholePlaces = places.substr(0, point);
-    const std::string_view fractionPlaces = point == std::string_view::npos ? std::string_view() : places.substr(point + 1);
+    const std::string_view fractionPlaces =
+        point == std::string_view::npos ? std::string_view() : places.substr(point + 1);
     std::size_t minWhole = 0;
     for (const char c : wholePlaces)
         minWhole += c == '0' ? 1 : 0;

@@ -8,10 +8,10 @@ namespace ortavel {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual std::string value(const std::string &application, const std::string &section,
-                              const std::string &key, const std::string &defaultValue) const = 0;
-    virtual bool setValue(const std::string &application, const std::string &section,
-                          const std::string &key, const std::string &value) = 0;
+    virtual std::string value(const std::string &application, const std::string &section, const std::string &key,
+                              const std::string &defaultValue) const = 0;
+    virtual bool setValue(const std::string &application, const std::string &section, const std::string &key,
+                          const std::string &value) = 0;
 };
 
 } // namespace ortavel

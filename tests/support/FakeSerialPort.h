@@ -1,0 +1,87 @@
+#pragma once
+
+#include "link/SerialPort.h"
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace ortavel::test {
+
+class FakeClock;
+
+// Bytes the far end sends back, arriving delayMs after the request.
+struct FakeReply {
+    std::string bytes;
+    int delayMs = 0;
+};
+
+// An in-memory serial port on a fake clock. A responder answers each
+// written frame; replies arrive on the fake clock, so waits cost no real
+// time. Every operation is recorded for the tests to inspect.
+class FakeSerialPort final : public SerialPort {
+public:
+    using Responder = std::function<std::optional<FakeReply>(const std::string &frame)>;
+
+    explicit FakeSerialPort(FakeClock &clock);
+
+    void setResponder(Responder responder) { m_responder = std::move(responder); }
+    // Bytes already in the receive buffer, or arriving after delayMs.
+    void deliver(const std::string &bytes, int delayMs = 0);
+
+    // Every frame written, in order.
+    const std::vector<std::string> &writes() const { return m_writes; }
+    void clearWrites() { m_writes.clear(); }
+    // Every operation by name ("open", "close", "discardInput", ...).
+    const std::vector<std::string> &calls() const { return m_calls; }
+
+    // Ports that refuse to open, with the description given.
+    std::set<int> missingPorts;
+    std::string openErrorText = "The system cannot find the file specified.";
+    bool failWrites = false;
+    bool failWaits = false;
+
+    bool isOpen() const override { return m_open; }
+    bool open() override;
+    bool close() override;
+    int portNumber() const override { return m_number; }
+    bool setPortNumber(int number) override;
+    std::string settings() const override { return m_settings; }
+    bool setSettings(const std::string &settings) override;
+    bool discardInput() override;
+    bool discardOutput() override;
+    bool write(const std::string &bytes) override;
+    std::string readAvailable() override;
+    bool setTextInputMode() override;
+    bool setReadLength(int length) override;
+    bool setReceiveThreshold(int threshold) override;
+    bool setSendThreshold(int threshold) override;
+    WaitResult waitForInput(int timeoutMs) override;
+    std::string errorString() const override { return m_error; }
+
+    // "*" + payload + checksum + CR: a well-formed reply frame.
+    static std::string replyFrame(const std::string &payload);
+    // Address and command text of a request frame, if it is one.
+    static std::optional<std::pair<std::string, std::string>> parseRequest(const std::string &frame);
+
+private:
+    struct Pending {
+        std::int64_t arrival;
+        std::string bytes;
+    };
+    bool fail(const std::string &text);
+
+    FakeClock &m_clock;
+    Responder m_responder;
+    std::vector<Pending> m_pending;
+    std::vector<std::string> m_writes;
+    std::vector<std::string> m_calls;
+    bool m_open = false;
+    int m_number = 1;
+    std::string m_settings = "9600,N,8,1";
+    std::string m_error;
+};
+
+} // namespace ortavel::test
