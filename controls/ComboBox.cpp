@@ -1,0 +1,73 @@
+#include "ComboBox.h"
+
+namespace ortavel {
+
+void ComboBox::setEditable(bool editable)
+{
+    if (m_editable == editable)
+        return;
+    m_editable = editable;
+    changed();
+}
+
+void ComboBox::addItem(const std::string &text, int itemData)
+{
+    m_entries.push_back({text, itemData});
+    changed();
+}
+
+void ComboBox::setItemText(int index, const std::string &text)
+{
+    if (index < 0 || index >= count() || m_entries[static_cast<std::size_t>(index)].text == text)
+        return;
+    m_entries[static_cast<std::size_t>(index)].text = text;
+    if (index == m_selected)
+        m_text = text;
+    changed();
+}
+
+int ComboBox::itemData(int index) const
+{
+    if (index < 0 || index >= count())
+        return 0;
+    return m_entries[static_cast<std::size_t>(index)].itemData;
+}
+
+void ComboBox::clear()
+{
+    m_entries.clear();
+    m_selected = -1;
+    m_text.clear();
+    changed();
+}
+
+bool ComboBox::setSelectedIndex(int index)
+{
+    if (index < -1 || index >= count())
+        return false;
+    if (index == m_selected)
+        return true;
+    m_selected = index;
+    m_text = index < 0 ? std::string() : m_entries[static_cast<std::size_t>(index)].text;
+    changed();
+    if (onClick)
+        onClick();
+    return true;
+}
+
+std::string ComboBox::text() const
+{
+    return m_text;
+}
+
+void ComboBox::setText(const std::string &text)
+{
+    if (m_text == text)
+        return;
+    m_text = text;
+    changed();
+    if (onChange)
+        onChange();
+}
+
+} // namespace ortavel
