@@ -1,0 +1,79 @@
+#include "LinkSession.h"
+
+#include "link/LineSettings.h"
+
+#include <cstdio>
+
+namespace ortavel::cli {
+
+LinkSession::LinkSession(const CommonOptions &options)
+    : m_store(QString::fromStdString(options.settingsDir)), m_portMap(&m_store), m_port(m_portMap),
+      m_exchange(m_port, m_clock), m_options(options), m_baud(options.baud), m_start(m_clock.nowMs())
+{
+    for (const auto &[number, path] : options.portMap)
+        m_portMap.setOverride(number, path);
+}
+
+bool LinkSession::open(std::string &error)
+{
+    m_port.setSettings(lineSettingsText(std::to_string(m_baud)));
+    bool opened = false;
+    if (m_options.device) {
+        opened = m_port.openDevice(*m_options.device);
+    } else {
+        m_port.setPortNumber(m_options.port.value_or(1));
+        opened = m_port.open();
+    }
+    if (!opened)
+        error = m_port.errorString();
+    return opened;
+}
+
+bool LinkSession::setBaud(int baud)
+{
+    if (!m_port.setSettings(lineSettingsText(std::to_string(baud))))
+        return false;
+    m_baud = baud;
+    return true;
+}
+
+std::string LinkSession::send(const std::string &address, const std::string &command)
+{
+    if (m_options.trace)
+        trace('>', Exchange::requestFrame(address, command));
+    std::string result = m_exchange.Comm_Send(address, command);
+    if (m_options.trace)
+        trace('<', result);
+    return result;
+}
+
+void LinkSession::trace(char direction, const std::string &text) const
+{
+    const auto ms = static_cast<long long>(m_clock.nowMs() - m_start);
+    std::fprintf(stderr, "%8lld ms %c %s\n", ms, direction, escapeForTrace(text).c_str());
+}
+
+std::string escapeForTrace(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace ortavel::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CommonOptions.h"
+#include "adapters/SerialPortQt.h"
+#include "adapters/SettingsStoreQt.h"
+#include "link/Exchange.h"
+#include "link/PortMap.h"
+#include "link/SteadyClock.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ortavel::cli {
+
+// The serial port and exchange of one command-line run.
+class LinkSession {
+public:
+    explicit LinkSession(const CommonOptions &options);
+
+    // Opens the device or numbered port at the chosen rate; false with the
+    // serial layer's description on failure.
+    bool open(std::string &error);
+
+    // One exchange, traced on stderr when asked for.
+    std::string send(const std::string &address, const std::string &command);
+
+    bool setBaud(int baud);
+    int baud() const { return m_baud; }
+    SerialPort &port() { return m_port; }
+
+private:
+    void trace(char direction, const std::string &text) const;
+
+    SettingsStoreQt m_store;
+    PortMap m_portMap;
+    SerialPortQt m_port;
+    SteadyClock m_clock;
+    Exchange m_exchange;
+    CommonOptions m_options;
+    int m_baud;
+    std::int64_t m_start;
+};
+
+// CR, LF and other unprintable bytes as escapes, for traces.
+std::string escapeForTrace(const std::string &text);
+
+} // namespace ortavel::cli
