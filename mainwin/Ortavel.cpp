@@ -1,0 +1,58 @@
+#include "Ortavel.h"
+
+#include "controls/EventPump.h"
+#include "controls/MessageBox.h"
+#include "controls/WindowHost.h"
+#include "link/SerialPort.h"
+#include "link/SettingsStore.h"
+
+namespace ortavel {
+
+Ortavel::Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
+                 WindowHost &windows)
+    : Form("Ortavel", kCaption), MSCommBsq(port), m_settings(settings), m_messages(messages), m_events(events),
+      m_windows(windows), m_exchange(port, clock)
+{
+    registerControls();
+    setInitialState();
+    wireHandlers();
+}
+
+Ortavel::~Ortavel() = default;
+
+Control *Ortavel::parentOf(const Control &control) const
+{
+    const auto it = m_parents.find(&control);
+    return it == m_parents.end() ? nullptr : it->second;
+}
+
+std::string Ortavel::parentName(const Control &control) const
+{
+    const Control *parent = parentOf(control);
+    return parent == nullptr ? std::string() : parent->name();
+}
+
+std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm)
+{
+    return m_exchange.Comm_Send(send_addr, send_comm);
+}
+
+void Ortavel::setSearchLastAddress(int lastAddress)
+{
+    m_searchLastAddress = lastAddress;
+}
+
+void Ortavel::wireHandlers()
+{
+    UserCal.onClick = [this] { UserCal_Click(); };
+    About.onClick = [this] { About_Click(); };
+    Exit.onClick = [this] { Exit_Click(); };
+    cmbCommPort.onClick = [this] { cmbCommPort_Click(); };
+    CMB_ADDR.onClick = [this] { CMB_ADDR_Click(); };
+    cmdSEARCH.onClick = [this] { cmdSEARCH_Click(); };
+    cmdReFresh.onClick = [this] { cmdReFresh_Click(); };
+    COM_QUIT.onClick = [this] { COM_QUIT_Click(); };
+    onQueryUnload = [this] { return Form_QueryUnload(); };
+}
+
+} // namespace ortavel

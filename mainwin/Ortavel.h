@@ -1,0 +1,224 @@
+#pragma once
+
+#include "controls/Button.h"
+#include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
+#include "controls/Form.h"
+#include "controls/Frame.h"
+#include "controls/Label.h"
+#include "controls/MenuItem.h"
+#include "controls/ScrollBar.h"
+#include "controls/StatusBar.h"
+#include "controls/TextBox.h"
+#include "controls/Timer.h"
+#include "link/Exchange.h"
+#include "params/DisplaySettings.h"
+#include "params/OutputSettings.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ortavel {
+
+class Clock;
+class EventPump;
+class MessageBox;
+class SerialPort;
+class SettingsStore;
+class WindowHost;
+
+// The main window: every control that talks to a transmitter, the serial
+// control, the address list with its baud rates, and the handlers of load,
+// close, port choice, bus search and the full read. Controls are public so
+// that the binding and the panels' handlers reach them by their names.
+class Ortavel : public Form {
+public:
+    static constexpr const char *kCaption = "Intelligent Transmitter Parameter Setting     Ver 1.35e";
+    static constexpr const char *kAppTitle = "Kavrin";
+    static constexpr const char *kSettingsSection = "Transmitter";
+    static constexpr const char *kSettingsKey = "CommPort";
+    static constexpr int kUnitCount = 7;
+    static constexpr int kDefaultSearchLastAddress = 99;
+
+    Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
+            WindowHost &windows);
+    ~Ortavel() override;
+    Ortavel(const Ortavel &) = delete;
+    Ortavel &operator=(const Ortavel &) = delete;
+
+    // The frame or menu a control belongs to; nullptr for the window itself.
+    Control *parentOf(const Control &control) const;
+    // The parent's name, or empty at window level.
+    std::string parentName(const Control &control) const;
+
+    // One exchange with a transmitter; every request of the window goes here.
+    std::string Comm_Send(const std::string &send_addr, const std::string &send_comm);
+
+    void Form_Load();
+    // False refuses the close.
+    bool Form_QueryUnload();
+    void COM_QUIT_Click();
+    void Exit_Click();
+    void About_Click();
+    void UserCal_Click();
+    void cmbCommPort_Click();
+    void cmdSEARCH_Click();
+    void CMB_ADDR_Click();
+    void ReadTransmitterInfo();
+    void cmdReFresh_Click();
+
+    // Limits the addresses a search asks (01 to this), for benchmarks.
+    void setSearchLastAddress(int lastAddress);
+    int searchLastAddress() const { return m_searchLastAddress; }
+
+    SettingsStore &settingsStore() { return m_settings; }
+    MessageBox &messageBox() { return m_messages; }
+    EventPump &eventPump() { return m_events; }
+    WindowHost &windowHost() { return m_windows; }
+    DisplaySettings &displaySettings() { return m_displaySettings; }
+    OutputSettings &outputSettings() { return m_outputSettings; }
+
+    // The serial control.
+    SerialPort &MSCommBsq;
+
+    std::array<std::string, kUnitCount> UnitNames;
+    std::vector<std::int16_t> OnlineList;
+    bool PollPressure = false;
+
+    MenuItem Option{"Option", "Option(&O)"};
+    MenuItem UserCal{"UserCal", "UserCal (&C)"};
+    MenuItem space1{"space1", "-"};
+    MenuItem About{"About", "About...(&A)"};
+    MenuItem space2{"space2", "-"};
+    MenuItem Exit{"Exit", "Exit(&X)"};
+
+    StatusBar StatusBar1{"StatusBar1"};
+
+    Frame frame_INFO{"frame_INFO", "Current Transmitter Information"};
+    Label Label18{"Label18", "Port:"};
+    ComboBox cmbCommPort{"cmbCommPort"};
+    Label LBL_ADDR{"LBL_ADDR", "Addr:"};
+    ComboBox CMB_ADDR{"CMB_ADDR", "在线变送器地址列表"};
+    Label Label16{"Label16", "Type:"};
+    TextBox TXT_TYPE{"TXT_TYPE", "TYPE"};
+    Label Label14{"Label14", "Band:"};
+    TextBox TXT_BAND{"TXT_BAND", "TXT_BAND"};
+    Label LBL_DPH{"LBL_DPH", "Range:"};
+    TextBox TXT_SCZ{"TXT_SCZ", "SCZ"};
+    Label Label15{"Label15", "～"};
+    TextBox TXT_SCF{"TXT_SCF", "SCF"};
+    TextBox TXT_FUNIT{"TXT_FUNIT", "UNIT"};
+    Label LBL_VR{"LBL_VR", "Versie:"};
+    TextBox TXT_VER{"TXT_VER", "VER"};
+    Label LBL_ID{"LBL_ID", "ID:"};
+    TextBox TXT_ID{"TXT_ID", "ID"};
+
+    Button cmdSEARCH{"cmdSEARCH", "Search"};
+    Button cmdReFresh{"cmdReFresh", "Reflash"};
+    TextBox txtPass{"txtPass", ""};
+    Button COM_QUIT{"COM_QUIT", "Exit"};
+    Label Label19{"Label19", "0"};
+    Label Label20{"Label20", "0"};
+
+    Frame frame_ADBD{"frame_ADBD", "Basic Information Setting"};
+    Label Label7{"Label7", "Addr:"};
+    TextBox TXT_ADDR{"TXT_ADDR", "ADDR"};
+    Label Label8{"Label8", "Band:"};
+    ComboBox CMB_BAND{"CMB_BAND", "Choose Baud Rate"};
+    Label Label22{"Label22", "Type:"};
+    TextBox txtType{"txtType", "txt_Type"};
+    Label Label11{"Label11", "ID:"};
+    TextBox txtID{"txtID", "txtID"};
+    Button COM_ADDR{"COM_ADDR", "Modify"};
+
+    Frame frame_CVALUE{"frame_CVALUE", "Current Measuring Value"};
+    Label Label5{"Label5", "Pressure:"};
+    TextBox TXT_PRESSURE{"TXT_PRESSURE", "PRESSURE"};
+    Label Label3{"Label3", "Unit"};
+    Label lblTEMP{"lblTEMP", "Temp:"};
+    TextBox TXT_TEMPERATURE{"TXT_TEMPERATURE", "TEMPERATURE"};
+    Label Label4{"Label4", "℃"};
+    Button cmdON_OFF{"cmdON_OFF", "Collect"};
+    Button COM_SC{"COM_SC", " Zero"};
+    Button cmdReset{"cmdReset", "复位"};
+    Label lblMAX{"lblMAX", "最大值;"};
+    TextBox txtMAX{"txtMAX", "-999.9"};
+    Label lblMIN{"lblMIN", "最小值:"};
+    TextBox txtMIN{"txtMIN", "+999.9"};
+
+    Frame frame_DISP{"frame_DISP", "Digital Signal Setting"};
+    Label Label21{"Label21", "Unit:"};
+    ComboBox cmbUnit{"cmbUnit"};
+    Label Label12{"Label12", "Decimal Digits:"};
+    ComboBox Cmb_DP{"Cmb_DP"};
+    Button cmdSCALE_Read{"cmdSCALE_Read", "Read"};
+    Button cmdSCALE_Write{"cmdSCALE_Write", "Write"};
+    Label Label9{"Label9", "Zero:"};
+    TextBox TXT_DPL{"TXT_DPL", "TXT_DPL"};
+    Label Label10{"Label10", "FS:"};
+    TextBox TXT_DPH{"TXT_DPH", "TXT_DPH"};
+
+    CheckBox chkSame{"chkSame", "在线变送器基本信息设置相同"};
+    Button CMD_USER{"CMD_USER", "Save Modified Value"};
+    Button CMD_FACT{"CMD_FACT", "写入工厂数据区"};
+    Button CMD_LD{"CMD_LD", "Back to Factory Setting"};
+
+    Frame frame_IOUT{"frame_IOUT", " Analog Output Setting"};
+    Label Label1{"Label1", "4mA Output:"};
+    TextBox TXT_DAL{"TXT_DAL", "DAL"};
+    Label Label2{"Label2", "20mA Output"};
+    TextBox TXT_DAH{"TXT_DAH", "DAH"};
+    Label Label30{"Label30", "4mA Cal:"};
+    TextBox TXT_DAZF{"TXT_DAZF", "DAZF"};
+    ScrollBar VScroll1{"VScroll1", -5000, 5000};
+    Label Label31{"Label31", "20mA Cal:"};
+    TextBox TXT_DAFF{"TXT_DAFF", "DAFF"};
+    ScrollBar VScroll2{"VScroll2", -5000, 5000};
+    Button cmdDA_Read{"cmdDA_Read", "Read"};
+    Button cmdDA_Write{"cmdDA_Write", "Write"};
+
+    Frame Frame_Command{"Frame_Command", "Instruction Operation"};
+    Label lblIns1{"lblIns1", "Instruction:"};
+    TextBox txtInsSend{"txtInsSend", "RP0"};
+    Label lblIns2{"lblIns2", "Return:"};
+    TextBox txtReturn{"txtReturn", ""};
+    Button Cmd_INS{"Cmd_INS", "Send"};
+
+    Timer Timer1{"Timer1", 200};
+
+private:
+    void registerControls();
+    void setInitialState();
+    void wireHandlers();
+    template <typename T> T &addTo(Control *parent, T &control)
+    {
+        m_parents[&control] = parent;
+        return add(control);
+    }
+
+    void setUpPort();
+    void closePortUnlessSearching();
+    void changeBaud(int bandIndex);
+    bool searching() const;
+    bool askAddress(int address, int bandIndex);
+    void finishSearch();
+    void readRows();
+
+    SettingsStore &m_settings;
+    MessageBox &m_messages;
+    EventPump &m_events;
+    WindowHost &m_windows;
+    Exchange m_exchange;
+    std::map<const Control *, Control *> m_parents;
+    int m_searchLastAddress = kDefaultSearchLastAddress;
+    int m_readDepth = 0;
+
+    // Declared last: they wire themselves to the controls above.
+    DisplaySettings m_displaySettings{*this};
+    OutputSettings m_outputSettings{*this};
+};
+
+} // namespace ortavel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+
+namespace ortavel {
+
+class Ortavel;
+class ScrollBar;
+class TextBox;
+
+// The analogue output panel of the main window: 4 and 20 mA pressures and
+// the two trims.
+class OutputSettings {
+public:
+    explicit OutputSettings(Ortavel &window);
+
+    // Each change of a trim bar writes the new trim at once.
+    void VScroll1_Change();
+    void VScroll2_Change();
+
+private:
+    void writeTrim(const ScrollBar &bar, TextBox &box, std::string_view letters);
+
+    Ortavel &m_window;
+};
+
+} // namespace ortavel
