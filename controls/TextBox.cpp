@@ -28,7 +28,7 @@ void TextBox::setMultiLine(bool multiLine)
     changed();
 }
 
-bool TextBox::validate()
+bool TextBox::validate() const
 {
     return !onValidate || !onValidate();
 }

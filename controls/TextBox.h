@@ -23,7 +23,7 @@ public:
     std::function<bool()> onValidate;
 
     // Runs the validate handler; true when the focus may leave.
-    bool validate();
+    bool validate() const;
 
 private:
     std::string m_text;

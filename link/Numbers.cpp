@@ -52,7 +52,7 @@ std::pair<std::string, std::string> roundedDigits(double value, int decimals)
         digits.insert(0, static_cast<std::size_t>(-pointPos), '0');
         pointPos = 0;
     }
-    const auto needed = static_cast<std::size_t>(pointPos + decimals);
+    const auto needed = static_cast<std::size_t>(pointPos) + static_cast<std::size_t>(decimals);
     if (digits.size() <= needed) {
         digits.append(needed - digits.size(), '0');
     } else {

@@ -25,7 +25,7 @@ std::string PortMap::devicePath(int number) const
 #else
     if (const auto it = m_overrides.find(number); it != m_overrides.end())
         return it->second;
-    const std::string fallback = "/dev/ttyS" + std::to_string(number - 1);
+    std::string fallback = "/dev/ttyS" + std::to_string(number - 1);
     if (m_store == nullptr || number < kFirstPort || number > kLastPort)
         return fallback;
     const std::string stored = m_store->value(kApplication, kSection, std::to_string(number), "");

@@ -17,7 +17,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(port.open()); }
 
     // Answers every request with these pieces, each at its own delay.
-    void answerWith(std::vector<FakeReply> pieces)
+    void answerWith(const std::vector<FakeReply> &pieces)
     {
         port.setResponder([this, pieces](const std::string &) -> std::optional<FakeReply> {
             for (std::size_t i = 1; i < pieces.size(); ++i)
