@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ortavel {
@@ -206,6 +207,9 @@ private:
     bool askAddress(int address, int bandIndex);
     void finishSearch();
     void readRows();
+    std::string ask(std::string_view command);
+    std::string unitName(const std::string &result) const;
+    void readTrim(std::string_view command, TextBox &box, ScrollBar &bar);
 
     SettingsStore &m_settings;
     MessageBox &m_messages;

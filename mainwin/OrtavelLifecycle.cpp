@@ -1,16 +1,130 @@
 #include "Ortavel.h"
 
+#include "controls/MessageBox.h"
+#include "controls/WindowHost.h"
+#include "link/SerialPort.h"
+#include "link/SettingsStore.h"
+
+#include <optional>
+
 namespace ortavel {
 
-void Ortavel::Form_Load() {}
+namespace {
+
+// Only a plain whole number 1 to 6 (blanks around it allowed) names a port;
+// anything else selects none.
+std::optional<int> rememberedPort(const std::string &text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const auto last = text.find_last_not_of(' ');
+    int number = 0;
+    for (auto i = first; i <= last; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + (c - '0');
+        if (number > 6)
+            return std::nullopt;
+    }
+    if (number < 1)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+void Ortavel::Form_Load()
+{
+    UnitNames = {"kPa", "MPa", "mH2O", "Bar", "Psi", "mBar", "Unknown"};
+    setUpPort();
+    StatusBar1.setPanel(1, "Press Search to find the online transmitters!");
+    PollPressure = true;
+}
+
+// Failures of these steps are skipped silently; only the port change that
+// the selection runs reports its own.
+void Ortavel::setUpPort()
+{
+    if (MSCommBsq.isOpen())
+        MSCommBsq.close();
+    MSCommBsq.setTextInputMode();
+    MSCommBsq.setReadLength(0);
+    MSCommBsq.discardOutput();
+    MSCommBsq.discardInput();
+    MSCommBsq.setReceiveThreshold(0);
+    MSCommBsq.setSendThreshold(0);
+
+    const auto port = rememberedPort(m_settings.value(kAppTitle, kSettingsSection, kSettingsKey, ""));
+    if (port)
+        cmbCommPort.setSelectedIndex(*port - 1);
+}
+
 bool Ortavel::Form_QueryUnload()
 {
+    if (searching())
+        return false;
+    if (MSCommBsq.isOpen())
+        MSCommBsq.close();
     return true;
 }
-void Ortavel::COM_QUIT_Click() {}
-void Ortavel::Exit_Click() {}
-void Ortavel::About_Click() {}
-void Ortavel::UserCal_Click() {}
-void Ortavel::cmbCommPort_Click() {}
+
+// While a search runs the close is refused anyway; the port stays open so
+// that the search does not go on against a closed port.
+void Ortavel::closePortUnlessSearching()
+{
+    if (!searching() && MSCommBsq.isOpen())
+        MSCommBsq.close();
+}
+
+void Ortavel::COM_QUIT_Click()
+{
+    closePortUnlessSearching();
+    m_windows.requestClose(*this);
+}
+
+void Ortavel::Exit_Click()
+{
+    COM_QUIT_Click();
+}
+
+void Ortavel::About_Click()
+{
+    m_windows.showWindow("FrmOrtavelAbout");
+}
+
+void Ortavel::UserCal_Click()
+{
+    m_windows.showWindow("frmYHJZ");
+}
+
+void Ortavel::cmbCommPort_Click()
+{
+    const int selected = cmbCommPort.selectedIndex();
+    if (selected < 0)
+        return;
+
+    // Every step runs even when an earlier one failed; the last failure is
+    // the one reported.
+    bool failed = false;
+    std::string failure;
+    const auto note = [&](bool ok) {
+        if (!ok) {
+            failed = true;
+            failure = MSCommBsq.errorString();
+        }
+    };
+    if (MSCommBsq.isOpen())
+        note(MSCommBsq.close());
+    note(MSCommBsq.setPortNumber(cmbCommPort.itemData(selected)));
+    note(MSCommBsq.open());
+
+    if (failed) {
+        m_messages.show(failure, kAppTitle, true);
+        return;
+    }
+    m_settings.setValue(kAppTitle, kSettingsSection, kSettingsKey, std::to_string(MSCommBsq.portNumber()));
+}
 
 } // namespace ortavel

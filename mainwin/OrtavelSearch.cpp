@@ -1,8 +1,125 @@
 #include "Ortavel.h"
 
+#include "controls/EventPump.h"
+#include "controls/MessageBox.h"
+#include "link/Commands.h"
+#include "link/LineSettings.h"
+#include "link/SerialPort.h"
+
+#include <cstdio>
+
 namespace ortavel {
 
-void Ortavel::cmdSEARCH_Click() {}
-void Ortavel::CMB_ADDR_Click() {}
+namespace {
+
+constexpr const char *kSearchCaption = "Search";
+constexpr const char *kStopCaption = "Stop";
+
+std::string twoDigits(int number)
+{
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "%02d", number);
+    return text.data();
+}
+
+// A count with the blank that stands for its sign: " 2".
+std::string countText(int count)
+{
+    return count < 0 ? std::to_string(count) : " " + std::to_string(count);
+}
+
+} // namespace
+
+bool Ortavel::searching() const
+{
+    return cmdSEARCH.caption() == kStopCaption;
+}
+
+void Ortavel::changeBaud(int bandIndex)
+{
+    CMB_BAND.setSelectedIndex(bandIndex);
+    MSCommBsq.setSettings(lineSettingsText(CMB_BAND.text()));
+}
+
+void Ortavel::cmdSEARCH_Click()
+{
+    Timer1.setEnabled(false);
+    cmdON_OFF.setCaption("Collect");
+
+    if (!MSCommBsq.isOpen()) {
+        m_messages.show("The communication port is not open！", "Error", true);
+        return;
+    }
+    if (searching()) {
+        // The running search sees this at its next check.
+        cmdSEARCH.setCaption(kSearchCaption);
+        return;
+    }
+    cmdSEARCH.setCaption(kStopCaption);
+
+    OnlineList.clear();
+    CMB_ADDR.clear();
+
+    for (int band = CMB_BAND.count() - 1; band >= 0 && searching(); --band) {
+        changeBaud(band);
+        for (int address = 1; address <= m_searchLastAddress; ++address) {
+            m_events.processEvents();
+            if (!searching())
+                break;
+            askAddress(address, band);
+        }
+    }
+    finishSearch();
+}
+
+bool Ortavel::askAddress(int address, int bandIndex)
+{
+    // A handler run in the pause (an entry chosen and read) may have moved
+    // the line to another rate; this pass asks at its own.
+    if (CMB_BAND.selectedIndex() != bandIndex || MSCommBsq.settings() != lineSettingsText(CMB_BAND.text()))
+        changeBaud(bandIndex);
+
+    const std::string text = twoDigits(address);
+    StatusBar1.setPanel(1, "Searchering Addr：" + text);
+    StatusBar1.setPanel(2, "Online: " + countText(CMB_ADDR.count()));
+    StatusBar1.setPanel(3, "Port:COM" + std::to_string(MSCommBsq.portNumber()));
+    StatusBar1.setPanel(4, "Band:" + CMB_BAND.text());
+
+    if (!isAddressEcho(Comm_Send(text, std::string(cmd::Address)), text))
+        return false;
+    CMB_ADDR.addItem(text, CMB_ADDR.count());
+    OnlineList.push_back(static_cast<std::int16_t>(bandIndex));
+    return true;
+}
+
+void Ortavel::finishSearch()
+{
+    cmdSEARCH.setCaption(kSearchCaption);
+    StatusBar1.setPanel(1, "Searching over.");
+    if (CMB_ADDR.count() == 0) {
+        StatusBar1.setPanel(2, "Online: 0");
+        StatusBar1.setPanel(4, "Band:");
+        return;
+    }
+    StatusBar1.setPanel(2, "Online: " + countText(CMB_ADDR.count()));
+    StatusBar1.setPanel(4, "Band:" + CMB_BAND.text());
+    // An entry the operator chose during the search may already be the
+    // first; it is read all the same, at its own rate.
+    if (CMB_ADDR.selectedIndex() == 0)
+        CMB_ADDR_Click();
+    else
+        CMB_ADDR.setSelectedIndex(0);
+}
+
+void Ortavel::CMB_ADDR_Click()
+{
+    const int selected = CMB_ADDR.selectedIndex();
+    if (selected < 0 || selected >= static_cast<int>(OnlineList.size()))
+        return;
+    changeBaud(OnlineList[static_cast<std::size_t>(selected)]);
+    cmbUnit.setEnabled(false);
+    ReadTransmitterInfo();
+    cmbUnit.setEnabled(true);
+}
 
 } // namespace ortavel

@@ -1,0 +1,94 @@
+#include "FakeBus.h"
+
+#include "link/LineSettings.h"
+
+#include <stdexcept>
+
+namespace ortavel::test {
+
+namespace {
+constexpr int kReplyDelayMs = 12;
+}
+
+FakeBus::FakeBus(FakeSerialPort &port) : m_port(port)
+{
+    m_port.setResponder([this](const std::string &frame) { return respond(frame); });
+}
+
+FakeTransmitter &FakeBus::add(const std::string &address, std::set<int> bands)
+{
+    FakeTransmitter transmitter;
+    transmitter.address = address;
+    transmitter.bands = std::move(bands);
+    m_transmitters.push_back(std::move(transmitter));
+    return m_transmitters.back();
+}
+
+FakeTransmitter &FakeBus::at(const std::string &address)
+{
+    for (auto &transmitter : m_transmitters) {
+        if (transmitter.address == address)
+            return transmitter;
+    }
+    throw std::out_of_range("no transmitter at " + address);
+}
+
+std::vector<std::string> FakeBus::commands() const
+{
+    std::vector<std::string> out;
+    out.reserve(m_requests.size());
+    for (const auto &request : m_requests)
+        out.push_back(request.command);
+    return out;
+}
+
+std::map<std::string, std::string> FakeBus::typicalValues(const std::string &version)
+{
+    return {
+        {"TY", "PT100"}, {"VR", version},  {"OL", "+000.0"},   {"OH", "+100.0"}, {"SL", "-010.0"}, {"SH", "+110.0"},
+        {"FU", "1"},     {"DL", "+000.0"}, {"DH", "+100.0"},   {"UT", "2"},      {"ID", "SN4711"}, {"DP", "1"},
+        {"ZF", "+0123"}, {"FF", "-0045"},  {"RP0", "+012.34"}, {"RT0", "25.46"},
+    };
+}
+
+std::optional<FakeReply> FakeBus::respond(const std::string &frame)
+{
+    const auto request = FakeSerialPort::parseRequest(frame);
+    if (!request)
+        return std::nullopt;
+    const auto &[address, command] = *request;
+    m_requests.push_back({address, command, m_port.settings()});
+
+    const auto baud = baudOfSettings(m_port.settings());
+    const int band = baud ? bandIndexOfBaud(*baud).value_or(-1) : -1;
+    for (auto &transmitter : m_transmitters) {
+        if (transmitter.address != address || transmitter.bands.count(band) == 0)
+            continue;
+        const std::string letters = command.substr(0, 2);
+        if (transmitter.silent.count(letters) != 0)
+            return std::nullopt;
+        std::string data;
+        if (auto scripted = transmitter.script ? transmitter.script(command) : std::nullopt) {
+            data = *scripted;
+        } else if (const auto it = transmitter.values.find(command); it != transmitter.values.end()) {
+            data = it->second;
+        } else if (letters == "AD" && command.size() == 2) {
+            data = address;
+        } else if (command.size() > 2 && transmitter.values.count(letters) != 0) {
+            data = command.substr(2);
+            transmitter.values[letters] = data;
+        } else {
+            return std::nullopt;
+        }
+        std::string payload = address + data;
+        if (const auto it = transmitter.payloadOverride.find(letters); it != transmitter.payloadOverride.end())
+            payload = it->second;
+        std::string reply = FakeSerialPort::replyFrame(payload);
+        if (transmitter.garbled.count(letters) != 0)
+            reply[reply.size() - 2] = reply[reply.size() - 2] == '0' ? '1' : '0';
+        return FakeReply{reply, kReplyDelayMs};
+    }
+    return std::nullopt;
+}
+
+} // namespace ortavel::test

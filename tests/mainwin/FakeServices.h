@@ -1,0 +1,51 @@
+#pragma once
+
+#include "controls/EventPump.h"
+#include "controls/Form.h"
+#include "controls/MessageBox.h"
+#include "controls/WindowHost.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ortavel::test {
+
+class FakeMessageBox final : public MessageBox {
+public:
+    struct Shown {
+        std::string text;
+        std::string title;
+        bool exclamation = false;
+    };
+    void show(const std::string &text, const std::string &title, bool exclamation) override
+    {
+        shown.push_back({text, title, exclamation});
+    }
+    std::vector<Shown> shown;
+};
+
+// Counts the pauses it is given and runs a scripted action at the N-th.
+class FakeEventPump final : public EventPump {
+public:
+    void processEvents() override
+    {
+        ++calls;
+        if (const auto it = actions.find(calls); it != actions.end())
+            it->second();
+    }
+    int calls = 0;
+    std::map<int, std::function<void()>> actions;
+};
+
+// Records the windows asked for and asks a form itself whether it closes.
+class FakeWindowHost final : public WindowHost {
+public:
+    void showWindow(const std::string &formName) override { shown.push_back(formName); }
+    void requestClose(Form &form) override { closeAnswers.push_back(form.queryUnload()); }
+    std::vector<std::string> shown;
+    std::vector<bool> closeAnswers;
+};
+
+} // namespace ortavel::test

@@ -1,0 +1,215 @@
+#include "WindowFixture.h"
+
+#include <algorithm>
+
+namespace ortavel::test {
+namespace {
+
+using SearchTest = WindowFixture;
+
+std::vector<std::string> entries(const ComboBox &list)
+{
+    std::vector<std::string> out;
+    for (const auto &entry : list.entries())
+        out.push_back(entry.text);
+    return out;
+}
+
+long countOf(const std::vector<std::string> &commands, const std::string &command)
+{
+    return std::count(commands.begin(), commands.end(), command);
+}
+
+TEST_F(SearchTest, FindsTransmittersAtTheirRatesOncePerAnsweringRate)
+{
+    loadOnPort3();
+    bus.add("07", {2}).values = FakeBus::typicalValues("1.50");
+    bus.add("12", {3}).values = FakeBus::typicalValues("1.50");
+    bus.add("33", {0, 3}).values = FakeBus::typicalValues("1.50");
+    window.cmdSEARCH.click();
+
+    // Passes run 9600, 4800, 2400, 1200; entries in the order found.
+    EXPECT_EQ(entries(window.CMB_ADDR), (std::vector<std::string>{"12", "33", "07", "33"}));
+    EXPECT_EQ(window.OnlineList, (std::vector<std::int16_t>{3, 3, 2, 0}));
+    EXPECT_EQ(countOf(bus.commands(), "AD"), 4 * 99);
+    EXPECT_EQ(events.calls, 4 * 99);
+    EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
+    EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
+    EXPECT_EQ(window.StatusBar1.panel(2), "Online:  4");
+    EXPECT_EQ(window.StatusBar1.panel(3), "Port:COM3");
+    EXPECT_EQ(window.StatusBar1.panel(4), "Band:1200");
+
+    // The first entry is chosen and read at its own rate.
+    EXPECT_EQ(window.CMB_ADDR.selectedIndex(), 0);
+    EXPECT_EQ(port.settings(), "9600,N,8,1");
+    EXPECT_EQ(window.TXT_ADDR.text(), "12");
+    EXPECT_EQ(window.TXT_BAND.text(), "9600");
+    EXPECT_EQ(bus.requests().back().address, "12");
+    EXPECT_EQ(bus.requests().back().command, "RT0");
+    // Every pass asks 01 to 99 at its own rate.
+    const char *passRates[] = {"9600,N,8,1", "4800,N,8,1", "2400,N,8,1", "1200,N,8,1"};
+    int asked = 0;
+    for (const auto &request : bus.requests()) {
+        if (request.command != "AD")
+            continue;
+        EXPECT_EQ(request.address, std::string(1, static_cast<char>('0' + (asked % 99 + 1) / 10)) +
+                                       static_cast<char>('0' + (asked % 99 + 1) % 10));
+        EXPECT_EQ(request.settings, passRates[asked / 99]);
+        ++asked;
+    }
+}
+
+TEST_F(SearchTest, SingleTransmitterAt4800IsReadAt4800)
+{
+    loadOnPort3();
+    bus.add("07", {2}).values = FakeBus::typicalValues("1.50");
+    window.cmdSEARCH.click();
+
+    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"07"});
+    EXPECT_EQ(window.OnlineList, std::vector<std::int16_t>{2});
+    EXPECT_EQ(window.StatusBar1.panel(2), "Online:  1");
+    EXPECT_EQ(window.StatusBar1.panel(4), "Band:1200");
+    EXPECT_EQ(port.settings(), "4800,N,8,1");
+    EXPECT_EQ(window.CMB_BAND.text(), "4800");
+    const auto firstRead = std::find_if(bus.requests().begin(), bus.requests().end(),
+                                        [](const FakeBus::Request &r) { return r.command == "TY"; });
+    ASSERT_NE(firstRead, bus.requests().end());
+    EXPECT_EQ(firstRead->settings, "4800,N,8,1");
+    EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
+}
+
+TEST_F(SearchTest, StatusBarWhileAsking)
+{
+    loadOnPort3();
+    bus.add("03", {3});
+    bus.add("05", {3});
+    std::vector<std::string> at07;
+    // The pause before address 08 shows what was written for 07.
+    events.actions[8] = [&] {
+        for (int panel = 1; panel <= 4; ++panel)
+            at07.push_back(window.StatusBar1.panel(panel));
+    };
+    std::string firstAt4800;
+    events.actions[100] = [&] { firstAt4800 = window.StatusBar1.panel(4); };
+    window.cmdSEARCH.click();
+
+    EXPECT_EQ(at07, (std::vector<std::string>{"Searchering Addr：07", "Online:  2", "Port:COM3", "Band:9600"}));
+    EXPECT_EQ(firstAt4800, "Band:9600") << "panel 4 changes with the first question of a pass";
+    EXPECT_EQ(window.StatusBar1.panel(2), "Online:  2");
+}
+
+TEST_F(SearchTest, EmptyBus)
+{
+    loadOnPort3();
+    window.cmdSEARCH.click();
+    EXPECT_EQ(window.CMB_ADDR.count(), 0);
+    EXPECT_EQ(window.CMB_ADDR.selectedIndex(), -1);
+    EXPECT_TRUE(window.OnlineList.empty());
+    EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
+    EXPECT_EQ(window.StatusBar1.panel(2), "Online: 0");
+    EXPECT_EQ(window.StatusBar1.panel(4), "Band:");
+    EXPECT_EQ(bus.commands().size(), 4U * 99U) << "no read without a transmitter";
+}
+
+TEST_F(SearchTest, StopInMidSearchListsWhatWasFound)
+{
+    loadOnPort3();
+    bus.add("12", {3}).values = FakeBus::typicalValues("1.50");
+    bus.add("40", {3});
+    bus.add("07", {2});
+    events.actions[30] = [this] { window.cmdSEARCH.click(); };
+    window.cmdSEARCH.click();
+
+    EXPECT_EQ(countOf(bus.commands(), "AD"), 29) << "address 30 and the 4800 pass are not asked";
+    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"12"});
+    EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
+    EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
+    EXPECT_EQ(window.StatusBar1.panel(2), "Online:  1");
+    EXPECT_EQ(window.StatusBar1.panel(4), "Band:9600");
+    EXPECT_EQ(window.CMB_ADDR.selectedIndex(), 0);
+    EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
+}
+
+TEST_F(SearchTest, ClosedPortStopsCollectingAndSaysSo)
+{
+    window.Timer1.setEnabled(true);
+    window.cmdON_OFF.setCaption("Stop");
+    window.cmdSEARCH.click();
+
+    EXPECT_FALSE(window.Timer1.enabled());
+    EXPECT_EQ(window.cmdON_OFF.caption(), "Collect");
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.shown[0].text, "The communication port is not open！");
+    EXPECT_EQ(messages.shown[0].title, "Error");
+    EXPECT_TRUE(messages.shown[0].exclamation);
+    EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
+    EXPECT_TRUE(port.writes().empty());
+    EXPECT_EQ(events.calls, 0);
+}
+
+TEST_F(SearchTest, OnlyAnExactEchoOfTheAskedAddressCounts)
+{
+    loadOnPort3();
+    bus.add("20", {3}).payloadOverride["AD"] = "2121";  // answers for another address
+    bus.add("21", {3}).payloadOverride["AD"] = "212";   // echo with a digit missing
+    bus.add("22", {3}).payloadOverride["AD"] = "22220"; // echo with data following
+    bus.add("23", {3}).garbled = {"AD"};
+    bus.add("24", {3}).silent = {"AD"};
+    bus.add("25", {3});
+    window.cmdSEARCH.click();
+    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"25"});
+}
+
+TEST_F(SearchTest, NewSearchReplacesTheList)
+{
+    loadOnPort3();
+    bus.add("12", {3});
+    window.cmdSEARCH.click();
+    ASSERT_EQ(window.CMB_ADDR.count(), 1);
+    bus.at("12").bands = {1};
+    window.cmdSEARCH.click();
+    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"12"});
+    EXPECT_EQ(window.OnlineList, std::vector<std::int16_t>{1});
+}
+
+TEST_F(SearchTest, LastAddressLimitsTheQuestions)
+{
+    loadOnPort3();
+    bus.add("10", {0});
+    bus.add("11", {0});
+    window.setSearchLastAddress(10);
+    window.cmdSEARCH.click();
+    EXPECT_EQ(countOf(bus.commands(), "AD"), 4 * 10);
+    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"10"});
+}
+
+// An entry chosen during the search is read at its rate; the search then
+// goes on at the rate of its own pass, and the end still reads the first.
+TEST_F(SearchTest, EntryChosenDuringTheSearchDoesNotMoveThePassRate)
+{
+    loadOnPort3();
+    bus.add("02", {3}).values = FakeBus::typicalValues("1.50");
+    bus.add("60", {2}).values = FakeBus::typicalValues("1.50");
+    events.actions[120] = [this] { window.CMB_ADDR.setSelectedIndex(0); }; // address 21 of the 4800 pass
+    window.cmdSEARCH.click();
+
+    // 60 answers only at 4800, after the read of 02 had moved the line to 9600.
+    EXPECT_EQ(entries(window.CMB_ADDR), (std::vector<std::string>{"02", "60"}));
+    EXPECT_EQ(port.settings(), "9600,N,8,1") << "the first entry was read at its rate at the end";
+    EXPECT_EQ(countOf(bus.commands(), "VR"), 2);
+}
+
+TEST_F(SearchTest, PortChangedToAFailingOneDuringTheSearchEndsItQuietly)
+{
+    loadOnPort3();
+    port.missingPorts = {5};
+    events.actions[5] = [this] { window.cmbCommPort.setSelectedIndex(4); };
+    window.cmdSEARCH.click();
+    EXPECT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
+    EXPECT_EQ(window.StatusBar1.panel(2), "Online: 0");
+    EXPECT_EQ(countOf(bus.commands(), "AD"), 4) << "a closed port puts nothing on the line";
+}
+
+} // namespace
+} // namespace ortavel::test
