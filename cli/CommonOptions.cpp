@@ -63,12 +63,17 @@ std::optional<ParsedCommandLine> parseCommandLine(const std::vector<std::string>
             const auto value = takeValue(arg);
             if (!value)
                 return std::nullopt;
+            if (*value == "auto") {
+                parsed.options.autoBaud = true;
+                continue;
+            }
             const auto baud = parseBoundedInt(*value, 1, 1000000);
             if (!baud || !bandIndexOfBaud(*baud)) {
-                error = "--baud takes 1200, 2400, 4800 or 9600";
+                error = "--baud takes 1200, 2400, 4800, 9600 or auto";
                 return std::nullopt;
             }
             parsed.options.baud = *baud;
+            parsed.options.autoBaud = false;
         } else if (arg == "--settings-dir") {
             const auto value = takeValue(arg);
             if (!value)

@@ -13,6 +13,8 @@ struct CommonOptions {
     std::optional<int> port;
     std::vector<std::pair<int, std::string>> portMap;
     int baud = 9600;
+    // --baud auto: find each transmitter's rate by trying the four.
+    bool autoBaud = false;
     bool json = false;
     bool trace = false;
     std::string settingsDir;

@@ -1,5 +1,6 @@
 #include "LinkSession.h"
 
+#include "Interrupt.h"
 #include "link/LineSettings.h"
 
 #include <cstdio>
@@ -35,6 +36,11 @@ bool LinkSession::setBaud(int baud)
         return false;
     m_baud = baud;
     return true;
+}
+
+bool LinkSession::interrupted() const
+{
+    return Interrupt::requested();
 }
 
 std::string LinkSession::send(const std::string &address, const std::string &command)

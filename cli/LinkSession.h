@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bus.h"
 #include "CommonOptions.h"
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
@@ -13,7 +14,7 @@
 namespace ortavel::cli {
 
 // The serial port and exchange of one command-line run.
-class LinkSession {
+class LinkSession final : public Bus {
 public:
     explicit LinkSession(const CommonOptions &options);
 
@@ -22,10 +23,12 @@ public:
     bool open(std::string &error);
 
     // One exchange, traced on stderr when asked for.
-    std::string send(const std::string &address, const std::string &command);
+    std::string send(const std::string &address, const std::string &command) override;
 
-    bool setBaud(int baud);
-    int baud() const { return m_baud; }
+    bool setBaud(int baud) override;
+    int baud() const override { return m_baud; }
+    // Ctrl-C, once Interrupt::install() has run.
+    bool interrupted() const override;
     SerialPort &port() { return m_port; }
 
 private:

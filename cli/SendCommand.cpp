@@ -1,7 +1,7 @@
 #include "SendCommand.h"
 
+#include "Bus.h"
 #include "CommonOptions.h"
-#include "LinkSession.h"
 #include "link/Commands.h"
 
 #include <climits>
@@ -51,7 +51,7 @@ std::string checkSendArguments(const std::vector<std::string> &args)
     return error;
 }
 
-int runSend(LinkSession &session, const std::vector<std::string> &args)
+int runSend(Bus &session, const std::vector<std::string> &args)
 {
     std::string error;
     const auto parsed = parseSend(args, error);

@@ -1,6 +1,7 @@
 #include "CommonOptions.h"
+#include "Interrupt.h"
 #include "LinkSession.h"
-#include "SendCommand.h"
+#include "Subcommand.h"
 
 #include <QCoreApplication>
 
@@ -11,15 +12,31 @@
 namespace {
 
 constexpr const char *kUsage =
-    "usage: ortavel-cli [--device PATH | --port N] [--port-map N=PATH] [--baud 1200|2400|4800|9600]\n"
+    "usage: ortavel-cli [--device PATH | --port N] [--port-map N=PATH] [--baud 1200|2400|4800|9600|auto]\n"
     "                   [--settings-dir DIR] [--json] [--trace] SUBCOMMAND ...\n"
     "subcommands:\n"
-    "  send [--repeat N] ADDR COMMAND   send COMMAND to ADDR and print each result\n";
+    "  send [--repeat N] ADDR COMMAND   send COMMAND to ADDR and print each result\n"
+    "  ports                            serial ports and what stands behind com1 to com6\n"
+    "  search [--addresses 1-99] [--bauds 9600,4800,2400,1200]\n"
+    "                                   find the transmitters on the bus\n"
+    "  read ADDR                        every parameter of one transmitter\n"
+    "  set ADDR KEY=VALUE... [--save user|factory]\n"
+    "                                   write and confirm values; keys: type id unit decimals\n"
+    "                                   display_zero display_full_scale output_4ma output_20ma\n"
+    "                                   trim_4ma trim_20ma address baud\n"
+    "  backup ADDR [FILE]               the writable configuration as JSON\n"
+    "  apply FILE ADDR... | apply FILE --all [--addresses A] [--bauds B]\n"
+    "        [--save user|factory] [--with-calibration] [--dry-run]\n"
+    "                                   write a backup to transmitters\n"
+    "  poll ADDR [--count N] [--interval MS]\n"
+    "                                   pressure and temperature as CSV\n"
+    "  zero ADDR | save ADDR user|factory | restore-factory ADDR\n"
+    "exit status: 0 done and confirmed, 1 a transmitter failed, 2 usage error or port, 130 Ctrl-C\n";
 
 int usageError(const std::string &message)
 {
     std::fprintf(stderr, "ortavel-cli: %s\n%s", message.c_str(), kUsage);
-    return 2;
+    return ortavel::cli::kExitUsage;
 }
 
 } // namespace
@@ -36,15 +53,19 @@ int main(int argc, char **argv)
     const auto parsed = ortavel::cli::parseCommandLine(args, error);
     if (!parsed)
         return usageError(error);
-    if (parsed->subcommand != "send")
+    const auto command = ortavel::cli::makeSubcommand(parsed->subcommand);
+    if (!command)
         return usageError("unknown subcommand " + parsed->subcommand);
-    if (const std::string problem = ortavel::cli::checkSendArguments(parsed->arguments); !problem.empty())
-        return usageError(problem);
+    if (!command->parse(parsed->arguments, parsed->options, error))
+        return usageError(error);
+    if (!command->usesPort())
+        return command->runWithoutPort(parsed->options);
 
     ortavel::cli::LinkSession session(parsed->options);
     if (!session.open(error)) {
         std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
-        return 2;
+        return ortavel::cli::kExitUsage;
     }
-    return ortavel::cli::runSend(session, parsed->arguments);
+    ortavel::cli::Interrupt::install();
+    return command->run(session, parsed->options);
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace ortavel::cli {
+
+// What the subcommands need of the line: one exchange at a time, the rate,
+// and whether the operator asked to stop (checked between exchanges).
+class Bus {
+public:
+    virtual ~Bus() = default;
+    virtual std::string send(const std::string &address, const std::string &command) = 0;
+    virtual bool setBaud(int baud) = 0;
+    virtual int baud() const = 0;
+    virtual bool interrupted() const = 0;
+};
+
+} // namespace ortavel::cli

@@ -1,0 +1,30 @@
+#include "ExchangeBus.h"
+
+#include "link/LineSettings.h"
+#include "link/SerialPort.h"
+
+namespace ortavel::cli {
+
+ExchangeBus::ExchangeBus(SerialPort &port, const Clock &clock) : m_port(port), m_exchange(port, clock)
+{
+    if (const auto baud = baudOfSettings(port.settings()))
+        m_baud = *baud;
+}
+
+std::string ExchangeBus::send(const std::string &address, const std::string &command)
+{
+    std::string result = m_exchange.Comm_Send(address, command);
+    if (m_observer)
+        m_observer(command, result);
+    return result;
+}
+
+bool ExchangeBus::setBaud(int baud)
+{
+    if (!m_port.setSettings(lineSettingsText(std::to_string(baud))))
+        return false;
+    m_baud = baud;
+    return true;
+}
+
+} // namespace ortavel::cli

@@ -1,0 +1,70 @@
+#include "JsonText.h"
+
+#include "Units.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace ortavel::cli {
+
+QJsonValue jsonText(const std::optional<std::string> &text)
+{
+    return text ? QJsonValue(QString::fromStdString(*text)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue jsonNumber(const std::optional<int> &number)
+{
+    return number ? QJsonValue(*number) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject calibrationToJson(const CalibrationTable &table)
+{
+    QJsonArray rows;
+    for (const auto &row : table.rows)
+        rows.append(QJsonObject{{"standard", jsonText(row.standard)}, {"measured", jsonText(row.measured)}});
+    return QJsonObject{{"points", jsonNumber(table.points)}, {"table", rows}};
+}
+
+QJsonObject recordToJson(const TransmitterRecord &r)
+{
+    QJsonObject errors;
+    for (const auto &[field, result] : r.errors)
+        errors.insert(QString::fromStdString(field), QString::fromStdString(result));
+    const std::optional<std::string> unit = r.unitCode ? std::optional(unitName(*r.unitCode)) : std::nullopt;
+    return QJsonObject{
+        {"address", QString::fromStdString(r.address)},
+        {"baud", r.baud},
+        {"type", jsonText(r.type)},
+        {"id", jsonText(r.id)},
+        {"version", jsonText(r.version)},
+        {"unit", jsonText(unit)},
+        {"unit_code", jsonNumber(r.unitCode)},
+        {"decimals", jsonNumber(r.decimals)},
+        {"display_zero", jsonText(r.displayZero)},
+        {"display_full_scale", jsonText(r.displayFullScale)},
+        {"output_4ma", jsonText(r.output4mA)},
+        {"output_20ma", jsonText(r.output20mA)},
+        {"trim_4ma", jsonText(r.trim4mA)},
+        {"trim_20ma", jsonText(r.trim20mA)},
+        {"pressure", jsonText(r.pressure)},
+        {"temperature", jsonText(r.temperature)},
+        {"calibration", calibrationToJson(r.calibration)},
+        {"errors", errors},
+    };
+}
+
+void printJson(const QJsonValue &value)
+{
+    QJsonDocument document;
+    if (value.isArray())
+        document.setArray(value.toArray());
+    else
+        document.setObject(value.toObject());
+    const QByteArray bytes = document.toJson(QJsonDocument::Indented);
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace ortavel::cli
