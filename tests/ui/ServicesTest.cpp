@@ -1,0 +1,108 @@
+#include "controls/Form.h"
+#include "ui/FormBinder.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtMessageBox.h"
+#include "ui/QtTimeOfDay.h"
+#include "ui/QtWindowHost.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTest>
+#include <QTime>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace ortavel::test {
+namespace {
+
+struct Shown {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Reads the modal box once it is up, then presses its OK button.
+Shown showAndClose(const std::string &text, const std::string &title, bool exclamation)
+{
+    Shown shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = {box->text(), box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size())};
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QtMessageBox messages;
+    messages.show(text, title, exclamation);
+    return shown;
+}
+
+TEST(QtMessageBoxTest, ShowsTextTitleAndIconWithOkAloneAndReturnsWhenClosed)
+{
+    const Shown warning = showAndClose("The communication port is not open！", "Error", true);
+    EXPECT_EQ(warning.text, "The communication port is not open！");
+    EXPECT_EQ(warning.title, "Error");
+    EXPECT_EQ(warning.icon, QMessageBox::Warning);
+    EXPECT_EQ(warning.buttons, 1);
+
+    const Shown plain = showAndClose("<b>1 < 2</b>", "Kavrin", false);
+    EXPECT_EQ(plain.text, "<b>1 < 2</b>") << "texts are not markup";
+    EXPECT_EQ(plain.icon, QMessageBox::NoIcon);
+}
+
+TEST(QtEventPumpTest, RunsWaitingEvents)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&ran] { ran = true; });
+    QtEventPump().processEvents();
+    EXPECT_TRUE(ran);
+}
+
+TEST(QtTimeOfDayTest, WritesTimesWithSecondsAndNoZone)
+{
+    const QtTimeOfDay clock;
+    const QString written = QString::fromStdString(clock.formatTime(std::int64_t{90} * 1000));
+    const QTime read =
+        QLocale::system().toTime(written, QLocale::system().timeFormat(QLocale::LongFormat).remove(" t"));
+    EXPECT_EQ(read, QTime(0, 1, 30)) << written.toStdString();
+    EXPECT_EQ(clock.formatTime(-1000), clock.formatTime(24LL * 3600 * 1000 - 1000)) << "across midnight";
+
+    const std::int64_t now = clock.msSinceMidnight();
+    EXPECT_GE(now, 0);
+    EXPECT_LT(now, 24LL * 3600 * 1000);
+}
+
+class ClosingForm : public Form {
+public:
+    ClosingForm() : Form("frmOther", "Other")
+    {
+        onQueryUnload = [this] { return mayClose; };
+    }
+    bool mayClose = false;
+};
+
+TEST(QtWindowHostTest, ShowsKnownWindowsAndClosesThroughTheirForm)
+{
+    ClosingForm form;
+    QWidget window;
+    new FormBinder(form, &window);
+    QtWindowHost host;
+    host.showWindow("frmOther");
+    EXPECT_FALSE(window.isVisible()) << "unknown until added";
+
+    host.addWindow("frmOther", &window);
+    host.showWindow("frmOther");
+    EXPECT_TRUE(window.isVisible());
+
+    host.requestClose(form);
+    EXPECT_TRUE(window.isVisible()) << "the form refused";
+    form.mayClose = true;
+    host.requestClose(form);
+    EXPECT_FALSE(window.isVisible());
+}
+
+} // namespace
+} // namespace ortavel::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace ortavel {
+
+class Control;
+class Form;
+
+// Asks the form before a control takes an operator action, so that the
+// validate handler of the box that has the focus runs first. When it keeps
+// the focus, the action is dropped and the Qt focus goes back to the box.
+class FocusGuard : public QObject {
+public:
+    FocusGuard(Form &form, QObject *parent);
+
+    // Watches widget (and the parts of it that take input) for control.
+    void watch(Control &control, QWidget *widget);
+    QWidget *widgetOf(const Control &control) const { return m_widgets.value(&control).data(); }
+
+    // True when control may act now; false after putting the focus back.
+    bool admit(Control &control);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void restoreFocus();
+
+    Form &m_form;
+    QHash<const QObject *, Control *> m_controls;
+    QHash<const Control *, QPointer<QWidget>> m_widgets;
+};
+
+} // namespace ortavel

@@ -1,0 +1,12 @@
+#include "QtEventPump.h"
+
+#include <QCoreApplication>
+
+namespace ortavel {
+
+void QtEventPump::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace ortavel

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "WidgetBinder.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace ortavel {
+
+class TextBox;
+
+// A text box: a line edit, or a plain text edit for a multi-line box. What
+// the operator types goes to the model, which runs its change handler.
+class TextBoxBinder : public WidgetBinder {
+public:
+    TextBoxBinder(TextBox &box, QLineEdit *widget, FocusGuard *guard);
+    TextBoxBinder(TextBox &box, QPlainTextEdit *widget, FocusGuard *guard);
+
+protected:
+    void updateWidget() override;
+
+private:
+    void typed(const std::string &text);
+
+    TextBox &m_box;
+    QLineEdit *m_line = nullptr;
+    QPlainTextEdit *m_plain = nullptr;
+};
+
+} // namespace ortavel
