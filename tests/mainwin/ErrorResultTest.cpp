@@ -11,6 +11,11 @@ struct ErrorCase {
     const char *temperature;
 };
 
+void PrintTo(const ErrorCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class ErrorResultTest : public ReadFixture, public ::testing::WithParamInterface<ErrorCase> {
 protected:
     void failEverything(FakeTransmitter &transmitter)
@@ -105,6 +110,11 @@ struct RangeCase {
     const char *data;
     const char *unitShown; // TXT_FUNIT afterwards
 };
+
+void PrintTo(const RangeCase &c, std::ostream *out)
+{
+    *out << c.letters << ' ' << c.data;
+}
 
 class OutOfRangeTest : public ReadFixture, public ::testing::WithParamInterface<RangeCase> {};
 

@@ -12,6 +12,11 @@ struct VersionCase {
     bool withRange;
 };
 
+void PrintTo(const VersionCase &c, std::ostream *out)
+{
+    *out << '"' << c.version << '"';
+}
+
 class ReadSequenceTest : public ReadFixture, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(ReadSequenceTest, RefreshAsksTheSeventeenQuestionsOfItsVersion)

@@ -11,6 +11,11 @@ struct TrimMove {
     const char *shown;
 };
 
+void PrintTo(const TrimMove &c, std::ostream *out)
+{
+    *out << "VScroll" << c.bar << " to " << c.position;
+}
+
 class TrimTest : public ReadFixture, public ::testing::WithParamInterface<TrimMove> {};
 
 TEST_P(TrimTest, MovingABarWritesItsTrimAndShowsTheAnswer)

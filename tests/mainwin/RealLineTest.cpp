@@ -1,0 +1,120 @@
+// The window as an operator meets it: QSerialPort on the simulator's
+// pseudo-terminal and QSettings in a temporary folder.
+
+#include "FakeServices.h"
+#include "adapters/SerialPortQt.h"
+#include "adapters/SettingsStoreQt.h"
+#include "link/PortMap.h"
+#include "link/SteadyClock.h"
+#include "mainwin/Ortavel.h"
+#include "sim/SimServer.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace ortavel::test {
+namespace {
+
+sim::TransmitterConfig transmitter(int address, int baud, const char *version, int unit, int trimZero)
+{
+    sim::TransmitterConfig t;
+    t.address = address;
+    t.baud = baud;
+    t.version = version;
+    t.working.type = "T" + std::to_string(baud);
+    t.working.unit = unit;
+    t.working.trimZero = trimZero;
+    return t;
+}
+
+class RealLineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        sim::BusConfig bus;
+        bus.transmitters = {transmitter(1, 9600, "2.10", 3, 250), transmitter(2, 4800, "2.00", 1, 0),
+                            transmitter(3, 1200, "1.50", 0, 0)};
+        m_portMap.setOverride(3, m_server.start(bus));
+        m_portMap.setOverride(4, m_folder.filePath("no-such-port").toStdString());
+    }
+
+    sim::SimServer m_server; // outlives the port
+    QTemporaryDir m_folder;
+    PortMap m_portMap;
+    SerialPortQt m_port{m_portMap};
+    SteadyClock m_clock;
+    SettingsStoreQt m_settings{m_folder.path()};
+    FakeMessageBox m_messages;
+    FakeEventPump m_events;
+    FakeWindowHost m_windows;
+    Ortavel m_window{m_port, m_clock, m_settings, m_messages, m_events, m_windows};
+};
+
+TEST_F(RealLineTest, LoadSearchAndReadOnThePseudoTerminal)
+{
+    m_settings.setValue("Kavrin", "Transmitter", "CommPort", "3");
+    m_window.Form_Load();
+    ASSERT_TRUE(m_port.isOpen()) << m_port.errorString();
+    EXPECT_TRUE(m_messages.shown.empty());
+
+    m_window.setSearchLastAddress(3);
+    const auto start = std::chrono::steady_clock::now();
+    m_window.cmdSEARCH.click();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+
+    std::vector<std::string> entries;
+    for (const auto &entry : m_window.CMB_ADDR.entries())
+        entries.push_back(entry.text);
+    EXPECT_EQ(entries, (std::vector<std::string>{"01", "02", "03"}));
+    EXPECT_EQ(m_window.OnlineList, (std::vector<std::int16_t>{3, 2, 0}));
+    EXPECT_EQ(m_window.StatusBar1.panel(2), "Online:  3");
+    // Six silent questions cost their timeouts: 100 + 150 + 2 x 250 + 2 x 450 ms at least.
+    EXPECT_GE(elapsed, std::chrono::milliseconds(1650));
+    EXPECT_LT(elapsed, std::chrono::seconds(30));
+
+    // The first entry is read at 9600 and its unit and trim written back.
+    EXPECT_EQ(m_port.settings(), "9600,N,8,1");
+    EXPECT_EQ(m_window.TXT_TYPE.text(), "T9600");
+    EXPECT_EQ(m_window.TXT_VER.text(), "2.10");
+    EXPECT_EQ(m_window.cmbUnit.selectedIndex(), 3);
+    EXPECT_EQ(m_window.VScroll1.value(), 250);
+    EXPECT_EQ(m_window.TXT_DAZF.text(), "+0250");
+
+    // The transmitter at 4800 baud, chosen by hand.
+    m_window.CMB_ADDR.setSelectedIndex(1);
+    EXPECT_EQ(m_port.settings(), "4800,N,8,1");
+    EXPECT_EQ(m_window.TXT_TYPE.text(), "T4800");
+    EXPECT_EQ(m_window.TXT_BAND.text(), "4800");
+    EXPECT_FALSE(m_window.Cmb_DP.enabled()) << "version 2.00";
+    const auto trace = m_server.trace();
+    ASSERT_FALSE(trace.empty());
+    EXPECT_EQ(trace.back().command, "RT0");
+    EXPECT_EQ(trace.back().lineBaud, 4800);
+
+    EXPECT_TRUE(m_window.queryUnload());
+    EXPECT_FALSE(m_port.isOpen());
+    EXPECT_EQ(SettingsStoreQt(m_folder.path()).value("Kavrin", "Transmitter", "CommPort", ""), "3");
+}
+
+TEST_F(RealLineTest, RememberedPortThatCannotOpen)
+{
+    m_settings.setValue("Kavrin", "Transmitter", "CommPort", "4");
+    m_window.Form_Load();
+    EXPECT_FALSE(m_port.isOpen());
+    EXPECT_EQ(m_window.cmbCommPort.text(), "com4");
+    ASSERT_EQ(m_messages.shown.size(), 1U);
+    EXPECT_FALSE(m_messages.shown[0].text.empty());
+    EXPECT_EQ(m_messages.shown[0].title, "Kavrin");
+    EXPECT_EQ(m_settings.value("Kavrin", "Transmitter", "CommPort", ""), "4");
+
+    m_window.cmbCommPort.setSelectedIndex(2);
+    EXPECT_TRUE(m_port.isOpen());
+    EXPECT_EQ(SettingsStoreQt(m_folder.path()).value("Kavrin", "Transmitter", "CommPort", ""), "3");
+}
+
+} // namespace
+} // namespace ortavel::test
