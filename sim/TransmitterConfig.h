@@ -1,0 +1,30 @@
+#pragma once
+
+#include "DataArea.h"
+#include "FaultSetting.h"
+
+#include <string>
+
+namespace ortavel::sim {
+
+// One transmitter as a bus description gives it.
+struct TransmitterConfig {
+    int address = 1;
+    int baud = 9600;
+    std::string version = "2.10";
+    // Sensor range (SL, SH, FU): fixed at the factory.
+    double sensorLow = 0.0;
+    double sensorHigh = 100.0;
+    int sensorUnit = 0;
+    DataArea working;
+    // Live values: a level and the width of the noise around it.
+    double pressure = 0.0;
+    double pressureNoise = 0.0;
+    double temperature = 25.0;
+    double temperatureNoise = 0.0;
+    FaultSetting fault;
+
+    bool operator==(const TransmitterConfig &) const = default;
+};
+
+} // namespace ortavel::sim

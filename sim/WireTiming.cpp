@@ -1,0 +1,28 @@
+#include "WireTiming.h"
+
+#include "link/LineSettings.h"
+
+#include <string>
+
+namespace ortavel::sim {
+
+namespace {
+constexpr std::int64_t kBitsPerByte = 10;
+constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
+} // namespace
+
+std::chrono::nanoseconds WireTiming::bytesTime(std::size_t count, int baud) const
+{
+    if (!wireTime || baud <= 0)
+        return std::chrono::nanoseconds(0);
+    return std::chrono::nanoseconds(static_cast<std::int64_t>(count) * kBitsPerByte * kNanosPerSecond / baud);
+}
+
+std::chrono::nanoseconds WireTiming::lateTime(int baud)
+{
+    // Half the timeout again, so that a slow tool does not catch it anyway.
+    const int timeoutMs = replyTimeoutMs(lineSettingsText(std::to_string(baud)));
+    return std::chrono::milliseconds(timeoutMs + timeoutMs / 2 + 10);
+}
+
+} // namespace ortavel::sim

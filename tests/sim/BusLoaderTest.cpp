@@ -1,0 +1,146 @@
+#include "sim/BusLoader.h"
+#include "sim/DemoBus.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace ortavel::sim {
+namespace {
+
+TEST(BusLoader, ReadsEveryFieldOfATransmitter)
+{
+    const std::string json = R"({
+      "seed": 42,
+      "randomFaults": 0.25,
+      "transmitters": [
+        {"address": 3, "baud": 1200, "version": "2.00", "type": "QX830", "id": "ABC-1",
+         "unit": 4, "decimals": 1, "sensorLow": -5, "sensorHigh": 60.5, "sensorUnit": 2,
+         "displayLow": -1.5, "displayHigh": 50, "outputLow": 2, "outputHigh": 48,
+         "trimZero": -5000, "trimFull": 5000, "pointCount": 8,
+         "measured": [1, 2, 3, 4, 5, 6, 7, 8], "standard": [0.5],
+         "pressure": 12.5, "pressureNoise": 0.1, "temperature": -3.5, "temperatureNoise": 0.2,
+         "fault": "bytes-after"},
+        {"address": "07", "randomFaults": 0}
+      ]})";
+    std::string error;
+    const auto bus = BusLoader::fromJson(json, error);
+    ASSERT_TRUE(bus) << error;
+    EXPECT_EQ(bus->seed, 42U);
+    ASSERT_EQ(bus->transmitters.size(), 2U);
+    const TransmitterConfig &t = bus->transmitters[0];
+    EXPECT_EQ(t.address, 3);
+    EXPECT_EQ(t.baud, 1200);
+    EXPECT_EQ(t.version, "2.00");
+    EXPECT_EQ(t.working.type, "QX830");
+    EXPECT_EQ(t.working.ident, "ABC-1");
+    EXPECT_EQ(t.working.unit, 4);
+    EXPECT_EQ(t.working.decimals, 1);
+    EXPECT_EQ(t.sensorLow, -5.0);
+    EXPECT_EQ(t.sensorHigh, 60.5);
+    EXPECT_EQ(t.sensorUnit, 2);
+    EXPECT_EQ(t.working.displayLow, -1.5);
+    EXPECT_EQ(t.working.displayHigh, 50.0);
+    EXPECT_EQ(t.working.outputLow, 2.0);
+    EXPECT_EQ(t.working.outputHigh, 48.0);
+    EXPECT_EQ(t.working.trimZero, -5000);
+    EXPECT_EQ(t.working.trimFull, 5000);
+    EXPECT_EQ(t.working.pointCount, 8);
+    EXPECT_EQ(t.working.measured[7], 8.0);
+    EXPECT_EQ(t.working.standard[0], 0.5);
+    EXPECT_EQ(t.working.standard[1], 0.0);
+    EXPECT_EQ(t.pressure, 12.5);
+    EXPECT_EQ(t.pressureNoise, 0.1);
+    EXPECT_EQ(t.temperature, -3.5);
+    EXPECT_EQ(t.temperatureNoise, 0.2);
+    EXPECT_EQ(t.fault.fault, Fault::BytesAfter);
+    EXPECT_EQ(t.fault.randomProbability, 0.25) << "the bus's probability is the default";
+
+    const TransmitterConfig &second = bus->transmitters[1];
+    EXPECT_EQ(second.address, 7);
+    EXPECT_EQ(second.baud, 9600);
+    EXPECT_EQ(second.fault.randomProbability, 0.0);
+}
+
+TEST(BusLoader, AnEmptyBusIsValid)
+{
+    for (const char *json : {R"({"transmitters": []})", "{}"}) {
+        std::string error;
+        const auto bus = BusLoader::fromJson(json, error);
+        ASSERT_TRUE(bus) << json << ": " << error;
+        EXPECT_TRUE(bus->transmitters.empty());
+    }
+}
+
+struct BadCase {
+    const char *json;
+    const char *messagePart;
+};
+
+class BusLoaderRejects : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BusLoaderRejects, WithAMessageThatSaysWhere)
+{
+    std::string error;
+    EXPECT_FALSE(BusLoader::fromJson(GetParam().json, error));
+    EXPECT_NE(error.find(GetParam().messagePart), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, BusLoaderRejects,
+    ::testing::Values(BadCase{"", "invalid JSON"}, BadCase{"{\"transmitters\": [", "invalid JSON"},
+                      BadCase{"[]", "must be a JSON object"}, BadCase{R"({"transmiters": []})", "unknown key"},
+                      BadCase{R"({"transmitters": {}})", "bus.transmitters"},
+                      BadCase{R"({"transmitters": [5]})", "transmitters[0]: must be an object"},
+                      BadCase{R"({"transmitters": [{}]})", "transmitters[0].address: missing"},
+                      BadCase{R"({"transmitters": [{"address": 0}]})", "transmitters[0].address"},
+                      BadCase{R"({"transmitters": [{"address": 100}]})", "address"},
+                      BadCase{R"({"transmitters": [{"address": "5"}]})", "address"},
+                      BadCase{R"({"transmitters": [{"address": 1.5}]})", "address"},
+                      BadCase{R"({"transmitters": [{"address": 1}, {"address": 2, "baud": 19200}]})",
+                              "transmitters[1].baud"},
+                      BadCase{R"({"transmitters": [{"address": 1, "unit": 7}]})", ".unit"},
+                      BadCase{R"({"transmitters": [{"address": 1, "decimals": 5}]})", ".decimals"},
+                      BadCase{R"({"transmitters": [{"address": 1, "sensorUnit": -1}]})", ".sensorUnit"},
+                      BadCase{R"({"transmitters": [{"address": 1, "trimZero": 5001}]})", ".trimZero"},
+                      BadCase{R"({"transmitters": [{"address": 1, "pointCount": 9}]})", ".pointCount"},
+                      BadCase{R"({"transmitters": [{"address": 1, "measured": [1,2,3,4,5,6,7,8,9]}]})", ".measured"},
+                      BadCase{R"({"transmitters": [{"address": 1, "standard": ["x"]}]})", ".standard[0]"},
+                      BadCase{R"({"transmitters": [{"address": 1, "displayLow": "abc"}]})", ".displayLow"},
+                      BadCase{R"({"transmitters": [{"address": 1, "displayHigh": 1e9}]})", ".displayHigh"},
+                      BadCase{R"({"transmitters": [{"address": 1, "type": ""}]})", ".type"},
+                      BadCase{R"({"transmitters": [{"address": 1, "id": "12345678901234567"}]})", ".id"},
+                      BadCase{R"({"transmitters": [{"address": 1, "version": 2}]})", ".version"},
+                      BadCase{R"({"transmitters": [{"address": 1, "fault": "loud"}]})", ".fault"},
+                      BadCase{R"({"transmitters": [{"address": 1, "randomFaults": 1.5}]})", ".randomFaults"},
+                      BadCase{R"({"transmitters": [{"address": 1, "pressureNoise": -1}]})", ".pressureNoise"},
+                      BadCase{R"({"transmitters": [{"address": 1, "colour": "red"}]})", "unknown key \"colour\""},
+                      BadCase{R"({"seed": -1})", "bus.seed"}, BadCase{R"({"seed": 1.5})", "bus.seed"}));
+
+TEST(BusLoader, MissingFileIsNamed)
+{
+    std::string error;
+    EXPECT_FALSE(BusLoader::fromFile("/nonexistent/bus.json", error));
+    EXPECT_NE(error.find("/nonexistent/bus.json"), std::string::npos) << error;
+}
+
+TEST(DemoBus, ThreeTransmittersAtDifferentAddressesAndRatesOneOfVersion200)
+{
+    const BusConfig bus = demoBus();
+    ASSERT_EQ(bus.transmitters.size(), 3U);
+    std::set<int> addresses;
+    std::set<int> rates;
+    int version200 = 0;
+    for (const auto &t : bus.transmitters) {
+        addresses.insert(t.address);
+        rates.insert(t.baud);
+        version200 += t.version == "2.00" ? 1 : 0;
+    }
+    EXPECT_EQ(addresses.size(), 3U);
+    EXPECT_EQ(rates.size(), 3U);
+    EXPECT_EQ(version200, 1);
+}
+
+} // namespace
+} // namespace ortavel::sim

@@ -1,0 +1,203 @@
+#include "sim/Bus.h"
+#include "link/Exchange.h"
+#include "link/ReplyCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <string>
+
+namespace ortavel::sim {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::nanoseconds;
+
+TransmitterConfig at(int address, int baud, const char *type)
+{
+    TransmitterConfig t;
+    t.address = address;
+    t.baud = baud;
+    t.working.type = type;
+    return t;
+}
+
+BusConfig threeRates()
+{
+    BusConfig bus;
+    bus.transmitters = {at(1, 9600, "A"), at(7, 4800, "B"), at(12, 2400, "C")};
+    return bus;
+}
+
+std::string frame(const std::string &address, const std::string &command)
+{
+    return Exchange::requestFrame(address, command);
+}
+
+std::string allBytes(const ReplyPlan &plan)
+{
+    std::string bytes;
+    for (const auto &burst : plan.bursts)
+        bytes += burst.bytes;
+    return bytes;
+}
+
+TEST(Bus, AnswersOnlyAtTheTransmittersOwnRate)
+{
+    Bus bus(threeRates(), WireTiming{});
+    for (const int rate : {1200, 2400, 4800, 9600}) {
+        const ReplyPlan plan = bus.onFrame(frame("07", "TY"), rate);
+        if (rate == 4800) {
+            EXPECT_EQ(allBytes(plan), "*07B45\r");
+            EXPECT_EQ(plan.entry.responders, 1);
+        } else {
+            EXPECT_TRUE(plan.bursts.empty()) << rate;
+            EXPECT_EQ(plan.entry.responders, 0);
+        }
+    }
+    // A line not at 8N1 (reported as rate 0) reaches nobody.
+    EXPECT_TRUE(bus.onFrame(frame("01", "TY"), 0).bursts.empty());
+}
+
+TEST(Bus, IgnoresUnknownAddressesCommandsAndBadFrames)
+{
+    Bus bus(threeRates(), WireTiming{});
+    EXPECT_TRUE(bus.onFrame(frame("02", "TY"), 9600).bursts.empty());
+    EXPECT_TRUE(bus.onFrame(frame("01", "QQ"), 9600).bursts.empty());
+    const ReplyPlan bad = bus.onFrame("$01TY0D\r", 9600);
+    EXPECT_TRUE(bad.bursts.empty());
+    EXPECT_TRUE(bad.entry.address.empty());
+    EXPECT_EQ(bad.entry.note, "rejected frame");
+}
+
+TEST(Bus, BroadcastReachesEveryTransmitterAtTheRateAndIsAnsweredByNone)
+{
+    BusConfig config = threeRates();
+    config.transmitters.push_back(at(30, 9600, "D"));
+    Bus bus(config, WireTiming{});
+    const ReplyPlan plan = bus.onFrame(frame("AA", "TYSAME"), 9600);
+    EXPECT_TRUE(plan.bursts.empty());
+    EXPECT_EQ(plan.entry.responders, 2);
+    const auto states = bus.states();
+    EXPECT_EQ(states[0].config.working.type, "SAME");
+    EXPECT_EQ(states[3].config.working.type, "SAME");
+    EXPECT_EQ(states[1].config.working.type, "B"); // another rate
+
+    EXPECT_TRUE(bus.onFrame(frame("AA", "WU"), 9600).bursts.empty());
+    EXPECT_EQ(bus.states()[0].user.type, "SAME");
+}
+
+TEST(Bus, TwoTransmittersOnOneAddressCollide)
+{
+    BusConfig config;
+    config.transmitters = {at(5, 9600, "ONE"), at(5, 9600, "TWO")};
+    Bus bus(config, WireTiming{});
+    const ReplyPlan plan = bus.onFrame(frame("05", "TY"), 9600);
+    EXPECT_EQ(plan.entry.fault, Fault::Collision);
+    EXPECT_EQ(plan.entry.responders, 2);
+    EXPECT_EQ(allBytes(plan), interleave({"*05ONE41\r", "*05TWO49\r"}));
+    EXPECT_EQ(checkReply(allBytes(plan)), kBadReply);
+}
+
+TEST(Bus, NewAddressAndRateWaitForTheReply)
+{
+    Bus bus(threeRates(), WireTiming{});
+    const ReplyPlan plan = bus.onFrame(frame("01", "AD33"), 9600);
+    EXPECT_EQ(allBytes(plan), "*013301\r") << "the old address answers with the new one";
+    EXPECT_TRUE(plan.commitPending);
+    EXPECT_EQ(plan.commitAt, plan.bursts.back().at);
+    EXPECT_EQ(bus.states()[0].config.address, 1);
+    bus.commitPending();
+    EXPECT_EQ(bus.states()[0].config.address, 33);
+    EXPECT_TRUE(bus.onFrame(frame("01", "TY"), 9600).bursts.empty());
+    EXPECT_FALSE(bus.onFrame(frame("33", "TY"), 9600).bursts.empty());
+
+    const ReplyPlan baud = bus.onFrame(frame("33", "BD1"), 9600);
+    EXPECT_EQ(allBytes(baud), "*331" + std::string("31") + "\r");
+    bus.commitPending();
+    EXPECT_TRUE(bus.onFrame(frame("33", "TY"), 9600).bursts.empty());
+    EXPECT_FALSE(bus.onFrame(frame("33", "TY"), 2400).bursts.empty());
+}
+
+TEST(Bus, ReplyIsCompleteAfterRequestTurnaroundAndReplyOnTheWire)
+{
+    WireTiming timing;
+    timing.turnaround = milliseconds(5);
+    Bus bus(threeRates(), timing);
+    // 8 request bytes and 7 reply bytes of 10 bits at 2400 baud.
+    const ReplyPlan plan = bus.onFrame(frame("12", "TY"), 2400);
+    ASSERT_EQ(plan.bursts.size(), 1U);
+    EXPECT_EQ(plan.bursts[0].at, nanoseconds(8LL * 10 * 1'000'000'000LL / 2400) + milliseconds(5) +
+                                     nanoseconds(7LL * 10 * 1'000'000'000LL / 2400));
+    EXPECT_TRUE(plan.bursts[0].completesReply);
+
+    timing.wireTime = false;
+    Bus fast(threeRates(), timing);
+    EXPECT_EQ(fast.onFrame(frame("12", "TY"), 2400).bursts[0].at, milliseconds(5));
+}
+
+TEST(Bus, PiecesComeWithGapsAndLateRepliesAfterTheTimeout)
+{
+    WireTiming timing;
+    Bus bus(threeRates(), timing);
+    ASSERT_EQ(bus.setFault(1, {Fault::Pieces, 0.0}), 1);
+    const ReplyPlan pieces = bus.onFrame(frame("01", "TY"), 9600);
+    ASSERT_EQ(pieces.bursts.size(), 3U);
+    EXPECT_GE(pieces.bursts[1].at - pieces.bursts[0].at, timing.pieceGap);
+    EXPECT_GE(pieces.bursts[2].at - pieces.bursts[1].at, timing.pieceGap);
+    EXPECT_FALSE(pieces.bursts[0].completesReply);
+    EXPECT_TRUE(pieces.bursts[2].completesReply);
+    EXPECT_LT(pieces.bursts[2].at, milliseconds(100)) << "still within the 9600 baud timeout";
+
+    for (const int rate : {9600, 2400}) {
+        const int address = rate == 9600 ? 1 : 12;
+        const int timeoutMs = rate == 9600 ? 100 : 250;
+        bus.setFault(address, {Fault::Late, 0.0});
+        const ReplyPlan late = bus.onFrame(frame(rate == 9600 ? "01" : "12", "TY"), rate);
+        ASSERT_EQ(late.bursts.size(), 1U);
+        EXPECT_GT(late.bursts[0].at, milliseconds(timeoutMs + timeoutMs / 4));
+        EXPECT_EQ(late.entry.fault, Fault::Late);
+    }
+}
+
+TEST(Bus, FaultsChangeOnlyTheReplyNotWhatTheTransmitterDoes)
+{
+    Bus bus(threeRates(), WireTiming{});
+    bus.setFault(1, {Fault::Silent, 0.0});
+    const ReplyPlan plan = bus.onFrame(frame("01", "TYMUTE"), 9600);
+    EXPECT_TRUE(plan.bursts.empty());
+    EXPECT_EQ(plan.entry.fault, Fault::Silent);
+    EXPECT_EQ(bus.states()[0].config.working.type, "MUTE");
+}
+
+TEST(Bus, RandomFaultsFollowTheSeedAndTheProbability)
+{
+    const auto run = [](std::uint64_t seed, double probability) {
+        BusConfig config = threeRates();
+        config.seed = seed;
+        config.transmitters[0].fault.randomProbability = probability;
+        Bus bus(config, WireTiming{});
+        std::vector<Fault> faults;
+        faults.reserve(400);
+        for (int i = 0; i < 400; ++i)
+            faults.push_back(bus.onFrame(frame("01", "RT0"), 9600).entry.fault);
+        return faults;
+    };
+    const auto a = run(3, 0.1);
+    EXPECT_EQ(a, run(3, 0.1));
+    EXPECT_NE(a, run(4, 0.1));
+    const auto spoiled = std::count_if(a.begin(), a.end(), [](Fault f) { return f != Fault::None; });
+    EXPECT_GT(spoiled, 10);
+    EXPECT_LT(spoiled, 80);
+
+    const auto always = run(3, 1.0);
+    std::set<Fault> kinds(always.begin(), always.end());
+    EXPECT_GE(kinds.size(), 7U) << "every kind of fault is drawn";
+    const auto never = run(3, 0.0);
+    EXPECT_TRUE(std::all_of(never.begin(), never.end(), [](Fault f) { return f == Fault::None; }));
+}
+
+} // namespace
+} // namespace ortavel::sim

@@ -1,0 +1,303 @@
+// The simulator as the tool meets it: QSerialPort on the pseudo-terminal,
+// requests through Comm_Send.
+
+#include "adapters/SerialPortQt.h"
+#include "link/Commands.h"
+#include "link/Exchange.h"
+#include "link/LineSettings.h"
+#include "link/PortMap.h"
+#include "link/ReplyCheck.h"
+#include "link/SteadyClock.h"
+#include "sim/SimServer.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+namespace ortavel::sim {
+namespace {
+
+using namespace std::chrono_literals;
+using Ms = std::chrono::milliseconds;
+
+TransmitterConfig at(int address, int baud, const char *type)
+{
+    TransmitterConfig t;
+    t.address = address;
+    t.baud = baud;
+    t.working.type = type;
+    return t;
+}
+
+BusConfig fourRates()
+{
+    BusConfig bus;
+    bus.transmitters = {at(21, 1200, "T1200"), at(22, 2400, "T2400"), at(23, 4800, "T4800"), at(24, 9600, "T9600")};
+    return bus;
+}
+
+class SimLink : public ::testing::Test {
+protected:
+    void SetUp() override { startWith(fourRates()); }
+
+    void startWith(const BusConfig &bus)
+    {
+        if (m_port.isOpen())
+            m_port.close();
+        m_path = m_server.start(bus);
+        ASSERT_TRUE(m_port.openDevice(m_path)) << m_port.errorString();
+    }
+
+    bool setRate(int baud) { return m_port.setSettings(lineSettingsText(std::to_string(baud))); }
+    std::string send(const std::string &address, const std::string &command)
+    {
+        return m_exchange.Comm_Send(address, command);
+    }
+    // Time of one exchange, measured around it.
+    std::string timedSend(const std::string &address, const std::string &command, Ms &elapsed)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        std::string result = send(address, command);
+        elapsed = std::chrono::duration_cast<Ms>(std::chrono::steady_clock::now() - start);
+        return result;
+    }
+    TraceEntry lastEntry() const
+    {
+        const auto trace = m_server.trace();
+        return trace.empty() ? TraceEntry{} : trace.back();
+    }
+
+    SimServer m_server; // outlives the port
+    PortMap m_portMap;
+    SerialPortQt m_port{m_portMap};
+    SteadyClock m_clock;
+    Exchange m_exchange{m_port, m_clock};
+    std::string m_path;
+};
+
+TEST_F(SimLink, AnswersAtEachRateWhileTheOthersStaySilent)
+{
+    const struct {
+        int baud;
+        const char *address;
+        const char *type;
+        const char *otherAddress;
+    } rows[] = {{1200, "21", "T1200", "22"},
+                {2400, "22", "T2400", "23"},
+                {4800, "23", "T4800", "24"},
+                {9600, "24", "T9600", "21"}};
+    for (const auto &row : rows) {
+        ASSERT_TRUE(setRate(row.baud));
+        Ms elapsed{};
+        EXPECT_EQ(timedSend(row.address, "TY", elapsed), std::string("*") + row.address + row.type + "\r");
+        // 8 request and 11 reply bytes of 10 bits, 5 ms between them.
+        const auto wire = Ms(19 * 10 * 1000 / row.baud + 5);
+        EXPECT_GE(elapsed, wire - wire / 5) << row.baud << " baud: the bytes take their time";
+        EXPECT_LT(elapsed, Ms(replyTimeoutMs(lineSettingsText(std::to_string(row.baud)))));
+        EXPECT_EQ(lastEntry().lineBaud, row.baud);
+        EXPECT_EQ(send(row.otherAddress, "TY"), kNoReply) << row.baud << " baud";
+    }
+}
+
+struct FaultCase {
+    Fault fault;
+    std::string result;
+};
+
+class SimLinkFaults : public SimLink, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(SimLinkFaults, GiveTheExpectedResult)
+{
+    const FaultCase &c = GetParam();
+    ASSERT_TRUE(setRate(9600));
+    ASSERT_EQ(m_server.setFault(24, {c.fault, 0.0}), 1);
+    EXPECT_EQ(send("24", "TY"), c.result) << faultName(c.fault);
+    const TraceEntry entry = lastEntry();
+    EXPECT_EQ(entry.command, "TY");
+    EXPECT_EQ(entry.fault, c.fault);
+
+    // The next exchange is not disturbed by what is left of this one.
+    m_server.setFault(24, {});
+    EXPECT_EQ(send("24", "TY"), "*24T9600\r") << "after " << faultName(c.fault);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SimLinkFaults,
+                         ::testing::Values(FaultCase{Fault::None, "*24T9600\r"},
+                                           FaultCase{Fault::Silent, std::string(kNoReply)},
+                                           FaultCase{Fault::BadChecksum, std::string(kBadReply)},
+                                           FaultCase{Fault::LowerCaseChecksum, std::string(kBadReply)},
+                                           FaultCase{Fault::NoiseBefore, std::string(kBadReply)},
+                                           FaultCase{Fault::BytesAfter, std::string(kBadReply)},
+                                           FaultCase{Fault::Pieces, "*24T9600\r"},
+                                           FaultCase{Fault::Late, std::string(kNoReply)},
+                                           FaultCase{Fault::Collision, std::string(kBadReply)}),
+                         [](const ::testing::TestParamInfo<FaultCase> &param) {
+                             std::string name(faultName(param.param.fault));
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST_F(SimLink, LateReplyLeftInTheBufferIsDiscardedByTheNextExchange)
+{
+    ASSERT_TRUE(setRate(1200));
+    m_server.setFault(21, {Fault::Late, 0.0});
+    EXPECT_EQ(send("21", "TY"), kNoReply);
+    m_server.setFault(21, {});
+    std::this_thread::sleep_for(500ms); // the late reply arrives meanwhile
+    const auto trace = m_server.trace();
+    ASSERT_FALSE(trace.empty());
+    EXPECT_TRUE(trace.back().replyEnd.has_value()) << "the late reply was written";
+    EXPECT_EQ(send("21", "ID"), "*210000\r");
+}
+
+TEST_F(SimLink, ARequestCutsALateReplyShort)
+{
+    ASSERT_TRUE(setRate(9600));
+    m_server.setFault(24, {Fault::Late, 0.0});
+    EXPECT_EQ(send("24", "TY"), kNoReply);
+    m_server.setFault(24, {});
+    EXPECT_EQ(send("24", "TY"), "*24T9600\r");
+    const auto trace = m_server.trace();
+    ASSERT_EQ(trace.size(), 2U);
+    EXPECT_EQ(trace[0].note, "cancelled");
+    EXPECT_FALSE(trace[0].replyEnd.has_value());
+}
+
+TEST_F(SimLink, TwoTransmittersOnOneAddressCollide)
+{
+    BusConfig bus;
+    bus.transmitters = {at(5, 9600, "FIRST"), at(5, 9600, "SECOND")};
+    startWith(bus);
+    ASSERT_TRUE(setRate(9600));
+    EXPECT_EQ(send("05", "TY"), kBadReply);
+    EXPECT_EQ(lastEntry().fault, Fault::Collision);
+    EXPECT_EQ(lastEntry().responders, 2);
+}
+
+TEST_F(SimLink, NewAddressAndRateTakeEffectAfterTheReply)
+{
+    ASSERT_TRUE(setRate(9600));
+    EXPECT_EQ(send("24", "AD31"), "*2431\r");
+    EXPECT_TRUE(isAddressEcho(send("31", "AD"), "31"));
+    EXPECT_EQ(send("24", "AD"), kNoReply);
+
+    const std::string confirmed = send("31", "BD1");
+    EXPECT_TRUE(isBaudConfirmed(confirmed, "31", "1")) << confirmed;
+    EXPECT_EQ(send("31", "TY"), kNoReply) << "no longer at 9600";
+    ASSERT_TRUE(setRate(2400));
+    EXPECT_EQ(send("31", "TY"), "*31T9600\r");
+    const auto state = m_server.transmitter(31);
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->config.baud, 2400);
+}
+
+TEST_F(SimLink, WhatTheToolReadsIsTheTransmittersState)
+{
+    ASSERT_TRUE(setRate(9600));
+    EXPECT_EQ(replyData(send("24", "DL+012.5")), "+12.50");
+    EXPECT_EQ(replyData(send("24", "UT9")), "0");
+    const auto state = m_server.transmitter(24);
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->config.working.displayLow, 12.5);
+    EXPECT_EQ(state->config.working.unit, 0);
+    EXPECT_EQ(replyData(send("24", "TY")), state->config.working.type);
+    EXPECT_TRUE(isStored(send("24", "WU"), "24"));
+    EXPECT_EQ(m_server.transmitter(24)->user.displayLow, 12.5);
+
+    // A broadcast changes every transmitter at the rate and gets no answer.
+    EXPECT_EQ(send("AA", "DL+001.0"), kNoReply);
+    EXPECT_EQ(m_server.transmitter(24)->config.working.displayLow, 1.0);
+    EXPECT_EQ(m_server.transmitter(21)->config.working.displayLow, 0.0);
+}
+
+TEST_F(SimLink, TraceRecordsEachRequestWithTheTimeOfItsReply)
+{
+    ASSERT_TRUE(setRate(9600));
+    const auto before = std::chrono::steady_clock::now();
+    send("24", "RT0");
+    send("25", "RT0");
+    const auto after = std::chrono::steady_clock::now();
+    const auto trace = m_server.trace();
+    ASSERT_EQ(trace.size(), 2U);
+    EXPECT_EQ(trace[0].frame, Exchange::requestFrame("24", "RT0"));
+    EXPECT_EQ(trace[0].reply, "*2425.002F\r");
+    ASSERT_TRUE(trace[0].replyEnd);
+    EXPECT_GT(*trace[0].replyEnd, trace[0].received);
+    EXPECT_GT(trace[0].received, before);
+    EXPECT_LT(*trace[0].replyEnd, after);
+    EXPECT_TRUE(trace[1].reply.empty());
+    EXPECT_FALSE(trace[1].replyEnd);
+    m_server.clearTrace();
+    EXPECT_TRUE(m_server.trace().empty());
+}
+
+TEST_F(SimLink, VanishingLineMakesThePortFailAndComesBackAtTheSamePath)
+{
+    ASSERT_TRUE(setRate(9600));
+    ASSERT_EQ(send("24", "TY"), "*24T9600\r");
+    m_server.vanish();
+    EXPECT_FALSE(std::filesystem::exists(m_path));
+    EXPECT_EQ(send("24", "TY"), kNoReply);
+    EXPECT_EQ(m_port.waitForInput(50), WaitResult::Failed);
+    m_port.close();
+    EXPECT_FALSE(m_port.openDevice(m_path));
+
+    ASSERT_TRUE(m_server.comeBack());
+    EXPECT_EQ(m_server.linkPath(), m_path);
+    ASSERT_TRUE(m_port.openDevice(m_path)) << m_port.errorString();
+    ASSERT_TRUE(setRate(9600));
+    EXPECT_EQ(send("24", "TY"), "*24T9600\r");
+}
+
+// A short soak: random faults on every reply, each result checked against
+// the fault the simulator reports for it.
+TEST_F(SimLink, EveryResultMatchesTheFaultApplied)
+{
+    BusConfig bus = fourRates();
+    bus.seed = 17;
+    bus.transmitters[3].fault.randomProbability = 0.5;
+    startWith(bus);
+    ASSERT_TRUE(setRate(9600));
+    for (int i = 0; i < 40; ++i) {
+        const std::string result = send("24", "TY");
+        const TraceEntry entry = lastEntry();
+        switch (entry.fault) {
+        case Fault::None:
+        case Fault::Pieces:
+            EXPECT_EQ(result, "*24T9600\r") << i;
+            break;
+        case Fault::Silent:
+        case Fault::Late:
+            EXPECT_EQ(result, kNoReply) << i;
+            break;
+        default:
+            EXPECT_EQ(result, kBadReply) << i << " " << faultName(entry.fault);
+        }
+    }
+}
+
+double processCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+TEST_F(SimLink, SitsIdleWithoutSpinning)
+{
+    // With the port open, and with the tool's port closed again.
+    for (const bool portOpen : {true, false}) {
+        if (!portOpen)
+            m_port.close();
+        const double before = processCpuMs();
+        std::this_thread::sleep_for(300ms);
+        EXPECT_LT(processCpuMs() - before, 60.0) << (portOpen ? "port open" : "port closed");
+    }
+}
+
+} // namespace
+} // namespace ortavel::sim
