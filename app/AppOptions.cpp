@@ -1,0 +1,82 @@
+#include "AppOptions.h"
+
+#include "link/PortMap.h"
+
+#include <charconv>
+
+namespace ortavel {
+
+const char *const kAppUsage =
+    "usage: ortavel [--port-map N=PATH]... [--settings-dir DIR]\n"
+    "               [--search-last N] [--screenshot FILE [--search]]\n"
+    "  --port-map N=PATH   com N is the serial device PATH for this run (N 1 to 6)\n"
+    "  --settings-dir DIR  keep the remembered port in DIR instead of the user's settings\n"
+    "  --screenshot FILE   draw the main window offscreen into the PNG FILE and exit\n"
+    "  --search            before the screenshot, search the bus and read the first transmitter\n"
+    "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n";
+
+namespace {
+
+std::optional<int> wholeNumber(const std::string &text, int low, int high)
+{
+    int value = 0;
+    const char *end = text.data() + text.size();
+    const auto [stop, failure] = std::from_chars(text.data(), end, value);
+    if (failure != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, std::string &error)
+{
+    AppOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (arg == "--search") {
+            options.search = true;
+            continue;
+        }
+        const bool takesValue =
+            arg == "--port-map" || arg == "--settings-dir" || arg == "--screenshot" || arg == "--search-last";
+        if (!takesValue) {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        }
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
+            error = arg + " needs a value";
+            return std::nullopt;
+        }
+        const std::string &value = args[++i];
+        if (arg == "--port-map") {
+            const auto mapping = PortMap::parseOption(value);
+            if (!mapping) {
+                error = "--port-map takes N=PATH with N from 1 to 6, not " + value;
+                return std::nullopt;
+            }
+            options.portMap.push_back(*mapping);
+        } else if (arg == "--settings-dir") {
+            options.settingsDir = value;
+        } else if (arg == "--screenshot") {
+            options.screenshot = value;
+        } else {
+            options.searchLast = wholeNumber(value, 1, 99);
+            if (!options.searchLast) {
+                error = "--search-last takes an address from 1 to 99, not " + value;
+                return std::nullopt;
+            }
+        }
+    }
+    if (options.search && !options.screenshot) {
+        error = "--search goes with --screenshot";
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace ortavel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ortavel {
+
+// The command line of the window program.
+struct AppOptions {
+    std::vector<std::pair<int, std::string>> portMap;
+    std::optional<std::string> settingsDir;
+    std::optional<std::string> screenshot;
+    bool search = false;
+    std::optional<int> searchLast;
+    bool help = false;
+};
+
+// Parses argv after the program name; nullopt with error set on a usage
+// error.
+std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, std::string &error);
+
+extern const char *const kAppUsage;
+
+} // namespace ortavel

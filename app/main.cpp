@@ -1,0 +1,121 @@
+#include "AppOptions.h"
+#include "StderrMessageBox.h"
+#include "adapters/SerialPortQt.h"
+#include "adapters/SettingsStoreQt.h"
+#include "link/PortMap.h"
+#include "link/SteadyClock.h"
+#include "mainwin/Ortavel.h"
+#include "ui/MainWindow.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtMessageBox.h"
+#include "ui/QtWindowHost.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace ortavel;
+
+constexpr int kExitUsage = 2;
+constexpr int kExitNoDisplay = 2;
+
+bool haveDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+int noDisplay()
+{
+    std::fputs("ortavel: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+               "Run it in a desktop session, or use the command-line tool on the same bus, for example:\n"
+               "  ortavel-cli --port-map 1=/dev/ttyUSB0 --port 1 search\n"
+               "  ortavel-cli --port-map 1=/dev/ttyUSB0 --port 1 send 01 TY\n"
+               "(ortavel-cli --help lists what it can do.)\n",
+               stderr);
+    return kExitNoDisplay;
+}
+
+// With --search and no remembered port, search on the first mapped port.
+void openMappedPort(Ortavel &model, const AppOptions &options)
+{
+    if (model.MSCommBsq.isOpen() || options.portMap.empty())
+        return;
+    const auto first = std::min_element(options.portMap.begin(), options.portMap.end());
+    model.cmbCommPort.setSelectedIndex(first->first - 1);
+}
+
+int screenshot(QApplication &app, MainWindow &window, const AppOptions &options)
+{
+    window.show();
+    app.processEvents();
+    if (options.search) {
+        openMappedPort(window.model(), options);
+        window.model().cmdSEARCH_Click();
+    }
+    app.processEvents();
+    const QString file = QString::fromStdString(*options.screenshot);
+    if (!window.grab().save(file, "PNG")) {
+        std::fprintf(stderr, "ortavel: cannot write the screenshot %s\n", options.screenshot->c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string error;
+    const auto options = parseAppOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "ortavel: %s\n%s", error.c_str(), kAppUsage);
+        return kExitUsage;
+    }
+    if (options->help) {
+        std::fputs(kAppUsage, stdout);
+        return 0;
+    }
+    // A screenshot needs no display; the window is drawn offscreen.
+    if (options->screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (!haveDisplay())
+        return noDisplay();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ortavel"));
+
+    auto settings = options->settingsDir
+                        ? std::make_unique<SettingsStoreQt>(QString::fromStdString(*options->settingsDir))
+                        : std::make_unique<SettingsStoreQt>();
+    PortMap portMap(settings.get());
+    for (const auto &[number, path] : options->portMap)
+        portMap.setOverride(number, path);
+    SerialPortQt port(portMap);
+    SteadyClock clock;
+    QtMessageBox boxes;
+    StderrMessageBox printed;
+    MessageBox &messages = options->screenshot ? static_cast<MessageBox &>(printed) : boxes;
+    QtEventPump events;
+    QtWindowHost windows;
+
+    Ortavel model(port, clock, *settings, messages, events, windows);
+    if (options->searchLast)
+        model.setSearchLastAddress(*options->searchLast);
+    MainWindow window(model);
+    boxes.setParent(&window);
+    windows.addWindow(model.name(), &window);
+    model.Form_Load();
+
+    if (options->screenshot)
+        return screenshot(app, window, *options);
+    window.show();
+    return QApplication::exec();
+}
