@@ -6,6 +6,8 @@
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
 
+#include <algorithm>
+
 namespace ortavel {
 
 Ortavel::Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
@@ -39,7 +41,7 @@ std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &
 
 void Ortavel::setSearchLastAddress(int lastAddress)
 {
-    m_searchLastAddress = lastAddress;
+    m_searchLastAddress = std::clamp(lastAddress, 0, kDefaultSearchLastAddress);
 }
 
 void Ortavel::wireHandlers()

@@ -71,7 +71,8 @@ public:
     void ReadTransmitterInfo();
     void cmdReFresh_Click();
 
-    // Limits the addresses a search asks (01 to this), for benchmarks.
+    // Limits the addresses a search asks (01 to this, at most 99), for
+    // benchmarks.
     void setSearchLastAddress(int lastAddress);
     int searchLastAddress() const { return m_searchLastAddress; }
 
@@ -205,7 +206,7 @@ private:
     void changeBaud(int bandIndex);
     bool searching() const;
     bool askAddress(int address, int bandIndex);
-    void finishSearch();
+    void finishSearch(int lastBand);
     void readRows();
     std::string ask(std::string_view command);
     std::string unitName(const std::string &result) const;

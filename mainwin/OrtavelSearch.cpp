@@ -60,7 +60,9 @@ void Ortavel::cmdSEARCH_Click()
     OnlineList.clear();
     CMB_ADDR.clear();
 
+    int lastBand = -1;
     for (int band = CMB_BAND.count() - 1; band >= 0 && searching(); --band) {
+        lastBand = band;
         changeBaud(band);
         for (int address = 1; address <= m_searchLastAddress; ++address) {
             m_events.processEvents();
@@ -69,7 +71,7 @@ void Ortavel::cmdSEARCH_Click()
             askAddress(address, band);
         }
     }
-    finishSearch();
+    finishSearch(lastBand);
 }
 
 bool Ortavel::askAddress(int address, int bandIndex)
@@ -92,7 +94,7 @@ bool Ortavel::askAddress(int address, int bandIndex)
     return true;
 }
 
-void Ortavel::finishSearch()
+void Ortavel::finishSearch(int lastBand)
 {
     cmdSEARCH.setCaption(kSearchCaption);
     StatusBar1.setPanel(1, "Searching over.");
@@ -102,7 +104,9 @@ void Ortavel::finishSearch()
         return;
     }
     StatusBar1.setPanel(2, "Online: " + countText(CMB_ADDR.count()));
-    StatusBar1.setPanel(4, "Band:" + CMB_BAND.text());
+    // The rate of the last pass, even when a read in a pause moved the list.
+    StatusBar1.setPanel(
+        4, "Band:" + (lastBand < 0 ? std::string() : CMB_BAND.entries().at(static_cast<std::size_t>(lastBand)).text));
     // An entry the operator chose during the search may already be the
     // first; it is read all the same, at its own rate.
     if (CMB_ADDR.selectedIndex() == 0)

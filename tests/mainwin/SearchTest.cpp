@@ -130,6 +130,22 @@ TEST_F(SearchTest, StopInMidSearchListsWhatWasFound)
     EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
 }
 
+TEST_F(SearchTest, StopAfterChoosingAnEntryShowsTheRateOfThePass)
+{
+    loadOnPort3();
+    bus.add("12", {3}).values = FakeBus::typicalValues("1.50");
+    events.actions[110] = [this] { // address 11 of the 4800 pass
+        window.CMB_ADDR.setSelectedIndex(0);
+        window.cmdSEARCH.click();
+    };
+    window.cmdSEARCH.click();
+
+    EXPECT_EQ(countOf(bus.commands(), "AD"), 99 + 10);
+    EXPECT_EQ(window.StatusBar1.panel(4), "Band:4800");
+    EXPECT_EQ(port.settings(), "9600,N,8,1");
+    EXPECT_EQ(countOf(bus.commands(), "VR"), 2) << "read when chosen, and again at the end";
+}
+
 TEST_F(SearchTest, ClosedPortStopsCollectingAndSaysSo)
 {
     window.Timer1.setEnabled(true);
@@ -181,6 +197,9 @@ TEST_F(SearchTest, LastAddressLimitsTheQuestions)
     window.cmdSEARCH.click();
     EXPECT_EQ(countOf(bus.commands(), "AD"), 4 * 10);
     EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"10"});
+
+    window.setSearchLastAddress(150);
+    EXPECT_EQ(window.searchLastAddress(), 99) << "addresses have two digits";
 }
 
 // An entry chosen during the search is read at its rate; the search then
