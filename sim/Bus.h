@@ -20,7 +20,7 @@ public:
     Bus(const BusConfig &config, const WireTiming &timing);
 
     // lineBaud: the rate the tool had set when the CR arrived; 0 when the
-    // line is not at a rate with 8 data bits, no parity, 1 stop bit.
+    // line is not at a rate with 8 data bits and no parity.
     ReplyPlan onFrame(std::string_view frame, int lineBaud);
     // Lets AD and BD writes take effect once their reply has left.
     void commitPending();

@@ -126,7 +126,9 @@ int PtyLink::lineBaud() const
     termios tio{};
     if (m_master < 0 || ::tcgetattr(m_master, &tio) != 0)
         return 0;
-    if ((tio.c_cflag & CSIZE) != CS8 || (tio.c_cflag & PARENB) != 0 || (tio.c_cflag & CSTOPB) != 0)
+    // A second stop bit does not stop a receiver from reading the frame;
+    // other data bits or a parity bit do.
+    if ((tio.c_cflag & CSIZE) != CS8 || (tio.c_cflag & PARENB) != 0)
         return 0;
     const speed_t speed = ::cfgetospeed(&tio);
     for (const auto &known : kSpeeds) {

@@ -27,7 +27,7 @@ public:
     const std::string &serialPath() const { return m_serialPath; }
 
     // The rate the tool has set on the serial end; 0 unless the line is at
-    // a standard rate with 8 data bits, no parity and 1 stop bit.
+    // a standard rate with 8 data bits and no parity.
     int lineBaud() const;
 
     // Everything waiting from the tool; never blocks. `failed` is set when

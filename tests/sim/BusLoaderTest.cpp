@@ -118,6 +118,17 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{R"({"transmitters": [{"address": 1, "colour": "red"}]})", "unknown key \"colour\""},
                       BadCase{R"({"seed": -1})", "bus.seed"}, BadCase{R"({"seed": 1.5})", "bus.seed"}));
 
+TEST(BusLoader, TheShippedExampleLoads)
+{
+    std::string error;
+    const auto bus = BusLoader::fromFile(ORTAVEL_SIM_EXAMPLE, error);
+    ASSERT_TRUE(bus) << error;
+    ASSERT_EQ(bus->transmitters.size(), 3U);
+    EXPECT_EQ(bus->transmitters[1].version, "2.00");
+    EXPECT_EQ(bus->transmitters[1].fault.fault, Fault::Pieces);
+    EXPECT_EQ(bus->transmitters[2].fault.randomProbability, 0.1);
+}
+
 TEST(BusLoader, MissingFileIsNamed)
 {
     std::string error;
