@@ -143,15 +143,15 @@ INSTANTIATE_TEST_SUITE_P(Faults, SimLinkFaults,
 
 TEST_F(SimLink, LateReplyLeftInTheBufferIsDiscardedByTheNextExchange)
 {
-    ASSERT_TRUE(setRate(1200));
-    m_server.setFault(21, {Fault::Late, 0.0});
-    EXPECT_EQ(send("21", "TY"), kNoReply);
-    m_server.setFault(21, {});
-    std::this_thread::sleep_for(500ms); // the late reply arrives meanwhile
+    ASSERT_TRUE(setRate(9600));
+    m_server.setFault(24, {Fault::Late, 0.0});
+    EXPECT_EQ(send("24", "TY"), kNoReply);
+    m_server.setFault(24, {});
+    std::this_thread::sleep_for(300ms); // the late reply arrives meanwhile
     const auto trace = m_server.trace();
     ASSERT_FALSE(trace.empty());
     EXPECT_TRUE(trace.back().replyEnd.has_value()) << "the late reply was written";
-    EXPECT_EQ(send("21", "ID"), "*210000\r");
+    EXPECT_EQ(send("24", "ID"), "*240000\r");
 }
 
 TEST_F(SimLink, ARequestCutsALateReplyShort)
