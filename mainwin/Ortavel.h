@@ -219,6 +219,7 @@ private:
     Exchange m_exchange;
     std::map<const Control *, Control *> m_parents;
     int m_searchLastAddress = kDefaultSearchLastAddress;
+    bool m_searchRunning = false;
     int m_readDepth = 0;
 
     // Declared last: they wire themselves to the controls above.

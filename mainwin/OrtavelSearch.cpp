@@ -55,7 +55,12 @@ void Ortavel::cmdSEARCH_Click()
         cmdSEARCH.setCaption(kSearchCaption);
         return;
     }
+    // A second click in the same pause as the Stop would start a search
+    // inside the one still unwinding.
+    if (m_searchRunning)
+        return;
     cmdSEARCH.setCaption(kStopCaption);
+    m_searchRunning = true;
 
     OnlineList.clear();
     CMB_ADDR.clear();
@@ -71,6 +76,7 @@ void Ortavel::cmdSEARCH_Click()
             askAddress(address, band);
         }
     }
+    m_searchRunning = false;
     finishSearch(lastBand);
 }
 

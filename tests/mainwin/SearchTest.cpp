@@ -130,6 +130,22 @@ TEST_F(SearchTest, StopInMidSearchListsWhatWasFound)
     EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
 }
 
+TEST_F(SearchTest, SearchClickedRightAfterStopStartsNoSearchInsideTheOld)
+{
+    loadOnPort3();
+    bus.add("12", {3}).values = FakeBus::typicalValues("1.50");
+    events.actions[30] = [this] {
+        window.cmdSEARCH.click();
+        window.cmdSEARCH.click();
+    };
+    window.cmdSEARCH.click();
+
+    EXPECT_EQ(countOf(bus.commands(), "AD"), 29);
+    EXPECT_EQ(events.calls, 30);
+    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"12"});
+    EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
+}
+
 TEST_F(SearchTest, StopAfterChoosingAnEntryShowsTheRateOfThePass)
 {
     loadOnPort3();
