@@ -159,7 +159,7 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
         } else {
             t.report = WriteRunner::run(bus, t.address, planFor(facts));
         }
-        t.baud = bus.baud();
+        t.baud = t.error.empty() ? bus.baud() : 0;
         results.push_back(std::move(t));
     }
     progress.clear();
@@ -170,7 +170,7 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
         for (const auto &t : results) {
             QJsonObject item = writeReportToJson(t.report);
             item.insert("address", QString::fromStdString(t.address));
-            item.insert("baud", t.baud);
+            item.insert("baud", t.baud != 0 ? QJsonValue(t.baud) : QJsonValue());
             if (!t.error.empty())
                 item.insert("error", QString::fromStdString(t.error));
             list.append(item);
@@ -179,8 +179,8 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
     } else {
         TextTable table({"transmitter", "baud", "confirmed", "failures"});
         for (const auto &t : results)
-            table.addRow(
-                {t.address, std::to_string(t.baud), std::to_string(t.report.confirmedCount()), failureText(t)});
+            table.addRow({t.address, t.baud != 0 ? std::to_string(t.baud) : "-",
+                          std::to_string(t.report.confirmedCount()), failureText(t)});
         std::fputs(table.text().c_str(), stdout);
     }
     for (const auto &t : results) {

@@ -56,8 +56,12 @@ int main(int argc, char **argv)
     const auto command = ortavel::cli::makeSubcommand(parsed->subcommand);
     if (!command)
         return usageError("unknown subcommand " + parsed->subcommand);
-    if (!command->parse(parsed->arguments, parsed->options, error))
-        return usageError(error);
+    if (!command->parse(parsed->arguments, parsed->options, error)) {
+        if (parsed->subcommand == "send")
+            return usageError(error);
+        std::fprintf(stderr, "ortavel-cli: %s (ortavel-cli --help for usage)\n", error.c_str());
+        return ortavel::cli::kExitUsage;
+    }
     if (!command->usesPort())
         return command->runWithoutPort(parsed->options);
 
@@ -66,6 +70,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
         return ortavel::cli::kExitUsage;
     }
-    ortavel::cli::Interrupt::install();
+    // `send` keeps the default: Ctrl-C ends it at once, as it always has.
+    if (parsed->subcommand != "send")
+        ortavel::cli::Interrupt::install();
     return command->run(session, parsed->options);
 }
