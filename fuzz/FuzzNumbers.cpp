@@ -32,8 +32,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace ortavel;
     const std::string text(reinterpret_cast<const char *>(data), size);
     const double read = readNumber(text);
-    if (const auto whole = wholeNumber(read))
+    fuzz::require(!std::isnan(read), "reading gives a number");
+    if (const auto whole = wholeNumber(read)) {
         fuzz::require(std::fabs(static_cast<double>(*whole) - read) <= 0.5, "whole number within a half");
+        if (std::fabs(static_cast<double>(*whole) - read) == 0.5)
+            fuzz::require(*whole % 2 == 0, "a half goes to the even neighbour");
+        const auto whole16 = wholeNumber16(read);
+        fuzz::require(whole16.has_value() == (*whole >= -32768 && *whole <= 32767), "16-bit range");
+        fuzz::require(!whole16 || *whole16 == *whole, "16-bit value");
+        const auto whole32 = wholeNumber32(read);
+        fuzz::require(whole32.has_value() == (*whole >= INT32_MIN && *whole <= INT32_MAX), "32-bit range");
+        fuzz::require(!whole32 || *whole32 == *whole, "32-bit value");
+    }
+    // Blanks, tabs and line feeds anywhere are ignored.
+    if (size > 0) {
+        std::string spaced = text;
+        const std::size_t at = data[0] % (size + 1);
+        spaced.insert(at, std::string(" \t\n").substr(data[size - 1] % 3, 1));
+        const double again = readNumber(spaced);
+        fuzz::require(again == read || (std::isnan(again) && std::isnan(read)), "blanks ignored");
+    }
 
     if (size < 9)
         return 0;

@@ -1,4 +1,5 @@
 #include "FuzzInput.h"
+#include "FuzzPort.h"
 #include "link/Checksum.h"
 #include "link/Commands.h"
 #include "link/Exchange.h"
@@ -12,6 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     parts.resize(2);
     const std::string &address = parts[0];
     const std::string &value = parts[1];
+    fuzz::FuzzClock clock;
+    fuzz::FuzzPort port(clock);
+    Exchange exchange(port, clock);
     for (const auto &info : cmd::kCatalogue) {
         std::string command =
             info.pointDigit ? cmd::point(info.letters, static_cast<int>(value.size() % 8)) : std::string(info.letters);
@@ -29,6 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::require(checksum == PARITY_XORB(covered), "checksum of covered text");
         fuzz::require(std::stoul(checksum, nullptr, 16) == x, "checksum is the XOR");
         fuzz::require(checksum.find_first_of("abcdef") == std::string::npos, "upper-case hex");
+
+        // The bytes on the line are the frame; its own echo is never taken
+        // for a reply.
+        port.script({{0, frame}});
+        const std::string result = exchange.Comm_Send(address, command);
+        fuzz::require(port.writes().back() == frame, "the frame goes on the line unchanged");
+        fuzz::require(result.front() != '*', "an echo is no reply");
     }
     return 0;
 }
