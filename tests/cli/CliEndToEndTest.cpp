@@ -221,6 +221,34 @@ TEST_F(CliEndToEndTest, ApplyWithASilentTransmitterNamesItWhileTheOthersSucceed)
     EXPECT_NE(written, twelve);
 }
 
+TEST_F(CliEndToEndTest, ApplyAllSearchesFirstAndWritesEachAtItsRate)
+{
+    const QString file = dir.path() + "/01.json";
+    ASSERT_EQ(cli->run({"backup", "1", file}).exitCode, 0);
+    const auto run = cli->run({"--json", "apply", file, "--all", "--addresses", "7,12", "--bauds", "4800,2400"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const QJsonArray targets = jsonOf(run.out).array();
+    ASSERT_EQ(targets.size(), 2) << run.out;
+    EXPECT_EQ(targets[0].toObject()["baud"].toInt(), 4800);
+    EXPECT_EQ(targets[1].toObject()["baud"].toInt(), 2400);
+    for (const int address : {7, 12}) {
+        EXPECT_EQ(state(address).config.working.type, "QX820") << address;
+        EXPECT_EQ(state(address).config.working.decimals, 3) << address;
+    }
+}
+
+TEST_F(CliEndToEndTest, AWriteTheTransmitterRefusesIsNotConfirmedAndNothingIsStored)
+{
+    // The simulated transmitter keeps texts of at most 16 characters.
+    const auto run = cli->run({"set", "1", "type=ABCDEFGHIJKLMNOPQ", "id=NEW", "--save", "user"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("not confirmed"), std::string::npos) << run.out;
+    EXPECT_EQ(state(1).config.working.ident, "NEW");
+    EXPECT_EQ(state(1).user.ident, "A1001");
+    for (const auto &entry : server.trace())
+        EXPECT_NE(entry.command, "WU");
+}
+
 TEST_F(CliEndToEndTest, DryRunPrintsTheRequestsAndSendsNothing)
 {
     const QString file = dir.path() + "/01.json";
