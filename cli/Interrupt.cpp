@@ -17,7 +17,6 @@ extern "C" void onInterrupt(int signalNumber)
 void Interrupt::install()
 {
     std::signal(SIGINT, onInterrupt);
-    std::signal(SIGTERM, onInterrupt);
 }
 
 bool Interrupt::requested()

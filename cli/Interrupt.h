@@ -2,7 +2,7 @@
 
 namespace ortavel::cli {
 
-// Ctrl-C: the first SIGINT (or SIGTERM) only raises a flag that long work
+// Ctrl-C: the first SIGINT only raises a flag that long work
 // checks between exchanges; a second one ends the program at once.
 class Interrupt {
 public:
