@@ -286,6 +286,20 @@ TEST_F(CliEndToEndTest, CtrlCDuringASearchStopsCleanlyAndReports)
     EXPECT_EQ(server.trace().size(), asked);
 }
 
+TEST_F(CliEndToEndTest, PortsNamesWhatStandsBehindEachComPort)
+{
+    const QString link = QString::fromStdString(server.linkPath());
+    const auto run = cli->run({"--port-map", "3=" + link, "--json", "ports"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const QJsonArray map = jsonOf(run.out).object()["map"].toArray();
+    ASSERT_EQ(map.size(), 6) << run.out;
+    EXPECT_EQ(map[2].toObject()["port"].toString(), "com3");
+    EXPECT_EQ(map[2].toObject()["device"].toString(), link);
+    EXPECT_TRUE(map[2].toObject()["present"].toBool());
+    EXPECT_EQ(map[3].toObject()["device"].toString(), "/dev/ttyS3");
+    EXPECT_TRUE(server.trace().empty());
+}
+
 TEST_F(CliEndToEndTest, SendKeepsItsExitStatuses)
 {
     const struct {
