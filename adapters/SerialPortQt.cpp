@@ -14,17 +14,25 @@ constexpr int kLastPort = 6;
 SerialPortQt::SerialPortQt(const PortMap &portMap) : m_portMap(portMap)
 {
     // A vanished device makes QSerialPort report errors in a tight loop
-    // while the event loop runs; closing the port ends that.
-    QObject::connect(
-        &m_port, &QSerialPort::errorOccurred, &m_port,
-        [this](QSerialPort::SerialPortError error) { dropOnFatalError(error); }, Qt::QueuedConnection);
+    // while the event loop runs; closing the port ends that. The close waits
+    // until QSerialPort's own call has returned. Only fatal reports are
+    // queued: the routine ones of every wait would pile up in a program
+    // that never runs an event loop.
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port, [this](QSerialPort::SerialPortError error) {
+        if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+            return;
+        const unsigned opening = m_openings;
+        QMetaObject::invokeMethod(
+            &m_port, [this, opening] { dropOnFatalError(opening); }, Qt::QueuedConnection);
+    });
 }
 
 SerialPortQt::~SerialPortQt() = default;
 
-void SerialPortQt::dropOnFatalError(QSerialPort::SerialPortError error)
+void SerialPortQt::dropOnFatalError(unsigned opening)
 {
-    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && m_port.isOpen()) {
+    // A port opened again since the report belongs to a new line.
+    if (opening == m_openings && m_port.isOpen()) {
         m_error = m_port.errorString().toStdString();
         m_port.close();
     }
@@ -64,6 +72,7 @@ bool SerialPortQt::openDevice(const std::string &path)
         m_port.close();
         return fail(description);
     }
+    ++m_openings;
     return true;
 }
 

@@ -42,13 +42,14 @@ private:
     bool fail(const std::string &description);
     bool failFromPort();
     bool applySettings();
-    void dropOnFatalError(QSerialPort::SerialPortError error);
+    void dropOnFatalError(unsigned opening);
 
     const PortMap &m_portMap;
     QSerialPort m_port;
     int m_number = 1;
     std::string m_settings = "9600,N,8,1";
     std::string m_error;
+    unsigned m_openings = 0; // successful opens so far
 };
 
 } // namespace ortavel
