@@ -111,7 +111,7 @@ int main(int argc, char **argv)
         model.setSearchLastAddress(*options->searchLast);
     MainWindow window(model);
     boxes.setParent(&window);
-    windows.addWindow(model.name(), &window);
+    windows.addWindow(model.name(), &window, true);
     model.Form_Load();
 
     if (options->screenshot)

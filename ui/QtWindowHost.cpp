@@ -4,8 +4,9 @@
 
 namespace ortavel {
 
-void QtWindowHost::addWindow(const std::string &formName, QWidget *window)
+void QtWindowHost::addWindow(const std::string &formName, QWidget *window, bool endsTool)
 {
+    window->setAttribute(Qt::WA_QuitOnClose, endsTool);
     m_windows[formName] = window;
 }
 

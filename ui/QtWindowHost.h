@@ -13,7 +13,9 @@ namespace ortavel {
 // once added; showing an unknown name does nothing.
 class QtWindowHost final : public WindowHost {
 public:
-    void addWindow(const std::string &formName, QWidget *window);
+    // Closing the window that ends the tool ends it even while other windows
+    // are open: they all work through its serial port.
+    void addWindow(const std::string &formName, QWidget *window, bool endsTool = false);
 
     void showWindow(const std::string &formName) override;
     // Sends the window a close event, so its form's queryUnload decides.

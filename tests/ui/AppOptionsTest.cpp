@@ -10,6 +10,12 @@ struct Refused {
     const char *errorPart;
 };
 
+void PrintTo(const Refused &refused, std::ostream *out)
+{
+    for (const std::string &arg : refused.args)
+        *out << arg << ' ';
+}
+
 class RefusedOptionsTest : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(RefusedOptionsTest, NamesTheProblem)

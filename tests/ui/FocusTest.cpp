@@ -1,12 +1,15 @@
 #include "TestWindow.h"
+#include "ui/QtMessageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +106,35 @@ TEST(ValidateRuns, OnceForAClickThatMovesTheFocus)
     QTest::keyClick(w.get<QLineEdit>("Name"), Qt::Key_Tab);
     EXPECT_EQ(validations, 2);
     EXPECT_EQ(QApplication::focusWidget(), w.get<QLineEdit>("Name"));
+}
+
+TEST(ValidateRuns, WithAMessageBoxThatTheOperatorCloses)
+{
+    TestWindow w;
+    ASSERT_TRUE(w.activated);
+    QtMessageBox messages(&w.window);
+    int shown = 0;
+    w.form.Name.onValidate = [&] {
+        // The operator reads the box and presses OK.
+        QTimer::singleShot(0, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                ++shown;
+                box->accept();
+            }
+        });
+        messages.show("Error address！", "Kavrin", false);
+        return true;
+    };
+    QTest::mouseClick(w.get<QLineEdit>("Name"), Qt::LeftButton);
+    QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(w.form.counts["Go"], 0);
+    // The box has the focus of the window, which it gets back when active.
+    auto *name = w.get<QLineEdit>("Name");
+    EXPECT_EQ(w.window.focusWidget(), name);
+    w.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    EXPECT_EQ(QApplication::focusWidget(), name);
 }
 
 } // namespace

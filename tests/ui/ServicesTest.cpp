@@ -104,5 +104,29 @@ TEST(QtWindowHostTest, ShowsKnownWindowsAndClosesThroughTheirForm)
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST(QtWindowHostTest, ClosingTheMainWindowEndsTheToolWhileOthersAreOpen)
+{
+    ClosingForm mainForm;
+    mainForm.mayClose = true;
+    QWidget mainWindow;
+    QWidget other;
+    new FormBinder(mainForm, &mainWindow);
+    QtWindowHost host;
+    host.addWindow("frmAbout", &other);
+    host.addWindow(mainForm.name(), &mainWindow, true);
+    host.showWindow(mainForm.name());
+    host.showWindow("frmAbout");
+    QTimer::singleShot(0, [&] {
+        host.requestClose(mainForm);
+        EXPECT_TRUE(other.isVisible());
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0) << "the tool went on with the other window open";
+    giveUp.stop();
+}
+
 } // namespace
 } // namespace ortavel::test
