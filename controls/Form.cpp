@@ -20,6 +20,8 @@ bool Form::requestFocus(Control &target)
     if (auto *box = dynamic_cast<TextBox *>(m_focused); box != nullptr && !box->validate())
         return false;
     m_focused = &target;
+    // Views follow the focus, also when a handler moves it.
+    changed();
     return true;
 }
 

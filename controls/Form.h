@@ -22,6 +22,7 @@ public:
     Control *focused() const { return m_focused; }
     // True when target now has the focus; false when a validate handler kept
     // it where it was, in which case target's own handler must not run.
+    // Subscribers are told when the focus moves.
     bool requestFocus(Control &target);
 
     // Runs when the window is asked to close; false refuses the close.
