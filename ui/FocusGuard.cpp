@@ -7,7 +7,26 @@
 
 namespace ortavel {
 
-FocusGuard::FocusGuard(Form &form, QObject *parent) : QObject(parent), m_form(form) {}
+FocusGuard::FocusGuard(Form &form, QObject *parent) : QObject(parent), m_form(form)
+{
+    m_subscription = form.subscribe([this] { followForm(); });
+}
+
+FocusGuard::~FocusGuard()
+{
+    m_form.unsubscribe(m_subscription);
+}
+
+void FocusGuard::followForm()
+{
+    QWidget *target = m_widgets.value(m_form.focused()).data();
+    if (target == nullptr || !target->isEnabled() || !target->isVisibleTo(target->window()))
+        return;
+    const QWidget *current = target->window()->focusWidget();
+    if (current != nullptr && (current == target || target->isAncestorOf(current)))
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+}
 
 void FocusGuard::watch(Control &control, QWidget *widget)
 {
@@ -32,8 +51,10 @@ bool FocusGuard::admit(Control &control)
 
 void FocusGuard::restoreFocus()
 {
+    // The box's window may not be active again yet after a message box:
+    // hand it the focus all the same, for when it is.
     QWidget *kept = m_widgets.value(m_form.focused()).data();
-    if (kept != nullptr && kept->isEnabled() && !kept->hasFocus())
+    if (kept != nullptr && kept->isEnabled())
         kept->setFocus(Qt::OtherFocusReason);
 }
 

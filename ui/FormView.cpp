@@ -44,7 +44,7 @@ namespace ortavel {
 FormView::FormView(Form &form, QWidget *window, QWidget *container, QMenuBar *menuBar, const ParentOf &parentOf)
     : QObject(window), m_form(form), m_window(window), m_guard(new FocusGuard(form, this))
 {
-    new FormBinder(form, window);
+    new FormBinder(form, window, container);
     for (Control *control : form.controls()) {
         if (control != nullptr && dynamic_cast<MenuItem *>(control) == nullptr)
             makeControl(*control, container);

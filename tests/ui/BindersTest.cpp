@@ -283,6 +283,34 @@ TEST_F(BindersTest, MenuEntriesRunTheirHandlersAndKeepTheirAccessKeys)
     EXPECT_EQ(form.counts["Quit"], 1);
 }
 
+TEST_F(BindersTest, AClickOnTheBareWindowIsTheFormsClick)
+{
+    int clicks = 0;
+    form.onClick = [&clicks] { ++clicks; };
+    const QPoint corner(3, w.window.height() - 3);
+    ASSERT_EQ(w.window.childAt(corner), nullptr);
+    QTest::mouseClick(&w.window, Qt::LeftButton, {}, corner);
+    EXPECT_EQ(clicks, 1);
+
+    // Not on a frame, nor through a disabled control.
+    auto *group = w.get<QGroupBox>("Group");
+    QTest::mouseClick(group, Qt::LeftButton, {}, QPoint(group->width() - 3, group->height() - 3));
+    form.Go.setEnabled(false);
+    QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(BindersTest, AHandlerThatMovesTheFocusMovesTheQtFocus)
+{
+    QTest::mouseClick(w.get<QLineEdit>("Name"), Qt::LeftButton);
+    form.onClick = [this] { form.requestFocus(form.Notes); };
+    QTest::mouseClick(&w.window, Qt::LeftButton, {}, QPoint(3, w.window.height() - 3));
+    EXPECT_EQ(QApplication::focusWidget(), w.get<QPlainTextEdit>("Notes"));
+    QTest::keyClicks(QApplication::focusWidget(), "z");
+    EXPECT_EQ(form.Notes.text(), "zfirst\r\nsecond");
+    EXPECT_EQ(form.Name.text(), "initial");
+}
+
 TEST_F(BindersTest, CloseAsksTheFormWhichMayRefuse)
 {
     form.mayClose = false;
