@@ -39,11 +39,11 @@ MainWindow::MainWindow(Ortavel &model, QWidget *parent) : QMainWindow(parent), m
     setStatusBar(qobject_cast<QStatusBar *>(control(model.StatusBar1.name())));
 
     auto *rows = new QGridLayout(central);
-    rows->addWidget(makeInformationRow(), 0, 0, 1, 2);
+    rows->addLayout(makeInformationRow(), 0, 0, 1, 2);
     rows->addWidget(control(model.frame_ADBD.name()), 1, 0);
     rows->addWidget(control(model.frame_CVALUE.name()), 1, 1);
     rows->addWidget(control(model.frame_DISP.name()), 2, 0);
-    rows->addWidget(makeSaveButtons(), 2, 1);
+    rows->addLayout(makeSaveButtons(), 2, 1);
     rows->addWidget(control(model.frame_IOUT.name()), 3, 0);
     rows->addWidget(control(model.Frame_Command.name()), 3, 1);
     rows->setColumnStretch(0, 1);
@@ -74,12 +74,10 @@ void MainWindow::place(QGridLayout *grid, const std::string &name, int row, int 
     grid->addWidget(control(name), row, column, 1, columnSpan);
 }
 
-QWidget *MainWindow::makeInformationRow()
+QLayout *MainWindow::makeInformationRow()
 {
     const Ortavel &m = m_model;
-    auto *row = new QWidget(centralWidget());
-    auto *line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
+    auto *line = new QHBoxLayout;
 
     QGridLayout *grid = frameGrid(m.frame_INFO.name());
     int column = 0;
@@ -101,16 +99,14 @@ QWidget *MainWindow::makeInformationRow()
         grid->setColumnStretch(field, 1);
 
     line->addWidget(control(m.frame_INFO.name()), 1);
-    line->addWidget(makeSearchButtons());
-    return row;
+    line->addLayout(makeSearchButtons());
+    return line;
 }
 
-QWidget *MainWindow::makeSearchButtons()
+QLayout *MainWindow::makeSearchButtons()
 {
     const Ortavel &m = m_model;
-    auto *buttons = new QWidget(centralWidget());
-    auto *column = new QVBoxLayout(buttons);
-    column->setContentsMargins(0, 0, 0, 0);
+    auto *column = new QVBoxLayout;
     column->addWidget(control(m.cmdSEARCH.name()));
 
     // The access code box lies over the middle of Reflash; the button is
@@ -131,7 +127,7 @@ QWidget *MainWindow::makeSearchButtons()
     column->addWidget(control(m.Label19.name()));
     column->addWidget(control(m.Label20.name()));
     column->addStretch(1);
-    return buttons;
+    return column;
 }
 
 void MainWindow::fillBasicSetting()
@@ -194,16 +190,15 @@ void MainWindow::fillDigitalDisplay()
     grid->setColumnStretch(3, 1);
 }
 
-QWidget *MainWindow::makeSaveButtons()
+QLayout *MainWindow::makeSaveButtons()
 {
     const Ortavel &m = m_model;
-    auto *buttons = new QWidget(centralWidget());
-    auto *column = new QVBoxLayout(buttons);
-    column->setContentsMargins(0, 0, 0, 0);
+    // Layouts only: a click between the controls is a click on the window.
+    auto *column = new QVBoxLayout;
     for (const Control *c : std::initializer_list<const Control *>{&m.chkSame, &m.CMD_USER, &m.CMD_FACT, &m.CMD_LD})
         column->addWidget(control(c->name()));
     column->addStretch(1);
-    return buttons;
+    return column;
 }
 
 void MainWindow::fillAnalogOutput()

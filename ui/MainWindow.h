@@ -5,7 +5,7 @@
 #include <string>
 
 class QGridLayout;
-class QGroupBox;
+class QLayout;
 
 namespace ortavel {
 
@@ -26,12 +26,12 @@ private:
     QGridLayout *frameGrid(const std::string &frame) const;
     void place(QGridLayout *grid, const std::string &name, int row, int column, int columnSpan = 1) const;
 
-    QWidget *makeInformationRow();
-    QWidget *makeSearchButtons();
+    QLayout *makeInformationRow();
+    QLayout *makeSearchButtons();
     void fillBasicSetting();
     void fillMeasuringValue();
     void fillDigitalDisplay();
-    QWidget *makeSaveButtons();
+    QLayout *makeSaveButtons();
     void fillAnalogOutput();
     void fillInstruction();
     void nameFields();

@@ -175,6 +175,22 @@ TEST_F(MainWindowTest, PressureAndTemperatureAreLargeAndRightAligned)
     }
 }
 
+TEST_F(MainWindowTest, AClickBetweenTheFramesIsTheWindowsClick)
+{
+    int clicks = 0;
+    model.onClick = [&clicks] { ++clicks; };
+    QWidget *background = window.centralWidget();
+    // An empty spot: right of the save buttons, below the last of them.
+    const QRect save = place(model.CMD_LD);
+    const QPoint spot = background->mapFrom(&window, QPoint(save.center().x(), save.bottom() + 6));
+    ASSERT_EQ(background->childAt(spot), nullptr);
+    QTest::mouseClick(background, Qt::LeftButton, {}, spot);
+    EXPECT_EQ(clicks, 1);
+    auto *frame = window.view().widget(model.frame_DISP.name());
+    QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 4, frame->height() - 4));
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(MainWindowTest, LoadWritesTheStatusBarAndOpensTheRememberedPort)
 {
     EXPECT_TRUE(port.isOpen());
