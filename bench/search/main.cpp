@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -103,7 +104,7 @@ int main(int argc, char **argv)
     const auto processStart = Wall::now();
     int runs = 1;
     if (argc == 3 && std::string(argv[1]) == "--runs")
-        runs = std::max(1, std::atoi(argv[2]));
+        runs = std::max(1, static_cast<int>(std::strtol(argv[2], nullptr, 10)));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
