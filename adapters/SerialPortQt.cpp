@@ -3,6 +3,8 @@
 #include "LineSettingsParse.h"
 #include "link/PortMap.h"
 
+#include <QFileInfo>
+
 namespace ortavel {
 
 namespace {
@@ -63,7 +65,11 @@ bool SerialPortQt::openDevice(const std::string &path)
 {
     if (m_port.isOpen())
         return fail("Port already open");
-    m_port.setPortName(QString::fromStdString(path));
+    // QSerialPort's lock file is named after the path it is given; the
+    // device behind a link is what another program locks.
+    const QString given = QString::fromStdString(path);
+    const QString device = QFileInfo(given).canonicalFilePath();
+    m_port.setPortName(device.isEmpty() ? given : device);
     m_port.clearError();
     if (!m_port.open(QIODevice::ReadWrite))
         return failFromPort();
