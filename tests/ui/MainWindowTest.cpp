@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, TrimScrollBarsStandBesideTheirBoxesAsTallAsThey)
         const QRect barPlace = place(*bar);
         EXPECT_GT(barPlace.left(), boxPlace.right());
         EXPECT_LT(barPlace.left() - boxPlace.right(), 20);
-        EXPECT_NEAR(barPlace.height(), boxPlace.height(), boxPlace.height() / 4);
+        EXPECT_NEAR(barPlace.height(), boxPlace.height(), boxPlace.height() / 4.0);
         EXPECT_NEAR(barPlace.center().y(), boxPlace.center().y(), 4);
     }
     EXPECT_LT(place(model.TXT_DAZF).top(), place(model.TXT_DAFF).top()) << "4 mA row above 20 mA row";
