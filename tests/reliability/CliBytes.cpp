@@ -24,6 +24,7 @@ CliResult runCliBytes(const std::vector<std::string> &arguments, int timeoutMs)
     std::vector<std::string> all = {ORTAVEL_CLI_PROGRAM, "--settings-dir", settings.path().toStdString()};
     all.insert(all.end(), arguments.begin(), arguments.end());
     std::vector<char *> argv;
+    argv.reserve(all.size() + 1);
     for (auto &a : all)
         argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -143,7 +143,8 @@ TEST_F(LineVanish, BetweenExchanges)
         SCOPED_TRACE(rate);
         ASSERT_TRUE(m_port.setSettings(rate));
         const std::string address = std::string(rate) == "9600,N,8,1" ? "01" : "02";
-        ASSERT_EQ(m_exchange.Comm_Send(address, "AD"), "*" + address + address + "\r");
+        const std::string echo = std::string("*").append(address).append(address).append("\r");
+        ASSERT_EQ(m_exchange.Comm_Send(address, "AD"), echo);
         m_server.vanish();
         const Timed t = timedSend(address, "AD");
         EXPECT_EQ(t.result, kNoReply);
