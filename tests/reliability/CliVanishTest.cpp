@@ -112,8 +112,8 @@ TEST_F(CliVanish, InTheMiddleOfAnExchange)
     // Nobody answers address 50 at 1200 baud: each exchange waits 450 ms.
     CliChild send;
     ASSERT_TRUE(send.start({"--device", m_link, "--baud", "1200", "--trace", "send", "--repeat", "6", "50", "AD"}));
-    ASSERT_TRUE(m_sim.waitForLog("$50AD", 10000));
-    std::this_thread::sleep_for(600ms); // into the second exchange
+    ASSERT_TRUE(m_sim.waitForLog("$50AD", 2));
+    std::this_thread::sleep_for(100ms); // into the second exchange
     m_sim.kill();
     ASSERT_TRUE(send.finish(20000)) << "the send hangs";
     EXPECT_EQ(send.exitCode(), 1);

@@ -36,11 +36,18 @@ std::string SimProgram::log()
     return m_log;
 }
 
-bool SimProgram::waitForLog(const std::string &text, int timeoutMs)
+bool SimProgram::waitForLog(const std::string &text, int times, int timeoutMs)
 {
+    const auto count = [&] {
+        int n = 0;
+        const std::string &all = log();
+        for (auto at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
+            ++n;
+        return n;
+    };
     QElapsedTimer timer;
     timer.start();
-    while (log().find(text) == std::string::npos) {
+    while (count() < times) {
         if (timer.elapsed() > timeoutMs || m_process.state() != QProcess::Running)
             return false;
         m_process.waitForReadyRead(10);

@@ -23,8 +23,9 @@ public:
     void kill();
     // The --trace lines written so far.
     std::string log();
-    // Waits until the log holds a text; false when it did not come in time.
-    bool waitForLog(const std::string &text, int timeoutMs = 10000);
+    // Waits until the log holds a text so many times; false when it did
+    // not come in time.
+    bool waitForLog(const std::string &text, int times = 1, int timeoutMs = 10000);
 
 private:
     QProcess m_process;
