@@ -1,4 +1,5 @@
 #include "sim/Bus.h"
+#include "SimBusBuilder.h"
 #include "link/Exchange.h"
 #include "link/ReplyCheck.h"
 
@@ -17,11 +18,7 @@ using std::chrono::nanoseconds;
 
 TransmitterConfig at(int address, int baud, const char *type)
 {
-    TransmitterConfig t;
-    t.address = address;
-    t.baud = baud;
-    t.working.type = type;
-    return t;
+    return test::transmitterAt(address, baud, type);
 }
 
 BusConfig threeRates()

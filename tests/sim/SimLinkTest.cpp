@@ -1,6 +1,7 @@
 // The simulator as the tool meets it: QSerialPort on the pseudo-terminal,
 // requests through Comm_Send.
 
+#include "SimBusBuilder.h"
 #include "adapters/SerialPortQt.h"
 #include "link/Commands.h"
 #include "link/Exchange.h"
@@ -26,11 +27,7 @@ using Ms = std::chrono::milliseconds;
 
 TransmitterConfig at(int address, int baud, const char *type)
 {
-    TransmitterConfig t;
-    t.address = address;
-    t.baud = baud;
-    t.working.type = type;
-    return t;
+    return test::transmitterAt(address, baud, type);
 }
 
 BusConfig fourRates()
