@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -30,7 +31,7 @@ double threadCpuSeconds()
 double percentile(std::vector<double> values, double p)
 {
     std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+    const auto index = static_cast<std::size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
     return values[index];
 }
 
