@@ -12,11 +12,7 @@ public:
     bool checked() const { return m_checked; }
     void setChecked(bool checked)
     {
-        if (m_checked == checked)
-            return;
-        m_checked = checked;
-        changed();
-        if (onClick)
+        if (assign(m_checked, checked) && onClick)
             onClick();
     }
 

@@ -4,10 +4,7 @@ namespace ortavel {
 
 void ComboBox::setEditable(bool editable)
 {
-    if (m_editable == editable)
-        return;
-    m_editable = editable;
-    changed();
+    assign(m_editable, editable);
 }
 
 void ComboBox::addItem(const std::string &text, int itemData)
@@ -62,11 +59,7 @@ std::string ComboBox::text() const
 
 void ComboBox::setText(const std::string &text)
 {
-    if (m_text == text)
-        return;
-    m_text = text;
-    changed();
-    if (onChange)
+    if (assign(m_text, text) && onChange)
         onChange();
 }
 

@@ -8,26 +8,17 @@ Control::Control(std::string name) : m_name(std::move(name)) {}
 
 void Control::setVisible(bool visible)
 {
-    if (m_visible == visible)
-        return;
-    m_visible = visible;
-    changed();
+    assign(m_visible, visible);
 }
 
 void Control::setEnabled(bool enabled)
 {
-    if (m_enabled == enabled)
-        return;
-    m_enabled = enabled;
-    changed();
+    assign(m_enabled, enabled);
 }
 
 void Control::setToolTip(const std::string &toolTip)
 {
-    if (m_toolTip == toolTip)
-        return;
-    m_toolTip = toolTip;
-    changed();
+    assign(m_toolTip, toolTip);
 }
 
 int Control::subscribe(Listener listener)

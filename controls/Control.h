@@ -33,6 +33,16 @@ protected:
     // Tells every view that the state has changed.
     void changed();
 
+    // Sets a field and tells the views; false when it already held value.
+    template <typename T> bool assign(T &field, const T &value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        changed();
+        return true;
+    }
+
 private:
     std::string m_name;
     bool m_visible = true;

@@ -9,13 +9,7 @@ public:
     Label(std::string name, std::string caption) : Control(std::move(name)), m_caption(std::move(caption)) {}
 
     const std::string &caption() const { return m_caption; }
-    void setCaption(const std::string &caption)
-    {
-        if (m_caption == caption)
-            return;
-        m_caption = caption;
-        changed();
-    }
+    void setCaption(const std::string &caption) { assign(m_caption, caption); }
 
     // Link labels and the like; most labels have none.
     std::function<void()> onClick;

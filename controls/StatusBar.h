@@ -15,11 +15,7 @@ public:
     const std::string &panel(int number) const { return m_panels.at(static_cast<std::size_t>(number - 1)); }
     void setPanel(int number, const std::string &text)
     {
-        auto &panel = m_panels.at(static_cast<std::size_t>(number - 1));
-        if (panel == text)
-            return;
-        panel = text;
-        changed();
+        assign(m_panels.at(static_cast<std::size_t>(number - 1)), text);
     }
 
 private:

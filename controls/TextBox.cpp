@@ -4,28 +4,18 @@ namespace ortavel {
 
 void TextBox::setText(const std::string &text)
 {
-    if (m_text == text)
-        return;
-    m_text = text;
-    changed();
-    if (onChange)
+    if (assign(m_text, text) && onChange)
         onChange();
 }
 
 void TextBox::setReadOnly(bool readOnly)
 {
-    if (m_readOnly == readOnly)
-        return;
-    m_readOnly = readOnly;
-    changed();
+    assign(m_readOnly, readOnly);
 }
 
 void TextBox::setMultiLine(bool multiLine)
 {
-    if (m_multiLine == multiLine)
-        return;
-    m_multiLine = multiLine;
-    changed();
+    assign(m_multiLine, multiLine);
 }
 
 bool TextBox::validate() const

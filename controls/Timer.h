@@ -12,13 +12,7 @@ public:
     Timer(std::string name, int intervalMs) : Control(std::move(name)), m_interval(intervalMs) { setEnabled(false); }
 
     int interval() const { return m_interval; }
-    void setInterval(int intervalMs)
-    {
-        if (m_interval == intervalMs)
-            return;
-        m_interval = intervalMs;
-        changed();
-    }
+    void setInterval(int intervalMs) { assign(m_interval, intervalMs); }
 
     std::function<void()> onTimer;
     void tick()
