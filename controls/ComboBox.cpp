@@ -52,6 +52,20 @@ bool ComboBox::setSelectedIndex(int index)
     return true;
 }
 
+bool ComboBox::choose(int index)
+{
+    if (index < 0 || index >= count())
+        return false;
+    if (index != m_selected)
+        return setSelectedIndex(index);
+    // The entry shown may still have a typed text over it.
+    m_text = m_entries[static_cast<std::size_t>(index)].text;
+    changed();
+    if (onClick)
+        onClick();
+    return true;
+}
+
 std::string ComboBox::text() const
 {
     return m_text;

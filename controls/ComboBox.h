@@ -7,8 +7,9 @@
 namespace ortavel {
 
 // A drop-down list. Selecting another entry, by the operator or by a
-// handler, runs onClick at once; selecting the entry already selected runs
-// nothing. An editable combo also takes typed text, which runs onChange.
+// handler, runs onClick at once; a handler selecting the entry already
+// selected runs nothing, while the operator picking it runs onClick all the
+// same. An editable combo also takes typed text, which runs onChange.
 class ComboBox : public Control {
 public:
     struct Entry {
@@ -31,6 +32,8 @@ public:
     int selectedIndex() const { return m_selected; }
     // -1 clears the selection. An index outside the entries is refused.
     bool setSelectedIndex(int index);
+    // The operator picks an entry from the list.
+    bool choose(int index);
 
     // The selected entry's text; the typed or initial text otherwise.
     std::string text() const;

@@ -4,6 +4,18 @@ namespace ortavel {
 
 void TextBox::setText(const std::string &text)
 {
+    put(text, Content::Value);
+}
+
+void TextBox::showFailure(const std::string &text)
+{
+    put(text, Content::Failure);
+}
+
+void TextBox::put(const std::string &text, Content content)
+{
+    // Views hear of a change of kind too: the same text may stop being a value.
+    assign(m_content, content);
     if (assign(m_text, text) && onChange)
         onChange();
 }

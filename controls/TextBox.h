@@ -7,12 +7,24 @@ namespace ortavel {
 // A single- or multi-line text box. Every change of its text, by the
 // operator or by a handler, runs onChange. onValidate runs when the focus is
 // about to leave the box; returning true keeps the focus in it.
+//
+// The box also knows whether its text is a value: one from a good reply or
+// typed by the operator. The initial text and a failed answer shown whole
+// are not, and requests that write the box's value skip it then.
 class TextBox : public Control {
 public:
     TextBox(std::string name, std::string text) : Control(std::move(name)), m_text(std::move(text)) {}
 
     const std::string &text() const { return m_text; }
+    // What the text is: the design text, a value, or a failure shown whole.
+    enum class Content { Initial, Value, Failure };
+
+    // The text becomes the box's value.
     void setText(const std::string &text);
+    // Shows a failed answer; the box then holds no value.
+    void showFailure(const std::string &text);
+    Content content() const { return m_content; }
+    bool holdsValue() const { return m_content == Content::Value; }
 
     bool readOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
@@ -26,7 +38,10 @@ public:
     bool validate() const;
 
 private:
+    void put(const std::string &text, Content content);
+
     std::string m_text;
+    Content m_content = Content::Initial;
     bool m_readOnly = false;
     bool m_multiLine = false;
 };

@@ -19,7 +19,7 @@ ComboBoxBinder::ComboBoxBinder(ComboBox &combo, QComboBox *widget, FocusGuard *g
     // activated comes from the operator only.
     connect(widget, &QComboBox::activated, this, [this](int index) {
         if (admit())
-            m_combo.setSelectedIndex(index);
+            m_combo.choose(index);
         refresh();
     });
     start();
