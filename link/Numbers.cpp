@@ -91,6 +91,11 @@ std::string generalText(double value)
 
 double readNumber(std::string_view text)
 {
+    return numberAtStart(text).value_or(0.0);
+}
+
+std::optional<double> numberAtStart(std::string_view text)
+{
     std::string clean;
     clean.reserve(text.size());
     for (const char c : text) {
@@ -112,7 +117,7 @@ double readNumber(std::string_view text)
         }
     }
     if (digitCount == 0)
-        return 0.0;
+        return std::nullopt;
     std::string number = clean.substr(0, i);
     const std::string mantissa = number;
     int exponent = 0;
@@ -229,7 +234,11 @@ std::string signedPatternText(double value, std::string_view pattern)
 {
     if (value < 0)
         return formatPattern(value, pattern);
-    return formatPattern(value, "+" + std::string(pattern));
+    // Appended rather than "+" + pattern: GCC 12 at -O3 reports a false
+    // -Wrestrict on that concatenation.
+    std::string withSign(1, '+');
+    withSign.append(pattern);
+    return formatPattern(value, withSign);
 }
 
 std::string trimValueText(int position)

@@ -11,6 +11,8 @@ namespace ortavel {
 // are ignored; an optional sign, digits, at most one point and an optional
 // exponent form the number; no number reads as 0. Never throws.
 double readNumber(std::string_view text);
+// The same, but nullopt for a text that does not start with a number.
+std::optional<double> numberAtStart(std::string_view text);
 
 // Nearest whole number, a half to the even neighbour; nullopt when the
 // value does not fit (or is not a number).

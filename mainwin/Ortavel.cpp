@@ -1,8 +1,10 @@
 #include "Ortavel.h"
 
+#include "Answers.h"
 #include "controls/EventPump.h"
 #include "controls/MessageBox.h"
 #include "controls/WindowHost.h"
+#include "link/Commands.h"
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
 
@@ -12,7 +14,7 @@ namespace ortavel {
 
 Ortavel::Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
                  WindowHost &windows)
-    : Form("Ortavel", kCaption), MSCommBsq(port), m_settings(settings), m_messages(messages), m_events(events),
+    : Form("Ortavel", kCaption), MSCommBsq(port), m_clock(clock), m_settings(settings), m_messages(messages), m_events(events),
       m_windows(windows), m_exchange(port, clock)
 {
     registerControls();
@@ -37,6 +39,20 @@ std::string Ortavel::parentName(const Control &control) const
 std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm)
 {
     return m_exchange.Comm_Send(send_addr, send_comm);
+}
+
+std::string Ortavel::ask(std::string_view command)
+{
+    return Comm_Send(CMB_ADDR.text(), std::string(command));
+}
+
+void Ortavel::writeBox(std::string_view letters, TextBox &box, OperationReport &report)
+{
+    if (!holdsSendableValue(box)) {
+        report.notWritten(letters);
+        return;
+    }
+    report.check(takeAnswer(box, ask(cmd::write(letters, box.text()))), letters);
 }
 
 void Ortavel::setSearchLastAddress(int lastAddress)

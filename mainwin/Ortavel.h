@@ -12,7 +12,10 @@
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
 #include "link/Exchange.h"
+#include "mainwin/BasicSetting.h"
+#include "measure/MeasuringValue.h"
 #include "params/DisplaySettings.h"
+#include "params/InstructionConsole.h"
 #include "params/OutputSettings.h"
 
 #include <array>
@@ -27,6 +30,7 @@ namespace ortavel {
 class Clock;
 class EventPump;
 class MessageBox;
+class OperationReport;
 class SerialPort;
 class SettingsStore;
 class WindowHost;
@@ -57,6 +61,13 @@ public:
 
     // One exchange with a transmitter; every request of the window goes here.
     std::string Comm_Send(const std::string &send_addr, const std::string &send_comm);
+    // A request to the current transmitter, the text of CMB_ADDR.
+    std::string ask(std::string_view command);
+    // Writes the box's value with the letters and takes the answer into the
+    // box; a box without a value is not sent and the report names it.
+    void writeBox(std::string_view letters, TextBox &box, OperationReport &report);
+    // Puts the line on the rate of a CMB_BAND entry.
+    void changeBaud(int bandIndex);
 
     void Form_Load();
     // False refuses the close.
@@ -76,12 +87,16 @@ public:
     void setSearchLastAddress(int lastAddress);
     int searchLastAddress() const { return m_searchLastAddress; }
 
+    const Clock &clock() const { return m_clock; }
     SettingsStore &settingsStore() { return m_settings; }
     MessageBox &messageBox() { return m_messages; }
     EventPump &eventPump() { return m_events; }
     WindowHost &windowHost() { return m_windows; }
+    BasicSetting &basicSetting() { return m_basicSetting; }
+    MeasuringValue &measuringValue() { return m_measuringValue; }
     DisplaySettings &displaySettings() { return m_displaySettings; }
     OutputSettings &outputSettings() { return m_outputSettings; }
+    InstructionConsole &instructionConsole() { return m_instructionConsole; }
 
     // The serial control.
     SerialPort &MSCommBsq;
@@ -203,15 +218,14 @@ private:
 
     void setUpPort();
     void closePortUnlessSearching();
-    void changeBaud(int bandIndex);
     bool searching() const;
     bool askAddress(int address, int bandIndex);
     void finishSearch(int lastBand);
     void readRows();
-    std::string ask(std::string_view command);
-    std::string unitName(const std::string &result) const;
+    void readUnitName(std::string_view command);
     void readTrim(std::string_view command, TextBox &box, ScrollBar &bar);
 
+    const Clock &m_clock;
     SettingsStore &m_settings;
     MessageBox &m_messages;
     EventPump &m_events;
@@ -223,8 +237,11 @@ private:
     int m_readDepth = 0;
 
     // Declared last: they wire themselves to the controls above.
+    BasicSetting m_basicSetting{*this};
+    MeasuringValue m_measuringValue{*this};
     DisplaySettings m_displaySettings{*this};
     OutputSettings m_outputSettings{*this};
+    InstructionConsole m_instructionConsole{*this};
 };
 
 } // namespace ortavel

@@ -2,6 +2,7 @@
 
 #include "controls/MessageBox.h"
 #include "controls/WindowHost.h"
+#include "link/Numbers.h"
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
 
@@ -11,26 +12,18 @@ namespace ortavel {
 
 namespace {
 
-// Only a plain whole number 1 to 6 (blanks around it allowed) names a port;
-// anything else selects none.
+constexpr int kPortCount = 6;
+
+
+// The number a remembered text starts with, as a whole number (halves to
+// even: "3.5" is port 4); no number selects no port.
 std::optional<int> rememberedPort(const std::string &text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
+    const auto number = numberAtStart(text);
+    const auto whole = number ? wholeNumber16(*number) : std::nullopt;
+    if (!whole || *whole < 1 || *whole > kPortCount)
         return std::nullopt;
-    const auto last = text.find_last_not_of(' ');
-    int number = 0;
-    for (auto i = first; i <= last; ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        number = number * 10 + (c - '0');
-        if (number > 6)
-            return std::nullopt;
-    }
-    if (number < 1)
-        return std::nullopt;
-    return number;
+    return *whole;
 }
 
 } // namespace

@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char *kSearchCaption = "Search";
 constexpr const char *kStopCaption = "Stop";
+constexpr const char *kPortNotOpen = "The communication port is not open！";
 
 std::string twoDigits(int number)
 {
@@ -47,7 +48,7 @@ void Ortavel::cmdSEARCH_Click()
     cmdON_OFF.setCaption("Collect");
 
     if (!MSCommBsq.isOpen()) {
-        m_messages.show("The communication port is not open！", "Error", true);
+        m_messages.show(kPortNotOpen, "Error", true);
         return;
     }
     if (searching()) {
@@ -66,17 +67,29 @@ void Ortavel::cmdSEARCH_Click()
     CMB_ADDR.clear();
 
     int lastBand = -1;
-    for (int band = CMB_BAND.count() - 1; band >= 0 && searching(); --band) {
+    bool portLost = false;
+    for (int band = CMB_BAND.count() - 1; band >= 0 && searching() && !portLost; --band) {
         lastBand = band;
         changeBaud(band);
         for (int address = 1; address <= m_searchLastAddress; ++address) {
             m_events.processEvents();
             if (!searching())
                 break;
+            // A pulled adapter must not pass for an empty bus.
+            if (!MSCommBsq.isOpen()) {
+                portLost = true;
+                break;
+            }
             askAddress(address, band);
         }
     }
     m_searchRunning = false;
+    if (portLost) {
+        cmdSEARCH.setCaption(kSearchCaption);
+        StatusBar1.setPanel(1, "Searching over.");
+        m_messages.show(kPortNotOpen, "Error", true);
+        return;
+    }
     finishSearch(lastBand);
 }
 

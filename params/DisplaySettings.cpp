@@ -2,22 +2,85 @@
 
 #include "link/Commands.h"
 #include "link/Numbers.h"
+#include "mainwin/Answers.h"
 #include "mainwin/Ortavel.h"
 
 namespace ortavel {
 
+std::optional<std::string> patternedValueText(std::string_view typed, std::string_view pattern)
+{
+    const auto number = numberAtStart(typed);
+    const auto single = number ? toSingle(*number) : std::nullopt;
+    if (!single)
+        return std::nullopt;
+    return signedPatternText(static_cast<double>(*single), pattern);
+}
+
 DisplaySettings::DisplaySettings(Ortavel &window) : m_window(window)
 {
     m_window.cmbUnit.onClick = [this] { cmbUnit_Click(); };
+    m_window.cmdSCALE_Read.onClick = [this] { cmdSCALE_Read_Click(); };
+    m_window.cmdSCALE_Write.onClick = [this] { cmdSCALE_Write_Click(); };
+    m_window.TXT_DPL.onValidate = [this] { return TXT_DPL_Validate(); };
+    m_window.TXT_DPH.onValidate = [this] { return TXT_DPH_Validate(); };
 }
 
 void DisplaySettings::cmbUnit_Click()
 {
+    // A list that shows no unit (a failed answer cleared it) has nothing
+    // anybody chose to write.
     const int selected = m_window.cmbUnit.selectedIndex();
-    const int code = selected < 0 ? -1 : m_window.cmbUnit.itemData(selected);
-    m_window.Comm_Send(m_window.CMB_ADDR.text(), cmd::write(cmd::Unit, codeText(code)));
+    if (selected < 0)
+        return;
+    m_window.ask(cmd::write(cmd::Unit, codeText(m_window.cmbUnit.itemData(selected))));
     if (m_window.cmbUnit.enabled())
         m_window.ReadTransmitterInfo();
+}
+
+void DisplaySettings::cmdSCALE_Read_Click()
+{
+    Ortavel &w = m_window;
+    OperationReport report(w.StatusBar1);
+    report.check(selectAnswer(w.cmbUnit, w.ask(cmd::Unit)), cmd::Unit);
+    report.check(selectAnswer(w.Cmb_DP, w.ask(cmd::Decimals)), cmd::Decimals);
+    report.check(takeAnswer(w.TXT_DPL, w.ask(cmd::DisplayZero)), cmd::DisplayZero);
+    report.check(takeAnswer(w.TXT_DPH, w.ask(cmd::DisplayFull)), cmd::DisplayFull);
+}
+
+void DisplaySettings::cmdSCALE_Write_Click()
+{
+    Ortavel &w = m_window;
+    OperationReport report(w.StatusBar1);
+    for (auto [letters, list] : {std::pair{cmd::Unit, &w.cmbUnit}, std::pair{cmd::Decimals, &w.Cmb_DP}}) {
+        const int selected = list->selectedIndex();
+        if (selected < 0)
+            report.notWritten(letters);
+        else
+            report.check(selectAnswer(*list, w.ask(cmd::write(letters, codeText(selected)))), letters);
+    }
+    w.writeBox(cmd::DisplayZero, w.TXT_DPL, report);
+    w.writeBox(cmd::DisplayFull, w.TXT_DPH, report);
+}
+
+bool DisplaySettings::TXT_DPL_Validate()
+{
+    formatWithDecimals(m_window.TXT_DPL);
+    return false;
+}
+
+bool DisplaySettings::TXT_DPH_Validate()
+{
+    formatWithDecimals(m_window.TXT_DPH);
+    return false;
+}
+
+void DisplaySettings::formatWithDecimals(TextBox &box) const
+{
+    // The text stays the kind it was: formatting makes no value of a failure.
+    if (!box.holdsValue())
+        return;
+    if (const auto text = patternedValueText(box.text(), m_window.Cmb_DP.text()))
+        box.setText(*text);
 }
 
 } // namespace ortavel

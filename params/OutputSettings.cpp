@@ -2,14 +2,43 @@
 
 #include "link/Commands.h"
 #include "link/Numbers.h"
+#include "mainwin/Answers.h"
 #include "mainwin/Ortavel.h"
 
 namespace ortavel {
+
+namespace {
+// Transmitters from this version on take the pressures as typed.
+constexpr double kVersionTakingTypedPressures = 2.0;
+} // namespace
 
 OutputSettings::OutputSettings(Ortavel &window) : m_window(window)
 {
     m_window.VScroll1.onChange = [this] { VScroll1_Change(); };
     m_window.VScroll2.onChange = [this] { VScroll2_Change(); };
+    m_window.cmdDA_Read.onClick = [this] { cmdDA_Read_Click(); };
+    m_window.cmdDA_Write.onClick = [this] { cmdDA_Write_Click(); };
+    m_window.TXT_DAL.onValidate = [this] { return TXT_DAL_Validate(); };
+    m_window.TXT_DAH.onValidate = [this] { return TXT_DAH_Validate(); };
+}
+
+// The bars stay where they are: only the full read moves them.
+void OutputSettings::cmdDA_Read_Click()
+{
+    Ortavel &w = m_window;
+    OperationReport report(w.StatusBar1);
+    for (auto [letters, box] : {std::pair{cmd::Output4mA, &w.TXT_DAL}, std::pair{cmd::Output20mA, &w.TXT_DAH},
+                                std::pair{cmd::Trim4mA, &w.TXT_DAZF}, std::pair{cmd::Trim20mA, &w.TXT_DAFF}})
+        report.check(takeAnswer(*box, w.ask(letters)), letters);
+}
+
+void OutputSettings::cmdDA_Write_Click()
+{
+    Ortavel &w = m_window;
+    OperationReport report(w.StatusBar1);
+    for (auto [letters, box] : {std::pair{cmd::Output4mA, &w.TXT_DAL}, std::pair{cmd::Output20mA, &w.TXT_DAH},
+                                std::pair{cmd::Trim4mA, &w.TXT_DAZF}, std::pair{cmd::Trim20mA, &w.TXT_DAFF}})
+        w.writeBox(letters, *box, report);
 }
 
 void OutputSettings::VScroll1_Change()
@@ -25,12 +54,25 @@ void OutputSettings::VScroll2_Change()
 void OutputSettings::writeTrim(const ScrollBar &bar, TextBox &box, std::string_view letters)
 {
     box.setText(trimValueText(bar.value()));
-    const std::string result = m_window.Comm_Send(m_window.CMB_ADDR.text(), cmd::write(letters, box.text()));
-    // An error text must not stand in the box: a later Write would send it.
-    // The trim just sent stays instead.
-    if (isErrorResult(result))
-        return;
-    box.setText(result.size() >= 5 ? replyData(result) : result);
+    takeAnswer(box, m_window.ask(cmd::write(letters, box.text())));
+}
+
+bool OutputSettings::TXT_DAL_Validate()
+{
+    formatPressure(m_window.TXT_DAL);
+    return false;
+}
+
+bool OutputSettings::TXT_DAH_Validate()
+{
+    formatPressure(m_window.TXT_DAH);
+    return false;
+}
+
+void OutputSettings::formatPressure(TextBox &box)
+{
+    if (readNumber(m_window.TXT_VER.text()) < kVersionTakingTypedPressures)
+        m_window.displaySettings().formatWithDecimals(box);
 }
 
 } // namespace ortavel

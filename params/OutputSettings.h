@@ -14,12 +14,18 @@ class OutputSettings {
 public:
     explicit OutputSettings(Ortavel &window);
 
+    void cmdDA_Read_Click();
+    void cmdDA_Write_Click();
     // Each change of a trim bar writes the new trim at once.
     void VScroll1_Change();
     void VScroll2_Change();
+    // Never keep the focus.
+    bool TXT_DAL_Validate();
+    bool TXT_DAH_Validate();
 
 private:
     void writeTrim(const ScrollBar &bar, TextBox &box, std::string_view letters);
+    void formatPressure(TextBox &box);
 
     Ortavel &m_window;
 };

@@ -6,9 +6,7 @@ namespace {
 struct ErrorCase {
     const char *name;
     bool garbled; // else silent
-    const char *cut;
-    const char *unit;
-    const char *temperature;
+    bool readGoodFirst;
 };
 
 void PrintTo(const ErrorCase &c, std::ostream *out)
@@ -20,77 +18,84 @@ class ErrorResultTest : public ReadFixture, public ::testing::WithParamInterface
 protected:
     void failEverything(FakeTransmitter &transmitter)
     {
-        for (const char *letters :
-             {"TY", "VR", "OL", "OH", "SL", "SH", "FU", "DL", "DH", "UT", "ID", "DP", "ZF", "FF", "RP", "RT"})
+        for (const char *letters : {"AD", "BD", "TY", "VR", "OL", "OH", "SL", "SH", "FU", "DL", "DH", "UT", "ID", "DP",
+                                    "ZF", "FF", "RP", "RT"})
             (GetParam().garbled ? transmitter.garbled : transmitter.silent).insert(letters);
     }
+    std::string result() const { return GetParam().garbled ? "EER 3\r" : "ERR 0\r"; }
 };
 
-// After a good read the transmitter stops answering properly: nothing that
-// stems from an error text is written to it or kept for a later write.
-TEST_P(ErrorResultTest, ErrorsNeverReachTheTransmitter)
+// A transmitter that answers the search but then fails every row, on its
+// first read or after a good one: each control filled from a reply shows the
+// failure whole, and nothing is written to the transmitter.
+TEST_P(ErrorResultTest, FailedRowsShowTheirResultAndWriteNothing)
 {
     const auto &param = GetParam();
-    failEverything(findAndRead());
-    bus.clearRequests();
-    window.cmdReFresh.click();
-
-    EXPECT_EQ(bus.commands(), split("TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0"));
-    // Values that travel to a transmitter keep what the good read left.
-    EXPECT_EQ(window.cmbUnit.selectedIndex(), 2);
-    EXPECT_EQ(window.Label3.caption(), "mH2O");
-    EXPECT_EQ(window.Cmb_DP.selectedIndex(), 1);
-    EXPECT_EQ(window.VScroll1.value(), 123);
-    EXPECT_EQ(window.VScroll2.value(), -45);
-    EXPECT_EQ(window.TXT_ADDR.text(), "07");
-    EXPECT_EQ(window.txtType.text(), "PT100");
-    EXPECT_EQ(window.txtID.text(), "SN4711");
-    EXPECT_EQ(window.TXT_DPL.text(), "+000.0");
-    EXPECT_EQ(window.TXT_DPH.text(), "+100.0");
-    EXPECT_EQ(window.TXT_DAL.text(), "+000.0");
-    EXPECT_EQ(window.TXT_DAH.text(), "+100.0");
-    EXPECT_EQ(window.TXT_DAZF.text(), "+0123");
-    EXPECT_EQ(window.TXT_DAFF.text(), "-0045");
-    // Display boxes show what came back.
-    for (const TextBox *box : {&window.TXT_TYPE, &window.TXT_VER, &window.TXT_SCZ, &window.TXT_SCF, &window.TXT_ID,
-                               &window.TXT_PRESSURE, &window.txtMAX, &window.txtMIN})
-        EXPECT_EQ(box->text(), param.cut) << box->name();
-    EXPECT_EQ(window.TXT_FUNIT.text(), param.unit);
-    EXPECT_EQ(window.TXT_TEMPERATURE.text(), param.temperature);
-    EXPECT_TRUE(window.TXT_DPL.enabled());
-    EXPECT_TRUE(window.Cmb_DP.enabled());
-}
-
-// A transmitter that answers the search but nothing else: the lists and bars
-// stay as they were when the window opened.
-TEST_P(ErrorResultTest, FirstReadOfAFailingTransmitterSetsNothing)
-{
-    const auto &param = GetParam();
-    loadOnPort3();
-    FakeTransmitter &transmitter = bus.add("07", {3});
-    transmitter.values = FakeBus::typicalValues("1.50");
-    failEverything(transmitter);
-    window.setSearchLastAddress(8);
-    window.cmdSEARCH.click();
-
-    EXPECT_EQ(window.CMB_ADDR.count(), 1);
+    if (param.readGoodFirst) {
+        failEverything(findAndRead());
+        bus.clearRequests();
+        window.cmdReFresh.click();
+        EXPECT_EQ(bus.commands(), split("TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0"));
+    } else {
+        loadOnPort3();
+        FakeTransmitter &transmitter = bus.add("07", {3});
+        transmitter.values = FakeBus::typicalValues("1.50");
+        failEverything(transmitter);
+        transmitter.silent.erase("AD");
+        window.setSearchLastAddress(8);
+        window.cmdSEARCH.click();
+        ASSERT_EQ(window.CMB_ADDR.count(), 1);
+    }
     EXPECT_TRUE(writes().empty());
+    for (const TextBox *box : {&window.TXT_TYPE, &window.TXT_VER, &window.TXT_SCZ, &window.TXT_SCF, &window.TXT_FUNIT,
+                               &window.TXT_DPL, &window.TXT_DPH, &window.txtType, &window.TXT_ID, &window.txtID,
+                               &window.TXT_DAL, &window.TXT_DAH, &window.TXT_DAZF, &window.TXT_DAFF,
+                               &window.TXT_PRESSURE, &window.TXT_TEMPERATURE}) {
+        EXPECT_EQ(box->text(), result()) << box->name();
+        EXPECT_FALSE(box->holdsValue()) << box->name();
+    }
     EXPECT_EQ(window.cmbUnit.selectedIndex(), -1);
     EXPECT_EQ(window.Label3.caption(), "");
     EXPECT_EQ(window.Cmb_DP.selectedIndex(), -1);
-    EXPECT_EQ(window.VScroll1.value(), 0);
-    EXPECT_EQ(window.VScroll2.value(), 0);
-    EXPECT_EQ(window.txtType.text(), "txt_Type");
-    EXPECT_EQ(window.txtID.text(), "txtID");
-    EXPECT_EQ(window.TXT_DAZF.text(), "DAZF");
-    EXPECT_EQ(window.TXT_DAL.text(), "DAL");
-    EXPECT_EQ(window.TXT_TYPE.text(), param.cut);
-    EXPECT_EQ(window.TXT_FUNIT.text(), param.unit);
+    EXPECT_EQ(window.VScroll1.value(), param.readGoodFirst ? 123 : 0);
+    EXPECT_EQ(window.VScroll2.value(), param.readGoodFirst ? -45 : 0);
+    EXPECT_EQ(window.txtMAX.text(), "-999.9");
+    EXPECT_EQ(window.txtMIN.text(), "+999.9");
+}
+
+// After such a read every request that writes a control's value skips what
+// nobody chose and says so; the address and rate still come from the list.
+TEST_P(ErrorResultTest, WritesSkipControlsWithoutAValue)
+{
+    failEverything(findAndRead());
+    window.cmdReFresh.click();
+    struct Case {
+        Button &button;
+        const char *sent;
+        const char *panel;
+    };
+    const Case cases[] = {
+        {window.cmdSCALE_Write, "", "Not written: UT, DP, DL, DH (no value read)"},
+        {window.cmdDA_Write, "", "Not written: OL, OH, ZF, FF (no value read)"},
+        {window.COM_ADDR, "AD07 BD3", "Not written: TY, ID (no value read); no good reply: AD, BD"},
+        {window.cmdSCALE_Read, "UT DP DL DH", "No good reply: UT, DP, DL, DH"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button.name());
+        bus.clearRequests();
+        c.button.click();
+        EXPECT_EQ(bus.commands(), split(c.sent));
+        EXPECT_EQ(window.StatusBar1.panel(1), c.panel);
+    }
+    EXPECT_EQ(window.TXT_ADDR.text(), "07");
+    EXPECT_EQ(window.CMB_ADDR.text(), "07");
+    EXPECT_EQ(port.settings(), "9600,N,8,1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, ErrorResultTest,
-                         ::testing::Values(ErrorCase{"NoReply", false, " 0", "kPa", "0.0"},
-                                           ErrorCase{"BadReply", true, " 3", "Bar", "3.0"}),
+                         ::testing::Values(ErrorCase{"NoReplyAfterAGoodRead", false, true},
+                                           ErrorCase{"BadReplyAfterAGoodRead", true, true},
+                                           ErrorCase{"NoReplyFromTheStart", false, false}),
                          [](const ::testing::TestParamInfo<ErrorCase> &caseInfo) {
                              return std::string(caseInfo.param.name);
                          });
@@ -100,8 +105,8 @@ TEST_F(ReadFixture, ClosedPortLeavesErrorTextsAndWritesNothing)
     findAndRead();
     port.close();
     window.cmdReFresh.click();
-    EXPECT_EQ(window.TXT_TYPE.text(), " 0");
-    EXPECT_EQ(window.cmbUnit.selectedIndex(), 2);
+    EXPECT_EQ(window.TXT_TYPE.text(), "ERR 0\r");
+    EXPECT_EQ(window.cmbUnit.selectedIndex(), -1);
     EXPECT_EQ(window.VScroll1.value(), 123);
 }
 
@@ -118,18 +123,19 @@ void PrintTo(const RangeCase &c, std::ostream *out)
 
 class OutOfRangeTest : public ReadFixture, public ::testing::WithParamInterface<RangeCase> {};
 
-// Codes and trims the controls cannot hold leave them, and so the
-// transmitter, alone.
-TEST_P(OutOfRangeTest, LeavesListsAndBarsUnchanged)
+// A code no entry stands for selects none; a trim the bar cannot hold leaves
+// it. Neither writes anything back.
+TEST_P(OutOfRangeTest, NamesNoEntryAndMovesNoBar)
 {
     const auto &param = GetParam();
     findAndRead().values[param.letters] = param.data;
     bus.clearRequests();
     window.cmdReFresh.click();
 
+    const std::string letters = param.letters;
     EXPECT_TRUE(writes().empty());
-    EXPECT_EQ(window.cmbUnit.selectedIndex(), 2);
-    EXPECT_EQ(window.Cmb_DP.selectedIndex(), 1);
+    EXPECT_EQ(window.cmbUnit.selectedIndex(), letters == "UT" ? -1 : 2);
+    EXPECT_EQ(window.Cmb_DP.selectedIndex(), letters == "DP" ? -1 : 1);
     EXPECT_EQ(window.VScroll1.value(), 123);
     EXPECT_EQ(window.VScroll2.value(), -45);
     EXPECT_EQ(window.TXT_FUNIT.text(), param.unitShown);
@@ -137,6 +143,7 @@ TEST_P(OutOfRangeTest, LeavesListsAndBarsUnchanged)
 
 INSTANTIATE_TEST_SUITE_P(Values, OutOfRangeTest,
                          ::testing::Values(RangeCase{"UT", "7", "Unknown"}, RangeCase{"UT", "-2", "Unknown"},
+                                           RangeCase{"UT", "kg", "Unknown"}, RangeCase{"ZF", "abc", "mH2O"},
                                            RangeCase{"UT", "70000", "Unknown"}, RangeCase{"UT", "1e12", "Unknown"},
                                            RangeCase{"DP", "5", "mH2O"}, RangeCase{"DP", "-2", "mH2O"},
                                            RangeCase{"DP", "65537", "mH2O"}, RangeCase{"ZF", "+5001", "mH2O"},

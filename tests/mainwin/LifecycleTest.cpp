@@ -12,11 +12,12 @@ struct RememberedCase {
     int selected; // -1: none
 };
 
-TEST_F(LifecycleTest, LoadSelectsOnlyAWholePortNumberOneToSix)
+TEST_F(LifecycleTest, LoadSelectsThePortTheRememberedNumberRoundsTo)
 {
     const RememberedCase cases[] = {
-        {"3", 2},   {"6", 5},    {"1", 0},   {" 4 ", 3},  {"7", -1}, {"0", -1},
-        {"-3", -1}, {"abc", -1}, {"3x", -1}, {"3.5", -1}, {"", -1},  {std::nullopt, -1},
+        {"3", 2},   {"6", 5},     {"1", 0},   {" 4 ", 3},   {"+3", 2}, {"3.5", 3},          {"2.5", 1},
+        {"3x", 2},  {"6.5", 5},   {"7", -1},  {"0.4", -1},  {"-3", -1}, {"abc", -1},        {"", -1},
+        {".", -1},  {"1e9", -1},  {std::nullopt, -1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.remembered.value_or("<nothing>"));

@@ -148,12 +148,12 @@ TEST_F(ReadTest, GoodRepliesWithoutData)
     bus.clearRequests();
     window.cmdReFresh.click();
 
-    EXPECT_EQ(window.Cmb_DP.selectedIndex(), 1) << "four characters do not set the decimals";
+    EXPECT_EQ(window.Cmb_DP.selectedIndex(), -1) << "four characters name no decimals";
     EXPECT_EQ(window.TXT_DAL.text(), "*07\r");
     EXPECT_EQ(window.TXT_DAZF.text(), "*07\r");
     EXPECT_EQ(window.VScroll1.value(), 123) << "no data, no position";
     EXPECT_EQ(window.TXT_PRESSURE.text(), "*07\r");
-    EXPECT_EQ(window.txtMIN.text(), "*07\r");
+    EXPECT_EQ(window.txtMIN.text(), "+999.9") << "the extremes start over";
     EXPECT_EQ(window.TXT_TEMPERATURE.text(), "*07\r");
     EXPECT_TRUE(writes().empty());
 }

@@ -234,16 +234,20 @@ TEST_F(SearchTest, EntryChosenDuringTheSearchDoesNotMoveThePassRate)
     EXPECT_EQ(countOf(bus.commands(), "VR"), 2);
 }
 
-TEST_F(SearchTest, PortChangedToAFailingOneDuringTheSearchEndsItQuietly)
+TEST_F(SearchTest, PortLostDuringTheSearchEndsItWithTheClosedPortMessage)
 {
     loadOnPort3();
+    bus.add("02", {3});
     port.missingPorts = {5};
     events.actions[5] = [this] { window.cmbCommPort.setSelectedIndex(4); };
     window.cmdSEARCH.click();
-    EXPECT_EQ(messages.shown.size(), 1U);
+    ASSERT_EQ(messages.shown.size(), 2U);
+    EXPECT_EQ(messages.shown[1].text, "The communication port is not open！");
     EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
-    EXPECT_EQ(window.StatusBar1.panel(2), "Online: 0");
-    EXPECT_EQ(countOf(bus.commands(), "AD"), 4) << "a closed port puts nothing on the line";
+    EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
+    EXPECT_EQ(window.CMB_ADDR.count(), 1) << "what was found stays listed";
+    EXPECT_EQ(window.CMB_ADDR.selectedIndex(), -1) << "and is not read on a closed port";
+    EXPECT_EQ(bus.commands().size(), 4U) << "a closed port puts nothing on the line";
 }
 
 } // namespace

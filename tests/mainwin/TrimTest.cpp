@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TrimMove{2, 0, "FF+0000", "+0000", "+0000"}, TrimMove{1, 5000, "ZF+5000", "+4000", "+4000"},
                       TrimMove{1, -5000, "ZF-5000", "-5000", "-5000"},
                       TrimMove{2, 5000, "FF+5000", "", "*07\r"},     // a reply without data stays whole
-                      TrimMove{1, 7, "ZF+0007", nullptr, "+0007"})); // no answer: the trim sent stays
+                      TrimMove{1, 7, "ZF+0007", nullptr, "ERR 0\r"})); // no answer: shown whole
 
 TEST_F(ReadFixture, SettingTheSamePositionSendsNothing)
 {

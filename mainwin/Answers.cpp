@@ -1,0 +1,90 @@
+#include "Answers.h"
+
+#include "controls/ComboBox.h"
+#include "controls/StatusBar.h"
+#include "controls/TextBox.h"
+#include "link/Commands.h"
+#include "link/Numbers.h"
+
+namespace ortavel {
+
+namespace {
+
+// "*", two address characters and CR: a good reply without data.
+constexpr std::size_t kBareReply = 4;
+
+void addName(std::string &list, std::string_view letters)
+{
+    if (!list.empty())
+        list += ", ";
+    list += letters;
+}
+
+} // namespace
+
+bool takeData(TextBox &box, const std::string &result)
+{
+    if (isErrorResult(result)) {
+        box.showFailure(result);
+        return false;
+    }
+    box.setText(replyData(result));
+    return true;
+}
+
+bool takeAnswer(TextBox &box, const std::string &result)
+{
+    if (isErrorResult(result) || result.size() <= kBareReply) {
+        box.showFailure(result);
+        return false;
+    }
+    box.setText(replyData(result));
+    return true;
+}
+
+bool selectAnswer(ComboBox &list, const std::string &result)
+{
+    int index = -1;
+    if (!isErrorResult(result) && result.size() > kBareReply) {
+        const auto number = numberAtStart(replyData(result));
+        const auto whole = number ? wholeNumber16(*number) : std::nullopt;
+        if (whole && *whole >= 0 && *whole < list.count())
+            index = *whole;
+    }
+    list.setSelectedIndex(index);
+    return index >= 0;
+}
+
+bool holdsSendableValue(const TextBox &box)
+{
+    return box.holdsValue() && !box.text().empty();
+}
+
+OperationReport::~OperationReport()
+{
+    std::string text;
+    if (!m_notWritten.empty())
+        text = "Not written: " + m_notWritten + " (no value read)";
+    if (!m_failed.empty())
+        text += (text.empty() ? "No good reply: " : "; no good reply: ") + m_failed;
+    m_bar.setPanel(1, text);
+}
+
+void OperationReport::notWritten(std::string_view letters)
+{
+    addName(m_notWritten, letters);
+}
+
+void OperationReport::failed(std::string_view letters)
+{
+    addName(m_failed, letters);
+}
+
+bool OperationReport::check(bool ok, std::string_view letters)
+{
+    if (!ok)
+        failed(letters);
+    return ok;
+}
+
+} // namespace ortavel

@@ -1,0 +1,117 @@
+#include "BasicSetting.h"
+
+#include "Answers.h"
+#include "Ortavel.h"
+#include "controls/MessageBox.h"
+#include "link/Commands.h"
+#include "link/LineSettings.h"
+#include "link/Numbers.h"
+#include "link/SerialPort.h"
+
+namespace ortavel {
+
+namespace {
+
+constexpr int kFirstAddress = 1;
+constexpr int kLastAddress = 99;
+
+bool isAddressText(const std::string &text)
+{
+    return text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9' && text != "00";
+}
+
+} // namespace
+
+BasicSetting::BasicSetting(Ortavel &window) : m_window(window)
+{
+    m_window.TXT_ADDR.onValidate = [this] { return TXT_ADDR_Validate(); };
+    m_window.COM_ADDR.onClick = [this] { COM_ADDR_Click(); };
+}
+
+bool BasicSetting::TXT_ADDR_Validate()
+{
+    // Anything that is no number reads as 0 and is refused like it.
+    const auto value = toSingle(readNumber(m_window.TXT_ADDR.text()));
+    if (!value || !(*value >= kFirstAddress && *value <= kLastAddress)) {
+        m_window.messageBox().show("Error address！", "Error", false);
+        return true;
+    }
+    m_window.TXT_ADDR.setText(formatPattern(*value, "00"));
+    return false;
+}
+
+void BasicSetting::COM_ADDR_Click()
+{
+    // Without a chosen transmitter there is no entry to keep in step.
+    const int entry = m_window.CMB_ADDR.selectedIndex();
+    if (entry < 0 || entry >= static_cast<int>(m_window.OnlineList.size()))
+        return;
+    if (isListedElsewhere(m_window.TXT_ADDR.text()))
+        return;
+
+    OperationReport report(m_window.StatusBar1);
+    std::string address = m_window.CMB_ADDR.text();
+    if (!isAddressText(m_window.TXT_ADDR.text()) || !m_window.TXT_ADDR.holdsValue())
+        report.notWritten(cmd::Address);
+    else
+        report.check(writeAddress(entry, address), cmd::Address);
+
+    if (m_window.CMB_BAND.selectedIndex() < 0)
+        report.notWritten(cmd::Baud);
+    else
+        report.check(writeBaud(address, entry), cmd::Baud);
+
+    for (auto [letters, box] : {std::pair{cmd::Type, &m_window.txtType}, std::pair{cmd::Ident, &m_window.txtID}}) {
+        if (!holdsSendableValue(*box))
+            report.notWritten(letters);
+        else
+            report.check(takeData(*box, m_window.Comm_Send(address, cmd::write(letters, box->text()))), letters);
+    }
+}
+
+bool BasicSetting::isListedElsewhere(const std::string &address)
+{
+    Ortavel &w = m_window;
+    if (address == w.CMB_ADDR.text())
+        return false;
+    for (const auto &entry : w.CMB_ADDR.entries()) {
+        if (entry.text != address)
+            continue;
+        w.messageBox().show("Address " + entry.text + " has been exist,press “OK” return！", "Error", false);
+        w.TXT_ADDR.setText(w.CMB_ADDR.text());
+        return true;
+    }
+    return false;
+}
+
+// The address in force becomes the new one once the transmitter has
+// answered with it; otherwise the address box shows the old one again.
+bool BasicSetting::writeAddress(int entry, std::string &address)
+{
+    Ortavel &w = m_window;
+    const std::string wanted = w.TXT_ADDR.text();
+    const std::string result = w.Comm_Send(address, cmd::write(cmd::Address, wanted));
+    if (isErrorResult(result) || replyData(result) != wanted) {
+        w.TXT_ADDR.setText(address);
+        return false;
+    }
+    w.CMB_ADDR.setItemText(entry, wanted);
+    address = wanted;
+    return true;
+}
+
+// The line follows only a rate the transmitter has confirmed.
+bool BasicSetting::writeBaud(const std::string &address, int entry)
+{
+    Ortavel &w = m_window;
+    const int band = w.CMB_BAND.selectedIndex();
+    const std::string index = codeText(band);
+    if (!isBaudConfirmed(w.Comm_Send(address, cmd::write(cmd::Baud, index)), address, index))
+        return false;
+    w.OnlineList.at(static_cast<std::size_t>(entry)) = static_cast<std::int16_t>(band);
+    w.TXT_BAND.setText(w.CMB_BAND.text());
+    w.MSCommBsq.setSettings(lineSettingsText(w.CMB_BAND.text()));
+    return true;
+}
+
+} // namespace ortavel

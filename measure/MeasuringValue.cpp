@@ -1,0 +1,124 @@
+#include "MeasuringValue.h"
+
+#include "link/Clock.h"
+#include "link/Commands.h"
+#include "link/Numbers.h"
+#include "mainwin/Answers.h"
+#include "mainwin/Ortavel.h"
+
+#include <array>
+#include <cstdio>
+
+namespace ortavel {
+
+namespace {
+
+constexpr const char *kCollect = "Collect";
+constexpr const char *kStop = "Stop";
+constexpr const char *kTemperaturePattern = "###0.0";
+// "*", two address characters, five characters of pressure and CR.
+constexpr std::size_t kShortestPressure = 9;
+constexpr std::size_t kShortestTemperature = 5;
+
+void countFailure(Label &counter)
+{
+    counter.setCaption(formatPattern(readNumber(counter.caption()) + 1, "0"));
+}
+
+} // namespace
+
+MeasuringValue::MeasuringValue(Ortavel &window) : m_window(window)
+{
+    m_window.cmdON_OFF.onClick = [this] { cmdON_OFF_Click(); };
+    m_window.Timer1.onTimer = [this] { Timer1_Timer(); };
+    m_window.cmdReset.onClick = [this] { cmdReset_Click(); };
+    m_window.COM_SC.onClick = [this] { COM_SC_Click(); };
+}
+
+void MeasuringValue::cmdON_OFF_Click()
+{
+    Ortavel &w = m_window;
+    if (w.cmdON_OFF.caption() != kCollect) {
+        w.Timer1.setEnabled(false);
+        w.cmdON_OFF.setCaption(kCollect);
+        return;
+    }
+    w.Timer1.setEnabled(true);
+    w.cmdON_OFF.setCaption(kStop);
+    w.Label19.setCaption("0");
+    w.Label20.setCaption("0");
+    CollectStart = w.clock().nowMs();
+}
+
+void MeasuringValue::Timer1_Timer()
+{
+    // A tick delivered while one is still running (a message box's own
+    // event loop) would interleave two polls.
+    if (m_ticking)
+        return;
+    m_ticking = true;
+    Ortavel &w = m_window;
+    w.PollPressure = !w.PollPressure;
+    if (w.PollPressure)
+        pollPressure();
+    else
+        pollTemperature();
+    w.StatusBar1.setPanel(4, elapsedText(w.clock().nowMs() - CollectStart));
+    m_ticking = false;
+}
+
+void MeasuringValue::pollPressure()
+{
+    Ortavel &w = m_window;
+    const std::string result = w.ask(cmd::Pressure);
+    if (result.size() < kShortestPressure || isErrorResult(result)) {
+        w.TXT_PRESSURE.showFailure(result);
+        countFailure(w.Label19);
+        return;
+    }
+    w.TXT_PRESSURE.setText(replyData(result));
+    // The extremes live only as texts: what the operator types into them
+    // counts.
+    const double pressure = readNumber(w.TXT_PRESSURE.text());
+    if (pressure > readNumber(w.txtMAX.text()))
+        w.txtMAX.setText(w.TXT_PRESSURE.text());
+    else if (pressure < readNumber(w.txtMIN.text()))
+        w.txtMIN.setText(w.TXT_PRESSURE.text());
+}
+
+// An error text is a failed poll, not a temperature of 0.0 or 3.0.
+void MeasuringValue::pollTemperature()
+{
+    Ortavel &w = m_window;
+    const std::string result = w.ask(cmd::Temperature);
+    if (result.size() < kShortestTemperature || isErrorResult(result)) {
+        w.TXT_TEMPERATURE.showFailure(result);
+        countFailure(w.Label20);
+        return;
+    }
+    w.TXT_TEMPERATURE.setText(formatPattern(readNumber(replyData(result)), kTemperaturePattern));
+}
+
+void MeasuringValue::cmdReset_Click()
+{
+    m_window.txtMAX.setText(m_window.TXT_PRESSURE.text());
+    m_window.txtMIN.setText(m_window.TXT_PRESSURE.text());
+}
+
+// The whole text stays when the answer is an error: a cut " 0" would read
+// as a pressure.
+void MeasuringValue::COM_SC_Click()
+{
+    takeAnswer(m_window.TXT_PRESSURE, m_window.ask(cmd::SetZero));
+}
+
+std::string MeasuringValue::elapsedText(std::int64_t ms)
+{
+    const std::int64_t seconds = ms < 0 ? 0 : ms / 1000;
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%lld:%02d:%02d", static_cast<long long>(seconds / 3600),
+                  static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+    return text.data();
+}
+
+} // namespace ortavel
