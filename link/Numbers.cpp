@@ -234,11 +234,7 @@ std::string signedPatternText(double value, std::string_view pattern)
 {
     if (value < 0)
         return formatPattern(value, pattern);
-    // Appended rather than "+" + pattern: GCC 12 at -O3 reports a false
-    // -Wrestrict on that concatenation.
-    std::string withSign(1, '+');
-    withSign.append(pattern);
-    return formatPattern(value, withSign);
+    return formatPattern(value, "+" + std::string(pattern));
 }
 
 std::string trimValueText(int position)

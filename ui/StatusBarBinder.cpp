@@ -23,7 +23,7 @@ StatusBarBinder::StatusBarBinder(StatusBar &bar, QStatusBar *widget) : WidgetBin
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setObjectName(toQt(bar.name()) + QStringLiteral("_Panel%1").arg(number));
-        label->setAccessibleName(QStringLiteral("Status panel %1").arg(number));
+        label->setAccessibleDescription(QStringLiteral("Status panel %1").arg(number));
         // Permanent: tool tips' status messages must not cover the panels.
         widget->addPermanentWidget(label, kStretch.at(static_cast<std::size_t>(number - 1)));
         m_panels.at(static_cast<std::size_t>(number - 1)) = label;
@@ -33,8 +33,14 @@ StatusBarBinder::StatusBarBinder(StatusBar &bar, QStatusBar *widget) : WidgetBin
 
 void StatusBarBinder::updateWidget()
 {
-    for (int number = 1; number <= kPanels; ++number)
-        panel(number)->setText(toQt(m_bar.panel(number)));
+    for (int number = 1; number <= kPanels; ++number) {
+        const QString text = toQt(m_bar.panel(number));
+        QLabel *label = panel(number);
+        label->setText(text);
+        // A screen reader speaks the panel's text; an empty panel says which
+        // one it is.
+        label->setAccessibleName(text.isEmpty() ? label->accessibleDescription() : text);
+    }
 }
 
 } // namespace ortavel

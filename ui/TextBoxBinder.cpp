@@ -3,7 +3,9 @@
 #include "QtText.h"
 #include "controls/TextBox.h"
 
+#include <QColor>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
@@ -12,6 +14,8 @@
 namespace ortavel {
 
 namespace {
+
+const QColor kFailureColour(0xC0, 0x00, 0x00);
 
 // Multi-line boxes keep CR LF line ends in the model.
 QString toDisplayLines(const std::string &text)
@@ -31,14 +35,16 @@ std::string fromDisplayLines(QString lines)
 } // namespace
 
 TextBoxBinder::TextBoxBinder(TextBox &box, QLineEdit *widget, FocusGuard *guard)
-    : WidgetBinder(box, widget, guard), m_box(box), m_line(widget)
+    : WidgetBinder(box, widget, guard), m_box(box), m_line(widget),
+      m_normalText(widget->palette().color(QPalette::Text))
 {
     connect(widget, &QLineEdit::textEdited, this, [this](const QString &text) { typed(fromQt(text)); });
     start();
 }
 
 TextBoxBinder::TextBoxBinder(TextBox &box, QPlainTextEdit *widget, FocusGuard *guard)
-    : WidgetBinder(box, widget, guard), m_box(box), m_plain(widget)
+    : WidgetBinder(box, widget, guard), m_box(box), m_plain(widget),
+      m_normalText(widget->palette().color(QPalette::Text))
 {
     // Model updates block the widget's signals, so this is the operator.
     connect(widget, &QPlainTextEdit::textChanged, this, [this] { typed(fromDisplayLines(m_plain->toPlainText())); });
@@ -53,10 +59,20 @@ void TextBoxBinder::typed(const std::string &text)
     refresh();
 }
 
+void TextBoxBinder::showKind(QWidget *widget)
+{
+    // A failed answer stands out from the values around it.
+    const bool failed = m_box.content() == TextBox::Content::Failure;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, failed ? kFailureColour : m_normalText);
+    widget->setPalette(palette);
+}
+
 void TextBoxBinder::updateWidget()
 {
     if (m_line != nullptr) {
         const QSignalBlocker blocker(m_line);
+        showKind(m_line);
         m_line->setReadOnly(m_box.readOnly());
         const QString text = toQt(m_box.text());
         if (m_line->text() != text) {
@@ -68,6 +84,7 @@ void TextBoxBinder::updateWidget()
         return;
     }
     const QSignalBlocker blocker(m_plain);
+    showKind(m_plain);
     m_plain->setReadOnly(m_box.readOnly());
     const QString text = toDisplayLines(m_box.text());
     if (m_plain->toPlainText() != text)

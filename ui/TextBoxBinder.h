@@ -2,6 +2,8 @@
 
 #include "WidgetBinder.h"
 
+#include <QColor>
+
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -21,10 +23,12 @@ protected:
 
 private:
     void typed(const std::string &text);
+    void showKind(QWidget *widget);
 
     TextBox &m_box;
     QLineEdit *m_line = nullptr;
     QPlainTextEdit *m_plain = nullptr;
+    QColor m_normalText;
 };
 
 } // namespace ortavel

@@ -100,6 +100,41 @@ TEST_F(RealLineTest, LoadSearchAndReadOnThePseudoTerminal)
     EXPECT_EQ(SettingsStoreQt(m_folder.path()).value("Kavrin", "Transmitter", "CommPort", ""), "3");
 }
 
+// The demo's first steps: 07 at 4800 becomes 15 at 2400, and a new search
+// finds it there.
+TEST_F(RealLineTest, ModifyMovesATransmitterToANewAddressAndRate)
+{
+    sim::BusConfig bus;
+    bus.transmitters = {transmitter(7, 4800, "2.00", 1, 0)};
+    sim::SimServer server;
+    m_portMap.setOverride(5, server.start(bus));
+    m_settings.setValue("Kavrin", "Transmitter", "CommPort", "5");
+    m_window.Form_Load();
+    // Each search is stopped at the first pause of the pass after the one
+    // that finds the transmitter, to save the slower rates' timeouts.
+    const auto stop = [this] { m_window.cmdSEARCH.click(); };
+    m_events.actions = {{2 * 7 + 1, stop}, {2 * 7 + 1 + 3 * 15 + 1, stop}};
+    m_window.setSearchLastAddress(7);
+    m_window.cmdSEARCH.click();
+    ASSERT_EQ(m_window.CMB_ADDR.text(), "07");
+
+    m_window.TXT_ADDR.setText("15");
+    m_window.CMB_BAND.setSelectedIndex(1);
+    m_window.COM_ADDR.click();
+    EXPECT_EQ(m_window.CMB_ADDR.text(), "15");
+    EXPECT_EQ(m_window.TXT_BAND.text(), "2400");
+    EXPECT_EQ(m_port.settings(), "2400,N,8,1");
+    EXPECT_EQ(m_window.txtType.text(), "T4800") << "type and id went to the new address";
+    EXPECT_EQ(m_window.StatusBar1.panel(1), "");
+
+    m_window.setSearchLastAddress(15);
+    m_window.cmdSEARCH.click();
+    ASSERT_EQ(m_window.CMB_ADDR.count(), 1);
+    EXPECT_EQ(m_window.CMB_ADDR.text(), "15");
+    EXPECT_EQ(m_window.OnlineList, std::vector<std::int16_t>{1});
+    m_port.close();
+}
+
 TEST_F(RealLineTest, RememberedPortThatCannotOpen)
 {
     m_settings.setValue("Kavrin", "Transmitter", "CommPort", "4");

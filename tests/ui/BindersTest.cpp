@@ -95,6 +95,17 @@ const ModelChange kModelChanges[] = {
      [](const TestWindow &w) { EXPECT_EQ(w.get<QLineEdit>("Name")->text(), "1.250"); }},
     {"multi-line text", [](TestForm &f) { f.Notes.setText("a\r\nb\r\nc"); },
      [](const TestWindow &w) { EXPECT_EQ(w.get<QPlainTextEdit>("Notes")->toPlainText(), "a\nb\nc"); }},
+    {"failed answer stands out",
+     [](TestForm &f) {
+         f.Name.setText("+012.5");
+         f.Name.showFailure("ERR 0\r");
+     },
+     [](const TestWindow &w) {
+         const auto *name = w.get<QLineEdit>("Name");
+         EXPECT_EQ(name->text().trimmed(), "ERR 0");
+         EXPECT_NE(name->palette().color(QPalette::Text), w.get<QLineEdit>("Name")->style()->standardPalette().color(
+                                                               QPalette::Text));
+     }},
     {"hidden", [](TestForm &f) { f.Go.setVisible(false); },
      [](const TestWindow &w) { EXPECT_FALSE(w.get<QPushButton>("Go")->isVisible()); }},
     {"hidden and shown again",
@@ -152,6 +163,7 @@ const ModelChange kModelChanges[] = {
          EXPECT_EQ(panel(w, 1)->text(), "Searchering Addr：07");
          EXPECT_EQ(panel(w, 2)->text(), "");
          EXPECT_EQ(panel(w, 4)->text(), "Band:9600");
+         EXPECT_EQ(panel(w, 1)->accessibleName(), "Searchering Addr：07");
      }},
     {"menu entry",
      [](TestForm &f) {

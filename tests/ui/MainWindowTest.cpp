@@ -198,6 +198,7 @@ TEST_F(MainWindowTest, LoadWritesTheStatusBarAndOpensTheRememberedPort)
     const auto *panel = window.statusBar()->findChild<QLabel *>("StatusBar1_Panel1");
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->text(), "Press Search to find the online transmitters!");
+    EXPECT_EQ(panel->accessibleName(), panel->text()) << "a screen reader speaks the text";
 }
 
 TEST_F(MainWindowTest, ClosingWhileTheSearchRunsIsRefused)

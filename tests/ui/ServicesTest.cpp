@@ -2,15 +2,12 @@
 #include "ui/FormBinder.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtMessageBox.h"
-#include "ui/QtTimeOfDay.h"
 #include "ui/QtWindowHost.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTest>
-#include <QTime>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -59,20 +56,6 @@ TEST(QtEventPumpTest, RunsWaitingEvents)
     QTimer::singleShot(0, [&ran] { ran = true; });
     QtEventPump().processEvents();
     EXPECT_TRUE(ran);
-}
-
-TEST(QtTimeOfDayTest, WritesTimesWithSecondsAndNoZone)
-{
-    const QtTimeOfDay clock;
-    const QString written = QString::fromStdString(clock.formatTime(std::int64_t{90} * 1000));
-    const QTime read =
-        QLocale::system().toTime(written, QLocale::system().timeFormat(QLocale::LongFormat).remove(" t"));
-    EXPECT_EQ(read, QTime(0, 1, 30)) << written.toStdString();
-    EXPECT_EQ(clock.formatTime(-1000), clock.formatTime(24LL * 3600 * 1000 - 1000)) << "across midnight";
-
-    const std::int64_t now = clock.msSinceMidnight();
-    EXPECT_GE(now, 0);
-    EXPECT_LT(now, 24LL * 3600 * 1000);
 }
 
 class ClosingForm : public Form {

@@ -1,0 +1,230 @@
+#include "ReadFixture.h"
+
+namespace ortavel::test {
+namespace {
+
+using PanelsTest = ReadFixture;
+
+// Takes a new address or rate after its reply; refuse names the letters it
+// leaves unanswered.
+void acceptIdentityWrites(FakeTransmitter &transmitter, const std::string &refuse)
+{
+    transmitter.script = [&transmitter, refuse](const std::string &command) -> std::optional<std::string> {
+        const std::string letters = command.substr(0, 2);
+        if (command.size() <= 2 || (letters != "AD" && letters != "BD") || letters == refuse)
+            return std::nullopt;
+        const std::string value = command.substr(2);
+        if (letters == "AD")
+            transmitter.address = value;
+        else
+            transmitter.bands = {std::stoi(value)};
+        return value;
+    };
+}
+
+struct ModifyCase {
+    const char *name;
+    const char *address; // typed into TXT_ADDR
+    int band;
+    const char *refuse;
+    const char *requests; // address:command, in order
+    const char *listed;
+    const char *settings;
+    int online;
+    const char *panel;
+};
+
+TEST_F(PanelsTest, ModifyWritesFourValuesAndKeepsListAndLineInStep)
+{
+    const ModifyCase cases[] = {
+        {"unchanged", "07", 3, "", "07:AD07 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", 3, ""},
+        {"new address and rate", "12", 1, "", "07:AD12 12:BD1 12:TYPT100 12:IDSN4711", "12", "2400,N,8,1", 1, ""},
+        {"address refused", "12", 3, "AD", "07:AD12 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", 3,
+         "No good reply: AD"},
+        {"rate refused", "07", 0, "BD", "07:AD07 07:BD0 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", 3,
+         "No good reply: BD"},
+        {"listed elsewhere", "05", 3, "", "", "07", "9600,N,8,1", 3, "Searching over."},
+    };
+    loadOnPort3();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeBus caseBus(port);
+        window.OnlineList.clear();
+        window.CMB_ADDR.clear();
+        caseBus.add("05", {3});
+        FakeTransmitter &transmitter = caseBus.add("07", {3});
+        transmitter.values = FakeBus::typicalValues("1.50");
+        acceptIdentityWrites(transmitter, c.refuse);
+        window.setSearchLastAddress(8);
+        window.cmdSEARCH.click();
+        ASSERT_EQ(window.CMB_ADDR.count(), 2);
+        window.CMB_ADDR.setSelectedIndex(1);
+        caseBus.clearRequests();
+        messages.shown.clear();
+
+        window.TXT_ADDR.setText(c.address);
+        window.CMB_BAND.setSelectedIndex(c.band);
+        window.COM_ADDR.click();
+
+        std::string sent;
+        for (const auto &r : caseBus.requests())
+            sent += (sent.empty() ? "" : " ") + r.address + ":" + r.command;
+        EXPECT_EQ(sent, c.requests);
+        EXPECT_EQ(window.CMB_ADDR.text(), c.listed);
+        EXPECT_EQ(window.TXT_ADDR.text(), c.listed);
+        EXPECT_EQ(port.settings(), c.settings);
+        EXPECT_EQ(window.OnlineList.at(1), c.online);
+        EXPECT_EQ(messages.shown.size(), std::string(c.name) == "listed elsewhere" ? 1U : 0U);
+        EXPECT_EQ(window.StatusBar1.panel(1), c.panel);
+    }
+}
+
+TEST_F(PanelsTest, AddressBoxTakesOnlyOneToNinetyNine)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"5", "05"}, {"12.4", "12"}, {"99", "99"}, {"0", nullptr}, {"100", nullptr}, {"99.5", nullptr}, {"x", nullptr},
+    };
+    for (const auto &[typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        messages.shown.clear();
+        window.TXT_ADDR.setText(typed);
+        EXPECT_EQ(window.TXT_ADDR.validate(), shown != nullptr) << "the focus may leave";
+        EXPECT_EQ(window.TXT_ADDR.text(), shown != nullptr ? shown : typed);
+        EXPECT_EQ(messages.shown.size(), shown != nullptr ? 0U : 1U);
+    }
+}
+
+TEST_F(PanelsTest, RangeAndPressureBoxesTakeTheDecimalsPattern)
+{
+    struct Case {
+        int decimals;
+        const char *version;
+        const char *typed;
+        const char *range;
+        const char *pressure;
+    };
+    const Case cases[] = {
+        {1, "1.50", "12.5", "+012.5", "+012.5"},  {1, "1.50", "-3", "-003.0", "-003.0"},
+        {1, "1.50", "1234.56", "+1234.6", "+1234.6"}, {0, "VER", "7", "+0007.", "+0007."},
+        {4, "1.50", "0.5", "+.5000", "+.5000"},   {1, "2.00", "4", "+004.0", "4"},
+        {1, "1.50", "abc", "abc", "abc"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        window.Cmb_DP.setSelectedIndex(c.decimals);
+        window.TXT_VER.setText(c.version);
+        for (TextBox *box : {&window.TXT_DPL, &window.TXT_DAL}) {
+            box->setText(c.typed);
+            EXPECT_TRUE(box->validate());
+            EXPECT_EQ(box->text(), box == &window.TXT_DPL ? c.range : c.pressure);
+        }
+    }
+}
+
+TEST_F(PanelsTest, ReadsAndWritesInTheirOrder)
+{
+    FakeTransmitter &transmitter = findAndRead();
+    transmitter.values["UT"] = "3";
+    bus.clearRequests();
+    window.cmdSCALE_Read.click();
+    EXPECT_EQ(bus.commands(), split("UT UT3 TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0 DP DL DH"))
+        << "a new unit is written back and read in full before the decimals";
+
+    window.Cmb_DP.setSelectedIndex(2);
+    window.TXT_DPL.setText("+001.00");
+    bus.clearRequests();
+    window.cmdSCALE_Write.click();
+    EXPECT_EQ(bus.commands(), split("UT3 DP2 DL+001.00 DH+100.0"));
+    EXPECT_EQ(window.StatusBar1.panel(1), "");
+
+    window.VScroll1.setValue(200);
+    bus.clearRequests();
+    window.cmdDA_Read.click();
+    EXPECT_EQ(bus.commands(), split("OL OH ZF FF"));
+    EXPECT_EQ(window.VScroll1.value(), 200) << "only the full read moves the bars";
+    window.TXT_DAH.setText("20");
+    bus.clearRequests();
+    window.cmdDA_Write.click();
+    EXPECT_EQ(bus.commands(), split("OL+000.0 OH20 ZF+0200 FF-0045"));
+}
+
+TEST_F(PanelsTest, ZeroAndConsoleSendOneRequestAndShowItsAnswer)
+{
+    FakeTransmitter &transmitter = findAndRead();
+    transmitter.values["SZ"] = "+000.00";
+    port.clearWrites();
+    window.txtInsSend.setText("RP0");
+    window.Cmd_INS.click();
+    EXPECT_EQ(port.writes(), std::vector<std::string>{"$07RP035\r"});
+    EXPECT_EQ(window.txtReturn.text(), "*07+012.34\r");
+
+    bus.clearRequests();
+    window.COM_SC.click();
+    EXPECT_EQ(bus.commands(), split("SZ"));
+    EXPECT_EQ(window.TXT_PRESSURE.text(), "+000.00");
+    transmitter.silent.insert("SZ");
+    window.COM_SC.click();
+    EXPECT_EQ(window.TXT_PRESSURE.text(), "ERR 0\r") << "not a pressure of 0";
+}
+
+struct Poll {
+    const char *pressure; // reply data; nullptr: no answer
+    const char *shown;
+    const char *maximum;
+    const char *minimum;
+    const char *failedPressures;
+};
+
+// Ticks alternate temperature and pressure; the extremes are compared as
+// the numbers their texts start with.
+TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
+{
+    FakeTransmitter &transmitter = findAndRead();
+    const char *pressure = nullptr;
+    transmitter.script = [&pressure](const std::string &command) -> std::optional<std::string> {
+        if (command == "RP0" && pressure != nullptr)
+            return std::string(pressure);
+        return std::nullopt;
+    };
+    window.txtMAX.setText("-999.9");
+    window.txtMIN.setText("+999.9");
+    window.cmdON_OFF.click();
+    const Poll polls[] = {
+        {"+1.500", "+1.500", "+1.500", "+999.9", "0"}, {"+2.500", "+2.500", "+2.500", "+999.9", "0"},
+        {"+0.500", "+0.500", "+2.500", "+0.500", "0"}, {nullptr, "ERR 0\r", "+2.500", "+0.500", "1"},
+        {"1.5", "*071.5\r", "+2.500", "+0.500", "2"},  {"+2.500", "+2.500", "+2.500", "+0.500", "2"},
+    };
+    for (const auto &p : polls) {
+        SCOPED_TRACE(p.shown);
+        bus.clearRequests();
+        transmitter.silent = p.pressure == nullptr ? std::set<std::string>{"RP", "RT"} : std::set<std::string>{};
+        pressure = p.pressure;
+        window.Timer1.tick();
+        window.Timer1.tick();
+        EXPECT_EQ(bus.commands(), split("RT0 RP0"));
+        EXPECT_EQ(window.TXT_PRESSURE.text(), p.shown);
+        EXPECT_EQ(window.txtMAX.text(), p.maximum);
+        EXPECT_EQ(window.txtMIN.text(), p.minimum);
+        EXPECT_EQ(window.Label19.caption(), p.failedPressures);
+    }
+    EXPECT_EQ(window.TXT_TEMPERATURE.text(), "25.5");
+    EXPECT_EQ(window.Label20.caption(), "1") << "a temperature error is a failed poll";
+
+    clock.advance(26LL * 3600 * 1000);
+    window.Timer1.tick();
+    EXPECT_EQ(window.StatusBar1.panel(4).substr(0, 3), "26:") << "hours do not wrap";
+
+    // Stop and Collect again: the counters restart, the alternation goes on.
+    window.cmdON_OFF.click();
+    window.Timer1.tick();
+    window.cmdON_OFF.click();
+    EXPECT_EQ(window.Label20.caption(), "0");
+    bus.clearRequests();
+    clock.advance(90'000);
+    window.Timer1.tick();
+    EXPECT_EQ(bus.commands(), split("RP0"));
+    EXPECT_EQ(window.StatusBar1.panel(4), "0:01:30");
+}
+
+} // namespace
+} // namespace ortavel::test
