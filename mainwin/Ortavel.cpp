@@ -14,8 +14,8 @@ namespace ortavel {
 
 Ortavel::Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
                  WindowHost &windows)
-    : Form("Ortavel", kCaption), MSCommBsq(port), m_clock(clock), m_settings(settings), m_messages(messages), m_events(events),
-      m_windows(windows), m_exchange(port, clock)
+    : Form("Ortavel", kCaption), MSCommBsq(port), m_clock(clock), m_settings(settings), m_messages(messages),
+      m_events(events), m_windows(windows), m_exchange(port, clock)
 {
     registerControls();
     setInitialState();

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kPortCount = 6;
 
-
 // The number a remembered text starts with, as a whole number (halves to
 // even: "3.5" is port 4); no number selects no port.
 std::optional<int> rememberedPort(const std::string &text)

@@ -47,10 +47,10 @@ TEST_P(ErrorResultTest, FailedRowsShowTheirResultAndWriteNothing)
         ASSERT_EQ(window.CMB_ADDR.count(), 1);
     }
     EXPECT_TRUE(writes().empty());
-    for (const TextBox *box : {&window.TXT_TYPE, &window.TXT_VER, &window.TXT_SCZ, &window.TXT_SCF, &window.TXT_FUNIT,
-                               &window.TXT_DPL, &window.TXT_DPH, &window.txtType, &window.TXT_ID, &window.txtID,
-                               &window.TXT_DAL, &window.TXT_DAH, &window.TXT_DAZF, &window.TXT_DAFF,
-                               &window.TXT_PRESSURE, &window.TXT_TEMPERATURE}) {
+    for (const TextBox *box :
+         {&window.TXT_TYPE, &window.TXT_VER, &window.TXT_SCZ, &window.TXT_SCF, &window.TXT_FUNIT, &window.TXT_DPL,
+          &window.TXT_DPH, &window.txtType, &window.TXT_ID, &window.txtID, &window.TXT_DAL, &window.TXT_DAH,
+          &window.TXT_DAZF, &window.TXT_DAFF, &window.TXT_PRESSURE, &window.TXT_TEMPERATURE}) {
         EXPECT_EQ(box->text(), result()) << box->name();
         EXPECT_FALSE(box->holdsValue()) << box->name();
     }

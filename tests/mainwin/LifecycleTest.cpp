@@ -15,9 +15,9 @@ struct RememberedCase {
 TEST_F(LifecycleTest, LoadSelectsThePortTheRememberedNumberRoundsTo)
 {
     const RememberedCase cases[] = {
-        {"3", 2},   {"6", 5},     {"1", 0},   {" 4 ", 3},   {"+3", 2}, {"3.5", 3},          {"2.5", 1},
-        {"3x", 2},  {"6.5", 5},   {"7", -1},  {"0.4", -1},  {"-3", -1}, {"abc", -1},        {"", -1},
-        {".", -1},  {"1e9", -1},  {std::nullopt, -1},
+        {"3", 2},    {"6", 5},  {"1", 0},   {" 4 ", 3},  {"+3", 2},          {"3.5", 3},
+        {"2.5", 1},  {"3x", 2}, {"6.5", 5}, {"7", -1},   {"0.4", -1},        {"-3", -1},
+        {"abc", -1}, {"", -1},  {".", -1},  {"1e9", -1}, {std::nullopt, -1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.remembered.value_or("<nothing>"));

@@ -26,24 +26,24 @@ struct ModifyCase {
     const char *name;
     const char *address; // typed into TXT_ADDR
     int band;
+    int online; // OnlineList of the entry afterwards
     const char *refuse;
     const char *requests; // address:command, in order
     const char *listed;
     const char *settings;
-    int online;
     const char *panel;
 };
 
 TEST_F(PanelsTest, ModifyWritesFourValuesAndKeepsListAndLineInStep)
 {
     const ModifyCase cases[] = {
-        {"unchanged", "07", 3, "", "07:AD07 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", 3, ""},
-        {"new address and rate", "12", 1, "", "07:AD12 12:BD1 12:TYPT100 12:IDSN4711", "12", "2400,N,8,1", 1, ""},
-        {"address refused", "12", 3, "AD", "07:AD12 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", 3,
+        {"unchanged", "07", 3, 3, "", "07:AD07 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", ""},
+        {"new address and rate", "12", 1, 1, "", "07:AD12 12:BD1 12:TYPT100 12:IDSN4711", "12", "2400,N,8,1", ""},
+        {"address refused", "12", 3, 3, "AD", "07:AD12 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1",
          "No good reply: AD"},
-        {"rate refused", "07", 0, "BD", "07:AD07 07:BD0 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", 3,
+        {"rate refused", "07", 0, 3, "BD", "07:AD07 07:BD0 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1",
          "No good reply: BD"},
-        {"listed elsewhere", "05", 3, "", "", "07", "9600,N,8,1", 3, "Searching over."},
+        {"listed elsewhere", "05", 3, 3, "", "", "07", "9600,N,8,1", "Searching over."},
     };
     loadOnPort3();
     for (const auto &c : cases) {
@@ -104,9 +104,12 @@ TEST_F(PanelsTest, RangeAndPressureBoxesTakeTheDecimalsPattern)
         const char *pressure;
     };
     const Case cases[] = {
-        {1, "1.50", "12.5", "+012.5", "+012.5"},  {1, "1.50", "-3", "-003.0", "-003.0"},
-        {1, "1.50", "1234.56", "+1234.6", "+1234.6"}, {0, "VER", "7", "+0007.", "+0007."},
-        {4, "1.50", "0.5", "+.5000", "+.5000"},   {1, "2.00", "4", "+004.0", "4"},
+        {1, "1.50", "12.5", "+012.5", "+012.5"},
+        {1, "1.50", "-3", "-003.0", "-003.0"},
+        {1, "1.50", "1234.56", "+1234.6", "+1234.6"},
+        {0, "VER", "7", "+0007.", "+0007."},
+        {4, "1.50", "0.5", "+.5000", "+.5000"},
+        {1, "2.00", "4", "+004.0", "4"},
         {1, "1.50", "abc", "abc", "abc"},
     };
     for (const auto &c : cases) {

@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TrimMove{1, 124, "ZF+0124", "+0124", "+0124"}, TrimMove{2, -1, "FF-0001", "-0001", "-0001"},
                       TrimMove{2, 0, "FF+0000", "+0000", "+0000"}, TrimMove{1, 5000, "ZF+5000", "+4000", "+4000"},
                       TrimMove{1, -5000, "ZF-5000", "-5000", "-5000"},
-                      TrimMove{2, 5000, "FF+5000", "", "*07\r"},     // a reply without data stays whole
+                      TrimMove{2, 5000, "FF+5000", "", "*07\r"},       // a reply without data stays whole
                       TrimMove{1, 7, "ZF+0007", nullptr, "ERR 0\r"})); // no answer: shown whole
 
 TEST_F(ReadFixture, SettingTheSamePositionSendsNothing)

@@ -103,8 +103,8 @@ const ModelChange kModelChanges[] = {
      [](const TestWindow &w) {
          const auto *name = w.get<QLineEdit>("Name");
          EXPECT_EQ(name->text().trimmed(), "ERR 0");
-         EXPECT_NE(name->palette().color(QPalette::Text), w.get<QLineEdit>("Name")->style()->standardPalette().color(
-                                                               QPalette::Text));
+         EXPECT_NE(name->palette().color(QPalette::Text),
+                   w.get<QLineEdit>("Name")->style()->standardPalette().color(QPalette::Text));
      }},
     {"hidden", [](TestForm &f) { f.Go.setVisible(false); },
      [](const TestWindow &w) { EXPECT_FALSE(w.get<QPushButton>("Go")->isVisible()); }},
