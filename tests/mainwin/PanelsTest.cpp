@@ -46,6 +46,8 @@ TEST_F(PanelsTest, ModifyWritesFourValuesAndKeepsListAndLineInStep)
         {"listed elsewhere", "05", 3, 3, "", "", "07", "9600,N,8,1", "Searching over."},
     };
     loadOnPort3();
+    window.COM_ADDR.click();
+    EXPECT_TRUE(bus.requests().empty()) << "no transmitter chosen, nothing sent";
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         FakeBus caseBus(port);
@@ -227,6 +229,12 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     window.Timer1.tick();
     EXPECT_EQ(bus.commands(), split("RP0"));
     EXPECT_EQ(window.StatusBar1.panel(4), "0:01:30");
+
+    // A pulled adapter: every tick fails at once and is counted.
+    port.close();
+    window.Timer1.tick();
+    window.Timer1.tick();
+    EXPECT_EQ(window.Label19.caption() + window.Label20.caption(), "11");
 }
 
 } // namespace
