@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calib/AccessLevels.h"
+#include "calib/DataAreas.h"
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
@@ -97,6 +99,8 @@ public:
     DisplaySettings &displaySettings() { return m_displaySettings; }
     OutputSettings &outputSettings() { return m_outputSettings; }
     InstructionConsole &instructionConsole() { return m_instructionConsole; }
+    DataAreas &dataAreas() { return m_dataAreas; }
+    AccessLevels &accessLevels() { return m_accessLevels; }
 
     // The serial control.
     SerialPort &MSCommBsq;
@@ -242,6 +246,8 @@ private:
     DisplaySettings m_displaySettings{*this};
     OutputSettings m_outputSettings{*this};
     InstructionConsole m_instructionConsole{*this};
+    DataAreas m_dataAreas{*this};
+    AccessLevels m_accessLevels{*this};
 };
 
 } // namespace ortavel

@@ -1,0 +1,91 @@
+#include "DataAreas.h"
+
+#include "controls/MessageBox.h"
+#include "link/Commands.h"
+#include "link/Numbers.h"
+#include "mainwin/Answers.h"
+#include "mainwin/Ortavel.h"
+
+namespace ortavel {
+
+namespace {
+// Reaches every transmitter at once; nobody answers it.
+constexpr const char *kEveryone = "AA";
+} // namespace
+
+struct DataAreas::Save {
+    std::string_view command;
+    const char *title;
+    const char *success;
+    const char *failure;
+};
+
+DataAreas::DataAreas(Ortavel &window) : m_window(window)
+{
+    m_window.CMD_USER.onClick = [this] { CMD_USER_Click(); };
+    m_window.CMD_FACT.onClick = [this] { CMD_FACT_Click(); };
+    m_window.CMD_LD.onClick = [this] { CMD_LD_Click(); };
+}
+
+void DataAreas::CMD_USER_Click()
+{
+    save({cmd::SaveUser, "Save Data", "Data Saved!", "Data saved error!"});
+}
+
+void DataAreas::CMD_FACT_Click()
+{
+    save({cmd::SaveFactory, "写入工厂数据区", "写入工厂数据区完成!", "写入工厂数据区出错"});
+}
+
+void DataAreas::save(const Save &area)
+{
+    Ortavel &w = m_window;
+    const std::string skipped = w.chkSame.checked() ? broadcast(area.command) : std::string();
+    const std::string address = w.CMB_ADDR.text();
+    const bool stored = isStored(w.Comm_Send(address, std::string(area.command)), address);
+    std::string text = stored ? area.success : area.failure;
+    if (!skipped.empty())
+        text += "\r\nNot written to all transmitters: " + skipped + " (no value read)";
+    w.messageBox().show(text, area.title, false);
+}
+
+std::string DataAreas::broadcast(std::string_view store)
+{
+    Ortavel &w = m_window;
+    std::string skipped;
+    const auto send = [&](std::string_view letters, bool hasValue, const std::string &value) {
+        if (hasValue) {
+            w.Comm_Send(kEveryone, cmd::write(letters, value));
+            return;
+        }
+        skipped += (skipped.empty() ? "" : ", ") + std::string(letters);
+    };
+    const auto sendBox = [&](std::string_view letters, const TextBox &box) {
+        send(letters, holdsSendableValue(box), box.text());
+    };
+    const auto sendList = [&](std::string_view letters, const ComboBox &list) {
+        send(letters, list.selectedIndex() >= 0, codeText(list.selectedIndex()));
+    };
+    sendBox(cmd::Type, w.txtType);
+    sendList(cmd::Unit, w.cmbUnit);
+    sendList(cmd::Decimals, w.Cmb_DP);
+    sendBox(cmd::DisplayZero, w.TXT_DPL);
+    sendBox(cmd::DisplayFull, w.TXT_DPH);
+    sendBox(cmd::Output4mA, w.TXT_DAL);
+    sendBox(cmd::Output20mA, w.TXT_DAH);
+    sendBox(cmd::Trim4mA, w.TXT_DAZF);
+    sendBox(cmd::Trim20mA, w.TXT_DAFF);
+    w.Comm_Send(kEveryone, std::string(store));
+    return skipped;
+}
+
+// Only the transmitter's own "OK" counts: a dead line restores nothing.
+void DataAreas::CMD_LD_Click()
+{
+    const std::string address = m_window.CMB_ADDR.text();
+    const bool restored = isStored(m_window.Comm_Send(address, std::string(cmd::LoadFactory)), address);
+    m_window.messageBox().show(restored ? "Restore the factory Setting" : "Restore the factory Setting failed!",
+                               "Restore", false);
+}
+
+} // namespace ortavel

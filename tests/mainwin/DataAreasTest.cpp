@@ -1,0 +1,139 @@
+#include "ReadFixture.h"
+
+namespace ortavel::test {
+namespace {
+
+using DataAreasTest = ReadFixture;
+
+std::string sentTo(const FakeBus &bus)
+{
+    std::string sent;
+    for (const auto &r : bus.requests())
+        sent += (sent.empty() ? "" : " ") + r.address + ":" + r.command;
+    return sent;
+}
+
+struct SaveCase {
+    const char *name;
+    bool factory;
+    bool same;
+    bool readFirst;
+    const char *storeAnswer; // whole payload; nullptr: no answer
+    const char *sent;
+    const char *text;
+};
+
+TEST_F(DataAreasTest, SaveTellsTheStoreByTheExactAnswerAndBroadcastsOnlyValues)
+{
+    const char *allToAll = "AA:TYPT100 AA:UT2 AA:DP1 AA:DL+000.0 AA:DH+100.0 AA:OL+000.0 AA:OH+100.0 AA:ZF+0123 "
+                           "AA:FF-0045 ";
+    const SaveCase cases[] = {
+        {"user", false, false, true, "07OK", "07:WU", "Data Saved!"},
+        {"another address", false, false, true, "05OK", "07:WU", "Data saved error!"},
+        {"lower case", false, false, true, "07ok", "07:WU", "Data saved error!"},
+        {"no answer", false, false, true, nullptr, "07:WU", "Data saved error!"},
+        {"factory to all", true, true, true, "07OK", "AA:WF 07:WF", "写入工厂数据区完成!"},
+        {"nothing read yet", false, true, false, "07OK", "AA:WU 07:WU",
+         "Data Saved!\r\nNot written to all transmitters: TY, UT, DP, DL, DH, OL, OH, ZF, FF (no value read)"},
+    };
+    loadOnPort3();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeBus caseBus(port);
+        FakeTransmitter &transmitter = caseBus.add("07", {3});
+        transmitter.values = FakeBus::typicalValues("1.50");
+        transmitter.values["WU"] = transmitter.values["WF"] = "OK";
+        if (c.storeAnswer != nullptr)
+            transmitter.payloadOverride["WU"] = transmitter.payloadOverride["WF"] = c.storeAnswer;
+        else
+            transmitter.silent = {"WU", "WF"};
+        window.CMB_ADDR.clear();
+        window.OnlineList.clear();
+        window.CMB_ADDR.addItem("07", 0);
+        window.OnlineList.push_back(3);
+        window.CMB_ADDR.setSelectedIndex(0);
+        if (c.readFirst) {
+            window.cmdReFresh.click();
+        } else {
+            for (TextBox *box : {&window.txtType, &window.TXT_DPL, &window.TXT_DPH, &window.TXT_DAL, &window.TXT_DAH,
+                                 &window.TXT_DAZF, &window.TXT_DAFF})
+                box->showFailure("ERR 0\r");
+            window.cmbUnit.setSelectedIndex(-1);
+            window.Cmb_DP.setSelectedIndex(-1);
+        }
+        window.txtPass.setText(c.factory ? "tesmifo" : "");
+        window.chkSame.setChecked(c.same);
+        caseBus.clearRequests();
+        messages.shown.clear();
+
+        (c.factory ? window.CMD_FACT : window.CMD_USER).click();
+        const std::string expected = std::string(c.same && c.readFirst ? allToAll : "") + c.sent;
+        EXPECT_EQ(sentTo(caseBus), expected);
+        ASSERT_EQ(messages.shown.size(), 1U);
+        EXPECT_EQ(messages.shown[0].text, c.text);
+        EXPECT_EQ(messages.shown[0].title, c.factory ? "写入工厂数据区" : "Save Data");
+    }
+}
+
+TEST_F(DataAreasTest, RestoreIsReportedOnlyWhenTheTransmitterSaysOK)
+{
+    FakeTransmitter &transmitter = findAndRead();
+    transmitter.values["LD"] = "OK";
+    for (const bool answers : {true, false}) {
+        transmitter.silent = answers ? std::set<std::string>{} : std::set<std::string>{"LD"};
+        messages.shown.clear();
+        bus.clearRequests();
+        window.CMD_LD.click();
+        EXPECT_EQ(bus.commands(), split("LD"));
+        ASSERT_EQ(messages.shown.size(), 1U);
+        EXPECT_EQ(messages.shown[0].text,
+                  answers ? "Restore the factory Setting" : "Restore the factory Setting failed!");
+        EXPECT_EQ(messages.shown[0].title, "Restore");
+    }
+}
+
+struct CodeStep {
+    const char *typed;
+    bool temperature;
+    bool extremes;
+    bool console;
+    bool factory; // the factory save and the same-settings box
+};
+
+TEST_F(DataAreasTest, AccessCodesShowAndHideTheirControls)
+{
+    const CodeStep steps[] = {
+        {"brolka", true, false, true, false},
+        {"BROLKAN", true, true, true, false},
+        {"brolkan ", true, true, true, false},
+        {"xtesmifo", true, true, true, false},
+        {"TesMifo", true, true, true, true},
+        {"quandel", false, false, false, false},
+        {"tesmifoquandel", false, false, false, false},
+        {"brolkan", true, true, true, false},
+    };
+    EXPECT_TRUE(window.TXT_TEMPERATURE.visible()) << "shown when the program starts";
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.typed);
+        if (std::string(s.typed) == "quandel")
+            window.chkSame.setChecked(true);
+        window.txtPass.setText(s.typed);
+        for (const Control *c :
+             std::initializer_list<const Control *>{&window.lblMAX, &window.txtMAX, &window.lblMIN, &window.txtMIN})
+            EXPECT_EQ(c->visible(), s.extremes) << c->name();
+        EXPECT_EQ(window.TXT_TEMPERATURE.visible() && window.lblTEMP.visible(), s.temperature);
+        for (const Control *c : std::initializer_list<const Control *>{
+                 &window.lblIns1, &window.lblIns2, &window.txtReturn, &window.Cmd_INS, &window.txtInsSend})
+            EXPECT_EQ(c->enabled(), s.console) << c->name();
+        EXPECT_EQ(window.CMD_FACT.visible() && window.CMD_FACT.enabled() && window.chkSame.visible(), s.factory);
+    }
+    EXPECT_FALSE(window.chkSame.checked()) << "the hide code unticks";
+
+    window.requestFocus(window.txtInsSend);
+    window.click();
+    EXPECT_EQ(window.focused(), &window.txtPass);
+    EXPECT_EQ(window.txtPass.text(), "");
+}
+
+} // namespace
+} // namespace ortavel::test
