@@ -38,7 +38,7 @@ TEST_F(PanelsTest, ModifyWritesFourValuesAndKeepsListAndLineInStep)
 {
     const ModifyCase cases[] = {
         {"unchanged", "07", 3, 3, "", "07:AD07 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", ""},
-        {"new address and rate", "12", 1, 1, "", "07:AD12 12:BD1 12:TYPT100 12:IDSN4711", "12", "2400,N,8,1", ""},
+        {"new address and rate", "19", 1, 1, "", "07:AD19 19:BD1 19:TYPT100 19:IDSN4711", "19", "2400,N,8,1", ""},
         {"address refused", "12", 3, 3, "AD", "07:AD12 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1",
          "No good reply: AD"},
         {"rate refused", "07", 0, 3, "BD", "07:AD07 07:BD0 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1",
@@ -214,6 +214,13 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     }
     EXPECT_EQ(window.TXT_TEMPERATURE.text(), "25.5");
     EXPECT_EQ(window.Label20.caption(), "1") << "a temperature error is a failed poll";
+    transmitter.values["RT0"] = "7";
+    window.Timer1.tick();
+    EXPECT_EQ(window.TXT_TEMPERATURE.text(), "7.0") << "one character of data is enough";
+    window.Timer1.tick();
+    window.cmdReset.click();
+    EXPECT_EQ(window.txtMIN.text(), window.TXT_PRESSURE.text());
+    EXPECT_EQ(window.txtMAX.text(), window.TXT_PRESSURE.text());
 
     clock.advance(26LL * 3600 * 1000);
     window.Timer1.tick();
