@@ -111,9 +111,8 @@ void Ortavel::readUnitName(std::string_view command)
         return;
     }
     const auto number = numberAtStart(replyData(result));
-    const auto code = number ? wholeNumber32(*number) : std::nullopt;
-    TXT_FUNIT.setText(code && *code >= 0 && *code < kUnitCount ? UnitNames.at(static_cast<std::size_t>(*code))
-                                                               : UnitNames.back());
+    const int code = number ? wholeNumber32(*number).value_or(-1) : -1;
+    TXT_FUNIT.setText(code >= 0 && code < kUnitCount ? UnitNames.at(static_cast<std::size_t>(code)) : UnitNames.back());
 }
 
 // A bar takes the trim only from a real answer, and only a position it can
