@@ -268,8 +268,8 @@ bool frmYHJZ::saveCalibration()
             holes.push_back(i + 1);
     }
     if (!holes.empty()) {
-        m_main.messageBox().show("Nothing was sent: " + pointList(holes) +
-                                     " hold no value. Read the calibration data again or type the values.",
+        m_main.messageBox().show("Nothing was sent: " + pointList(holes) + (holes.size() == 1 ? " holds" : " hold") +
+                                     " no value. Read the calibration data again or type the values.",
                                  kSaveTitle, true);
         return false;
     }
