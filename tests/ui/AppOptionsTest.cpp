@@ -32,14 +32,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{{"--screenshot", "a.png", "--search-last", "0"}, "1 to 99"},
                       Refused{{"--search-last", "100"}, "1 to 99"}, Refused{{"--search-last", "12x"}, "1 to 99"},
                       Refused{{"--search"}, "--screenshot"}, Refused{{"--settings-dir", ""}, "needs a value"},
-                      Refused{{"--port", "1"}, "unknown option --port"}));
+                      Refused{{"--port", "1"}, "unknown option --port"},
+                      Refused{{"--window", "frmYHJZ"}, "--screenshot"},
+                      Refused{{"--screenshot", "a.png", "--window", "Ortavel"}, "frmYHJZ or FrmOrtavelAbout"}));
 
 TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
 {
     std::string error;
     const auto options =
         parseAppOptions({"--search", "--port-map", "2=/dev/pts/4", "--screenshot", "shot.png", "--port-map",
-                         "1=/tmp/sim link", "--search-last", "12", "--settings-dir", "/tmp/s"},
+                         "1=/tmp/sim link", "--search-last", "12", "--settings-dir", "/tmp/s", "--window", "frmYHJZ"},
                         error);
     ASSERT_TRUE(options.has_value()) << error;
     const std::vector<std::pair<int, std::string>> expected{{2, "/dev/pts/4"}, {1, "/tmp/sim link"}};
@@ -48,6 +50,7 @@ TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
     EXPECT_TRUE(options->search);
     EXPECT_EQ(options->searchLast, 12);
     EXPECT_EQ(options->settingsDir, "/tmp/s");
+    EXPECT_EQ(options->window, "frmYHJZ");
 }
 
 TEST(AppOptionsTest, NothingGivenMeansTheInteractiveWindow)
