@@ -3,7 +3,6 @@
 #include "QtText.h"
 #include "controls/TextBox.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -21,19 +20,6 @@ QString toDisplayLines(const std::string &text)
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(u'\r', u'\n');
     return lines;
-}
-
-// Only a box set to another colour than the system's gets a palette of its
-// own, so every other box keeps the style's.
-void showBackColor(QWidget *widget, TextBox::BackColor color)
-{
-    const auto role = color == TextBox::BackColor::ButtonFace ? QPalette::Button : QPalette::Base;
-    const QColor wanted = QApplication::palette(widget).color(QPalette::Active, role);
-    if (widget->palette().color(QPalette::Active, QPalette::Base) == wanted)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, wanted);
-    widget->setPalette(palette);
 }
 
 std::string fromDisplayLines(QString lines)
@@ -69,7 +55,6 @@ void TextBoxBinder::typed(const std::string &text)
 
 void TextBoxBinder::updateWidget()
 {
-    showBackColor(m_line != nullptr ? static_cast<QWidget *>(m_line) : m_plain, m_box.backColor());
     if (m_line != nullptr) {
         const QSignalBlocker blocker(m_line);
         m_line->setReadOnly(m_box.readOnly());
