@@ -14,10 +14,16 @@ void TextBox::showFailure(const std::string &text)
 
 void TextBox::put(const std::string &text, Content content)
 {
-    // Views hear of a change of kind too: the same text may stop being a value.
-    assign(m_content, content);
-    if (assign(m_text, text) && onChange)
-        onChange();
+    // Views hear of a change of kind too: the same text may stop being a
+    // value. Both change before anybody is told.
+    const bool kindChanged = m_content != content;
+    m_content = content;
+    if (assign(m_text, text)) {
+        if (onChange)
+            onChange();
+    } else if (kindChanged) {
+        changed();
+    }
 }
 
 void TextBox::setReadOnly(bool readOnly)
