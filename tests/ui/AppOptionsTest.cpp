@@ -41,7 +41,7 @@ TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
     std::string error;
     const auto options =
         parseAppOptions({"--search", "--port-map", "2=/dev/pts/4", "--screenshot", "shot.png", "--port-map",
-                         "1=/tmp/sim link", "--search-last", "12", "--settings-dir", "/tmp/s", "--window", "frmYHJZ"},
+                         "1=/tmp/sim link", "--search-last", "12", "--settings-dir", "/tmp/s"},
                         error);
     ASSERT_TRUE(options.has_value()) << error;
     const std::vector<std::pair<int, std::string>> expected{{2, "/dev/pts/4"}, {1, "/tmp/sim link"}};
@@ -50,7 +50,6 @@ TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
     EXPECT_TRUE(options->search);
     EXPECT_EQ(options->searchLast, 12);
     EXPECT_EQ(options->settingsDir, "/tmp/s");
-    EXPECT_EQ(options->window, "frmYHJZ");
 }
 
 TEST(AppOptionsTest, NothingGivenMeansTheInteractiveWindow)
