@@ -209,8 +209,7 @@ void frmYHJZ::reportUnread(const Unread &unread)
     if (unread.count && !unread.points.empty())
         text += " and ";
     if (!unread.points.empty())
-        text += pointList(unread.points) + (unread.points.size() == 1 ? "; its boxes show" : "; their boxes show") +
-                " the answer received";
+        text += pointList(unread.points) + "; the boxes show the answer received";
     m_main.messageBox().show(text + ".", Ortavel::kAppTitle, true);
 }
 
