@@ -23,7 +23,8 @@ constexpr double kExitWidth = 1095.0;
 constexpr double kPassHeight = 270.0;
 constexpr double kExitHeight = 495.0;
 constexpr QLatin1String kWidestValue("-1234.567");
-constexpr int kExplanationLines = 6;
+// Six lines of text and the empty one after the last line end.
+constexpr int kExplanationLines = 7;
 
 } // namespace
 
@@ -97,14 +98,15 @@ void CalibrationWindow::fillExplanation()
     auto *frame = new QVBoxLayout(control(m.Frame1.name()));
     auto *text = qobject_cast<QPlainTextEdit *>(control(m.Text1.name()));
     frame->addWidget(text);
-    // All six lines in view, each on one line.
+    // Every line in view, each on one line.
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFontMetrics metrics = text->fontMetrics();
     int widest = 0;
     for (const QString &line : text->toPlainText().split(u'\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const int margins = 2 * (text->frameWidth() + static_cast<int>(text->document()->documentMargin())) + 4;
-    text->setMinimumSize(widest + margins, metrics.lineSpacing() * kExplanationLines + margins);
+    text->setMinimumWidth(widest + margins);
+    text->setFixedHeight(metrics.lineSpacing() * kExplanationLines + margins);
 }
 
 } // namespace ortavel
