@@ -8,11 +8,13 @@ namespace ortavel {
 
 const char *const kAppUsage =
     "usage: ortavel [--port-map N=PATH]... [--settings-dir DIR]\n"
-    "               [--search-last N] [--screenshot FILE [--search]]\n"
+    "               [--search-last N] [--screenshot FILE [--search] [--window NAME]]\n"
     "  --port-map N=PATH   com N is the serial device PATH for this run (N 1 to 6)\n"
     "  --settings-dir DIR  keep the remembered port in DIR instead of the user's settings\n"
     "  --screenshot FILE   draw the main window offscreen into the PNG FILE and exit\n"
     "  --search            before the screenshot, search the bus and read the first transmitter\n"
+    "  --window NAME       the screenshot shows the window NAME: frmYHJZ (calibration) or\n"
+    "                      FrmOrtavelAbout (About box), opened from the main window\n"
     "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n";
 
 namespace {
@@ -42,8 +44,8 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
             options.search = true;
             continue;
         }
-        const bool takesValue =
-            arg == "--port-map" || arg == "--settings-dir" || arg == "--screenshot" || arg == "--search-last";
+        const bool takesValue = arg == "--port-map" || arg == "--settings-dir" || arg == "--screenshot" ||
+                                arg == "--search-last" || arg == "--window";
         if (!takesValue) {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -64,6 +66,12 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
             options.settingsDir = value;
         } else if (arg == "--screenshot") {
             options.screenshot = value;
+        } else if (arg == "--window") {
+            if (value != "frmYHJZ" && value != "FrmOrtavelAbout") {
+                error = "--window takes frmYHJZ or FrmOrtavelAbout, not " + value;
+                return std::nullopt;
+            }
+            options.window = value;
         } else {
             options.searchLast = wholeNumber(value, 1, 99);
             if (!options.searchLast) {
@@ -74,6 +82,10 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
     }
     if (options.search && !options.screenshot) {
         error = "--search goes with --screenshot";
+        return std::nullopt;
+    }
+    if (options.window && !options.screenshot) {
+        error = "--window goes with --screenshot";
         return std::nullopt;
     }
     return options;

@@ -12,6 +12,8 @@ struct AppOptions {
     std::vector<std::pair<int, std::string>> portMap;
     std::optional<std::string> settingsDir;
     std::optional<std::string> screenshot;
+    // The window the screenshot shows, when not the main window.
+    std::optional<std::string> window;
     bool search = false;
     std::optional<int> searchLast;
     bool help = false;

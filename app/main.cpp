@@ -8,7 +8,12 @@
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtMessageBox.h"
+#include "ui/QtSystemTools.h"
 #include "ui/QtWindowHost.h"
+#include "ui/ToolWindows.h"
+#ifdef _WIN32
+#include "adapters/RegistryWindows.h"
+#endif
 
 #include <QApplication>
 #include <QPixmap>
@@ -52,7 +57,7 @@ void openMappedPort(Ortavel &model, const AppOptions &options)
     model.cmbCommPort.setSelectedIndex(first->first - 1);
 }
 
-int screenshot(QApplication &app, MainWindow &window, const AppOptions &options)
+int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, const AppOptions &options)
 {
     window.show();
     app.processEvents();
@@ -60,9 +65,16 @@ int screenshot(QApplication &app, MainWindow &window, const AppOptions &options)
         openMappedPort(window.model(), options);
         window.model().cmdSEARCH_Click();
     }
+    // Opened as from the menu, after the search so that it reads the
+    // transmitter found.
+    QWidget *shown = &window;
+    if (options.window) {
+        windows.showWindow(*options.window);
+        shown = windows.window(*options.window);
+    }
     app.processEvents();
     const QString file = QString::fromStdString(*options.screenshot);
-    if (!window.grab().save(file, "PNG")) {
+    if (shown == nullptr || !shown->grab().save(file, "PNG")) {
         std::fprintf(stderr, "ortavel: cannot write the screenshot %s\n", options.screenshot->c_str());
         return 1;
     }
@@ -105,6 +117,13 @@ int main(int argc, char **argv)
     MessageBox &messages = options->screenshot ? static_cast<MessageBox &>(printed) : boxes;
     QtEventPump events;
     QtWindowHost windows;
+    QtSystemTools tools;
+#ifdef _WIN32
+    RegistryWindows registryWindows;
+    Registry *registry = &registryWindows;
+#else
+    Registry *registry = nullptr;
+#endif
 
     Ortavel model(port, clock, *settings, messages, events, windows);
     if (options->searchLast)
@@ -112,10 +131,11 @@ int main(int argc, char **argv)
     MainWindow window(model);
     boxes.setParent(&window);
     windows.addWindow(model.name(), &window, true);
+    addToolWindows(windows, model, tools, registry);
     model.Form_Load();
 
     if (options->screenshot)
-        return screenshot(app, window, *options);
+        return screenshot(app, window, windows, *options);
     window.show();
     return QApplication::exec();
 }

@@ -31,6 +31,12 @@ public:
     bool multiLine() const { return m_multiLine; }
     void setMultiLine(bool multiLine);
 
+    // The background: the system's window colour, or its button face colour
+    // for a box that is out of use.
+    enum class BackColor { Window, ButtonFace };
+    BackColor backColor() const { return m_backColor; }
+    void setBackColor(BackColor color) { assign(m_backColor, color); }
+
     std::function<void()> onChange;
     std::function<bool()> onValidate;
 
@@ -44,6 +50,7 @@ private:
     Content m_content = Content::Initial;
     bool m_readOnly = false;
     bool m_multiLine = false;
+    BackColor m_backColor = BackColor::Window;
 };
 
 } // namespace ortavel

@@ -1,5 +1,6 @@
 #include "FormView.h"
 
+#include "BackColorBinder.h"
 #include "ButtonBinder.h"
 #include "CheckBoxBinder.h"
 #include "ComboBoxBinder.h"
@@ -72,6 +73,7 @@ void FormView::makeControl(Control &control, QWidget *container)
             binder = new TextBoxBinder(*box, new QPlainTextEdit(container), m_guard);
         else
             binder = new TextBoxBinder(*box, new QLineEdit(container), m_guard);
+        new BackColorBinder(*box, binder->widget());
     } else if (auto *combo = dynamic_cast<ComboBox *>(&control)) {
         binder = new ComboBoxBinder(*combo, new QComboBox(container), m_guard);
     } else if (auto *bar = dynamic_cast<ScrollBar *>(&control)) {

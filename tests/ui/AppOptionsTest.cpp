@@ -32,7 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{{"--screenshot", "a.png", "--search-last", "0"}, "1 to 99"},
                       Refused{{"--search-last", "100"}, "1 to 99"}, Refused{{"--search-last", "12x"}, "1 to 99"},
                       Refused{{"--search"}, "--screenshot"}, Refused{{"--settings-dir", ""}, "needs a value"},
-                      Refused{{"--port", "1"}, "unknown option --port"}));
+                      Refused{{"--port", "1"}, "unknown option --port"},
+                      Refused{{"--window", "frmYHJZ"}, "--screenshot"},
+                      Refused{{"--screenshot", "a.png", "--window", "Ortavel"}, "frmYHJZ or FrmOrtavelAbout"}));
 
 TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
 {

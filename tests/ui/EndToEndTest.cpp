@@ -1,19 +1,26 @@
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
+#include "calib/frmYHJZ.h"
 #include "controls/MessageBox.h"
+#include "link/Numbers.h"
 #include "link/PortMap.h"
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
 #include "sim/DemoBus.h"
 #include "sim/SimServer.h"
+#include "ui/CalibrationWindow.h"
 #include "ui/FormView.h"
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
+#include "ui/QtSystemTools.h"
 #include "ui/QtWindowHost.h"
+#include "ui/ToolWindows.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -107,6 +114,87 @@ TEST_F(EndToEndTest, SearchFindsTheDemoTransmittersAndReadsTheFirst)
     EXPECT_EQ(addresses->currentText(), "07");
     expectShowsTransmitter(7, "4800");
     EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
+}
+
+// The calibration window of 01: recalibrate three points, save, reopen to
+// the same table; then close the main window with it open.
+TEST_F(EndToEndTest, CalibrationSavedAndReopenedToTheSameTable)
+{
+    QtSystemTools tools;
+    addToolWindows(windows, model, tools, nullptr);
+    model.OnlineList = {3};
+    model.CMB_ADDR.addItem("01", 0);
+    model.CMB_ADDR.setSelectedIndex(0);
+    const auto open = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.view().action(model.UserCal.name())->trigger();
+        return dynamic_cast<CalibrationWindow *>(windows.window("frmYHJZ"));
+    };
+    const auto get = [](const CalibrationWindow *w, const Control &c) { return w->view().widget(c.name()); };
+    const auto click = [&get](const CalibrationWindow *w, const Control &c) {
+        QTest::mouseClick(get(w, c), Qt::LeftButton);
+    };
+    const auto text = [&get](const CalibrationWindow *w, const Control &c) {
+        return qobject_cast<QLineEdit *>(get(w, c))->text().toStdString();
+    };
+    CalibrationWindow *w = open();
+    ASSERT_NE(w, nullptr);
+    const frmYHJZ &m = w->model();
+    EXPECT_EQ(text(w, m.txtCLYL(2)), "+99.987");
+    // Inactive rows are switched off and look it.
+    EXPECT_FALSE(get(w, m.txtLLYL(3))->isEnabled());
+    EXPECT_NE(get(w, m.txtLLYL(3))->palette().color(QPalette::Base),
+              get(w, m.txtLLYL(2))->palette().color(QPalette::Base));
+    // The access code box on Exit, emptied by a click on the window.
+    QWidget *pass = get(w, m.txtPass);
+    const QRect exit = get(w, m.cmdExit)->geometry();
+    EXPECT_EQ(pass->geometry().topLeft(), exit.topLeft());
+    EXPECT_NEAR(double(pass->width()) / exit.width(), 855.0 / 1095.0, 0.02);
+    EXPECT_LT(pass->height(), exit.height() * 0.6);
+    QTest::keyClicks(pass, "BROLKAN");
+    EXPECT_TRUE(get(w, m.cmdSaveFactory)->isVisible());
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, w->height() - 2));
+    EXPECT_TRUE(text(w, m.txtPass).empty() && w->focusWidget() == pass);
+
+    click(w, m.CmdReCal);
+    QWidget *count = get(w, m.Combo1);
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_Up);
+    QTest::keyClick(count, Qt::Key_Down);
+    const char *typed[] = {"5", "55", "105.5"};
+    std::string measured[3];
+    for (int i = 0; i < 3; ++i) {
+        click(w, m.cmdYL(i));
+        measured[i] = text(w, m.txtCLYL(i));
+        qobject_cast<QLineEdit *>(get(w, m.txtLLYL(i)))->selectAll();
+        QTest::keyClicks(get(w, m.txtLLYL(i)), typed[i]);
+    }
+    click(w, m.cmdSAVE);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Download Calibration Data finished !"});
+    EXPECT_EQ(server.transmitter(1)->user.standard[2], 105.5) << "stored in the user area";
+    click(w, m.cmdExit);
+    const QPointer<CalibrationWindow> closed(w);
+
+    // A new window that starts locked again and reads the stored table.
+    CalibrationWindow *again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(closed.isNull());
+    const frmYHJZ &n = again->model();
+    EXPECT_EQ(n.Combo1.text(), "3");
+    EXPECT_FALSE(get(again, n.Combo1)->isEnabled() || get(again, n.cmdSAVE)->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(readNumber(text(again, n.txtLLYL(i))), readNumber(typed[i]));
+        EXPECT_EQ(text(again, n.txtCLYL(i)), measured[i]);
+    }
+
+    // Closing the main window gives the count back while the port is open.
+    click(again, n.CmdReCal);
+    server.clearTrace();
+    window.close();
+    EXPECT_FALSE(again->isVisible() || port.isOpen());
+    const auto trace = server.trace();
+    ASSERT_EQ(trace.size(), 1U);
+    EXPECT_EQ(trace[0].command, "PN3");
 }
 
 } // namespace

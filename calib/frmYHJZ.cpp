@@ -1,0 +1,338 @@
+#include "frmYHJZ.h"
+
+#include "AccessLevels.h"
+#include "controls/MessageBox.h"
+#include "controls/WindowHost.h"
+#include "link/Commands.h"
+#include "link/Numbers.h"
+#include "mainwin/Ortavel.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+namespace ortavel {
+
+namespace {
+
+constexpr const char *kUnitPrefix = "Unit:  ";
+constexpr const char *kFactoryTitle = "Save to Factury";
+
+// A result as the operator reads it: without its closing CR.
+std::string shown(const std::string &result)
+{
+    return !result.empty() && result.back() == '\r' ? result.substr(0, result.size() - 1) : result;
+}
+
+// The count a text starts with, when it starts with a number at all.
+std::optional<int> leadingCount(const std::string &text)
+{
+    const auto number = numberAtStart(text);
+    return number ? wholeNumber32(*number) : std::nullopt;
+}
+
+// A plain decimal number: sign, digits and at most one point, blanks around.
+std::optional<double> plainNumber(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    const auto digits = std::count_if(text.begin(), text.end(),
+                                      [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+    if (digits == 0 || text.find_first_not_of("-.0123456789") != std::string_view::npos)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (failure != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// The transmitter answers a value in its own format: the value sent is
+// confirmed when the answer shows it to the answer's last decimal.
+bool echoes(const std::string &answer, const std::string &sent)
+{
+    if (answer == sent)
+        return true;
+    const auto got = plainNumber(answer);
+    const auto wanted = plainNumber(sent);
+    if (!got || !wanted)
+        return false;
+    const auto point = answer.find('.');
+    const auto lastDigit = answer.find_last_of("0123456789");
+    const auto decimals = point == std::string::npos || lastDigit < point ? 0 : lastDigit - point;
+    const double halfStep = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
+    return std::fabs(*got - *wanted) <= halfStep * (1 + 1e-9);
+}
+
+bool isReplyFrom(const std::string &result, const std::string &address)
+{
+    return result.size() >= 4 && result.front() == '*' && result.back() == '\r' && result.compare(1, 2, address) == 0;
+}
+
+// A value into a box; an error result is shown whole and is no value.
+bool take(TextBox &box, const std::string &result)
+{
+    if (isErrorResult(result)) {
+        box.showFailure(shown(result));
+        return false;
+    }
+    box.setText(replyData(result));
+    return true;
+}
+
+std::string pointList(const std::vector<int> &points)
+{
+    std::string text = points.size() == 1 ? "point " : "points ";
+    for (std::size_t i = 0; i < points.size(); ++i)
+        text += (i == 0 ? "" : ", ") + std::to_string(points[i]);
+    return text;
+}
+
+} // namespace
+
+frmYHJZ::frmYHJZ(Ortavel &main) : Form("frmYHJZ", kCaption), m_main(main)
+{
+    for (Control *control : std::initializer_list<Control *>{&Label1, &Combo1, &Label2, &Label3, &Label4})
+        add(*control);
+    for (auto *row : {&txtLLYL, &txtCLYL}) {
+        for (int i = 0; i < kPoints; ++i)
+            add((*row)(i));
+    }
+    for (int i = 0; i < kPoints; ++i)
+        add(cmdYL(i));
+    // The access code box comes after Exit, which it lies on.
+    for (Control *control : std::initializer_list<Control *>{&cmdReadCAL, &CmdReCal, &cmdSAVE, &cmdSaveFactory,
+                                                             &cmdExit, &txtPass, &Frame1, &Text1})
+        add(*control);
+
+    Combo1.setEditable(true);
+    for (int count = 0; count <= kPoints; ++count)
+        Combo1.addItem(std::to_string(count), count);
+    Combo1.setEnabled(false);
+    cmdSAVE.setEnabled(false);
+    cmdSaveFactory.setVisible(false);
+    Text1.setMultiLine(true);
+
+    onClick = [this] { Form_Click(); };
+    onQueryUnload = [this] {
+        Form_QueryUnload();
+        return true;
+    };
+    txtPass.onChange = [this] { txtPass_Change(); };
+    Combo1.onClick = [this] { Combo1_Click(); };
+    cmdReadCAL.onClick = [this] { cmdReadCAL_Click(); };
+    CmdReCal.onClick = [this] { CmdReCal_Click(); };
+    for (int i = 0; i < kPoints; ++i)
+        cmdYL(i).onClick = [this, i] { cmdYL_Click(static_cast<std::int16_t>(i)); };
+    cmdSAVE.onClick = [this] { cmdSAVE_Click(); };
+    cmdSaveFactory.onClick = [this] { cmdSaveFactory_Click(); };
+    cmdExit.onClick = [this] { cmdExit_Click(); };
+}
+
+Control *frmYHJZ::parentOf(const Control &control) const
+{
+    return &control == &Text1 ? const_cast<Frame *>(&Frame1) : nullptr;
+}
+
+std::string frmYHJZ::ask(const std::string &command)
+{
+    return m_main.Comm_Send(m_main.CMB_ADDR.text(), command);
+}
+
+void frmYHJZ::Form_Load()
+{
+    CalSaved = 0;
+    Label2.setCaption(kUnitPrefix + m_main.cmbUnit.text());
+    m_openingAddress = m_main.CMB_ADDR.text();
+    Unread unread;
+    unread.count = !readPointCount();
+    // Without a count read there is none to give back at closing.
+    OldPointCount = unread.count ? std::string() : std::to_string(Combo1.selectedIndex());
+    for (int i = 0; i < kPoints; ++i) {
+        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)));
+        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)));
+        if (!standard || !measured)
+            unread.points.push_back(i + 1);
+    }
+    reportUnread(unread);
+}
+
+// False when the answer is no count the list holds; the list stays then.
+bool frmYHJZ::readPointCount()
+{
+    const std::string result = ask(std::string(cmd::PointCount));
+    if (isErrorResult(result))
+        return false;
+    const auto count = wholeNumber16(readNumber(replyData(result)));
+    if (!count || *count < 0 || *count > kPoints)
+        return false;
+    Combo1.setSelectedIndex(*count);
+    return true;
+}
+
+void frmYHJZ::cmdReadCAL_Click()
+{
+    Unread unread;
+    unread.count = !readPointCount();
+    for (int i = 0; i < kPoints; ++i) {
+        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)));
+        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)));
+        if (!standard || !measured)
+            unread.points.push_back(i + 1);
+    }
+    reportUnread(unread);
+}
+
+void frmYHJZ::reportUnread(const Unread &unread)
+{
+    if (!unread.count && unread.points.empty())
+        return;
+    std::string text = "Could not read ";
+    if (unread.count)
+        text += "the number of calibration points";
+    if (unread.count && !unread.points.empty())
+        text += " and ";
+    if (!unread.points.empty())
+        text += pointList(unread.points) + "; the boxes show the answer received";
+    m_main.messageBox().show(text + ".", Ortavel::kAppTitle, true);
+}
+
+void frmYHJZ::Combo1_Click()
+{
+    const int count = std::clamp(leadingCount(Combo1.text()).value_or(0), 0, kPoints);
+    for (int i = 0; i < kPoints; ++i)
+        setRowActive(i, i < count);
+}
+
+void frmYHJZ::setRowActive(int row, bool active)
+{
+    const auto color = active ? TextBox::BackColor::Window : TextBox::BackColor::ButtonFace;
+    for (TextBox *box : {&txtLLYL(row), &txtCLYL(row)}) {
+        box->setEnabled(active);
+        box->setBackColor(color);
+    }
+    cmdYL(row).setEnabled(active);
+}
+
+void frmYHJZ::CmdReCal_Click()
+{
+    Combo1.setEnabled(true);
+    cmdSAVE.setEnabled(true);
+    ask(cmd::write(cmd::PointCount, "0"));
+}
+
+void frmYHJZ::cmdYL_Click(std::int16_t Index)
+{
+    if (Index < 0 || Index >= kPoints)
+        return;
+    if (!take(txtCLYL(Index), ask(std::string(cmd::Pressure))))
+        reportUnread({false, {Index + 1}});
+}
+
+void frmYHJZ::cmdSAVE_Click()
+{
+    saveCalibration();
+}
+
+// Sends nothing unless every point to send holds a value, and stops at the
+// first request the transmitter does not confirm, so that WU never stores a
+// half-written table.
+bool frmYHJZ::saveCalibration()
+{
+    const std::string countText = Combo1.text();
+    const auto count = leadingCount(countText);
+    if (!count || *count < 0 || *count > kPoints) {
+        m_main.messageBox().show("Nothing was sent: the number of calibration points must be 0 to 8.", kSaveTitle,
+                                 true);
+        return false;
+    }
+    std::vector<int> holes;
+    for (int i = 0; i < *count; ++i) {
+        if (!txtCLYL(i).holdsValue() || !txtLLYL(i).holdsValue())
+            holes.push_back(i + 1);
+    }
+    if (!holes.empty()) {
+        m_main.messageBox().show("Nothing was sent: " + pointList(holes) + (holes.size() == 1 ? " holds" : " hold") +
+                                     " no value. Read the calibration data again or type the values.",
+                                 kSaveTitle, true);
+        return false;
+    }
+
+    const std::string address = m_main.CMB_ADDR.text();
+    std::string failed;
+    std::string failedResult;
+    const auto send = [&](const std::string &command, const auto &confirms) {
+        if (!failed.empty())
+            return;
+        const std::string result = m_main.Comm_Send(address, command);
+        if (!isReplyFrom(result, address) || !confirms(result)) {
+            failed = command;
+            failedResult = result;
+        }
+    };
+    send(cmd::write(cmd::PointCount, countText),
+         [&](const std::string &result) { return replyData(result) == codeText(*count); });
+    for (int i = 0; i < *count; ++i) {
+        for (const auto &[letters, box] : {std::pair{cmd::Measured, &txtCLYL(i)}, {cmd::Standard, &txtLLYL(i)}}) {
+            const std::string value = box->text();
+            send(cmd::writePoint(letters, i, value),
+                 [&](const std::string &result) { return echoes(replyData(result), value); });
+        }
+    }
+    send(std::string(cmd::SaveUser), [&](const std::string &result) { return isStored(result, address); });
+
+    if (!failed.empty()) {
+        m_main.messageBox().show("Download Calibration Data failed at " + failed + " (answer: " + shown(failedResult) +
+                                     "); the transmitter did not store the table.",
+                                 kSaveTitle, true);
+        return false;
+    }
+    m_main.messageBox().show(kSaveDone, kSaveTitle, false);
+    CalSaved = 1;
+    return true;
+}
+
+void frmYHJZ::cmdSaveFactory_Click()
+{
+    if (!saveCalibration())
+        return;
+    const std::string address = m_main.CMB_ADDR.text();
+    const std::string result = m_main.Comm_Send(address, std::string(cmd::SaveFactory));
+    if (!isStored(result, address))
+        m_main.messageBox().show("Save to Factury failed (answer: " + shown(result) + ").", kFactoryTitle, true);
+}
+
+void frmYHJZ::cmdExit_Click()
+{
+    m_main.windowHost().requestClose(*this);
+}
+
+// The count goes back to the transmitter it was read from, even when the
+// main window has selected another one since.
+void frmYHJZ::Form_QueryUnload()
+{
+    if (CalSaved != 1 && !OldPointCount.empty())
+        m_main.Comm_Send(m_openingAddress, cmd::write(cmd::PointCount, OldPointCount));
+}
+
+void frmYHJZ::Form_Click()
+{
+    requestFocus(txtPass);
+    txtPass.setText("");
+}
+
+void frmYHJZ::txtPass_Change()
+{
+    // Only the display code counts here.
+    if (isAccessCode(txtPass.text(), kDisplayCode))
+        cmdSaveFactory.setVisible(true);
+}
+
+} // namespace ortavel

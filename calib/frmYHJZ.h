@@ -1,0 +1,95 @@
+#pragma once
+
+#include "controls/Button.h"
+#include "controls/ComboBox.h"
+#include "controls/ControlArray.h"
+#include "controls/Form.h"
+#include "controls/Frame.h"
+#include "controls/Label.h"
+#include "controls/TextBox.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ortavel {
+
+class Ortavel;
+
+// The user calibration window: the transmitter's table of up to eight
+// points, each a calibration (reference) pressure and the pressure the
+// transmitter measured, read when the window opens, measured point by point
+// and downloaded. Every request goes through the main window's Comm_Send to
+// the address its list shows at that moment; only the closing request goes
+// to the transmitter the table was read from.
+class frmYHJZ : public Form {
+public:
+    static constexpr const char *kCaption = "QX820/830 Transmitter Calibration";
+    static constexpr int kPoints = 8;
+    static constexpr const char *kExplanation =
+        "     Calibration Steps: Press \"Recalibrate\"\xE2\x86\x92 Select \"Calibration \r\n"
+        "Point Amount\" \xE2\x86\x92 Input calibration pressure and practical pressure \r\n"
+        "correspondingly \xE2\x86\x92 Press \"Save Calibration Data\" \xE2\x86\x92 Finish\r\n"
+        "The practical pressure can be gotten by pressing corresponding keys \r\n"
+        "\"Pressure Point\". When press \"Save Calibration Data\", the standard \r\n"
+        "data will be downloaded and saved in the transmitter.\r\n";
+    static constexpr const char *kSaveTitle = "Download Calibration Data";
+    static constexpr const char *kSaveDone = "Download Calibration Data finished !";
+
+    explicit frmYHJZ(Ortavel &main);
+
+    // The frame a control lies in; nullptr at window level.
+    Control *parentOf(const Control &control) const;
+
+    void Form_Load();
+    // The close is never refused.
+    void Form_QueryUnload();
+    void Form_Click();
+    void txtPass_Change();
+    void Combo1_Click();
+    void cmdReadCAL_Click();
+    void CmdReCal_Click();
+    void cmdYL_Click(std::int16_t Index);
+    void cmdSAVE_Click();
+    void cmdSaveFactory_Click();
+    void cmdExit_Click();
+
+    // The count read at opening, as decimal text; empty when none was read.
+    std::string OldPointCount;
+    std::int16_t CalSaved = 0;
+
+    Label Label1{"Label1", "Calibration Points:"};
+    ComboBox Combo1{"Combo1", "Combo1"};
+    Label Label2{"Label2", "Unit:"};
+    Label Label3{"Label3", "Calibration Pressure:"};
+    Label Label4{"Label4", "Measuring Pressure:"};
+    ControlArray<TextBox, kPoints> txtLLYL{"txtLLYL", [](int) { return ""; }};
+    ControlArray<TextBox, kPoints> txtCLYL{"txtCLYL", [](int) { return ""; }};
+    ControlArray<Button, kPoints> cmdYL{"cmdYL", [](int i) { return "Press." + std::to_string(i + 1); }};
+    Button cmdReadCAL{"cmdReadCAL", "Read Cal. Data"};
+    Button CmdReCal{"CmdReCal", "Recalibrate"};
+    Button cmdSAVE{"cmdSAVE", "Save Cal. Data"};
+    Button cmdSaveFactory{"cmdSaveFactory", "Save to Factury"};
+    Button cmdExit{"cmdExit", "Exit"};
+    TextBox txtPass{"txtPass", ""};
+    Frame Frame1{"Frame1", "Calibration Explain"};
+    TextBox Text1{"Text1", kExplanation};
+
+private:
+    struct Unread {
+        bool count = false;
+        std::vector<int> points; // numbered from 1, as on the buttons
+    };
+
+    std::string ask(const std::string &command);
+    bool readPointCount();
+    void readTable(bool measuredFirst);
+    void setRowActive(int row, bool active);
+    void reportUnread(const Unread &unread);
+    bool saveCalibration();
+
+    Ortavel &m_main;
+    std::string m_openingAddress;
+};
+
+} // namespace ortavel

@@ -1,0 +1,237 @@
+#include "WindowFixture.h"
+#include "calib/frmYHJZ.h"
+
+#include <memory>
+#include <sstream>
+
+namespace ortavel::test {
+namespace {
+
+using Table = std::map<std::string, std::string>;
+
+// Transmitters 07 and 08 hold one calibration table: point i is "+i0.0"
+// as calibration and "+i0.1" as measured pressure, three points in use. A
+// write stores its value and answers it.
+class CalibrationTest : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        loadOnPort3();
+        m_table = {{"PN", "3"}, {"RP0", "+012.34"}};
+        for (int i = 0; i < frmYHJZ::kPoints; ++i) {
+            m_table["UC" + std::to_string(i)] = "+" + std::to_string(i) + "0.0";
+            m_table["FC" + std::to_string(i)] = "+" + std::to_string(i) + "0.1";
+        }
+        for (const std::string address : {"07", "08"}) {
+            window.CMB_ADDR.addItem(address, 0);
+            bus.add(address, {3}).script = [this](const std::string &command) { return answer(command); };
+        }
+        window.CMB_ADDR.setSelectedIndex(0);
+        window.cmbUnit.setEnabled(false);
+        window.cmbUnit.setSelectedIndex(2);
+    }
+
+    // Faults, by words: "-WU" leaves WU unanswered, "~PN" garbles every PN,
+    // "FC1+10.1>+99.0" answers that request with other data.
+    void fail(const std::string &faults)
+    {
+        std::istringstream words(faults);
+        for (std::string word; words >> word;) {
+            if (word[0] == '-')
+                m_silent.insert(word.substr(1));
+            else if (word[0] == '~')
+                bus.at("07").garbled.insert(word.substr(1));
+            else
+                m_odd[word.substr(0, word.find('>'))] = word.substr(word.find('>') + 1);
+        }
+    }
+
+    std::optional<std::string> answer(const std::string &command)
+    {
+        if (m_silent.count(command) != 0)
+            return std::nullopt;
+        if (const auto it = m_odd.find(command); it != m_odd.end())
+            return it->second;
+        if (command == "WU" || command == "WF")
+            return "OK";
+        const std::string key = command.substr(0, command.rfind("PN", 0) == 0 ? 2 : 3);
+        if (command.size() > key.size())
+            m_table[key] = command.substr(key.size());
+        const auto it = m_table.find(key);
+        return it == m_table.end() ? std::nullopt : std::optional(it->second);
+    }
+
+    frmYHJZ &open()
+    {
+        m_cal = std::make_unique<frmYHJZ>(window);
+        m_cal->Form_Load();
+        return *m_cal;
+    }
+
+    // The operator, by words: "recal", "read", "save", "factory", "exit",
+    // "n3" chooses 3 points, "count=12" types the count, "press3", "C0=1.5"
+    // types a measuring pressure, "select08" picks 08 in the main window.
+    void act(frmYHJZ &c, const std::string &script)
+    {
+        std::istringstream words(script);
+        const std::map<std::string, Button *> buttons = {{"recal", &c.CmdReCal},
+                                                         {"read", &c.cmdReadCAL},
+                                                         {"save", &c.cmdSAVE},
+                                                         {"factory", &c.cmdSaveFactory},
+                                                         {"exit", &c.cmdExit}};
+        for (std::string word; words >> word;) {
+            const auto number = [&word](std::size_t at) { return std::stoi(word.substr(at)); };
+            if (buttons.count(word) != 0)
+                buttons.at(word)->click();
+            else if (word[0] == 'n')
+                c.Combo1.choose(number(1));
+            else if (word.rfind("count=", 0) == 0)
+                c.Combo1.setText(word.substr(6));
+            else if (word.rfind("press", 0) == 0)
+                c.cmdYL(number(5) - 1).click();
+            else if (word[0] == 'C')
+                c.txtCLYL(number(1)).setText(word.substr(word.find('=') + 1));
+            else if (word == "select08")
+                window.CMB_ADDR.setSelectedIndex(1);
+        }
+    }
+
+    // Requests since the last call, "08:" in front of those not to 07.
+    std::string sent()
+    {
+        std::string out;
+        for (const auto &request : bus.requests())
+            out += (out.empty() ? "" : " ") + (request.address == "07" ? "" : request.address + ":") + request.command;
+        bus.clearRequests();
+        return out;
+    }
+
+    std::string lastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
+
+    Table m_table;
+    std::set<std::string> m_silent;
+    Table m_odd;
+    std::unique_ptr<frmYHJZ> m_cal;
+};
+
+// The save's requests for the first n points of 07's table.
+std::string points(int n)
+{
+    std::ostringstream out;
+    for (int i = 0; i < n; ++i)
+        out << " FC" << i << '+' << i << "0.1 UC" << i << '+' << i << "0.0";
+    return out.str();
+}
+
+TEST_F(CalibrationTest, OpeningReadsTheWholeTableAndShowsTheCount)
+{
+    bus.clearRequests();
+    const frmYHJZ &c = open();
+    EXPECT_EQ(sent(), "PN UC0 FC0 UC1 FC1 UC2 FC2 UC3 FC3 UC4 FC4 UC5 FC5 UC6 FC6 UC7 FC7");
+    EXPECT_EQ(c.Label2.caption(), "Unit:  mH2O");
+    EXPECT_EQ(c.Combo1.text(), "3");
+    for (int i = 0; i < frmYHJZ::kPoints; ++i) {
+        EXPECT_EQ(c.txtLLYL(i).text() + c.txtCLYL(i).text(),
+                  "+" + std::to_string(i) + "0.0+" + std::to_string(i) + "0.1");
+        for (const Control *row : std::initializer_list<const Control *>{&c.txtLLYL(i), &c.txtCLYL(i), &c.cmdYL(i)})
+            EXPECT_EQ(row->enabled(), i < 3) << row->name();
+        EXPECT_EQ(c.txtCLYL(i).backColor(), i < 3 ? TextBox::BackColor::Window : TextBox::BackColor::ButtonFace);
+    }
+    EXPECT_FALSE(c.Combo1.enabled() || c.cmdSAVE.enabled() || c.cmdSaveFactory.visible());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(c.Text1.text(), "     Calibration Steps: Press \"Recalibrate\"→ Select \"Calibration \r\n"
+                              "Point Amount\" → Input calibration pressure and practical pressure \r\n"
+                              "correspondingly → Press \"Save Calibration Data\" → Finish\r\n"
+                              "The practical pressure can be gotten by pressing corresponding keys \r\n"
+                              "\"Pressure Point\". When press \"Save Calibration Data\", the standard \r\n"
+                              "data will be downloaded and saved in the transmitter.\r\n");
+}
+
+struct Case {
+    const char *name;
+    const char *faults; // set before the window opens
+    const char *script; // after opening; "exit" closes
+    std::string requests;
+    const char *message; // in the last message box
+    std::size_t messages = 0;
+};
+
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class SequenceTest : public CalibrationTest, public ::testing::WithParamInterface<Case> {};
+
+// Everything the window sends after opening, closing included, how many
+// message boxes it shows from the start and what the last one says.
+TEST_P(SequenceTest, SendsAndSays)
+{
+    fail(GetParam().faults);
+    frmYHJZ &c = open();
+    bus.clearRequests();
+    act(c, GetParam().script);
+    EXPECT_EQ(sent(), GetParam().requests);
+    EXPECT_EQ(messages.shown.size(), GetParam().messages) << lastMessage();
+    EXPECT_NE(lastMessage().find(GetParam().message), std::string::npos) << lastMessage();
+}
+
+const char *const kDone = "Download Calibration Data finished !";
+const char *const kNoCount = "Could not read the number of calibration points.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, SequenceTest,
+    ::testing::Values(
+        Case{"Untouched", "", "exit", "PN3", ""},
+        Case{"Read", "", "read exit", "PN FC0 UC0 FC1 UC1 FC2 UC2 FC3 UC3 FC4 UC4 FC5 UC5 FC6 UC6 FC7 UC7 PN3", ""},
+        Case{"Recalibrate", "", "recal exit", "PN0 PN3", ""}, Case{"Press3", "", "press3 exit", "RP0 PN3", ""},
+        Case{"SaveNone", "", "recal n0 save exit", "PN0 PN0 WU", kDone, 1},
+        Case{"SaveThree", "", "recal n3 save exit", "PN0 PN3" + points(3) + " WU", kDone, 1},
+        Case{"SaveEight", "", "recal n8 save exit", "PN0 PN8" + points(8) + " WU", kDone, 1},
+        Case{"TypedCount", "", "recal n8 count=2 save exit", "PN0 PN2" + points(2) + " WU", kDone, 1},
+        Case{"Factory", "", "recal n1 factory exit", "PN0 PN1" + points(1) + " WU WF", kDone, 1},
+        Case{"OtherTransmitterSelected", "", "select08 press1 exit", "08:RP0 PN3", ""},
+        // Mended faults: replies are checked, unread values never travel.
+        Case{"ClosingGoesWhereTheCountCameFrom", "-WU", "recal n2 save select08 exit",
+             "PN0 PN2" + points(2) + " WU PN3", "failed at WU (answer: ERR 0)", 1},
+        Case{"FactoryAfterFailedSave", "-WU", "recal n1 factory exit", "PN0 PN1" + points(1) + " WU PN3",
+             "failed at WU (answer: ERR 0)", 1},
+        Case{"FactoryWhoseWFFails", "-WF", "recal n1 factory exit", "PN0 PN1" + points(1) + " WU WF",
+             "Save to Factury failed (answer: ERR 0).", 2},
+        Case{"EchoOfAnotherValue", "FC1+10.1>+99.0", "recal n3 save exit", "PN0 PN3 FC0+00.1 UC0+00.0 FC1+10.1 PN3",
+             "failed at FC1+10.1 (answer: *07+99.0)", 1},
+        Case{"EchoInFewerDecimals", "FC012.34>+12.3", "recal n1 C0=12.34 save exit", "PN0 PN1 FC012.34 UC0+00.0 WU",
+             kDone, 1},
+        Case{"CountNotConfirmed", "PN2>0", "recal n2 save exit", "PN0 PN2 PN3", "failed at PN2 (answer: *070)", 1},
+        Case{"CountOutsideTheTable", "", "recal count=12 save exit", "PN0 PN3", "must be 0 to 8", 1},
+        Case{"UnreadPoints", "-FC1 -UC4", "read recal n8 save exit",
+             "PN FC0 UC0 FC1 UC1 FC2 UC2 FC3 UC3 FC4 UC4 FC5 UC5 FC6 UC6 FC7 UC7 PN0 PN3",
+             "Nothing was sent: points 2, 5 hold no value", 3},
+        Case{"UnreadPressure", "~RP", "press2 recal n3 save exit", "RP0 PN0 PN3",
+             "Nothing was sent: point 2 holds no value", 2},
+        Case{"CountUnanswered", "-PN", "recal exit", "PN0", kNoCount, 1},
+        Case{"CountGarbled", "~PN", "recal exit", "PN0", kNoCount, 1},
+        Case{"CountNotInTheList", "PN>9", "recal exit", "PN0", kNoCount, 1}),
+    [](const ::testing::TestParamInfo<Case> &caseInfo) { return std::string(caseInfo.param.name); });
+
+// A failed answer shows whole, and is no value.
+TEST_F(CalibrationTest, FailuresShowWhole)
+{
+    fail("-FC1 ~UC");
+    const frmYHJZ &c = open();
+    EXPECT_EQ(c.txtCLYL(1).text() + c.txtLLYL(4).text(), "ERR 0EER 3");
+    EXPECT_FALSE(c.txtCLYL(1).holdsValue() || c.txtLLYL(4).holdsValue());
+}
+
+// Only the display code counts here, as the whole text.
+TEST_F(CalibrationTest, OnlyTheDisplayCodeCounts)
+{
+    frmYHJZ &c = open();
+    for (const std::string typed : {"tesmifo", "quandel", "xbrolkan", "brolka"}) {
+        c.txtPass.setText(typed);
+        EXPECT_FALSE(c.cmdSaveFactory.visible()) << typed;
+    }
+}
+
+} // namespace
+} // namespace ortavel::test
