@@ -5,23 +5,13 @@
 // the characters of every request and reply at 10 bits each, plus the
 // transmitter's turnaround before each reply.
 
-#include "adapters/SerialPortQt.h"
-#include "adapters/SettingsStoreQt.h"
+#include "bench/support/BenchWindow.h"
 #include "calib/frmYHJZ.h"
-#include "controls/MessageBox.h"
-#include "link/PortMap.h"
-#include "link/SteadyClock.h"
-#include "mainwin/Ortavel.h"
-#include "sim/SimServer.h"
 #include "ui/CalibrationWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/QtEventPump.h"
 #include "ui/QtSystemTools.h"
-#include "ui/QtWindowHost.h"
 #include "ui/ToolWindows.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdio>
@@ -34,12 +24,6 @@ using Wall = std::chrono::steady_clock;
 constexpr int kBaud = 9600;
 constexpr int kRuns = 3;
 
-class PrintedMessageBox final : public MessageBox {
-public:
-    void show(const std::string &text, const std::string &, bool) override { last = text; }
-    std::string last;
-};
-
 struct Figures {
     double ms = 0;
     double boundMs = 0;
@@ -47,7 +31,7 @@ struct Figures {
     bool saved = false;
 };
 
-Figures runOnce(std::chrono::nanoseconds turnaround, const QString &folder)
+Figures runOnce(std::chrono::nanoseconds turnaround)
 {
     sim::BusConfig bus;
     sim::TransmitterConfig &t = bus.transmitters.emplace_back();
@@ -56,29 +40,20 @@ Figures runOnce(std::chrono::nanoseconds turnaround, const QString &folder)
         t.working.standard.at(i) = 12.5 * static_cast<double>(i);
         t.working.measured.at(i) = 12.5 * static_cast<double>(i) + 0.25;
     }
-    sim::SimServer server;
     sim::SimServer::Options options;
     options.timing.wireTime = true;
     options.timing.turnaround = turnaround;
-    SettingsStoreQt settings(folder);
-    PortMap portMap(&settings);
-    portMap.setOverride(1, server.start(bus, options));
-    settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, "1");
-    SerialPortQt port(portMap);
-    SteadyClock clock;
-    PrintedMessageBox messages;
-    QtEventPump events;
-    QtWindowHost windows;
+    bench::BenchWindow bench(bus, options);
+    bench.messages.quiet = true;
+    sim::SimServer &server = bench.server;
+    QtWindowHost &windows = bench.windows;
+    Ortavel &model = bench.model;
     QtSystemTools tools;
-    Ortavel model(port, clock, settings, messages, events, windows);
-    MainWindow window(model);
-    windows.addWindow(model.name(), &window, true);
     addToolWindows(windows, model, tools, nullptr);
-    model.Form_Load();
     model.OnlineList = {3};
     model.CMB_ADDR.addItem("01", 0);
     model.CMB_ADDR.setSelectedIndex(0);
-    window.show();
+    bench.window.show();
     QApplication::processEvents();
     server.clearTrace();
 
@@ -95,7 +70,7 @@ Figures runOnce(std::chrono::nanoseconds turnaround, const QString &folder)
     QApplication::processEvents();
     Figures f;
     f.ms = std::chrono::duration<double, std::milli>(Wall::now() - start).count();
-    f.saved = messages.last == frmYHJZ::kSaveDone && !calibration->isVisible();
+    f.saved = bench.messages.last == frmYHJZ::kSaveDone && !calibration->isVisible();
 
     const auto trace = server.trace();
     f.exchanges = trace.size();
@@ -113,9 +88,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        return 1;
     std::printf("calibration window: open, Recalibrate, save 8 points, Exit; %d baud with wire time\n", kBaud);
     const struct {
         const char *name;
@@ -124,7 +96,7 @@ int main(int argc, char **argv)
     int status = 0;
     for (const auto &setting : settings) {
         for (int run = 1; run <= kRuns; ++run) {
-            const Figures f = runOnce(setting.turnaround, folder.path());
+            const Figures f = runOnce(setting.turnaround);
             if (!f.saved || f.boundMs <= 0) {
                 std::fprintf(stderr, "%s run %d: the save did not go through\n", setting.name, run);
                 status = 1;

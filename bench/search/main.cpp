@@ -4,21 +4,10 @@
 // timeouts, the longest the event loop waited for a turn meanwhile, the
 // time from start to the window shown and the resident memory.
 
-#include "adapters/SerialPortQt.h"
-#include "adapters/SettingsStoreQt.h"
-#include "controls/MessageBox.h"
+#include "bench/support/BenchWindow.h"
 #include "link/LineSettings.h"
-#include "link/PortMap.h"
-#include "link/SteadyClock.h"
-#include "mainwin/Ortavel.h"
-#include "sim/SimServer.h"
-#include "ui/MainWindow.h"
-#include "ui/QtEventPump.h"
-#include "ui/QtWindowHost.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -55,14 +44,6 @@ long residentKiB()
     }
     return -1;
 }
-
-class PrintedMessageBox final : public MessageBox {
-public:
-    void show(const std::string &text, const std::string &title, bool) override
-    {
-        std::fprintf(stderr, "message: %s: %s\n", title.c_str(), text.c_str());
-    }
-};
 
 // Records the longest time between two turns of the event loop: a zero
 // timer fires at every turn, in the search's pauses as in the main loop.
@@ -109,22 +90,11 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    sim::SimServer server;
-    const std::string link = server.start(sim::BusConfig{});
-    QTemporaryDir folder;
-    SettingsStoreQt settings(folder.path());
-    settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, "1");
-    PortMap portMap(&settings);
-    portMap.setOverride(1, link);
-    SerialPortQt port(portMap);
-    SteadyClock clock;
-    PrintedMessageBox messages;
-    QtEventPump events;
-    QtWindowHost windows;
-    Ortavel model(port, clock, settings, messages, events, windows);
-    MainWindow window(model);
-    windows.addWindow(model.name(), &window);
-    model.Form_Load();
+    bench::BenchWindow bench{sim::BusConfig{}};
+    Ortavel &model = bench.model;
+    SerialPortQt &port = bench.port;
+    MainWindow &window = bench.window;
+    const std::string link = bench.server.linkPath();
     window.show();
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QApplication::processEvents();

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "adapters/SerialPortQt.h"
+#include "adapters/SettingsStoreQt.h"
+#include "controls/MessageBox.h"
+#include "link/PortMap.h"
+#include "link/SteadyClock.h"
+#include "mainwin/Ortavel.h"
+#include "sim/SimServer.h"
+#include "ui/MainWindow.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtWindowHost.h"
+
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace ortavel::bench {
+
+// Keeps the last message; prints each on stderr unless quiet.
+class NotedMessageBox final : public MessageBox {
+public:
+    void show(const std::string &text, const std::string &title, bool exclamation) override;
+    std::string last;
+    bool quiet = false;
+};
+
+// The main window as the operator meets it, on the real serial port to a
+// simulated bus: port com1 remembered in a fresh settings folder and opened
+// by the window's load.
+class BenchWindow {
+public:
+    explicit BenchWindow(const sim::BusConfig &bus, const sim::SimServer::Options &options = {});
+    BenchWindow(const BenchWindow &) = delete;
+    BenchWindow &operator=(const BenchWindow &) = delete;
+
+    sim::SimServer server; // outlives the port
+    QTemporaryDir folder;
+    SettingsStoreQt settings{folder.path()};
+    PortMap portMap{&settings};
+    SerialPortQt port{portMap};
+    SteadyClock clock;
+    NotedMessageBox messages;
+    QtEventPump events;
+    QtWindowHost windows;
+    Ortavel model{port, clock, settings, messages, events, windows};
+    MainWindow window{model};
+};
+
+} // namespace ortavel::bench
