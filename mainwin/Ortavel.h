@@ -222,6 +222,7 @@ private:
 
     void setUpPort();
     void closePortUnlessSearching();
+    void closeWindowsAndPort();
     bool searching() const;
     bool askAddress(int address, int bandIndex);
     void finishSearch(int lastBand);

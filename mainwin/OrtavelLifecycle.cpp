@@ -57,8 +57,7 @@ bool Ortavel::Form_QueryUnload()
 {
     if (searching())
         return false;
-    if (MSCommBsq.isOpen())
-        MSCommBsq.close();
+    closeWindowsAndPort();
     return true;
 }
 
@@ -66,7 +65,15 @@ bool Ortavel::Form_QueryUnload()
 // that the search does not go on against a closed port.
 void Ortavel::closePortUnlessSearching()
 {
-    if (!searching() && MSCommBsq.isOpen())
+    if (!searching())
+        closeWindowsAndPort();
+}
+
+// The other windows' closing steps still need the port.
+void Ortavel::closeWindowsAndPort()
+{
+    m_windows.closeOtherWindows(*this);
+    if (MSCommBsq.isOpen())
         MSCommBsq.close();
 }
 

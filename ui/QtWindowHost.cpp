@@ -27,14 +27,12 @@ QWidget *QtWindowHost::window(const std::string &formName) const
     return it == m_windows.end() ? nullptr : it->second.data();
 }
 
-bool QtWindowHost::closeOthers(const std::string &formName)
+void QtWindowHost::closeOtherWindows(const Form &keep)
 {
-    bool closed = true;
     for (const auto &[name, window] : m_windows) {
-        if (name != formName && window != nullptr && window->isVisible())
-            closed = window->close() && closed;
+        if (name != keep.name() && window != nullptr && window->isVisible())
+            window->close();
     }
-    return closed;
 }
 
 void QtWindowHost::showWindow(const std::string &formName)

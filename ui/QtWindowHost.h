@@ -32,13 +32,10 @@ public:
     void addWindowMaker(const std::string &formName, WindowMaker maker);
     // The window of that name while there is one.
     QWidget *window(const std::string &formName) const;
-    // Asks every open window but the named one to close; false when one
-    // refused.
-    bool closeOthers(const std::string &formName);
-
     void showWindow(const std::string &formName) override;
     // Sends the window a close event, so its form's queryUnload decides.
     void requestClose(Form &form) override;
+    void closeOtherWindows(const Form &keep) override;
 
 private:
     std::map<std::string, QPointer<QWidget>> m_windows;

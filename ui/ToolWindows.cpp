@@ -9,12 +9,6 @@
 
 namespace ortavel {
 
-namespace {
-// The Search button's caption while a search runs, when the main window
-// refuses to close.
-constexpr const char *kSearchRunning = "Stop";
-} // namespace
-
 void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry)
 {
     host.addWindowMaker("frmYHJZ", [&main] {
@@ -25,23 +19,6 @@ void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Regis
     host.addWindowMaker("FrmOrtavelAbout", [&host, &main, &tools, registry] {
         return new AboutBox(std::make_unique<FrmOrtavelAbout>(tools, registry, main.messageBox(), host));
     });
-
-    // The closing steps of the other windows still need the port.
-    const auto closeOthersFirst = [&host, &main] {
-        if (main.cmdSEARCH.caption() != kSearchRunning)
-            host.closeOthers(main.name());
-    };
-    main.onQueryUnload = [closeOthersFirst, unload = main.onQueryUnload] {
-        closeOthersFirst();
-        return !unload || unload();
-    };
-    for (Label *exit : std::initializer_list<Label *>{&main.COM_QUIT, &main.Exit}) {
-        exit->onClick = [closeOthersFirst, click = exit->onClick] {
-            closeOthersFirst();
-            if (click)
-                click();
-        };
-    }
 }
 
 } // namespace ortavel

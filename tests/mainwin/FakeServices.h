@@ -44,6 +44,8 @@ class FakeWindowHost final : public WindowHost {
 public:
     void showWindow(const std::string &formName) override { shown.push_back(formName); }
     void requestClose(Form &form) override { closeAnswers.push_back(form.queryUnload()); }
+    void closeOtherWindows(const Form &) override { ++othersClosed; }
+    int othersClosed = 0;
     std::vector<std::string> shown;
     std::vector<bool> closeAnswers;
 };

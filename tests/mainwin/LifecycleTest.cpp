@@ -130,10 +130,12 @@ TEST_F(LifecycleTest, ExitButtonAndMenuAreIdentical)
         EXPECT_EQ(h.closeAnswers, std::vector<bool>{false});
         EXPECT_EQ(w.CMB_ADDR.count(), 1);
         EXPECT_TRUE(p.isOpen());
+        EXPECT_EQ(h.othersClosed, 0) << "the calibration window keeps its port";
 
         exit();
         EXPECT_EQ(h.closeAnswers, (std::vector<bool>{false, true}));
         EXPECT_FALSE(p.isOpen());
+        EXPECT_GE(h.othersClosed, 1) << "the other windows close first, while the port is open";
     }
 }
 
