@@ -369,7 +369,7 @@ Operator::Action Operator::pick()
             }
         };
     }
-    if (kind < 88) {
+    if (kind < 88 && form == m_main.get()) {
         ScrollBar &bar = below(2) == 0 ? m_main->VScroll1 : m_main->VScroll2;
         const int step = below(2) == 0 ? bar.smallChange() : bar.largeChange();
         const int value = std::clamp(bar.value() + (below(2) == 0 ? step : -step), bar.minimum(), bar.maximum());
