@@ -60,12 +60,14 @@ std::string printable(const std::string &text)
     return out;
 }
 
-// The data of a reply the tool takes as good; spoiled replies give nothing.
+// The data of a well-formed reply; spoiled replies give nothing. A late
+// reply is well-formed: the next request may take it, as the line gives no
+// way to tell whose reply it is.
 std::optional<std::string> goodData(const sim::TraceEntry &entry)
 {
     using sim::Fault;
-    if (entry.responders != 1 || entry.fault == Fault::BadChecksum || entry.fault == Fault::Late ||
-        entry.fault == Fault::Collision || entry.fault == Fault::Silent)
+    if (entry.responders != 1 || entry.fault == Fault::BadChecksum || entry.fault == Fault::Collision ||
+        entry.fault == Fault::Silent)
         return std::nullopt;
     const auto start = entry.reply.rfind("*" + entry.address);
     const auto end = entry.reply.find('\r', start);
@@ -246,9 +248,11 @@ void Operator::typed(const std::string &text)
     const double value = std::strtod(text.c_str(), &end);
     if (end == text.c_str() || std::isnan(value))
         return;
-    // The window shows a typed number rounded to the decimals in force.
-    for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0})
-        m_numbers.insert(std::round(value * scale) / scale);
+    // The window shows a typed number, as single, rounded to the decimals in force.
+    for (const double number : {value, static_cast<double>(static_cast<float>(value))}) {
+        for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0})
+            m_numbers.insert(std::round(number * scale) / scale);
+    }
     m_numbers.insert(value);
 }
 

@@ -20,7 +20,7 @@ std::uint64_t fromEnvironment(const char *name, std::uint64_t fallback)
 TEST(RandomOperatorTest, NoErrorResultIsShownAsAValueOrSentBack)
 {
     const auto seed = fromEnvironment("ORTAVEL_OPERATOR_SEED", 20261206);
-    const auto count = static_cast<int>(fromEnvironment("ORTAVEL_OPERATOR_ACTIONS", 3000));
+    const auto count = static_cast<int>(fromEnvironment("ORTAVEL_OPERATOR_ACTIONS", 5000));
     const auto run = runRandomOperator(seed, count, std::getenv("ORTAVEL_OPERATOR_TRACE") != nullptr);
     ASSERT_TRUE(run.failure.empty()) << replayText(run);
     EXPECT_EQ(static_cast<int>(run.actions.size()), count);
