@@ -76,6 +76,23 @@ std::optional<std::string> goodData(const sim::TraceEntry &entry)
     return entry.reply.substr(start + 3, end - start - 5);
 }
 
+// The command of a request frame: "$", the address, the command, two
+// checksum characters and CR. The address is two digits or "AA", the list's
+// design text (no ASCII) before a search, or empty after a failed one.
+std::string commandOf(const std::string &frame)
+{
+    if (frame.size() < 4 || frame.front() != '$')
+        return {};
+    const std::string covered = frame.substr(1, frame.size() - 4);
+    const auto digit = [&](std::size_t i) { return i < covered.size() && std::isdigit(covered[i]) != 0; };
+    std::size_t address = 0;
+    if ((digit(0) && digit(1)) || covered.starts_with("AA"))
+        address = 2;
+    while (address < covered.size() && static_cast<unsigned char>(covered[address]) >= 0x80)
+        ++address;
+    return covered.substr(address);
+}
+
 // The value a request carries, or nothing for a read.
 std::optional<std::string> writtenValue(const std::string &command)
 {
@@ -131,7 +148,12 @@ private:
     std::vector<std::unique_ptr<Form>> m_closed; // deleted after the action that closed them
     bool m_mainClosed = false;
     bool m_console = false; // the action sends the console's text as typed
-    std::vector<sim::TraceEntry> m_entries;
+    // Each request as the window wrote it, with what the bus made of it.
+    struct Request {
+        std::string command;
+        std::vector<sim::TraceEntry> entries;
+    };
+    std::vector<Request> m_requests;
     std::set<std::string> m_texts; // values from good replies or the operator
     std::set<double> m_numbers;    // the same, as numbers
     std::set<std::string> m_typed; // what the operator typed, error texts included
@@ -162,6 +184,7 @@ Operator::Operator(std::uint64_t seed, OperatorRun &run, bool trace)
     : m_run(run), m_random(seed), m_bus(busConfig(seed), sim::WireTiming{}), m_trace(trace)
 {
     m_port.setResponder([this](const std::string &bytes) -> std::optional<FakeReply> {
+        m_requests.push_back({commandOf(bytes), {}});
         if (m_port.portNumber() == kBusPort)
             onFrames(bytes);
         return std::nullopt;
@@ -214,7 +237,7 @@ void Operator::onFrames(const std::string &bytes)
         }
         if (plan.commitPending)
             m_bus.commitPending();
-        m_entries.push_back(plan.entry);
+        m_requests.back().entries.push_back(plan.entry);
     }
 }
 
@@ -405,7 +428,7 @@ bool Operator::step()
     Action action;
     while (!action)
         action = pick();
-    m_entries.clear();
+    m_requests.clear();
     m_console = false;
     m_description = "(nothing: the control went out of use)";
     const auto started = std::chrono::steady_clock::now();
@@ -452,23 +475,29 @@ std::string Operator::boxWithError() const
 
 bool Operator::check()
 {
-    for (const auto &entry : m_entries) {
+    for (const auto &request : m_requests) {
         ++m_run.requests;
-        if (entry.fault != sim::Fault::None)
-            ++m_run.faultsInjected;
-        const auto value = writtenValue(entry.command);
-        if (value && !entry.address.empty() && !m_console) {
+        const auto value = writtenValue(request.command);
+        if (value && !m_console) {
             ++m_run.writesChecked;
             if (!legit(*value)) {
-                m_run.failure = "request " + entry.address + entry.command + " writes '" + *value +
-                                "', a value that came from no good reply and no operator";
+                m_run.failure = "request " + printable(request.command) + " writes '" + printable(*value) +
+                                "', a value that came from no good reply and no operator; the action's requests:";
+                for (const auto &r : m_requests) {
+                    for (const auto &e : r.entries)
+                        m_run.failure += "\n  " + printable(e.frame) + " -> " + printable(e.reply) + " (" +
+                                         std::string(sim::faultName(e.fault)) + ")";
+                }
                 return false;
             }
         }
-        if (const auto data = goodData(entry)) {
-            m_texts.insert(*data);
-            if (const auto number = wholeNumber(*data))
-                m_numbers.insert(*number);
+        for (const auto &entry : request.entries) {
+            m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
+            if (const auto data = goodData(entry)) {
+                m_texts.insert(*data);
+                if (const auto number = wholeNumber(*data))
+                    m_numbers.insert(*number);
+            }
         }
     }
     m_run.failure = boxWithError();
