@@ -222,6 +222,8 @@ void Operator::openMain()
     m_main = std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, m_host);
     m_main->setSearchLastAddress(kLastAddress);
     m_main->Form_Load();
+    // The operator's first step in the window, so that most actions meet a transmitter.
+    m_main->cmdSEARCH.click();
     m_mainClosed = false;
 }
 
@@ -243,19 +245,16 @@ void Operator::onFrames(const std::string &bytes)
 
 std::string Operator::garbage()
 {
-    static const std::vector<std::string> odd = {"",        " ",       "abc",
-                                                 "-",       "+",       ".",
-                                                 "1e308",   "-1e-320", "99999999999999999999",
-                                                 "0x1F",    "12abc",   "\x01\x7f",
-                                                 "\t\r\n",  "ä漢字",   "nan",
-                                                 "inf",     "ERR 0",   "EER 3",
-                                                 " 0",      " 3",      std::string(300, '9'),
-                                                 "+012.50", "-0.0"};
+    // No error texts: typed, they would pass as the operator's values.
+    static const std::vector<std::string> odd = {
+        "",      " ",        "abc",    "-",     "+",   ".",   "1e308", "-1e-320", "99999999999999999999", "0x1F",
+        "12abc", "\x01\x7f", "\t\r\n", "ä漢字", "nan", "inf", " 0",    " 3",      std::string(300, '9'),  "+012.50",
+        "-0.0",  "ERR",      "3 EER"};
     switch (below(4)) {
     case 0:
         return odd[static_cast<std::size_t>(below(static_cast<int>(odd.size())))];
     case 1:
-        return std::to_string(below(kLastAddress + 2));
+        return std::to_string(1 + below(kLastAddress));
     case 2:
         return std::to_string(below(20001) - 10000);
     default:
@@ -428,7 +427,6 @@ bool Operator::step()
     Action action;
     while (!action)
         action = pick();
-    m_requests.clear();
     m_console = false;
     m_description = "(nothing: the control went out of use)";
     const auto started = std::chrono::steady_clock::now();
@@ -495,11 +493,13 @@ bool Operator::check()
             m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
             if (const auto data = goodData(entry)) {
                 m_texts.insert(*data);
+                // A trim bar takes a reply's value as a whole position, rounded to even.
                 if (const auto number = wholeNumber(*data))
-                    m_numbers.insert(*number);
+                    m_numbers.insert({*number, std::nearbyint(*number)});
             }
         }
     }
+    m_requests.clear();
     m_run.failure = boxWithError();
     return m_run.failure.empty();
 }
