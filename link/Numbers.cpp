@@ -232,6 +232,9 @@ std::string formatPattern(double value, std::string_view pattern)
 
 std::string signedPatternText(double value, std::string_view pattern)
 {
+    // A negative zero ("-0", "-1e-320" as single) is zero; "+-0" is no number.
+    if (value == 0.0)
+        value = 0.0;
     if (value < 0)
         return formatPattern(value, pattern);
     return formatPattern(value, "+" + std::string(pattern));

@@ -9,6 +9,10 @@ std::string checkReply(std::string_view received)
     if (received.size() <= 5)
         return std::string(kNoReply);
     const std::string_view inner = received.substr(1, received.size() - 4);
+    // A second start is the rest of another reply run into this one; the
+    // weak checksum may still fit the two together.
+    if (inner.find('*') != std::string_view::npos)
+        return std::string(kBadReply);
     std::string expected;
     expected.reserve(received.size());
     expected += '*';

@@ -60,6 +60,9 @@ TEST(ReplyCheck, JudgesEverythingReceived)
     };
     for (const auto &c : cases)
         EXPECT_EQ(checkReply(c.received), c.result) << c.why;
+    // The start of one reply run into another, with a checksum that fits both.
+    const std::string inner = "01+0000*01+0000.00";
+    EXPECT_EQ(checkReply("*" + inner + PARITY_XORB(inner) + "\r"), "EER 3\r");
 }
 
 TEST(ReplyCheck, PassesEveryWellFormedFrame)

@@ -121,6 +121,7 @@ TEST(FormatPattern, WithoutPlacesWritesTheValue)
     // With no decimals entry chosen, range texts still carry their sign.
     EXPECT_EQ(signedPatternText(12.5, ""), "+12.5");
     EXPECT_EQ(signedPatternText(-3, ""), "-3");
+    EXPECT_EQ(signedPatternText(-0.0, ""), "+0");
 }
 
 TEST(SignedPatternText, PlusForZeroAndAbove)
