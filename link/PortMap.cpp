@@ -48,13 +48,12 @@ std::array<PortEntry, PortMap::kLastPort> PortMap::lastingEntries() const
 {
     // The defaults do not depend on the operator's entries, so an adapter
     // keeps its number whatever else is set.
-    std::vector<SerialAdapter> adapters = m_devices != nullptr ? m_devices->adapters() : std::vector<SerialAdapter>();
-    std::sort(adapters.begin(), adapters.end(),
-              [](const SerialAdapter &a, const SerialAdapter &b) { return a.link < b.link; });
+    std::vector<std::string> adapters = m_devices != nullptr ? m_devices->adapters() : std::vector<std::string>();
+    std::sort(adapters.begin(), adapters.end());
     std::array<PortEntry, kLastPort> entries;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         entries.at(i) = i < adapters.size()
-                            ? PortEntry{adapters[i].link, PortSource::Found}
+                            ? PortEntry{adapters[i], PortSource::Found}
                             : PortEntry{builtInPort(static_cast<int>(i - adapters.size())), PortSource::Default};
         if (m_store == nullptr)
             continue;

@@ -5,25 +5,18 @@
 
 namespace ortavel {
 
-// A serial adapter present on the machine: its stable name (a link under
-// /dev/serial/by-id/) and the device node it points to.
-struct SerialAdapter {
-    std::string link;
-    std::string device;
-};
-
-// The serial adapters present, in any order.
+// The serial adapters present, by their stable names, in any order.
 class SerialDevices {
 public:
     virtual ~SerialDevices() = default;
-    virtual std::vector<SerialAdapter> adapters() const = 0;
+    virtual std::vector<std::string> adapters() const = 0;
 };
 
 // The links in a folder, by default the one udev keeps per adapter.
 class SerialDeviceFolder final : public SerialDevices {
 public:
     explicit SerialDeviceFolder(std::string folder = "/dev/serial/by-id");
-    std::vector<SerialAdapter> adapters() const override;
+    std::vector<std::string> adapters() const override;
 
 private:
     std::string m_folder;
