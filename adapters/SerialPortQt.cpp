@@ -1,5 +1,6 @@
 #include "SerialPortQt.h"
 
+#include "DevicePermission.h"
 #include "LineSettingsParse.h"
 #include "link/PortMap.h"
 
@@ -68,11 +69,20 @@ bool SerialPortQt::openDevice(const std::string &path)
     // QSerialPort's lock file is named after the path it is given; the
     // device behind a link is what another program locks.
     const QString given = QString::fromStdString(path);
-    const QString device = QFileInfo(given).canonicalFilePath();
-    m_port.setPortName(device.isEmpty() ? given : device);
+    const QString canonical = QFileInfo(given).canonicalFilePath();
+    const QString device = canonical.isEmpty() ? given : canonical;
+    m_port.setPortName(device);
     m_port.clearError();
-    if (!m_port.open(QIODevice::ReadWrite))
-        return failFromPort();
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        failFromPort();
+        // Qt's permission error also stands for a lock held by another
+        // program; only a refused access gets the remedy.
+        if (m_port.error() == QSerialPort::PermissionError) {
+            if (const std::string remedy = permissionRemedy(device.toStdString()); !remedy.empty())
+                m_error += "\n" + remedy;
+        }
+        return false;
+    }
     if (!applySettings()) {
         const std::string description = m_error;
         m_port.close();
@@ -213,6 +223,11 @@ WaitResult SerialPortQt::waitForInput(int timeoutMs)
 std::string SerialPortQt::errorString() const
 {
     return m_error;
+}
+
+std::string SerialPortQt::deviceName(int number) const
+{
+    return m_portMap.devicePath(number);
 }
 
 } // namespace ortavel

@@ -34,6 +34,7 @@ public:
     bool setSendThreshold(int threshold) override;
     WaitResult waitForInput(int timeoutMs) override;
     std::string errorString() const override;
+    std::string deviceName(int number) const override;
 
     // Opens a device path directly, bypassing the port number (command line).
     bool openDevice(const std::string &path);

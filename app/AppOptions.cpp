@@ -15,7 +15,8 @@ const char *const kAppUsage =
     "  --search            before the screenshot, search the bus and read the first transmitter\n"
     "  --window NAME       the screenshot shows the window NAME: frmYHJZ (calibration) or\n"
     "                      FrmOrtavelAbout (About box), opened from the main window\n"
-    "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n";
+    "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n"
+    "  --help, --version   this text, the version\n";
 
 namespace {
 
@@ -38,6 +39,10 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            options.version = true;
             continue;
         }
         if (arg == "--search") {

@@ -17,6 +17,7 @@ struct AppOptions {
     bool search = false;
     std::optional<int> searchLast;
     bool help = false;
+    bool version = false;
 };
 
 // Parses argv after the program name; nullopt with error set on a usage

@@ -3,6 +3,7 @@
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
 #include "link/PortMap.h"
+#include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
 #include "ui/MainWindow.h"
@@ -95,6 +96,10 @@ int main(int argc, char **argv)
         std::fputs(kAppUsage, stdout);
         return 0;
     }
+    if (options->version) {
+        std::fputs("ortavel " ORTAVEL_VERSION "\n", stdout);
+        return 0;
+    }
     // A screenshot needs no display; the window is drawn offscreen.
     if (options->screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -107,7 +112,8 @@ int main(int argc, char **argv)
     auto settings = options->settingsDir
                         ? std::make_unique<SettingsStoreQt>(QString::fromStdString(*options->settingsDir))
                         : std::make_unique<SettingsStoreQt>();
-    PortMap portMap(settings.get());
+    SerialDeviceFolder devices;
+    PortMap portMap(settings.get(), &devices);
     for (const auto &[number, path] : options->portMap)
         portMap.setOverride(number, path);
     SerialPortQt port(portMap);

@@ -8,7 +8,7 @@
 namespace ortavel::cli {
 
 LinkSession::LinkSession(const CommonOptions &options)
-    : m_store(QString::fromStdString(options.settingsDir)), m_portMap(&m_store), m_port(m_portMap),
+    : m_store(QString::fromStdString(options.settingsDir)), m_portMap(&m_store, &m_devices), m_port(m_portMap),
       m_exchange(m_port, m_clock), m_options(options), m_baud(options.baud), m_start(m_clock.nowMs())
 {
     for (const auto &[number, path] : options.portMap)

@@ -6,6 +6,7 @@
 #include "adapters/SettingsStoreQt.h"
 #include "link/Exchange.h"
 #include "link/PortMap.h"
+#include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
 
 #include <cstdint>
@@ -35,6 +36,7 @@ private:
     void trace(char direction, const std::string &text) const;
 
     SettingsStoreQt m_store;
+    SerialDeviceFolder m_devices;
     PortMap m_portMap;
     SerialPortQt m_port;
     SteadyClock m_clock;

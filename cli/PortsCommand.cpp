@@ -5,6 +5,7 @@
 #include "TextTable.h"
 #include "adapters/SettingsStoreQt.h"
 #include "link/PortMap.h"
+#include "link/SerialDevices.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -40,7 +41,8 @@ int PortsCommand::run(Bus &, const CommonOptions &options)
 int PortsCommand::runWithoutPort(const CommonOptions &options)
 {
     SettingsStoreQt store(QString::fromStdString(options.settingsDir));
-    PortMap map(&store);
+    SerialDeviceFolder devices;
+    PortMap map(&store, &devices);
     for (const auto &[number, path] : options.portMap)
         map.setOverride(number, path);
 
@@ -60,12 +62,17 @@ int PortsCommand::runWithoutPort(const CommonOptions &options)
                           behind.isEmpty() ? "-" : behind.toStdString()});
     }
     QJsonArray mapList;
-    TextTable mapTable({"port", "device", "present"});
+    // Why each device is there: option (--port-map), set (settings store),
+    // found (an adapter present) or default.
+    TextTable mapTable({"port", "device", "why", "present"});
     for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n) {
-        const QString path = QString::fromStdString(map.devicePath(n));
+        const PortEntry entry = map.entry(n);
+        const QString path = QString::fromStdString(entry.device);
+        const char *why = PortMap::sourceName(entry.source);
         const bool present = QFileInfo::exists(path);
-        mapList.append(QJsonObject{{"port", "com" + QString::number(n)}, {"device", path}, {"present", present}});
-        mapTable.addRow({"com" + std::to_string(n), path.toStdString(), present ? "yes" : "no"});
+        mapList.append(
+            QJsonObject{{"port", "com" + QString::number(n)}, {"device", path}, {"why", why}, {"present", present}});
+        mapTable.addRow({"com" + std::to_string(n), path.toStdString(), why, present ? "yes" : "no"});
     }
     if (options.json) {
         printJson(QJsonObject{{"ports", portList}, {"map", mapList}});

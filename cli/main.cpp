@@ -31,6 +31,7 @@ constexpr const char *kUsage =
     "  poll ADDR [--count N] [--interval MS]\n"
     "                                   pressure and temperature as CSV\n"
     "  zero ADDR | save ADDR user|factory | restore-factory ADDR\n"
+    "ortavel-cli --help | --version    this text | the version\n"
     "exit status: 0 done and confirmed, 1 a transmitter failed, 2 usage error or port, 130 Ctrl-C\n";
 
 int usageError(const std::string &message)
@@ -47,6 +48,10 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!args.empty() && args.front() == "--version") {
+        std::fputs("ortavel-cli " ORTAVEL_VERSION "\n", stdout);
         return 0;
     }
     std::string error;

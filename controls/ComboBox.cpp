@@ -9,7 +9,7 @@ void ComboBox::setEditable(bool editable)
 
 void ComboBox::addItem(const std::string &text, int itemData)
 {
-    m_entries.push_back({text, itemData});
+    m_entries.push_back({text, itemData, {}});
     changed();
 }
 
@@ -28,6 +28,12 @@ int ComboBox::itemData(int index) const
     if (index < 0 || index >= count())
         return 0;
     return m_entries[static_cast<std::size_t>(index)].itemData;
+}
+
+void ComboBox::setItemToolTip(int index, const std::string &toolTip)
+{
+    if (index >= 0 && index < count())
+        assign(m_entries[static_cast<std::size_t>(index)].toolTip, toolTip);
 }
 
 void ComboBox::clear()

@@ -15,6 +15,7 @@ public:
     struct Entry {
         std::string text;
         int itemData = 0;
+        std::string toolTip;
     };
 
     ComboBox(std::string name, std::string text = {}) : Control(std::move(name)), m_text(std::move(text)) {}
@@ -27,6 +28,7 @@ public:
     void addItem(const std::string &text, int itemData);
     void setItemText(int index, const std::string &text);
     int itemData(int index) const;
+    void setItemToolTip(int index, const std::string &toolTip);
     void clear();
 
     int selectedIndex() const { return m_selected; }

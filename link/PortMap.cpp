@@ -1,17 +1,25 @@
 #include "PortMap.h"
 
+#include "SerialDevices.h"
 #include "SettingsStore.h"
 
+#include <algorithm>
 #include <charconv>
+#include <vector>
 
 namespace ortavel {
 
 namespace {
 constexpr const char *kApplication = "Kavrin";
 constexpr const char *kSection = "PortMap";
+
+std::string builtInPort(int index)
+{
+    return "/dev/ttyS" + std::to_string(index);
+}
 } // namespace
 
-PortMap::PortMap(const SettingsStore *store) : m_store(store) {}
+PortMap::PortMap(const SettingsStore *store, const SerialDevices *devices) : m_store(store), m_devices(devices) {}
 
 void PortMap::setOverride(int number, const std::string &path)
 {
@@ -20,18 +28,56 @@ void PortMap::setOverride(int number, const std::string &path)
 
 std::string PortMap::devicePath(int number) const
 {
+    return entry(number).device;
+}
+
+PortEntry PortMap::entry(int number) const
+{
 #ifdef _WIN32
-    return "COM" + std::to_string(number);
+    return {"COM" + std::to_string(number), PortSource::Default};
 #else
     if (const auto it = m_overrides.find(number); it != m_overrides.end())
-        return it->second;
-    std::string fallback = "/dev/ttyS" + std::to_string(number - 1);
-    if (m_store == nullptr || number < kFirstPort || number > kLastPort)
-        return fallback;
-    const std::string stored = m_store->value(kApplication, kSection, std::to_string(number), "");
-    // Only an absolute path counts; anything else in the store is ignored.
-    return (!stored.empty() && stored.front() == '/') ? stored : fallback;
+        return {it->second, PortSource::Option};
+    if (number < kFirstPort || number > kLastPort)
+        return {builtInPort(number - 1), PortSource::Default};
+    return lastingEntries().at(static_cast<std::size_t>(number - kFirstPort));
 #endif
+}
+
+std::array<PortEntry, PortMap::kLastPort> PortMap::lastingEntries() const
+{
+    // The defaults do not depend on the operator's entries, so an adapter
+    // keeps its number whatever else is set.
+    std::vector<std::string> adapters = m_devices != nullptr ? m_devices->adapters() : std::vector<std::string>();
+    std::sort(adapters.begin(), adapters.end());
+    std::array<PortEntry, kLastPort> entries;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        entries.at(i) = i < adapters.size()
+                            ? PortEntry{adapters[i], PortSource::Found}
+                            : PortEntry{builtInPort(static_cast<int>(i - adapters.size())), PortSource::Default};
+        if (m_store == nullptr)
+            continue;
+        const std::string stored = m_store->value(kApplication, kSection, std::to_string(i + kFirstPort), "");
+        // Only an absolute path counts; anything else in the store is ignored.
+        if (!stored.empty() && stored.front() == '/')
+            entries.at(i) = {stored, PortSource::Set};
+    }
+    return entries;
+}
+
+const char *PortMap::sourceName(PortSource source)
+{
+    switch (source) {
+    case PortSource::Option:
+        return "option";
+    case PortSource::Set:
+        return "set";
+    case PortSource::Found:
+        return "found";
+    case PortSource::Default:
+        break;
+    }
+    return "default";
 }
 
 std::optional<std::pair<int, std::string>> PortMap::parseOption(std::string_view option)

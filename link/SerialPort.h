@@ -39,6 +39,10 @@ public:
     virtual WaitResult waitForInput(int timeoutMs) = 0;
 
     virtual std::string errorString() const = 0;
+
+    // The device behind a port number, for the operator to see; empty when
+    // the port has no such name.
+    virtual std::string deviceName(int /*number*/) const { return {}; }
 };
 
 } // namespace ortavel

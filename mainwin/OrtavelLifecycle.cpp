@@ -25,6 +25,14 @@ std::optional<int> rememberedPort(const std::string &text)
     return *whole;
 }
 
+// Each entry names the device behind it; adapters come and go, so the
+// names are taken afresh whenever the port is set up or changed.
+void showPortDevices(ComboBox &ports, const SerialPort &port)
+{
+    for (int i = 0; i < ports.count(); ++i)
+        ports.setItemToolTip(i, port.deviceName(ports.itemData(i)));
+}
+
 } // namespace
 
 void Ortavel::Form_Load()
@@ -48,6 +56,7 @@ void Ortavel::setUpPort()
     MSCommBsq.setReceiveThreshold(0);
     MSCommBsq.setSendThreshold(0);
 
+    showPortDevices(cmbCommPort, MSCommBsq);
     const auto port = rememberedPort(m_settings.value(kAppTitle, kSettingsSection, kSettingsKey, ""));
     if (port)
         cmbCommPort.setSelectedIndex(*port - 1);
@@ -103,6 +112,7 @@ void Ortavel::cmbCommPort_Click()
     const int selected = cmbCommPort.selectedIndex();
     if (selected < 0)
         return;
+    showPortDevices(cmbCommPort, MSCommBsq);
 
     // Every step runs even when an earlier one failed; the last failure is
     // the one reported.

@@ -32,7 +32,8 @@ constexpr const char *kUsage =
     "  --turnaround MS   time between request and reply, default 5\n"
     "  --no-wire-time    bytes take no time on the line (the turnaround stays)\n"
     "  --seed N          seed of the noise and of random faults (default: the bus's, else 1)\n"
-    "  --help            this text\n";
+    "  --help            this text\n"
+    "  --version         the version\n";
 
 struct Arguments {
     std::string link = kDefaultLink;
@@ -42,6 +43,7 @@ struct Arguments {
     bool wireTime = true;
     std::optional<std::uint64_t> seed;
     bool help = false;
+    bool version = false;
 };
 
 template <typename T> std::optional<T> wholeNumber(std::string_view text)
@@ -80,6 +82,8 @@ std::optional<Arguments> parseArguments(int argc, char **argv)
         }
         if (option == "--help" || option == "-h") {
             args.help = true;
+        } else if (option == "--version") {
+            args.version = true;
         } else if (option == "--trace") {
             args.trace = true;
         } else if (option == "--no-wire-time") {
@@ -130,6 +134,10 @@ int main(int argc, char **argv)
     }
     if (args->help) {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args->version) {
+        std::cout << "ortavel-sim " ORTAVEL_VERSION "\n";
         return 0;
     }
 

@@ -48,13 +48,17 @@ void ComboBoxBinder::updateEntries()
     bool same = m_widget->count() == m_combo.count();
     for (int i = 0; same && i < m_combo.count(); ++i) {
         const auto &entry = entries[static_cast<std::size_t>(i)];
-        same = m_widget->itemText(i) == toQt(entry.text) && m_widget->itemData(i).toInt() == entry.itemData;
+        same = m_widget->itemText(i) == toQt(entry.text) && m_widget->itemData(i).toInt() == entry.itemData &&
+               m_widget->itemData(i, Qt::ToolTipRole).toString() == toQt(entry.toolTip);
     }
     if (same)
         return;
     m_widget->clear();
-    for (const auto &entry : entries)
+    for (const auto &entry : entries) {
         m_widget->addItem(toQt(entry.text), entry.itemData);
+        if (!entry.toolTip.empty())
+            m_widget->setItemData(m_widget->count() - 1, toQt(entry.toolTip), Qt::ToolTipRole);
+    }
 }
 
 void ComboBoxBinder::updateWidget()

@@ -296,7 +296,9 @@ TEST_F(CliEndToEndTest, PortsNamesWhatStandsBehindEachComPort)
     EXPECT_EQ(map[2].toObject()["port"].toString(), "com3");
     EXPECT_EQ(map[2].toObject()["device"].toString(), link);
     EXPECT_TRUE(map[2].toObject()["present"].toBool());
+    EXPECT_EQ(map[2].toObject()["why"].toString(), "option");
     EXPECT_EQ(map[3].toObject()["device"].toString(), "/dev/ttyS3");
+    EXPECT_EQ(map[3].toObject()["why"].toString(), "default");
     EXPECT_TRUE(server.trace().empty());
 }
 

@@ -14,12 +14,14 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/capability.h>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace ortavel::test {
@@ -152,6 +154,28 @@ TEST_F(HeldPort, ByAnExclusiveOpen)
     if (send.exitCode() == 77)
         GTEST_SKIP() << "cannot give up the superuser's privilege here";
     expectPortRefused({send.exitCode(), send.out(), send.err()}, "exclusive open");
+}
+
+// Root passes every check: the device goes to the group uucp (not dialout,
+// which an implementation might take for granted) and the port opens as nobody.
+TEST_F(HeldPort, WithoutPermission)
+{
+    const struct group *uucp = ::getgrnam("uucp");
+    if (::geteuid() != 0 || uucp == nullptr)
+        GTEST_SKIP() << "needs root and the group uucp";
+    ASSERT_EQ(::chown(m_device.c_str(), 0, uucp->gr_gid), 0);
+    ASSERT_EQ(::chmod(m_device.c_str(), 0660), 0);
+    PortMap map;
+    map.setOverride(2, m_device);
+    SerialPortQt port(map);
+    ASSERT_EQ(::seteuid(65534), 0);
+    const bool opened = port.setPortNumber(2) && port.open();
+    ASSERT_EQ(::seteuid(0), 0);
+    EXPECT_FALSE(opened);
+    const std::string text = port.errorString();
+    EXPECT_TRUE(text.starts_with("Permission denied\nTo use " + m_device + ", join its group \"uucp\"")) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    EXPECT_TRUE(text.ends_with("log in again.")) << text;
 }
 
 } // namespace

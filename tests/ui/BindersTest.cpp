@@ -134,6 +134,10 @@ const ModelChange kModelChanges[] = {
          f.List.setItemText(1, "deux");
      },
      [](const TestWindow &w) { EXPECT_EQ(w.get<QComboBox>("List")->currentText(), "deux"); }},
+    {"list entry tool tip", [](TestForm &f) { f.List.setItemToolTip(1, "/dev/ttyUSB0"); },
+     [](const TestWindow &w) {
+         EXPECT_EQ(w.get<QComboBox>("List")->itemData(1, Qt::ToolTipRole).toString(), "/dev/ttyUSB0");
+     }},
     {"list selection", [](TestForm &f) { f.List.setSelectedIndex(2); },
      [](const TestWindow &w) { EXPECT_EQ(w.get<QComboBox>("List")->currentText(), "three"); }},
     {"list cleared",

@@ -1,0 +1,44 @@
+# bash completion for ortavel-cli
+_ortavel_cli()
+{
+    local cur prev words cword
+    _init_completion || return
+
+    case $prev in
+        --device) _filedir; return ;;
+        --settings-dir) _filedir -d; return ;;
+        --port) COMPREPLY=($(compgen -W '1 2 3 4 5 6' -- "$cur")); return ;;
+        --baud) COMPREPLY=($(compgen -W '1200 2400 4800 9600 auto' -- "$cur")); return ;;
+        --save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")); return ;;
+        --port-map|--addresses|--bauds|--count|--interval|--repeat) return ;;
+    esac
+
+    local subcommands='ports search read set backup apply poll zero save restore-factory send'
+    local i subcommand=
+    for ((i = 1; i < cword; i++)); do
+        case ${words[i]} in
+            --device|--port|--port-map|--baud|--settings-dir) ((i++)) ;;
+            -*) ;;
+            *) subcommand=${words[i]}; break ;;
+        esac
+    done
+
+    if [[ -z $subcommand ]]; then
+        if [[ $cur == -* ]]; then
+            COMPREPLY=($(compgen -W '--device --port --port-map --baud --settings-dir --json --trace --help --version' -- "$cur"))
+        else
+            COMPREPLY=($(compgen -W "$subcommands" -- "$cur"))
+        fi
+        return
+    fi
+    case $subcommand in
+        search) COMPREPLY=($(compgen -W '--addresses --bauds' -- "$cur")) ;;
+        set) COMPREPLY=($(compgen -W '--save type= id= unit= decimals= display_zero= display_full_scale= output_4ma= output_20ma= trim_4ma= trim_20ma= address= baud=' -- "$cur")); compopt -o nospace ;;
+        apply) [[ $cur == -* ]] && COMPREPLY=($(compgen -W '--all --addresses --bauds --save --with-calibration --dry-run' -- "$cur")) || _filedir json ;;
+        backup) _filedir json ;;
+        poll) COMPREPLY=($(compgen -W '--count --interval' -- "$cur")) ;;
+        save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")) ;;
+        send) COMPREPLY=($(compgen -W '--repeat' -- "$cur")) ;;
+    esac
+} &&
+    complete -F _ortavel_cli ortavel-cli
