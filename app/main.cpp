@@ -19,12 +19,12 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <QPixmap>
+#include <QTimer>
 
 #include <algorithm>
-#include <exception>
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>

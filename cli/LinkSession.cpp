@@ -62,8 +62,7 @@ void LinkSession::trace(std::int64_t start, const std::string &address, const st
     }
     TrafficRecorder one(1);
     one.setOrigin(m_start);
-    one.record(start, m_clock.nowMs(), m_baud, address, m_exchange.lastRequest(), m_exchange.lastReceived(),
-               result);
+    one.record(start, m_clock.nowMs(), m_baud, address, m_exchange.lastRequest(), m_exchange.lastReceived(), result);
     std::fprintf(stderr, "%s\n", trafficLine(one.at(0)).c_str());
 }
 

@@ -11,8 +11,8 @@ namespace ortavel {
 FrmTraffic::FrmTraffic(TrafficRecorder &recorder, MessageBox &messages)
     : Form("Traffic", "Traffic"), m_recorder(recorder), m_messages(messages), m_next(recorder.firstSequence())
 {
-    for (Control *control : std::initializer_list<Control *>{&lblAddress, &cmbAddress, &chkPause, &cmdClear,
-                                                             &cmdSave, &lblCount, &tmrRefresh})
+    for (Control *control : std::initializer_list<Control *>{&lblAddress, &cmbAddress, &chkPause, &cmdClear, &cmdSave,
+                                                             &lblCount, &tmrRefresh})
         add(*control);
     cmbAddress.addItem(kAllAddresses, 0);
     cmbAddress.setSelectedIndex(0);
@@ -39,7 +39,7 @@ const ExchangeRecord *FrmTraffic::row(int index) const
         return nullptr;
     const std::uint64_t sequence = m_rows[static_cast<std::size_t>(index)];
     return sequence < m_recorder.firstSequence() || sequence >= m_recorder.endSequence() ? nullptr
-                                                                                          : &m_recorder.at(sequence);
+                                                                                         : &m_recorder.at(sequence);
 }
 
 void FrmTraffic::tmrRefresh_Timer()

@@ -43,8 +43,8 @@ public:
 
     // Takes one exchange that started at startMs (monotonic) into the ring,
     // overwriting the oldest one when full; reuses the ring's strings.
-    void record(std::int64_t startMs, std::int64_t endMs, int baud, std::string_view address,
-                std::string_view request, std::string_view reply, std::string_view result);
+    void record(std::int64_t startMs, std::int64_t endMs, int baud, std::string_view address, std::string_view request,
+                std::string_view reply, std::string_view result);
 
     std::size_t capacity() const { return m_capacity; }
     std::size_t size() const { return static_cast<std::size_t>(m_end - m_first); }

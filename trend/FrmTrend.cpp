@@ -10,12 +10,18 @@ namespace ortavel {
 
 namespace {
 
-std::pair<double, double> withMargin(std::optional<std::pair<double, double>> range, const Extremes &extremes)
+// Pressure and temperature get different margins, so that their extremes
+// lines, at the edges of what is shown, do not cover each other.
+constexpr double kPressureMargin = 0.05;
+constexpr double kTemperatureMargin = 0.12;
+
+std::pair<double, double> withMargin(std::optional<std::pair<double, double>> range, const Extremes &extremes,
+                                     double share)
 {
     if (!range)
         return extremes.low ? std::pair{*extremes.low - 1, *extremes.high + 1} : std::pair{0.0, 1.0};
     const double span = range->second - range->first;
-    const double margin = span > 0 ? span * 0.05 : std::max(std::abs(range->first) * 0.01, 0.5);
+    const double margin = span > 0 ? span * share : std::max(std::abs(range->first) * 0.01, 0.5);
     return {range->first - margin, range->second + margin};
 }
 
@@ -31,8 +37,8 @@ std::string valueText(double value)
 FrmTrend::FrmTrend(TrendRecorder &recorder, const Label &unit, MessageBox &messages)
     : Form("Trend", "Trend"), m_recorder(recorder), m_unit(unit), m_messages(messages)
 {
-    for (Control *control : std::initializer_list<Control *>{&lblSpan, &cmbSpan, &chkPause, &cmdSaveCsv,
-                                                             &cmdSavePng, &lblLast, &tmrRedraw})
+    for (Control *control : std::initializer_list<Control *>{&lblSpan, &cmbSpan, &chkPause, &cmdSaveCsv, &cmdSavePng,
+                                                             &lblLast, &tmrRedraw})
         add(*control);
     int index = 0;
     for (const char *span : {"1 min", "10 min", "1 h", "all"})
@@ -89,14 +95,14 @@ TrendPicture FrmTrend::picture(int columns) const
         picture.timeUnit = "min";
         picture.timeScale = 60;
     }
-    picture.pressure =
-        decimateTrend(m_recorder.samples(TrendQuantity::Pressure), picture.t0, picture.t1, columns);
+    picture.pressure = decimateTrend(m_recorder.samples(TrendQuantity::Pressure), picture.t0, picture.t1, columns);
     picture.temperature =
         decimateTrend(m_recorder.samples(TrendQuantity::Temperature), picture.t0, picture.t1, columns);
     picture.pressureExtremes = m_recorder.extremes(TrendQuantity::Pressure);
     picture.temperatureExtremes = m_recorder.extremes(TrendQuantity::Temperature);
-    picture.pressureAxis = withMargin(valueRange(picture.pressure), picture.pressureExtremes);
-    picture.temperatureAxis = withMargin(valueRange(picture.temperature), picture.temperatureExtremes);
+    picture.pressureAxis = withMargin(valueRange(picture.pressure), picture.pressureExtremes, kPressureMargin);
+    picture.temperatureAxis =
+        withMargin(valueRange(picture.temperature), picture.temperatureExtremes, kTemperatureMargin);
     picture.pressureUnit = m_unit.caption();
     return picture;
 }

@@ -123,7 +123,8 @@ std::vector<TrendSegment> decimateTrend(const std::vector<TrendSample> &samples,
         const TrendSample *low = nullptr;
         const TrendSample *high = nullptr;
         // The first sample is the column's own, whatever the rounding says.
-        for (bool own = true; it != last && (own || it->timeS < columnEnd || column + 1 >= columns); ++it, own = false) {
+        for (bool own = true; it != last && (own || it->timeS < columnEnd || column + 1 >= columns);
+             ++it, own = false) {
             if (std::isnan(it->value))
                 continue;
             if (low == nullptr || it->value < low->value)

@@ -158,8 +158,8 @@ QVariant StatisticsTableModel::headerData(int section, Qt::Orientation orientati
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const kHeaders[] = {"Addr",         "Exchanges",   "No reply",      "Bad reply",
-                                           "Mean ms",      "p95 ms",      "Longest ms"};
+    static const char *const kHeaders[] = {"Addr",    "Exchanges", "No reply",  "Bad reply",
+                                           "Mean ms", "p95 ms",    "Longest ms"};
     return section >= 0 && section < 7 ? QVariant(QString::fromLatin1(kHeaders[section])) : QVariant();
 }
 
@@ -185,8 +185,8 @@ TrafficWindow::TrafficWindow(std::unique_ptr<FrmTraffic> model, QWidget *parent)
 
     auto *column = new QVBoxLayout(this);
     auto *bar = new QHBoxLayout;
-    for (const Control *control : std::initializer_list<const Control *>{&m.lblAddress, &m.cmbAddress, &m.chkPause,
-                                                                         &m.cmdClear, &m.cmdSave})
+    for (const Control *control :
+         std::initializer_list<const Control *>{&m.lblAddress, &m.cmbAddress, &m.chkPause, &m.cmdClear, &m.cmdSave})
         bar->addWidget(m_view->widget(control->name()));
     bar->addStretch(1);
     bar->addWidget(m_view->widget(m.lblCount.name()));
@@ -224,9 +224,8 @@ TrafficWindow::TrafficWindow(std::unique_ptr<FrmTraffic> model, QWidget *parent)
     };
     m.onStatisticsChanged = [this] { m_statisticsModel->refresh(); };
     m.chooseSaveFile = [this](const std::string &suggested) -> std::optional<std::string> {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save traffic"),
-                                                          QString::fromStdString(suggested),
-                                                          QStringLiteral("CSV (*.csv)"));
+        const QString file = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save traffic"), QString::fromStdString(suggested), QStringLiteral("CSV (*.csv)"));
         return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
     };
     m_exchanges->scrollToBottom();

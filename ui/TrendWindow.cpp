@@ -9,8 +9,8 @@
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 
@@ -47,8 +47,8 @@ TrendWindow::TrendWindow(std::unique_ptr<FrmTrend> model, QWidget *parent) : QWi
 
     auto *column = new QVBoxLayout(this);
     auto *bar = new QHBoxLayout;
-    for (const Control *control : std::initializer_list<const Control *>{&m.lblSpan, &m.cmbSpan, &m.chkPause,
-                                                                         &m.cmdSaveCsv, &m.cmdSavePng})
+    for (const Control *control :
+         std::initializer_list<const Control *>{&m.lblSpan, &m.cmbSpan, &m.chkPause, &m.cmdSaveCsv, &m.cmdSavePng})
         bar->addWidget(m_view->widget(control->name()));
     bar->addStretch(1);
     bar->addWidget(m_view->widget(m.lblLast.name()));
@@ -123,8 +123,8 @@ QLineSeries *TrendWindow::makeSeries(const QString &name, const QPen &pen, QValu
 }
 
 template <typename Segments>
-void TrendWindow::fill(Pool &pool, const Segments &segments, double timeScale, const QPen &pen,
-                       QValueAxis *valueAxis, const QString &name)
+void TrendWindow::fill(Pool &pool, const Segments &segments, double timeScale, const QPen &pen, QValueAxis *valueAxis,
+                       const QString &name)
 {
     while (pool.series.size() < std::max<std::size_t>(segments.size(), 1)) {
         QLineSeries *series = makeSeries(name, pen, valueAxis);

@@ -47,8 +47,9 @@ private:
     };
     QLineSeries *makeSeries(const QString &name, const QPen &pen, QValueAxis *valueAxis);
     // Puts the segments into the pool's series, making more when needed.
-    template <typename Segments> void fill(Pool &pool, const Segments &segments, double timeScale, const QPen &pen,
-                                           QValueAxis *valueAxis, const QString &name);
+    template <typename Segments>
+    void fill(Pool &pool, const Segments &segments, double timeScale, const QPen &pen, QValueAxis *valueAxis,
+              const QString &name);
     int plotColumns() const;
 
     std::unique_ptr<FrmTrend> m_model;

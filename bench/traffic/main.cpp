@@ -90,8 +90,8 @@ int main()
     TrafficRecorder recorder;
     const std::string request = Exchange::requestFrame(address, command);
     const std::string reply = "*01+0012.34512\r";
-    const double recordNs = nsPerCall(
-        [&](int i) { recorder.record(i, i + 21, 9600, address, request, reply, "*01+0012.345\r"); });
+    const double recordNs =
+        nsPerCall([&](int i) { recorder.record(i, i + 21, 9600, address, request, reply, "*01+0012.345\r"); });
 
     std::printf("recorder: ring of %zu, %d exchanges per round (wraps %d times), median of %d rounds\n",
                 window.traffic().capacity(), kExchanges, kExchanges / static_cast<int>(window.traffic().capacity()),

@@ -22,8 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <thread>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 namespace ortavel::test {

@@ -16,9 +16,6 @@ TEST(TrafficRecorder, ClassifiesEveryResultKind)
     EXPECT_EQ(classifyResult("ERR 0\r"), ExchangeResult::NoReply);
     EXPECT_EQ(classifyResult(""), ExchangeResult::NoReply);
     EXPECT_EQ(classifyResult("EER 3\r"), ExchangeResult::BadReply);
-    EXPECT_STREQ(resultName(ExchangeResult::Good), "good");
-    EXPECT_STREQ(resultName(ExchangeResult::NoReply), "no reply");
-    EXPECT_STREQ(resultName(ExchangeResult::BadReply), "bad reply");
 }
 
 TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
@@ -51,18 +48,6 @@ TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
 
     recorder.clear();
     EXPECT_EQ(recorder.size(), 0U);
-    recorder.record(3000, 3001, 1200, "07", "x", "y", "*07\r");
-    EXPECT_EQ(recorder.firstSequence(), 5U);
-    EXPECT_EQ(recorder.at(5).address, "07");
-}
-
-TEST(TrafficLine, EscapesEveryByteThatWouldBreakALine)
-{
-    EXPECT_EQ(escapeBytes("*01+1.5\r"), "*01+1.5\\r");
-    EXPECT_EQ(escapeBytes(std::string("a,b\"c\\d\n\x01\x7f\xff", 11)), "a\\x2Cb\\x22c\\\\d\\n\\x01\\x7F\\xFF");
-    EXPECT_FALSE(unescapeBytes("\\q").has_value());
-    EXPECT_FALSE(unescapeBytes("\\x4").has_value());
-    EXPECT_FALSE(unescapeBytes("ab\\").has_value());
 }
 
 TEST(TrafficLine, CsvReadsBackToTheSameRecords)
@@ -101,6 +86,8 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
     EXPECT_FALSE(parseTrafficLine("10,9600,01,a,b,fine,21").has_value());
     EXPECT_FALSE(parseTrafficLine("10,9600,01,a,b,good").has_value());
     EXPECT_FALSE(parseTrafficLine("x,9600,01,a,b,good,3").has_value());
+    EXPECT_FALSE(parseTrafficLine("1,9600,01,a\\q,b,good,3").has_value());
+    EXPECT_FALSE(parseTrafficLine("1,9600,01,a,b\\x4,good,3").has_value());
 }
 
 TEST(TrafficStatistics, MatchesAHandComputedTable)
@@ -112,7 +99,7 @@ TEST(TrafficStatistics, MatchesAHandComputedTable)
     ExchangeRecord record;
     record.address = "01";
     for (int i = 1; i <= 20; ++i) {
-        record.durationMs = 10 * i;
+        record.durationMs = 10LL * i;
         record.result = i == 20 ? ExchangeResult::BadReply : ExchangeResult::Good;
         statistics.add(record);
     }
@@ -142,9 +129,6 @@ TEST(TrafficStatistics, MatchesAHandComputedTable)
     EXPECT_DOUBLE_EQ(rows[1].meanMs, 50.0);
     EXPECT_EQ(rows[1].p95Ms, 50);
     EXPECT_EQ(rows[1].longestMs, 50);
-
-    statistics.clear();
-    EXPECT_TRUE(statistics.rows().empty());
 }
 
 } // namespace
