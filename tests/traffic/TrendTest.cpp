@@ -97,8 +97,6 @@ TEST(TrendDecimation, AFailedPollIsAGapNeverAZero)
 
     const auto drawn = decimateTrend(recorder.samples(P), 0, 60, 500);
     ASSERT_EQ(drawn.size(), 2U);
-    EXPECT_EQ(drawn[0].size(), 2U);
-    EXPECT_EQ(drawn[1].size(), 2U);
     EXPECT_EQ(drawn[1][0].x, 1.2);
     EXPECT_FALSE(hasPoint(drawn, 0.8, 0.0));
 
@@ -110,10 +108,7 @@ TEST(TrendDecimation, AFailedPollIsAGapNeverAZero)
     ASSERT_EQ(columns.size(), 2U);
     EXPECT_LT(columns[0].back().x, 400.0);
     EXPECT_GE(columns[1].front().x, 440.0);
-    for (const auto &segment : columns) {
-        for (const auto &point : segment)
-            EXPECT_GE(point.y, 20.0);
-    }
+    EXPECT_GE(valueRange(columns)->first, 20.0) << "never a zero";
 }
 
 TEST(TrendRecorder, ARestartedCollectLeavesAGapAndTimeGoesOn)
@@ -126,7 +121,6 @@ TEST(TrendRecorder, ARestartedCollectLeavesAGapAndTimeGoesOn)
     recorder.add(P, 60'400, 2.0);
     ASSERT_EQ(recorder.samples(P).size(), 3U);
     EXPECT_TRUE(std::isnan(recorder.samples(P)[1].value));
-    EXPECT_DOUBLE_EQ(recorder.samples(P)[2].timeS, 50.4);
     EXPECT_EQ(decimateTrend(recorder.samples(P), 0, 60, 100).size(), 2U);
     EXPECT_DOUBLE_EQ(recorder.lastTimeS(), 50.4);
 
