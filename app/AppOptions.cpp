@@ -13,8 +13,10 @@ const char *const kAppUsage =
     "  --settings-dir DIR  keep the remembered port in DIR instead of the user's settings\n"
     "  --screenshot FILE   draw the main window offscreen into the PNG FILE and exit\n"
     "  --search            before the screenshot, search the bus and read the first transmitter\n"
-    "  --window NAME       the screenshot shows the window NAME: frmYHJZ (calibration) or\n"
-    "                      FrmOrtavelAbout (About box), opened from the main window\n"
+    "  --window NAME       the screenshot shows the window NAME: frmYHJZ (calibration),\n"
+    "                      FrmOrtavelAbout (About box), Traffic or Trend, opened from the\n"
+    "                      main window; Traffic and Trend after collecting for a few seconds,\n"
+    "                      on the simulated demo bus unless --port-map is given\n"
     "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n"
     "  --help, --version   this text, the version\n";
 
@@ -72,8 +74,8 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
         } else if (arg == "--screenshot") {
             options.screenshot = value;
         } else if (arg == "--window") {
-            if (value != "frmYHJZ" && value != "FrmOrtavelAbout") {
-                error = "--window takes frmYHJZ or FrmOrtavelAbout, not " + value;
+            if (value != "frmYHJZ" && value != "FrmOrtavelAbout" && value != "Traffic" && value != "Trend") {
+                error = "--window takes frmYHJZ or FrmOrtavelAbout, Traffic or Trend, not " + value;
                 return std::nullopt;
             }
             options.window = value;

@@ -6,6 +6,8 @@
 #include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
+#include "sim/DemoBus.h"
+#include "sim/SimServer.h"
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtMessageBox.h"
@@ -17,10 +19,13 @@
 #endif
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPixmap>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +36,23 @@ using namespace ortavel;
 
 constexpr int kExitUsage = 2;
 constexpr int kExitNoDisplay = 2;
+// The collect before a screenshot of the Traffic or Trend window.
+constexpr int kDemoCollectMs = 4000;
+// Two refresh ticks of the window drawn.
+constexpr int kSettleMs = 250;
+
+// The windows that show what collecting brings.
+bool showsCollect(const AppOptions &options)
+{
+    return options.window && (*options.window == "Traffic" || *options.window == "Trend");
+}
+
+void runEventsFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 bool haveDisplay()
 {
@@ -73,6 +95,14 @@ int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, con
         windows.showWindow(*options.window);
         shown = windows.window(*options.window);
     }
+    // The window open, a few seconds of Collect come in as the operator
+    // would see them.
+    if (showsCollect(options) && window.model().CMB_ADDR.count() > 0) {
+        window.model().cmdON_OFF.click();
+        runEventsFor(kDemoCollectMs);
+        window.model().cmdON_OFF.click();
+        runEventsFor(kSettleMs);
+    }
     app.processEvents();
     const QString file = QString::fromStdString(*options.screenshot);
     if (shown == nullptr || !shown->grab().save(file, "PNG")) {
@@ -87,7 +117,7 @@ int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, con
 int main(int argc, char **argv)
 {
     std::string error;
-    const auto options = parseAppOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    auto options = parseAppOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
         std::fprintf(stderr, "ortavel: %s\n%s", error.c_str(), kAppUsage);
         return kExitUsage;
@@ -108,6 +138,23 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ortavel"));
+
+    // Traffic and Trend are drawn after a collect: on the bus given, or on
+    // the demo bus simulated in this process, its first transmitter.
+    sim::SimServer demo;
+    if (options->screenshot && showsCollect(*options)) {
+        if (options->portMap.empty()) {
+            try {
+                options->portMap.emplace_back(1, demo.start(sim::demoBus()));
+            } catch (const std::exception &failure) {
+                std::fprintf(stderr, "ortavel: cannot start the demo bus: %s\n", failure.what());
+                return 1;
+            }
+            if (!options->searchLast)
+                options->searchLast = 1;
+        }
+        options->search = true;
+    }
 
     auto settings = options->settingsDir
                         ? std::make_unique<SettingsStoreQt>(QString::fromStdString(*options->settingsDir))

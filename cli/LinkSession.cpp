@@ -2,6 +2,7 @@
 
 #include "Interrupt.h"
 #include "link/LineSettings.h"
+#include "traffic/TrafficLine.h"
 
 #include <cstdio>
 
@@ -45,18 +46,24 @@ bool LinkSession::interrupted() const
 
 std::string LinkSession::send(const std::string &address, const std::string &command)
 {
-    if (m_options.trace)
-        trace('>', Exchange::requestFrame(address, command));
+    const std::int64_t start = m_clock.nowMs();
     std::string result = m_exchange.Comm_Send(address, command);
     if (m_options.trace)
-        trace('<', result);
+        trace(start, address, result);
     return result;
 }
 
-void LinkSession::trace(char direction, const std::string &text) const
+// The Traffic window's line format, after a header line once.
+void LinkSession::trace(std::int64_t start, const std::string &address, const std::string &result)
 {
-    const auto ms = static_cast<long long>(m_clock.nowMs() - m_start);
-    std::fprintf(stderr, "%8lld ms %c %s\n", ms, direction, escapeForTrace(text).c_str());
+    if (!m_traceHeaderWritten) {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(kTrafficHeader.size()), kTrafficHeader.data());
+        m_traceHeaderWritten = true;
+    }
+    TrafficRecorder one(1);
+    one.setOrigin(m_start);
+    one.record(start, m_clock.nowMs(), m_baud, address, m_exchange.lastRequest(), m_exchange.lastReceived(), result);
+    std::fprintf(stderr, "%s\n", trafficLine(one.at(0)).c_str());
 }
 
 std::string escapeForTrace(const std::string &text)

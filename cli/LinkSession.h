@@ -23,7 +23,8 @@ public:
     // serial layer's description on failure.
     bool open(std::string &error);
 
-    // One exchange, traced on stderr when asked for.
+    // One exchange, traced on stderr when asked for, one line per exchange in
+    // the format of traffic/TrafficLine.h.
     std::string send(const std::string &address, const std::string &command) override;
 
     bool setBaud(int baud) override;
@@ -33,7 +34,7 @@ public:
     SerialPort &port() { return m_port; }
 
 private:
-    void trace(char direction, const std::string &text) const;
+    void trace(std::int64_t start, const std::string &address, const std::string &result);
 
     SettingsStoreQt m_store;
     SerialDeviceFolder m_devices;
@@ -44,6 +45,7 @@ private:
     CommonOptions m_options;
     int m_baud;
     std::int64_t m_start;
+    bool m_traceHeaderWritten = false;
 };
 
 // CR, LF and other unprintable bytes as escapes, for traces.

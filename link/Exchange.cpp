@@ -19,17 +19,22 @@ std::string Exchange::requestFrame(const std::string &send_addr, const std::stri
 std::string Exchange::Comm_Send(const std::string &send_addr, const std::string &send_comm)
 {
     const int timeoutMs = replyTimeoutMs(m_port.settings());
-    const std::string frame = requestFrame(send_addr, send_comm);
+    m_lastRequest = requestFrame(send_addr, send_comm);
+    m_lastReceived.clear();
+    const std::string &frame = m_lastRequest;
 
     // A closed or failing port must neither hang nor crash the caller.
-    if (!m_port.isOpen())
+    if (!m_port.isOpen()) {
+        m_lastRequest.clear();
         return std::string(kNoReply);
+    }
     m_port.discardInput();
     m_port.discardOutput();
     const std::int64_t start = m_clock.nowMs();
     if (!m_port.write(frame))
         return std::string(kNoReply);
-    return checkReply(collectReply(timeoutMs, start));
+    m_lastReceived = collectReply(timeoutMs, start);
+    return checkReply(m_lastReceived);
 }
 
 // Read passes until a CR has arrived or the time is up; between passes the

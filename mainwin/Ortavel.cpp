@@ -4,7 +4,9 @@
 #include "controls/EventPump.h"
 #include "controls/MessageBox.h"
 #include "controls/WindowHost.h"
+#include "link/Clock.h"
 #include "link/Commands.h"
+#include "link/LineSettings.h"
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
 
@@ -20,6 +22,7 @@ Ortavel::Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, 
     registerControls();
     setInitialState();
     wireHandlers();
+    m_traffic.setOrigin(clock.nowMs());
 }
 
 Ortavel::~Ortavel() = default;
@@ -38,7 +41,13 @@ std::string Ortavel::parentName(const Control &control) const
 
 std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm)
 {
-    return m_exchange.Comm_Send(send_addr, send_comm);
+    // The recorder sees every exchange of every window; it costs the
+    // exchange a few copies into a ring slot whose storage is reused.
+    const std::int64_t start = m_clock.nowMs();
+    std::string result = m_exchange.Comm_Send(send_addr, send_comm);
+    m_traffic.record(start, m_clock.nowMs(), baudOfSettings(MSCommBsq.settings()).value_or(0), send_addr,
+                     m_exchange.lastRequest(), m_exchange.lastReceived(), result);
+    return result;
 }
 
 std::string Ortavel::ask(std::string_view command)
@@ -64,6 +73,8 @@ void Ortavel::wireHandlers()
 {
     UserCal.onClick = [this] { UserCal_Click(); };
     About.onClick = [this] { About_Click(); };
+    mnuTraffic.onClick = [this] { mnuTraffic_Click(); };
+    mnuTrend.onClick = [this] { mnuTrend_Click(); };
     Exit.onClick = [this] { Exit_Click(); };
     cmbCommPort.onClick = [this] { cmbCommPort_Click(); };
     CMB_ADDR.onClick = [this] { CMB_ADDR_Click(); };

@@ -19,6 +19,8 @@
 #include "params/DisplaySettings.h"
 #include "params/InstructionConsole.h"
 #include "params/OutputSettings.h"
+#include "traffic/TrafficRecorder.h"
+#include "trend/TrendRecorder.h"
 
 #include <array>
 #include <cstdint>
@@ -78,6 +80,8 @@ public:
     void Exit_Click();
     void About_Click();
     void UserCal_Click();
+    void mnuTraffic_Click();
+    void mnuTrend_Click();
     void cmbCommPort_Click();
     void cmdSEARCH_Click();
     void CMB_ADDR_Click();
@@ -101,6 +105,9 @@ public:
     InstructionConsole &instructionConsole() { return m_instructionConsole; }
     DataAreas &dataAreas() { return m_dataAreas; }
     AccessLevels &accessLevels() { return m_accessLevels; }
+    // Every exchange of Comm_Send, and the collect loop's values over time.
+    TrafficRecorder &traffic() { return m_traffic; }
+    TrendRecorder &trend() { return m_trend; }
 
     // The serial control.
     SerialPort &MSCommBsq;
@@ -115,6 +122,9 @@ public:
     MenuItem About{"About", "About...(&A)"};
     MenuItem space2{"space2", "-"};
     MenuItem Exit{"Exit", "Exit(&X)"};
+    MenuItem View{"View", "View(&V)"};
+    MenuItem mnuTraffic{"mnuTraffic", "Traffic(&T)"};
+    MenuItem mnuTrend{"mnuTrend", "Trend(&R)"};
 
     StatusBar StatusBar1{"StatusBar1"};
 
@@ -236,6 +246,8 @@ private:
     EventPump &m_events;
     WindowHost &m_windows;
     Exchange m_exchange;
+    TrafficRecorder m_traffic;
+    TrendRecorder m_trend;
     std::map<const Control *, Control *> m_parents;
     int m_searchLastAddress = kDefaultSearchLastAddress;
     bool m_searchRunning = false;

@@ -13,6 +13,9 @@ void Ortavel::registerControls()
     addTo(nullptr, Option);
     for (MenuItem *item : {&UserCal, &space1, &About, &space2, &Exit})
         addTo(&Option, *item);
+    addTo(nullptr, View);
+    for (MenuItem *item : {&mnuTraffic, &mnuTrend})
+        addTo(&View, *item);
 
     addTo(nullptr, StatusBar1);
 

@@ -107,6 +107,16 @@ void Ortavel::UserCal_Click()
     m_windows.showWindow("frmYHJZ");
 }
 
+void Ortavel::mnuTraffic_Click()
+{
+    m_windows.showWindow("Traffic");
+}
+
+void Ortavel::mnuTrend_Click()
+{
+    m_windows.showWindow("Trend");
+}
+
 void Ortavel::cmbCommPort_Click()
 {
     const int selected = cmbCommPort.selectedIndex();

@@ -48,6 +48,7 @@ void MeasuringValue::cmdON_OFF_Click()
     w.Label19.setCaption("0");
     w.Label20.setCaption("0");
     CollectStart = w.clock().nowMs();
+    w.trend().startRun(CollectStart);
 }
 
 void MeasuringValue::Timer1_Timer()
@@ -74,9 +75,11 @@ void MeasuringValue::pollPressure()
     if (result.size() < kShortestPressure || isErrorResult(result)) {
         w.TXT_PRESSURE.showFailure(result);
         countFailure(w.Label19);
+        w.trend().add(TrendQuantity::Pressure, w.clock().nowMs(), std::nullopt);
         return;
     }
     w.TXT_PRESSURE.setText(replyData(result));
+    w.trend().add(TrendQuantity::Pressure, w.clock().nowMs(), readNumber(w.TXT_PRESSURE.text()));
     // The extremes live only as texts: what the operator types into them
     // counts.
     const double pressure = readNumber(w.TXT_PRESSURE.text());
@@ -94,9 +97,12 @@ void MeasuringValue::pollTemperature()
     if (result.size() < kShortestTemperature || isErrorResult(result)) {
         w.TXT_TEMPERATURE.showFailure(result);
         countFailure(w.Label20);
+        w.trend().add(TrendQuantity::Temperature, w.clock().nowMs(), std::nullopt);
         return;
     }
-    w.TXT_TEMPERATURE.setText(formatPattern(readNumber(replyData(result)), kTemperaturePattern));
+    const double temperature = readNumber(replyData(result));
+    w.TXT_TEMPERATURE.setText(formatPattern(temperature, kTemperaturePattern));
+    w.trend().add(TrendQuantity::Temperature, w.clock().nowMs(), temperature);
 }
 
 void MeasuringValue::cmdReset_Click()

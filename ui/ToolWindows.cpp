@@ -3,9 +3,13 @@
 #include "AboutBox.h"
 #include "CalibrationWindow.h"
 #include "QtWindowHost.h"
+#include "TrafficWindow.h"
+#include "TrendWindow.h"
 #include "about/FrmOrtavelAbout.h"
 #include "calib/frmYHJZ.h"
 #include "mainwin/Ortavel.h"
+#include "traffic/FrmTraffic.h"
+#include "trend/FrmTrend.h"
 
 namespace ortavel {
 
@@ -18,6 +22,13 @@ void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Regis
     });
     host.addWindowMaker("FrmOrtavelAbout", [&host, &main, &tools, registry] {
         return new AboutBox(std::make_unique<FrmOrtavelAbout>(tools, registry, main.messageBox(), host));
+    });
+
+    host.addWindowMaker("Traffic", [&main] {
+        return new TrafficWindow(std::make_unique<FrmTraffic>(main.traffic(), main.messageBox()));
+    });
+    host.addWindowMaker("Trend", [&main] {
+        return new TrendWindow(std::make_unique<FrmTrend>(main.trend(), main.Label3, main.messageBox()));
     });
 }
 

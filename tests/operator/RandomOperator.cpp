@@ -108,8 +108,10 @@ class Host final : public WindowHost {
 public:
     std::function<void(const std::string &)> show;
     std::function<void(Form &)> close;
+    std::function<void()> closeOthers;
     void showWindow(const std::string &formName) override { show(formName); }
     void requestClose(Form &form) override { close(form); }
+    void closeOtherWindows(const Form &) override { closeOthers(); }
 };
 
 class Operator {
@@ -196,11 +198,14 @@ Operator::Operator(std::uint64_t seed, OperatorRun &run, bool trace)
         m_cal->Form_Load();
     };
     m_host.close = [this](Form &form) {
-        // The main window closes the calibration window first, as the view does.
-        if (m_cal && (&form == m_cal.get() || &form == m_main.get()) && m_cal->queryUnload())
+        if (m_cal && &form == m_cal.get() && m_cal->queryUnload())
             m_closed.push_back(std::move(m_cal));
         if (&form == m_main.get() && m_main->queryUnload())
             m_mainClosed = true;
+    };
+    m_host.closeOthers = [this] {
+        if (m_cal && m_cal->queryUnload())
+            m_closed.push_back(std::move(m_cal));
     };
     m_settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, std::to_string(kBusPort));
     // Com4 is an empty line; the others cannot be opened.

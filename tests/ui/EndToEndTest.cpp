@@ -8,6 +8,7 @@
 #include "mainwin/Ortavel.h"
 #include "sim/DemoBus.h"
 #include "sim/SimServer.h"
+#include "traffic/FrmTraffic.h"
 #include "ui/CalibrationWindow.h"
 #include "ui/FormView.h"
 #include "ui/MainWindow.h"
@@ -15,6 +16,8 @@
 #include "ui/QtSystemTools.h"
 #include "ui/QtWindowHost.h"
 #include "ui/ToolWindows.h"
+#include "ui/TrafficWindow.h"
+#include "ui/TrendWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -195,6 +199,45 @@ TEST_F(EndToEndTest, CalibrationSavedAndReopenedToTheSameTable)
     const auto trace = server.trace();
     ASSERT_EQ(trace.size(), 1U);
     EXPECT_EQ(trace[0].command, "PN3");
+}
+
+// View > Traffic and View > Trend beside the calibration window: modeless,
+// the calibration window's requests in the traffic; closing the main window
+// closes them.
+TEST_F(EndToEndTest, TrafficAndTrendWatchEveryWindowsExchanges)
+{
+    QtSystemTools tools;
+    addToolWindows(windows, model, tools, nullptr);
+    model.OnlineList = {3};
+    model.CMB_ADDR.addItem("01", 0);
+    model.CMB_ADDR.setSelectedIndex(0);
+    window.view().action(model.mnuTraffic.name())->trigger();
+    window.view().action(model.mnuTrend.name())->trigger();
+    auto *traffic = dynamic_cast<TrafficWindow *>(windows.window("Traffic"));
+    auto *trend = dynamic_cast<TrendWindow *>(windows.window("Trend"));
+    ASSERT_NE(traffic, nullptr);
+    ASSERT_NE(trend, nullptr);
+    EXPECT_TRUE(traffic->isVisible() && trend->isVisible());
+    EXPECT_EQ(traffic->windowModality(), Qt::NonModal);
+    EXPECT_EQ(trend->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(window.isEnabled());
+
+    // What the main window read when 01 was chosen is there from the start.
+    QAbstractItemModel *rows = traffic->exchanges()->model();
+    const int read = rows->rowCount();
+    EXPECT_GT(read, 10);
+    window.view().action(model.UserCal.name())->trigger();
+    ASSERT_NE(windows.window("frmYHJZ"), nullptr);
+    traffic->model().tmrRefresh_Timer();
+    ASSERT_EQ(rows->rowCount(), read + 17) << "the calibration window's reads";
+    EXPECT_EQ(rows->data(rows->index(read, ExchangeTableModel::Result)).toString(), "good");
+    EXPECT_EQ(rows->data(rows->index(read, ExchangeTableModel::Baud)).toInt(), 9600);
+
+    const QPointer<QWidget> trafficOpen(traffic);
+    const QPointer<QWidget> trendOpen(trend);
+    window.close();
+    EXPECT_TRUE(trafficOpen.isNull() || !trafficOpen->isVisible());
+    EXPECT_TRUE(trendOpen.isNull() || !trendOpen->isVisible());
 }
 
 } // namespace

@@ -104,12 +104,18 @@ TEST_F(MainWindowTest, ControlsSitInTheirFrames)
         EXPECT_EQ(frameOf(widget), toQt(model.parentName(*control))) << control->name();
     }
     const QList<QAction *> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
+    ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "Option(&O)");
     QStringList items;
     for (const QAction *item : menus[0]->menu()->actions())
         items << shownText(item);
     EXPECT_EQ(items, QStringList({"UserCal (&C)", "-", "About...(&A)", "-", "Exit(&X)"}));
+    // The View menu after it.
+    EXPECT_EQ(menus[1]->text(), "View(&V)");
+    items.clear();
+    for (const QAction *item : menus[1]->menu()->actions())
+        items << shownText(item);
+    EXPECT_EQ(items, QStringList({"Traffic(&T)", "Trend(&R)"}));
     EXPECT_EQ(window.statusBar()->objectName(), "StatusBar1");
 }
 

@@ -1,0 +1,129 @@
+#include "traffic/TrafficLine.h"
+#include "traffic/TrafficRecorder.h"
+#include "traffic/TrafficStatistics.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <tuple>
+
+namespace ortavel::test {
+namespace {
+
+TEST(TrafficRecorder, ClassifiesEveryResultKind)
+{
+    EXPECT_EQ(classifyResult("*01QX820\r"), ExchangeResult::Good);
+    EXPECT_EQ(classifyResult("*\r"), ExchangeResult::Good);
+    EXPECT_EQ(classifyResult("ERR 0\r"), ExchangeResult::NoReply);
+    EXPECT_EQ(classifyResult(""), ExchangeResult::NoReply);
+    EXPECT_EQ(classifyResult("EER 3\r"), ExchangeResult::BadReply);
+}
+
+TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
+{
+    TrafficRecorder recorder(3);
+    recorder.setOrigin(1000);
+    recorder.record(1500, 1521, 9600, "01", "$01TY00\r", "*01QX82012\r", "*01QX820\r");
+    const ExchangeRecord &first = recorder.at(0);
+    EXPECT_EQ(std::tie(first.timeMs, first.durationMs, first.baud, first.address, first.request, first.reply),
+              std::make_tuple(500, 21, 9600, "01", "$01TY00\r", "*01QX82012\r"));
+    EXPECT_EQ(first.result, ExchangeResult::Good);
+
+    for (int i = 1; i <= 4; ++i)
+        recorder.record(2000 + i, 2100 + i, 4800, std::to_string(i), "req", "", i % 2 ? "ERR 0\r" : "EER 3\r");
+    EXPECT_EQ(std::make_tuple(recorder.size(), recorder.firstSequence(), recorder.endSequence()),
+              std::make_tuple(3UL, 2UL, 5UL));
+    // The oldest left is the second record; a wrapped slot holds the new one
+    // whole, the old reply gone.
+    EXPECT_EQ(recorder.at(2).address, "2");
+    EXPECT_EQ(recorder.at(2).result, ExchangeResult::BadReply);
+    EXPECT_EQ(recorder.at(3).reply, "");
+    EXPECT_EQ(recorder.at(4).timeMs, 1004);
+
+    recorder.clear();
+    EXPECT_EQ(recorder.size(), 0U);
+}
+
+TEST(TrafficLine, CsvReadsBackToTheSameRecords)
+{
+    TrafficRecorder recorder;
+    recorder.record(10, 31, 9600, "01", "$01RP033\r", "*01+12.34838\r", "*01+12.348\r");
+    recorder.record(40, 140, 9600, "07", "$07RP035\r", "", "ERR 0\r");
+    const std::string noise("\x02,\"*07\\x\r\n", 10);
+    recorder.record(150, 190, 4800, "07", "$07TY00\r", noise, "EER 3\r");
+
+    std::ostringstream all;
+    writeTrafficCsv(all, recorder);
+    EXPECT_EQ(all.str().substr(0, all.str().find('\n')), kTrafficHeader);
+    std::istringstream in(all.str());
+    std::string line;
+    std::getline(in, line);
+    for (std::uint64_t s = 0; s < 3; ++s) {
+        ASSERT_TRUE(std::getline(in, line));
+        const auto back = parseTrafficLine(line);
+        ASSERT_TRUE(back.has_value()) << line;
+        const ExchangeRecord &original = recorder.at(s);
+        EXPECT_EQ(back->timeMs, original.timeMs);
+        EXPECT_EQ(back->baud, original.baud);
+        EXPECT_EQ(back->address, original.address);
+        EXPECT_EQ(back->request, original.request);
+        EXPECT_EQ(back->reply, original.reply);
+        EXPECT_EQ(back->result, original.result);
+        EXPECT_EQ(back->durationMs, original.durationMs);
+    }
+    EXPECT_FALSE(std::getline(in, line));
+    EXPECT_EQ(trafficLine(recorder.at(1)), "40,9600,07,$07RP035\\r,,no reply,100");
+
+    std::ostringstream filtered;
+    writeTrafficCsv(filtered, recorder, "01");
+    EXPECT_EQ(filtered.str(), std::string(kTrafficHeader) + "\n10,9600,01,$01RP033\\r,*01+12.34838\\r,good,21\n");
+    EXPECT_FALSE(parseTrafficLine("10,9600,01,a,b,fine,21").has_value());
+    EXPECT_FALSE(parseTrafficLine("10,9600,01,a,b,good").has_value());
+    EXPECT_FALSE(parseTrafficLine("x,9600,01,a,b,good,3").has_value());
+    EXPECT_FALSE(parseTrafficLine("1,9600,01,a\\q,b,good,3").has_value());
+    EXPECT_FALSE(parseTrafficLine("1,9600,01,a,b\\x4,good,3").has_value());
+}
+
+TEST(TrafficStatistics, MatchesAHandComputedTable)
+{
+    // Address 01: replies after 10, 20, 30, ..., 200 ms (20 of them, the
+    // last one bad) and two without reply. Mean 105, p95 is rank 19 of 20
+    // (190), longest 200. Address 07: one reply of 50 ms, one without.
+    TrafficStatistics statistics;
+    ExchangeRecord record;
+    record.address = "01";
+    for (int i = 1; i <= 20; ++i) {
+        record.durationMs = 10LL * i;
+        record.result = i == 20 ? ExchangeResult::BadReply : ExchangeResult::Good;
+        statistics.add(record);
+    }
+    record.result = ExchangeResult::NoReply;
+    record.durationMs = 1000; // a timeout is no response time
+    statistics.add(record);
+    statistics.add(record);
+    record.address = "07";
+    statistics.add(record);
+    record.result = ExchangeResult::Good;
+    record.durationMs = 50;
+    statistics.add(record);
+
+    const auto rows = statistics.rows();
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[0].address, "01");
+    EXPECT_EQ(rows[0].exchanges, 22);
+    EXPECT_EQ(rows[0].noReply, 2);
+    EXPECT_EQ(rows[0].badReply, 1);
+    EXPECT_DOUBLE_EQ(rows[0].meanMs, 105.0);
+    EXPECT_EQ(rows[0].p95Ms, 190);
+    EXPECT_EQ(rows[0].longestMs, 200);
+    EXPECT_EQ(rows[1].address, "07");
+    EXPECT_EQ(rows[1].exchanges, 2);
+    EXPECT_EQ(rows[1].noReply, 1);
+    EXPECT_EQ(rows[1].badReply, 0);
+    EXPECT_DOUBLE_EQ(rows[1].meanMs, 50.0);
+    EXPECT_EQ(rows[1].p95Ms, 50);
+    EXPECT_EQ(rows[1].longestMs, 50);
+}
+
+} // namespace
+} // namespace ortavel::test

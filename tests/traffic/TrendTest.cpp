@@ -1,0 +1,171 @@
+#include "controls/Label.h"
+#include "controls/MessageBox.h"
+#include "trend/FrmTrend.h"
+#include "trend/TrendRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <sstream>
+
+namespace ortavel::test {
+namespace {
+
+constexpr auto P = TrendQuantity::Pressure;
+constexpr auto T = TrendQuantity::Temperature;
+
+std::size_t pointCount(const std::vector<TrendSegment> &segments)
+{
+    std::size_t count = 0;
+    for (const auto &segment : segments)
+        count += segment.size();
+    return count;
+}
+
+bool hasPoint(const std::vector<TrendSegment> &segments, double x, double y)
+{
+    for (const auto &segment : segments) {
+        for (const auto &point : segment) {
+            if (point.x == x && point.y == y)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST(TrendDecimation, KeepsEveryColumnsMinimumAndMaximum)
+{
+    // A day of pressure polls, noisy with rare spikes both ways.
+    TrendRecorder recorder;
+    std::mt19937 random(7);
+    std::normal_distribution<double> noise(0.0, 0.01);
+    constexpr int kSamples = 216000;
+    for (int i = 0; i < kSamples; ++i) {
+        double value = 12.3 + noise(random);
+        if (i % 9973 == 0)
+            value += (i % 2 ? 5.0 : -5.0);
+        recorder.add(P, 400LL * i, value);
+    }
+    const auto &samples = recorder.samples(P);
+    constexpr int kColumns = 800;
+    const double t0 = 0;
+    const double t1 = samples.back().timeS;
+    const auto segments = decimateTrend(samples, t0, t1, kColumns);
+    EXPECT_LE(pointCount(segments), 2U * kColumns);
+    EXPECT_EQ(segments.size(), 1U) << "no failed poll, no gap";
+
+    // Every column's extremes, computed here the plain way, are drawn.
+    const double width = (t1 - t0) / kColumns;
+    std::vector<const TrendSample *> low(kColumns, nullptr);
+    std::vector<const TrendSample *> high(kColumns, nullptr);
+    for (const TrendSample &s : samples) {
+        const auto c = std::min(static_cast<int>((s.timeS - t0) / width), kColumns - 1);
+        if (low[c] == nullptr || s.value < low[c]->value)
+            low[c] = &s;
+        if (high[c] == nullptr || s.value > high[c]->value)
+            high[c] = &s;
+    }
+    int checked = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        if (low[c] == nullptr)
+            continue;
+        // A sample on a column border may fall either side by rounding; its
+        // value must be drawn all the same.
+        EXPECT_TRUE(hasPoint(segments, low[c]->timeS, low[c]->value)) << "column " << c;
+        EXPECT_TRUE(hasPoint(segments, high[c]->timeS, high[c]->value)) << "column " << c;
+        ++checked;
+    }
+    EXPECT_EQ(checked, kColumns);
+    const auto range = valueRange(segments);
+    ASSERT_TRUE(range.has_value());
+    EXPECT_EQ(range->first, *recorder.extremes(P).low);
+    EXPECT_EQ(range->second, *recorder.extremes(P).high);
+}
+
+TEST(TrendDecimation, AFailedPollIsAGapNeverAZero)
+{
+    TrendRecorder recorder;
+    recorder.add(P, 0, 5.0);
+    recorder.add(P, 400, 6.0);
+    recorder.add(P, 800, std::nullopt);
+    recorder.add(P, 1200, 7.0);
+    recorder.add(P, 1600, 8.0);
+    EXPECT_TRUE(std::isnan(recorder.samples(P)[2].value));
+    EXPECT_EQ(*recorder.extremes(P).low, 5.0) << "a failed poll is no low";
+
+    const auto drawn = decimateTrend(recorder.samples(P), 0, 60, 500);
+    ASSERT_EQ(drawn.size(), 2U);
+    EXPECT_EQ(drawn[1][0].x, 1.2);
+    EXPECT_FALSE(hasPoint(drawn, 0.8, 0.0));
+
+    // Decimated: a column whose polls all failed breaks the line too.
+    TrendRecorder day;
+    for (int i = 0; i < 3000; ++i)
+        day.add(T, 400LL * i, (i >= 1000 && i < 1100) ? std::nullopt : std::optional<double>(20.0 + i % 7));
+    const auto columns = decimateTrend(day.samples(T), 0, 1200, 100);
+    ASSERT_EQ(columns.size(), 2U);
+    EXPECT_LT(columns[0].back().x, 400.0);
+    EXPECT_GE(columns[1].front().x, 440.0);
+    EXPECT_GE(valueRange(columns)->first, 20.0) << "never a zero";
+}
+
+TEST(TrendRecorder, ARestartedCollectLeavesAGapAndTimeGoesOn)
+{
+    TrendRecorder recorder;
+    recorder.startRun(10'000);
+    recorder.add(P, 10'400, 1.0);
+    recorder.add(T, 10'800, 20.0);
+    recorder.startRun(60'000);
+    recorder.add(P, 60'400, 2.0);
+    ASSERT_EQ(recorder.samples(P).size(), 3U);
+    EXPECT_TRUE(std::isnan(recorder.samples(P)[1].value));
+    EXPECT_EQ(decimateTrend(recorder.samples(P), 0, 60, 100).size(), 2U);
+    EXPECT_DOUBLE_EQ(recorder.lastTimeS(), 50.4);
+
+    std::ostringstream csv;
+    writeTrendCsv(csv, recorder, "kPa");
+    EXPECT_EQ(csv.str(), "elapsed_s,pressure (kPa),temperature (℃)\n"
+                         "0.400,1,\n"
+                         "0.800,,20\n"
+                         "50.000,gap,\n"
+                         "50.000,,gap\n"
+                         "50.400,2,\n");
+}
+
+class SilentMessages final : public MessageBox {
+public:
+    void show(const std::string &, const std::string &, bool) override {}
+};
+
+TEST(FrmTrend, SpansAndRedrawsOnlyOnChange)
+{
+    TrendRecorder recorder;
+    Label unit("Label3", "Bar");
+    SilentMessages messages;
+    FrmTrend form(recorder, unit, messages);
+    int redraws = 0;
+    form.onRedraw = [&redraws] { ++redraws; };
+    for (int i = 0; i <= 9000; ++i) // an hour at 400 ms
+        recorder.add(P, 400LL * i, static_cast<double>(i));
+    form.tmrRedraw_Timer();
+    form.tmrRedraw_Timer();
+    EXPECT_EQ(redraws, 1) << "nothing new, no redraw";
+
+    form.cmbSpan.choose(3);
+    EXPECT_EQ(redraws, 2) << "a new span is drawn at once";
+    const auto picture = form.picture(600);
+    EXPECT_EQ(picture.timeUnit, "min");
+    EXPECT_LE(pointCount(picture.pressure), 1200U);
+
+    form.chkPause.setChecked(true);
+    recorder.add(P, 3'700'000, 1.0);
+    form.tmrRedraw_Timer();
+    EXPECT_EQ(redraws, 2) << "paused";
+    form.chkPause.setChecked(false);
+    EXPECT_EQ(redraws, 3);
+}
+
+} // namespace
+} // namespace ortavel::test
