@@ -6,13 +6,15 @@ namespace {
 
 // Whatever arrives, the result is exactly one of: the checked reply, whose
 // re-framed checksum matches what was received, "ERR 0" or "EER 3"; and
-// every well-formed frame is taken.
+// every well-formed frame is taken. A second "*" inside is another reply
+// run into this one, never a well-formed frame.
 void checkResult(const std::string &received)
 {
     using namespace ortavel;
     const std::string result = checkReply(received);
     fuzz::require(!result.empty() && result.back() == '\r', "result ends in CR");
     const bool wellFormed = received.size() > 5 && received.front() == '*' && received.back() == '\r' &&
+                            received.find('*', 1) == std::string::npos &&
                             received.substr(received.size() - 3, 2) ==
                                 PARITY_XORB(std::string_view(received).substr(1, received.size() - 4));
     if (result.front() == '*') {
