@@ -14,6 +14,7 @@
 #include "TargetRate.h"
 #include "TextTable.h"
 #include "WriteRunner.h"
+#include "traffic/TrafficLine.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -114,7 +115,7 @@ int ApplyCommand::runWithoutPort(const CommonOptions &)
     const auto plan = planFor(TargetFacts{});
     for (const auto &address : m_addresses) {
         for (const auto &write : plan) {
-            std::printf("%s %s", address.c_str(), escapeForTrace(write.command).c_str());
+            std::printf("%s %s", address.c_str(), escapeControls(write.command).c_str());
             if (!write.note.empty())
                 std::printf("    (%s)", write.note.c_str());
             std::putchar('\n');

@@ -66,27 +66,4 @@ void LinkSession::trace(std::int64_t start, const std::string &address, const st
     std::fprintf(stderr, "%s\n", trafficLine(one.at(0)).c_str());
 }
 
-std::string escapeForTrace(const std::string &text)
-{
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\\') {
-            out += "\\\\";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 } // namespace ortavel::cli

@@ -48,7 +48,4 @@ private:
     bool m_traceHeaderWritten = false;
 };
 
-// CR, LF and other unprintable bytes as escapes, for traces.
-std::string escapeForTrace(const std::string &text);
-
 } // namespace ortavel::cli

@@ -1,7 +1,7 @@
 #include "ReportOutput.h"
 
-#include "LinkSession.h"
 #include "TextTable.h"
+#include "traffic/TrafficLine.h"
 
 #include <QJsonArray>
 
@@ -11,14 +11,14 @@ namespace ortavel::cli {
 
 std::string resultLine(const std::string &result)
 {
-    return escapeForTrace(!result.empty() && result.back() == '\r' ? result.substr(0, result.size() - 1) : result);
+    return escapeControls(!result.empty() && result.back() == '\r' ? result.substr(0, result.size() - 1) : result);
 }
 
 void printWriteReport(const WriteReport &report)
 {
     TextTable table({"field", "request", "result", "status"});
     for (const auto &o : report.outcomes)
-        table.addRow({o.field, escapeForTrace(o.command), resultLine(o.result), o.confirmed ? "confirmed" : o.reason});
+        table.addRow({o.field, escapeControls(o.command), resultLine(o.result), o.confirmed ? "confirmed" : o.reason});
     std::fputs(table.text().c_str(), stdout);
 }
 

@@ -25,9 +25,7 @@ template <typename T> bool readInt(std::string_view text, T &value)
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-} // namespace
-
-std::string escapeBytes(std::string_view bytes)
+std::string escaped(std::string_view bytes, bool forCsv)
 {
     std::string out;
     out.reserve(bytes.size() + 4);
@@ -39,7 +37,7 @@ std::string escapeBytes(std::string_view bytes)
             out += "\\n";
         } else if (c == '\\') {
             out += "\\\\";
-        } else if (byte < 0x20 || byte >= 0x7F || c == ',' || c == '"') {
+        } else if (byte < 0x20 || byte == 0x7F || (forCsv && (byte > 0x7F || c == ',' || c == '"'))) {
             out += "\\x";
             out += kHex[byte >> 4];
             out += kHex[byte & 0xF];
@@ -48,6 +46,18 @@ std::string escapeBytes(std::string_view bytes)
         }
     }
     return out;
+}
+
+} // namespace
+
+std::string escapeBytes(std::string_view bytes)
+{
+    return escaped(bytes, true);
+}
+
+std::string escapeControls(std::string_view bytes)
+{
+    return escaped(bytes, false);
 }
 
 std::optional<std::string> unescapeBytes(std::string_view text)

@@ -19,6 +19,8 @@ namespace ortavel {
 inline constexpr std::string_view kTrafficHeader = "time_ms,baud,address,request,reply,result,duration_ms";
 
 std::string escapeBytes(std::string_view bytes);
+// The same for reading on a terminal: commas, quotes and UTF-8 stay.
+std::string escapeControls(std::string_view bytes);
 // The bytes back; nullopt for a malformed escape.
 std::optional<std::string> unescapeBytes(std::string_view text);
 
