@@ -1,10 +1,10 @@
-// The far end of the line goes away while the tool works, through the real
-// QSerialPort on the simulator's pseudo-terminal: in the middle of an
-// exchange, between exchanges, while the event loop idles and in the middle
-// of the window's search.
+// Faults met through the real QSerialPort and QSettings in one process: the
+// far end of the simulator's line goes away while the tool works, and the
+// per-user settings hold garbage.
 
-#include "CpuTime.h"
+#include "Programs.h"
 #include "adapters/SerialPortQt.h"
+#include "adapters/SettingsStoreQt.h"
 #include "link/Exchange.h"
 #include "link/LineSettings.h"
 #include "link/PortMap.h"
@@ -12,14 +12,12 @@
 #include "link/SteadyClock.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
-#include "sim/SimServer.h"
 #include "support/MemorySettingsStore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <QFile>
 
 #include <chrono>
 #include <thread>
@@ -29,6 +27,20 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// The main window on a real port, with the user's answers faked.
+struct Window {
+    Window(SerialPort &port, const Clock &clock, SettingsStore &settings)
+        : window(port, clock, settings, messages, events, windows)
+    {
+        window.Form_Load();
+    }
+
+    FakeMessageBox messages;
+    FakeEventPump events;
+    FakeWindowHost windows;
+    Ortavel window;
+};
+
 sim::TransmitterConfig transmitter(int address, int baud)
 {
     sim::TransmitterConfig t;
@@ -36,14 +48,6 @@ sim::TransmitterConfig transmitter(int address, int baud)
     t.baud = baud;
     t.working.type = "T" + std::to_string(baud);
     return t;
-}
-
-// 01 answers at 9600, 02 at 1200 where the wait is longest.
-sim::BusConfig twoRates()
-{
-    sim::BusConfig bus;
-    bus.transmitters = {transmitter(1, 9600), transmitter(2, 1200)};
-    return bus;
 }
 
 // Lets the event loop run for a while, as the window does between events.
@@ -63,13 +67,18 @@ struct Timed {
     double cpuMs = 0;
 };
 
+// The far end goes away in the middle of an exchange, between exchanges,
+// while the event loop idles and in the middle of the window's search.
 class LineVanish : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // 01 answers at 9600, 02 at 1200 where the wait is longest.
+        sim::BusConfig bus;
+        bus.transmitters = {transmitter(1, 9600), transmitter(2, 1200)};
         sim::SimServer::Options options;
         options.linkPath = (m_folder.path() + "/com1").toStdString();
-        m_portMap.setOverride(1, m_server.start(twoRates(), options));
+        m_portMap.setOverride(1, m_server.start(bus, options));
         ASSERT_TRUE(m_port.setPortNumber(1));
         ASSERT_TRUE(m_port.open()) << m_port.errorString();
     }
@@ -83,6 +92,20 @@ protected:
         t.result = m_exchange.Comm_Send(address, command);
         t.wallMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         t.cpuMs = threadCpuMs() - cpu;
+        return t;
+    }
+
+    // 02 keeps silent at 1200 baud; the line goes away during its wait.
+    Timed vanishDuringExchange(std::chrono::milliseconds after)
+    {
+        EXPECT_TRUE(m_port.setSettings("1200,N,8,1"));
+        m_server.setFault(2, {sim::Fault::Silent, 0.0});
+        std::thread pull([this, after] {
+            std::this_thread::sleep_for(after);
+            m_server.vanish();
+        });
+        const Timed t = timedSend("02", "TY");
+        pull.join();
         return t;
     }
 
@@ -121,14 +144,7 @@ protected:
 
 TEST_F(LineVanish, InTheMiddleOfAnExchange)
 {
-    ASSERT_TRUE(m_port.setSettings("1200,N,8,1"));
-    m_server.setFault(2, {sim::Fault::Silent, 0.0});
-    std::thread pull([this] {
-        std::this_thread::sleep_for(150ms);
-        m_server.vanish();
-    });
-    const Timed t = timedSend("02", "TY");
-    pull.join();
+    const Timed t = vanishDuringExchange(150ms);
     EXPECT_EQ(t.result, kNoReply);
     EXPECT_LT(t.wallMs, 2000.0);
     // The wait blocks on the port: a spinning wait would burn its whole time.
@@ -171,14 +187,7 @@ TEST_F(LineVanish, WhileTheEventLoopIdles)
 // that was opened again after it.
 TEST_F(LineVanish, ReportOfTheOldLineLeavesTheReopenedPortAlone)
 {
-    ASSERT_TRUE(m_port.setSettings("1200,N,8,1"));
-    m_server.setFault(2, {sim::Fault::Silent, 0.0});
-    std::thread pull([this] {
-        std::this_thread::sleep_for(100ms);
-        m_server.vanish();
-    });
-    EXPECT_EQ(m_exchange.Comm_Send("02", "TY"), kNoReply);
-    pull.join();
+    EXPECT_EQ(vanishDuringExchange(100ms).result, kNoReply);
     ASSERT_TRUE(m_server.comeBack());
     if (m_port.isOpen())
         m_port.close();
@@ -219,11 +228,8 @@ TEST_F(LineVanish, InTheMiddleOfTheWindowsSearch)
 {
     m_port.close();
     MemorySettingsStore settings;
-    FakeMessageBox messages;
-    FakeEventPump events;
-    FakeWindowHost windows;
-    Ortavel window(m_port, m_clock, settings, messages, events, windows);
-    window.Form_Load();
+    Window w(m_port, m_clock, settings);
+    Ortavel &window = w.window;
     window.cmbCommPort.setSelectedIndex(0);
     ASSERT_TRUE(m_port.isOpen()) << m_port.errorString();
     window.setSearchLastAddress(3);
@@ -231,7 +237,7 @@ TEST_F(LineVanish, InTheMiddleOfTheWindowsSearch)
     // Pauses 1 to 3 come before the questions at 9600, 4 before 01 at 4800.
     double cpuAfterVanish = 0;
     QElapsedTimer sinceVanish;
-    events.actions[4] = [&] {
+    w.events.actions[4] = [&] {
         m_server.vanish();
         cpuAfterVanish = threadCpuMs();
         sinceVanish.start();
@@ -245,26 +251,145 @@ TEST_F(LineVanish, InTheMiddleOfTheWindowsSearch)
     EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
     ASSERT_EQ(window.CMB_ADDR.count(), 1);
     EXPECT_EQ(window.CMB_ADDR.entries()[0].text, "01");
-    EXPECT_LT(events.calls, 12);
+    EXPECT_LT(w.events.calls, 12);
     EXPECT_LT(searchWall, 2000.0);
     EXPECT_LT(searchCpu, 1000.0);
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text, "The communication port is not open！");
-    messages.shown.clear();
+    ASSERT_EQ(w.messages.shown.size(), 1U);
+    EXPECT_EQ(w.messages.shown[0].text, "The communication port is not open！");
+    w.messages.shown.clear();
 
     // The device is back: choosing the port again opens it, and a new
     // search finds both transmitters.
     ASSERT_TRUE(m_server.comeBack());
     window.cmbCommPort_Click();
     ASSERT_TRUE(m_port.isOpen()) << m_port.errorString();
-    EXPECT_TRUE(messages.shown.empty());
-    events.actions.clear();
+    EXPECT_TRUE(w.messages.shown.empty());
+    w.events.actions.clear();
     window.cmdSEARCH.click();
     ASSERT_EQ(window.CMB_ADDR.count(), 2);
     EXPECT_EQ(window.CMB_ADDR.entries()[1].text, "02");
     EXPECT_EQ(window.OnlineList, (std::vector<std::int16_t>{3, 0}));
     EXPECT_TRUE(window.queryUnload());
     EXPECT_FALSE(m_port.isOpen());
+}
+
+// Garbage in the per-user settings, read through the real QSettings in a
+// temporary folder.
+struct Garbage {
+    const char *name;
+    std::string fileText; // the whole settings file
+};
+
+void PrintTo(const Garbage &garbage, std::ostream *os)
+{
+    *os << garbage.name;
+}
+
+std::string commPortFile(const std::string &value)
+{
+    return "[Transmitter]\nCommPort=" + value + "\n";
+}
+
+std::vector<Garbage> commPortGarbage()
+{
+    return {
+        {"empty", commPortFile("")},
+        {"letters", commPortFile("com3")},
+        {"huge number", commPortFile("99999999999999999999999999999999")},
+        {"huge number ending in 3", commPortFile("18446744073709551619")},
+        {"negative", commPortFile("-3")},
+        {"zero", commPortFile("0")},
+        {"seven", commPortFile("7")},
+        {"hexadecimal", commPortFile("0x3")},
+        {"full-width digit", commPortFile("\xEF\xBC\x93")},
+        {"binary bytes", commPortFile(std::string("\x01\x02\xFF\xFE\x7F", 5))},
+        {"very long", commPortFile(std::string(200000, '3'))},
+        {"very long letters", commPortFile(std::string(200000, 'x'))},
+        {"list", commPortFile("3, 4")},
+        {"byte array", commPortFile("@ByteArray(\\xff\\0\\x1)")},
+        {"broken variant", commPortFile("@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10QString)")},
+        {"variant of a huge string", commPortFile("@Variant(\\0\\0\\0\\n\\x7f\\xff\\xff\\xff)")},
+        {"garbled section", "[Trans\x01mitter]\nCommPort=3\n"},
+        {"key without value", "[Transmitter]\nCommPort\n"},
+        {"only binary", std::string("\x00\xFF\x00[\x01]=\n\r\x7F", 10)},
+        {"megabyte of noise", std::string(1 << 20, '\x9D')},
+    };
+}
+
+class SettingsGarbage : public ::testing::TestWithParam<Garbage> {};
+
+// The window loads over a remembered port that is not a whole number 1 to 6
+// as over nothing remembered: no port chosen, none opened, no message, and
+// the value left as it was.
+TEST_P(SettingsGarbage, WindowLoadIgnoresTheRememberedPort)
+{
+    const Garbage &g = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Kavrin"));
+    QFile file(folder.path() + "/Kavrin/Kavrin.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(g.fileText.data(), static_cast<qint64>(g.fileText.size())),
+              static_cast<qint64>(g.fileText.size()));
+    file.close();
+    sim::SimServer server;
+    SettingsStoreQt store(folder.path());
+    PortMap portMap(&store);
+    // Every number leads to a line that would open, so only the number
+    // decides.
+    const std::string line = server.start(sim::demoBus());
+    for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n)
+        portMap.setOverride(n, line);
+    SerialPortQt port(portMap);
+    SteadyClock clock;
+    Window w(port, clock, store);
+
+    EXPECT_EQ(w.window.cmbCommPort.selectedIndex(), -1);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_EQ(w.window.StatusBar1.panel(1), "Press Search to find the online transmitters!");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), g.fileText) << "the load writes nothing back";
+
+    // The operator's choice still works and is remembered over the garbage.
+    w.window.cmbCommPort.setSelectedIndex(1);
+    EXPECT_TRUE(port.isOpen()) << port.errorString();
+    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_EQ(SettingsStoreQt(folder.path()).value("Kavrin", "Transmitter", "CommPort", ""), "2");
+    EXPECT_TRUE(w.window.queryUnload());
+}
+
+INSTANTIATE_TEST_SUITE_P(CommPort, SettingsGarbage, ::testing::ValuesIn(commPortGarbage()),
+                         [](const ::testing::TestParamInfo<Garbage> &param) {
+                             std::string name = param.param.name;
+                             for (char &c : name)
+                                 c = (c == ' ' || c == '-') ? '_' : c;
+                             return name;
+                         });
+
+// A settings file that cannot be read at all: a folder in its place is no
+// more than an empty file.
+TEST(BrokenSettingsFile, FolderInPlaceOfTheFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Kavrin/Kavrin.conf"));
+    SettingsStoreQt store(folder.path());
+    EXPECT_EQ(store.value("Kavrin", "Transmitter", "CommPort", "none"), "none");
+    EXPECT_EQ(PortMap(&store).devicePath(2), "/dev/ttyS1");
+
+    sim::SimServer server;
+    PortMap portMap(&store);
+    portMap.setOverride(4, server.start(sim::demoBus()));
+    SerialPortQt port(portMap);
+    SteadyClock clock;
+    Window w(port, clock, store);
+    EXPECT_EQ(w.window.cmbCommPort.selectedIndex(), -1);
+    EXPECT_TRUE(w.messages.shown.empty());
+    // The choice opens the port even though it cannot be remembered.
+    w.window.cmbCommPort.setSelectedIndex(3);
+    EXPECT_TRUE(port.isOpen()) << port.errorString();
+    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_TRUE(w.window.queryUnload());
 }
 
 } // namespace

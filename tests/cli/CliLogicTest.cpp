@@ -1,0 +1,760 @@
+// The command line's logic: texts, checks and plans on their own, and the
+// subcommands' work on a fake serial port with transmitters behind it.
+
+#include "support/FakeClock.h"
+#include "support/FakeSerialPort.h"
+
+#include "cli/AddressText.h"
+#include "cli/BackupFile.h"
+#include "cli/BusSearch.h"
+#include "cli/CollectLoop.h"
+#include "cli/Confirmation.h"
+#include "cli/ExchangeBus.h"
+#include "cli/SettingChecker.h"
+#include "cli/TransmitterReader.h"
+#include "cli/WritePlan.h"
+#include "cli/WriteRunner.h"
+#include "link/LineSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace ortavel::cli {
+namespace {
+
+using test::FakeReply;
+using test::FakeSerialPort;
+
+std::vector<CheckedSetting> checkedOf(const std::vector<std::string> &arguments)
+{
+    std::vector<std::string> errors;
+    auto checked = SettingChecker::check(arguments, errors);
+    EXPECT_TRUE(checked) << (errors.empty() ? "" : errors.front());
+    return checked.value_or(std::vector<CheckedSetting>{});
+}
+
+std::vector<std::string> commandsOf(const std::vector<PlannedWrite> &plan)
+{
+    std::vector<std::string> commands;
+    for (const auto &write : plan)
+        commands.push_back(write.command);
+    return commands;
+}
+
+TransmitterRecord fullRecord()
+{
+    TransmitterRecord r;
+    r.address = "07";
+    r.type = "PT-100";
+    r.id = "SN1";
+    r.version = "2.10";
+    r.unitCode = 3;
+    r.decimals = 2;
+    r.displayZero = "+00.00";
+    r.displayFullScale = "+16.00";
+    r.output4mA = "0";
+    r.output20mA = "16";
+    r.trim4mA = "+0012";
+    r.trim20mA = "-0040";
+    r.calibration.points = 2;
+    for (int i = 0; i < kCalibrationRows; ++i)
+        r.calibration.rows[static_cast<std::size_t>(i)] = {std::to_string(i), std::to_string(i) + ".5"};
+    return r;
+}
+
+TEST(BackupFileTest, RoundTripKeepsEveryWritableValueButIdentity)
+{
+    std::vector<std::string> missing;
+    const auto backup = BackupFile::fromRecord(fullRecord(), missing);
+    ASSERT_TRUE(backup);
+    std::string error;
+    const auto parsed = BackupFile::parse(backup->toJson(), error);
+    ASSERT_TRUE(parsed) << error;
+    auto sorted = [](auto v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    EXPECT_EQ(sorted(parsed->settings), sorted(backup->settings));
+    EXPECT_EQ(parsed->settings.size(), 9U);
+    for (const auto &[name, value] : parsed->settings)
+        EXPECT_TRUE(name != "id" && name != "address" && name != "baud") << name;
+    EXPECT_TRUE(parsed->hasCalibration);
+    EXPECT_EQ(parsed->calibration.points, 2);
+    EXPECT_EQ(parsed->calibration.rows[7].measured, "7.5");
+    // Every value of a backup passes the checks of `set`.
+    std::vector<std::string> errors;
+    EXPECT_TRUE(SettingChecker::check(parsed->settings, errors)) << (errors.empty() ? "" : errors.front());
+}
+
+TEST(BackupFileTest, ARecordWithHolesIsNoBackup)
+{
+    auto record = fullRecord();
+    record.trim20mA.reset();
+    record.calibration.rows[5].standard.reset();
+    std::vector<std::string> missing;
+    EXPECT_FALSE(BackupFile::fromRecord(record, missing));
+    EXPECT_EQ(missing, (std::vector<std::string>{"trim_20ma", "calibration.table.5"}));
+}
+
+TEST(BackupFileTest, RejectsFilesItCannotTrust)
+{
+    const std::string head = R"({"format":"ortavel-backup","format_version":1,)";
+    const struct {
+        std::string json;
+        std::string errorPart;
+    } cases[] = {
+        {"not json", "not a JSON object"},
+        {R"({"format":"other","format_version":1})", "not an ortavel backup"},
+        {R"({"format":"ortavel-backup","format_version":2})", "version 2"},
+        {head + R"("settings":{"address":"05"}})", "settings.address"},
+        {head + R"("settings":{"id":"X"}})", "settings.id"},
+        {head + R"("settings":{"unit":[1]}})", "text or a number"},
+        {head + R"("calibration":{"points":9,"table":[]}})", "0 to 8"},
+        {head + R"("calibration":{"points":1,"table":[{"standard":"1"}]}})", "calibration.table.0"},
+    };
+    for (const auto &c : cases) {
+        std::string error;
+        EXPECT_FALSE(BackupFile::parse(QByteArray::fromStdString(c.json), error)) << c.json;
+        EXPECT_NE(error.find(c.errorPart), std::string::npos) << c.json << " -> " << error;
+    }
+    std::string error;
+    const auto numbers = BackupFile::parse(
+        QByteArray::fromStdString(head + R"("settings":{"unit":4,"display_zero":12.5,"trim_4ma":-3}})"), error);
+    ASSERT_TRUE(numbers) << error;
+    std::vector<std::string> errors;
+    EXPECT_TRUE(SettingChecker::check(numbers->settings, errors));
+}
+
+TEST(AddressTextTest, ListsAndRates)
+{
+    EXPECT_EQ(parseAddressList("3,1-2,2"), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(parseAddressList("98-99"), (std::vector<int>{98, 99}));
+    for (const char *bad : {"", "0", "1-100", "5-3", "1,,2", "a", "1-", "-3"})
+        EXPECT_FALSE(parseAddressList(bad)) << bad;
+    EXPECT_EQ(parseBaudList("1200,9600,1200"), (std::vector<int>{1200, 9600}));
+    for (const char *bad : {"", "300", "9600,", "96OO"})
+        EXPECT_FALSE(parseBaudList(bad)) << bad;
+    EXPECT_EQ(formatAddress(5), "05");
+    EXPECT_EQ(parseAddress("05"), 5);
+    EXPECT_FALSE(parseAddress("5.0"));
+}
+
+TEST(ConfirmationTest, ReplyMustCarryTheValueSent)
+{
+    const auto write = [](std::string value, Expect expect, std::string newAddress = {}) {
+        PlannedWrite w;
+        w.value = std::move(value);
+        w.expect = expect;
+        w.newAddress = std::move(newAddress);
+        return w;
+    };
+    const struct {
+        PlannedWrite write;
+        std::string result;
+        bool confirmed;
+    } cases[] = {
+        {write("+012.5", Expect::Number), "*07+012.5\r", true},
+        {write("+012.5", Expect::Number), "*0712.50\r", true},
+        {write("+012.5", Expect::Number), "*07 12.5 \r", true},
+        {write("+012.5", Expect::Number), "*0712.4\r", false},
+        {write("+012.5", Expect::Number), "*0712.5kPa\r", false},
+        {write("+012.5", Expect::Number), "*07\r", false},
+        {write("0", Expect::Number), "ERR 0\r", false},
+        {write("3", Expect::Number), "EER 3\r", false},
+        {write("+012.5", Expect::Number), "*08+012.5\r", false},
+        {write("+0123", Expect::Number), "*07123\r", true},
+        {write("PT 100", Expect::Text), "*07PT 100\r", true},
+        {write("PT 100", Expect::Text), "*07PT 100 \r", false},
+        {write("PT 100", Expect::Text), "*07pt 100\r", false},
+        {write("12", Expect::Number, "12"), "*1212\r", true},
+        {write("12", Expect::Number, "12"), "*0712\r", true},
+        {write("12", Expect::Number, "12"), "*0707\r", false},
+        {write("1", Expect::BaudEcho), "*071\r", true},
+        {write("1", Expect::BaudEcho), "*0701\r", false},
+        {write("1", Expect::BaudEcho), "*081\r", false},
+        {write("", Expect::Stored), "*07OK\r", true},
+        {write("", Expect::Stored), "*07ok\r", false},
+        {write("", Expect::Stored), "*08OK\r", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(isConfirmed(c.write, c.result, "07"), c.confirmed) << c.write.value << " / " << c.result;
+}
+
+TEST(SettingCheckerTest, EachKeyTakesOnlyItsValues)
+{
+    const struct {
+        std::string argument;
+        bool accepted;
+        int code; // code, trim, address or rate when accepted
+    } cases[] = {
+        {"unit=kpa", true, 0},
+        {"unit=MPA", true, 1},
+        {"unit=Mpa", true, 1},
+        {"unit=psi", true, 4},
+        {"unit=unknow", true, 6},
+        {"unit=Unknown", true, 6},
+        {"unit=6", true, 6},
+        {"unit=7", false, 0},
+        {"unit=-1", false, 0},
+        {"unit=kPa ", false, 0},
+        {"decimals=0", true, 0},
+        {"decimals=4", true, 4},
+        {"decimals=5", false, 0},
+        {"decimals=1.0", false, 0},
+        {"trim_4ma=-5000", true, -5000},
+        {"trim_4ma=+0123", true, 123},
+        {"trim_20ma=5000", true, 5000},
+        {"trim_20ma=5001", false, 0},
+        {"trim_20ma=12.5", false, 0},
+        {"trim_4ma=", false, 0},
+        {"trim_4ma=+", false, 0},
+        {"address=7", true, 7},
+        {"address=07", true, 7},
+        {"address=99", true, 99},
+        {"address=0", false, 0},
+        {"address=100", false, 0},
+        {"address=007", false, 0},
+        {"baud=2400", true, 2400},
+        {"baud=19200", false, 0},
+        {"baud=9600.0", false, 0},
+        {"display_zero=-3", true, 0},
+        {"display_zero=+.5", true, 0},
+        {"display_zero=1e3", false, 0},
+        {"display_zero=abc", false, 0},
+        {"output_4ma=4", true, 0},
+        {"output_20ma=1.2.3", false, 0},
+        {"display_full_scale=", false, 0},
+        {"type=PT 100", true, 0},
+        {"type=", false, 0},
+        {"id=A\rB", false, 0},
+        {"id=SN\n1", false, 0},
+        {"colour=red", false, 0},
+        {"unit", false, 0},
+        {"=5", false, 0},
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> errors;
+        const auto checked = SettingChecker::check(std::vector<std::string>{c.argument}, errors);
+        EXPECT_EQ(checked.has_value(), c.accepted) << c.argument;
+        EXPECT_EQ(errors.empty(), c.accepted) << c.argument;
+        if (checked && c.code != 0) {
+            EXPECT_EQ(checked->front().code, c.code) << c.argument;
+        }
+    }
+}
+
+TEST(SettingCheckerTest, OneBadValueRejectsTheWholeSetAndNamesEveryProblem)
+{
+    std::vector<std::string> errors;
+    const auto checked = SettingChecker::check(
+        std::vector<std::string>{"type=PT", "unit=bar", "decimals=9", "trim_4ma=9999", "type=again"}, errors);
+    EXPECT_FALSE(checked);
+    ASSERT_EQ(errors.size(), 3U);
+    EXPECT_NE(errors[0].find("decimals"), std::string::npos);
+    EXPECT_NE(errors[1].find("trim_4ma"), std::string::npos);
+    EXPECT_NE(errors[2].find("twice"), std::string::npos);
+}
+
+TEST(SettingCheckerTest, ResultIsInWriteOrderWithAddressAndBaudLast)
+{
+    std::vector<SettingKey> keys;
+    for (const auto &c : checkedOf({"baud=4800", "address=12", "trim_20ma=1", "type=X", "decimals=2", "unit=3"}))
+        keys.push_back(c.key);
+    EXPECT_EQ(keys, (std::vector<SettingKey>{SettingKey::Type, SettingKey::Unit, SettingKey::Decimals,
+                                             SettingKey::Trim20mA, SettingKey::Address, SettingKey::Baud}));
+}
+
+TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::optional<std::string> version;
+        int decimals;
+        std::vector<std::string> commands;
+    } cases[] = {
+        {{"display_zero=12.5"}, "2.10", 1, {"DL+012.5"}},
+        {{"display_zero=-3"}, "2.10", 1, {"DL-003.0"}},
+        {{"display_zero=0"}, "2.10", 1, {"DL+000.0"}},
+        {{"display_full_scale=1234.56"}, "2.10", 1, {"DH+1234.6"}},
+        {{"display_full_scale=12345"}, "2.10", 1, {"DH+12345.0"}},
+        {{"display_zero=7"}, "2.10", 0, {"DL+0007."}},
+        {{"display_zero=0.5"}, "2.10", 4, {"DL+.5000"}},
+        {{"display_zero=-0.125"}, "1.50", 2, {"DL-00.13"}},
+        {{"output_4ma=4"}, "1.50", 1, {"OL+004.0"}},
+        {{"output_4ma=4"}, "2.00", 1, {"OL4"}},
+        {{"output_4ma=4"}, "2.0", 1, {"OL4"}},
+        {{"output_20ma=-2.5"}, "0.90", 2, {"OH-02.50"}},
+        {{"output_20ma=100.0"}, "2.50", 2, {"OH100.0"}},
+        {{"output_20ma=+7"}, "VER", 0, {"OH+0007."}},
+        {{"trim_4ma=123"}, "2.10", 1, {"ZF+0123"}},
+        {{"trim_20ma=-45"}, "2.10", 1, {"FF-0045"}},
+        {{"trim_20ma=0"}, "2.10", 1, {"FF+0000"}},
+        {{"unit=psi"}, "2.10", 1, {"UT4"}},
+        {{"decimals=3"}, "2.10", 1, {"DP3"}},
+        {{"type=PT 100"}, "2.10", 1, {"TYPT 100"}},
+        {{"address=5"}, "2.10", 1, {"AD05"}},
+        {{"baud=2400"}, "2.10", 1, {"BD1"}},
+        // Decimals set in the same command format the range and go first.
+        {{"display_full_scale=100", "display_zero=1", "decimals=2", "output_4ma=3"},
+         "1.00",
+         0,
+         {"DP2", "DL+01.00", "DH+100.00", "OL+03.00"}},
+    };
+    for (const auto &c : cases) {
+        const auto commands =
+            commandsOf(WritePlan::settings(checkedOf(c.arguments), TargetFacts{c.version, c.decimals}));
+        EXPECT_EQ(commands, c.commands) << c.arguments.front() << " version " << c.version.value_or("-");
+    }
+}
+
+TEST(WritePlanTest, WhatMustBeReadFirst)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        bool version;
+        bool decimals;
+    } cases[] = {
+        {{"type=X", "trim_4ma=3", "unit=1"}, false, false}, {{"display_zero=1"}, false, true},
+        {{"display_zero=1", "decimals=2"}, false, false},   {{"output_4ma=1"}, true, true},
+        {{"output_20ma=1", "decimals=0"}, true, false},
+    };
+    for (const auto &c : cases) {
+        const auto checked = checkedOf(c.arguments);
+        EXPECT_EQ(WritePlan::needsVersion(checked), c.version) << c.arguments.front();
+        EXPECT_EQ(WritePlan::needsDecimals(checked), c.decimals) << c.arguments.front();
+    }
+}
+
+TEST(WritePlanTest, DryRunShowsOutputsAsGivenWithTheFormOfOldVersions)
+{
+    const auto plan =
+        WritePlan::settings(checkedOf({"output_4ma=4", "output_20ma=+020.0"}), TargetFacts{std::nullopt, 1});
+    ASSERT_EQ(plan.size(), 2U);
+    EXPECT_EQ(plan[0].command, "OL4");
+    EXPECT_EQ(plan[0].note, "below version 2.0: OL+004.0");
+    EXPECT_EQ(plan[1].command, "OH+020.0");
+    EXPECT_TRUE(plan[1].note.empty());
+}
+
+TEST(WritePlanTest, CalibrationSendsCountThenActivePointsMeasuredFirst)
+{
+    CalibrationTable table;
+    table.points = 2;
+    for (int i = 0; i < kCalibrationRows; ++i)
+        table.rows[static_cast<std::size_t>(i)] = {"S" + std::to_string(i), "M" + std::to_string(i)};
+    table.rows[1] = {"100.0", "99.5"};
+    const auto plan = WritePlan::calibration(table);
+    std::vector<Expect> expects;
+    for (const auto &write : plan)
+        expects.push_back(write.expect);
+    EXPECT_EQ(commandsOf(plan), (std::vector<std::string>{"PN2", "FC0M0", "UC0S0", "FC199.5", "UC1100.0"}));
+    EXPECT_EQ(expects,
+              (std::vector<Expect>{Expect::Number, Expect::Text, Expect::Text, Expect::Number, Expect::Number}));
+}
+
+TEST(WritePlanTest, SaveAreas)
+{
+    EXPECT_FALSE(WritePlan::save(SaveArea::None));
+    EXPECT_EQ(WritePlan::save(SaveArea::User)->command, "WU");
+    EXPECT_EQ(WritePlan::save(SaveArea::Factory)->command, "WF");
+    EXPECT_EQ(WritePlan::save(SaveArea::Factory)->expect, Expect::Stored);
+}
+
+// A transmitter that keeps every value it is given and answers with it.
+struct FakeTransmitter {
+    std::string address;
+    int baud = 9600;
+    std::map<std::string, std::string> values;
+    bool silent = false;
+    std::vector<std::string> rejects; // commands it answers with "*" + address and no data
+};
+
+// The values of a transmitter with a typical configuration.
+std::map<std::string, std::string> typicalValues(const std::string &version)
+{
+    std::map<std::string, std::string> v = {
+        {"TY", "PT-100"}, {"ID", "SN4711"}, {"VR", version}, {"OL", "+000.0"}, {"OH", "+100.0"}, {"DL", "+000.0"},
+        {"DH", "+100.0"}, {"UT", "0"},      {"DP", "1"},     {"ZF", "+0000"},  {"FF", "+0000"},  {"RP0", "+012.34"},
+        {"RT0", "25.46"}, {"PN", "2"},      {"SL", "0"},     {"SH", "100"},    {"FU", "0"},
+    };
+    for (int i = 0; i < 8; ++i) {
+        v["UC" + std::to_string(i)] = std::to_string(i * 10);
+        v["FC" + std::to_string(i)] = std::to_string(i * 10) + ".1";
+    }
+    return v;
+}
+
+// A fake serial port with transmitters behind it that answer only at their
+// own rate; an ExchangeBus on top, as the subcommands see the line.
+class FakeBus {
+public:
+    FakeBus()
+    {
+        port.open();
+        port.setResponder([this](const std::string &frame) { return answer(frame); });
+        bus.setStopCheck(
+            [this] { return m_interruptAfter >= 0 && static_cast<int>(port.writes().size()) >= m_interruptAfter; });
+    }
+
+    FakeTransmitter &add(std::string address, int baud, std::map<std::string, std::string> values = {},
+                         std::vector<std::string> rejects = {})
+    {
+        return m_transmitters.emplace_back(
+            FakeTransmitter{std::move(address), baud, std::move(values), false, std::move(rejects)});
+    }
+
+    FakeTransmitter *at(const std::string &address)
+    {
+        for (auto &t : m_transmitters) {
+            if (t.address == address)
+                return &t;
+        }
+        return nullptr;
+    }
+
+    // Command texts sent, in order, without frame.
+    std::vector<std::string> commands() const
+    {
+        std::vector<std::string> out;
+        for (const auto &frame : port.writes()) {
+            const auto request = FakeSerialPort::parseRequest(frame);
+            out.push_back(request ? request->second : frame);
+        }
+        return out;
+    }
+
+    // Stop after this many exchanges (as Ctrl-C would).
+    void interruptAfter(int exchanges) { m_interruptAfter = exchanges; }
+
+    test::FakeClock clock;
+    FakeSerialPort port{clock};
+    ExchangeBus bus{port, clock};
+
+private:
+    std::optional<FakeReply> answer(const std::string &frame)
+    {
+        const auto request = FakeSerialPort::parseRequest(frame);
+        const auto baud = baudOfSettings(port.settings());
+        if (!request || !baud)
+            return std::nullopt;
+        const auto &[address, command] = *request;
+        const auto isLetter = [](char c) { return c >= 'A' && c <= 'Z'; };
+        for (auto &t : m_transmitters) {
+            if (t.address != address || t.baud != *baud || t.silent)
+                continue;
+            std::size_t letters = 2;
+            if (command.size() > 2 && (command.compare(0, 2, "FC") == 0 || command.compare(0, 2, "UC") == 0 ||
+                                       command.compare(0, 2, "RP") == 0 || command.compare(0, 2, "RT") == 0))
+                letters = 3;
+            if (command.size() < 2 || !isLetter(command[0]) || !isLetter(command[1]))
+                return std::nullopt;
+            const std::string key = command.substr(0, letters);
+            const std::string value = command.substr(std::min(letters, command.size()));
+            const std::string from = t.address;
+            auto reply = [](const std::string &payload) { return FakeReply{FakeSerialPort::replyFrame(payload), 5}; };
+            if (std::find(t.rejects.begin(), t.rejects.end(), command) != t.rejects.end())
+                return reply(from);
+            if (key == "AD") {
+                if (!value.empty())
+                    t.address = value;
+                return reply(t.address + t.address);
+            }
+            if (key == "BD") {
+                t.baud = kBaudRates.at(static_cast<std::size_t>(std::stoi(value)));
+                return reply(from + value);
+            }
+            if (key == "WU" || key == "WF" || key == "LD")
+                return reply(from + "OK");
+            if (key == "SZ")
+                return reply(from + "+000.00");
+            if (!value.empty())
+                t.values[key] = value;
+            const auto it = t.values.find(key);
+            return reply(from + (it == t.values.end() ? std::string() : it->second));
+        }
+        return std::nullopt;
+    }
+
+    std::vector<FakeTransmitter> m_transmitters;
+    int m_interruptAfter = -1;
+};
+
+using Found = std::vector<std::pair<std::string, int>>;
+
+Found listOf(const SearchOutcome &outcome)
+{
+    Found list;
+    for (const auto &t : outcome.found)
+        list.emplace_back(t.address, t.baud);
+    return list;
+}
+
+TEST(BusSearchTest, RatesFromTheLastToTheFirstAddressesInOrderEachOncePerRate)
+{
+    FakeBus fake;
+    fake.add("07", 4800);
+    fake.add("03", 9600);
+    fake.add("05", 1200);
+    fake.add("03", 2400);
+    std::vector<std::string> asked;
+    const auto outcome = BusSearch::run(fake.bus, *parseAddressList("1-9"), searchOrderBauds(),
+                                        [&](const std::string &address, int baud, std::size_t) {
+                                            asked.push_back(address + "@" + std::to_string(baud));
+                                        });
+    EXPECT_EQ(listOf(outcome), (Found{{"03", 9600}, {"07", 4800}, {"03", 2400}, {"05", 1200}}));
+    EXPECT_EQ(outcome.exchanges, 36);
+    ASSERT_EQ(asked.size(), 36U);
+    EXPECT_EQ(asked.front(), "01@9600");
+    EXPECT_EQ(asked[9], "01@4800");
+    EXPECT_EQ(asked.back(), "09@1200");
+    EXPECT_FALSE(outcome.interrupted);
+}
+
+TEST(BusSearchTest, OnlyAnExactAddressEchoCounts)
+{
+    FakeBus fake;
+    // 04 answers the address query without its address.
+    fake.add("04", 9600, {}, {"AD"});
+    fake.add("06", 9600);
+    EXPECT_EQ(listOf(BusSearch::run(fake.bus, {4, 6}, {9600})), (Found{{"06", 9600}}));
+}
+
+TEST(BusSearchTest, InterruptEndsBeforeTheNextExchangeAndKeepsWhatWasFound)
+{
+    FakeBus fake;
+    fake.add("02", 9600);
+    fake.add("08", 9600);
+    fake.interruptAfter(5);
+    const auto outcome = BusSearch::run(fake.bus, *parseAddressList("1-99"), searchOrderBauds());
+    EXPECT_TRUE(outcome.interrupted);
+    EXPECT_EQ(fake.port.writes().size(), 5U);
+    EXPECT_EQ(listOf(outcome), (Found{{"02", 9600}}));
+}
+
+TEST(BusSearchTest, LocateLeavesTheLineAtTheRateThatAnswers)
+{
+    FakeBus fake;
+    fake.add("11", 2400);
+    EXPECT_EQ(BusSearch::locate(fake.bus, "11", searchOrderBauds()), 2400);
+    EXPECT_EQ(fake.port.settings(), "2400,N,8,1");
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"AD", "AD", "AD"}));
+    EXPECT_FALSE(BusSearch::locate(fake.bus, "12", searchOrderBauds()));
+}
+
+TEST(CollectLoopTest, AlternatesFromTheTemperatureAndRepeatsTheValueNotPolled)
+{
+    FakeBus fake;
+    auto &t = fake.add("07", 9600, typicalValues("2.10"));
+    CollectLoop loop("07");
+    const struct {
+        std::string pressure;
+        std::string temperature;
+        std::string rowPressure;
+        std::string rowTemperature;
+    } ticks[] = {
+        {"1.5", "25.46", "", "25.5"}, {"1.5", "25.46", "1.5", "25.5"}, {"2.5", "-3", "1.5", "-3.0"},
+        {"2.5", "-3", "2.5", "-3.0"}, {"0.5", "0.04", "2.5", "0.0"},   {"+000.50", "0", "+000.50", "0.0"},
+    };
+    std::int64_t time = 0;
+    for (const auto &tick : ticks) {
+        t.values["RP0"] = tick.pressure;
+        t.values["RT0"] = tick.temperature;
+        const auto row = loop.tick(fake.bus, time += 200);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->pressure, tick.rowPressure) << time;
+        EXPECT_EQ(row->temperature, tick.rowTemperature) << time;
+        EXPECT_EQ(row->timeMs, time);
+    }
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"RT0", "RP0", "RT0", "RP0", "RT0", "RP0"}));
+    EXPECT_EQ(loop.maximum(), "2.5");
+    EXPECT_EQ(loop.minimum(), "+000.50");
+}
+
+TEST(CollectLoopTest, FailedPollsAreCountedAndNeverValues)
+{
+    FakeBus fake;
+    auto &t = fake.add("07", 9600, typicalValues("2.10"));
+    CollectLoop loop("07");
+    t.silent = true; // temperature: ERR 0 is no 0.0
+    EXPECT_FALSE(loop.tick(fake.bus, 1));
+    EXPECT_FALSE(loop.tick(fake.bus, 2)); // pressure: ERR 0
+    t.silent = false;
+    t.values["RT0"] = ""; // good reply without data
+    EXPECT_FALSE(loop.tick(fake.bus, 3));
+    t.values["RP0"] = "n/a";
+    EXPECT_FALSE(loop.tick(fake.bus, 4));
+    t.values["RT0"] = "20";
+    const auto row = loop.tick(fake.bus, 5);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->pressure, "");
+    EXPECT_EQ(row->temperature, "20.0");
+    EXPECT_EQ(loop.failedTemperature(), 2);
+    EXPECT_EQ(loop.failedPressure(), 2);
+    EXPECT_EQ(loop.polls(), 5);
+    EXPECT_TRUE(loop.maximum().empty());
+}
+
+TEST(TransmitterReaderTest, AsksEachParameterOnceInTheWindowsOrderThenTheTable)
+{
+    FakeBus fake;
+    fake.add("07", 9600, typicalValues("2.00"));
+    const auto r = TransmitterReader(fake.bus, "07").readAll();
+    std::vector<std::string> expected = {"TY", "VR", "OL", "OH", "DL",  "DH",  "UT",
+                                         "ID", "DP", "ZF", "FF", "RP0", "RT0", "PN"};
+    for (int i = 0; i < 8; ++i) {
+        expected.push_back("UC" + std::to_string(i));
+        expected.push_back("FC" + std::to_string(i));
+    }
+    EXPECT_EQ(fake.commands(), expected);
+    EXPECT_TRUE(r.errors.empty());
+    EXPECT_EQ(r.type, "PT-100");
+    EXPECT_EQ(r.version, "2.00");
+    EXPECT_EQ(r.unitCode, 0);
+    EXPECT_EQ(r.decimals, 1);
+    EXPECT_EQ(r.pressure, "+012.34");
+    EXPECT_EQ(r.temperature, "25.46");
+    EXPECT_EQ(r.calibration.points, 2);
+    EXPECT_EQ(r.calibration.rows[3].standard, "30");
+    EXPECT_EQ(r.calibration.rows[3].measured, "30.1");
+    EXPECT_EQ(r.baud, 9600);
+}
+
+TEST(TransmitterReaderTest, ErrorResultsLeaveFieldsEmptyNeverTheirRemains)
+{
+    FakeBus fake;
+    auto values = typicalValues("2.10");
+    values["UT"] = "9";   // no unit of the table
+    values["DP"] = "1.5"; // not a code
+    values.erase("ID");   // answered without data: an empty text, read
+    fake.add("07", 9600, values, {"OL"});
+    auto r = TransmitterReader(fake.bus, "07").readAll();
+    EXPECT_EQ(r.id, "");
+    EXPECT_EQ(r.output4mA, "");
+    EXPECT_FALSE(r.unitCode);
+    EXPECT_FALSE(r.decimals);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"unit", "*079"}, {"unit_code", "*079"}, {"decimals", "*071.5"}};
+    EXPECT_EQ(r.errors, expected);
+
+    FakeBus silent;
+    silent.add("07", 9600, values).silent = true;
+    r = TransmitterReader(silent.bus, "07").readAll();
+    EXPECT_FALSE(r.type);
+    EXPECT_FALSE(r.temperature);
+    EXPECT_FALSE(r.calibration.points);
+    EXPECT_FALSE(r.calibration.rows[7].measured);
+    ASSERT_EQ(r.errors.size(), 31U);
+    EXPECT_EQ(r.errors.front(), (std::pair<std::string, std::string>{"type", "ERR 0"}));
+}
+
+TEST(TransmitterReaderTest, AReplyFromAnotherAddressIsNotRead)
+{
+    FakeBus fake;
+    fake.add("08", 9600, typicalValues("2.10"));
+    TransmitterReader reader(fake.bus, "07");
+    std::string error;
+    // The fake answers 08 only; a stray frame from 08 arrives for 07.
+    fake.port.deliver(FakeSerialPort::replyFrame("08PT-100"), 1);
+    EXPECT_FALSE(reader.readText("TY", error));
+}
+
+class WriteRunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override { fake.add("07", 9600, typicalValues("2.10")); }
+
+    WriteReport run(const std::vector<std::string> &arguments, SaveArea save = SaveArea::None)
+    {
+        auto plan = WritePlan::settings(checkedOf(arguments), TargetFacts{"2.10", 1});
+        if (auto s = WritePlan::save(save))
+            plan.push_back(*s);
+        return WriteRunner::run(fake.bus, "07", plan);
+    }
+
+    // Position of the first call that starts with `prefix`, after `from`.
+    std::ptrdiff_t callAt(const std::string &prefix, std::ptrdiff_t from = 0) const
+    {
+        const auto &calls = fake.port.calls();
+        const auto it = std::find_if(calls.begin() + from, calls.end(),
+                                     [&](const std::string &c) { return c.rfind(prefix, 0) == 0; });
+        return it - calls.begin();
+    }
+
+    FakeBus fake;
+};
+
+TEST_F(WriteRunnerTest, EveryWriteConfirmedByItsOwnReply)
+{
+    const auto report = run({"type=PT-200", "unit=Bar", "display_zero=-1", "trim_4ma=12"});
+    EXPECT_TRUE(report.allConfirmed());
+    EXPECT_EQ(report.confirmedCount(), 4);
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"TYPT-200", "UT3", "DL-001.0", "ZF+0012"}));
+    EXPECT_EQ(fake.at("07")->values["DL"], "-001.0");
+}
+
+TEST_F(WriteRunnerTest, AddressThenBaudGoLastAndTheLineFollowsOnlyAConfirmedRate)
+{
+    const auto report = run({"baud=2400", "address=12", "id=X"});
+    EXPECT_TRUE(report.allConfirmed());
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"IDX", "AD12", "BD1"}));
+    EXPECT_EQ(fake.port.writes().back().substr(0, 6), "$12BD1");
+    // The rate changes only after the reply to BD, sent at the old rate.
+    const auto lastWrite = callAt("write", callAt("write", callAt("write") + 1) + 1);
+    EXPECT_GT(callAt("setSettings 2400,N,8,1"), lastWrite);
+    EXPECT_EQ(fake.port.settings(), "2400,N,8,1");
+    EXPECT_EQ(report.address, "12");
+    EXPECT_EQ(report.baud, 2400);
+}
+
+TEST_F(WriteRunnerTest, UnconfirmedRateLeavesTheLineAlone)
+{
+    fake.at("07")->rejects = {"BD0"};
+    const auto report = run({"baud=1200"}, SaveArea::User);
+    EXPECT_FALSE(report.allConfirmed());
+    EXPECT_EQ(fake.port.settings(), "9600,N,8,1");
+    // Nothing is stored after a failed write.
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"BD0"}));
+    ASSERT_EQ(report.outcomes.size(), 2U);
+    EXPECT_TRUE(report.outcomes[1].result.empty());
+    EXPECT_EQ(report.failedCount(), 2);
+}
+
+TEST_F(WriteRunnerTest, UnconfirmedAddressStopsTheRateChange)
+{
+    fake.at("07")->rejects = {"AD30"};
+    const auto report = run({"address=30", "baud=4800"});
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"AD30"}));
+    EXPECT_EQ(report.failedCount(), 2);
+    EXPECT_EQ(fake.port.settings(), "9600,N,8,1");
+}
+
+TEST_F(WriteRunnerTest, SilentTransmitterFailsEveryWriteAndIsNotStored)
+{
+    fake.at("07")->silent = true;
+    const auto report = run({"type=X", "unit=1"}, SaveArea::Factory);
+    EXPECT_EQ(report.confirmedCount(), 0);
+    EXPECT_EQ(report.failedCount(), 3);
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"TYX", "UT1"}));
+    EXPECT_EQ(report.outcomes[0].result, "ERR 0\r");
+}
+
+TEST_F(WriteRunnerTest, StoresAfterAllWritesConfirmed)
+{
+    EXPECT_TRUE(run({"unit=2"}, SaveArea::User).allConfirmed());
+    EXPECT_EQ(fake.commands(), (std::vector<std::string>{"UT2", "WU"}));
+}
+
+TEST_F(WriteRunnerTest, InterruptStopsBetweenExchanges)
+{
+    fake.interruptAfter(2);
+    const auto report = run({"type=A", "id=B", "unit=3", "decimals=2"});
+    EXPECT_TRUE(report.interrupted);
+    EXPECT_FALSE(report.allConfirmed());
+    EXPECT_EQ(fake.commands().size(), 2U);
+    EXPECT_EQ(report.outcomes.size(), 2U);
+    EXPECT_EQ(report.confirmedCount(), 2);
+}
+
+} // namespace
+} // namespace ortavel::cli

@@ -1,0 +1,644 @@
+// ortavel-cli as a user runs it, against the simulator in process or as the
+// ortavel-sim program, with faults on the line, in the arguments and in its
+// settings.
+
+#include "Programs.h"
+#include "adapters/SerialPortQt.h"
+#include "link/Checksum.h"
+#include "link/Exchange.h"
+#include "link/PortMap.h"
+#include "link/ReplyCheck.h"
+#include "sim/Fault.h"
+#include "sim/FrameSplitter.h"
+#include "sim/WireTiming.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <array>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <grp.h>
+#include <linux/capability.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace ortavel::test {
+namespace {
+
+using namespace std::chrono_literals;
+using sim::Fault;
+
+// The far end goes away under a running command: the ortavel-sim program is
+// killed in the middle of a search, of an exchange and of a poll. The command
+// goes on without hanging or spinning, every further exchange gives "ERR 0"
+// at once, and once a simulator is back at the same path the port opens
+// again.
+class CliVanish : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_link = m_folder.path() + "/com1";
+        startSimulator();
+    }
+
+    void startSimulator()
+    {
+        ASSERT_TRUE(m_sim.start({"--link", m_link, "--trace", "--turnaround", "1"}));
+        ASSERT_EQ(m_sim.linkPath(), m_link.toStdString());
+    }
+
+    // Kills the simulator once its log holds `text` so many times; `cpu` is
+    // what the command used over the span after (negative if it ended).
+    CliResult killUnder(const QStringList &arguments, const std::string &text, int times,
+                        std::chrono::milliseconds span, double &cpu)
+    {
+        CliChild child;
+        EXPECT_TRUE(child.start(QStringList{"--device", m_link} + arguments));
+        EXPECT_TRUE(m_sim.waitForLog(text, times));
+        m_sim.kill();
+        const auto pid = static_cast<pid_t>(child.pid());
+        const double before = processCpuMs(pid);
+        std::this_thread::sleep_for(span);
+        const double after = processCpuMs(pid);
+        cpu = before < 0 || after < 0 ? -1 : after - before;
+        EXPECT_TRUE(child.finish(10000)) << "the command hangs";
+        return child.result();
+    }
+
+    // A new simulator at the same path: a new command opens the port again.
+    void expectLineBack()
+    {
+        startSimulator();
+        const auto run = runCli({"--device", m_link, "send", "01", "TY"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, "*01QX820\n");
+    }
+
+    QTemporaryDir m_folder;
+    QString m_link;
+    SimProgram m_sim;
+};
+
+TEST_F(CliVanish, InTheMiddleOfASearch)
+{
+    // 01 has answered at 9600, and the silent addresses after it take their
+    // timeouts.
+    double cpu = 0;
+    const auto search = killUnder({"search", "--addresses", "1-30"}, "$06AD", 1, 1000ms, cpu);
+    if (cpu >= 0) {
+        EXPECT_LT(cpu, 900.0);
+    }
+    EXPECT_EQ(search.exitCode, 0) << search.err;
+    EXPECT_NE(search.out.find("01"), std::string::npos) << search.out;
+    EXPECT_EQ(search.out.find("07"), std::string::npos) << search.out;
+    EXPECT_NE(search.err.find("search over: 1 found in 120 exchanges"), std::string::npos) << search.err;
+    expectLineBack();
+}
+
+TEST_F(CliVanish, InTheMiddleOfAnExchange)
+{
+    // Nobody answers address 50 at 1200 baud: each exchange waits 450 ms.
+    double cpu = 0;
+    const auto send =
+        killUnder({"--baud", "1200", "--trace", "send", "--repeat", "6", "50", "AD"}, "$50AD", 2, 0ms, cpu);
+    EXPECT_EQ(send.exitCode, 1);
+    EXPECT_EQ(send.out, "ERR 0\nERR 0\nERR 0\nERR 0\nERR 0\nERR 0\n");
+    const auto trace = traceLines(send.err);
+    ASSERT_EQ(trace.size(), 6U) << send.err;
+    for (std::size_t i = 0; i < trace.size(); ++i) {
+        EXPECT_EQ(trace[i].result, ExchangeResult::NoReply);
+        EXPECT_LT(trace[i].durationMs, i >= 2 ? 100 : 2000) << "exchange " << i;
+    }
+    expectLineBack();
+}
+
+TEST_F(CliVanish, BetweenThePollsOfAPoll)
+{
+    // Waiting for the next poll costs nothing.
+    double cpu = 0;
+    const auto poll =
+        killUnder({"--trace", "poll", "01", "--count", "10", "--interval", "250"}, "$01RT0", 1, 1200ms, cpu);
+    ASSERT_GE(cpu, 0.0) << "the poll ended before its count";
+    EXPECT_LT(cpu, 300.0);
+    EXPECT_EQ(poll.exitCode, 1);
+    EXPECT_NE(poll.err.find("10 polls"), std::string::npos) << poll.err;
+    const auto trace = traceLines(poll.err);
+    ASSERT_EQ(trace.size(), 10U) << poll.err;
+    int failed = 0;
+    for (std::size_t i = 0; i < trace.size(); ++i) {
+        if (trace[i].result != ExchangeResult::NoReply)
+            continue;
+        ++failed;
+        EXPECT_LT(trace[i].durationMs, 100) << "poll " << i;
+    }
+    EXPECT_GE(failed, 6);
+    expectLineBack();
+}
+
+// Ports that cannot be had: the command says the serial layer's own words in
+// exactly one line "ortavel-cli: <description>" on stderr, exits with 2 and
+// prints nothing else.
+void expectPortRefused(const CliResult &run, const std::string &what)
+{
+    SCOPED_TRACE(what);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    const std::string prefix = "ortavel-cli: ";
+    ASSERT_GT(run.err.size(), prefix.size() + 1) << run.err;
+    EXPECT_EQ(run.err.substr(0, prefix.size()), prefix) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+}
+
+CliResult sendTo(const std::string &device)
+{
+    return runCli({"--device", QString::fromStdString(device), "send", "01", "TY"});
+}
+
+TEST(OpenFailure, PathsThatAreNoSerialPort)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string base = folder.path().toStdString();
+    QFile file(folder.path() + "/file");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("$01TY0C\r");
+    file.close();
+    ASSERT_EQ(::mkfifo((base + "/fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(base + "/gone", base + "/dangling");
+    const std::pair<std::string, std::string> cases[] = {
+        {"missing", base + "/missing"},
+        {"regular file", base + "/file"},
+        {"directory", base},
+        {"named pipe", base + "/fifo"},
+        {"dangling link", base + "/dangling"},
+        {"not a terminal", "/dev/null"},
+        {"empty path", ""},
+        {"very long path", "/" + std::string(5000, 'x')},
+    };
+    for (const auto &[what, path] : cases)
+        expectPortRefused(sendTo(path), what);
+    expectPortRefused(runCli({"--port", "3", "--port-map", "3=" + folder.path() + "/ttyMISSING", "send", "01", "TY"}),
+                      "port map");
+    // The file stays as it was: nothing was written to it.
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("$01TY0C\r"));
+}
+
+class HeldPort : public DemoLine {
+protected:
+    void SetUp() override
+    {
+        DemoLine::SetUp();
+        m_device = std::filesystem::canonical(m_link).string();
+        ASSERT_NE(m_device, m_link);
+    }
+
+    std::string m_device; // the pseudo-terminal behind the link
+};
+
+// Another program that opened the port with QSerialPort holds its lock,
+// under whichever name either of them uses.
+TEST_F(HeldPort, ByAnotherSerialPortUser)
+{
+    for (const bool holderUsesLink : {true, false}) {
+        PortMap portMap;
+        SerialPortQt holder(portMap);
+        ASSERT_TRUE(holder.openDevice(holderUsesLink ? m_link : m_device)) << holder.errorString();
+        expectPortRefused(sendTo(m_link), "the link");
+        expectPortRefused(sendTo(m_device), "the device");
+        holder.close();
+    }
+    const auto run = sendTo(m_device);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "*01QX820\n");
+}
+
+// Another running ortavel-cli holds the port for its poll.
+TEST_F(HeldPort, ByAnotherCommand)
+{
+    CliChild poll;
+    ASSERT_TRUE(poll.start({"--device", m_qlink, "poll", "01", "--count", "40", "--interval", "50"}));
+    for (int i = 0; i < 200 && m_server.trace().empty(); ++i)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_FALSE(m_server.trace().empty()) << "the poll never started";
+    expectPortRefused(sendTo(m_link), "the same link");
+    expectPortRefused(sendTo(m_device), "the device");
+    // Ctrl-C: the poll ends and lets go of the port.
+    ::kill(static_cast<pid_t>(poll.pid()), SIGINT);
+    EXPECT_TRUE(poll.finish());
+    EXPECT_EQ(poll.result().exitCode, 130);
+}
+
+// A program that opened the terminal for itself alone, without a lock file.
+// The superuser passes such a guard, so the command runs without that
+// privilege.
+TEST_F(HeldPort, ByAnExclusiveOpen)
+{
+    const int fd = ::open(m_device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ioctl(fd, TIOCEXCL), 0);
+    const bool root = ::geteuid() == 0;
+    CliChild send;
+    send.process().setChildProcessModifier([root] {
+        if (root && ::prctl(PR_CAPBSET_DROP, CAP_SYS_ADMIN, 0, 0, 0) != 0)
+            ::_exit(77);
+    });
+    ASSERT_TRUE(send.start({"--device", QString::fromStdString(m_device), "send", "01", "TY"}));
+    send.finish();
+    ::close(fd);
+    if (send.result().exitCode == 77)
+        GTEST_SKIP() << "cannot give up the superuser's privilege here";
+    expectPortRefused(send.result(), "exclusive open");
+}
+
+// Root passes every check: the device goes to the group uucp (not dialout,
+// which an implementation might take for granted) and the port opens as
+// nobody.
+TEST_F(HeldPort, WithoutPermission)
+{
+    const struct group *uucp = ::getgrnam("uucp");
+    if (::geteuid() != 0 || uucp == nullptr)
+        GTEST_SKIP() << "needs root and the group uucp";
+    ASSERT_EQ(::chown(m_device.c_str(), 0, uucp->gr_gid), 0);
+    ASSERT_EQ(::chmod(m_device.c_str(), 0660), 0);
+    PortMap map;
+    map.setOverride(2, m_device);
+    SerialPortQt port(map);
+    ASSERT_EQ(::seteuid(65534), 0);
+    const bool opened = port.setPortNumber(2) && port.open();
+    ASSERT_EQ(::seteuid(0), 0);
+    EXPECT_FALSE(opened);
+    const std::string text = port.errorString();
+    EXPECT_TRUE(text.starts_with("Permission denied\nTo use " + m_device + ", join its group \"uucp\"")) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    EXPECT_TRUE(text.ends_with("log in again.")) << text;
+}
+
+// Replies of every malformed kind at all four rates: the ortavel-sim program
+// spoils them as its bus file says, the command shows the result text and
+// exits by it.
+constexpr std::array<Fault, 9> kFaults = {
+    Fault::None,       Fault::Silent, Fault::BadChecksum, Fault::LowerCaseChecksum, Fault::NoiseBefore,
+    Fault::BytesAfter, Fault::Pieces, Fault::Late,        Fault::Collision};
+constexpr std::array<int, 4> kRates = {9600, 4800, 2400, 1200};
+
+// One transmitter per rate and fault: the rate's position gives the tens,
+// the fault's the units.
+int addressOf(std::size_t rate, std::size_t fault)
+{
+    return static_cast<int>((rate + 1) * 10 + fault + 1);
+}
+
+// A type whose reply checksum holds a letter, so that the lower-case fault
+// really changes the frame.
+std::string typeFor(int address)
+{
+    const std::string payloadStart = std::to_string(address) + "T";
+    for (char c = 'A';; ++c) {
+        if (PARITY_XORB(payloadStart + c).find_first_of("ABCDEF") != std::string::npos)
+            return std::string("T") + c;
+    }
+}
+
+QByteArray busFile()
+{
+    QJsonArray transmitters;
+    for (std::size_t r = 0; r < kRates.size(); ++r) {
+        for (std::size_t f = 0; f < kFaults.size(); ++f) {
+            const int address = addressOf(r, f);
+            transmitters.append(QJsonObject{{"address", address},
+                                            {"baud", kRates[r]},
+                                            {"type", QString::fromStdString(typeFor(address))},
+                                            {"fault", QString::fromLatin1(sim::faultName(kFaults[f]))}});
+        }
+    }
+    return QJsonDocument(QJsonObject{{"seed", 7}, {"transmitters", transmitters}}).toJson();
+}
+
+std::string expectedResult(Fault fault, const std::string &payload)
+{
+    switch (fault) {
+    case Fault::None:
+    case Fault::Pieces:
+        return "*" + payload + "\r";
+    case Fault::Silent:
+    case Fault::Late:
+        return std::string(kNoReply);
+    default:
+        return std::string(kBadReply);
+    }
+}
+
+class AtEachRate : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(AtEachRate, EachReplyFaultGivesItsResultText)
+{
+    const std::size_t rate = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile file(folder.path() + "/bus.json");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(busFile());
+    file.close();
+    SimProgram sim;
+    ASSERT_TRUE(sim.start({"--link", folder.path() + "/com1", "--bus", file.fileName(), "--turnaround", "1"}));
+
+    const QString baud = QString::number(kRates[rate]);
+    for (std::size_t f = 0; f < kFaults.size(); ++f) {
+        const std::string address = std::to_string(addressOf(rate, f));
+        SCOPED_TRACE(std::string(sim::faultName(kFaults[f])) + " at " + baud.toStdString());
+        const auto run = runCli({"--device", QString::fromStdString(sim.linkPath()), "--baud", baud, "send",
+                                 QString::fromStdString(address), "TY"});
+        std::string line = expectedResult(kFaults[f], address + typeFor(addressOf(rate, f)));
+        line.back() = '\n';
+        EXPECT_EQ(run.out, line);
+        EXPECT_EQ(run.exitCode, line.front() == '*' ? 0 : 1) << run.err;
+    }
+}
+
+// The poll's first reply comes late; it reaches the port before the second
+// poll, which must throw it away and take its own reply.
+TEST_P(AtEachRate, LateReplyIsDiscardedByTheNextExchange)
+{
+    const int baud = kRates[GetParam()];
+    sim::TransmitterConfig t;
+    t.address = 5;
+    t.baud = baud;
+    t.fault.fault = Fault::Late;
+    sim::BusConfig bus;
+    bus.transmitters = {t};
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    sim::SimServer server;
+    sim::SimServer::Options options;
+    options.linkPath = (folder.path() + "/com1").toStdString();
+    options.timing.turnaround = 1ms;
+    server.start(bus, options);
+
+    const auto late = std::chrono::duration_cast<std::chrono::milliseconds>(sim::WireTiming::lateTime(baud));
+    const auto interval = late + 300ms;
+    CliChild poll;
+    ASSERT_TRUE(poll.start({"--device", QString::fromStdString(options.linkPath), "--baud", QString::number(baud),
+                            "--trace", "poll", "05", "--count", "2", "--interval", QString::number(interval.count())}));
+    for (int i = 0; i < 500 && server.trace().empty(); ++i)
+        std::this_thread::sleep_for(5ms);
+    server.setFault(5, {});
+    ASSERT_TRUE(poll.finish(20000));
+
+    const auto trace = server.trace();
+    ASSERT_EQ(trace.size(), 2U);
+    EXPECT_EQ(trace[0].fault, Fault::Late);
+    ASSERT_TRUE(trace[0].replyEnd.has_value()) << "the late reply went on the line";
+    EXPECT_LT(*trace[0].replyEnd, trace[1].received) << "before the next request";
+    EXPECT_EQ(trace[1].fault, Fault::None);
+    // The command's own trace: the late one, then the second request's own.
+    const std::string &err = poll.result().err;
+    const auto lines = traceLines(err);
+    ASSERT_EQ(lines.size(), 2U) << err;
+    EXPECT_EQ(lines[0].result, ExchangeResult::NoReply) << err;
+    EXPECT_EQ(lines[1].result, ExchangeResult::Good) << err;
+    EXPECT_EQ(lines[1].reply.substr(0, 3), "*05") << err;
+    EXPECT_EQ(poll.result().exitCode, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, AtEachRate, ::testing::Range<std::size_t>(0, kRates.size()),
+                         [](const ::testing::TestParamInfo<std::size_t> &param) {
+                             return "at" + std::to_string(kRates[param.param]);
+                         });
+
+// Texts of any length and any bytes as address, command and value from the
+// command line: the command never crashes, exits by its result, and what
+// reached the line is the frame of exactly those texts.
+class CommandText : public DemoLine {
+protected:
+    CliResult runBytes(const std::vector<std::string> &arguments)
+    {
+        m_server.clearTrace();
+        std::vector<std::string> all = {"--device", m_link};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        return runCliBytes(all);
+    }
+
+    std::vector<std::string> tracedFrames() const
+    {
+        std::vector<std::string> frames;
+        for (const auto &entry : m_server.trace())
+            frames.push_back(entry.frame);
+        return frames;
+    }
+
+    // The line still works for an ordinary request.
+    void expectLineWorks()
+    {
+        const auto ok = runBytes({"send", "01", "AD"});
+        EXPECT_EQ(ok.out, "*0101\n") << ok.err;
+    }
+};
+
+struct SendCase {
+    const char *name;
+    std::string address;
+    std::string command;
+    int exitCode;
+};
+
+TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
+{
+    const std::string longText(600, 'Z');
+    const std::string hugeText(100000, '7');
+    const SendCase cases[] = {
+        {"both empty", "", "", 1},
+        {"empty command", "01", "", 1},
+        {"empty address", "", "01TY", 0}, // the covered text is what counts
+        {"one-digit address", "1", "TY", 1},
+        {"three-digit address", "001", "TY", 1},
+        {"letters as address", "xy", "TY", 1},
+        {"all transmitters", "AA", "TY", 1},
+        {"lower-case letters", "01", "ty", 1},
+        {"control bytes", "01", "\x01\x02\x7F", 1},
+        {"carriage return inside", "01", "TY\rAD", 1},
+        {"line feed inside", "0\n1", "TY", 1},
+        {"CR as address", "\r", "\r", 1},
+        {"Chinese", "01", "\xE7\xB1\xBB\xE5\x9E\x8B", 1},
+        {"not UTF-8", "\xFF\xFE", "T\xC0Y", 1},
+        {"value of odd bytes", "01", "TY\xFF\x80", 0},
+        {"longer than a frame", "01", "TY" + longText, 1},
+        {"very long address", hugeText, "TY", 1},
+        {"very long command", "01", hugeText, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = runBytes({"send", c.address, c.command});
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        // The simulator cuts the bytes at each CR and drops runs too long
+        // for a frame.
+        const std::string frame = Exchange::requestFrame(c.address, c.command);
+        EXPECT_EQ(tracedFrames(), sim::FrameSplitter().feed(frame));
+        // Every complete frame's checksum matches the bytes it covers.
+        if (frame.find('\r') == frame.size() - 1 && frame.size() <= sim::FrameSplitter::kMaxFrame) {
+            const std::string covered = frame.substr(1, frame.size() - 4);
+            EXPECT_EQ(frame.substr(frame.size() - 3, 2), PARITY_XORB(covered));
+            EXPECT_EQ(covered, c.address + c.command);
+        }
+        const bool good = !result.out.empty() && result.out.front() == '*';
+        EXPECT_EQ(result.exitCode == 0, good) << result.out;
+    }
+    expectLineWorks();
+}
+
+TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
+{
+    const std::vector<std::string> refused[] = {
+        {"send"},
+        {"send", "01"},
+        {"send", "01", "TY", "AD"},
+        {"send", "--repeat", "0", "01", "TY"},
+        {"send", "--repeat", "-1", "01", "TY"},
+        {"send", "--repeat", "99999999999999999999", "01", "TY"},
+        {"send", "--repeat", "", "01", "TY"},
+        {"send", "--repeat"},
+        {"send", "--bogus", "01", "TY"},
+        {"set", "1", "type=OK", "decimals=9"},
+        {"set", "1", "unit=furlong"},
+        {"set", "1", "trim_4ma=5001"},
+        {"set", "1", "baud=19200"},
+        {"set", "1", "address=0"},
+        {"set", "100", "type=X"},
+    };
+    for (const auto &arguments : refused) {
+        std::string text;
+        for (const auto &argument : arguments)
+            text += argument + " ";
+        SCOPED_TRACE(text);
+        const auto result = runBytes(arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_FALSE(result.err.empty());
+        EXPECT_TRUE(m_server.trace().empty());
+    }
+}
+
+struct SetCase {
+    const char *name;
+    std::string setting;
+    std::string sentCommand; // empty: refused before anything is sent
+};
+
+TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
+{
+    const std::string longType(300, 'T');
+    const SetCase cases[] = {
+        {"empty type", "type=", ""},
+        {"type with CR", "type=A\rB", ""},
+        {"type with control byte", std::string("type=A\x01", 7), ""},
+        {"type of odd bytes", "type=\xE7\xB1\xBB\xFF", "TY\xE7\xB1\xBB\xFF"},
+        {"long type", "type=" + longType, "TY" + longType},
+        {"no value", "type", ""},
+        {"no key", "=X", ""},
+        {"unknown key", "colour=red", ""},
+        {"two equals", "type==X", "TY=X"},
+        {"blank in key", "ty pe=X", ""},
+        {"number too big", "display_zero=1e400", ""},
+        {"not a number", "display_zero=nan", ""},
+        {"comma", "display_zero=1,5", ""},
+        {"huge whole number", "trim_4ma=99999999999999999999", ""},
+        {"double sign", "trim_4ma=--1", ""},
+        {"empty decimals", "decimals=", ""},
+        {"unit of odd bytes", "unit=\xFF", ""},
+        {"address with a full-width digit", "address=\xEF\xBC\x91", ""},
+        {"rate with a blank", "baud=9600 ", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = runBytes({"set", "01", c.setting});
+        ASSERT_GE(result.exitCode, 0) << "crashed: " << result.err;
+        const auto frames = tracedFrames();
+        if (c.sentCommand.empty()) {
+            EXPECT_EQ(result.exitCode, 2) << result.out;
+            EXPECT_TRUE(frames.empty());
+            EXPECT_FALSE(result.err.empty());
+            continue;
+        }
+        EXPECT_NE(result.exitCode, 2) << result.err;
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(frames.front(), Exchange::requestFrame("01", c.sentCommand));
+    }
+    expectLineWorks();
+}
+
+// Garbage in the port map that the command reads from its settings folder:
+// entries that are no absolute path fall back to the default device, and a
+// broken file is no more than an empty one.
+class CliSettingsGarbage : public DemoLine {
+protected:
+    // Runs the command with this settings file in its folder.
+    static CliResult runWith(const std::string &settingsText, std::vector<std::string> arguments)
+    {
+        QTemporaryDir settings;
+        EXPECT_TRUE(QDir(settings.path()).mkpath("Kavrin"));
+        QFile file(settings.path() + "/Kavrin/Kavrin.conf");
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settingsText.data(), static_cast<qint64>(settingsText.size()));
+        file.close();
+        arguments.insert(arguments.begin(), {"--settings-dir", settings.path().toStdString()});
+        return runCliBytes(arguments);
+    }
+};
+
+TEST_F(CliSettingsGarbage, PortMapEntriesThatAreNoPathAreIgnored)
+{
+    const std::string longPath = "/" + std::string(5000, 'q');
+    const std::string settings = "[PortMap]\n1=ttyUSB0\n2=" + m_link + "\n3=" + longPath +
+                                 "\n4=\x01\xFF\xFE\n5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10QString)\n"
+                                 "6=\n7=/dev/null\nx=/dev/null\n";
+    const auto ports = runWith(settings, {"--json", "ports"});
+    ASSERT_EQ(ports.exitCode, 0) << ports.err;
+    const QJsonArray map = QJsonDocument::fromJson(QByteArray::fromStdString(ports.out)).object()["map"].toArray();
+    ASSERT_EQ(map.size(), 6) << ports.out;
+    const std::string expected[] = {"/dev/ttyS0", m_link, longPath, "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(map[i].toObject()["device"].toString().toStdString(), expected[i]) << "com" << i + 1;
+
+    // The entry that names the simulator's line works; the long one fails
+    // with the serial layer's description.
+    const auto good = runWith(settings, {"--port", "2", "send", "01", "AD"});
+    EXPECT_EQ(good.exitCode, 0) << good.err;
+    EXPECT_EQ(good.out, "*0101\n");
+    const auto refused = runWith(settings, {"--port", "3", "send", "01", "AD"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.out, "");
+    // Qt may have warned about the garbage before; the command's own word
+    // is the last line.
+    const auto lastLine = refused.err.rfind('\n', refused.err.size() - 2);
+    EXPECT_EQ(refused.err.substr(lastLine == std::string::npos ? 0 : lastLine + 1, 13), "ortavel-cli: ") << refused.err;
+}
+
+TEST_F(CliSettingsGarbage, BrokenSettingsFileIsNoMap)
+{
+    const std::string broken[] = {
+        std::string("\x00\xFF[PortMap\n2=", 12) + m_link,
+        std::string(1 << 16, '\xC3'),
+        "[PortMap]\n2" + m_link + "\n",
+    };
+    for (const auto &text : broken) {
+        const auto ports = runWith(text, {"--json", "ports"});
+        EXPECT_EQ(ports.exitCode, 0) << ports.err;
+        EXPECT_FALSE(QJsonDocument::fromJson(QByteArray::fromStdString(ports.out)).isNull()) << ports.out;
+        // An override on the command line still reaches the line.
+        const auto send = runWith(text, {"--port", "6", "--port-map", "6=" + m_link, "send", "01", "AD"});
+        EXPECT_EQ(send.exitCode, 0) << send.err;
+        EXPECT_EQ(send.out, "*0101\n");
+    }
+}
+
+} // namespace
+} // namespace ortavel::test

@@ -1,0 +1,193 @@
+#include "Programs.h"
+
+#include <QElapsedTimer>
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace ortavel::test {
+
+bool CliChild::start(const QStringList &arguments)
+{
+    m_process.start(ORTAVEL_CLI_PROGRAM, QStringList{"--settings-dir", m_settings.path()} + arguments);
+    return m_process.waitForStarted();
+}
+
+bool CliChild::finish(int timeoutMs)
+{
+    const bool finished = m_process.waitForFinished(timeoutMs);
+    if (!finished) {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    m_result.exitCode = finished && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    m_result.out = m_process.readAllStandardOutput().toStdString();
+    m_result.err = m_process.readAllStandardError().toStdString();
+    return finished;
+}
+
+CliResult runCli(const QStringList &arguments, int timeoutMs)
+{
+    std::vector<std::string> bytes;
+    for (const auto &argument : arguments)
+        bytes.push_back(argument.toStdString());
+    return runCliBytes(bytes, timeoutMs);
+}
+
+// QProcess passes arguments as text; bytes that are no UTF-8 need the
+// plain system call.
+CliResult runCliBytes(const std::vector<std::string> &arguments, int timeoutMs)
+{
+    QTemporaryDir settings;
+    std::vector<std::string> all = {ORTAVEL_CLI_PROGRAM, "--settings-dir", settings.path().toStdString()};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::vector<char *> argv;
+    for (auto &a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    std::array<int, 2> out{};
+    std::array<int, 2> err{};
+    if (::pipe2(out.data(), O_CLOEXEC) != 0 || ::pipe2(err.data(), O_CLOEXEC) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    pid_t pid = -1;
+    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    ::close(err[1]);
+    CliResult result;
+    if (spawned != 0) {
+        ::close(out[0]);
+        ::close(err[0]);
+        return result;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::array<pollfd, 2> fds = {pollfd{out[0], POLLIN, 0}, pollfd{err[0], POLLIN, 0}};
+    std::array<std::string *, 2> sinks = {&result.out, &result.err};
+    bool killed = false;
+    while (fds[0].fd >= 0 || fds[1].fd >= 0) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            ::kill(pid, SIGKILL);
+            killed = true;
+            break;
+        }
+        if (::poll(fds.data(), fds.size(), static_cast<int>(left.count())) < 0 && errno != EINTR)
+            break;
+        for (std::size_t i = 0; i < fds.size(); ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0)
+                continue;
+            std::array<char, 4096> buffer{};
+            const ssize_t n = ::read(fds[i].fd, buffer.data(), buffer.size());
+            if (n > 0) {
+                sinks[i]->append(buffer.data(), static_cast<std::size_t>(n));
+            } else if (n == 0 || errno != EINTR) {
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+            }
+        }
+    }
+    for (const auto &fd : fds) {
+        if (fd.fd >= 0)
+            ::close(fd.fd);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    result.exitCode = !killed && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+bool SimProgram::start(const QStringList &arguments)
+{
+    m_process.start(ORTAVEL_SIM_PROGRAM, arguments);
+    if (!m_process.waitForStarted())
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_process.canReadLine() && timer.elapsed() < 10000 && m_process.state() == QProcess::Running)
+        m_process.waitForReadyRead(100);
+    m_linkPath = m_process.readLine().trimmed().toStdString();
+    return !m_linkPath.empty();
+}
+
+void SimProgram::kill()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.kill();
+    m_process.waitForFinished();
+}
+
+bool SimProgram::waitForLog(const std::string &text, int times, int timeoutMs)
+{
+    const auto count = [&] {
+        m_log += m_process.readAllStandardError().toStdString();
+        int n = 0;
+        for (auto at = m_log.find(text); at != std::string::npos; at = m_log.find(text, at + 1))
+            ++n;
+        return n;
+    };
+    QElapsedTimer timer;
+    timer.start();
+    while (count() < times) {
+        if (timer.elapsed() > timeoutMs || m_process.state() != QProcess::Running)
+            return false;
+        m_process.waitForReadyRead(10);
+    }
+    return true;
+}
+
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) * 1e-6;
+}
+
+double processCpuMs(pid_t pid)
+{
+    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!std::getline(file, stat))
+        return -1;
+    // The command name may hold blanks; the fields after it are plain.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    long long ticks = 0;
+    for (int n = 3; n <= 15 && fields >> field; ++n) {
+        if (n == 14 || n == 15) // user and system time
+            ticks += std::stoll(field);
+    }
+    return static_cast<double>(ticks) * 1e3 / static_cast<double>(::sysconf(_SC_CLK_TCK));
+}
+
+std::vector<ExchangeRecord> traceLines(const std::string &err)
+{
+    std::vector<ExchangeRecord> lines;
+    std::istringstream in(err);
+    for (std::string line; std::getline(in, line);) {
+        if (auto record = parseTrafficLine(line))
+            lines.push_back(*record);
+    }
+    return lines;
+}
+
+} // namespace ortavel::test

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "sim/DemoBus.h"
+#include "sim/SimServer.h"
+#include "traffic/TrafficLine.h"
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace ortavel::test {
+
+struct CliResult {
+    int exitCode = -1; // -1 after a crash or a kill
+    std::string out;
+    std::string err;
+};
+
+// The real ortavel-cli as a child process, with a settings folder of its
+// own; started and waited for separately so that a test can watch it run.
+class CliChild {
+public:
+    // Starts the program with the settings folder option put first.
+    bool start(const QStringList &arguments);
+    // False when it did not end in time (it is then killed).
+    bool finish(int timeoutMs = 60000);
+    qint64 pid() const { return m_process.processId(); }
+    const CliResult &result() const { return m_result; }
+    // Runs the process modifier in the child before the program starts.
+    QProcess &process() { return m_process; }
+
+private:
+    QTemporaryDir m_settings;
+    QProcess m_process;
+    CliResult m_result;
+};
+
+// Runs ortavel-cli to its end with a settings folder of its own; the
+// arguments are bytes, UTF-8 or not.
+CliResult runCliBytes(const std::vector<std::string> &arguments, int timeoutMs = 60000);
+CliResult runCli(const QStringList &arguments, int timeoutMs = 60000);
+
+// The ortavel-sim program as a child process: it prints the path of its
+// line first, then answers until it is stopped or killed.
+class SimProgram {
+public:
+    SimProgram() = default;
+    ~SimProgram() { kill(); }
+    SimProgram(const SimProgram &) = delete;
+    SimProgram &operator=(const SimProgram &) = delete;
+
+    // Starts it and waits for the path of its line; false if none came.
+    bool start(const QStringList &arguments);
+    const std::string &linkPath() const { return m_linkPath; }
+    // The far end goes away at once, as an unplugged adapter does.
+    void kill();
+    // Waits until its --trace lines hold a text so many times; false when
+    // it did not come in time.
+    bool waitForLog(const std::string &text, int times = 1, int timeoutMs = 10000);
+
+private:
+    QProcess m_process;
+    std::string m_linkPath;
+    std::string m_log;
+};
+
+// CPU time used by the calling thread, in milliseconds.
+double threadCpuMs();
+// CPU time used so far by a running process, in milliseconds; negative
+// when it has gone.
+double processCpuMs(pid_t pid);
+
+// The exchanges of a command's --trace, one line each.
+std::vector<ExchangeRecord> traceLines(const std::string &err);
+
+// The simulator's demo bus on a link in a temporary folder; bytes cost no
+// wire time.
+class DemoLine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        sim::SimServer::Options options;
+        options.linkPath = (m_folder.path() + "/com1").toStdString();
+        options.timing.wireTime = false;
+        options.timing.turnaround = std::chrono::milliseconds(1);
+        m_link = m_server.start(sim::demoBus(), options);
+        m_qlink = QString::fromStdString(m_link);
+    }
+
+    // Runs ortavel-cli on the line; the trace then holds its requests only.
+    CliResult run(const QStringList &arguments)
+    {
+        m_server.clearTrace();
+        return runCli(QStringList{"--device", m_qlink} + arguments);
+    }
+
+    QTemporaryDir m_folder;
+    sim::SimServer m_server;
+    std::string m_link;
+    QString m_qlink;
+};
+
+} // namespace ortavel::test
