@@ -68,9 +68,9 @@ protected:
     }
 
     // The backup of transmitter 01, as apply reads it.
-    QString backupOfTheFirst()
+    std::string backupOfTheFirst()
     {
-        const QString file = m_folder.path() + "/01.json";
+        const std::string file = m_folder.path().toStdString() + "/01.json";
         const auto backup = run({"backup", "1", file});
         EXPECT_EQ(backup.exitCode, 0) << backup.err;
         return file;
@@ -99,10 +99,10 @@ TEST_F(CliEndToEndTest, ReadJsonEqualsTheSimulatorsConfiguration)
 {
     const struct {
         int address;
-        QString baud;
+        const char *baud;
     } cases[] = {{1, "9600"}, {7, "auto"}, {12, "2400"}};
     for (const auto &c : cases) {
-        const auto read = run({"--json", "--baud", c.baud, "read", QString::number(c.address)});
+        const auto read = run({"--json", "--baud", c.baud, "read", std::to_string(c.address)});
         EXPECT_EQ(read.exitCode, 0) << read.err;
         const QJsonObject json = jsonOf(read.out).object();
         const QStringList keys = {"address",     "baud",        "type",     "id",           "version",
@@ -157,7 +157,7 @@ TEST_F(CliEndToEndTest, SetThenReadRoundTripsEveryKey)
 
 TEST_F(CliEndToEndTest, BackupOfOneAndApplyToTwoOthersMakesThemEqual)
 {
-    const QString file = backupOfTheFirst();
+    const std::string file = backupOfTheFirst();
     const auto apply = run({"--baud", "auto", "apply", file, "7", "12", "--with-calibration", "--save", "user"});
     EXPECT_EQ(apply.exitCode, 0) << apply.out << apply.err;
     const DataArea source = state(1).config.working;
@@ -172,7 +172,7 @@ TEST_F(CliEndToEndTest, BackupOfOneAndApplyToTwoOthersMakesThemEqual)
 
 TEST_F(CliEndToEndTest, ApplyWithASilentTransmitterNamesItWhileTheOthersSucceed)
 {
-    const QString file = backupOfTheFirst();
+    const std::string file = backupOfTheFirst();
     m_server.setFault(7, sim::FaultSetting{sim::Fault::Silent, 0.0});
     const auto twelve = state(12).config.working;
     const auto apply = run({"--baud", "auto", "apply", file, "7", "12", "1"});
@@ -187,7 +187,7 @@ TEST_F(CliEndToEndTest, ApplyWithASilentTransmitterNamesItWhileTheOthersSucceed)
 
 TEST_F(CliEndToEndTest, ApplyAllSearchesFirstAndWritesEachAtItsRate)
 {
-    const QString file = backupOfTheFirst();
+    const std::string file = backupOfTheFirst();
     const auto apply = run({"--json", "apply", file, "--all", "--addresses", "7,12", "--bauds", "4800,2400"});
     EXPECT_EQ(apply.exitCode, 0) << apply.err;
     const QJsonArray targets = jsonOf(apply.out).array();
@@ -214,7 +214,7 @@ TEST_F(CliEndToEndTest, AWriteTheTransmitterRefusesIsNotConfirmedAndNothingIsSto
 
 TEST_F(CliEndToEndTest, DryRunPrintsTheRequestsAndSendsNothing)
 {
-    const QString file = backupOfTheFirst();
+    const std::string file = backupOfTheFirst();
     const auto apply = run({"apply", file, "12", "--dry-run", "--with-calibration", "--save", "factory"});
     EXPECT_EQ(apply.exitCode, 0) << apply.err;
     EXPECT_TRUE(m_server.trace().empty());
@@ -225,7 +225,7 @@ TEST_F(CliEndToEndTest, DryRunPrintsTheRequestsAndSendsNothing)
 TEST_F(CliEndToEndTest, CtrlCDuringASearchStopsCleanlyAndReports)
 {
     CliChild search;
-    ASSERT_TRUE(search.start({"--device", m_qlink, "search"}));
+    ASSERT_TRUE(search.start({"--device", m_link, "search"}));
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (m_server.trace().size() < 3 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -244,12 +244,12 @@ TEST_F(CliEndToEndTest, CtrlCDuringASearchStopsCleanlyAndReports)
 
 TEST_F(CliEndToEndTest, PortsNamesWhatStandsBehindEachComPort)
 {
-    const auto ports = runCli({"--port-map", "3=" + m_qlink, "--json", "ports"});
+    const auto ports = runCli({"--port-map", "3=" + m_link, "--json", "ports"});
     EXPECT_EQ(ports.exitCode, 0) << ports.err;
     const QJsonArray map = jsonOf(ports.out).object()["map"].toArray();
     ASSERT_EQ(map.size(), 6) << ports.out;
     EXPECT_EQ(map[2].toObject()["port"].toString(), "com3");
-    EXPECT_EQ(map[2].toObject()["device"].toString(), m_qlink);
+    EXPECT_EQ(map[2].toObject()["device"].toString().toStdString(), m_link);
     EXPECT_TRUE(map[2].toObject()["present"].toBool());
     EXPECT_EQ(map[2].toObject()["why"].toString(), "option");
     EXPECT_EQ(map[3].toObject()["device"].toString(), "/dev/ttyS3");
@@ -261,7 +261,7 @@ TEST_F(CliEndToEndTest, PortsNamesWhatStandsBehindEachComPort)
 TEST_F(CliEndToEndTest, OneRequestCommandsCheckTheirAnswers)
 {
     const struct {
-        QStringList arguments;
+        std::vector<std::string> arguments;
         int exitCode;
         std::vector<std::string> commands;
         const char *out; // not checked when null
@@ -276,7 +276,7 @@ TEST_F(CliEndToEndTest, OneRequestCommandsCheckTheirAnswers)
         {{"save", "1", "elsewhere"}, 2, {}, nullptr},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1]);
         const auto result = run(c.arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         std::vector<std::string> commands;

@@ -36,33 +36,31 @@ namespace {
 using namespace std::chrono_literals;
 using sim::Fault;
 
-// The far end goes away under a running command: the ortavel-sim program is
-// killed in the middle of a search, of an exchange and of a poll. The command
-// goes on without hanging or spinning, every further exchange gives "ERR 0"
-// at once, and once a simulator is back at the same path the port opens
-// again.
+// The ortavel-sim program is killed under a running command: it goes on
+// without hanging or spinning, and a simulator back at the path works again.
 class CliVanish : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
-        m_link = m_folder.path() + "/com1";
+        m_link = m_folder.path().toStdString() + "/com1";
         startSimulator();
     }
 
     void startSimulator()
     {
-        ASSERT_TRUE(m_sim.start({"--link", m_link, "--trace", "--turnaround", "1"}));
-        ASSERT_EQ(m_sim.linkPath(), m_link.toStdString());
+        ASSERT_TRUE(m_sim.start({"--link", QString::fromStdString(m_link), "--trace", "--turnaround", "1"}));
+        ASSERT_EQ(m_sim.linkPath(), m_link);
     }
 
     // Kills the simulator once its log holds `text` so many times; `cpu` is
     // what the command used over the span after (negative if it ended).
-    CliResult killUnder(const QStringList &arguments, const std::string &text, int times,
+    CliResult killUnder(std::vector<std::string> arguments, const std::string &text, int times,
                         std::chrono::milliseconds span, double &cpu)
     {
         CliChild child;
-        EXPECT_TRUE(child.start(QStringList{"--device", m_link} + arguments));
+        arguments.insert(arguments.begin(), {"--device", m_link});
+        EXPECT_TRUE(child.start(arguments));
         EXPECT_TRUE(m_sim.waitForLog(text, times));
         m_sim.kill();
         const auto pid = static_cast<pid_t>(child.pid());
@@ -84,14 +82,13 @@ protected:
     }
 
     QTemporaryDir m_folder;
-    QString m_link;
+    std::string m_link;
     SimProgram m_sim;
 };
 
 TEST_F(CliVanish, InTheMiddleOfASearch)
 {
-    // 01 has answered at 9600, and the silent addresses after it take their
-    // timeouts.
+    // 01 has answered at 9600; the silent addresses after it time out.
     double cpu = 0;
     const auto search = killUnder({"search", "--addresses", "1-30"}, "$06AD", 1, 1000ms, cpu);
     if (cpu >= 0) {
@@ -144,9 +141,8 @@ TEST_F(CliVanish, BetweenThePollsOfAPoll)
     expectLineBack();
 }
 
-// Ports that cannot be had: the command says the serial layer's own words in
-// exactly one line "ortavel-cli: <description>" on stderr, exits with 2 and
-// prints nothing else.
+// A port that cannot be had: one line "ortavel-cli: <the serial layer's
+// description>" on stderr, exit status 2 and nothing else.
 void expectPortRefused(const CliResult &run, const std::string &what)
 {
     SCOPED_TRACE(what);
@@ -160,7 +156,7 @@ void expectPortRefused(const CliResult &run, const std::string &what)
 
 CliResult sendTo(const std::string &device)
 {
-    return runCli({"--device", QString::fromStdString(device), "send", "01", "TY"});
+    return runCli({"--device", device, "send", "01", "TY"});
 }
 
 TEST(OpenFailure, PathsThatAreNoSerialPort)
@@ -186,7 +182,7 @@ TEST(OpenFailure, PathsThatAreNoSerialPort)
     };
     for (const auto &[what, path] : cases)
         expectPortRefused(sendTo(path), what);
-    expectPortRefused(runCli({"--port", "3", "--port-map", "3=" + folder.path() + "/ttyMISSING", "send", "01", "TY"}),
+    expectPortRefused(runCli({"--port", "3", "--port-map", "3=" + base + "/ttyMISSING", "send", "01", "TY"}),
                       "port map");
     // The file stays as it was: nothing was written to it.
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -226,7 +222,7 @@ TEST_F(HeldPort, ByAnotherSerialPortUser)
 TEST_F(HeldPort, ByAnotherCommand)
 {
     CliChild poll;
-    ASSERT_TRUE(poll.start({"--device", m_qlink, "poll", "01", "--count", "40", "--interval", "50"}));
+    ASSERT_TRUE(poll.start({"--device", m_link, "poll", "01", "--count", "40", "--interval", "50"}));
     for (int i = 0; i < 200 && m_server.trace().empty(); ++i)
         std::this_thread::sleep_for(10ms);
     ASSERT_FALSE(m_server.trace().empty()) << "the poll never started";
@@ -238,9 +234,8 @@ TEST_F(HeldPort, ByAnotherCommand)
     EXPECT_EQ(poll.result().exitCode, 130);
 }
 
-// A program that opened the terminal for itself alone, without a lock file.
-// The superuser passes such a guard, so the command runs without that
-// privilege.
+// A terminal opened for one program alone, without a lock file; the command
+// runs without the superuser's privilege, which passes such a guard.
 TEST_F(HeldPort, ByAnExclusiveOpen)
 {
     const int fd = ::open(m_device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -252,7 +247,7 @@ TEST_F(HeldPort, ByAnExclusiveOpen)
         if (root && ::prctl(PR_CAPBSET_DROP, CAP_SYS_ADMIN, 0, 0, 0) != 0)
             ::_exit(77);
     });
-    ASSERT_TRUE(send.start({"--device", QString::fromStdString(m_device), "send", "01", "TY"}));
+    ASSERT_TRUE(send.start({"--device", m_device, "send", "01", "TY"}));
     send.finish();
     ::close(fd);
     if (send.result().exitCode == 77)
@@ -260,9 +255,8 @@ TEST_F(HeldPort, ByAnExclusiveOpen)
     expectPortRefused(send.result(), "exclusive open");
 }
 
-// Root passes every check: the device goes to the group uucp (not dialout,
-// which an implementation might take for granted) and the port opens as
-// nobody.
+// The device goes to the group uucp (not dialout, which an implementation
+// might take for granted) and the port opens as nobody, as root passes all.
 TEST_F(HeldPort, WithoutPermission)
 {
     const struct group *uucp = ::getgrnam("uucp");
@@ -283,9 +277,8 @@ TEST_F(HeldPort, WithoutPermission)
     EXPECT_TRUE(text.ends_with("log in again.")) << text;
 }
 
-// Replies of every malformed kind at all four rates: the ortavel-sim program
-// spoils them as its bus file says, the command shows the result text and
-// exits by it.
+// Replies of every malformed kind at all four rates, spoilt by ortavel-sim as
+// its bus file says: the command shows the result text and exits by it.
 constexpr std::array<Fault, 9> kFaults = {
     Fault::None,       Fault::Silent, Fault::BadChecksum, Fault::LowerCaseChecksum, Fault::NoiseBefore,
     Fault::BytesAfter, Fault::Pieces, Fault::Late,        Fault::Collision};
@@ -352,12 +345,11 @@ TEST_P(AtEachRate, EachReplyFaultGivesItsResultText)
     SimProgram sim;
     ASSERT_TRUE(sim.start({"--link", folder.path() + "/com1", "--bus", file.fileName(), "--turnaround", "1"}));
 
-    const QString baud = QString::number(kRates[rate]);
+    const std::string baud = std::to_string(kRates[rate]);
     for (std::size_t f = 0; f < kFaults.size(); ++f) {
         const std::string address = std::to_string(addressOf(rate, f));
-        SCOPED_TRACE(std::string(sim::faultName(kFaults[f])) + " at " + baud.toStdString());
-        const auto run = runCli({"--device", QString::fromStdString(sim.linkPath()), "--baud", baud, "send",
-                                 QString::fromStdString(address), "TY"});
+        SCOPED_TRACE(std::string(sim::faultName(kFaults[f])) + " at " + baud);
+        const auto run = runCli({"--device", sim.linkPath(), "--baud", baud, "send", address, "TY"});
         std::string line = expectedResult(kFaults[f], address + typeFor(addressOf(rate, f)));
         line.back() = '\n';
         EXPECT_EQ(run.out, line);
@@ -387,8 +379,8 @@ TEST_P(AtEachRate, LateReplyIsDiscardedByTheNextExchange)
     const auto late = std::chrono::duration_cast<std::chrono::milliseconds>(sim::WireTiming::lateTime(baud));
     const auto interval = late + 300ms;
     CliChild poll;
-    ASSERT_TRUE(poll.start({"--device", QString::fromStdString(options.linkPath), "--baud", QString::number(baud),
-                            "--trace", "poll", "05", "--count", "2", "--interval", QString::number(interval.count())}));
+    ASSERT_TRUE(poll.start({"--device", options.linkPath, "--baud", std::to_string(baud), "--trace", "poll", "05",
+                            "--count", "2", "--interval", std::to_string(interval.count())}));
     for (int i = 0; i < 500 && server.trace().empty(); ++i)
         std::this_thread::sleep_for(5ms);
     server.setFault(5, {});
@@ -415,19 +407,10 @@ INSTANTIATE_TEST_SUITE_P(Rates, AtEachRate, ::testing::Range<std::size_t>(0, kRa
                              return "at" + std::to_string(kRates[param.param]);
                          });
 
-// Texts of any length and any bytes as address, command and value from the
-// command line: the command never crashes, exits by its result, and what
-// reached the line is the frame of exactly those texts.
+// Any bytes as address, command and value: the command never crashes, and
+// what reaches the line is the frame of exactly those texts.
 class CommandText : public DemoLine {
 protected:
-    CliResult runBytes(const std::vector<std::string> &arguments)
-    {
-        m_server.clearTrace();
-        std::vector<std::string> all = {"--device", m_link};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        return runCliBytes(all);
-    }
-
     std::vector<std::string> tracedFrames() const
     {
         std::vector<std::string> frames;
@@ -439,7 +422,7 @@ protected:
     // The line still works for an ordinary request.
     void expectLineWorks()
     {
-        const auto ok = runBytes({"send", "01", "AD"});
+        const auto ok = run({"send", "01", "AD"});
         EXPECT_EQ(ok.out, "*0101\n") << ok.err;
     }
 };
@@ -477,7 +460,7 @@ TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const auto result = runBytes({"send", c.address, c.command});
+        const auto result = run({"send", c.address, c.command});
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         // The simulator cuts the bytes at each CR and drops runs too long
         // for a frame.
@@ -519,7 +502,7 @@ TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
         for (const auto &argument : arguments)
             text += argument + " ";
         SCOPED_TRACE(text);
-        const auto result = runBytes(arguments);
+        const auto result = run(arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_EQ(result.out, "");
         EXPECT_FALSE(result.err.empty());
@@ -559,7 +542,7 @@ TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const auto result = runBytes({"set", "01", c.setting});
+        const auto result = run({"set", "01", c.setting});
         ASSERT_GE(result.exitCode, 0) << "crashed: " << result.err;
         const auto frames = tracedFrames();
         if (c.sentCommand.empty()) {
@@ -575,9 +558,8 @@ TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
     expectLineWorks();
 }
 
-// Garbage in the port map that the command reads from its settings folder:
-// entries that are no absolute path fall back to the default device, and a
-// broken file is no more than an empty one.
+// Garbage in the port map of the settings folder: an entry that is no
+// absolute path is the default device, a broken file an empty one.
 class CliSettingsGarbage : public DemoLine {
 protected:
     // Runs the command with this settings file in its folder.
@@ -590,7 +572,7 @@ protected:
         file.write(settingsText.data(), static_cast<qint64>(settingsText.size()));
         file.close();
         arguments.insert(arguments.begin(), {"--settings-dir", settings.path().toStdString()});
-        return runCliBytes(arguments);
+        return runCli(arguments);
     }
 };
 

@@ -19,9 +19,12 @@ extern char **environ;
 
 namespace ortavel::test {
 
-bool CliChild::start(const QStringList &arguments)
+bool CliChild::start(const std::vector<std::string> &arguments)
 {
-    m_process.start(ORTAVEL_CLI_PROGRAM, QStringList{"--settings-dir", m_settings.path()} + arguments);
+    QStringList all = {"--settings-dir", m_settings.path()};
+    for (const auto &argument : arguments)
+        all.append(QString::fromStdString(argument));
+    m_process.start(ORTAVEL_CLI_PROGRAM, all);
     return m_process.waitForStarted();
 }
 
@@ -38,17 +41,9 @@ bool CliChild::finish(int timeoutMs)
     return finished;
 }
 
-CliResult runCli(const QStringList &arguments, int timeoutMs)
-{
-    std::vector<std::string> bytes;
-    for (const auto &argument : arguments)
-        bytes.push_back(argument.toStdString());
-    return runCliBytes(bytes, timeoutMs);
-}
-
 // QProcess passes arguments as text; bytes that are no UTF-8 need the
 // plain system call.
-CliResult runCliBytes(const std::vector<std::string> &arguments, int timeoutMs)
+CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs)
 {
     QTemporaryDir settings;
     std::vector<std::string> all = {ORTAVEL_CLI_PROGRAM, "--settings-dir", settings.path().toStdString()};

@@ -27,8 +27,7 @@ struct CliResult {
 // own; started and waited for separately so that a test can watch it run.
 class CliChild {
 public:
-    // Starts the program with the settings folder option put first.
-    bool start(const QStringList &arguments);
+    bool start(const std::vector<std::string> &arguments);
     // False when it did not end in time (it is then killed).
     bool finish(int timeoutMs = 60000);
     qint64 pid() const { return m_process.processId(); }
@@ -44,17 +43,13 @@ private:
 
 // Runs ortavel-cli to its end with a settings folder of its own; the
 // arguments are bytes, UTF-8 or not.
-CliResult runCliBytes(const std::vector<std::string> &arguments, int timeoutMs = 60000);
-CliResult runCli(const QStringList &arguments, int timeoutMs = 60000);
+CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs = 60000);
 
 // The ortavel-sim program as a child process: it prints the path of its
 // line first, then answers until it is stopped or killed.
 class SimProgram {
 public:
-    SimProgram() = default;
     ~SimProgram() { kill(); }
-    SimProgram(const SimProgram &) = delete;
-    SimProgram &operator=(const SimProgram &) = delete;
 
     // Starts it and waits for the path of its line; false if none came.
     bool start(const QStringList &arguments);
@@ -92,20 +87,19 @@ protected:
         options.timing.wireTime = false;
         options.timing.turnaround = std::chrono::milliseconds(1);
         m_link = m_server.start(sim::demoBus(), options);
-        m_qlink = QString::fromStdString(m_link);
     }
 
     // Runs ortavel-cli on the line; the trace then holds its requests only.
-    CliResult run(const QStringList &arguments)
+    CliResult run(std::vector<std::string> arguments)
     {
         m_server.clearTrace();
-        return runCli(QStringList{"--device", m_qlink} + arguments);
+        arguments.insert(arguments.begin(), {"--device", m_link});
+        return runCli(arguments);
     }
 
     QTemporaryDir m_folder;
     sim::SimServer m_server;
     std::string m_link;
-    QString m_qlink;
 };
 
 } // namespace ortavel::test
