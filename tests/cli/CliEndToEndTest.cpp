@@ -146,12 +146,11 @@ TEST_F(CliEndToEndTest, SetThenReadRoundTripsEveryKey)
     EXPECT_EQ(r["id"].toString(), "Z42");
     EXPECT_EQ(r["unit"].toString(), "Psi");
     EXPECT_EQ(r["decimals"].toInt(), 2);
-    EXPECT_DOUBLE_EQ(numberIn(r["display_zero"]), -1.5);
-    EXPECT_DOUBLE_EQ(numberIn(r["display_full_scale"]), 250);
-    EXPECT_DOUBLE_EQ(numberIn(r["output_4ma"]), 0.5);
-    EXPECT_DOUBLE_EQ(numberIn(r["output_20ma"]), 200);
-    EXPECT_EQ(numberIn(r["trim_4ma"]), -321);
-    EXPECT_EQ(numberIn(r["trim_20ma"]), 4321);
+    const std::pair<const char *, double> numbers[] = {{"display_zero", -1.5}, {"display_full_scale", 250},
+                                                       {"output_4ma", 0.5},    {"output_20ma", 200},
+                                                       {"trim_4ma", -321},     {"trim_20ma", 4321}};
+    for (const auto &[key, value] : numbers)
+        EXPECT_DOUBLE_EQ(numberIn(r[key]), value) << key;
     expectReadShows(r, state(33));
 }
 

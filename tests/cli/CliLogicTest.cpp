@@ -405,15 +405,6 @@ public:
             FakeTransmitter{std::move(address), baud, std::move(values), false, std::move(rejects)});
     }
 
-    FakeTransmitter *at(const std::string &address)
-    {
-        for (auto &t : m_transmitters) {
-            if (t.address == address)
-                return &t;
-        }
-        return nullptr;
-    }
-
     // Command texts sent, in order, without frame.
     std::vector<std::string> commands() const
     {
@@ -662,7 +653,7 @@ TEST(TransmitterReaderTest, AReplyFromAnotherAddressIsNotRead)
 
 class WriteRunnerTest : public ::testing::Test {
 protected:
-    void SetUp() override { fake.add("07", 9600, typicalValues("2.10")); }
+    void SetUp() override { transmitter = &fake.add("07", 9600, typicalValues("2.10")); }
 
     WriteReport run(const std::vector<std::string> &arguments, SaveArea save = SaveArea::None)
     {
@@ -682,6 +673,7 @@ protected:
     }
 
     FakeBus fake;
+    FakeTransmitter *transmitter = nullptr;
 };
 
 TEST_F(WriteRunnerTest, EveryWriteConfirmedByItsOwnReply)
@@ -690,7 +682,7 @@ TEST_F(WriteRunnerTest, EveryWriteConfirmedByItsOwnReply)
     EXPECT_TRUE(report.allConfirmed());
     EXPECT_EQ(report.confirmedCount(), 4);
     EXPECT_EQ(fake.commands(), (std::vector<std::string>{"TYPT-200", "UT3", "DL-001.0", "ZF+0012"}));
-    EXPECT_EQ(fake.at("07")->values["DL"], "-001.0");
+    EXPECT_EQ(transmitter->values["DL"], "-001.0");
 }
 
 TEST_F(WriteRunnerTest, AddressThenBaudGoLastAndTheLineFollowsOnlyAConfirmedRate)
@@ -709,7 +701,7 @@ TEST_F(WriteRunnerTest, AddressThenBaudGoLastAndTheLineFollowsOnlyAConfirmedRate
 
 TEST_F(WriteRunnerTest, UnconfirmedRateLeavesTheLineAlone)
 {
-    fake.at("07")->rejects = {"BD0"};
+    transmitter->rejects = {"BD0"};
     const auto report = run({"baud=1200"}, SaveArea::User);
     EXPECT_FALSE(report.allConfirmed());
     EXPECT_EQ(fake.port.settings(), "9600,N,8,1");
@@ -722,7 +714,7 @@ TEST_F(WriteRunnerTest, UnconfirmedRateLeavesTheLineAlone)
 
 TEST_F(WriteRunnerTest, UnconfirmedAddressStopsTheRateChange)
 {
-    fake.at("07")->rejects = {"AD30"};
+    transmitter->rejects = {"AD30"};
     const auto report = run({"address=30", "baud=4800"});
     EXPECT_EQ(fake.commands(), (std::vector<std::string>{"AD30"}));
     EXPECT_EQ(report.failedCount(), 2);
@@ -731,7 +723,7 @@ TEST_F(WriteRunnerTest, UnconfirmedAddressStopsTheRateChange)
 
 TEST_F(WriteRunnerTest, SilentTransmitterFailsEveryWriteAndIsNotStored)
 {
-    fake.at("07")->silent = true;
+    transmitter->silent = true;
     const auto report = run({"type=X", "unit=1"}, SaveArea::Factory);
     EXPECT_EQ(report.confirmedCount(), 0);
     EXPECT_EQ(report.failedCount(), 3);
