@@ -431,7 +431,6 @@ private:
         if (!request || !baud)
             return std::nullopt;
         const auto &[address, command] = *request;
-        const auto isLetter = [](char c) { return c >= 'A' && c <= 'Z'; };
         for (auto &t : m_transmitters) {
             if (t.address != address || t.baud != *baud || t.silent)
                 continue;
@@ -439,8 +438,6 @@ private:
             if (command.size() > 2 && (command.compare(0, 2, "FC") == 0 || command.compare(0, 2, "UC") == 0 ||
                                        command.compare(0, 2, "RP") == 0 || command.compare(0, 2, "RT") == 0))
                 letters = 3;
-            if (command.size() < 2 || !isLetter(command[0]) || !isLetter(command[1]))
-                return std::nullopt;
             const std::string key = command.substr(0, letters);
             const std::string value = command.substr(std::min(letters, command.size()));
             const std::string from = t.address;
@@ -456,10 +453,8 @@ private:
                 t.baud = kBaudRates.at(static_cast<std::size_t>(std::stoi(value)));
                 return reply(from + value);
             }
-            if (key == "WU" || key == "WF" || key == "LD")
+            if (key == "WU" || key == "WF")
                 return reply(from + "OK");
-            if (key == "SZ")
-                return reply(from + "+000.00");
             if (!value.empty())
                 t.values[key] = value;
             const auto it = t.values.find(key);
