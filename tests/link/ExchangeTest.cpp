@@ -46,6 +46,8 @@ TEST_F(ExchangeTest, WritesTheFrameAfterDiscardingBothBuffers)
     EXPECT_LT(at("discardOutput"), at("write"));
 }
 
+enum class PortTrouble { None, Closed, WriteFails, ReadFails };
+
 // The result is judged on what arrived within the wait, which ends at the
 // first CR or at the timeout of the rate (none for other settings).
 TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
@@ -59,6 +61,7 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         int elapsedMs;
         std::string settings = "9600,N,8,1";
         std::string leftover = {}; // the tail of a late reply, waiting in the buffer
+        PortTrouble trouble = PortTrouble::None;
     } rows[] = {
         {"silent at 9600", {}, "ERR 0\r", 100},
         {"silent at 4800", {}, "ERR 0\r", 150, "4800,N,8,1"},
@@ -74,42 +77,26 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         {"bytes after the reply in the same pass", {{frame + "xy", 5}}, "EER 3\r", 5},
         {"other settings: one pass", {{frame, 0}}, good, 0, "19200,N,8,1"},
         {"other settings: nothing after it", {{frame, 1}}, "ERR 0\r", 0, "19200,N,8,1"},
+        // A closed or failing port gives no reply, and promptly.
+        {"closed port", {{frame, 5}}, "ERR 0\r", 0, "9600,N,8,1", "", PortTrouble::Closed},
+        {"write fails", {{frame, 5}}, "ERR 0\r", 0, "9600,N,8,1", "", PortTrouble::WriteFails},
+        {"read fails", {{frame, 5}}, "ERR 0\r", 0, "9600,N,8,1", "", PortTrouble::ReadFails},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         port.setSettings(row.settings);
         port.deliver(row.leftover, 0);
+        if (row.trouble == PortTrouble::Closed)
+            port.close();
+        port.failWrites = row.trouble == PortTrouble::WriteFails;
+        port.failWaits = row.trouble == PortTrouble::ReadFails;
         answerWith(row.pieces);
         const auto start = clock.nowMs();
         EXPECT_EQ(exchange.Comm_Send("01", "RP0"), row.result);
         EXPECT_EQ(clock.nowMs() - start, row.elapsedMs);
         clock.advance(1000); // lets the rest of the reply arrive before the next row
-    }
-}
-
-TEST_F(ExchangeTest, FailingPortGivesNoReplyPromptly)
-{
-    const struct {
-        const char *why;
-        bool close;
-        bool failWrites;
-        bool failWaits;
-    } cases[] = {
-        {"closed port", true, false, false},
-        {"write fails", false, true, false},
-        {"read fails", false, false, true},
-    };
-    for (const auto &c : cases) {
-        FakeClock localClock;
-        FakeSerialPort local(localClock);
-        Exchange localExchange(local, localClock);
-        if (!c.close)
-            local.open();
-        local.failWrites = c.failWrites;
-        local.failWaits = c.failWaits;
-        const auto start = localClock.nowMs();
-        EXPECT_EQ(localExchange.Comm_Send("01", "TY"), "ERR 0\r") << c.why;
-        EXPECT_LT(localClock.nowMs() - start, 100) << c.why;
+        if (!port.isOpen())
+            port.open();
     }
 }
 
