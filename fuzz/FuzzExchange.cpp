@@ -80,7 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace ortavel;
     Script s = parse(data, size);
     fuzz::FuzzClock clock;
-    clock.setNow(1000);
     FuzzPort port(clock);
     port.setSettings(s.settings);
     if (s.leftover && !s.chunks.empty()) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/Clock.h"
 #include "link/SerialPort.h"
+#include "support/FakeClock.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,15 +10,7 @@
 
 namespace ortavel::fuzz {
 
-// A clock that moves only when the port's wait moves it.
-class FuzzClock final : public Clock {
-public:
-    std::int64_t nowMs() const override { return m_now; }
-    void setNow(std::int64_t ms) { m_now = ms; }
-
-private:
-    std::int64_t m_now = 0;
-};
+using FuzzClock = test::FakeClock;
 
 // A serial port whose input arrives in scripted chunks, each at a time
 // after the frame was written. Waiting costs no real time: the clock jumps

@@ -5,9 +5,12 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace ortavel::sim {
 namespace {
+
+using namespace std::string_literals;
 
 TEST(BusLoader, ReadsEveryFieldOfATransmitter)
 {
@@ -30,30 +33,15 @@ TEST(BusLoader, ReadsEveryFieldOfATransmitter)
     EXPECT_EQ(bus->seed, 42U);
     ASSERT_EQ(bus->transmitters.size(), 2U);
     const TransmitterConfig &t = bus->transmitters[0];
-    EXPECT_EQ(t.address, 3);
-    EXPECT_EQ(t.baud, 1200);
-    EXPECT_EQ(t.version, "2.00");
-    EXPECT_EQ(t.working.type, "QX830");
-    EXPECT_EQ(t.working.ident, "ABC-1");
-    EXPECT_EQ(t.working.unit, 4);
-    EXPECT_EQ(t.working.decimals, 1);
-    EXPECT_EQ(t.sensorLow, -5.0);
-    EXPECT_EQ(t.sensorHigh, 60.5);
-    EXPECT_EQ(t.sensorUnit, 2);
-    EXPECT_EQ(t.working.displayLow, -1.5);
-    EXPECT_EQ(t.working.displayHigh, 50.0);
-    EXPECT_EQ(t.working.outputLow, 2.0);
-    EXPECT_EQ(t.working.outputHigh, 48.0);
-    EXPECT_EQ(t.working.trimZero, -5000);
-    EXPECT_EQ(t.working.trimFull, 5000);
-    EXPECT_EQ(t.working.pointCount, 8);
-    EXPECT_EQ(t.working.measured[7], 8.0);
-    EXPECT_EQ(t.working.standard[0], 0.5);
-    EXPECT_EQ(t.working.standard[1], 0.0);
-    EXPECT_EQ(t.pressure, 12.5);
-    EXPECT_EQ(t.pressureNoise, 0.1);
-    EXPECT_EQ(t.temperature, -3.5);
-    EXPECT_EQ(t.temperatureNoise, 0.2);
+    const DataArea &w = t.working;
+    EXPECT_EQ(std::tie(t.address, t.baud, t.version, w.type, w.ident),
+              std::tuple(3, 1200, "2.00"s, "QX830"s, "ABC-1"s));
+    EXPECT_EQ(std::tie(w.unit, w.decimals, t.sensorLow, t.sensorHigh, t.sensorUnit), std::tuple(4, 1, -5.0, 60.5, 2));
+    EXPECT_EQ(std::tie(w.displayLow, w.displayHigh, w.outputLow, w.outputHigh), std::tuple(-1.5, 50.0, 2.0, 48.0));
+    EXPECT_EQ(std::tie(w.trimZero, w.trimFull, w.pointCount), std::tuple(-5000, 5000, 8));
+    EXPECT_EQ(std::tie(w.measured[7], w.standard[0], w.standard[1]), std::tuple(8.0, 0.5, 0.0));
+    EXPECT_EQ(std::tie(t.pressure, t.pressureNoise, t.temperature, t.temperatureNoise),
+              std::tuple(12.5, 0.1, -3.5, 0.2));
     EXPECT_EQ(t.fault.fault, Fault::BytesAfter);
     EXPECT_EQ(t.fault.randomProbability, 0.25) << "the bus's probability is the default";
 

@@ -2,24 +2,25 @@
 #include "SimBusBuilder.h"
 #include "link/Exchange.h"
 #include "link/ReplyCheck.h"
+#include "sim/ReplyShaper.h"
+#include "sim/TimerQueue.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <set>
 #include <string>
 
 namespace ortavel::sim {
 namespace {
 
+using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 using std::chrono::nanoseconds;
 
-TransmitterConfig at(int address, int baud, const char *type)
-{
-    return test::transmitterAt(address, baud, type);
-}
+using test::at;
 
 BusConfig threeRates()
 {
@@ -194,6 +195,140 @@ TEST(Bus, RandomFaultsFollowTheSeedAndTheProbability)
     EXPECT_GE(kinds.size(), 7U) << "every kind of fault is drawn";
     const auto never = run(3, 0.0);
     EXPECT_TRUE(std::all_of(never.begin(), never.end(), [](Fault f) { return f == Fault::None; }));
+}
+
+std::string joined(const ShapedReply &shaped)
+{
+    return std::accumulate(shaped.bursts.begin(), shaped.bursts.end(), std::string());
+}
+
+// "01" + "25.46" has the checksum 2A: a letter to lower-case.
+const std::string kFrame = replyFrame("0125.46");
+
+TEST(ReplyShaper, EachFaultSpoilsTheReplyAsNamed)
+{
+    const std::string good = "*0125.46\r";
+    const std::string bad(kBadReply);
+    // What the tool's reply check makes of the bytes.
+    const std::pair<Fault, std::string> rows[] = {{Fault::None, good},       {Fault::Silent, std::string(kNoReply)},
+                                                  {Fault::BadChecksum, bad}, {Fault::LowerCaseChecksum, bad},
+                                                  {Fault::NoiseBefore, bad}, {Fault::BytesAfter, bad},
+                                                  {Fault::Pieces, good},     {Fault::Late, good},
+                                                  {Fault::Collision, bad}};
+    for (const auto &[fault, result] : rows) {
+        SCOPED_TRACE(faultName(fault));
+        std::mt19937_64 random(5);
+        for (int run = 0; run < 50; ++run) {
+            const ShapedReply shaped = shapeReply(kFrame, fault, random);
+            EXPECT_EQ(shaped.applied, fault);
+            EXPECT_EQ(checkReply(joined(shaped)), result);
+        }
+    }
+}
+
+TEST(ReplyShaper, BytesOfEachFault)
+{
+    std::mt19937_64 random(11);
+    ASSERT_EQ(kFrame, "*0125.462A\r");
+
+    EXPECT_TRUE(shapeReply(kFrame, Fault::Silent, random).bursts.empty());
+
+    const std::string bad = joined(shapeReply(kFrame, Fault::BadChecksum, random));
+    EXPECT_EQ(bad.size(), kFrame.size());
+    EXPECT_EQ(bad.substr(0, 8), kFrame.substr(0, 8));
+    EXPECT_NE(bad.substr(8, 2), "2A");
+    EXPECT_EQ(bad.substr(8, 2).find_first_not_of("0123456789ABCDEF"), std::string::npos);
+
+    EXPECT_EQ(joined(shapeReply(kFrame, Fault::LowerCaseChecksum, random)), "*0125.462a\r");
+
+    for (int i = 0; i < 20; ++i) {
+        const std::string noisy = joined(shapeReply(kFrame, Fault::NoiseBefore, random));
+        ASSERT_GT(noisy.size(), kFrame.size());
+        EXPECT_EQ(noisy.substr(noisy.size() - kFrame.size()), kFrame);
+        EXPECT_EQ(noisy.find('\r'), noisy.size() - 1);
+
+        const auto after = shapeReply(kFrame, Fault::BytesAfter, random);
+        ASSERT_EQ(after.bursts.size(), 1U) << "stray bytes go with the frame";
+        EXPECT_GT(after.bursts[0].size(), kFrame.size());
+        EXPECT_EQ(after.bursts[0].substr(0, kFrame.size()), kFrame);
+    }
+
+    const auto pieces = shapeReply(kFrame, Fault::Pieces, random);
+    EXPECT_EQ(pieces.bursts.size(), 3U);
+    EXPECT_EQ(joined(pieces), kFrame);
+    for (const auto &piece : pieces.bursts)
+        EXPECT_FALSE(piece.empty());
+
+    EXPECT_EQ(joined(shapeReply(kFrame, Fault::Late, random)), kFrame);
+    EXPECT_EQ(joined(shapeReply(kFrame, Fault::Collision, random)), interleave({kFrame, kFrame}));
+}
+
+TEST(ReplyShaper, LowerCaseOfADigitOnlyChecksumIsNoFault)
+{
+    std::mt19937_64 random(1);
+    const std::string frame = replyFrame("0101"); // checksum 00
+    const ShapedReply shaped = shapeReply(frame, Fault::LowerCaseChecksum, random);
+    EXPECT_EQ(shaped.applied, Fault::None);
+    EXPECT_EQ(joined(shaped), frame);
+}
+
+TEST(ReplyShaper, InterleavesByteByByte)
+{
+    EXPECT_EQ(interleave({"abc", "12345"}), "a1b2c345");
+    EXPECT_EQ(interleave({"*0101\r", "*0202\r"}), "**00120012\r\r");
+}
+
+TEST(Fault, NamesGoBothWays)
+{
+    EXPECT_EQ(faultFromName("none"), Fault::None);
+    for (const Fault fault : kInjectableFaults)
+        EXPECT_EQ(faultFromName(faultName(fault)), fault);
+    EXPECT_EQ(faultFromName("Silent"), std::nullopt);
+}
+
+TEST(TimerQueue, RunsDueActionsInOrderOfTimeThenOfScheduling)
+{
+    TimerQueue queue;
+    const auto t0 = TimerQueue::Clock::now();
+    std::string order;
+    queue.schedule(t0 + 3ms, 1, [&] { order += 'c'; });
+    queue.schedule(t0 + 1ms, 1, [&] { order += 'a'; });
+    queue.schedule(t0 + 3ms, 2, [&] { order += 'd'; });
+    queue.schedule(t0 + 2ms, 2, [&] { order += 'b'; });
+    queue.schedule(t0 + 9ms, 2, [&] { order += 'z'; });
+    EXPECT_EQ(queue.nextDue(), t0 + 1ms);
+    queue.runDue(t0 + 3ms);
+    EXPECT_EQ(order, "abcd");
+    EXPECT_EQ(queue.nextDue(), t0 + 9ms);
+}
+
+TEST(TimerQueue, CancelDropsOneGroupOnly)
+{
+    TimerQueue queue;
+    const auto t0 = TimerQueue::Clock::now();
+    std::string order;
+    queue.schedule(t0, 1, [&] { order += '1'; });
+    queue.schedule(t0, 2, [&] { order += '2'; });
+    queue.schedule(t0, 1, [&] { order += '1'; });
+    EXPECT_EQ(queue.cancel(1), 2U);
+    EXPECT_EQ(queue.cancel(1), 0U);
+    queue.runDue(t0);
+    EXPECT_EQ(order, "2");
+    EXPECT_TRUE(queue.empty());
+    EXPECT_EQ(queue.nextDue(), std::nullopt);
+}
+
+TEST(TimerQueue, ActionsMayScheduleMore)
+{
+    TimerQueue queue;
+    const auto t0 = TimerQueue::Clock::now();
+    int runs = 0;
+    queue.schedule(t0, 1, [&] {
+        ++runs;
+        queue.schedule(t0, 1, [&] { ++runs; });
+    });
+    queue.runDue(t0);
+    EXPECT_EQ(runs, 2);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 namespace ortavel::sim::test {
 
 // A transmitter with only what a routing test cares about.
-inline TransmitterConfig transmitterAt(int address, int baud, const char *type)
+inline TransmitterConfig at(int address, int baud, const char *type)
 {
     TransmitterConfig t;
     t.address = address;

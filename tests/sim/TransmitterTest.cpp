@@ -131,14 +131,6 @@ TEST(Transmitter, StoresWorkingParametersInTheUserAndFactoryAreas)
     EXPECT_EQ(transmitter.answer("PN"), "2");
 }
 
-TEST(Transmitter, LoadFactoryRestoresTheConfiguredValuesBeforeAnyStore)
-{
-    Transmitter transmitter(testConfig(), 1);
-    ASSERT_EQ(transmitter.answer("ZF+1000"), "+1000");
-    EXPECT_EQ(transmitter.answer("LD"), "OK");
-    EXPECT_EQ(transmitter.answer("ZF"), "+0123");
-}
-
 TEST(Transmitter, SetZeroMakesTheLivePressureZero)
 {
     TransmitterConfig config = testConfig();

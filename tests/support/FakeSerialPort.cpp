@@ -7,22 +7,17 @@
 
 namespace ortavel::test {
 
-FakeSerialPort::FakeSerialPort(FakeClock &clock) : m_clock(clock) {}
-
-bool FakeSerialPort::fail(const std::string &text)
-{
-    m_error = text;
-    return false;
-}
-
 void FakeSerialPort::deliver(const std::string &bytes, int delayMs)
 {
-    m_pending.push_back({m_clock.nowMs() + delayMs, bytes});
+    // Kept in order of arrival; bytes arriving together keep their order.
+    const Pending p{m_clock.nowMs() + delayMs, bytes};
+    const auto later = [](const Pending &a, const Pending &b) { return a.arrival < b.arrival; };
+    m_pending.insert(std::upper_bound(m_pending.begin(), m_pending.end(), p, later), p);
 }
 
 bool FakeSerialPort::open()
 {
-    m_calls.emplace_back("open");
+    record("open");
     if (m_open)
         return fail("Port already open");
     if (missingPorts.count(m_number) != 0)
@@ -33,7 +28,7 @@ bool FakeSerialPort::open()
 
 bool FakeSerialPort::close()
 {
-    m_calls.emplace_back("close");
+    record("close");
     if (!m_open)
         return fail("Port already closed");
     m_open = false;
@@ -42,7 +37,7 @@ bool FakeSerialPort::close()
 
 bool FakeSerialPort::setPortNumber(int number)
 {
-    m_calls.push_back("setPortNumber " + std::to_string(number));
+    record("setPortNumber " + std::to_string(number));
     if (m_open)
         return fail("Operation valid only when the port is closed");
     if (number < 1 || number > 6)
@@ -51,16 +46,9 @@ bool FakeSerialPort::setPortNumber(int number)
     return true;
 }
 
-bool FakeSerialPort::setSettings(const std::string &settings)
-{
-    m_calls.push_back("setSettings " + settings);
-    m_settings = settings;
-    return true;
-}
-
 bool FakeSerialPort::discardInput()
 {
-    m_calls.emplace_back("discardInput");
+    record("discardInput");
     if (!m_open)
         return fail("Port is closed");
     const auto now = m_clock.nowMs();
@@ -68,15 +56,9 @@ bool FakeSerialPort::discardInput()
     return true;
 }
 
-bool FakeSerialPort::discardOutput()
-{
-    m_calls.emplace_back("discardOutput");
-    return m_open || fail("Port is closed");
-}
-
 bool FakeSerialPort::write(const std::string &bytes)
 {
-    m_calls.emplace_back("write");
+    record("write");
     if (!m_open || failWrites)
         return fail("Write failed");
     m_writes.push_back(bytes);
@@ -90,38 +72,11 @@ bool FakeSerialPort::write(const std::string &bytes)
 std::string FakeSerialPort::readAvailable()
 {
     std::string out;
-    const auto now = m_clock.nowMs();
-    std::stable_sort(m_pending.begin(), m_pending.end(),
-                     [](const Pending &a, const Pending &b) { return a.arrival < b.arrival; });
-    while (!m_pending.empty() && m_pending.front().arrival <= now) {
+    while (!m_pending.empty() && m_pending.front().arrival <= m_clock.nowMs()) {
         out += m_pending.front().bytes;
         m_pending.erase(m_pending.begin());
     }
     return out;
-}
-
-bool FakeSerialPort::setTextInputMode()
-{
-    m_calls.emplace_back("setTextInputMode");
-    return true;
-}
-
-bool FakeSerialPort::setReadLength(int length)
-{
-    m_calls.push_back("setReadLength " + std::to_string(length));
-    return true;
-}
-
-bool FakeSerialPort::setReceiveThreshold(int threshold)
-{
-    m_calls.push_back("setReceiveThreshold " + std::to_string(threshold));
-    return true;
-}
-
-bool FakeSerialPort::setSendThreshold(int threshold)
-{
-    m_calls.push_back("setSendThreshold " + std::to_string(threshold));
-    return true;
 }
 
 WaitResult FakeSerialPort::waitForInput(int timeoutMs)
@@ -131,13 +86,8 @@ WaitResult FakeSerialPort::waitForInput(int timeoutMs)
         return WaitResult::Failed;
     }
     const auto now = m_clock.nowMs();
-    std::int64_t next = -1;
-    for (const auto &p : m_pending) {
-        if (next < 0 || p.arrival < next)
-            next = p.arrival;
-    }
-    if (next >= 0 && next <= now + timeoutMs) {
-        m_clock.setNow(std::max(now, next));
+    if (!m_pending.empty() && m_pending.front().arrival <= now + timeoutMs) {
+        m_clock.setNow(std::max(now, m_pending.front().arrival));
         return WaitResult::Ready;
     }
     m_clock.advance(timeoutMs);

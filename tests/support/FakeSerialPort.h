@@ -25,7 +25,7 @@ class FakeSerialPort final : public SerialPort {
 public:
     using Responder = std::function<std::optional<FakeReply>(const std::string &frame)>;
 
-    explicit FakeSerialPort(FakeClock &clock);
+    explicit FakeSerialPort(FakeClock &clock) : m_clock(clock) {}
 
     void setResponder(Responder responder) { m_responder = std::move(responder); }
     // Bytes already in the receive buffer, or arriving after delayMs.
@@ -49,15 +49,19 @@ public:
     int portNumber() const override { return m_number; }
     bool setPortNumber(int number) override;
     std::string settings() const override { return m_settings; }
-    bool setSettings(const std::string &settings) override;
+    bool setSettings(const std::string &settings) override
+    {
+        m_settings = settings;
+        return record("setSettings " + settings);
+    }
     bool discardInput() override;
-    bool discardOutput() override;
+    bool discardOutput() override { return record("discardOutput") && (m_open || fail("Port is closed")); }
     bool write(const std::string &bytes) override;
     std::string readAvailable() override;
-    bool setTextInputMode() override;
-    bool setReadLength(int length) override;
-    bool setReceiveThreshold(int threshold) override;
-    bool setSendThreshold(int threshold) override;
+    bool setTextInputMode() override { return record("setTextInputMode"); }
+    bool setReadLength(int length) override { return record("setReadLength " + std::to_string(length)); }
+    bool setReceiveThreshold(int n) override { return record("setReceiveThreshold " + std::to_string(n)); }
+    bool setSendThreshold(int n) override { return record("setSendThreshold " + std::to_string(n)); }
     WaitResult waitForInput(int timeoutMs) override;
     std::string errorString() const override { return m_error; }
 
@@ -71,7 +75,16 @@ private:
         std::int64_t arrival;
         std::string bytes;
     };
-    bool fail(const std::string &text);
+    bool fail(const std::string &text)
+    {
+        m_error = text;
+        return false;
+    }
+    bool record(std::string call)
+    {
+        m_calls.push_back(std::move(call));
+        return true;
+    }
 
     FakeClock &m_clock;
     Responder m_responder;
