@@ -42,6 +42,14 @@ std::vector<std::string> FakeBus::commands() const
     return out;
 }
 
+std::string FakeBus::sent() const
+{
+    std::string out;
+    for (const auto &r : m_requests)
+        out += (out.empty() ? "" : " ") + r.address + ":" + r.command;
+    return out;
+}
+
 std::map<std::string, std::string> FakeBus::typicalValues(const std::string &version)
 {
     return {

@@ -47,6 +47,8 @@ public:
     void clearRequests() { m_requests.clear(); }
     // The command texts of the requests, in order.
     std::vector<std::string> commands() const;
+    // The requests as "address:command", space-separated.
+    std::string sent() const;
 
     // A transmitter that reports the given version and a full set of values.
     static std::map<std::string, std::string> typicalValues(const std::string &version);

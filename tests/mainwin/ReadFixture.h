@@ -2,6 +2,9 @@
 
 #include "WindowFixture.h"
 
+#include <iterator>
+#include <sstream>
+
 namespace ortavel::test {
 
 // One transmitter at 07, found by a short search and read once.
@@ -42,17 +45,8 @@ protected:
 
     static std::vector<std::string> split(const std::string &text)
     {
-        std::vector<std::string> out;
-        std::string word;
-        for (const char c : text + " ") {
-            if (c != ' ') {
-                word += c;
-            } else if (!word.empty()) {
-                out.push_back(word);
-                word.clear();
-            }
-        }
-        return out;
+        std::istringstream words(text);
+        return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
     }
 };
 

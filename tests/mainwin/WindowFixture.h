@@ -12,24 +12,17 @@
 namespace ortavel::test {
 
 // The main window on fake services, with a fake bus behind its port.
-class WindowFixture : public ::testing::Test {
-protected:
+struct WindowRig {
     void rememberPort(const std::string &value) { settings.setValue("Kavrin", "Transmitter", "CommPort", value); }
     std::string rememberedPort() const { return settings.value("Kavrin", "Transmitter", "CommPort", "<none>"); }
 
-    // Loads the window with port 3 remembered and open.
-    void loadOnPort3()
+    // The four status bar panels, in order.
+    std::vector<std::string> panels() const
     {
-        rememberPort("3");
-        window.Form_Load();
-        ASSERT_TRUE(port.isOpen());
-    }
-
-    // Searches with the window's own button, then forgets what it asked.
-    void searchAll()
-    {
-        window.cmdSEARCH.click();
-        bus.clearRequests();
+        std::vector<std::string> out;
+        for (int panel = 1; panel <= 4; ++panel)
+            out.push_back(window.StatusBar1.panel(panel));
+        return out;
     }
 
     FakeClock clock;
@@ -40,6 +33,26 @@ protected:
     FakeEventPump events;
     FakeWindowHost windows;
     Ortavel window{port, clock, settings, messages, events, windows};
+};
+
+// The texts of a list's entries, in order.
+inline std::vector<std::string> entries(const ComboBox &list)
+{
+    std::vector<std::string> out;
+    for (const auto &entry : list.entries())
+        out.push_back(entry.text);
+    return out;
+}
+
+class WindowFixture : public ::testing::Test, protected WindowRig {
+protected:
+    // Loads the window with port 3 remembered and open.
+    void loadOnPort3()
+    {
+        rememberPort("3");
+        window.Form_Load();
+        ASSERT_TRUE(port.isOpen());
+    }
 };
 
 } // namespace ortavel::test

@@ -109,20 +109,11 @@ TEST(TrafficStatistics, MatchesAHandComputedTable)
 
     const auto rows = statistics.rows();
     ASSERT_EQ(rows.size(), 2U);
-    EXPECT_EQ(rows[0].address, "01");
-    EXPECT_EQ(rows[0].exchanges, 22);
-    EXPECT_EQ(rows[0].noReply, 2);
-    EXPECT_EQ(rows[0].badReply, 1);
-    EXPECT_DOUBLE_EQ(rows[0].meanMs, 105.0);
-    EXPECT_EQ(rows[0].p95Ms, 190);
-    EXPECT_EQ(rows[0].longestMs, 200);
-    EXPECT_EQ(rows[1].address, "07");
-    EXPECT_EQ(rows[1].exchanges, 2);
-    EXPECT_EQ(rows[1].noReply, 1);
-    EXPECT_EQ(rows[1].badReply, 0);
-    EXPECT_DOUBLE_EQ(rows[1].meanMs, 50.0);
-    EXPECT_EQ(rows[1].p95Ms, 50);
-    EXPECT_EQ(rows[1].longestMs, 50);
+    const auto row = [](const AddressStatistics &r) {
+        return std::make_tuple(r.address, r.exchanges, r.noReply, r.badReply, r.meanMs, r.p95Ms, r.longestMs);
+    };
+    EXPECT_EQ(row(rows[0]), std::make_tuple(std::string("01"), 22, 2, 1, 105.0, 190, 200));
+    EXPECT_EQ(row(rows[1]), std::make_tuple(std::string("07"), 2, 1, 0, 50.0, 50, 50));
 }
 
 } // namespace
