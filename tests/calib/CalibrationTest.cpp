@@ -150,11 +150,6 @@ struct Case {
     std::size_t messages = 0;
 };
 
-void PrintTo(const Case &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 class SequenceTest : public CalibrationTest, public ::testing::WithParamInterface<Case> {};
 
 // Everything the window sends after opening, closing included, how many

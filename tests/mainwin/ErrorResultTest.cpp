@@ -9,11 +9,6 @@ struct ErrorCase {
     bool readGoodFirst;
 };
 
-void PrintTo(const ErrorCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 class ErrorResultTest : public ReadFixture, public ::testing::WithParamInterface<ErrorCase> {
 protected:
     void failEverything(FakeTransmitter &transmitter)
@@ -37,14 +32,10 @@ TEST_P(ErrorResultTest, FailedRowsShowTheirResultAndWriteNothing)
         window.cmdReFresh.click();
         EXPECT_EQ(bus.commands(), split("TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0"));
     } else {
-        loadOnPort3();
-        FakeTransmitter &transmitter = bus.add("07", {3});
-        transmitter.values = FakeBus::typicalValues("1.50");
-        failEverything(transmitter);
-        transmitter.silent.erase("AD");
-        window.setSearchLastAddress(8);
-        window.cmdSEARCH.click();
-        ASSERT_EQ(window.CMB_ADDR.count(), 1);
+        findAndRead("1.50", 3, [this](FakeTransmitter &transmitter) {
+            failEverything(transmitter);
+            transmitter.silent.erase("AD");
+        });
     }
     EXPECT_TRUE(writes().empty());
     for (const TextBox *box :

@@ -10,11 +10,15 @@ namespace ortavel::test {
 // One transmitter at 07, found by a short search and read once.
 class ReadFixture : public WindowFixture {
 protected:
-    FakeTransmitter &findAndRead(const std::string &version = "1.50", int band = 3)
+    // prepare: faults set before the search.
+    FakeTransmitter &findAndRead(const std::string &version = "1.50", int band = 3,
+                                 const std::function<void(FakeTransmitter &)> &prepare = {})
     {
         loadOnPort3();
         FakeTransmitter &transmitter = bus.add("07", {band});
         transmitter.values = FakeBus::typicalValues(version);
+        if (prepare)
+            prepare(transmitter);
         window.setSearchLastAddress(8);
         window.cmdSEARCH.click();
         EXPECT_EQ(window.CMB_ADDR.count(), 1);

@@ -46,6 +46,9 @@ TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
 
 TEST(TrafficLine, CsvReadsBackToTheSameRecords)
 {
+    const auto fields = [](const ExchangeRecord &r) {
+        return std::tie(r.timeMs, r.baud, r.address, r.request, r.reply, r.result, r.durationMs);
+    };
     TrafficRecorder recorder;
     recorder.record(10, 31, 9600, "01", "$01RP033\r", "*01+12.34838\r", "*01+12.348\r");
     recorder.record(40, 140, 9600, "07", "$07RP035\r", "", "ERR 0\r");
@@ -62,14 +65,7 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
         ASSERT_TRUE(std::getline(in, line));
         const auto back = parseTrafficLine(line);
         ASSERT_TRUE(back.has_value()) << line;
-        const ExchangeRecord &original = recorder.at(s);
-        EXPECT_EQ(back->timeMs, original.timeMs);
-        EXPECT_EQ(back->baud, original.baud);
-        EXPECT_EQ(back->address, original.address);
-        EXPECT_EQ(back->request, original.request);
-        EXPECT_EQ(back->reply, original.reply);
-        EXPECT_EQ(back->result, original.result);
-        EXPECT_EQ(back->durationMs, original.durationMs);
+        EXPECT_EQ(fields(*back), fields(recorder.at(s)));
     }
     EXPECT_FALSE(std::getline(in, line));
     EXPECT_EQ(trafficLine(recorder.at(1)), "40,9600,07,$07RP035\\r,,no reply,100");
