@@ -97,8 +97,7 @@ TEST_F(InitialStateTest, NonVisualStateBeforeLoad)
         EXPECT_EQ(bar->maximum(), 5000);
         EXPECT_EQ(bar->value(), 0);
     }
-    for (int panel = 1; panel <= StatusBar::kPanels; ++panel)
-        EXPECT_EQ(window.StatusBar1.panel(panel), "");
+    EXPECT_EQ(panels(), std::vector<std::string>(StatusBar::kPanels));
     EXPECT_TRUE(window.OnlineList.empty());
     EXPECT_FALSE(window.PollPressure);
     EXPECT_EQ(window.searchLastAddress(), 99);

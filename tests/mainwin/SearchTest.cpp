@@ -31,8 +31,7 @@ TEST_F(SearchTest, FindsTransmittersAtTheirRatesOncePerAnsweringRate)
     // The first entry is chosen and read at its own rate.
     EXPECT_EQ(window.CMB_ADDR.selectedIndex(), 0);
     EXPECT_EQ(port.settings(), "9600,N,8,1");
-    EXPECT_EQ(window.TXT_ADDR.text(), "12");
-    EXPECT_EQ(window.TXT_BAND.text(), "9600");
+    expectTexts({{&window.TXT_ADDR, "12"}, {&window.TXT_BAND, "9600"}});
     EXPECT_EQ(bus.requests().back().address, "12");
     EXPECT_EQ(bus.requests().back().command, "RT0");
     // Every pass asks 01 to 99 at its own rate.

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 namespace ortavel::test {
 
 // The main window on fake services, with a fake bus behind its port.
@@ -42,6 +45,18 @@ inline std::vector<std::string> entries(const ComboBox &list)
     for (const auto &entry : list.entries())
         out.push_back(entry.text);
     return out;
+}
+
+// Each control's text, or caption, against the expected one.
+inline void expectTexts(std::initializer_list<std::pair<const Control *, std::string>> rows)
+{
+    for (const auto &[control, expected] : rows) {
+        const auto *label = dynamic_cast<const Label *>(control);
+        const auto *box = dynamic_cast<const TextBox *>(control);
+        const auto *list = dynamic_cast<const ComboBox *>(control);
+        const std::string shown = label ? label->caption() : box ? box->text() : list ? list->text() : "?";
+        EXPECT_EQ(shown, expected) << control->name();
+    }
 }
 
 class WindowFixture : public ::testing::Test, protected WindowRig {
