@@ -203,7 +203,9 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
         bus.clearRequests();
         transmitter.silent = p.pressure == nullptr ? std::set<std::string>{"RP", "RT"} : std::set<std::string>{};
         pressure = p.pressure;
+        clock.advance(200);
         window.Timer1.tick();
+        clock.advance(200);
         window.Timer1.tick();
         EXPECT_EQ(bus.commands(), split("RT0 RP0"));
         EXPECT_EQ(window.TXT_PRESSURE.text(), p.shown);
@@ -213,6 +215,19 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     }
     EXPECT_EQ(window.TXT_TEMPERATURE.text(), "25.5");
     EXPECT_EQ(window.Label20.caption(), "1") << "a temperature error is a failed poll";
+    // The trend: elapsed time from the Collect click, a failed poll a gap.
+    const auto &pressures = window.trend().samples(TrendQuantity::Pressure);
+    const auto &temperatures = window.trend().samples(TrendQuantity::Temperature);
+    ASSERT_EQ(pressures.size(), 6U);
+    ASSERT_EQ(temperatures.size(), 6U);
+    EXPECT_DOUBLE_EQ(pressures[0].value, 1.5);
+    EXPECT_GE(pressures[0].timeS, 0.4);
+    EXPECT_LT(pressures[0].timeS, temperatures[1].timeS);
+    EXPECT_GE(temperatures[1].timeS, 0.6);
+    EXPECT_FALSE(std::isnan(temperatures[1].value));
+    EXPECT_TRUE(std::isnan(pressures[3].value)) << "a gap, not " << pressures[3].value;
+    EXPECT_GE(pressures[3].timeS, 1.6);
+    EXPECT_EQ(*window.trend().extremes(TrendQuantity::Pressure).low, 0.5);
     transmitter.values["RT0"] = "7";
     window.Timer1.tick();
     EXPECT_EQ(window.TXT_TEMPERATURE.text(), "7.0") << "one character of data is enough";
@@ -275,35 +290,6 @@ TEST_F(PanelsTest, EveryExchangeOfTheWindowIsRecordedWithItsResult)
     EXPECT_EQ(garbled.result, ExchangeResult::BadReply);
     EXPECT_NE(garbled.reply, "EER 3\r") << "the bytes as received, not the result text";
     EXPECT_GT(garbled.timeMs, good.timeMs);
-}
-
-TEST_F(PanelsTest, CollectFeedsTheTrendAndAFailedPollIsAGap)
-{
-    FakeTransmitter &transmitter = findAndRead();
-    transmitter.values["RP0"] = "+1.500";
-    window.cmdON_OFF.click();
-    window.Timer1.tick();
-    clock.advance(200);
-    window.Timer1.tick();
-    transmitter.silent = {"RP"};
-    clock.advance(200);
-    window.Timer1.tick();
-    clock.advance(200);
-    window.Timer1.tick();
-
-    const auto &pressure = window.trend().samples(TrendQuantity::Pressure);
-    const auto &temperature = window.trend().samples(TrendQuantity::Temperature);
-    ASSERT_EQ(pressure.size(), 2U);
-    ASSERT_EQ(temperature.size(), 2U);
-    // Elapsed time from the Collect click, in the order of the polls.
-    EXPECT_DOUBLE_EQ(pressure[0].value, 1.5);
-    EXPECT_GE(pressure[0].timeS, 0.2);
-    EXPECT_LT(pressure[0].timeS, temperature[1].timeS);
-    EXPECT_GE(temperature[1].timeS, 0.4);
-    EXPECT_TRUE(std::isnan(pressure[1].value)) << "a failed poll is a gap, not " << pressure[1].value;
-    EXPECT_GE(pressure[1].timeS, 0.6);
-    EXPECT_FALSE(std::isnan(temperature[1].value));
-    EXPECT_EQ(*window.trend().extremes(TrendQuantity::Pressure).low, 1.5);
 }
 
 } // namespace
