@@ -1,4 +1,4 @@
-#include "ReadFixture.h"
+#include "WindowFixture.h"
 
 namespace ortavel::test {
 namespace {
