@@ -1,17 +1,9 @@
-#include "ReadFixture.h"
+#include "WindowFixture.h"
 
 namespace ortavel::test {
 namespace {
 
 using DataAreasTest = ReadFixture;
-
-std::string sentTo(const FakeBus &bus)
-{
-    std::string sent;
-    for (const auto &r : bus.requests())
-        sent += (sent.empty() ? "" : " ") + r.address + ":" + r.command;
-    return sent;
-}
 
 struct SaveCase {
     const char *name;
@@ -68,10 +60,9 @@ TEST_F(DataAreasTest, SaveTellsTheStoreByTheExactAnswerAndBroadcastsOnlyValues)
 
         (c.factory ? window.CMD_FACT : window.CMD_USER).click();
         const std::string expected = std::string(c.same && c.readFirst ? allToAll : "") + c.sent;
-        EXPECT_EQ(sentTo(caseBus), expected);
-        ASSERT_EQ(messages.shown.size(), 1U);
-        EXPECT_EQ(messages.shown[0].text, c.text);
-        EXPECT_EQ(messages.shown[0].title, c.factory ? "写入工厂数据区" : "Save Data");
+        EXPECT_EQ(caseBus.sent(), expected);
+        const std::string title = c.factory ? "写入工厂数据区" : "Save Data";
+        EXPECT_EQ(messages.shown, (std::vector<FakeMessageBox::Shown>{{c.text, title}}));
     }
 }
 
@@ -85,10 +76,8 @@ TEST_F(DataAreasTest, RestoreIsReportedOnlyWhenTheTransmitterSaysOK)
         bus.clearRequests();
         window.CMD_LD.click();
         EXPECT_EQ(bus.commands(), split("LD"));
-        ASSERT_EQ(messages.shown.size(), 1U);
-        EXPECT_EQ(messages.shown[0].text,
-                  answers ? "Restore the factory Setting" : "Restore the factory Setting failed!");
-        EXPECT_EQ(messages.shown[0].title, "Restore");
+        const std::string text = answers ? "Restore the factory Setting" : "Restore the factory Setting failed!";
+        EXPECT_EQ(messages.shown, (std::vector<FakeMessageBox::Shown>{{text, "Restore"}}));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ReadFixture.h"
+#include "WindowFixture.h"
 
 namespace ortavel::test {
 namespace {
@@ -8,11 +8,6 @@ struct ErrorCase {
     bool garbled; // else silent
     bool readGoodFirst;
 };
-
-void PrintTo(const ErrorCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
 
 class ErrorResultTest : public ReadFixture, public ::testing::WithParamInterface<ErrorCase> {
 protected:
@@ -37,14 +32,10 @@ TEST_P(ErrorResultTest, FailedRowsShowTheirResultAndWriteNothing)
         window.cmdReFresh.click();
         EXPECT_EQ(bus.commands(), split("TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0"));
     } else {
-        loadOnPort3();
-        FakeTransmitter &transmitter = bus.add("07", {3});
-        transmitter.values = FakeBus::typicalValues("1.50");
-        failEverything(transmitter);
-        transmitter.silent.erase("AD");
-        window.setSearchLastAddress(8);
-        window.cmdSEARCH.click();
-        ASSERT_EQ(window.CMB_ADDR.count(), 1);
+        findAndRead("1.50", 3, [this](FakeTransmitter &transmitter) {
+            failEverything(transmitter);
+            transmitter.silent.erase("AD");
+        });
     }
     EXPECT_TRUE(writes().empty());
     for (const TextBox *box :
@@ -55,12 +46,10 @@ TEST_P(ErrorResultTest, FailedRowsShowTheirResultAndWriteNothing)
         EXPECT_FALSE(box->holdsValue()) << box->name();
     }
     EXPECT_EQ(window.cmbUnit.selectedIndex(), -1);
-    EXPECT_EQ(window.Label3.caption(), "");
     EXPECT_EQ(window.Cmb_DP.selectedIndex(), -1);
     EXPECT_EQ(window.VScroll1.value(), param.readGoodFirst ? 123 : 0);
     EXPECT_EQ(window.VScroll2.value(), param.readGoodFirst ? -45 : 0);
-    EXPECT_EQ(window.txtMAX.text(), "-999.9");
-    EXPECT_EQ(window.txtMIN.text(), "+999.9");
+    expectTexts({{&window.Label3, ""}, {&window.txtMAX, "-999.9"}, {&window.txtMIN, "+999.9"}});
 }
 
 // After such a read every request that writes a control's value skips what
@@ -87,8 +76,7 @@ TEST_P(ErrorResultTest, WritesSkipControlsWithoutAValue)
         EXPECT_EQ(bus.commands(), split(c.sent));
         EXPECT_EQ(window.StatusBar1.panel(1), c.panel);
     }
-    EXPECT_EQ(window.TXT_ADDR.text(), "07");
-    EXPECT_EQ(window.CMB_ADDR.text(), "07");
+    expectTexts({{&window.TXT_ADDR, "07"}, {&window.CMB_ADDR, "07"}});
     EXPECT_EQ(port.settings(), "9600,N,8,1");
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ public:
         std::string text;
         std::string title;
         bool exclamation = false;
+        bool operator==(const Shown &) const = default;
+        friend void PrintTo(const Shown &s, std::ostream *out)
+        {
+            *out << s.title << ": " << s.text << (s.exclamation ? " (!)" : "");
+        }
     };
     void show(const std::string &text, const std::string &title, bool exclamation) override
     {

@@ -1,4 +1,6 @@
-#include "ReadFixture.h"
+#include "WindowFixture.h"
+
+#include <cmath>
 
 namespace ortavel::test {
 namespace {
@@ -68,10 +70,7 @@ TEST_F(PanelsTest, ModifyWritesFourValuesAndKeepsListAndLineInStep)
         window.CMB_BAND.setSelectedIndex(c.band);
         window.COM_ADDR.click();
 
-        std::string sent;
-        for (const auto &r : caseBus.requests())
-            sent += (sent.empty() ? "" : " ") + r.address + ":" + r.command;
-        EXPECT_EQ(sent, c.requests);
+        EXPECT_EQ(caseBus.sent(), c.requests);
         EXPECT_EQ(window.CMB_ADDR.text(), c.listed);
         EXPECT_EQ(window.TXT_ADDR.text(), c.listed);
         EXPECT_EQ(port.settings(), c.settings);
@@ -204,7 +203,9 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
         bus.clearRequests();
         transmitter.silent = p.pressure == nullptr ? std::set<std::string>{"RP", "RT"} : std::set<std::string>{};
         pressure = p.pressure;
+        clock.advance(200);
         window.Timer1.tick();
+        clock.advance(200);
         window.Timer1.tick();
         EXPECT_EQ(bus.commands(), split("RT0 RP0"));
         EXPECT_EQ(window.TXT_PRESSURE.text(), p.shown);
@@ -214,6 +215,19 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     }
     EXPECT_EQ(window.TXT_TEMPERATURE.text(), "25.5");
     EXPECT_EQ(window.Label20.caption(), "1") << "a temperature error is a failed poll";
+    // The trend: elapsed time from the Collect click, a failed poll a gap.
+    const auto &pressures = window.trend().samples(TrendQuantity::Pressure);
+    const auto &temperatures = window.trend().samples(TrendQuantity::Temperature);
+    ASSERT_EQ(pressures.size(), 6U);
+    ASSERT_EQ(temperatures.size(), 6U);
+    EXPECT_DOUBLE_EQ(pressures[0].value, 1.5);
+    EXPECT_GE(pressures[0].timeS, 0.4);
+    EXPECT_LT(pressures[0].timeS, temperatures[1].timeS);
+    EXPECT_GE(temperatures[1].timeS, 0.6);
+    EXPECT_FALSE(std::isnan(temperatures[1].value));
+    EXPECT_TRUE(std::isnan(pressures[3].value)) << "a gap, not " << pressures[3].value;
+    EXPECT_GE(pressures[3].timeS, 1.6);
+    EXPECT_EQ(*window.trend().extremes(TrendQuantity::Pressure).low, 0.5);
     transmitter.values["RT0"] = "7";
     window.Timer1.tick();
     EXPECT_EQ(window.TXT_TEMPERATURE.text(), "7.0") << "one character of data is enough";
@@ -242,6 +256,40 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     window.Timer1.tick();
     window.Timer1.tick();
     EXPECT_EQ(window.Label19.caption() + window.Label20.caption(), "11");
+}
+
+TEST_F(PanelsTest, EveryExchangeOfTheWindowIsRecordedWithItsResult)
+{
+    FakeTransmitter &transmitter = findAndRead();
+    TrafficRecorder &traffic = window.traffic();
+    EXPECT_GT(traffic.size(), 40U) << "the search and the read went through Comm_Send";
+
+    transmitter.silent = {"RP"};
+    transmitter.garbled = {"RT"};
+    const std::uint64_t before = traffic.endSequence();
+    window.txtInsSend.setText("TY");
+    window.Cmd_INS.click();
+    window.txtInsSend.setText("RP0");
+    window.Cmd_INS.click();
+    window.txtInsSend.setText("RT0");
+    window.Cmd_INS.click();
+    ASSERT_EQ(traffic.endSequence(), before + 3);
+
+    const ExchangeRecord &good = traffic.at(before);
+    EXPECT_EQ(good.result, ExchangeResult::Good);
+    EXPECT_EQ(good.address, "07");
+    EXPECT_EQ(good.baud, 9600);
+    EXPECT_EQ(good.request, "$07TY0A\r");
+    EXPECT_EQ(good.reply.substr(0, 3), "*07");
+    EXPECT_EQ(good.reply.back(), '\r');
+    const ExchangeRecord &silent = traffic.at(before + 1);
+    EXPECT_EQ(silent.result, ExchangeResult::NoReply);
+    EXPECT_EQ(silent.reply, "");
+    EXPECT_GE(silent.durationMs, 100) << "the whole timeout at 9600 baud";
+    const ExchangeRecord &garbled = traffic.at(before + 2);
+    EXPECT_EQ(garbled.result, ExchangeResult::BadReply);
+    EXPECT_NE(garbled.reply, "EER 3\r") << "the bytes as received, not the result text";
+    EXPECT_GT(garbled.timeMs, good.timeMs);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "ReadFixture.h"
+#include "WindowFixture.h"
 
 #include <algorithm>
 
@@ -52,11 +52,9 @@ TEST_F(ReadTest, ChoosingAnEntryWritesTheUnitBackOnceAndMovesTheTrims)
     EXPECT_EQ(readCommands(), split("TY VR OL OH DL DH UT DL DH UT UT2 TY ID DP ZF ZF+0123 FF FF-0045 RP0 RT0"));
     EXPECT_TRUE(window.cmbUnit.enabled());
     EXPECT_EQ(window.cmbUnit.selectedIndex(), 2);
-    EXPECT_EQ(window.Label3.caption(), "mH2O");
     EXPECT_EQ(window.VScroll1.value(), 123);
     EXPECT_EQ(window.VScroll2.value(), -45);
-    EXPECT_EQ(window.TXT_DAZF.text(), "+0123");
-    EXPECT_EQ(window.TXT_DAFF.text(), "-0045");
+    expectTexts({{&window.Label3, "mH2O"}, {&window.TXT_DAZF, "+0123"}, {&window.TXT_DAFF, "-0045"}});
 }
 
 TEST_F(ReadTest, RefreshWhoseUnitChangedReadsTwice)
@@ -120,24 +118,24 @@ TEST_F(ReadTest, RowsFillTheirBoxes)
     transmitter.values["UT"] = "1";
     window.cmdReFresh.click();
 
-    EXPECT_EQ(window.TXT_ADDR.text(), "07");
-    EXPECT_EQ(window.TXT_BAND.text(), "9600");
-    EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
-    EXPECT_EQ(window.txtType.text(), "PT100");
-    EXPECT_EQ(window.TXT_VER.text(), "2.00");
-    EXPECT_EQ(window.TXT_ID.text(), "SN4711");
-    EXPECT_EQ(window.txtID.text(), "SN4711");
-    EXPECT_EQ(window.TXT_DAL.text(), "+000.0");
-    EXPECT_EQ(window.TXT_DAH.text(), "+100.0");
-    EXPECT_EQ(window.TXT_DPL.text(), "+000.0");
-    EXPECT_EQ(window.TXT_DPH.text(), "+100.0");
-    EXPECT_EQ(window.TXT_FUNIT.text(), "MPa");
-    EXPECT_EQ(window.Label3.caption(), "Mpa");
     EXPECT_EQ(window.Cmb_DP.selectedIndex(), 1);
-    EXPECT_EQ(window.TXT_PRESSURE.text(), "+012.34");
-    EXPECT_EQ(window.txtMAX.text(), "+012.34");
-    EXPECT_EQ(window.txtMIN.text(), "+012.34");
-    EXPECT_EQ(window.TXT_TEMPERATURE.text(), "25.5");
+    expectTexts({{&window.TXT_ADDR, "07"},
+                 {&window.TXT_BAND, "9600"},
+                 {&window.TXT_TYPE, "PT100"},
+                 {&window.txtType, "PT100"},
+                 {&window.TXT_VER, "2.00"},
+                 {&window.TXT_ID, "SN4711"},
+                 {&window.txtID, "SN4711"},
+                 {&window.TXT_DAL, "+000.0"},
+                 {&window.TXT_DAH, "+100.0"},
+                 {&window.TXT_DPL, "+000.0"},
+                 {&window.TXT_DPH, "+100.0"},
+                 {&window.TXT_FUNIT, "MPa"},
+                 {&window.Label3, "Mpa"},
+                 {&window.TXT_PRESSURE, "+012.34"},
+                 {&window.txtMAX, "+012.34"},
+                 {&window.txtMIN, "+012.34"},
+                 {&window.TXT_TEMPERATURE, "25.5"}});
 }
 
 TEST_F(ReadTest, GoodRepliesWithoutData)
@@ -149,12 +147,13 @@ TEST_F(ReadTest, GoodRepliesWithoutData)
     window.cmdReFresh.click();
 
     EXPECT_EQ(window.Cmb_DP.selectedIndex(), -1) << "four characters name no decimals";
-    EXPECT_EQ(window.TXT_DAL.text(), "*07\r");
-    EXPECT_EQ(window.TXT_DAZF.text(), "*07\r");
     EXPECT_EQ(window.VScroll1.value(), 123) << "no data, no position";
-    EXPECT_EQ(window.TXT_PRESSURE.text(), "*07\r");
-    EXPECT_EQ(window.txtMIN.text(), "+999.9") << "the extremes start over";
-    EXPECT_EQ(window.TXT_TEMPERATURE.text(), "*07\r");
+    // The replies show whole; the extremes start over.
+    expectTexts({{&window.TXT_DAL, "*07\r"},
+                 {&window.TXT_DAZF, "*07\r"},
+                 {&window.TXT_PRESSURE, "*07\r"},
+                 {&window.TXT_TEMPERATURE, "*07\r"},
+                 {&window.txtMIN, "+999.9"}});
     EXPECT_TRUE(writes().empty());
 }
 
@@ -176,8 +175,7 @@ TEST_F(ReadTest, RefreshWithoutAChosenTransmitterSendsNothing)
     bus.add("07", {3}).values = FakeBus::typicalValues("1.50");
     window.cmdReFresh.click();
     EXPECT_TRUE(bus.requests().empty());
-    EXPECT_EQ(window.TXT_TYPE.text(), "TYPE");
-    EXPECT_EQ(window.TXT_ADDR.text(), "ADDR");
+    expectTexts({{&window.TXT_TYPE, "TYPE"}, {&window.TXT_ADDR, "ADDR"}});
 }
 
 TEST_F(ReadTest, UnitThatNeverSettlesEndsTheChain)
@@ -196,6 +194,46 @@ TEST_F(ReadTest, UnitThatNeverSettlesEndsTheChain)
     EXPECT_GE(reads, 2);
     EXPECT_LE(reads, 4);
     EXPECT_EQ(commands.back(), "RT0");
+}
+
+TEST_F(ReadTest, MovingABarWritesItsTrimAndShowsTheAnswer)
+{
+    struct Move {
+        int bar; // 1 or 2
+        int position;
+        const char *sent;
+        const char *answer; // reply data; nullptr: no answer
+        const char *shown;
+    };
+    const Move moves[] = {
+        {1, 124, "ZF+0124", "+0124", "+0124"},   {2, -1, "FF-0001", "-0001", "-0001"},
+        {2, 0, "FF+0000", "+0000", "+0000"},     {1, 5000, "ZF+5000", "+4000", "+4000"},
+        {1, -5000, "ZF-5000", "-5000", "-5000"}, {2, 5000, "FF+5000", "", "*07\r"}, // a reply without data stays whole
+        {1, 7, "ZF+0007", nullptr, "ERR 0\r"},                                      // no answer: shown whole
+    };
+    FakeTransmitter &transmitter = findAndRead();
+    bus.clearRequests();
+    window.VScroll1.setValue(123);
+    EXPECT_FALSE(window.VScroll2.setValue(5001));
+    EXPECT_TRUE(bus.requests().empty()) << "the position held, or one the bar cannot take, sends nothing";
+
+    const Move *move = nullptr;
+    transmitter.script = [&move](const std::string &command) -> std::optional<std::string> {
+        if (command.size() > 2 && command.rfind(move->bar == 1 ? "ZF" : "FF", 0) == 0 && move->answer != nullptr)
+            return std::string(move->answer);
+        return std::nullopt;
+    };
+    for (const Move &m : moves) {
+        SCOPED_TRACE(m.sent);
+        move = &m;
+        transmitter.silent.clear();
+        if (m.answer == nullptr)
+            transmitter.silent.insert(m.bar == 1 ? "ZF" : "FF");
+        bus.clearRequests();
+        (m.bar == 1 ? window.VScroll1 : window.VScroll2).setValue(m.position);
+        EXPECT_EQ(bus.commands(), std::vector<std::string>{m.sent});
+        EXPECT_EQ((m.bar == 1 ? window.TXT_DAZF : window.TXT_DAFF).text(), m.shown);
+    }
 }
 
 } // namespace

@@ -7,14 +7,6 @@ namespace {
 
 using SearchTest = WindowFixture;
 
-std::vector<std::string> entries(const ComboBox &list)
-{
-    std::vector<std::string> out;
-    for (const auto &entry : list.entries())
-        out.push_back(entry.text);
-    return out;
-}
-
 long countOf(const std::vector<std::string> &commands, const std::string &command)
 {
     return std::count(commands.begin(), commands.end(), command);
@@ -34,16 +26,12 @@ TEST_F(SearchTest, FindsTransmittersAtTheirRatesOncePerAnsweringRate)
     EXPECT_EQ(countOf(bus.commands(), "AD"), 4 * 99);
     EXPECT_EQ(events.calls, 4 * 99);
     EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
-    EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
-    EXPECT_EQ(window.StatusBar1.panel(2), "Online:  4");
-    EXPECT_EQ(window.StatusBar1.panel(3), "Port:COM3");
-    EXPECT_EQ(window.StatusBar1.panel(4), "Band:1200");
+    EXPECT_EQ(panels(), (std::vector<std::string>{"Searching over.", "Online:  4", "Port:COM3", "Band:1200"}));
 
     // The first entry is chosen and read at its own rate.
     EXPECT_EQ(window.CMB_ADDR.selectedIndex(), 0);
     EXPECT_EQ(port.settings(), "9600,N,8,1");
-    EXPECT_EQ(window.TXT_ADDR.text(), "12");
-    EXPECT_EQ(window.TXT_BAND.text(), "9600");
+    expectTexts({{&window.TXT_ADDR, "12"}, {&window.TXT_BAND, "9600"}});
     EXPECT_EQ(bus.requests().back().address, "12");
     EXPECT_EQ(bus.requests().back().command, "RT0");
     // Every pass asks 01 to 99 at its own rate.
@@ -59,25 +47,6 @@ TEST_F(SearchTest, FindsTransmittersAtTheirRatesOncePerAnsweringRate)
     }
 }
 
-TEST_F(SearchTest, SingleTransmitterAt4800IsReadAt4800)
-{
-    loadOnPort3();
-    bus.add("07", {2}).values = FakeBus::typicalValues("1.50");
-    window.cmdSEARCH.click();
-
-    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"07"});
-    EXPECT_EQ(window.OnlineList, std::vector<std::int16_t>{2});
-    EXPECT_EQ(window.StatusBar1.panel(2), "Online:  1");
-    EXPECT_EQ(window.StatusBar1.panel(4), "Band:1200");
-    EXPECT_EQ(port.settings(), "4800,N,8,1");
-    EXPECT_EQ(window.CMB_BAND.text(), "4800");
-    const auto firstRead = std::find_if(bus.requests().begin(), bus.requests().end(),
-                                        [](const FakeBus::Request &r) { return r.command == "TY"; });
-    ASSERT_NE(firstRead, bus.requests().end());
-    EXPECT_EQ(firstRead->settings, "4800,N,8,1");
-    EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
-}
-
 TEST_F(SearchTest, StatusBarWhileAsking)
 {
     loadOnPort3();
@@ -85,10 +54,7 @@ TEST_F(SearchTest, StatusBarWhileAsking)
     bus.add("05", {3});
     std::vector<std::string> at07;
     // The pause before address 08 shows what was written for 07.
-    events.actions[8] = [&] {
-        for (int panel = 1; panel <= 4; ++panel)
-            at07.push_back(window.StatusBar1.panel(panel));
-    };
+    events.actions[8] = [&] { at07 = panels(); };
     std::string firstAt4800;
     events.actions[100] = [&] { firstAt4800 = window.StatusBar1.panel(4); };
     window.cmdSEARCH.click();
@@ -105,45 +71,30 @@ TEST_F(SearchTest, EmptyBus)
     EXPECT_EQ(window.CMB_ADDR.count(), 0);
     EXPECT_EQ(window.CMB_ADDR.selectedIndex(), -1);
     EXPECT_TRUE(window.OnlineList.empty());
-    EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
-    EXPECT_EQ(window.StatusBar1.panel(2), "Online: 0");
-    EXPECT_EQ(window.StatusBar1.panel(4), "Band:");
+    EXPECT_EQ(panels(), (std::vector<std::string>{"Searching over.", "Online: 0", "Port:COM3", "Band:"}));
     EXPECT_EQ(bus.commands().size(), 4U * 99U) << "no read without a transmitter";
 }
 
+// A second click right after the stop starts no search inside the old one.
 TEST_F(SearchTest, StopInMidSearchListsWhatWasFound)
 {
     loadOnPort3();
     bus.add("12", {3}).values = FakeBus::typicalValues("1.50");
     bus.add("40", {3});
     bus.add("07", {2});
-    events.actions[30] = [this] { window.cmdSEARCH.click(); };
-    window.cmdSEARCH.click();
-
-    EXPECT_EQ(countOf(bus.commands(), "AD"), 29) << "address 30 and the 4800 pass are not asked";
-    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"12"});
-    EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
-    EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
-    EXPECT_EQ(window.StatusBar1.panel(2), "Online:  1");
-    EXPECT_EQ(window.StatusBar1.panel(4), "Band:9600");
-    EXPECT_EQ(window.CMB_ADDR.selectedIndex(), 0);
-    EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
-}
-
-TEST_F(SearchTest, SearchClickedRightAfterStopStartsNoSearchInsideTheOld)
-{
-    loadOnPort3();
-    bus.add("12", {3}).values = FakeBus::typicalValues("1.50");
     events.actions[30] = [this] {
         window.cmdSEARCH.click();
         window.cmdSEARCH.click();
     };
     window.cmdSEARCH.click();
 
-    EXPECT_EQ(countOf(bus.commands(), "AD"), 29);
+    EXPECT_EQ(countOf(bus.commands(), "AD"), 29) << "address 30 and the 4800 pass are not asked";
     EXPECT_EQ(events.calls, 30);
     EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"12"});
     EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
+    EXPECT_EQ(panels(), (std::vector<std::string>{"Searching over.", "Online:  1", "Port:COM3", "Band:9600"}));
+    EXPECT_EQ(window.CMB_ADDR.selectedIndex(), 0);
+    EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
 }
 
 TEST_F(SearchTest, StopAfterChoosingAnEntryShowsTheRateOfThePass)
@@ -170,10 +121,8 @@ TEST_F(SearchTest, ClosedPortStopsCollectingAndSaysSo)
 
     EXPECT_FALSE(window.Timer1.enabled());
     EXPECT_EQ(window.cmdON_OFF.caption(), "Collect");
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text, "The communication port is not open！");
-    EXPECT_EQ(messages.shown[0].title, "Error");
-    EXPECT_TRUE(messages.shown[0].exclamation);
+    EXPECT_EQ(messages.shown,
+              (std::vector<FakeMessageBox::Shown>{{"The communication port is not open！", "Error", true}}));
     EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
     EXPECT_TRUE(port.writes().empty());
     EXPECT_EQ(events.calls, 0);

@@ -9,27 +9,25 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <iterator>
+#include <sstream>
+#include <utility>
+
 namespace ortavel::test {
 
 // The main window on fake services, with a fake bus behind its port.
-class WindowFixture : public ::testing::Test {
-protected:
+struct WindowRig {
     void rememberPort(const std::string &value) { settings.setValue("Kavrin", "Transmitter", "CommPort", value); }
     std::string rememberedPort() const { return settings.value("Kavrin", "Transmitter", "CommPort", "<none>"); }
 
-    // Loads the window with port 3 remembered and open.
-    void loadOnPort3()
+    // The four status bar panels, in order.
+    std::vector<std::string> panels() const
     {
-        rememberPort("3");
-        window.Form_Load();
-        ASSERT_TRUE(port.isOpen());
-    }
-
-    // Searches with the window's own button, then forgets what it asked.
-    void searchAll()
-    {
-        window.cmdSEARCH.click();
-        bus.clearRequests();
+        std::vector<std::string> out;
+        for (int panel = 1; panel <= 4; ++panel)
+            out.push_back(window.StatusBar1.panel(panel));
+        return out;
     }
 
     FakeClock clock;
@@ -40,6 +38,85 @@ protected:
     FakeEventPump events;
     FakeWindowHost windows;
     Ortavel window{port, clock, settings, messages, events, windows};
+};
+
+// The texts of a list's entries, in order.
+inline std::vector<std::string> entries(const ComboBox &list)
+{
+    std::vector<std::string> out;
+    for (const auto &entry : list.entries())
+        out.push_back(entry.text);
+    return out;
+}
+
+// Each control's text, or caption, against the expected one.
+inline void expectTexts(std::initializer_list<std::pair<const Control *, std::string>> rows)
+{
+    for (const auto &[control, expected] : rows) {
+        const auto *label = dynamic_cast<const Label *>(control);
+        const auto *box = dynamic_cast<const TextBox *>(control);
+        const auto *list = dynamic_cast<const ComboBox *>(control);
+        const std::string shown = label ? label->caption() : box ? box->text() : list ? list->text() : "?";
+        EXPECT_EQ(shown, expected) << control->name();
+    }
+}
+
+class WindowFixture : public ::testing::Test, protected WindowRig {
+protected:
+    // Loads the window with port 3 remembered and open.
+    void loadOnPort3()
+    {
+        rememberPort("3");
+        window.Form_Load();
+        ASSERT_TRUE(port.isOpen());
+    }
+};
+
+// One transmitter at 07, found by a short search and read once.
+class ReadFixture : public WindowFixture {
+protected:
+    // prepare: faults set before the search.
+    FakeTransmitter &findAndRead(const std::string &version = "1.50", int band = 3,
+                                 const std::function<void(FakeTransmitter &)> &prepare = {})
+    {
+        loadOnPort3();
+        FakeTransmitter &transmitter = bus.add("07", {band});
+        transmitter.values = FakeBus::typicalValues(version);
+        if (prepare)
+            prepare(transmitter);
+        window.setSearchLastAddress(8);
+        window.cmdSEARCH.click();
+        EXPECT_EQ(window.CMB_ADDR.count(), 1);
+        return transmitter;
+    }
+
+    // The commands sent since the search, without its "AD" questions.
+    std::vector<std::string> readCommands() const
+    {
+        std::vector<std::string> out;
+        for (const auto &command : bus.commands()) {
+            if (command != "AD")
+                out.push_back(command);
+        }
+        return out;
+    }
+
+    // Commands that carry a value to the transmitter.
+    std::vector<std::string> writes() const
+    {
+        std::vector<std::string> out;
+        for (const auto &command : bus.commands()) {
+            if (command.size() > 2 && command != "RP0" && command != "RT0")
+                out.push_back(command);
+        }
+        return out;
+    }
+
+    static std::vector<std::string> split(const std::string &text)
+    {
+        std::istringstream words(text);
+        return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+    }
 };
 
 } // namespace ortavel::test

@@ -46,6 +46,9 @@ TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
 
 TEST(TrafficLine, CsvReadsBackToTheSameRecords)
 {
+    const auto fields = [](const ExchangeRecord &r) {
+        return std::tie(r.timeMs, r.baud, r.address, r.request, r.reply, r.result, r.durationMs);
+    };
     TrafficRecorder recorder;
     recorder.record(10, 31, 9600, "01", "$01RP033\r", "*01+12.34838\r", "*01+12.348\r");
     recorder.record(40, 140, 9600, "07", "$07RP035\r", "", "ERR 0\r");
@@ -62,14 +65,7 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
         ASSERT_TRUE(std::getline(in, line));
         const auto back = parseTrafficLine(line);
         ASSERT_TRUE(back.has_value()) << line;
-        const ExchangeRecord &original = recorder.at(s);
-        EXPECT_EQ(back->timeMs, original.timeMs);
-        EXPECT_EQ(back->baud, original.baud);
-        EXPECT_EQ(back->address, original.address);
-        EXPECT_EQ(back->request, original.request);
-        EXPECT_EQ(back->reply, original.reply);
-        EXPECT_EQ(back->result, original.result);
-        EXPECT_EQ(back->durationMs, original.durationMs);
+        EXPECT_EQ(fields(*back), fields(recorder.at(s)));
     }
     EXPECT_FALSE(std::getline(in, line));
     EXPECT_EQ(trafficLine(recorder.at(1)), "40,9600,07,$07RP035\\r,,no reply,100");
@@ -109,20 +105,11 @@ TEST(TrafficStatistics, MatchesAHandComputedTable)
 
     const auto rows = statistics.rows();
     ASSERT_EQ(rows.size(), 2U);
-    EXPECT_EQ(rows[0].address, "01");
-    EXPECT_EQ(rows[0].exchanges, 22);
-    EXPECT_EQ(rows[0].noReply, 2);
-    EXPECT_EQ(rows[0].badReply, 1);
-    EXPECT_DOUBLE_EQ(rows[0].meanMs, 105.0);
-    EXPECT_EQ(rows[0].p95Ms, 190);
-    EXPECT_EQ(rows[0].longestMs, 200);
-    EXPECT_EQ(rows[1].address, "07");
-    EXPECT_EQ(rows[1].exchanges, 2);
-    EXPECT_EQ(rows[1].noReply, 1);
-    EXPECT_EQ(rows[1].badReply, 0);
-    EXPECT_DOUBLE_EQ(rows[1].meanMs, 50.0);
-    EXPECT_EQ(rows[1].p95Ms, 50);
-    EXPECT_EQ(rows[1].longestMs, 50);
+    const auto row = [](const AddressStatistics &r) {
+        return std::make_tuple(r.address, r.exchanges, r.noReply, r.badReply, r.meanMs, r.p95Ms, r.longestMs);
+    };
+    EXPECT_EQ(row(rows[0]), std::make_tuple(std::string("01"), 22, 2, 1, 105.0, 190, 200));
+    EXPECT_EQ(row(rows[1]), std::make_tuple(std::string("07"), 2, 1, 0, 50.0, 50, 50));
 }
 
 } // namespace
