@@ -1,5 +1,4 @@
-#include "controls/Form.h"
-#include "controls/Timer.h"
+#include "TestWindow.h"
 #include "ui/FormBinder.h"
 #include "ui/QtMessageBox.h"
 #include "ui/QtWindowHost.h"
@@ -53,26 +52,18 @@ TEST(QtMessageBoxTest, ShowsTextTitleAndIconWithOkAloneAndReturnsWhenClosed)
     EXPECT_EQ(plain.icon, QMessageBox::NoIcon);
 }
 
-class ClosingForm : public Form {
-public:
-    ClosingForm() : Form("frmOther", "Other")
-    {
-        onQueryUnload = [this] { return mayClose; };
-    }
-    bool mayClose = false;
-};
-
 TEST(QtWindowHostTest, ShowsKnownWindowsAndClosesThroughTheirForm)
 {
-    ClosingForm form;
+    TestForm form;
+    form.mayClose = false;
     QWidget window;
     new FormBinder(form, &window);
     QtWindowHost host;
-    host.showWindow("frmOther");
+    host.showWindow("frmTest");
     EXPECT_FALSE(window.isVisible()) << "unknown until added";
 
-    host.addWindow("frmOther", &window);
-    host.showWindow("frmOther");
+    host.addWindow("frmTest", &window);
+    host.showWindow("frmTest");
     EXPECT_TRUE(window.isVisible());
 
     host.requestClose(form);
@@ -84,8 +75,7 @@ TEST(QtWindowHostTest, ShowsKnownWindowsAndClosesThroughTheirForm)
 
 TEST(QtWindowHostTest, ClosingTheMainWindowEndsTheToolWhileOthersAreOpen)
 {
-    ClosingForm mainForm;
-    mainForm.mayClose = true;
+    TestForm mainForm;
     QWidget mainWindow;
     QWidget other;
     new FormBinder(mainForm, &mainWindow);
