@@ -17,39 +17,33 @@
 namespace ortavel::test {
 namespace {
 
-struct Shown {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-};
-
-// Reads the modal box once it is up, then presses its OK button.
-Shown showAndClose(const std::string &text, const std::string &title, bool exclamation)
-{
-    Shown shown;
-    QTimer::singleShot(0, [&shown] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        shown = {box->text(), box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size())};
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    QtMessageBox messages;
-    messages.show(text, title, exclamation);
-    return shown;
-}
-
+// Rows shown through the real box; the operator reads it once it is up,
+// then presses its OK button, and show() returns.
 TEST(QtMessageBoxTest, ShowsTextTitleAndIconWithOkAloneAndReturnsWhenClosed)
 {
-    const Shown warning = showAndClose("The communication port is not open！", "Error", true);
-    EXPECT_EQ(warning.text, "The communication port is not open！");
-    EXPECT_EQ(warning.title, "Error");
-    EXPECT_EQ(warning.icon, QMessageBox::Warning);
-    EXPECT_EQ(warning.buttons, 1);
-
-    const Shown plain = showAndClose("<b>1 < 2</b>", "Kavrin", false);
-    EXPECT_EQ(plain.text, "<b>1 < 2</b>") << "texts are not markup";
-    EXPECT_EQ(plain.icon, QMessageBox::NoIcon);
+    const struct {
+        const char *text;
+        const char *title;
+        bool exclamation;
+        QMessageBox::Icon icon;
+    } rows[] = {{"The communication port is not open！", "Error", true, QMessageBox::Warning},
+                {"<b>1 < 2</b>", "Kavrin", false, QMessageBox::NoIcon}}; // texts are not markup
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text);
+        bool read = false;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            read = true;
+            EXPECT_EQ(box->text(), row.text);
+            EXPECT_EQ(box->windowTitle(), row.title);
+            EXPECT_EQ(box->icon(), row.icon);
+            EXPECT_EQ(box->buttons().size(), 1);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        QtMessageBox().show(row.text, row.title, row.exclamation);
+        EXPECT_TRUE(read);
+    }
 }
 
 TEST(QtWindowHostTest, ShowsKnownWindowsAndClosesThroughTheirForm)
