@@ -104,65 +104,6 @@ std::optional<std::string> writtenValue(const std::string &command)
     return std::nullopt;
 }
 
-class Host final : public WindowHost {
-public:
-    std::function<void(const std::string &)> show;
-    std::function<void(Form &)> close;
-    std::function<void()> closeOthers;
-    void showWindow(const std::string &formName) override { show(formName); }
-    void requestClose(Form &form) override { close(form); }
-    void closeOtherWindows(const Form &) override { closeOthers(); }
-};
-
-class Operator {
-public:
-    Operator(std::uint64_t seed, OperatorRun &run, bool trace);
-    // One random action; false when a check failed.
-    bool step();
-
-private:
-    using Action = std::function<void()>;
-    void openMain();
-    void onFrames(const std::string &bytes);
-    std::string garbage();
-    void typed(const std::string &text);
-    bool check();
-    std::string boxWithError() const;
-    bool legit(const std::string &value) const;
-    template <typename T> std::vector<T *> usable(const Form &form) const;
-    std::vector<Form *> forms() const;
-    Action pick();
-    void describe(const std::string &text);
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-
-    OperatorRun &m_run;
-    std::mt19937_64 m_random;
-    FakeClock m_clock;
-    FakeSerialPort m_port{m_clock};
-    MemorySettingsStore m_settings;
-    FakeMessageBox m_messages;
-    FakeEventPump m_events;
-    Host m_host;
-    sim::Bus m_bus;
-    sim::FrameSplitter m_splitter;
-    std::unique_ptr<Ortavel> m_main;
-    std::unique_ptr<frmYHJZ> m_cal;
-    std::vector<std::unique_ptr<Form>> m_closed; // deleted after the action that closed them
-    bool m_mainClosed = false;
-    bool m_console = false; // the action sends the console's text as typed
-    // Each request as the window wrote it, with what the bus made of it.
-    struct Request {
-        std::string command;
-        std::vector<sim::TraceEntry> entries;
-    };
-    std::vector<Request> m_requests;
-    std::set<std::string> m_texts; // values from good replies or the operator
-    std::set<double> m_numbers;    // the same, as numbers
-    std::set<std::string> m_typed; // what the operator typed: a box may hold " 0" as his value
-    std::string m_description;
-    bool m_trace;
-};
-
 sim::BusConfig busConfig(std::uint64_t seed)
 {
     sim::BusConfig bus;
@@ -182,337 +123,379 @@ sim::BusConfig busConfig(std::uint64_t seed)
     return bus;
 }
 
-Operator::Operator(std::uint64_t seed, OperatorRun &run, bool trace)
-    : m_run(run), m_random(seed), m_bus(busConfig(seed), sim::WireTiming{}), m_trace(trace)
-{
-    m_port.setResponder([this](const std::string &bytes) -> std::optional<FakeReply> {
-        m_requests.push_back({commandOf(bytes), {}});
-        if (m_port.portNumber() == kBusPort)
-            onFrames(bytes);
-        return std::nullopt;
-    });
-    m_host.show = [this](const std::string &name) {
+// Plays the operator, and is the window host that opens and closes the
+// calibration window for the main one.
+class Operator final : public WindowHost {
+public:
+    Operator(std::uint64_t seed, OperatorRun &run, bool trace)
+        : m_run(run), m_random(seed), m_bus(busConfig(seed), sim::WireTiming{}), m_trace(trace)
+    {
+        m_port.setResponder([this](const std::string &bytes) -> std::optional<FakeReply> {
+            m_requests.push_back({commandOf(bytes), {}});
+            if (m_port.portNumber() == kBusPort)
+                onFrames(bytes);
+            return std::nullopt;
+        });
+        m_settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey,
+                            std::to_string(kBusPort));
+        // Com4 is an empty line; the others cannot be opened.
+        m_port.missingPorts = {1, 2, 5, 6};
+        m_texts.insert("0"); // "Recalibrate" writes a count of 0
+        m_numbers.insert(0.0);
+        openMain();
+    }
+
+    // One random action; false when a check failed.
+    bool step()
+    {
+        Action action;
+        while (!action)
+            action = pick();
+        m_console = false;
+        m_description = "(nothing: the control went out of use)";
+        const auto started = std::chrono::steady_clock::now();
+        action();
+        const auto took = std::chrono::steady_clock::now() - started;
+        m_run.actions.push_back(m_description);
+        m_closed.clear();
+        if (m_mainClosed)
+            openMain();
+        if (took > kSlowAction) {
+            m_run.failure = "the action took " +
+                            std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()) + " ms";
+            return false;
+        }
+        return check();
+    }
+
+    void showWindow(const std::string &name) override
+    {
         if (name != "frmYHJZ" || m_cal)
             return;
         m_cal = std::make_unique<frmYHJZ>(*m_main);
         m_cal->Form_Load();
-    };
-    m_host.close = [this](Form &form) {
+    }
+    void requestClose(Form &form) override
+    {
         if (m_cal && &form == m_cal.get() && m_cal->queryUnload())
             m_closed.push_back(std::move(m_cal));
         if (&form == m_main.get() && m_main->queryUnload())
             m_mainClosed = true;
-    };
-    m_host.closeOthers = [this] {
+    }
+    void closeOtherWindows(const Form &) override
+    {
         if (m_cal && m_cal->queryUnload())
             m_closed.push_back(std::move(m_cal));
-    };
-    m_settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, std::to_string(kBusPort));
-    // Com4 is an empty line; the others cannot be opened.
-    m_port.missingPorts = {1, 2, 5, 6};
-    m_texts.insert("0"); // "Recalibrate" writes a count of 0
-    m_numbers.insert(0.0);
-    openMain();
-}
+    }
 
-void Operator::describe(const std::string &text)
-{
-    m_description = text;
-    if (m_trace)
-        std::cerr << m_run.actions.size() << ": " << text << std::endl;
-}
+private:
+    using Action = std::function<void()>;
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
 
-void Operator::openMain()
-{
-    m_main = std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, m_host);
-    m_main->setSearchLastAddress(kLastAddress);
-    m_main->Form_Load();
-    // The operator's first step in the window, so that most actions meet a transmitter.
-    m_main->cmdSEARCH.click();
-    m_mainClosed = false;
-}
+    void describe(const std::string &text)
+    {
+        m_description = text;
+        if (m_trace)
+            std::cerr << m_run.actions.size() << ": " << text << std::endl;
+    }
 
-void Operator::onFrames(const std::string &bytes)
-{
-    const auto &settings = m_port.settings();
-    const int baud = settings.ends_with(",N,8,1") ? static_cast<int>(std::strtol(settings.c_str(), nullptr, 10)) : 0;
-    for (const auto &frame : m_splitter.feed(bytes)) {
-        const auto plan = m_bus.onFrame(frame, baud);
-        for (const auto &burst : plan.bursts) {
-            const auto ms = std::chrono::ceil<std::chrono::milliseconds>(burst.at).count();
-            m_port.deliver(burst.bytes, static_cast<int>(ms));
+    void openMain()
+    {
+        m_main = std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, *this);
+        m_main->setSearchLastAddress(kLastAddress);
+        m_main->Form_Load();
+        // The operator's first step in the window, so that most actions meet a transmitter.
+        m_main->cmdSEARCH.click();
+        m_mainClosed = false;
+    }
+
+    void onFrames(const std::string &bytes)
+    {
+        const auto &settings = m_port.settings();
+        const int baud =
+            settings.ends_with(",N,8,1") ? static_cast<int>(std::strtol(settings.c_str(), nullptr, 10)) : 0;
+        for (const auto &frame : m_splitter.feed(bytes)) {
+            const auto plan = m_bus.onFrame(frame, baud);
+            for (const auto &burst : plan.bursts) {
+                const auto ms = std::chrono::ceil<std::chrono::milliseconds>(burst.at).count();
+                m_port.deliver(burst.bytes, static_cast<int>(ms));
+            }
+            if (plan.commitPending)
+                m_bus.commitPending();
+            m_requests.back().entries.push_back(plan.entry);
         }
-        if (plan.commitPending)
-            m_bus.commitPending();
-        m_requests.back().entries.push_back(plan.entry);
     }
-}
 
-std::string Operator::garbage()
-{
-    // No error texts: typed, they would pass as the operator's values.
-    static const std::vector<std::string> odd = {
-        "",      " ",        "abc",    "-",     "+",   ".",   "1e308", "-1e-320", "99999999999999999999", "0x1F",
-        "12abc", "\x01\x7f", "\t\r\n", "ä漢字", "nan", "inf", " 0",    " 3",      std::string(300, '9'),  "+012.50",
-        "-0.0",  "ERR",      "3 EER"};
-    switch (below(4)) {
-    case 0:
-        return odd[static_cast<std::size_t>(below(static_cast<int>(odd.size())))];
-    case 1:
-        return std::to_string(1 + below(kLastAddress));
-    case 2:
-        return std::to_string(below(20001) - 10000);
-    default:
-        return std::to_string(below(2001) - 1000) + "." + std::to_string(below(100));
+    std::string garbage()
+    {
+        // No error texts: typed, they would pass as the operator's values.
+        static const std::vector<std::string> odd = {
+            "",      " ",        "abc",    "-",     "+",   ".",   "1e308", "-1e-320", "99999999999999999999", "0x1F",
+            "12abc", "\x01\x7f", "\t\r\n", "ä漢字", "nan", "inf", " 0",    " 3",      std::string(300, '9'),  "+012.50",
+            "-0.0",  "ERR",      "3 EER"};
+        switch (below(4)) {
+        case 0:
+            return odd[static_cast<std::size_t>(below(static_cast<int>(odd.size())))];
+        case 1:
+            return std::to_string(1 + below(kLastAddress));
+        case 2:
+            return std::to_string(below(20001) - 10000);
+        default:
+            return std::to_string(below(2001) - 1000) + "." + std::to_string(below(100));
+        }
     }
-}
 
-void Operator::typed(const std::string &text)
-{
-    m_typed.insert(text);
-    m_texts.insert(text);
-    char *end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end == text.c_str() || std::isnan(value))
-        return;
-    // The window shows a typed number, as single, rounded to the decimals in force.
-    for (const double number : {value, static_cast<double>(static_cast<float>(value))}) {
-        for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0})
-            m_numbers.insert(std::round(number * scale) / scale);
+    void typed(const std::string &text)
+    {
+        m_typed.insert(text);
+        m_texts.insert(text);
+        char *end = nullptr;
+        const double value = std::strtod(text.c_str(), &end);
+        if (end == text.c_str() || std::isnan(value))
+            return;
+        // The window shows a typed number, as single, rounded to the decimals in force.
+        for (const double number : {value, static_cast<double>(static_cast<float>(value))}) {
+            for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0})
+                m_numbers.insert(std::round(number * scale) / scale);
+        }
+        m_numbers.insert(value);
     }
-    m_numbers.insert(value);
-}
 
-std::vector<Form *> Operator::forms() const
-{
-    std::vector<Form *> out{m_main.get()};
-    if (m_cal)
-        out.push_back(m_cal.get());
-    return out;
-}
-
-template <typename T> std::vector<T *> Operator::usable(const Form &form) const
-{
-    std::vector<T *> out;
-    for (Control *control : form.controls()) {
-        auto *typedControl = dynamic_cast<T *>(control);
-        if (typedControl == nullptr || !control->enabled() || !control->visible())
-            continue;
-        const Control *parent = &form == m_main.get() ? m_main->parentOf(*control) : m_cal->parentOf(*control);
-        if (parent == nullptr || (parent->enabled() && parent->visible()))
-            out.push_back(typedControl);
+    std::vector<Form *> forms() const
+    {
+        std::vector<Form *> out{m_main.get()};
+        if (m_cal)
+            out.push_back(m_cal.get());
+        return out;
     }
-    return out;
-}
 
-// One action on a control in use, by weight: 20 % picks or typing in a list,
-// 25 % typing in a box, 10 % focus moves, 25 % clicks, 8 % trim bar steps,
-// 7 % collect timer ticks, the rest the same-settings box. The operator takes
-// the focus to a control before using it, as a click does.
-Operator::Action Operator::pick()
-{
-    Form *form = forms()[static_cast<std::size_t>(below(static_cast<int>(forms().size())))];
-    const auto named = [this, form](const std::string &what, Control &control) {
-        describe(form->name() + " " + what + " " + control.name());
-        return form->requestFocus(control);
-    };
-    const int kind = below(100);
-    if (kind < 20) {
-        auto lists = usable<ComboBox>(*form);
-        if (lists.empty())
-            return {};
-        ComboBox &list = *lists[static_cast<std::size_t>(below(static_cast<int>(lists.size())))];
-        // Other ports than the bus's cost a failed open; seldom.
-        if (&list == &m_main->cmbCommPort && below(8) != 0)
-            return {};
-        if (list.editable() && below(3) == 0) {
-            const std::string text = garbage();
-            return [this, &list, text, named] {
-                if (!named("types '" + printable(text) + "' into", list))
+    template <typename T> std::vector<T *> usable(const Form &form) const
+    {
+        std::vector<T *> out;
+        for (Control *control : form.controls()) {
+            auto *typedControl = dynamic_cast<T *>(control);
+            if (typedControl == nullptr || !control->enabled() || !control->visible())
+                continue;
+            const Control *parent = &form == m_main.get() ? m_main->parentOf(*control) : m_cal->parentOf(*control);
+            if (parent == nullptr || (parent->enabled() && parent->visible()))
+                out.push_back(typedControl);
+        }
+        return out;
+    }
+
+    // One action on a control in use, by weight: 20 % picks or typing in a list,
+    // 25 % typing in a box, 10 % focus moves, 25 % clicks, 8 % trim bar steps,
+    // 7 % collect timer ticks, the rest the same-settings box. The operator takes
+    // the focus to a control before using it, as a click does.
+    Action pick()
+    {
+        Form *form = forms()[static_cast<std::size_t>(below(static_cast<int>(forms().size())))];
+        const auto named = [this, form](const std::string &what, Control &control) {
+            describe(form->name() + " " + what + " " + control.name());
+            return form->requestFocus(control);
+        };
+        const int kind = below(100);
+        if (kind < 20) {
+            auto lists = usable<ComboBox>(*form);
+            if (lists.empty())
+                return {};
+            ComboBox &list = *lists[static_cast<std::size_t>(below(static_cast<int>(lists.size())))];
+            // Other ports than the bus's cost a failed open; seldom.
+            if (&list == &m_main->cmbCommPort && below(8) != 0)
+                return {};
+            if (list.editable() && below(3) == 0) {
+                const std::string text = garbage();
+                return [this, &list, text, named] {
+                    if (!named("types '" + printable(text) + "' into", list))
+                        return;
+                    typed(text);
+                    list.setText(text);
+                };
+            }
+            if (list.count() == 0)
+                return {};
+            const int index = &list == &m_main->cmbCommPort && below(2) == 0 ? kBusPort - 1 : below(list.count());
+            return [this, &list, index, named] {
+                if (!named("picks " + std::to_string(index) + " in", list))
                     return;
-                typed(text);
-                list.setText(text);
+                typed(list.entries()[static_cast<std::size_t>(index)].text);
+                typed(std::to_string(index));
+                typed(std::to_string(list.itemData(index)));
+                list.choose(index);
             };
         }
-        if (list.count() == 0)
-            return {};
-        const int index = &list == &m_main->cmbCommPort && below(2) == 0 ? kBusPort - 1 : below(list.count());
-        return [this, &list, index, named] {
-            if (!named("picks " + std::to_string(index) + " in", list))
-                return;
-            typed(list.entries()[static_cast<std::size_t>(index)].text);
-            typed(std::to_string(index));
-            typed(std::to_string(list.itemData(index)));
-            list.choose(index);
-        };
-    }
-    if (kind < 45) {
-        auto boxes = usable<TextBox>(*form);
-        std::erase_if(boxes, [](const TextBox *box) { return box->readOnly(); });
-        if (boxes.empty())
-            return {};
-        // Half the time the operator mends the box that keeps the focus.
-        auto *focused = dynamic_cast<TextBox *>(form->focused());
-        TextBox &box = focused != nullptr && !focused->readOnly() && below(2) == 0
-                           ? *focused
-                           : *boxes[static_cast<std::size_t>(below(static_cast<int>(boxes.size())))];
-        std::string text = garbage();
-        if (box.name() == "txtPass" && below(2) == 0) {
-            const std::string_view codes[] = {kDisplayCode, kFactoryCode, kHideCode};
-            text = std::string(codes[below(3)]);
-        }
-        return [this, &box, text, named] {
-            if (!named("types '" + printable(text) + "' into", box))
-                return;
-            typed(text);
-            m_console = &box == &m_main->txtInsSend;
-            box.setText(text);
-        };
-    }
-    if (kind < 55) {
-        auto controls = usable<Control>(*form);
-        Control &target = *controls[static_cast<std::size_t>(below(static_cast<int>(controls.size())))];
-        return [&target, named] { named("moves the focus to", target); };
-    }
-    if (kind < 80) {
-        std::vector<Label *> targets;
-        for (auto *button : usable<Button>(*form))
-            targets.push_back(button);
-        if (form == m_main.get()) {
-            for (auto *item : usable<MenuItem>(*form)) {
-                if (!item->isSeparator() && (item != &m_main->Exit || below(10) == 0))
-                    targets.push_back(item);
+        if (kind < 45) {
+            auto boxes = usable<TextBox>(*form);
+            std::erase_if(boxes, [](const TextBox *box) { return box->readOnly(); });
+            if (boxes.empty())
+                return {};
+            // Half the time the operator mends the box that keeps the focus.
+            auto *focused = dynamic_cast<TextBox *>(form->focused());
+            TextBox &box = focused != nullptr && !focused->readOnly() && below(2) == 0
+                               ? *focused
+                               : *boxes[static_cast<std::size_t>(below(static_cast<int>(boxes.size())))];
+            std::string text = garbage();
+            if (box.name() == "txtPass" && below(2) == 0) {
+                const std::string_view codes[] = {kDisplayCode, kFactoryCode, kHideCode};
+                text = std::string(codes[below(3)]);
             }
-            if (below(10) == 0)
-                targets.push_back(m_main.get());
-        } else if (below(10) == 0) {
-            targets.push_back(m_cal.get());
+            return [this, &box, text, named] {
+                if (!named("types '" + printable(text) + "' into", box))
+                    return;
+                typed(text);
+                m_console = &box == &m_main->txtInsSend;
+                box.setText(text);
+            };
         }
-        std::erase_if(targets, [this](const Label *l) { return l == &m_main->COM_QUIT && below(10) != 0; });
-        if (targets.empty())
-            return {};
-        Label &target = *targets[static_cast<std::size_t>(below(static_cast<int>(targets.size())))];
-        return [this, form, &target, named] {
-            if (&target == form) {
-                describe(form->name() + " clicks the window");
-                target.click();
-            } else if (named("clicks", target)) {
-                m_console = &target == &m_main->Cmd_INS;
-                target.click();
-            }
-        };
-    }
-    if (kind < 88 && form == m_main.get()) {
-        ScrollBar &bar = below(2) == 0 ? m_main->VScroll1 : m_main->VScroll2;
-        const int step = below(2) == 0 ? bar.smallChange() : bar.largeChange();
-        const int value = std::clamp(bar.value() + (below(2) == 0 ? step : -step), bar.minimum(), bar.maximum());
-        return [this, &bar, value, named] {
-            if (!bar.enabled() || !named("scrolls to " + std::to_string(value) + " on", bar))
-                return;
-            typed(std::to_string(value));
-            bar.setValue(value);
-        };
-    }
-    if (kind < 95) {
-        return [this] {
-            describe("Timer1 ticks");
-            m_clock.advance(m_main->Timer1.interval());
-            m_main->Timer1.tick();
-        };
-    }
-    if (form == m_main.get() && m_main->chkSame.visible()) {
-        return [this] {
-            describe("chkSame toggles");
-            m_main->chkSame.setChecked(!m_main->chkSame.checked());
-        };
-    }
-    return {};
-}
-
-bool Operator::step()
-{
-    Action action;
-    while (!action)
-        action = pick();
-    m_console = false;
-    m_description = "(nothing: the control went out of use)";
-    const auto started = std::chrono::steady_clock::now();
-    action();
-    const auto took = std::chrono::steady_clock::now() - started;
-    m_run.actions.push_back(m_description);
-    m_closed.clear();
-    if (m_mainClosed)
-        openMain();
-    if (took > kSlowAction) {
-        m_run.failure = "the action took " +
-                        std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()) + " ms";
-        return false;
-    }
-    return check();
-}
-
-bool Operator::legit(const std::string &value) const
-{
-    if (m_texts.count(value) != 0)
-        return true;
-    const auto number = asNumber(value);
-    if (!number)
-        return false;
-    // Single precision is as exact as the transmitter keeps a value.
-    const double slack = 1e-6 * std::max(1.0, std::fabs(*number));
-    const auto near = m_numbers.lower_bound(*number - slack);
-    return near != m_numbers.end() && *near <= *number + slack;
-}
-
-std::string Operator::boxWithError() const
-{
-    for (const Form *form : forms()) {
-        for (const Control *control : form->controls()) {
-            const auto *box = dynamic_cast<const TextBox *>(control);
-            if (box == nullptr)
-                continue;
-            const std::string &text = box->text();
-            const bool errorCut = text == " 0" || text == " 3" || text.find("ERR") != std::string::npos ||
-                                  text.find("EER") != std::string::npos;
-            if (box->holdsValue() && errorCut && m_typed.count(text) == 0)
-                return box->name() + " holds '" + printable(text) + "' as a value";
+        if (kind < 55) {
+            auto controls = usable<Control>(*form);
+            Control &target = *controls[static_cast<std::size_t>(below(static_cast<int>(controls.size())))];
+            return [&target, named] { named("moves the focus to", target); };
         }
-    }
-    return {};
-}
-
-bool Operator::check()
-{
-    for (const auto &request : m_requests) {
-        ++m_run.requests;
-        const auto value = writtenValue(request.command);
-        if (value && !m_console) {
-            ++m_run.writesChecked;
-            if (!legit(*value)) {
-                m_run.failure = "request " + printable(request.command) + " writes '" + printable(*value) +
-                                "', a value that came from no good reply and no operator; the action's requests:";
-                for (const auto &r : m_requests) {
-                    for (const auto &e : r.entries)
-                        m_run.failure += "\n  " + printable(e.frame) + " -> " + printable(e.reply) + " (" +
-                                         std::string(sim::faultName(e.fault)) + ")";
+        if (kind < 80) {
+            std::vector<Label *> targets;
+            for (auto *button : usable<Button>(*form))
+                targets.push_back(button);
+            if (form == m_main.get()) {
+                for (auto *item : usable<MenuItem>(*form)) {
+                    if (!item->isSeparator() && (item != &m_main->Exit || below(10) == 0))
+                        targets.push_back(item);
                 }
-                return false;
+                if (below(10) == 0)
+                    targets.push_back(m_main.get());
+            } else if (below(10) == 0) {
+                targets.push_back(m_cal.get());
             }
+            std::erase_if(targets, [this](const Label *l) { return l == &m_main->COM_QUIT && below(10) != 0; });
+            if (targets.empty())
+                return {};
+            Label &target = *targets[static_cast<std::size_t>(below(static_cast<int>(targets.size())))];
+            return [this, form, &target, named] {
+                if (&target == form) {
+                    describe(form->name() + " clicks the window");
+                    target.click();
+                } else if (named("clicks", target)) {
+                    m_console = &target == &m_main->Cmd_INS;
+                    target.click();
+                }
+            };
         }
-        for (const auto &entry : request.entries) {
-            m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
-            if (const auto data = goodData(entry)) {
-                m_texts.insert(*data);
-                // A trim bar takes a reply's value as a whole position, rounded to even.
-                if (const auto number = asNumber(*data))
-                    m_numbers.insert({*number, std::nearbyint(*number)});
-            }
+        if (kind < 88 && form == m_main.get()) {
+            ScrollBar &bar = below(2) == 0 ? m_main->VScroll1 : m_main->VScroll2;
+            const int step = below(2) == 0 ? bar.smallChange() : bar.largeChange();
+            const int value = std::clamp(bar.value() + (below(2) == 0 ? step : -step), bar.minimum(), bar.maximum());
+            return [this, &bar, value, named] {
+                if (!bar.enabled() || !named("scrolls to " + std::to_string(value) + " on", bar))
+                    return;
+                typed(std::to_string(value));
+                bar.setValue(value);
+            };
         }
+        if (kind < 95) {
+            return [this] {
+                describe("Timer1 ticks");
+                m_clock.advance(m_main->Timer1.interval());
+                m_main->Timer1.tick();
+            };
+        }
+        if (form == m_main.get() && m_main->chkSame.visible()) {
+            return [this] {
+                describe("chkSame toggles");
+                m_main->chkSame.setChecked(!m_main->chkSame.checked());
+            };
+        }
+        return {};
     }
-    m_requests.clear();
-    m_run.failure = boxWithError();
-    return m_run.failure.empty();
-}
+
+    bool legit(const std::string &value) const
+    {
+        if (m_texts.count(value) != 0)
+            return true;
+        const auto number = asNumber(value);
+        if (!number)
+            return false;
+        // Single precision is as exact as the transmitter keeps a value.
+        const double slack = 1e-6 * std::max(1.0, std::fabs(*number));
+        const auto near = m_numbers.lower_bound(*number - slack);
+        return near != m_numbers.end() && *near <= *number + slack;
+    }
+
+    std::string boxWithError() const
+    {
+        for (const Form *form : forms()) {
+            for (const Control *control : form->controls()) {
+                const auto *box = dynamic_cast<const TextBox *>(control);
+                if (box == nullptr)
+                    continue;
+                const std::string &text = box->text();
+                const bool errorCut = text == " 0" || text == " 3" || text.find("ERR") != std::string::npos ||
+                                      text.find("EER") != std::string::npos;
+                if (box->holdsValue() && errorCut && m_typed.count(text) == 0)
+                    return box->name() + " holds '" + printable(text) + "' as a value";
+            }
+        }
+        return {};
+    }
+
+    bool check()
+    {
+        for (const auto &request : m_requests) {
+            ++m_run.requests;
+            const auto value = writtenValue(request.command);
+            if (value && !m_console) {
+                ++m_run.writesChecked;
+                if (!legit(*value)) {
+                    m_run.failure = "request " + printable(request.command) + " writes '" + printable(*value) +
+                                    "', a value that came from no good reply and no operator; the action's requests:";
+                    for (const auto &r : m_requests) {
+                        for (const auto &e : r.entries)
+                            m_run.failure += "\n  " + printable(e.frame) + " -> " + printable(e.reply) + " (" +
+                                             std::string(sim::faultName(e.fault)) + ")";
+                    }
+                    return false;
+                }
+            }
+            for (const auto &entry : request.entries) {
+                m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
+                if (const auto data = goodData(entry)) {
+                    m_texts.insert(*data);
+                    // A trim bar takes a reply's value as a whole position, rounded to even.
+                    if (const auto number = asNumber(*data))
+                        m_numbers.insert({*number, std::nearbyint(*number)});
+                }
+            }
+        }
+        m_requests.clear();
+        m_run.failure = boxWithError();
+        return m_run.failure.empty();
+    }
+
+    OperatorRun &m_run;
+    std::mt19937_64 m_random;
+    FakeClock m_clock;
+    FakeSerialPort m_port{m_clock};
+    MemorySettingsStore m_settings;
+    FakeMessageBox m_messages;
+    FakeEventPump m_events;
+    sim::Bus m_bus;
+    sim::FrameSplitter m_splitter;
+    std::unique_ptr<Ortavel> m_main;
+    std::unique_ptr<frmYHJZ> m_cal;
+    std::vector<std::unique_ptr<Form>> m_closed; // deleted after the action that closed them
+    bool m_mainClosed = false;
+    bool m_console = false; // the action sends the console's text as typed
+    // Each request as the window wrote it, with what the bus made of it.
+    struct Request {
+        std::string command;
+        std::vector<sim::TraceEntry> entries;
+    };
+    std::vector<Request> m_requests;
+    std::set<std::string> m_texts; // values from good replies or the operator
+    std::set<double> m_numbers;    // the same, as numbers
+    std::set<std::string> m_typed; // what the operator typed: a box may hold " 0" as his value
+    std::string m_description;
+    bool m_trace;
+};
 
 } // namespace
 

@@ -1,20 +1,15 @@
+#include "MainWindowFixture.h"
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
 #include "calib/frmYHJZ.h"
-#include "controls/MessageBox.h"
 #include "link/Numbers.h"
 #include "link/PortMap.h"
 #include "link/SteadyClock.h"
-#include "mainwin/Ortavel.h"
 #include "sim/DemoBus.h"
 #include "sim/SimServer.h"
 #include "traffic/FrmTraffic.h"
 #include "ui/CalibrationWindow.h"
-#include "ui/FormView.h"
-#include "ui/MainWindow.h"
-#include "ui/QtEventPump.h"
 #include "ui/QtSystemTools.h"
-#include "ui/QtWindowHost.h"
 #include "ui/ToolWindows.h"
 #include "ui/TrafficWindow.h"
 #include "ui/TrendWindow.h"
@@ -28,36 +23,39 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <vector>
 
 namespace ortavel::test {
 namespace {
 
-class RecordingMessageBox final : public MessageBox {
-public:
-    void show(const std::string &text, const std::string &, bool) override { texts.push_back(text); }
-    std::vector<std::string> texts;
+// A simulated demo bus on a pseudo-terminal behind com1, the real serial
+// port and real settings files.
+struct RealPlatform {
+    sim::SimServer server; // outlives the port
+    QTemporaryDir folder;
+    SettingsStoreQt settings{folder.path()};
+    PortMap portMap{&settings};
+    SerialPortQt port{portMap};
+    SteadyClock clock;
 };
 
-// The whole tool as the operator meets it: the window on the real serial
-// port, a simulated demo bus on a pseudo-terminal behind com1, and the
-// remembered port in real settings files.
-class EndToEndTest : public ::testing::Test {
+// The whole tool as the operator meets it.
+class EndToEndTest : public MainWindowFixture<RealPlatform> {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
         portMap.setOverride(1, server.start(sim::demoBus()));
-        settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, "1");
-        windows.addWindow(model.name(), &window);
-        model.Form_Load();
+        MainWindowFixture::SetUp();
         ASSERT_TRUE(port.isOpen()) << port.errorString();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // 01 chosen, with the tool windows known to the host.
+    void chooseFirst()
+    {
+        addToolWindows(windows, model, tools, nullptr);
+        model.OnlineList = {3};
+        model.CMB_ADDR.addItem("01", 0);
+        model.CMB_ADDR.setSelectedIndex(0);
     }
 
     QString shown(const Control &control) const { return window.view().widgetAs<QLineEdit>(control.name())->text(); }
@@ -81,17 +79,7 @@ protected:
         EXPECT_NE(shown(model.TXT_TEMPERATURE), "TEMPERATURE");
     }
 
-    sim::SimServer server; // outlives the port
-    QTemporaryDir folder;
-    SettingsStoreQt settings{folder.path()};
-    PortMap portMap{&settings};
-    SerialPortQt port{portMap};
-    SteadyClock clock;
-    RecordingMessageBox messages;
-    QtEventPump events;
-    QtWindowHost windows;
-    Ortavel model{port, clock, settings, messages, events, windows};
-    MainWindow window{model};
+    QtSystemTools tools;
 };
 
 TEST_F(EndToEndTest, SearchFindsTheDemoTransmittersAndReadsTheFirst)
@@ -124,11 +112,7 @@ TEST_F(EndToEndTest, SearchFindsTheDemoTransmittersAndReadsTheFirst)
 // the same table; then close the main window with it open.
 TEST_F(EndToEndTest, CalibrationSavedAndReopenedToTheSameTable)
 {
-    QtSystemTools tools;
-    addToolWindows(windows, model, tools, nullptr);
-    model.OnlineList = {3};
-    model.CMB_ADDR.addItem("01", 0);
-    model.CMB_ADDR.setSelectedIndex(0);
+    chooseFirst();
     const auto open = [this] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         window.view().action(model.UserCal.name())->trigger();
@@ -206,11 +190,7 @@ TEST_F(EndToEndTest, CalibrationSavedAndReopenedToTheSameTable)
 // closes them.
 TEST_F(EndToEndTest, TrafficAndTrendWatchEveryWindowsExchanges)
 {
-    QtSystemTools tools;
-    addToolWindows(windows, model, tools, nullptr);
-    model.OnlineList = {3};
-    model.CMB_ADDR.addItem("01", 0);
-    model.CMB_ADDR.setSelectedIndex(0);
+    chooseFirst();
     window.view().action(model.mnuTraffic.name())->trigger();
     window.view().action(model.mnuTrend.name())->trigger();
     auto *traffic = dynamic_cast<TrafficWindow *>(windows.window("Traffic"));

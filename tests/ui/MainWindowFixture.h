@@ -2,9 +2,6 @@
 
 #include "controls/MessageBox.h"
 #include "mainwin/Ortavel.h"
-#include "support/FakeClock.h"
-#include "support/FakeSerialPort.h"
-#include "support/MemorySettingsStore.h"
 #include "ui/FormView.h"
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
@@ -14,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace ortavel::test {
@@ -24,14 +22,14 @@ public:
     std::vector<std::string> texts;
 };
 
-// The main window on screen over a fake port on a fake clock, with the real
-// event pump and window host.
-class MainWindowFixture : public ::testing::Test {
+// The main window on screen with the real event pump and window host, over
+// the port, clock and settings of Platform, com1 remembered.
+template <typename Platform> class MainWindowFixture : public ::testing::Test, protected Platform {
 protected:
     void SetUp() override
     {
         windows.addWindow(model.name(), &window);
-        settings.setValue("Kavrin", "Transmitter", "CommPort", "1");
+        this->settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, "1");
         model.Form_Load();
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -39,18 +37,15 @@ protected:
 
     template <typename W> W *get(const Control &control) const
     {
-        auto *widget = window.view().widgetAs<W>(control.name());
+        auto *widget = window.view().template widgetAs<W>(control.name());
         EXPECT_NE(widget, nullptr) << control.name();
         return widget;
     }
 
-    FakeClock clock;
-    FakeSerialPort port{clock};
-    MemorySettingsStore settings;
     RecordingMessageBox messages;
     QtEventPump events;
     QtWindowHost windows;
-    Ortavel model{port, clock, settings, messages, events, windows};
+    Ortavel model{this->port, this->clock, this->settings, messages, events, windows};
     MainWindow window{model};
 };
 

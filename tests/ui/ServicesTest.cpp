@@ -1,8 +1,8 @@
-#include "controls/Form.h"
+#include "TestWindow.h"
 #include "ui/FormBinder.h"
-#include "ui/QtEventPump.h"
 #include "ui/QtMessageBox.h"
 #include "ui/QtWindowHost.h"
+#include "ui/TimerBinder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,72 +12,52 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace ortavel::test {
 namespace {
 
-struct Shown {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-};
-
-// Reads the modal box once it is up, then presses its OK button.
-Shown showAndClose(const std::string &text, const std::string &title, bool exclamation)
-{
-    Shown shown;
-    QTimer::singleShot(0, [&shown] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        shown = {box->text(), box->windowTitle(), box->icon(), static_cast<int>(box->buttons().size())};
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    QtMessageBox messages;
-    messages.show(text, title, exclamation);
-    return shown;
-}
-
+// Rows shown through the real box; the operator reads it once it is up,
+// then presses its OK button, and show() returns.
 TEST(QtMessageBoxTest, ShowsTextTitleAndIconWithOkAloneAndReturnsWhenClosed)
 {
-    const Shown warning = showAndClose("The communication port is not open！", "Error", true);
-    EXPECT_EQ(warning.text, "The communication port is not open！");
-    EXPECT_EQ(warning.title, "Error");
-    EXPECT_EQ(warning.icon, QMessageBox::Warning);
-    EXPECT_EQ(warning.buttons, 1);
-
-    const Shown plain = showAndClose("<b>1 < 2</b>", "Kavrin", false);
-    EXPECT_EQ(plain.text, "<b>1 < 2</b>") << "texts are not markup";
-    EXPECT_EQ(plain.icon, QMessageBox::NoIcon);
-}
-
-TEST(QtEventPumpTest, RunsWaitingEvents)
-{
-    bool ran = false;
-    QTimer::singleShot(0, [&ran] { ran = true; });
-    QtEventPump().processEvents();
-    EXPECT_TRUE(ran);
-}
-
-class ClosingForm : public Form {
-public:
-    ClosingForm() : Form("frmOther", "Other")
-    {
-        onQueryUnload = [this] { return mayClose; };
+    const struct {
+        const char *text;
+        const char *title;
+        bool exclamation;
+        QMessageBox::Icon icon;
+    } rows[] = {{"The communication port is not open！", "Error", true, QMessageBox::Warning},
+                {"<b>1 < 2</b>", "Kavrin", false, QMessageBox::NoIcon}}; // texts are not markup
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text);
+        bool read = false;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            read = true;
+            EXPECT_EQ(box->text(), row.text);
+            EXPECT_EQ(box->windowTitle(), row.title);
+            EXPECT_EQ(box->icon(), row.icon);
+            EXPECT_EQ(box->buttons().size(), 1);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        QtMessageBox().show(row.text, row.title, row.exclamation);
+        EXPECT_TRUE(read);
     }
-    bool mayClose = false;
-};
+}
 
 TEST(QtWindowHostTest, ShowsKnownWindowsAndClosesThroughTheirForm)
 {
-    ClosingForm form;
+    TestForm form;
+    form.mayClose = false;
     QWidget window;
     new FormBinder(form, &window);
     QtWindowHost host;
-    host.showWindow("frmOther");
+    host.showWindow("frmTest");
     EXPECT_FALSE(window.isVisible()) << "unknown until added";
 
-    host.addWindow("frmOther", &window);
-    host.showWindow("frmOther");
+    host.addWindow("frmTest", &window);
+    host.showWindow("frmTest");
     EXPECT_TRUE(window.isVisible());
 
     host.requestClose(form);
@@ -89,8 +69,7 @@ TEST(QtWindowHostTest, ShowsKnownWindowsAndClosesThroughTheirForm)
 
 TEST(QtWindowHostTest, ClosingTheMainWindowEndsTheToolWhileOthersAreOpen)
 {
-    ClosingForm mainForm;
-    mainForm.mayClose = true;
+    TestForm mainForm;
     QWidget mainWindow;
     QWidget other;
     new FormBinder(mainForm, &mainWindow);
@@ -109,6 +88,48 @@ TEST(QtWindowHostTest, ClosingTheMainWindowEndsTheToolWhileOthersAreOpen)
     giveUp.start(5000);
     EXPECT_EQ(QApplication::exec(), 0) << "the tool went on with the other window open";
     giveUp.stop();
+}
+
+class TimerTest : public ::testing::Test {
+protected:
+    TimerTest()
+    {
+        timer.onTimer = [this] { ++ticks; };
+    }
+    // Declared first: the binder unsubscribes from it when qtimer goes.
+    Timer timer{"Timer1", 20};
+    QTimer qtimer;
+    TimerBinder *binder = new TimerBinder(timer, &qtimer);
+    int ticks = 0;
+};
+
+TEST_F(TimerTest, FollowsEnabledAndInterval)
+{
+    EXPECT_FALSE(qtimer.isActive()) << "a timer starts disabled";
+    timer.setEnabled(true);
+    EXPECT_TRUE(qtimer.isActive());
+    EXPECT_EQ(qtimer.interval(), 20);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return ticks >= 3; }, 2000));
+
+    timer.setInterval(35);
+    EXPECT_EQ(qtimer.interval(), 35);
+    timer.setInterval(0);
+    EXPECT_FALSE(qtimer.isActive()) << "an interval of 0 stops it";
+    timer.setInterval(20);
+    timer.setEnabled(false);
+    EXPECT_FALSE(qtimer.isActive());
+    const int before = ticks;
+    QTest::qWait(80);
+    EXPECT_EQ(ticks, before);
+}
+
+TEST_F(TimerTest, TicksMissedWhileBusyArriveOnce)
+{
+    timer.setEnabled(true);
+    // Busy for several intervals, as during a long exchange.
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 1);
 }
 
 } // namespace

@@ -1,6 +1,16 @@
 #pragma once
 
-#include "TestForm.h"
+#include "controls/Button.h"
+#include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
+#include "controls/Form.h"
+#include "controls/Frame.h"
+#include "controls/Label.h"
+#include "controls/MenuItem.h"
+#include "controls/ScrollBar.h"
+#include "controls/StatusBar.h"
+#include "controls/TextBox.h"
+#include "controls/Timer.h"
 #include "ui/FormView.h"
 
 #include <QMenuBar>
@@ -11,9 +21,73 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <initializer_list>
+#include <map>
 #include <string>
 
 namespace ortavel::test {
+
+// A small window with one control of every kind, and counters for the
+// handlers the tests watch.
+class TestForm : public Form {
+public:
+    TestForm() : Form("frmTest", "Test window")
+    {
+        for (Control *control :
+             std::initializer_list<Control *>{&Menu, &Open, &Line, &Quit, &Group, &NameLabel, &Name, &Notes, &Go, &Same,
+                                              &ListLabel, &List, &Edit, &Trim, &Status, &Tick})
+            add(*control);
+        Notes.setMultiLine(true);
+        List.addItem("one", 10);
+        List.addItem("two", 20);
+        List.addItem("three", 30);
+        Edit.setEditable(true);
+        Trim.setSteps(1, 5);
+        const auto count = [this](const char *name) { return [this, name] { ++counts[name]; }; };
+        Go.onClick = count("Go");
+        Same.onClick = count("Same");
+        List.onClick = count("List");
+        Edit.onChange = count("Edit");
+        Trim.onChange = count("Trim");
+        Name.onChange = count("Name");
+        Notes.onChange = count("Notes");
+        Quit.onClick = count("Quit");
+        Name.onValidate = [this] { return keepFocusInName; };
+        onQueryUnload = [this] {
+            ++counts["QueryUnload"];
+            return mayClose;
+        };
+    }
+
+    // Parents for the menu: Open, Line and Quit are items of Menu.
+    Control *parentOf(const Control &control)
+    {
+        if (&control == &Open || &control == &Line || &control == &Quit)
+            return &Menu;
+        return nullptr;
+    }
+
+    MenuItem Menu{"Menu", "&File"};
+    MenuItem Open{"Open", "&Open..."};
+    MenuItem Line{"Line", "-"};
+    MenuItem Quit{"Quit", "E&xit"};
+    Frame Group{"Group", "Settings"};
+    Label NameLabel{"NameLabel", "Name:"};
+    TextBox Name{"Name", "initial"};
+    TextBox Notes{"Notes", "first\r\nsecond"};
+    Button Go{"Go", "Go"};
+    CheckBox Same{"Same", "Same for all"};
+    Label ListLabel{"ListLabel", "Choice："};
+    ComboBox List{"List", "Pick one"};
+    ComboBox Edit{"Edit", "typed"};
+    ScrollBar Trim{"Trim", -50, 50};
+    StatusBar Status{"Status"};
+    Timer Tick{"Tick", 20};
+
+    std::map<std::string, int> counts;
+    bool keepFocusInName = false;
+    bool mayClose = true;
+};
 
 // The test form bound to a shown, active window, its widgets in one column.
 class TestWindow {
@@ -55,13 +129,15 @@ inline void clickCheckBox(QWidget *checkBox)
     QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(6, checkBox->height() / 2));
 }
 
-// A description as a test name.
-inline std::string testName(const char *what)
-{
-    std::string name = what;
-    for (char &c : name)
-        c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
-    return name;
-}
+// Names a table row's test after its description.
+struct NamedByWhat {
+    template <typename Row> std::string operator()(const ::testing::TestParamInfo<Row> &info) const
+    {
+        std::string name = info.param.what;
+        for (char &c : name)
+            c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+        return name;
+    }
+};
 
 } // namespace ortavel::test

@@ -3,8 +3,8 @@
 // up, the filter and pause through the widgets; the chart's lines, gaps and
 // axis titles.
 
+#include "MainWindowFixture.h"
 #include "controls/Label.h"
-#include "controls/MessageBox.h"
 #include "traffic/FrmTraffic.h"
 #include "trend/FrmTrend.h"
 #include "ui/FormView.h"
@@ -26,12 +26,6 @@
 namespace ortavel::test {
 namespace {
 
-class QuietMessages final : public MessageBox {
-public:
-    void show(const std::string &text, const std::string &, bool) override { last = text; }
-    std::string last;
-};
-
 void exchange(TrafficRecorder &recorder, const std::string &address, const char *result, std::int64_t ms = 20)
 {
     static std::int64_t now = 0;
@@ -42,7 +36,7 @@ void exchange(TrafficRecorder &recorder, const std::string &address, const char 
 TEST(TrafficWindow, AppendsWithoutResetFollowsTheEndAndFilters)
 {
     TrafficRecorder recorder(1000);
-    QuietMessages messages;
+    RecordingMessageBox messages;
     exchange(recorder, "01", "*01+1.0\r");
     TrafficWindow window(std::make_unique<FrmTraffic>(recorder, messages));
     window.show();
@@ -108,7 +102,7 @@ TEST(TrendWindow, DrawsBothValuesWithGapsUnitsAndSavesAPicture)
 {
     TrendRecorder recorder;
     Label unit("Label3", "Bar");
-    QuietMessages messages;
+    RecordingMessageBox messages;
     recorder.startRun(0);
     for (int i = 1; i <= 100; ++i) {
         const bool failed = i == 50;
@@ -142,7 +136,7 @@ TEST(TrendWindow, DrawsBothValuesWithGapsUnitsAndSavesAPicture)
     QFile saved(QString::fromStdString(file));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.read(4).endsWith("PNG"));
-    EXPECT_EQ(messages.last, "");
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 } // namespace
