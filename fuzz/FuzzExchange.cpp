@@ -1,15 +1,17 @@
 #include "FuzzInput.h"
-#include "FuzzPort.h"
 #include "link/Exchange.h"
 #include "link/LineSettings.h"
 #include "link/ReplyCheck.h"
+#include "support/FakeClock.h"
+#include "support/FakeSerialPort.h"
 
+#include <algorithm>
 #include <array>
 #include <set>
 
 namespace {
 
-using ortavel::fuzz::FuzzPort;
+using ortavel::test::FakeReply;
 
 constexpr std::array<const char *, 6> kSettings = {"1200,N,8,1", "2400,N,8,1",  "4800,N,8,1",
                                                    "9600,N,8,1", "19200,N,8,1", "9600,E,7,1"};
@@ -20,7 +22,7 @@ struct Script {
     std::string settings;
     bool leftover = false; // the first chunk already waits in the buffer
     int failingWaits = -1; // the port fails after this many waits; -1 never
-    std::vector<FuzzPort::Chunk> chunks;
+    std::vector<FakeReply> chunks;
 };
 
 Script parse(const std::uint8_t *data, std::size_t size)
@@ -33,30 +35,28 @@ Script parse(const std::uint8_t *data, std::size_t size)
         s.failingWaits = (flags >> 2) & 3;
     std::size_t i = 2;
     while (i + 2 <= size) {
-        const std::int64_t at = static_cast<std::int64_t>(data[i]) * kMsPerDelayStep;
         const std::size_t length = std::min<std::size_t>(data[i + 1], size - i - 2);
-        s.chunks.push_back({at, std::string(reinterpret_cast<const char *>(data + i + 2), length)});
+        s.chunks.push_back(
+            {std::string(reinterpret_cast<const char *>(data + i + 2), length), data[i] * kMsPerDelayStep});
         i += 2 + length;
     }
     return s;
 }
 
-// What a careful reader of the line has when it stops: passes at the
-// start and at every arrival within the timeout, ending at the first pass
-// that holds a CR or at the timeout.
-std::string expectedReceived(std::vector<FuzzPort::Chunk> chunks, int timeoutMs)
+// What a careful reader has when it stops: passes at the start and at every
+// arrival within the timeout, ending at the first pass holding a CR.
+std::string expectedReceived(std::vector<FakeReply> chunks, int timeoutMs)
 {
-    std::stable_sort(chunks.begin(), chunks.end(), [](const auto &a, const auto &b) { return a.atMs < b.atMs; });
-    std::set<std::int64_t> passes = {0};
+    std::stable_sort(chunks.begin(), chunks.end(), [](const auto &a, const auto &b) { return a.delayMs < b.delayMs; });
+    std::set<int> passes = {0, timeoutMs};
     for (const auto &c : chunks) {
-        if (c.atMs <= timeoutMs)
-            passes.insert(c.atMs);
+        if (c.delayMs <= timeoutMs)
+            passes.insert(c.delayMs);
     }
-    passes.insert(timeoutMs);
     std::string received;
     std::size_t next = 0;
-    for (const std::int64_t now : passes) {
-        while (next < chunks.size() && chunks[next].atMs <= now)
+    for (const int now : passes) {
+        while (next < chunks.size() && chunks[next].delayMs <= now)
             received += chunks[next++].bytes;
         if (received.find('\r') != std::string::npos || now >= timeoutMs)
             break;
@@ -72,23 +72,26 @@ bool isResultForm(const std::string &result)
 
 } // namespace
 
-// The exchange's result is the reply check of exactly the bytes that
-// arrived within its wait: how they were split, what waited in the buffer
-// before and what comes after do not matter, and the wait never spins.
+// The result is the reply check of exactly the bytes that arrived within the
+// wait, however split; earlier and later bytes do not matter; no spinning.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     using namespace ortavel;
     Script s = parse(data, size);
-    fuzz::FuzzClock clock;
-    FuzzPort port(clock);
+    test::FakeClock clock;
+    test::FakeSerialPort port(clock);
+    port.open();
     port.setSettings(s.settings);
     if (s.leftover && !s.chunks.empty()) {
-        port.inject(s.chunks.front().bytes);
+        port.deliver(s.chunks.front().bytes);
         s.chunks.erase(s.chunks.begin());
     }
-    if (s.failingWaits >= 0)
-        port.failWaitsAfter(s.failingWaits);
-    port.script(s.chunks);
+    port.waitsBeforeFailing = s.failingWaits;
+    port.setResponder([&](const std::string &) -> std::optional<FakeReply> {
+        for (const auto &chunk : s.chunks)
+            port.deliver(chunk.bytes, chunk.delayMs);
+        return std::nullopt;
+    });
 
     Exchange exchange(port, clock);
     const std::string result = exchange.Comm_Send("01", "TY");
@@ -101,9 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     fuzz::require(result == checkReply(expectedReceived(s.chunks, timeoutMs)), "judged on the bytes received");
 
-    // Whatever arrives later is gone by the next exchange.
-    port.advance(4000);
-    port.script({});
+    clock.advance(4000);
+    port.setResponder(nullptr);
     fuzz::require(exchange.Comm_Send("01", "TY") == kNoReply, "late bytes discarded");
     return 0;
 }

@@ -1,8 +1,9 @@
 #include "FuzzInput.h"
-#include "FuzzPort.h"
 #include "link/Checksum.h"
 #include "link/Commands.h"
 #include "link/Exchange.h"
+#include "support/FakeClock.h"
+#include "support/FakeSerialPort.h"
 
 // Every catalogue command, with any address and value text, goes on the
 // line framed so that its checksum matches the bytes it covers.
@@ -13,8 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     parts.resize(2);
     const std::string &address = parts[0];
     const std::string &value = parts[1];
-    fuzz::FuzzClock clock;
-    fuzz::FuzzPort port(clock);
+    test::FakeClock clock;
+    test::FakeSerialPort port(clock);
+    port.open();
+    port.setResponder([](const std::string &frame) { return test::FakeReply{frame, 0}; }); // the line's echo
     Exchange exchange(port, clock);
     for (const auto &info : cmd::kCatalogue) {
         std::string command =
@@ -34,9 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::require(std::stoul(checksum, nullptr, 16) == x, "checksum is the XOR");
         fuzz::require(checksum.find_first_of("abcdef") == std::string::npos, "upper-case hex");
 
-        // The bytes on the line are the frame; its own echo is never taken
-        // for a reply.
-        port.script({{0, frame}});
         const std::string result = exchange.Comm_Send(address, command);
         fuzz::require(port.writes().back() == frame, "the frame goes on the line unchanged");
         fuzz::require(result.front() != '*', "an echo is no reply");

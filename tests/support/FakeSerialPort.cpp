@@ -9,7 +9,6 @@ namespace ortavel::test {
 
 void FakeSerialPort::deliver(const std::string &bytes, int delayMs)
 {
-    // Kept in order of arrival; bytes arriving together keep their order.
     const Pending p{m_clock.nowMs() + delayMs, bytes};
     const auto later = [](const Pending &a, const Pending &b) { return a.arrival < b.arrival; };
     m_pending.insert(std::upper_bound(m_pending.begin(), m_pending.end(), p, later), p);
@@ -71,6 +70,7 @@ bool FakeSerialPort::write(const std::string &bytes)
 
 std::string FakeSerialPort::readAvailable()
 {
+    ++m_reads;
     std::string out;
     while (!m_pending.empty() && m_pending.front().arrival <= m_clock.nowMs()) {
         out += m_pending.front().bytes;
@@ -81,6 +81,8 @@ std::string FakeSerialPort::readAvailable()
 
 WaitResult FakeSerialPort::waitForInput(int timeoutMs)
 {
+    failWaits = failWaits || waitsBeforeFailing == 0;
+    waitsBeforeFailing -= waitsBeforeFailing > 0 ? 1 : 0;
     if (!m_open || failWaits) {
         fail("Read failed");
         return WaitResult::Failed;

@@ -18,9 +18,7 @@ struct FakeReply {
     int delayMs = 0;
 };
 
-// An in-memory serial port on a fake clock. A responder answers each
-// written frame; replies arrive on the fake clock, so waits cost no real
-// time. Every operation is recorded for the tests to inspect.
+// An in-memory serial port on a fake clock; a responder answers each written frame.
 class FakeSerialPort final : public SerialPort {
 public:
     using Responder = std::function<std::optional<FakeReply>(const std::string &frame)>;
@@ -28,20 +26,20 @@ public:
     explicit FakeSerialPort(FakeClock &clock) : m_clock(clock) {}
 
     void setResponder(Responder responder) { m_responder = std::move(responder); }
-    // Bytes already in the receive buffer, or arriving after delayMs.
     void deliver(const std::string &bytes, int delayMs = 0);
 
-    // Every frame written, in order.
     const std::vector<std::string> &writes() const { return m_writes; }
     void clearWrites() { m_writes.clear(); }
     // Every operation by name ("open", "close", "discardInput", ...).
     const std::vector<std::string> &calls() const { return m_calls; }
+    int reads() const { return m_reads; }
 
     // Ports that refuse to open, with the description given.
     std::set<int> missingPorts;
     std::string openErrorText = "The system cannot find the file specified.";
     bool failWrites = false;
     bool failWaits = false;
+    int waitsBeforeFailing = -1; // -1: never
 
     bool isOpen() const override { return m_open; }
     bool open() override;
@@ -92,6 +90,7 @@ private:
     std::vector<std::string> m_writes;
     std::vector<std::string> m_calls;
     bool m_open = false;
+    int m_reads = 0;
     int m_number = 1;
     std::string m_settings = "9600,N,8,1";
     std::string m_error;
