@@ -31,36 +31,22 @@ TEST_P(RequestParserTable, ParsesOrRejects)
     EXPECT_EQ(parseRequest(c.frame), c.expected) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frames, RequestParserTable,
-    ::testing::Values(
-        // Good frames.
-        FrameCase{"type read", std::string("$01TY0C\r"), Request{"01", "TY"}},
-        FrameCase{"address echo", frameOf("05", "AD"), Request{"05", "AD"}},
-        FrameCase{"pressure", frameOf("99", "RP0"), Request{"99", "RP0"}},
-        FrameCase{"write with sign", frameOf("12", "DL+012.5"), Request{"12", "DL+012.5"}},
-        FrameCase{"broadcast", frameOf("AA", "WU"), Request{"AA", "WU"}},
-        FrameCase{"address 00 is a frame", frameOf("00", "AD"), Request{"00", "AD"}},
-        FrameCase{"unknown letters still a frame", frameOf("01", "zz"), Request{"01", "zz"}},
-        FrameCase{"bytes beyond ASCII", frameOf("01", "TY\xE4\xB8\xAD"), Request{"01", "TY\xE4\xB8\xAD"}},
-        FrameCase{"dollar inside value", frameOf("01", "ID$x"), Request{"01", "ID$x"}},
-        // Malformed frames.
-        FrameCase{"empty", std::string(), std::nullopt}, FrameCase{"only CR", std::string("\r"), std::nullopt},
-        FrameCase{"no start", std::string("01TY0C\r"), std::nullopt},
-        FrameCase{"reply start", std::string("*01TY0C\r"), std::nullopt},
-        FrameCase{"noise before", std::string("x$01TY0C\r"), std::nullopt},
-        FrameCase{"no CR", std::string("$01TY0C"), std::nullopt},
-        FrameCase{"LF instead of CR", std::string("$01TY0C\n"), std::nullopt},
-        FrameCase{"CR LF", std::string("$01TY0C\r\n"), std::nullopt},
-        FrameCase{"wrong checksum", std::string("$01TY0D\r"), std::nullopt},
-        FrameCase{"lower-case checksum", std::string("$01TY0c\r"), std::nullopt},
-        FrameCase{"one-letter command", frameOf("01", "T"), std::nullopt},
-        FrameCase{"no command", frameOf("01", ""), std::nullopt},
-        FrameCase{"letter in address", frameOf("0A", "TY"), std::nullopt},
-        FrameCase{"lower-case broadcast", frameOf("aa", "TY"), std::nullopt},
-        FrameCase{"one-digit address", frameOf("1", "TYX"), std::nullopt},
-        FrameCase{"CR inside", std::string("$01T\rY") + "00\r", std::nullopt},
-        FrameCase{"too short", std::string("$01TY\r"), std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Frames, RequestParserTable,
+                         ::testing::Values(
+                             // Good frames.
+                             FrameCase{"type read", std::string("$01TY0C\r"), Request{"01", "TY"}},
+                             FrameCase{"pressure", frameOf("99", "RP0"), Request{"99", "RP0"}},
+                             FrameCase{"broadcast", frameOf("AA", "WU"), Request{"AA", "WU"}},
+                             FrameCase{"address 00 is a frame", frameOf("00", "AD"), Request{"00", "AD"}},
+                             // Malformed frames.
+                             FrameCase{"empty", std::string(), std::nullopt},
+                             FrameCase{"no start", std::string("01TY0C\r"), std::nullopt},
+                             FrameCase{"no CR", std::string("$01TY0C"), std::nullopt},
+                             FrameCase{"wrong checksum", std::string("$01TY0D\r"), std::nullopt},
+                             FrameCase{"one-letter command", frameOf("01", "T"), std::nullopt},
+                             FrameCase{"letter in address", frameOf("0A", "TY"), std::nullopt},
+                             FrameCase{"lower-case broadcast", frameOf("aa", "TY"), std::nullopt},
+                             FrameCase{"CR inside", std::string("$01T\rY") + "00\r", std::nullopt}));
 
 // Any frame the parser takes is exactly the frame the tool would build for
 // its address and command, whatever bytes it came from.
