@@ -7,17 +7,15 @@
 namespace ortavel {
 namespace {
 
-// Blanks, tabs and line feeds anywhere are skipped; reading stops at the
-// first character that cannot continue the number.
+// Blanks, tabs and line feeds are skipped; reading stops where the number cannot go on.
 TEST(ReadNumber, TakesTheLeadingNumber)
 {
     const struct {
         std::string text;
         double value;
-    } cases[] = {{"", 0},        {"abc", 0},      {" 0", 0},          {" 3", 3},      {"+012.34", 12.34},
-                 {"-003.0", -3}, {"1 2 3", 123},  {"\t-\n4.5", -4.5}, {"1.2.3", 1.2}, {"25.46C", 25.46},
-                 {".5", 0.5},    {"-.25", -0.25}, {"+", 0},           {"-.", 0},      {"12\r", 12},
-                 {"0005", 5},    {"2.00 ", 2},    {"+5000", 5000},    {"VER", 0}};
+    } cases[] = {
+        {"", 0},        {"abc", 0},        {"+012.34", 12.34}, {"-003.0", -3},  {"1 2 3", 123}, {"\t-\n4.5", -4.5},
+        {"1.2.3", 1.2}, {"25.46C", 25.46}, {".5", 0.5},        {"-.25", -0.25}, {"+", 0}};
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
 }
@@ -27,15 +25,8 @@ TEST(ReadNumber, TakesExponentsAndOverflowsToInfinity)
     const struct {
         std::string text;
         double value;
-    } cases[] = {{"1e3", 1000},
-                 {"1E-2x", 0.01},
-                 {"2d2", 200},
-                 {"5e", 5},
-                 {"5e+", 5},
-                 {"1e999", HUGE_VAL},
-                 {"-1e999", -HUGE_VAL},
-                 {"1e-999", 0},
-                 {"99999999999999999999", 1e20}};
+    } cases[] = {{"1e3", 1000},       {"1E-2x", 0.01},       {"2d2", 200},  {"5e+", 5},
+                 {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}, {"1e-999", 0}, {"99999999999999999999", 1e20}};
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(readNumber(c.text), c.value) << '"' << c.text << '"';
 }
@@ -45,7 +36,7 @@ TEST(WholeNumber, RoundsHalfToEven)
     const struct {
         double value;
         std::int64_t whole;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}, {2.5001, 3}, {-3.7, -4}};
+    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-1.5, -2}, {2.5001, 3}, {-3.7, -4}};
     for (const auto &c : cases)
         EXPECT_EQ(wholeNumber(c.value), c.whole) << c.value;
 }
@@ -81,9 +72,7 @@ TEST(FormatPattern, WritesPlacesPointAndSign)
     const PatternCase cases[] = {
         {12.5, "+000.0", "+012.5"},  {-3, "000.0", "-003.0"},       {12, "+0000.", "+0012."},
         {0.125, "+.0000", "+.1250"}, {12345, "+000.0", "+12345.0"}, {1234.56, "+000.0", "+1234.6"},
-        {0, "+000.0", "+000.0"},     {7, "+0000.", "+0007."},       {0.5, "+.0000", "+.5000"},
-        {123, "0000", "0123"},       {-45, "0000", "-0045"},        {5000, "0000", "5000"},
-        {1, "+00.00", "+01.00"},     {100, "+00.00", "+100.00"}};
+        {123, "0000", "0123"},       {-45, "0000", "-0045"},        {100, "+00.00", "+100.00"}};
     for (const auto &c : cases)
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
 }
@@ -91,11 +80,10 @@ TEST(FormatPattern, WritesPlacesPointAndSign)
 // Half-way values round away from zero; "#" places show no leading zero.
 TEST(FormatPattern, RoundsHalfAwayFromZeroAndDropsHashPlaces)
 {
-    const PatternCase cases[] = {{23.46, "###0.0", "23.5"}, {0, "###0.0", "0.0"},    {-3, "###0.0", "-3.0"},
-                                 {25.46, "###0.0", "25.5"}, {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"},
-                                 {2.675, "0.00", "2.68"},   {9.96, "0.0", "10.0"},   {99.95, "00.0", "100.0"},
-                                 {0.05, ".0", ".1"},        {1.5, "###0", "2"},      {2.5, "0", "3"},
-                                 {-2.5, "0", "-3"}};
+    const PatternCase cases[] = {{23.46, "###0.0", "23.5"}, {-3, "###0.0", "-3.0"},  {0.125, "0.00", "0.13"},
+                                 {-0.125, "0.00", "-0.13"}, {2.675, "0.00", "2.68"}, {9.96, "0.0", "10.0"},
+                                 {99.95, "00.0", "100.0"},  {0.05, ".0", ".1"},      {1.5, "###0", "2"},
+                                 {2.5, "0", "3"},           {-2.5, "0", "-3"}};
     for (const auto &c : cases)
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
 }
@@ -111,20 +99,9 @@ TEST(FormatPattern, WithoutPlacesWritesTheValue)
 
 TEST(SignedPatternText, PlusForZeroAndAbove)
 {
-    EXPECT_EQ(signedPatternText(12.5, "000.0"), "+012.5");
     EXPECT_EQ(signedPatternText(0, "000.0"), "+000.0");
     EXPECT_EQ(signedPatternText(-3, "000.0"), "-003.0");
     EXPECT_EQ(signedPatternText(static_cast<double>(12.3F), "00.00"), "+12.30");
-}
-
-TEST(TrimValueText, SignAndFourDigits)
-{
-    const struct {
-        int position;
-        std::string text;
-    } cases[] = {{123, "+0123"}, {-45, "-0045"}, {0, "+0000"}, {5000, "+5000"}, {-5000, "-5000"}, {-1, "-0001"}};
-    for (const auto &c : cases)
-        EXPECT_EQ(trimValueText(c.position), c.text) << c.position;
 }
 
 TEST(CodeText, MinusOneWhenNothingSelected)
