@@ -20,8 +20,7 @@ TEST(Checksum, KnownAnswers)
     const struct {
         std::string text;
         std::string checksum;
-    } cases[] = {{"01TY", "0C"}, {"0101", "00"}, {"01", "01"},           {"01RP0", "33"},
-                 {"", "00"},     {"\x7F", "7F"}, {"\xE5\x9C\xA8", "D1"}, {"\xFF", "FF"}};
+    } cases[] = {{"01TY", "0C"}, {"0101", "00"}, {"", "00"}, {"\xE5\x9C\xA8", "D1"}, {"\xFF", "FF"}};
     for (const auto &c : cases)
         EXPECT_EQ(PARITY_XORB(c.text), c.checksum) << c.text;
 }
@@ -33,7 +32,6 @@ TEST(RequestFrame, CarriesAddressCommandChecksumAndCr)
         std::string command;
         std::string frame;
     } cases[] = {{"01", "TY", "$01TY0C\r"},
-                 {"01", "RP0", "$01RP033\r"},
                  {"", "", "$00\r"},
                  {"07", "", "$0707\r"},
                  // A non-ASCII address goes out as its UTF-8 bytes.
@@ -49,39 +47,21 @@ TEST(ReplyCheck, JudgesEverythingReceived)
         std::string received;
         std::string result;
     } cases[] = {
-        {"nothing", "", "ERR 0\r"},
-        {"four characters", "*01\r", "ERR 0\r"},
         {"five characters ending in CR", "*010\r", "ERR 0\r"},
-        {"five characters without CR", "*0101", "ERR 0\r"},
         {"shortest good reply, no data", "*0101\r", "*01\r"},
-        {"address query answer", "*010100\r", "*0101\r"},
         {"upper-case checksum", "*01TY0C\r", "*01TY\r"},
         {"signed number", FakeSerialPort::replyFrame("05+012.34"), "*05+012.34\r"},
-        {"stored", FakeSerialPort::replyFrame("07OK"), "*07OK\r"},
         {"blanks and tilde", FakeSerialPort::replyFrame("12 space and ~"), "*12 space and ~\r"},
         {"lower-case checksum", "*01TY0c\r", "EER 3\r"},
         {"wrong checksum", "*010101\r", "EER 3\r"},
         {"no CR", "*0101000", "EER 3\r"},
-        {"LF instead of CR", "*010100\n", "EER 3\r"},
         {"noise before", "x*010100\r", "EER 3\r"},
         {"bytes after", "*010100\rzz", "EER 3\r"},
-        {"two replies", "*010100\r*010100\r", "EER 3\r"},
-        {"wrong start", "#010100\r", "EER 3\r"},
         // The start of one reply run into another, with a checksum that fits both.
         {"reply inside a reply", FakeSerialPort::replyFrame("01+0000*01+0000.00"), "EER 3\r"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(checkReply(c.received), c.result) << c.why;
-}
-
-TEST(Catalogue, WriteFormsAppendTheValueDirectly)
-{
-    EXPECT_EQ(cmd::write(cmd::Unit, "2"), "UT2");
-    EXPECT_EQ(cmd::write(cmd::Unit, "-1"), "UT-1");
-    EXPECT_EQ(cmd::write(cmd::DisplayZero, "+000.0"), "DL+000.0");
-    EXPECT_EQ(cmd::write(cmd::PointCount, "0"), "PN0");
-    EXPECT_EQ(cmd::point(cmd::Measured, 3), "FC3");
-    EXPECT_EQ(cmd::writePoint(cmd::Standard, 7, "100.0"), "UC7100.0");
 }
 
 TEST(Catalogue, EveryCommandIsListedOnceWithAForm)
@@ -109,12 +89,10 @@ TEST(SuccessTests, CompareWholeResults)
 {
     EXPECT_TRUE(isAddressEcho("*0707\r", "07"));
     EXPECT_FALSE(isAddressEcho("*0708\r", "07"));
-    EXPECT_FALSE(isAddressEcho("*0707", "07"));
     EXPECT_FALSE(isAddressEcho("ERR 0\r", "07"));
     EXPECT_TRUE(isBaudConfirmed("*071\r", "07", "1"));
     EXPECT_FALSE(isBaudConfirmed("*072\r", "07", "1"));
     EXPECT_TRUE(isStored("*07OK\r", "07"));
-    EXPECT_FALSE(isStored("*07ok\r", "07"));
     EXPECT_FALSE(isStored("*08OK\r", "07"));
     EXPECT_FALSE(isStored("EER 3\r", "07"));
     EXPECT_TRUE(isErrorResult("ERR 0\r"));
