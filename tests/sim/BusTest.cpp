@@ -273,18 +273,5 @@ TEST(TimerQueue, CancelDropsOneGroupOnly)
     EXPECT_EQ(queue.nextDue(), std::nullopt);
 }
 
-TEST(TimerQueue, ActionsMayScheduleMore)
-{
-    TimerQueue queue;
-    const auto t0 = TimerQueue::Clock::now();
-    int runs = 0;
-    queue.schedule(t0, 1, [&] {
-        ++runs;
-        queue.schedule(t0, 1, [&] { ++runs; });
-    });
-    queue.runDue(t0);
-    EXPECT_EQ(runs, 2);
-}
-
 } // namespace
 } // namespace ortavel::sim
