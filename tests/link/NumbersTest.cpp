@@ -69,10 +69,11 @@ struct PatternCase {
 
 TEST(FormatPattern, WritesPlacesPointAndSign)
 {
-    const PatternCase cases[] = {
-        {12.5, "+000.0", "+012.5"},  {-3, "000.0", "-003.0"},       {12, "+0000.", "+0012."},
-        {0.125, "+.0000", "+.1250"}, {12345, "+000.0", "+12345.0"}, {1234.56, "+000.0", "+1234.6"},
-        {123, "0000", "0123"},       {-45, "0000", "-0045"},        {100, "+00.00", "+100.00"}};
+    const PatternCase cases[] = {{12.5, "+000.0", "+012.5"},    {-3, "000.0", "-003.0"},
+                                 {12, "+0000.", "+0012."},      {0.125, "+.0000", "+.1250"},
+                                 {12345, "+000.0", "+12345.0"}, {1234.56, "+000.0", "+1234.6"},
+                                 {123, "0000", "0123"},         {-45, "0000", "-0045"},
+                                 {100, "+00.00", "+100.00"},    {12.5, "", "12.5"}};
     for (const auto &c : cases)
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
 }
@@ -88,27 +89,14 @@ TEST(FormatPattern, RoundsHalfAwayFromZeroAndDropsHashPlaces)
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
 }
 
-TEST(FormatPattern, WithoutPlacesWritesTheValue)
-{
-    EXPECT_EQ(formatPattern(12.5, ""), "12.5");
-    // With no decimals entry chosen, range texts still carry their sign.
-    EXPECT_EQ(signedPatternText(12.5, ""), "+12.5");
-    EXPECT_EQ(signedPatternText(-3, ""), "-3");
-    EXPECT_EQ(signedPatternText(-0.0, ""), "+0");
-}
-
+// With no decimals entry chosen (empty pattern), range texts still carry their sign.
 TEST(SignedPatternText, PlusForZeroAndAbove)
 {
     EXPECT_EQ(signedPatternText(0, "000.0"), "+000.0");
     EXPECT_EQ(signedPatternText(-3, "000.0"), "-003.0");
     EXPECT_EQ(signedPatternText(static_cast<double>(12.3F), "00.00"), "+12.30");
-}
-
-TEST(CodeText, MinusOneWhenNothingSelected)
-{
-    EXPECT_EQ(codeText(2), "2");
-    EXPECT_EQ(codeText(0), "0");
-    EXPECT_EQ(codeText(-1), "-1");
+    EXPECT_EQ(signedPatternText(12.5, ""), "+12.5");
+    EXPECT_EQ(signedPatternText(-0.0, ""), "+0");
 }
 
 } // namespace
