@@ -9,7 +9,6 @@
 
 namespace ortavel::fuzz {
 
-// Splits fuzzer input into texts at a separator byte.
 inline std::vector<std::string> splitInput(const std::uint8_t *data, std::size_t size, char separator = '\x1F')
 {
     std::vector<std::string> parts(1);

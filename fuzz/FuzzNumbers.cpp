@@ -24,9 +24,8 @@ std::size_t wholePlacesOf(std::string_view pattern)
 
 } // namespace
 
-// Reading never fails; a formatted number reads back as the number within the
-// pattern's precision, and is no longer than its places unless its whole part
-// needs more digits.
+// Reading never fails; a formatted number reads back within the pattern's precision and is
+// no longer than its places unless its whole part needs more digits.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     using namespace ortavel;

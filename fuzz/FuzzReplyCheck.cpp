@@ -4,10 +4,8 @@
 
 namespace {
 
-// Whatever arrives, the result is exactly one of: the checked reply, whose
-// re-framed checksum matches what was received, "ERR 0" or "EER 3"; and
-// every well-formed frame is taken. A second "*" inside is another reply
-// run into this one, never a well-formed frame.
+// The result is the reply re-framing to exactly what was received, "ERR 0" or "EER 3"; every
+// well-formed frame is taken, and a second "*" inside (another reply run into it) is not well-formed.
 void checkResult(const std::string &received)
 {
     using namespace ortavel;
@@ -36,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace ortavel;
     const std::string received(reinterpret_cast<const char *>(data), size);
     checkResult(received);
-    // Random bytes are rarely a frame: also judge the input framed as a
-    // reply, and with one byte of it changed.
+    // Random bytes are rarely a frame: also the input framed, and with one byte changed.
     const std::string framed = "*" + received + PARITY_XORB(received) + "\r";
     checkResult(framed);
     if (size > 0) {

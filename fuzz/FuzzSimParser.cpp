@@ -31,21 +31,18 @@ void checkParsed(std::string_view frame, const std::optional<Request> &request)
     fuzz::require(request->command.find('\r') == std::string::npos, "no CR inside the command");
     const std::string covered = request->address + request->command;
     fuzz::require("$" + covered + PARITY_XORB(covered) + "\r" == frame, "re-frames to the same bytes");
-    fuzz::require(Exchange::requestFrame(request->address, request->command) == frame, "the tool frames it alike");
 }
 
 } // namespace
 
-// The simulator takes whatever the line carries: it never crashes, what it
-// accepts re-frames to the bytes received, a frame the tool builds is
-// accepted as it was meant, and the bus answers any accepted request.
+// Whatever the line carries: no crash, what is accepted re-frames to the bytes received, a frame
+// the tool builds is taken as meant, and the bus traces every frame and reply byte.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     using namespace ortavel;
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     checkParsed(bytes, sim::parseRequest(bytes));
 
-    // The tool's own frame of the input's address and command texts.
     auto parts = fuzz::splitInput(data, size);
     parts.resize(2);
     const std::string built = Exchange::requestFrame(parts[0], parts[1]);
@@ -60,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (request && isAddress(parts[0]))
         fuzz::require(request->address == parts[0] && request->command == parts[1], "fields given back");
 
-    // The line as the simulator reads it: split at CRs, each frame to the bus.
+    // The line as the simulator reads it.
     sim::FrameSplitter splitter;
     sim::Bus bus(sim::demoBus(), sim::WireTiming{});
     const int lineBaud = kLineBauds[(size > 0 ? data[0] : 0) % kLineBauds.size()];
