@@ -137,19 +137,6 @@ TEST(Transmitter, SetZeroMakesTheLivePressureZero)
     EXPECT_NEAR(std::stod(*transmitter.answer("RP0")), 0.0, 0.005);
 }
 
-TEST(Transmitter, PressureRepliesHaveAtLeastFiveCharactersAtEveryDecimals)
-{
-    TransmitterConfig config = testConfig();
-    config.pressure = 0.0;
-    for (int decimals = 0; decimals <= 4; ++decimals) {
-        config.working.decimals = decimals;
-        Transmitter transmitter(config, 1);
-        const auto reply = transmitter.answer("RP0");
-        ASSERT_TRUE(reply);
-        EXPECT_GE(reply->size(), 5U) << "decimals " << decimals << ": " << *reply;
-    }
-}
-
 TEST(Transmitter, NoiseIsTheSameForTheSameSeed)
 {
     TransmitterConfig config = testConfig();
