@@ -1,9 +1,7 @@
 #include "sim/BusLoader.h"
-#include "sim/DemoBus.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <tuple>
 
@@ -114,23 +112,6 @@ TEST(BusLoader, TheShippedExampleLoads)
     EXPECT_EQ(bus->transmitters[1].version, "2.00");
     EXPECT_EQ(bus->transmitters[1].fault.fault, Fault::Pieces);
     EXPECT_EQ(bus->transmitters[2].fault.randomProbability, 0.1);
-}
-
-TEST(DemoBus, ThreeTransmittersAtDifferentAddressesAndRatesOneOfVersion200)
-{
-    const BusConfig bus = demoBus();
-    ASSERT_EQ(bus.transmitters.size(), 3U);
-    std::set<int> addresses;
-    std::set<int> rates;
-    int version200 = 0;
-    for (const auto &t : bus.transmitters) {
-        addresses.insert(t.address);
-        rates.insert(t.baud);
-        version200 += t.version == "2.00" ? 1 : 0;
-    }
-    EXPECT_EQ(addresses.size(), 3U);
-    EXPECT_EQ(rates.size(), 3U);
-    EXPECT_EQ(version200, 1);
 }
 
 } // namespace
