@@ -266,10 +266,8 @@ TEST(TimerQueue, CancelDropsOneGroupOnly)
     queue.schedule(t0, 2, [&] { order += '2'; });
     queue.schedule(t0, 1, [&] { order += '1'; });
     EXPECT_EQ(queue.cancel(1), 2U);
-    EXPECT_EQ(queue.cancel(1), 0U);
     queue.runDue(t0);
     EXPECT_EQ(order, "2");
-    EXPECT_TRUE(queue.empty());
     EXPECT_EQ(queue.nextDue(), std::nullopt);
 }
 
