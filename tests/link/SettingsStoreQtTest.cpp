@@ -24,22 +24,5 @@ TEST(SettingsStoreQt, KeepsValuesPerApplicationSectionAndKey)
     EXPECT_TRUE(QFile::exists(dir.path() + "/Kavrin/Kavrin.conf"));
 }
 
-TEST(SettingsStoreQt, ReadsGarbageAsText)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QDir().mkpath(dir.path() + "/Kavrin");
-    QFile file(dir.path() + "/Kavrin/Kavrin.conf");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Transmitter]\nCommPort=\"\\xff\\0 x\nbroken line without equals\n[[[\n");
-    file.close();
-    SettingsStoreQt store(dir.path());
-    // Whatever the file holds, reading it gives a text and never fails.
-    const std::string value = store.value("Kavrin", "Transmitter", "CommPort", "default");
-    EXPECT_NE(value, "3");
-    EXPECT_TRUE(store.setValue("Kavrin", "Transmitter", "CommPort", "2"));
-    EXPECT_EQ(store.value("Kavrin", "Transmitter", "CommPort", ""), "2");
-}
-
 } // namespace
 } // namespace ortavel
