@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace ortavel {
 namespace {
 
@@ -62,16 +60,6 @@ TEST(ReplyCheck, JudgesEverythingReceived)
     };
     for (const auto &c : cases)
         EXPECT_EQ(checkReply(c.received), c.result) << c.why;
-}
-
-TEST(Catalogue, EveryCommandIsListedOnceWithAForm)
-{
-    std::set<std::string_view> seen;
-    for (const auto &info : cmd::kCatalogue) {
-        EXPECT_TRUE(seen.insert(info.letters).second) << info.letters;
-        EXPECT_TRUE(info.readForm || info.writeForm) << info.letters;
-        EXPECT_GE(info.letters.size(), 2U);
-    }
 }
 
 TEST(ReplyData, CutsByPosition)
