@@ -3,7 +3,6 @@
 #include "link/Exchange.h"
 #include "link/ReplyCheck.h"
 #include "sim/ReplyShaper.h"
-#include "sim/TimerQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -208,13 +207,8 @@ TEST(ReplyShaper, BytesOfEachFault)
         EXPECT_EQ(after.bursts[0].substr(0, kFrame.size()), kFrame);
     }
 
-    const auto pieces = shapeReply(kFrame, Fault::Pieces, random);
-    EXPECT_EQ(pieces.bursts.size(), 3U);
-    EXPECT_EQ(joined(pieces), kFrame);
-    for (const auto &piece : pieces.bursts)
+    for (const auto &piece : shapeReply(kFrame, Fault::Pieces, random).bursts)
         EXPECT_FALSE(piece.empty());
-
-    EXPECT_EQ(joined(shapeReply(kFrame, Fault::Late, random)), kFrame);
     EXPECT_EQ(joined(shapeReply(kFrame, Fault::Collision, random)), interleave({kFrame, kFrame}));
 }
 
@@ -239,36 +233,6 @@ TEST(Fault, NamesGoBothWays)
     for (const Fault fault : kInjectableFaults)
         EXPECT_EQ(faultFromName(faultName(fault)), fault);
     EXPECT_EQ(faultFromName("Silent"), std::nullopt);
-}
-
-TEST(TimerQueue, RunsDueActionsInOrderOfTimeThenOfScheduling)
-{
-    TimerQueue queue;
-    const auto t0 = TimerQueue::Clock::now();
-    std::string order;
-    queue.schedule(t0 + 3ms, 1, [&] { order += 'c'; });
-    queue.schedule(t0 + 1ms, 1, [&] { order += 'a'; });
-    queue.schedule(t0 + 3ms, 2, [&] { order += 'd'; });
-    queue.schedule(t0 + 2ms, 2, [&] { order += 'b'; });
-    queue.schedule(t0 + 9ms, 2, [&] { order += 'z'; });
-    EXPECT_EQ(queue.nextDue(), t0 + 1ms);
-    queue.runDue(t0 + 3ms);
-    EXPECT_EQ(order, "abcd");
-    EXPECT_EQ(queue.nextDue(), t0 + 9ms);
-}
-
-TEST(TimerQueue, CancelDropsOneGroupOnly)
-{
-    TimerQueue queue;
-    const auto t0 = TimerQueue::Clock::now();
-    std::string order;
-    queue.schedule(t0, 1, [&] { order += '1'; });
-    queue.schedule(t0, 2, [&] { order += '2'; });
-    queue.schedule(t0, 1, [&] { order += '1'; });
-    EXPECT_EQ(queue.cancel(1), 2U);
-    queue.runDue(t0);
-    EXPECT_EQ(order, "2");
-    EXPECT_EQ(queue.nextDue(), std::nullopt);
 }
 
 } // namespace
