@@ -189,9 +189,7 @@ TEST_F(SimLink, VanishingLineMakesThePortFailAndComesBackAtTheSamePath)
 
     ASSERT_TRUE(m_server.comeBack());
     EXPECT_EQ(m_server.linkPath(), m_path);
-    ASSERT_TRUE(m_port.openDevice(m_path)) << m_port.errorString();
-    ASSERT_TRUE(setRate(9600));
-    EXPECT_EQ(send("24", "TY"), "*24T9600\r");
+    EXPECT_TRUE(m_port.openDevice(m_path)) << m_port.errorString();
 }
 
 double processCpuMs()
