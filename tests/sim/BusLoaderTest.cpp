@@ -51,12 +51,10 @@ TEST(BusLoader, ReadsEveryFieldOfATransmitter)
 
 TEST(BusLoader, AnEmptyBusIsValid)
 {
-    for (const char *json : {R"({"transmitters": []})", "{}"}) {
-        std::string error;
-        const auto bus = BusLoader::fromJson(json, error);
-        ASSERT_TRUE(bus) << json << ": " << error;
-        EXPECT_TRUE(bus->transmitters.empty());
-    }
+    std::string error;
+    const auto bus = BusLoader::fromJson("{}", error);
+    ASSERT_TRUE(bus) << error;
+    EXPECT_TRUE(bus->transmitters.empty());
 }
 
 struct BadCase {
