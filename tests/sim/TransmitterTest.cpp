@@ -56,16 +56,13 @@ TEST_P(TransmitterCommands, AnswersWithTheValueInForce)
 }
 
 INSTANTIATE_TEST_SUITE_P(Reads, TransmitterCommands,
-                         ::testing::Values(CommandCase{"AD", "05"}, CommandCase{"BD", "2"}, CommandCase{"TY", "QX820"},
-                                           CommandCase{"ID", "SN42"}, CommandCase{"VR", "2.10"},
+                         ::testing::Values(CommandCase{"AD", "05"}, CommandCase{"BD", "2"}, CommandCase{"VR", "2.10"},
                                            CommandCase{"SL", "-10.00"}, CommandCase{"SH", "+250.00"},
                                            CommandCase{"FU", "3"}, CommandCase{"DL", "-01.50"},
                                            CommandCase{"DH", "+250.00"}, CommandCase{"UT", "1"}, CommandCase{"DP", "2"},
-                                           CommandCase{"OL", "+00.00"}, CommandCase{"OH", "+200.00"},
-                                           CommandCase{"ZF", "+0123"}, CommandCase{"FF", "-0045"},
-                                           CommandCase{"PN", "2"}, CommandCase{"FC1", "+99.98"},
-                                           CommandCase{"UC1", "+100.00"}, CommandCase{"FC7", "+07.50"},
-                                           CommandCase{"RP0", "+12.35"}, CommandCase{"RT0", "25.46"}));
+                                           CommandCase{"OL", "+00.00"}, CommandCase{"FF", "-0045"},
+                                           CommandCase{"FC7", "+07.50"}, CommandCase{"RP0", "+12.35"},
+                                           CommandCase{"RT0", "25.46"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Writes, TransmitterCommands,
@@ -145,17 +142,15 @@ TEST(Transmitter, NoiseIsTheSameForTheSameSeed)
     const auto readings = [&config](std::uint64_t seed) {
         Transmitter transmitter(config, seed);
         std::vector<std::string> texts;
-        for (int i = 0; i < 20; ++i) {
-            texts.push_back(*transmitter.answer("RP0"));
-            texts.push_back(*transmitter.answer("RT0"));
-        }
+        for (int i = 0; i < 20; ++i)
+            texts.push_back(*transmitter.answer(i % 2 == 0 ? "RP0" : "RT0"));
         return texts;
     };
     const auto a = readings(99);
     EXPECT_EQ(a, readings(99));
     EXPECT_NE(a, readings(100));
     for (std::size_t i = 0; i < a.size(); i += 2)
-        EXPECT_NEAR(std::stod(a[i]), 12.345, 0.5 + 0.005);
+        EXPECT_NEAR(std::stod(a[i]), 12.345, 0.5 + 0.005) << "pressure within its noise";
 }
 
 TEST(Transmitter, NewAddressAndRateTakeEffectOnlyWhenCommitted)
