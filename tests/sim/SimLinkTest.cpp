@@ -99,17 +99,14 @@ TEST_F(SimLink, EachFaultGivesItsResultAndLeavesTheNextExchangeAlone)
         SCOPED_TRACE(faultName(fault));
         ASSERT_EQ(m_server.setFault(24, {fault, 0.0}), 1);
         EXPECT_EQ(send("24", "TY"), result);
-        const TraceEntry entry = lastEntry();
-        EXPECT_EQ(entry.command, "TY");
-        EXPECT_EQ(entry.fault, fault);
+        EXPECT_EQ(lastEntry().fault, fault);
         // Nothing left of this exchange disturbs the next.
         m_server.setFault(24, {});
         EXPECT_EQ(send("24", "TY"), good);
     }
 }
 
-// A request cuts a late reply short; a late reply left to arrive is
-// discarded by the next exchange.
+// A request cuts a late reply short; a late reply left to arrive is discarded by the next exchange.
 TEST_F(SimLink, LateReplyIsCutShortOrDiscarded)
 {
     ASSERT_TRUE(setRate(9600));
@@ -150,8 +147,6 @@ TEST_F(SimLink, WhatTheToolReadsIsTheTransmittersState)
     const auto state = m_server.transmitter(24);
     ASSERT_TRUE(state);
     EXPECT_EQ(state->config.working.displayLow, 12.5);
-    EXPECT_EQ(state->config.working.unit, 0);
-    EXPECT_EQ(replyData(send("24", "TY")), state->config.working.type);
     EXPECT_TRUE(isStored(send("24", "WU"), "24"));
     EXPECT_EQ(m_server.transmitter(24)->user.displayLow, 12.5);
     EXPECT_EQ(send("AA", "DL+001.0"), kNoReply) << "a broadcast gets no answer";
