@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, RequestParserTable,
                              FrameCase{"lower-case broadcast", frameOf("aa", "TY"), std::nullopt},
                              FrameCase{"CR inside", std::string("$01T\rY") + "00\r", std::nullopt}));
 
-// Any frame the parser takes is exactly the frame the tool would build for
-// its address and command, whatever bytes it came from.
+// Any frame the parser takes, from whatever bytes, is the frame the tool builds for its address and command.
 TEST(RequestParser, AcceptsOnlyWhatTheToolWouldSend)
 {
     std::mt19937 random(7);

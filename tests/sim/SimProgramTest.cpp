@@ -1,5 +1,3 @@
-// ortavel-sim as a program of its own.
-
 #include "adapters/SerialPortQt.h"
 #include "link/Exchange.h"
 #include "link/PortMap.h"
