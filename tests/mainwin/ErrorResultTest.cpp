@@ -88,16 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Errors, ErrorResultTest,
                              return std::string(caseInfo.param.name);
                          });
 
-TEST_F(ReadFixture, ClosedPortLeavesErrorTextsAndWritesNothing)
-{
-    findAndRead();
-    port.close();
-    window.cmdReFresh.click();
-    EXPECT_EQ(window.TXT_TYPE.text(), "ERR 0\r");
-    EXPECT_EQ(window.cmbUnit.selectedIndex(), -1);
-    EXPECT_EQ(window.VScroll1.value(), 123);
-}
-
 struct RangeCase {
     const char *letters;
     const char *data;
@@ -132,11 +122,9 @@ TEST_P(OutOfRangeTest, NamesNoEntryAndMovesNoBar)
 INSTANTIATE_TEST_SUITE_P(Values, OutOfRangeTest,
                          ::testing::Values(RangeCase{"UT", "7", "Unknown"}, RangeCase{"UT", "-2", "Unknown"},
                                            RangeCase{"UT", "kg", "Unknown"}, RangeCase{"ZF", "abc", "mH2O"},
-                                           RangeCase{"UT", "70000", "Unknown"}, RangeCase{"UT", "1e12", "Unknown"},
-                                           RangeCase{"DP", "5", "mH2O"}, RangeCase{"DP", "-2", "mH2O"},
+                                           RangeCase{"UT", "1e12", "Unknown"}, RangeCase{"DP", "5", "mH2O"},
                                            RangeCase{"DP", "65537", "mH2O"}, RangeCase{"ZF", "+5001", "mH2O"},
-                                           RangeCase{"ZF", "99999", "mH2O"}, RangeCase{"FF", "-5001", "mH2O"},
-                                           RangeCase{"FF", "-40000", "mH2O"}));
+                                           RangeCase{"FF", "-5001", "mH2O"}, RangeCase{"FF", "-40000", "mH2O"}));
 
 } // namespace
 } // namespace ortavel::test
