@@ -10,15 +10,6 @@
 namespace ortavel::test {
 namespace {
 
-TEST(TrafficRecorder, ClassifiesEveryResultKind)
-{
-    EXPECT_EQ(classifyResult("*01QX820\r"), ExchangeResult::Good);
-    EXPECT_EQ(classifyResult("*\r"), ExchangeResult::Good);
-    EXPECT_EQ(classifyResult("ERR 0\r"), ExchangeResult::NoReply);
-    EXPECT_EQ(classifyResult(""), ExchangeResult::NoReply);
-    EXPECT_EQ(classifyResult("EER 3\r"), ExchangeResult::BadReply);
-}
-
 TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
 {
     TrafficRecorder recorder(3);
