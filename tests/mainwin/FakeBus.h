@@ -14,14 +14,13 @@
 
 namespace ortavel::test {
 
-// One transmitter on the fake bus: the rates it listens at and the data it
-// answers to each read command. A write stores its value and echoes it.
+// A transmitter: its rates, and the data it answers to each read; a write
+// stores its value and echoes it.
 struct FakeTransmitter {
     std::string address;
     std::set<int> bands;
     std::map<std::string, std::string> values;
-    // Commands (by letters) it leaves unanswered, or answers with a broken
-    // checksum.
+    // By letters: left unanswered, answered with a broken checksum.
     std::set<std::string> silent;
     std::set<std::string> garbled;
     // Whole reply payloads (address and data) given instead of the normal one.
@@ -63,7 +62,6 @@ public:
     const std::vector<Request> &requests() const { return m_requests; }
     void clearRequests() { m_requests.clear(); }
 
-    // The command texts of the requests, in order.
     std::vector<std::string> commands() const
     {
         std::vector<std::string> out;
@@ -72,7 +70,6 @@ public:
         return out;
     }
 
-    // The requests as "address:command", space-separated.
     std::string sent() const
     {
         std::string out;
@@ -81,7 +78,6 @@ public:
         return out;
     }
 
-    // A transmitter that reports the given version and a full set of values.
     static std::map<std::string, std::string> typicalValues(const std::string &version)
     {
         return {

@@ -75,7 +75,6 @@ protected:
 // One transmitter at 07, found by a short search and read once.
 class ReadFixture : public WindowFixture {
 protected:
-    // prepare: faults set before the search.
     FakeTransmitter &findAndRead(const std::string &version = "1.50", int band = 3,
                                  const std::function<void(FakeTransmitter &)> &prepare = {})
     {
@@ -88,17 +87,6 @@ protected:
         window.cmdSEARCH.click();
         EXPECT_EQ(window.CMB_ADDR.count(), 1);
         return transmitter;
-    }
-
-    // The commands sent since the search, without its "AD" questions.
-    std::vector<std::string> readCommands() const
-    {
-        std::vector<std::string> out;
-        for (const auto &command : bus.commands()) {
-            if (command != "AD")
-                out.push_back(command);
-        }
-        return out;
     }
 
     // Commands that carry a value to the transmitter.
