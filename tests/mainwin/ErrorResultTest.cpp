@@ -88,43 +88,35 @@ INSTANTIATE_TEST_SUITE_P(Errors, ErrorResultTest,
                              return std::string(caseInfo.param.name);
                          });
 
-struct RangeCase {
-    const char *letters;
-    const char *data;
-    const char *unitShown; // TXT_FUNIT afterwards
-};
-
-void PrintTo(const RangeCase &c, std::ostream *out)
-{
-    *out << c.letters << ' ' << c.data;
-}
-
-class OutOfRangeTest : public ReadFixture, public ::testing::WithParamInterface<RangeCase> {};
-
 // A code no entry stands for selects none; a trim the bar cannot hold leaves
 // it. Neither writes anything back.
-TEST_P(OutOfRangeTest, NamesNoEntryAndMovesNoBar)
+TEST_F(ReadFixture, OutOfRangeValuesNameNoEntryAndMoveNoBar)
 {
-    const auto &param = GetParam();
-    findAndRead().values[param.letters] = param.data;
-    bus.clearRequests();
-    window.cmdReFresh.click();
-
-    const std::string letters = param.letters;
-    EXPECT_TRUE(writes().empty());
-    EXPECT_EQ(window.cmbUnit.selectedIndex(), letters == "UT" ? -1 : 2);
-    EXPECT_EQ(window.Cmb_DP.selectedIndex(), letters == "DP" ? -1 : 1);
-    EXPECT_EQ(window.VScroll1.value(), 123);
-    EXPECT_EQ(window.VScroll2.value(), -45);
-    EXPECT_EQ(window.TXT_FUNIT.text(), param.unitShown);
+    const struct {
+        const char *letters;
+        const char *data;
+    } cases[] = {
+        {"UT", "7"},     {"UT", "-2"},  {"UT", "kg"},    {"UT", "1e12"},  {"DP", "5"},
+        {"DP", "65537"}, {"ZF", "abc"}, {"ZF", "+5001"}, {"FF", "-5001"}, {"FF", "-40000"},
+    };
+    FakeTransmitter &transmitter = findAndRead();
+    const auto typical = transmitter.values;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.letters) + " " + c.data);
+        transmitter.values = typical;
+        window.cmdReFresh.click(); // back to the state of a good read
+        transmitter.values[c.letters] = c.data;
+        bus.clearRequests();
+        window.cmdReFresh.click();
+        const std::string letters = c.letters;
+        EXPECT_TRUE(writes().empty());
+        EXPECT_EQ(window.cmbUnit.selectedIndex(), letters == "UT" ? -1 : 2);
+        EXPECT_EQ(window.Cmb_DP.selectedIndex(), letters == "DP" ? -1 : 1);
+        EXPECT_EQ(window.VScroll1.value(), 123);
+        EXPECT_EQ(window.VScroll2.value(), -45);
+        EXPECT_EQ(window.TXT_FUNIT.text(), letters == "UT" ? "Unknown" : "mH2O");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, OutOfRangeTest,
-                         ::testing::Values(RangeCase{"UT", "7", "Unknown"}, RangeCase{"UT", "-2", "Unknown"},
-                                           RangeCase{"UT", "kg", "Unknown"}, RangeCase{"ZF", "abc", "mH2O"},
-                                           RangeCase{"UT", "1e12", "Unknown"}, RangeCase{"DP", "5", "mH2O"},
-                                           RangeCase{"DP", "65537", "mH2O"}, RangeCase{"ZF", "+5001", "mH2O"},
-                                           RangeCase{"FF", "-5001", "mH2O"}, RangeCase{"FF", "-40000", "mH2O"}));
 
 } // namespace
 } // namespace ortavel::test
