@@ -41,18 +41,6 @@ TEST_F(LifecycleTest, LoadSelectsThePortTheRememberedNumberRoundsTo)
     }
 }
 
-TEST_F(LifecycleTest, LoadConfiguresThePortBeforeOpeningIt)
-{
-    rememberPort("3");
-    window.Form_Load();
-    const std::vector<std::string> expected = {
-        "setTextInputMode",      "setReadLength 0",    "discardOutput",   "discardInput",
-        "setReceiveThreshold 0", "setSendThreshold 0", "setPortNumber 3", "open",
-    };
-    EXPECT_EQ(port.calls(), expected);
-    EXPECT_EQ(port.settings(), "9600,N,8,1");
-}
-
 TEST_F(LifecycleTest, ChoosingAFailingPortLeavesThePreviousClosedAndRemembered)
 {
     loadOnPort3();
@@ -70,32 +58,23 @@ TEST_F(LifecycleTest, ChoosingAFailingPortLeavesThePreviousClosedAndRemembered)
     EXPECT_EQ(messages.shown, openError());
 }
 
-// Both exits behave the same, idle and while a search runs.
-TEST_F(LifecycleTest, ExitButtonAndMenuAreIdentical)
+// The exit is refused while a search runs, so the search still finds 05;
+// afterwards the menu's exit closes the other windows, then the port.
+TEST_F(LifecycleTest, ExitIsRefusedDuringASearchOnly)
 {
-    for (const bool viaMenu : {false, true}) {
-        SCOPED_TRACE(viaMenu ? "menu" : "button");
-        WindowRig r;
-        r.bus.add("05", {3});
-        r.rememberPort("2");
-        r.window.Form_Load();
-        Ortavel &w = r.window;
-        const auto exit = [&] { viaMenu ? w.Exit.click() : w.COM_QUIT.click(); };
+    bus.add("05", {3});
+    loadOnPort3();
+    events.actions[3] = [this] { window.COM_QUIT.click(); };
+    window.cmdSEARCH.click();
+    EXPECT_EQ(windows.closeAnswers, std::vector<bool>{false});
+    EXPECT_EQ(window.CMB_ADDR.count(), 1);
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(windows.othersClosed, 0) << "the calibration window keeps its port";
 
-        // During a search: the close is refused and the port stays open, so
-        // the search still finds the transmitter behind address 05.
-        r.events.actions[3] = exit;
-        w.cmdSEARCH.click();
-        EXPECT_EQ(r.windows.closeAnswers, std::vector<bool>{false});
-        EXPECT_EQ(w.CMB_ADDR.count(), 1);
-        EXPECT_TRUE(r.port.isOpen());
-        EXPECT_EQ(r.windows.othersClosed, 0) << "the calibration window keeps its port";
-
-        exit();
-        EXPECT_EQ(r.windows.closeAnswers, (std::vector<bool>{false, true}));
-        EXPECT_FALSE(r.port.isOpen());
-        EXPECT_GE(r.windows.othersClosed, 1) << "the other windows close first, while the port is open";
-    }
+    window.Exit.click();
+    EXPECT_EQ(windows.closeAnswers, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_GE(windows.othersClosed, 1);
 }
 
 TEST_F(LifecycleTest, MenuOpensTheOtherWindowsWithoutBlocking)
