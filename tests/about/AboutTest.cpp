@@ -41,16 +41,12 @@ public:
     std::vector<std::string> started;
 };
 
-class AboutTest : public ::testing::Test {
-protected:
+TEST(AboutTest, LinksOpenAndOkCloses)
+{
     FakePlatform platform;
     FakeMessageBox messages;
     FakeWindowHost windows;
     FrmOrtavelAbout about{platform, nullptr, messages, windows};
-};
-
-TEST_F(AboutTest, LinksAndOk)
-{
     about.Label3.click();
     about.Label4.click();
     EXPECT_EQ(platform.started, (std::vector<std::string>{"mailto:sales@example.com", "http://www.example.com"}));
@@ -59,7 +55,7 @@ TEST_F(AboutTest, LinksAndOk)
 }
 
 // Either a program starts or the box says that there is none.
-TEST_F(AboutTest, SystemInformationOrItsAbsence)
+TEST(AboutTest, SystemInformationOrItsAbsence)
 {
     const std::string machine = std::to_string(Registry::kLocalMachine);
     const std::string path = machine + "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
@@ -83,6 +79,7 @@ TEST_F(AboutTest, SystemInformationOrItsAbsence)
         p.installed = c.installed;
         p.starts = c.starts;
         FakeMessageBox said;
+        FakeWindowHost windows;
         FrmOrtavelAbout box(p, c.registry.empty() ? nullptr : &p, said, windows);
         box.cmdSysInfo.click();
         EXPECT_EQ(p.started, *c.started ? std::vector<std::string>{c.started} : std::vector<std::string>{});
@@ -91,7 +88,7 @@ TEST_F(AboutTest, SystemInformationOrItsAbsence)
     }
 }
 
-TEST_F(AboutTest, RegistryDataBecomesText)
+TEST(AboutTest, RegistryDataBecomesText)
 {
     const struct {
         std::uint32_t type;
