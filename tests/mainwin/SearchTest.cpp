@@ -70,8 +70,7 @@ TEST_F(SearchTest, StopInMidSearchListsWhatWasFound)
     EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"12"});
     EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
     EXPECT_EQ(panels(), (std::vector<std::string>{"Searching over.", "Online:  1", "Port:COM3", "Band:9600"}));
-    EXPECT_EQ(window.CMB_ADDR.selectedIndex(), 0);
-    EXPECT_EQ(window.TXT_TYPE.text(), "PT100");
+    EXPECT_EQ(window.TXT_TYPE.text(), "PT100") << "the first entry is read";
 }
 
 TEST_F(SearchTest, ClosedPortStopsCollectingAndSaysSo)
