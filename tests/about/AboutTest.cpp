@@ -9,8 +9,7 @@
 namespace ortavel::test {
 namespace {
 
-// Programs installed under /usr/bin, one existing file, every URL opened;
-// registry values by root, key and "|name".
+// Programs under /usr/bin, one existing file; registry values by root, key and "|name".
 class FakePlatform final : public SystemTools, public Registry {
 public:
     std::string findProgram(const std::string &name) const override

@@ -9,9 +9,7 @@ namespace {
 
 using Table = std::map<std::string, std::string>;
 
-// Transmitters 07 and 08 hold one calibration table: point i is "+i0.0"
-// as calibration and "+i0.1" as measured pressure, three points in use. A
-// write stores its value and answers it.
+// 07 and 08 share one table: point i is "+i0.0" calibration, "+i0.1" measured; three in use.
 class CalibrationTest : public WindowFixture {
 protected:
     void SetUp() override
@@ -31,8 +29,7 @@ protected:
         window.cmbUnit.setSelectedIndex(2);
     }
 
-    // Faults, by words: "-WU" leaves WU unanswered, "~PN" garbles every PN,
-    // "FC1+10.1>+99.0" answers that request with other data.
+    // "-WU": WU unanswered, "~PN": every PN garbled, "FC1+10.1>+99.0": that request answered so.
     void fail(const std::string &faults)
     {
         std::istringstream words(faults);
@@ -68,9 +65,7 @@ protected:
         return *m_cal;
     }
 
-    // The operator, by words: "recal", "read", "save", "factory", "exit",
-    // "n3" chooses 3 points, "count=12" types the count, "press3", "C0=1.5"
-    // types a measuring pressure, "select08" picks 08 in the main window.
+    // Buttons by name; "n3" chooses, "count=12" types a count; "C0=1.5" types a pressure.
     void act(frmYHJZ &c, const std::string &script)
     {
         std::istringstream words(script);
@@ -96,7 +91,6 @@ protected:
         }
     }
 
-    // Requests since the last call, "08:" in front of those not to 07.
     std::string sent()
     {
         std::string out;
@@ -145,8 +139,6 @@ struct Case {
 
 class SequenceTest : public CalibrationTest, public ::testing::WithParamInterface<Case> {};
 
-// Everything the window sends after opening, closing included, how many
-// message boxes it shows from the start and what the last one says.
 TEST_P(SequenceTest, SendsAndSays)
 {
     fail(GetParam().faults);

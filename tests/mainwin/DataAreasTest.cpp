@@ -5,8 +5,7 @@ namespace {
 
 using DataAreasTest = ReadFixture;
 
-// Only the transmitter's own "OK" counts; the broadcast to all sends values
-// only and names the rest.
+// The broadcast to all sends values only and names the rest.
 TEST_F(DataAreasTest, SaveTellsTheStoreByTheAnswerAndBroadcastsOnlyValues)
 {
     const struct {

@@ -20,9 +20,7 @@ protected:
     std::string result() const { return GetParam().garbled ? "EER 3\r" : "ERR 0\r"; }
 };
 
-// A transmitter that answers the search but then fails every row, on its
-// first read or after a good one: each control filled from a reply shows the
-// failure whole, and nothing is written to the transmitter.
+// Every row fails: each control shows the failure whole, and nothing is written.
 TEST_P(ErrorResultTest, FailedRowsShowTheirResultAndWriteNothing)
 {
     const auto &param = GetParam();
@@ -52,8 +50,7 @@ TEST_P(ErrorResultTest, FailedRowsShowTheirResultAndWriteNothing)
     expectTexts({{&window.Label3, ""}, {&window.txtMAX, "-999.9"}, {&window.txtMIN, "+999.9"}});
 }
 
-// After such a read every request that writes a control's value skips what
-// nobody chose and says so; the address and rate still come from the list.
+// After such a read, writes skip what nobody chose and say so.
 TEST_P(ErrorResultTest, WritesSkipControlsWithoutAValue)
 {
     failEverything(findAndRead());
@@ -88,8 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, ErrorResultTest,
                              return std::string(caseInfo.param.name);
                          });
 
-// A code no entry stands for selects none; a trim the bar cannot hold leaves
-// it. Neither writes anything back.
+// A code no entry stands for selects none; a trim the bar cannot hold leaves it.
 TEST_F(ReadFixture, OutOfRangeValuesNameNoEntryAndMoveNoBar)
 {
     const struct {

@@ -14,8 +14,7 @@
 
 namespace ortavel::test {
 
-// A transmitter: its rates, and the data it answers to each read; a write
-// stores its value and echoes it.
+// Its rates and the data it answers to each read; a write stores and echoes.
 struct FakeTransmitter {
     std::string address;
     std::set<int> bands;
@@ -23,14 +22,13 @@ struct FakeTransmitter {
     // By letters: left unanswered, answered with a broken checksum.
     std::set<std::string> silent;
     std::set<std::string> garbled;
-    // Whole reply payloads (address and data) given instead of the normal one.
+    // By letters: whole payloads (address and data) instead of the normal one.
     std::map<std::string, std::string> payloadOverride;
     // Reply data for a whole command text, ahead of everything else.
     std::function<std::optional<std::string>(const std::string &command)> script;
 };
 
-// Plays several transmitters on one FakeSerialPort, each answering only at
-// its own rates, and logs every request with the rate in force.
+// Transmitters answering only at their rates; logs each request with the rate in force.
 class FakeBus {
 public:
     struct Request {

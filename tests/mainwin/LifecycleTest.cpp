@@ -58,8 +58,7 @@ TEST_F(LifecycleTest, ChoosingAFailingPortLeavesThePreviousClosedAndRemembered)
     EXPECT_EQ(messages.shown, openError());
 }
 
-// The exit is refused while a search runs, so the search still finds 05;
-// afterwards the menu's exit closes the other windows, then the port.
+// Refused while a search runs, so it still finds 05; then the menu's exit closes.
 TEST_F(LifecycleTest, ExitIsRefusedDuringASearchOnly)
 {
     bus.add("05", {3});

@@ -7,8 +7,7 @@ namespace {
 
 using PanelsTest = ReadFixture;
 
-// Takes a new address or rate after its reply; refuse names the letters it
-// leaves unanswered.
+// Takes a new address or rate after its reply; refuse: letters left unanswered.
 void acceptIdentityWrites(FakeTransmitter &transmitter, const std::string &refuse)
 {
     transmitter.script = [&transmitter, refuse](const std::string &command) -> std::optional<std::string> {
@@ -175,8 +174,7 @@ struct Poll {
     const char *failedPressures;
 };
 
-// Ticks alternate temperature and pressure; the extremes are compared as
-// the numbers their texts start with.
+// Ticks alternate temperature and pressure; extremes compare the numbers texts start with.
 TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
 {
     FakeTransmitter &transmitter = findAndRead();

@@ -132,8 +132,7 @@ TEST_F(ReadTest, GoodRepliesWithoutData)
     EXPECT_TRUE(writes().empty());
 }
 
-// Refresh reads at the chosen transmitter's rate, wherever the line was
-// moved since.
+// Refresh reads at the chosen transmitter's rate, wherever the line was moved since.
 TEST_F(ReadTest, RefreshRunsAtTheRateOfTheChosenEntry)
 {
     findAndRead("1.50", 1);

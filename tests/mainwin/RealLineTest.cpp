@@ -1,5 +1,4 @@
-// The window as an operator meets it: QSerialPort on the simulator's
-// pseudo-terminal and QSettings in a temporary folder.
+// QSerialPort on the simulator's pseudo-terminal, QSettings in a temporary folder.
 
 #include "FakeServices.h"
 #include "adapters/SerialPortQt.h"
@@ -74,14 +73,12 @@ TEST_F(RealLineTest, LoadSearchAndReadOnThePseudoTerminal)
     EXPECT_GE(elapsed, std::chrono::milliseconds(1650));
     EXPECT_LT(elapsed, std::chrono::seconds(30));
 
-    // The first entry is read at 9600 and its unit and trim written back.
     EXPECT_EQ(m_port.settings(), "9600,N,8,1");
     EXPECT_EQ(m_window.TXT_TYPE.text(), "T9600");
     EXPECT_EQ(m_window.cmbUnit.selectedIndex(), 3);
     EXPECT_EQ(m_window.VScroll1.value(), 250);
     EXPECT_EQ(m_window.TXT_DAZF.text(), "+0250");
 
-    // The transmitter at 4800 baud, chosen by hand.
     m_window.CMB_ADDR.setSelectedIndex(1);
     EXPECT_EQ(m_window.TXT_TYPE.text(), "T4800");
     const auto trace = m_server.trace();
@@ -94,8 +91,7 @@ TEST_F(RealLineTest, LoadSearchAndReadOnThePseudoTerminal)
     EXPECT_EQ(SettingsStoreQt(m_folder.path()).value("Kavrin", "Transmitter", "CommPort", ""), "3");
 }
 
-// The demo's first steps: 07 at 4800 becomes 15 at 2400, and a new search
-// finds it there.
+// 07 at 4800 becomes 15 at 2400, and a new search finds it there.
 TEST_F(RealLineTest, ModifyMovesATransmitterToANewAddressAndRate)
 {
     sim::BusConfig bus;
@@ -104,8 +100,7 @@ TEST_F(RealLineTest, ModifyMovesATransmitterToANewAddressAndRate)
     m_portMap.setOverride(5, server.start(bus));
     m_settings.setValue("Kavrin", "Transmitter", "CommPort", "5");
     m_window.Form_Load();
-    // Each search is stopped at the first pause of the pass after the one
-    // that finds the transmitter, to save the slower rates' timeouts.
+    // Each search stops in the pass after the one that finds it, saving slow timeouts.
     const auto stop = [this] { m_window.cmdSEARCH.click(); };
     m_events.actions = {{2 * 7 + 1, stop}, {2 * 7 + 1 + 3 * 15 + 1, stop}};
     m_window.setSearchLastAddress(7);

@@ -115,8 +115,7 @@ TEST_F(SearchTest, LastAddressLimitsTheQuestions)
     EXPECT_EQ(window.searchLastAddress(), 99) << "addresses have two digits";
 }
 
-// An entry chosen during the search is read at its rate; the search then
-// goes on at the rate of its own pass, and the end still reads the first.
+// A read during the search moves the line; the pass goes on at its own rate.
 TEST_F(SearchTest, EntryChosenDuringTheSearchDoesNotMoveThePassRate)
 {
     loadOnPort3();

@@ -21,7 +21,6 @@ struct WindowRig {
     void rememberPort(const std::string &value) { settings.setValue("Kavrin", "Transmitter", "CommPort", value); }
     std::string rememberedPort() const { return settings.value("Kavrin", "Transmitter", "CommPort", "<none>"); }
 
-    // The four status bar panels, in order.
     std::vector<std::string> panels() const
     {
         std::vector<std::string> out;
@@ -40,7 +39,6 @@ struct WindowRig {
     Ortavel window{port, clock, settings, messages, events, windows};
 };
 
-// The texts of a list's entries, in order.
 inline std::vector<std::string> entries(const ComboBox &list)
 {
     std::vector<std::string> out;
@@ -49,7 +47,6 @@ inline std::vector<std::string> entries(const ComboBox &list)
     return out;
 }
 
-// Each control's text, or caption, against the expected one.
 inline void expectTexts(std::initializer_list<std::pair<const Control *, std::string>> rows)
 {
     for (const auto &[control, expected] : rows) {
@@ -63,7 +60,6 @@ inline void expectTexts(std::initializer_list<std::pair<const Control *, std::st
 
 class WindowFixture : public ::testing::Test, protected WindowRig {
 protected:
-    // Loads the window with port 3 remembered and open.
     void loadOnPort3()
     {
         rememberPort("3");

@@ -24,8 +24,7 @@ TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
         recorder.record(2000 + i, 2100 + i, 4800, std::to_string(i), "req", "", i % 2 ? "ERR 0\r" : "EER 3\r");
     EXPECT_EQ(std::make_tuple(recorder.size(), recorder.firstSequence(), recorder.endSequence()),
               std::make_tuple(3UL, 2UL, 5UL));
-    // The oldest left is the second record; a wrapped slot holds the new one
-    // whole, the old reply gone.
+    // A wrapped slot holds the new record whole, the old reply gone.
     EXPECT_EQ(recorder.at(2).address, "2");
     EXPECT_EQ(recorder.at(2).result, ExchangeResult::BadReply);
     EXPECT_EQ(recorder.at(3).reply, "");
@@ -73,9 +72,7 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
 
 TEST(TrafficStatistics, MatchesAHandComputedTable)
 {
-    // Address 01: replies after 10, 20, 30, ..., 200 ms (20 of them, the
-    // last one bad) and two without reply. Mean 105, p95 is rank 19 of 20
-    // (190), longest 200. Address 07: one reply of 50 ms, one without.
+    // 01: replies after 10, 20, ..., 200 ms (the last bad), two without; p95 is rank 19 of 20.
     TrafficStatistics statistics;
     ExchangeRecord record;
     record.address = "01";

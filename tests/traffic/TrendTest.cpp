@@ -34,8 +34,7 @@ bool hasPoint(const std::vector<TrendSegment> &segments, double x, double y)
     return false;
 }
 
-// A day of noisy pressure polls with rare spikes both ways: every spike is
-// drawn, in at most two points a column.
+// A day of noisy polls with rare spikes both ways: every spike is drawn.
 TEST(TrendDecimation, KeepsEveryColumnsMinimumAndMaximum)
 {
     TrendRecorder recorder;
