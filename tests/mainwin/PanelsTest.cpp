@@ -7,22 +7,6 @@ namespace {
 
 using PanelsTest = ReadFixture;
 
-// Takes a new address or rate after its reply; refuse: letters left unanswered.
-void acceptIdentityWrites(FakeTransmitter &transmitter, const std::string &refuse)
-{
-    transmitter.script = [&transmitter, refuse](const std::string &command) -> std::optional<std::string> {
-        const std::string letters = command.substr(0, 2);
-        if (command.size() <= 2 || (letters != "AD" && letters != "BD") || letters == refuse)
-            return std::nullopt;
-        const std::string value = command.substr(2);
-        if (letters == "AD")
-            transmitter.address = value;
-        else
-            transmitter.bands = {std::stoi(value)};
-        return value;
-    };
-}
-
 struct ModifyCase {
     const char *name;
     const char *address; // typed into TXT_ADDR
@@ -57,7 +41,18 @@ TEST_F(PanelsTest, ModifyWritesFourValuesAndKeepsListAndLineInStep)
         caseBus.add("05", {3});
         FakeTransmitter &transmitter = caseBus.add("07", {3});
         transmitter.values = FakeBus::typicalValues("1.50");
-        acceptIdentityWrites(transmitter, c.refuse);
+        // Takes a new address or rate after its reply, unless refused.
+        transmitter.script = [&transmitter, &c](const std::string &command) -> std::optional<std::string> {
+            const std::string letters = command.substr(0, 2);
+            if (command.size() <= 2 || (letters != "AD" && letters != "BD") || letters == c.refuse)
+                return std::nullopt;
+            const std::string value = command.substr(2);
+            if (letters == "AD")
+                transmitter.address = value;
+            else
+                transmitter.bands = {std::stoi(value)};
+            return value;
+        };
         window.setSearchLastAddress(8);
         window.cmdSEARCH.click();
         ASSERT_EQ(window.CMB_ADDR.count(), 2);
