@@ -29,9 +29,6 @@ TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
     EXPECT_EQ(recorder.at(2).result, ExchangeResult::BadReply);
     EXPECT_EQ(recorder.at(3).reply, "");
     EXPECT_EQ(recorder.at(4).timeMs, 1004);
-
-    recorder.clear();
-    EXPECT_EQ(recorder.size(), 0U);
 }
 
 TEST(TrafficLine, CsvReadsBackToTheSameRecords)
@@ -47,7 +44,6 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
 
     std::ostringstream all;
     writeTrafficCsv(all, recorder);
-    EXPECT_EQ(all.str().substr(0, all.str().find('\n')), kTrafficHeader);
     std::istringstream in(all.str());
     std::string line;
     std::getline(in, line);
