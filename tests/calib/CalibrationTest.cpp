@@ -156,7 +156,6 @@ const char *const kNoCount = "Could not read the number of calibration points.";
 INSTANTIATE_TEST_SUITE_P(
     Window, SequenceTest,
     ::testing::Values(
-        Case{"Untouched", "", "exit", "PN3", ""},
         Case{"Read", "", "read exit", "PN FC0 UC0 FC1 UC1 FC2 UC2 FC3 UC3 FC4 UC4 FC5 UC5 FC6 UC6 FC7 UC7 PN3", ""},
         Case{"Recalibrate", "", "recal exit", "PN0 PN3", ""},
         Case{"SaveNone", "", "recal n0 save exit", "PN0 PN0 WU", kDone, 1},

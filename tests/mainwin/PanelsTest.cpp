@@ -22,7 +22,6 @@ struct ModifyCase {
 TEST_F(PanelsTest, ModifyWritesFourValuesAndKeepsListAndLineInStep)
 {
     const ModifyCase cases[] = {
-        {"unchanged", "07", 3, 3, "", "07:AD07 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1", ""},
         {"new address and rate", "19", 1, 1, "", "07:AD19 19:BD1 19:TYPT100 19:IDSN4711", "19", "2400,N,8,1", ""},
         {"address refused", "12", 3, 3, "AD", "07:AD12 07:BD3 07:TYPT100 07:IDSN4711", "07", "9600,N,8,1",
          "No good reply: AD"},
@@ -207,7 +206,6 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     // The trend: a failed poll is a gap.
     const auto &pressures = window.trend().samples(TrendQuantity::Pressure);
     ASSERT_EQ(pressures.size(), 6U);
-    EXPECT_DOUBLE_EQ(pressures[0].value, 1.5);
     EXPECT_TRUE(std::isnan(pressures[3].value)) << "a gap, not " << pressures[3].value;
     transmitter.values["RT0"] = "7";
     window.Timer1.tick();
