@@ -80,20 +80,6 @@ TEST_F(SearchTest, OnlyAnExactEchoOfTheAskedAddressCounts)
     EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"25"});
 }
 
-TEST_F(SearchTest, LastAddressLimitsTheQuestions)
-{
-    loadOnPort3();
-    bus.add("10", {0});
-    bus.add("11", {0});
-    window.setSearchLastAddress(10);
-    window.cmdSEARCH.click();
-    EXPECT_EQ(countOf(bus.commands(), "AD"), 4 * 10);
-    EXPECT_EQ(entries(window.CMB_ADDR), std::vector<std::string>{"10"});
-
-    window.setSearchLastAddress(150);
-    EXPECT_EQ(window.searchLastAddress(), 99) << "addresses have two digits";
-}
-
 // A read during the search moves the line; the pass goes on at its own rate.
 TEST_F(SearchTest, EntryChosenDuringTheSearchDoesNotMoveThePassRate)
 {
