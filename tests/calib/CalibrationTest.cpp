@@ -108,7 +108,7 @@ protected:
     std::unique_ptr<frmYHJZ> m_cal;
 };
 
-// The save's requests for the first n points of 07's table.
+// The save's requests for the first n points.
 std::string points(int n)
 {
     std::ostringstream out;

@@ -90,14 +90,13 @@ TEST_F(PanelsTest, AddressBoxTakesOnlyOneToNinetyNine)
 
 TEST_F(PanelsTest, RangeAndPressureBoxesTakeTheDecimalsPattern)
 {
-    struct Case {
+    const struct {
         int decimals;
         const char *version;
         const char *typed;
         const char *range;
         const char *pressure;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1, "1.50", "12.5", "+012.5", "+012.5"}, {0, "VER", "7", "+0007.", "+0007."},
         {4, "1.50", "0.5", "+.5000", "+.5000"},  {1, "2.00", "4", "+004.0", "4"},
         {1, "1.50", "abc", "abc", "abc"},

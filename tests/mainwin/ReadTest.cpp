@@ -116,7 +116,6 @@ TEST_F(ReadTest, GoodRepliesWithoutData)
 
     EXPECT_EQ(window.Cmb_DP.selectedIndex(), -1) << "four characters name no decimals";
     EXPECT_EQ(window.VScroll1.value(), 123) << "no data, no position";
-    // The replies show whole; the extremes start over.
     expectTexts({{&window.TXT_DAL, "*07\r"},
                  {&window.TXT_DAZF, "*07\r"},
                  {&window.TXT_PRESSURE, "*07\r"},
@@ -141,7 +140,6 @@ TEST_F(ReadTest, RefreshRunsAtTheRateOfTheChosenEntry)
 TEST_F(ReadTest, RefreshWithoutAChosenTransmitterSendsNothing)
 {
     loadOnPort3();
-    bus.add("07", {3}).values = FakeBus::typicalValues("1.50");
     window.cmdReFresh.click();
     EXPECT_TRUE(bus.requests().empty());
     expectTexts({{&window.TXT_TYPE, "TYPE"}, {&window.TXT_ADDR, "ADDR"}});
@@ -168,16 +166,15 @@ TEST_F(ReadTest, UnitThatNeverSettlesEndsTheChain)
 TEST_F(ReadTest, MovingABarWritesItsTrimAndShowsTheAnswer)
 {
     struct Move {
-        int bar; // 1 or 2
+        bool zero; // VScroll1 and ZF, else VScroll2 and FF
         int position;
         const char *sent;
-        const char *answer; // reply data; nullptr: no answer
+        const char *answer; // reply data; nullptr: no answer, shown whole
         const char *shown;
-    };
-    const Move moves[] = {
-        {1, 124, "ZF+0124", "+0124", "+0124"},  {2, -1, "FF-0001", "-0001", "-0001"},
-        {1, 5000, "ZF+5000", "+4000", "+4000"}, {2, 5000, "FF+5000", "", "*07\r"}, // a reply without data stays whole
-        {1, 7, "ZF+0007", nullptr, "ERR 0\r"},                                     // no answer: shown whole
+    } moves[] = {
+        {true, 124, "ZF+0124", "+0124", "+0124"},  {false, -1, "FF-0001", "-0001", "-0001"},
+        {true, 5000, "ZF+5000", "+4000", "+4000"}, {false, 5000, "FF+5000", "", "*07\r"},
+        {true, 7, "ZF+0007", nullptr, "ERR 0\r"},
     };
     FakeTransmitter &transmitter = findAndRead();
     bus.clearRequests();
@@ -187,20 +184,19 @@ TEST_F(ReadTest, MovingABarWritesItsTrimAndShowsTheAnswer)
 
     const Move *move = nullptr;
     transmitter.script = [&move](const std::string &command) -> std::optional<std::string> {
-        if (command.size() > 2 && command.rfind(move->bar == 1 ? "ZF" : "FF", 0) == 0 && move->answer != nullptr)
+        if (command == move->sent && move->answer != nullptr)
             return std::string(move->answer);
         return std::nullopt;
     };
     for (const Move &m : moves) {
         SCOPED_TRACE(m.sent);
         move = &m;
-        transmitter.silent.clear();
-        if (m.answer == nullptr)
-            transmitter.silent.insert(m.bar == 1 ? "ZF" : "FF");
+        transmitter.silent =
+            m.answer == nullptr ? std::set<std::string>{std::string(m.sent, 2)} : std::set<std::string>{};
         bus.clearRequests();
-        (m.bar == 1 ? window.VScroll1 : window.VScroll2).setValue(m.position);
+        (m.zero ? window.VScroll1 : window.VScroll2).setValue(m.position);
         EXPECT_EQ(bus.commands(), std::vector<std::string>{m.sent});
-        EXPECT_EQ((m.bar == 1 ? window.TXT_DAZF : window.TXT_DAFF).text(), m.shown);
+        EXPECT_EQ((m.zero ? window.TXT_DAZF : window.TXT_DAFF).text(), m.shown);
     }
 }
 
