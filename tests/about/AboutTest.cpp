@@ -96,7 +96,6 @@ TEST(AboutTest, RegistryDataBecomesText)
     } cases[] = {
         {Registry::kString, {'C', ':', '\\', 'x', 0}, "C:\\x"},
         {Registry::kDoubleWord, {0x01, 0x02, 0xAB, 0x10}, "&h10AB21"},
-        // The zero byte at the end goes before the bytes are written.
         {Registry::kDoubleWord, {0x05, 0x00, 0x00, 0x00}, "&h005"},
         {3, {0x41, 0x42}, "before"},
     };

@@ -20,11 +20,12 @@ protected:
             m_table["UC" + std::to_string(i)] = "+" + std::to_string(i) + "0.0";
             m_table["FC" + std::to_string(i)] = "+" + std::to_string(i) + "0.1";
         }
-        for (const std::string address : {"07", "08"}) {
+        for (const std::string address : {"08", "07"}) {
             window.CMB_ADDR.addItem(address, 0);
-            bus.add(address, {3}).script = [this](const std::string &command) { return answer(command); };
+            m_07 = &bus.add(address, {3}); // 07 last
+            m_07->script = [this](const std::string &command) { return answer(command); };
         }
-        window.CMB_ADDR.setSelectedIndex(0);
+        window.CMB_ADDR.setSelectedIndex(1);
         window.cmbUnit.setEnabled(false);
         window.cmbUnit.setSelectedIndex(2);
     }
@@ -37,7 +38,7 @@ protected:
             if (word[0] == '-')
                 m_silent.insert(word.substr(1));
             else if (word[0] == '~')
-                bus.at("07").garbled.insert(word.substr(1));
+                m_07->garbled.insert(word.substr(1));
             else
                 m_odd[word.substr(0, word.find('>'))] = word.substr(word.find('>') + 1);
         }
@@ -87,7 +88,7 @@ protected:
             else if (word[0] == 'C')
                 c.txtCLYL(number(1)).setText(word.substr(word.find('=') + 1));
             else if (word == "select08")
-                window.CMB_ADDR.setSelectedIndex(1);
+                window.CMB_ADDR.setSelectedIndex(0);
         }
     }
 
@@ -106,6 +107,7 @@ protected:
     std::set<std::string> m_silent;
     Table m_odd;
     std::unique_ptr<frmYHJZ> m_cal;
+    FakeTransmitter *m_07 = nullptr;
 };
 
 // The save's requests for the first n points.

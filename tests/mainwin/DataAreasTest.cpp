@@ -81,7 +81,6 @@ TEST_F(DataAreasTest, AccessCodesShowAndHideTheirControls)
         {"TesMifo", true, true, true, true},
         {"quandel", false, false, false, false},
         {"tesmifoquandel", false, false, false, false},
-        {"brolkan", true, true, true, false},
     };
     EXPECT_TRUE(window.TXT_TEMPERATURE.visible()) << "shown when the program starts";
     for (const auto &s : steps) {

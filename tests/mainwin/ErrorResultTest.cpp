@@ -74,8 +74,8 @@ TEST_F(ReadFixture, OutOfRangeValuesNameNoEntryAndMoveNoBar)
         const char *letters;
         const char *data;
     } cases[] = {
-        {"UT", "7"},     {"UT", "-2"},  {"UT", "kg"},    {"UT", "1e12"},  {"DP", "5"},
-        {"DP", "65537"}, {"ZF", "abc"}, {"ZF", "+5001"}, {"FF", "-5001"}, {"FF", "-40000"},
+        {"UT", "7"},   {"UT", "-2"},    {"UT", "kg"},    {"UT", "1e12"},   {"DP", "5"},
+        {"ZF", "abc"}, {"ZF", "+5001"}, {"FF", "-5001"}, {"FF", "-40000"},
     };
     FakeTransmitter &transmitter = findAndRead();
     const auto typical = transmitter.values;

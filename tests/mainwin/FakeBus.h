@@ -8,7 +8,6 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -46,15 +45,6 @@ public:
     {
         m_transmitters.push_back({address, std::move(bands), {}, {}, {}, {}, {}});
         return m_transmitters.back();
-    }
-
-    FakeTransmitter &at(const std::string &address)
-    {
-        for (auto &transmitter : m_transmitters) {
-            if (transmitter.address == address)
-                return transmitter;
-        }
-        throw std::out_of_range("no transmitter at " + address);
     }
 
     const std::vector<Request> &requests() const { return m_requests; }

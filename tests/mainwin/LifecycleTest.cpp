@@ -19,7 +19,7 @@ TEST_F(LifecycleTest, LoadSelectsThePortTheRememberedNumberRoundsTo)
 {
     // Numbers are read as the link reads them: rounded half to even.
     const RememberedCase cases[] = {
-        {"3", 2}, {"6", 5}, {"1", 0}, {"2.5", 1}, {"0.4", -1}, {"7", -1}, {"abc", -1}, {"1e9", -1}, {std::nullopt, -1},
+        {"3", 2}, {"6", 5}, {"1", 0}, {"2.5", 1}, {"0.4", -1}, {"7", -1}, {"1e9", -1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.remembered.value_or("<nothing>"));

@@ -76,8 +76,9 @@ struct TrimCase {
 TEST_F(ReadTest, TrimsAreWrittenBackOnlyWhenThePositionChanges)
 {
     const TrimCase cases[] = {
-        {"+0123", "-0045", ""},        {"+0200", "-0045", "ZF+0200"},
-        {"+0200", "+0000", "FF+0000"}, {"-5000", "+5000", "ZF-5000 FF+5000"},
+        {"+0123", "-0045", ""},
+        {"+0123", "+0000", "FF+0000"},
+        {"-5000", "+5000", "ZF-5000 FF+5000"},
         {"-5000.4", "5000", ""}, // rounds to the positions already held
     };
     FakeTransmitter &transmitter = findAndRead();
