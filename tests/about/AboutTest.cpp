@@ -9,8 +9,7 @@
 namespace ortavel::test {
 namespace {
 
-// Programs installed under /usr/bin, one existing file, every URL opened;
-// registry values by root, key and "|name".
+// Programs under /usr/bin, one existing file; registry values by root, key and "|name".
 class FakePlatform final : public SystemTools, public Registry {
 public:
     std::string findProgram(const std::string &name) const override
@@ -41,16 +40,12 @@ public:
     std::vector<std::string> started;
 };
 
-class AboutTest : public ::testing::Test {
-protected:
+TEST(AboutTest, LinksOpenAndOkCloses)
+{
     FakePlatform platform;
     FakeMessageBox messages;
     FakeWindowHost windows;
     FrmOrtavelAbout about{platform, nullptr, messages, windows};
-};
-
-TEST_F(AboutTest, LinksAndOk)
-{
     about.Label3.click();
     about.Label4.click();
     EXPECT_EQ(platform.started, (std::vector<std::string>{"mailto:sales@example.com", "http://www.example.com"}));
@@ -59,7 +54,7 @@ TEST_F(AboutTest, LinksAndOk)
 }
 
 // Either a program starts or the box says that there is none.
-TEST_F(AboutTest, SystemInformationOrItsAbsence)
+TEST(AboutTest, SystemInformationOrItsAbsence)
 {
     const std::string machine = std::to_string(Registry::kLocalMachine);
     const std::string path = machine + "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
@@ -83,6 +78,7 @@ TEST_F(AboutTest, SystemInformationOrItsAbsence)
         p.installed = c.installed;
         p.starts = c.starts;
         FakeMessageBox said;
+        FakeWindowHost windows;
         FrmOrtavelAbout box(p, c.registry.empty() ? nullptr : &p, said, windows);
         box.cmdSysInfo.click();
         EXPECT_EQ(p.started, *c.started ? std::vector<std::string>{c.started} : std::vector<std::string>{});
@@ -91,7 +87,7 @@ TEST_F(AboutTest, SystemInformationOrItsAbsence)
     }
 }
 
-TEST_F(AboutTest, RegistryDataBecomesText)
+TEST(AboutTest, RegistryDataBecomesText)
 {
     const struct {
         std::uint32_t type;
@@ -100,7 +96,6 @@ TEST_F(AboutTest, RegistryDataBecomesText)
     } cases[] = {
         {Registry::kString, {'C', ':', '\\', 'x', 0}, "C:\\x"},
         {Registry::kDoubleWord, {0x01, 0x02, 0xAB, 0x10}, "&h10AB21"},
-        // The zero byte at the end goes before the bytes are written.
         {Registry::kDoubleWord, {0x05, 0x00, 0x00, 0x00}, "&h005"},
         {3, {0x41, 0x42}, "before"},
     };

@@ -8,30 +8,26 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace ortavel::test {
 
-// One transmitter on the fake bus: the rates it listens at and the data it
-// answers to each read command. A write stores its value and echoes it.
+// Its rates and the data it answers to each read; a write stores and echoes.
 struct FakeTransmitter {
     std::string address;
     std::set<int> bands;
     std::map<std::string, std::string> values;
-    // Commands (by letters) it leaves unanswered, or answers with a broken
-    // checksum.
+    // By letters: left unanswered, answered with a broken checksum.
     std::set<std::string> silent;
     std::set<std::string> garbled;
-    // Whole reply payloads (address and data) given instead of the normal one.
+    // By letters: whole payloads (address and data) instead of the normal one.
     std::map<std::string, std::string> payloadOverride;
     // Reply data for a whole command text, ahead of everything else.
     std::function<std::optional<std::string>(const std::string &command)> script;
 };
 
-// Plays several transmitters on one FakeSerialPort, each answering only at
-// its own rates, and logs every request with the rate in force.
+// Transmitters answering only at their rates; logs each request with the rate in force.
 class FakeBus {
 public:
     struct Request {
@@ -51,19 +47,9 @@ public:
         return m_transmitters.back();
     }
 
-    FakeTransmitter &at(const std::string &address)
-    {
-        for (auto &transmitter : m_transmitters) {
-            if (transmitter.address == address)
-                return transmitter;
-        }
-        throw std::out_of_range("no transmitter at " + address);
-    }
-
     const std::vector<Request> &requests() const { return m_requests; }
     void clearRequests() { m_requests.clear(); }
 
-    // The command texts of the requests, in order.
     std::vector<std::string> commands() const
     {
         std::vector<std::string> out;
@@ -72,7 +58,6 @@ public:
         return out;
     }
 
-    // The requests as "address:command", space-separated.
     std::string sent() const
     {
         std::string out;
@@ -81,7 +66,6 @@ public:
         return out;
     }
 
-    // A transmitter that reports the given version and a full set of values.
     static std::map<std::string, std::string> typicalValues(const std::string &version)
     {
         return {

@@ -21,7 +21,6 @@ struct WindowRig {
     void rememberPort(const std::string &value) { settings.setValue("Kavrin", "Transmitter", "CommPort", value); }
     std::string rememberedPort() const { return settings.value("Kavrin", "Transmitter", "CommPort", "<none>"); }
 
-    // The four status bar panels, in order.
     std::vector<std::string> panels() const
     {
         std::vector<std::string> out;
@@ -40,7 +39,6 @@ struct WindowRig {
     Ortavel window{port, clock, settings, messages, events, windows};
 };
 
-// The texts of a list's entries, in order.
 inline std::vector<std::string> entries(const ComboBox &list)
 {
     std::vector<std::string> out;
@@ -49,7 +47,6 @@ inline std::vector<std::string> entries(const ComboBox &list)
     return out;
 }
 
-// Each control's text, or caption, against the expected one.
 inline void expectTexts(std::initializer_list<std::pair<const Control *, std::string>> rows)
 {
     for (const auto &[control, expected] : rows) {
@@ -63,7 +60,6 @@ inline void expectTexts(std::initializer_list<std::pair<const Control *, std::st
 
 class WindowFixture : public ::testing::Test, protected WindowRig {
 protected:
-    // Loads the window with port 3 remembered and open.
     void loadOnPort3()
     {
         rememberPort("3");
@@ -75,7 +71,6 @@ protected:
 // One transmitter at 07, found by a short search and read once.
 class ReadFixture : public WindowFixture {
 protected:
-    // prepare: faults set before the search.
     FakeTransmitter &findAndRead(const std::string &version = "1.50", int band = 3,
                                  const std::function<void(FakeTransmitter &)> &prepare = {})
     {
@@ -88,17 +83,6 @@ protected:
         window.cmdSEARCH.click();
         EXPECT_EQ(window.CMB_ADDR.count(), 1);
         return transmitter;
-    }
-
-    // The commands sent since the search, without its "AD" questions.
-    std::vector<std::string> readCommands() const
-    {
-        std::vector<std::string> out;
-        for (const auto &command : bus.commands()) {
-            if (command != "AD")
-                out.push_back(command);
-        }
-        return out;
     }
 
     // Commands that carry a value to the transmitter.

@@ -10,15 +10,6 @@
 namespace ortavel::test {
 namespace {
 
-TEST(TrafficRecorder, ClassifiesEveryResultKind)
-{
-    EXPECT_EQ(classifyResult("*01QX820\r"), ExchangeResult::Good);
-    EXPECT_EQ(classifyResult("*\r"), ExchangeResult::Good);
-    EXPECT_EQ(classifyResult("ERR 0\r"), ExchangeResult::NoReply);
-    EXPECT_EQ(classifyResult(""), ExchangeResult::NoReply);
-    EXPECT_EQ(classifyResult("EER 3\r"), ExchangeResult::BadReply);
-}
-
 TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
 {
     TrafficRecorder recorder(3);
@@ -27,21 +18,16 @@ TEST(TrafficRecorder, KeepsEveryFieldAndWrapsItsRing)
     const ExchangeRecord &first = recorder.at(0);
     EXPECT_EQ(std::tie(first.timeMs, first.durationMs, first.baud, first.address, first.request, first.reply),
               std::make_tuple(500, 21, 9600, "01", "$01TY00\r", "*01QX82012\r"));
-    EXPECT_EQ(first.result, ExchangeResult::Good);
 
     for (int i = 1; i <= 4; ++i)
         recorder.record(2000 + i, 2100 + i, 4800, std::to_string(i), "req", "", i % 2 ? "ERR 0\r" : "EER 3\r");
     EXPECT_EQ(std::make_tuple(recorder.size(), recorder.firstSequence(), recorder.endSequence()),
               std::make_tuple(3UL, 2UL, 5UL));
-    // The oldest left is the second record; a wrapped slot holds the new one
-    // whole, the old reply gone.
+    // A wrapped slot holds the new record whole, the old reply gone.
     EXPECT_EQ(recorder.at(2).address, "2");
     EXPECT_EQ(recorder.at(2).result, ExchangeResult::BadReply);
     EXPECT_EQ(recorder.at(3).reply, "");
     EXPECT_EQ(recorder.at(4).timeMs, 1004);
-
-    recorder.clear();
-    EXPECT_EQ(recorder.size(), 0U);
 }
 
 TEST(TrafficLine, CsvReadsBackToTheSameRecords)
@@ -57,7 +43,6 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
 
     std::ostringstream all;
     writeTrafficCsv(all, recorder);
-    EXPECT_EQ(all.str().substr(0, all.str().find('\n')), kTrafficHeader);
     std::istringstream in(all.str());
     std::string line;
     std::getline(in, line);
@@ -82,9 +67,7 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
 
 TEST(TrafficStatistics, MatchesAHandComputedTable)
 {
-    // Address 01: replies after 10, 20, 30, ..., 200 ms (20 of them, the
-    // last one bad) and two without reply. Mean 105, p95 is rank 19 of 20
-    // (190), longest 200. Address 07: one reply of 50 ms, one without.
+    // 01: replies after 10, 20, ..., 200 ms (the last bad), two without; p95 is rank 19 of 20.
     TrafficStatistics statistics;
     ExchangeRecord record;
     record.address = "01";
