@@ -101,23 +101,6 @@ TEST_F(CliVanish, InTheMiddleOfASearch)
     expectLineBack();
 }
 
-TEST_F(CliVanish, InTheMiddleOfAnExchange)
-{
-    // Nobody answers address 50 at 1200 baud: each exchange waits 450 ms.
-    double cpu = 0;
-    const auto send =
-        killUnder({"--baud", "1200", "--trace", "send", "--repeat", "6", "50", "AD"}, "$50AD", 2, 0ms, cpu);
-    EXPECT_EQ(send.exitCode, 1);
-    EXPECT_EQ(send.out, "ERR 0\nERR 0\nERR 0\nERR 0\nERR 0\nERR 0\n");
-    const auto trace = traceLines(send.err);
-    ASSERT_EQ(trace.size(), 6U) << send.err;
-    for (std::size_t i = 0; i < trace.size(); ++i) {
-        EXPECT_EQ(trace[i].result, ExchangeResult::NoReply);
-        EXPECT_LT(trace[i].durationMs, i >= 2 ? 100 : 2000) << "exchange " << i;
-    }
-    expectLineBack();
-}
-
 TEST_F(CliVanish, BetweenThePollsOfAPoll)
 {
     // Waiting for the next poll costs nothing.
@@ -169,15 +152,12 @@ TEST(OpenFailure, PathsThatAreNoSerialPort)
     file.write("$01TY0C\r");
     file.close();
     ASSERT_EQ(::mkfifo((base + "/fifo").c_str(), 0600), 0);
-    std::filesystem::create_symlink(base + "/gone", base + "/dangling");
     const std::pair<std::string, std::string> cases[] = {
         {"missing", base + "/missing"},
         {"regular file", base + "/file"},
         {"directory", base},
         {"named pipe", base + "/fifo"},
-        {"dangling link", base + "/dangling"},
         {"not a terminal", "/dev/null"},
-        {"empty path", ""},
         {"very long path", "/" + std::string(5000, 'x')},
     };
     for (const auto &[what, path] : cases)
@@ -216,22 +196,6 @@ TEST_F(HeldPort, ByAnotherSerialPortUser)
     const auto run = sendTo(m_device);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "*01QX820\n");
-}
-
-// Another running ortavel-cli holds the port for its poll.
-TEST_F(HeldPort, ByAnotherCommand)
-{
-    CliChild poll;
-    ASSERT_TRUE(poll.start({"--device", m_link, "poll", "01", "--count", "40", "--interval", "50"}));
-    for (int i = 0; i < 200 && m_server.trace().empty(); ++i)
-        std::this_thread::sleep_for(10ms);
-    ASSERT_FALSE(m_server.trace().empty()) << "the poll never started";
-    expectPortRefused(sendTo(m_link), "the same link");
-    expectPortRefused(sendTo(m_device), "the device");
-    // Ctrl-C: the poll ends and lets go of the port.
-    ::kill(static_cast<pid_t>(poll.pid()), SIGINT);
-    EXPECT_TRUE(poll.finish());
-    EXPECT_EQ(poll.result().exitCode, 130);
 }
 
 // A terminal opened for one program alone, without a lock file; the command
@@ -277,12 +241,13 @@ TEST_F(HeldPort, WithoutPermission)
     EXPECT_TRUE(text.ends_with("log in again.")) << text;
 }
 
-// Replies of every malformed kind at all four rates, spoilt by ortavel-sim as
-// its bus file says: the command shows the result text and exits by it.
+// Replies of every malformed kind at the fastest and the slowest rate, spoilt
+// by ortavel-sim as its bus file says: the command shows the result text and
+// exits by it.
 constexpr std::array<Fault, 9> kFaults = {
     Fault::None,       Fault::Silent, Fault::BadChecksum, Fault::LowerCaseChecksum, Fault::NoiseBefore,
     Fault::BytesAfter, Fault::Pieces, Fault::Late,        Fault::Collision};
-constexpr std::array<int, 4> kRates = {9600, 4800, 2400, 1200};
+constexpr std::array<int, 2> kRates = {9600, 1200};
 
 // One transmitter per rate and fault: the rate's position gives the tens,
 // the fault's the units.
@@ -331,11 +296,8 @@ std::string expectedResult(Fault fault, const std::string &payload)
     }
 }
 
-class AtEachRate : public ::testing::TestWithParam<std::size_t> {};
-
-TEST_P(AtEachRate, EachReplyFaultGivesItsResultText)
+TEST(ReplyFault, EachGivesItsResultText)
 {
-    const std::size_t rate = GetParam();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QFile file(folder.path() + "/bus.json");
@@ -344,24 +306,25 @@ TEST_P(AtEachRate, EachReplyFaultGivesItsResultText)
     file.close();
     SimProgram sim;
     ASSERT_TRUE(sim.start({"--link", folder.path() + "/com1", "--bus", file.fileName(), "--turnaround", "1"}));
-
-    const std::string baud = std::to_string(kRates[rate]);
-    for (std::size_t f = 0; f < kFaults.size(); ++f) {
-        const std::string address = std::to_string(addressOf(rate, f));
-        SCOPED_TRACE(std::string(sim::faultName(kFaults[f])) + " at " + baud);
-        const auto run = runCli({"--device", sim.linkPath(), "--baud", baud, "send", address, "TY"});
-        std::string line = expectedResult(kFaults[f], address + typeFor(addressOf(rate, f)));
-        line.back() = '\n';
-        EXPECT_EQ(run.out, line);
-        EXPECT_EQ(run.exitCode, line.front() == '*' ? 0 : 1) << run.err;
+    for (std::size_t rate = 0; rate < kRates.size(); ++rate) {
+        const std::string baud = std::to_string(kRates[rate]);
+        for (std::size_t f = 0; f < kFaults.size(); ++f) {
+            const std::string address = std::to_string(addressOf(rate, f));
+            SCOPED_TRACE(std::string(sim::faultName(kFaults[f])) + " at " + baud);
+            const auto run = runCli({"--device", sim.linkPath(), "--baud", baud, "send", address, "TY"});
+            std::string line = expectedResult(kFaults[f], address + typeFor(addressOf(rate, f)));
+            line.back() = '\n';
+            EXPECT_EQ(run.out, line);
+            EXPECT_EQ(run.exitCode, line.front() == '*' ? 0 : 1) << run.err;
+        }
     }
 }
 
 // The poll's first reply comes late; it reaches the port before the second
 // poll, which must throw it away and take its own reply.
-TEST_P(AtEachRate, LateReplyIsDiscardedByTheNextExchange)
+TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
 {
-    const int baud = kRates[GetParam()];
+    const int baud = 1200;
     sim::TransmitterConfig t;
     t.address = 5;
     t.baud = baud;
@@ -402,11 +365,6 @@ TEST_P(AtEachRate, LateReplyIsDiscardedByTheNextExchange)
     EXPECT_EQ(poll.result().exitCode, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, AtEachRate, ::testing::Range<std::size_t>(0, kRates.size()),
-                         [](const ::testing::TestParamInfo<std::size_t> &param) {
-                             return "at" + std::to_string(kRates[param.param]);
-                         });
-
 // Any bytes as address, command and value: the command never crashes, and
 // what reaches the line is the frame of exactly those texts.
 class CommandText : public DemoLine {
@@ -442,20 +400,12 @@ TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
         {"both empty", "", "", 1},
         {"empty command", "01", "", 1},
         {"empty address", "", "01TY", 0}, // the covered text is what counts
-        {"one-digit address", "1", "TY", 1},
-        {"three-digit address", "001", "TY", 1},
         {"letters as address", "xy", "TY", 1},
-        {"all transmitters", "AA", "TY", 1},
-        {"lower-case letters", "01", "ty", 1},
         {"control bytes", "01", "\x01\x02\x7F", 1},
         {"carriage return inside", "01", "TY\rAD", 1},
-        {"line feed inside", "0\n1", "TY", 1},
-        {"CR as address", "\r", "\r", 1},
-        {"Chinese", "01", "\xE7\xB1\xBB\xE5\x9E\x8B", 1},
         {"not UTF-8", "\xFF\xFE", "T\xC0Y", 1},
         {"value of odd bytes", "01", "TY\xFF\x80", 0},
         {"longer than a frame", "01", "TY" + longText, 1},
-        {"very long address", hugeText, "TY", 1},
         {"very long command", "01", hugeText, 1},
     };
     for (const auto &c : cases) {
@@ -464,14 +414,7 @@ TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         // The simulator cuts the bytes at each CR and drops runs too long
         // for a frame.
-        const std::string frame = Exchange::requestFrame(c.address, c.command);
-        EXPECT_EQ(tracedFrames(), sim::FrameSplitter().feed(frame));
-        // Every complete frame's checksum matches the bytes it covers.
-        if (frame.find('\r') == frame.size() - 1 && frame.size() <= sim::FrameSplitter::kMaxFrame) {
-            const std::string covered = frame.substr(1, frame.size() - 4);
-            EXPECT_EQ(frame.substr(frame.size() - 3, 2), PARITY_XORB(covered));
-            EXPECT_EQ(covered, c.address + c.command);
-        }
+        EXPECT_EQ(tracedFrames(), sim::FrameSplitter().feed(Exchange::requestFrame(c.address, c.command)));
         const bool good = !result.out.empty() && result.out.front() == '*';
         EXPECT_EQ(result.exitCode == 0, good) << result.out;
     }
@@ -485,16 +428,10 @@ TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
         {"send", "01"},
         {"send", "01", "TY", "AD"},
         {"send", "--repeat", "0", "01", "TY"},
-        {"send", "--repeat", "-1", "01", "TY"},
         {"send", "--repeat", "99999999999999999999", "01", "TY"},
-        {"send", "--repeat", "", "01", "TY"},
         {"send", "--repeat"},
         {"send", "--bogus", "01", "TY"},
         {"set", "1", "type=OK", "decimals=9"},
-        {"set", "1", "unit=furlong"},
-        {"set", "1", "trim_4ma=5001"},
-        {"set", "1", "baud=19200"},
-        {"set", "1", "address=0"},
         {"set", "100", "type=X"},
     };
     for (const auto &arguments : refused) {
@@ -505,7 +442,7 @@ TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
         const auto result = run(arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_EQ(result.out, "");
-        EXPECT_FALSE(result.err.empty());
+        EXPECT_EQ(result.err.rfind("ortavel-cli: ", 0), 0U) << result.err;
         EXPECT_TRUE(m_server.trace().empty());
     }
 }
@@ -520,22 +457,16 @@ TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
 {
     const std::string longType(300, 'T');
     const SetCase cases[] = {
-        {"empty type", "type=", ""},
         {"type with CR", "type=A\rB", ""},
         {"type with control byte", std::string("type=A\x01", 7), ""},
         {"type of odd bytes", "type=\xE7\xB1\xBB\xFF", "TY\xE7\xB1\xBB\xFF"},
         {"long type", "type=" + longType, "TY" + longType},
-        {"no value", "type", ""},
-        {"no key", "=X", ""},
-        {"unknown key", "colour=red", ""},
         {"two equals", "type==X", "TY=X"},
         {"blank in key", "ty pe=X", ""},
         {"number too big", "display_zero=1e400", ""},
         {"not a number", "display_zero=nan", ""},
         {"comma", "display_zero=1,5", ""},
         {"huge whole number", "trim_4ma=99999999999999999999", ""},
-        {"double sign", "trim_4ma=--1", ""},
-        {"empty decimals", "decimals=", ""},
         {"unit of odd bytes", "unit=\xFF", ""},
         {"address with a full-width digit", "address=\xEF\xBC\x91", ""},
         {"rate with a blank", "baud=9600 ", ""},
