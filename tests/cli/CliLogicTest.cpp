@@ -44,37 +44,6 @@ std::vector<std::string> commandsOf(const std::vector<PlannedWrite> &plan)
     return commands;
 }
 
-TransmitterRecord fullRecord()
-{
-    TransmitterRecord r;
-    r.address = "07";
-    r.type = "PT-100";
-    r.id = "SN1";
-    r.version = "2.10";
-    r.unitCode = 3;
-    r.decimals = 2;
-    r.displayZero = "+00.00";
-    r.displayFullScale = "+16.00";
-    r.output4mA = "0";
-    r.output20mA = "16";
-    r.trim4mA = "+0012";
-    r.trim20mA = "-0040";
-    r.calibration.points = 2;
-    for (int i = 0; i < kCalibrationRows; ++i)
-        r.calibration.rows[static_cast<std::size_t>(i)] = {std::to_string(i), std::to_string(i) + ".5"};
-    return r;
-}
-
-TEST(BackupFileTest, ARecordWithHolesIsNoBackup)
-{
-    auto record = fullRecord();
-    record.trim20mA.reset();
-    record.calibration.rows[5].standard.reset();
-    std::vector<std::string> missing;
-    EXPECT_FALSE(BackupFile::fromRecord(record, missing));
-    EXPECT_EQ(missing, (std::vector<std::string>{"trim_20ma", "calibration.table.5"}));
-}
-
 TEST(BackupFileTest, RejectsFilesItCannotTrust)
 {
     const std::string head = R"({"format":"ortavel-backup","format_version":1,)";

@@ -481,13 +481,18 @@ TEST_F(CliSettingsGarbage, PortMapEntriesThatAreNoPathAreIgnored)
     const std::string settings = "[PortMap]\n1=ttyUSB0\n2=" + m_link + "\n3=" + longPath +
                                  "\n4=\x01\xFF\xFE\n5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10QString)\n"
                                  "6=\n7=/dev/null\nx=/dev/null\n";
-    const auto ports = runWith(settings, {"--json", "ports"});
+    // An entry of the command line goes before the settings.
+    const auto ports = runWith(settings, {"--port-map", "4=" + m_link, "--json", "ports"});
     ASSERT_EQ(ports.exitCode, 0) << ports.err;
     const QJsonArray map = QJsonDocument::fromJson(QByteArray::fromStdString(ports.out)).object()["map"].toArray();
     ASSERT_EQ(map.size(), 6) << ports.out;
-    const std::string expected[] = {"/dev/ttyS0", m_link, longPath, "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5"};
+    const std::string expected[] = {"/dev/ttyS0", m_link, longPath, m_link, "/dev/ttyS4", "/dev/ttyS5"};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(map[i].toObject()["device"].toString().toStdString(), expected[i]) << "com" << i + 1;
+    EXPECT_EQ(map[3].toObject()["why"].toString(), "option");
+    EXPECT_TRUE(map[3].toObject()["present"].toBool());
+    EXPECT_EQ(map[4].toObject()["why"].toString(), "default");
+    EXPECT_TRUE(m_server.trace().empty());
 
     // The entry that names the simulator's line works; the long one fails
     // with the serial layer's description.
