@@ -12,7 +12,6 @@
 #include "link/SteadyClock.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
-#include "support/MemorySettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,8 +66,8 @@ struct Timed {
     double cpuMs = 0;
 };
 
-// The far end goes away in the middle of an exchange, between exchanges,
-// while the event loop idles and in the middle of the window's search.
+// The far end goes away in the middle of an exchange, between exchanges and
+// while the event loop idles.
 class LineVanish : public ::testing::Test {
 protected:
     void SetUp() override
@@ -197,57 +196,6 @@ TEST_F(LineVanish, RoutineReportsDoNotPileUpWithoutAnEventLoop)
     QCoreApplication::sendPostedEvents();
     QCoreApplication::instance()->removeEventFilter(&counter);
     EXPECT_LE(counter.count, 2);
-}
-
-// The window's search with the real serial port; the line goes away after
-// the first address at 4800 baud.
-TEST_F(LineVanish, InTheMiddleOfTheWindowsSearch)
-{
-    m_port.close();
-    MemorySettingsStore settings;
-    Window w(m_port, m_clock, settings);
-    Ortavel &window = w.window;
-    window.cmbCommPort.setSelectedIndex(0);
-    ASSERT_TRUE(m_port.isOpen()) << m_port.errorString();
-    window.setSearchLastAddress(3);
-
-    // Pauses 1 to 3 come before the questions at 9600, 4 before 01 at 4800.
-    double cpuAfterVanish = 0;
-    QElapsedTimer sinceVanish;
-    w.events.actions[4] = [&] {
-        m_server.vanish();
-        cpuAfterVanish = threadCpuMs();
-        sinceVanish.start();
-    };
-    window.cmdSEARCH.click();
-    const double searchCpu = threadCpuMs() - cpuAfterVanish;
-    const auto searchWall = static_cast<double>(sinceVanish.elapsed());
-
-    // The lost line ends the search plainly instead of passing for an
-    // empty bus.
-    EXPECT_EQ(window.cmdSEARCH.caption(), "Search");
-    ASSERT_EQ(window.CMB_ADDR.count(), 1);
-    EXPECT_EQ(window.CMB_ADDR.entries()[0].text, "01");
-    EXPECT_LT(w.events.calls, 12);
-    EXPECT_LT(searchWall, 2000.0);
-    EXPECT_LT(searchCpu, 1000.0);
-    ASSERT_EQ(w.messages.shown.size(), 1U);
-    EXPECT_EQ(w.messages.shown[0].text, "The communication port is not open！");
-    w.messages.shown.clear();
-
-    // The device is back: choosing the port again opens it, and a new
-    // search finds both transmitters.
-    ASSERT_TRUE(m_server.comeBack());
-    window.cmbCommPort_Click();
-    ASSERT_TRUE(m_port.isOpen()) << m_port.errorString();
-    EXPECT_TRUE(w.messages.shown.empty());
-    w.events.actions.clear();
-    window.cmdSEARCH.click();
-    ASSERT_EQ(window.CMB_ADDR.count(), 2);
-    EXPECT_EQ(window.CMB_ADDR.entries()[1].text, "02");
-    EXPECT_EQ(window.OnlineList, (std::vector<std::int16_t>{3, 0}));
-    EXPECT_TRUE(window.queryUnload());
-    EXPECT_FALSE(m_port.isOpen());
 }
 
 // Garbage as the remembered port, read through the real QSettings: the window
