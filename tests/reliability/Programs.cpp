@@ -27,8 +27,7 @@ CliChild::~CliChild()
     }
 }
 
-// QProcess passes arguments as text; bytes that are no UTF-8 need the plain
-// system call.
+// QProcess passes arguments as text; bytes that are no UTF-8 need the plain system call.
 bool CliChild::start(const std::vector<std::string> &arguments)
 {
     std::vector<std::string> all = {ORTAVEL_CLI_PROGRAM, "--settings-dir", m_settings.path().toStdString()};

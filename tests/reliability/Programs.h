@@ -24,9 +24,7 @@ struct CliResult {
     std::string err;
 };
 
-// The real ortavel-cli as a child process with a settings folder of its own;
-// started and waited for separately so that a test can watch it run. The
-// arguments are bytes, UTF-8 or not.
+// ortavel-cli as a child with a settings folder of its own; the arguments are bytes, UTF-8 or not.
 class CliChild {
 public:
     ~CliChild();
@@ -43,7 +41,6 @@ private:
     CliResult m_result;
 };
 
-// Runs ortavel-cli to its end.
 CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs = 60000);
 
 // The ortavel-sim program as a child process; it prints its line's path first.
@@ -65,7 +62,6 @@ private:
     std::string m_log;
 };
 
-// CPU time used by the calling thread, in milliseconds.
 double threadCpuMs();
 // CPU time used so far by a running process; negative when it has gone.
 double processCpuMs(pid_t pid);
@@ -73,8 +69,7 @@ double processCpuMs(pid_t pid);
 // The exchanges of a command's --trace, one line each.
 std::vector<ExchangeRecord> traceLines(const std::string &err);
 
-// The simulator's demo bus on a link in a temporary folder; bytes cost no
-// wire time.
+// The simulator's demo bus on a link in a temporary folder; bytes cost no wire time.
 class DemoLine : public ::testing::Test {
 protected:
     void SetUp() override
