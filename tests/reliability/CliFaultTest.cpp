@@ -1,6 +1,4 @@
-// ortavel-cli as a user runs it, against the simulator in process or as the
-// ortavel-sim program, with faults on the line, in the arguments and in its
-// settings.
+// ortavel-cli as a user runs it, with faults on the line, in its arguments and in its settings.
 
 #include "Programs.h"
 #include "adapters/SerialPortQt.h"
@@ -19,13 +17,8 @@
 #include <QJsonObject>
 
 #include <array>
-#include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <grp.h>
-#include <linux/capability.h>
-#include <sys/ioctl.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -36,8 +29,7 @@ namespace {
 using namespace std::chrono_literals;
 using sim::Fault;
 
-// The ortavel-sim program is killed under a running command: it goes on
-// without hanging or spinning, and a simulator back at the path works again.
+// ortavel-sim killed under a running command: no hang, no spin, and the line works once back.
 class CliVanish : public ::testing::Test {
 protected:
     void SetUp() override
@@ -53,8 +45,7 @@ protected:
         ASSERT_EQ(m_sim.linkPath(), m_link);
     }
 
-    // Kills the simulator once its log holds `text` so many times; `cpu` is
-    // what the command used over the span after (negative if it ended).
+    // Kills the simulator once its log holds `text`; `cpu`: what the command used in `span` after.
     CliResult killUnder(std::vector<std::string> arguments, const std::string &text, int times,
                         std::chrono::milliseconds span, double &cpu)
     {
@@ -101,23 +92,6 @@ TEST_F(CliVanish, InTheMiddleOfASearch)
     expectLineBack();
 }
 
-TEST_F(CliVanish, InTheMiddleOfAnExchange)
-{
-    // Nobody answers address 50 at 1200 baud: each exchange waits 450 ms.
-    double cpu = 0;
-    const auto send =
-        killUnder({"--baud", "1200", "--trace", "send", "--repeat", "6", "50", "AD"}, "$50AD", 2, 0ms, cpu);
-    EXPECT_EQ(send.exitCode, 1);
-    EXPECT_EQ(send.out, "ERR 0\nERR 0\nERR 0\nERR 0\nERR 0\nERR 0\n");
-    const auto trace = traceLines(send.err);
-    ASSERT_EQ(trace.size(), 6U) << send.err;
-    for (std::size_t i = 0; i < trace.size(); ++i) {
-        EXPECT_EQ(trace[i].result, ExchangeResult::NoReply);
-        EXPECT_LT(trace[i].durationMs, i >= 2 ? 100 : 2000) << "exchange " << i;
-    }
-    expectLineBack();
-}
-
 TEST_F(CliVanish, BetweenThePollsOfAPoll)
 {
     // Waiting for the next poll costs nothing.
@@ -141,8 +115,7 @@ TEST_F(CliVanish, BetweenThePollsOfAPoll)
     expectLineBack();
 }
 
-// A port that cannot be had: one line "ortavel-cli: <the serial layer's
-// description>" on stderr, exit status 2 and nothing else.
+// A port that cannot be had: one "ortavel-cli: ..." line on stderr, exit status 2, nothing else.
 void expectPortRefused(const CliResult &run, const std::string &what)
 {
     SCOPED_TRACE(what);
@@ -169,15 +142,12 @@ TEST(OpenFailure, PathsThatAreNoSerialPort)
     file.write("$01TY0C\r");
     file.close();
     ASSERT_EQ(::mkfifo((base + "/fifo").c_str(), 0600), 0);
-    std::filesystem::create_symlink(base + "/gone", base + "/dangling");
     const std::pair<std::string, std::string> cases[] = {
         {"missing", base + "/missing"},
         {"regular file", base + "/file"},
         {"directory", base},
         {"named pipe", base + "/fifo"},
-        {"dangling link", base + "/dangling"},
         {"not a terminal", "/dev/null"},
-        {"empty path", ""},
         {"very long path", "/" + std::string(5000, 'x')},
     };
     for (const auto &[what, path] : cases)
@@ -201,8 +171,7 @@ protected:
     std::string m_device; // the pseudo-terminal behind the link
 };
 
-// Another program that opened the port with QSerialPort holds its lock,
-// under whichever name either of them uses.
+// Another QSerialPort user holds the port's lock, under whichever name either of them uses.
 TEST_F(HeldPort, ByAnotherSerialPortUser)
 {
     for (const bool holderUsesLink : {true, false}) {
@@ -218,45 +187,7 @@ TEST_F(HeldPort, ByAnotherSerialPortUser)
     EXPECT_EQ(run.out, "*01QX820\n");
 }
 
-// Another running ortavel-cli holds the port for its poll.
-TEST_F(HeldPort, ByAnotherCommand)
-{
-    CliChild poll;
-    ASSERT_TRUE(poll.start({"--device", m_link, "poll", "01", "--count", "40", "--interval", "50"}));
-    for (int i = 0; i < 200 && m_server.trace().empty(); ++i)
-        std::this_thread::sleep_for(10ms);
-    ASSERT_FALSE(m_server.trace().empty()) << "the poll never started";
-    expectPortRefused(sendTo(m_link), "the same link");
-    expectPortRefused(sendTo(m_device), "the device");
-    // Ctrl-C: the poll ends and lets go of the port.
-    ::kill(static_cast<pid_t>(poll.pid()), SIGINT);
-    EXPECT_TRUE(poll.finish());
-    EXPECT_EQ(poll.result().exitCode, 130);
-}
-
-// A terminal opened for one program alone, without a lock file; the command
-// runs without the superuser's privilege, which passes such a guard.
-TEST_F(HeldPort, ByAnExclusiveOpen)
-{
-    const int fd = ::open(m_device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ioctl(fd, TIOCEXCL), 0);
-    const bool root = ::geteuid() == 0;
-    CliChild send;
-    send.process().setChildProcessModifier([root] {
-        if (root && ::prctl(PR_CAPBSET_DROP, CAP_SYS_ADMIN, 0, 0, 0) != 0)
-            ::_exit(77);
-    });
-    ASSERT_TRUE(send.start({"--device", m_device, "send", "01", "TY"}));
-    send.finish();
-    ::close(fd);
-    if (send.result().exitCode == 77)
-        GTEST_SKIP() << "cannot give up the superuser's privilege here";
-    expectPortRefused(send.result(), "exclusive open");
-}
-
-// The device goes to the group uucp (not dialout, which an implementation
-// might take for granted) and the port opens as nobody, as root passes all.
+// The device in the group uucp (not dialout) opened as nobody, since root passes all.
 TEST_F(HeldPort, WithoutPermission)
 {
     const struct group *uucp = ::getgrnam("uucp");
@@ -277,22 +208,19 @@ TEST_F(HeldPort, WithoutPermission)
     EXPECT_TRUE(text.ends_with("log in again.")) << text;
 }
 
-// Replies of every malformed kind at all four rates, spoilt by ortavel-sim as
-// its bus file says: the command shows the result text and exits by it.
+// Each reply fault of ortavel-sim's bus file gives its result text and exit status.
 constexpr std::array<Fault, 9> kFaults = {
     Fault::None,       Fault::Silent, Fault::BadChecksum, Fault::LowerCaseChecksum, Fault::NoiseBefore,
     Fault::BytesAfter, Fault::Pieces, Fault::Late,        Fault::Collision};
-constexpr std::array<int, 4> kRates = {9600, 4800, 2400, 1200};
+constexpr std::array<int, 2> kRates = {9600, 1200};
 
-// One transmitter per rate and fault: the rate's position gives the tens,
-// the fault's the units.
+// One transmitter per rate and fault: the rate gives the tens, the fault the units.
 int addressOf(std::size_t rate, std::size_t fault)
 {
     return static_cast<int>((rate + 1) * 10 + fault + 1);
 }
 
-// A type whose reply checksum holds a letter, so that the lower-case fault
-// really changes the frame.
+// A type whose reply checksum holds a letter, so that the lower-case fault changes the frame.
 std::string typeFor(int address)
 {
     const std::string payloadStart = std::to_string(address) + "T";
@@ -331,11 +259,8 @@ std::string expectedResult(Fault fault, const std::string &payload)
     }
 }
 
-class AtEachRate : public ::testing::TestWithParam<std::size_t> {};
-
-TEST_P(AtEachRate, EachReplyFaultGivesItsResultText)
+TEST(ReplyFault, EachGivesItsResultText)
 {
-    const std::size_t rate = GetParam();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QFile file(folder.path() + "/bus.json");
@@ -344,24 +269,24 @@ TEST_P(AtEachRate, EachReplyFaultGivesItsResultText)
     file.close();
     SimProgram sim;
     ASSERT_TRUE(sim.start({"--link", folder.path() + "/com1", "--bus", file.fileName(), "--turnaround", "1"}));
-
-    const std::string baud = std::to_string(kRates[rate]);
-    for (std::size_t f = 0; f < kFaults.size(); ++f) {
-        const std::string address = std::to_string(addressOf(rate, f));
-        SCOPED_TRACE(std::string(sim::faultName(kFaults[f])) + " at " + baud);
-        const auto run = runCli({"--device", sim.linkPath(), "--baud", baud, "send", address, "TY"});
-        std::string line = expectedResult(kFaults[f], address + typeFor(addressOf(rate, f)));
-        line.back() = '\n';
-        EXPECT_EQ(run.out, line);
-        EXPECT_EQ(run.exitCode, line.front() == '*' ? 0 : 1) << run.err;
+    for (std::size_t rate = 0; rate < kRates.size(); ++rate) {
+        const std::string baud = std::to_string(kRates[rate]);
+        for (std::size_t f = 0; f < kFaults.size(); ++f) {
+            const std::string address = std::to_string(addressOf(rate, f));
+            SCOPED_TRACE(std::string(sim::faultName(kFaults[f])) + " at " + baud);
+            const auto run = runCli({"--device", sim.linkPath(), "--baud", baud, "send", address, "TY"});
+            std::string line = expectedResult(kFaults[f], address + typeFor(addressOf(rate, f)));
+            line.back() = '\n';
+            EXPECT_EQ(run.out, line);
+            EXPECT_EQ(run.exitCode, line.front() == '*' ? 0 : 1) << run.err;
+        }
     }
 }
 
-// The poll's first reply comes late; it reaches the port before the second
-// poll, which must throw it away and take its own reply.
-TEST_P(AtEachRate, LateReplyIsDiscardedByTheNextExchange)
+// The first poll's reply comes late, before the second poll, which must drop it and take its own.
+TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
 {
-    const int baud = kRates[GetParam()];
+    const int baud = 1200;
     sim::TransmitterConfig t;
     t.address = 5;
     t.baud = baud;
@@ -402,13 +327,7 @@ TEST_P(AtEachRate, LateReplyIsDiscardedByTheNextExchange)
     EXPECT_EQ(poll.result().exitCode, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, AtEachRate, ::testing::Range<std::size_t>(0, kRates.size()),
-                         [](const ::testing::TestParamInfo<std::size_t> &param) {
-                             return "at" + std::to_string(kRates[param.param]);
-                         });
-
-// Any bytes as address, command and value: the command never crashes, and
-// what reaches the line is the frame of exactly those texts.
+// Any bytes as address, command and value: no crash, and exactly their frame reaches the line.
 class CommandText : public DemoLine {
 protected:
     std::vector<std::string> tracedFrames() const
@@ -439,39 +358,22 @@ TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
     const std::string longText(600, 'Z');
     const std::string hugeText(100000, '7');
     const SendCase cases[] = {
-        {"both empty", "", "", 1},
         {"empty command", "01", "", 1},
         {"empty address", "", "01TY", 0}, // the covered text is what counts
-        {"one-digit address", "1", "TY", 1},
-        {"three-digit address", "001", "TY", 1},
         {"letters as address", "xy", "TY", 1},
-        {"all transmitters", "AA", "TY", 1},
-        {"lower-case letters", "01", "ty", 1},
         {"control bytes", "01", "\x01\x02\x7F", 1},
         {"carriage return inside", "01", "TY\rAD", 1},
-        {"line feed inside", "0\n1", "TY", 1},
-        {"CR as address", "\r", "\r", 1},
-        {"Chinese", "01", "\xE7\xB1\xBB\xE5\x9E\x8B", 1},
         {"not UTF-8", "\xFF\xFE", "T\xC0Y", 1},
         {"value of odd bytes", "01", "TY\xFF\x80", 0},
         {"longer than a frame", "01", "TY" + longText, 1},
-        {"very long address", hugeText, "TY", 1},
         {"very long command", "01", hugeText, 1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const auto result = run({"send", c.address, c.command});
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-        // The simulator cuts the bytes at each CR and drops runs too long
-        // for a frame.
-        const std::string frame = Exchange::requestFrame(c.address, c.command);
-        EXPECT_EQ(tracedFrames(), sim::FrameSplitter().feed(frame));
-        // Every complete frame's checksum matches the bytes it covers.
-        if (frame.find('\r') == frame.size() - 1 && frame.size() <= sim::FrameSplitter::kMaxFrame) {
-            const std::string covered = frame.substr(1, frame.size() - 4);
-            EXPECT_EQ(frame.substr(frame.size() - 3, 2), PARITY_XORB(covered));
-            EXPECT_EQ(covered, c.address + c.command);
-        }
+        // The simulator cuts the bytes at each CR and drops runs too long for a frame.
+        EXPECT_EQ(tracedFrames(), sim::FrameSplitter().feed(Exchange::requestFrame(c.address, c.command)));
         const bool good = !result.out.empty() && result.out.front() == '*';
         EXPECT_EQ(result.exitCode == 0, good) << result.out;
     }
@@ -485,16 +387,10 @@ TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
         {"send", "01"},
         {"send", "01", "TY", "AD"},
         {"send", "--repeat", "0", "01", "TY"},
-        {"send", "--repeat", "-1", "01", "TY"},
         {"send", "--repeat", "99999999999999999999", "01", "TY"},
-        {"send", "--repeat", "", "01", "TY"},
         {"send", "--repeat"},
         {"send", "--bogus", "01", "TY"},
         {"set", "1", "type=OK", "decimals=9"},
-        {"set", "1", "unit=furlong"},
-        {"set", "1", "trim_4ma=5001"},
-        {"set", "1", "baud=19200"},
-        {"set", "1", "address=0"},
         {"set", "100", "type=X"},
     };
     for (const auto &arguments : refused) {
@@ -505,7 +401,7 @@ TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
         const auto result = run(arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_EQ(result.out, "");
-        EXPECT_FALSE(result.err.empty());
+        EXPECT_EQ(result.err.rfind("ortavel-cli: ", 0), 0U) << result.err;
         EXPECT_TRUE(m_server.trace().empty());
     }
 }
@@ -520,25 +416,13 @@ TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
 {
     const std::string longType(300, 'T');
     const SetCase cases[] = {
-        {"empty type", "type=", ""},
-        {"type with CR", "type=A\rB", ""},
         {"type with control byte", std::string("type=A\x01", 7), ""},
         {"type of odd bytes", "type=\xE7\xB1\xBB\xFF", "TY\xE7\xB1\xBB\xFF"},
         {"long type", "type=" + longType, "TY" + longType},
-        {"no value", "type", ""},
-        {"no key", "=X", ""},
-        {"unknown key", "colour=red", ""},
         {"two equals", "type==X", "TY=X"},
-        {"blank in key", "ty pe=X", ""},
-        {"number too big", "display_zero=1e400", ""},
-        {"not a number", "display_zero=nan", ""},
-        {"comma", "display_zero=1,5", ""},
         {"huge whole number", "trim_4ma=99999999999999999999", ""},
-        {"double sign", "trim_4ma=--1", ""},
-        {"empty decimals", "decimals=", ""},
         {"unit of odd bytes", "unit=\xFF", ""},
         {"address with a full-width digit", "address=\xEF\xBC\x91", ""},
-        {"rate with a blank", "baud=9600 ", ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -558,8 +442,7 @@ TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
     expectLineWorks();
 }
 
-// Garbage in the port map of the settings folder: an entry that is no
-// absolute path is the default device, a broken file an empty one.
+// A port map entry of the settings that is no absolute path stands for the default device.
 class CliSettingsGarbage : public DemoLine {
 protected:
     // Runs the command with this settings file in its folder.
@@ -582,44 +465,29 @@ TEST_F(CliSettingsGarbage, PortMapEntriesThatAreNoPathAreIgnored)
     const std::string settings = "[PortMap]\n1=ttyUSB0\n2=" + m_link + "\n3=" + longPath +
                                  "\n4=\x01\xFF\xFE\n5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10QString)\n"
                                  "6=\n7=/dev/null\nx=/dev/null\n";
-    const auto ports = runWith(settings, {"--json", "ports"});
+    // An entry of the command line goes before the settings.
+    const auto ports = runWith(settings, {"--port-map", "4=" + m_link, "--json", "ports"});
     ASSERT_EQ(ports.exitCode, 0) << ports.err;
     const QJsonArray map = QJsonDocument::fromJson(QByteArray::fromStdString(ports.out)).object()["map"].toArray();
     ASSERT_EQ(map.size(), 6) << ports.out;
-    const std::string expected[] = {"/dev/ttyS0", m_link, longPath, "/dev/ttyS3", "/dev/ttyS4", "/dev/ttyS5"};
+    const std::string expected[] = {"/dev/ttyS0", m_link, longPath, m_link, "/dev/ttyS4", "/dev/ttyS5"};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(map[i].toObject()["device"].toString().toStdString(), expected[i]) << "com" << i + 1;
+    EXPECT_EQ(map[3].toObject()["why"].toString(), "option");
+    EXPECT_TRUE(map[3].toObject()["present"].toBool());
+    EXPECT_EQ(map[4].toObject()["why"].toString(), "default");
+    EXPECT_TRUE(m_server.trace().empty());
 
-    // The entry that names the simulator's line works; the long one fails
-    // with the serial layer's description.
+    // The entry naming the simulator's line works; the long one fails with the serial layer's word.
     const auto good = runWith(settings, {"--port", "2", "send", "01", "AD"});
     EXPECT_EQ(good.exitCode, 0) << good.err;
     EXPECT_EQ(good.out, "*0101\n");
     const auto refused = runWith(settings, {"--port", "3", "send", "01", "AD"});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_EQ(refused.out, "");
-    // Qt may have warned about the garbage before; the command's own word
-    // is the last line.
+    // Qt may warn about the garbage first; the command's own word is the last line.
     const auto lastLine = refused.err.rfind('\n', refused.err.size() - 2);
     EXPECT_EQ(refused.err.substr(lastLine == std::string::npos ? 0 : lastLine + 1, 13), "ortavel-cli: ") << refused.err;
-}
-
-TEST_F(CliSettingsGarbage, BrokenSettingsFileIsNoMap)
-{
-    const std::string broken[] = {
-        std::string("\x00\xFF[PortMap\n2=", 12) + m_link,
-        std::string(1 << 16, '\xC3'),
-        "[PortMap]\n2" + m_link + "\n",
-    };
-    for (const auto &text : broken) {
-        const auto ports = runWith(text, {"--json", "ports"});
-        EXPECT_EQ(ports.exitCode, 0) << ports.err;
-        EXPECT_FALSE(QJsonDocument::fromJson(QByteArray::fromStdString(ports.out)).isNull()) << ports.out;
-        // An override on the command line still reaches the line.
-        const auto send = runWith(text, {"--port", "6", "--port-map", "6=" + m_link, "send", "01", "AD"});
-        EXPECT_EQ(send.exitCode, 0) << send.err;
-        EXPECT_EQ(send.out, "*0101\n");
-    }
 }
 
 } // namespace

@@ -19,70 +19,56 @@ extern char **environ;
 
 namespace ortavel::test {
 
+CliChild::~CliChild()
+{
+    if (m_pipes[0] >= 0 || m_pipes[1] >= 0) {
+        ::kill(m_pid, SIGKILL);
+        finish();
+    }
+}
+
+// QProcess passes arguments as text; bytes that are no UTF-8 need the plain system call.
 bool CliChild::start(const std::vector<std::string> &arguments)
 {
-    QStringList all = {"--settings-dir", m_settings.path()};
-    for (const auto &argument : arguments)
-        all.append(QString::fromStdString(argument));
-    m_process.start(ORTAVEL_CLI_PROGRAM, all);
-    return m_process.waitForStarted();
-}
-
-bool CliChild::finish(int timeoutMs)
-{
-    const bool finished = m_process.waitForFinished(timeoutMs);
-    if (!finished) {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-    m_result.exitCode = finished && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    m_result.out = m_process.readAllStandardOutput().toStdString();
-    m_result.err = m_process.readAllStandardError().toStdString();
-    return finished;
-}
-
-// QProcess passes arguments as text; bytes that are no UTF-8 need the
-// plain system call.
-CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs)
-{
-    QTemporaryDir settings;
-    std::vector<std::string> all = {ORTAVEL_CLI_PROGRAM, "--settings-dir", settings.path().toStdString()};
+    std::vector<std::string> all = {ORTAVEL_CLI_PROGRAM, "--settings-dir", m_settings.path().toStdString()};
     all.insert(all.end(), arguments.begin(), arguments.end());
     std::vector<char *> argv;
     for (auto &a : all)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-
     std::array<int, 2> out{};
     std::array<int, 2> err{};
     if (::pipe2(out.data(), O_CLOEXEC) != 0 || ::pipe2(err.data(), O_CLOEXEC) != 0)
-        return {};
+        return false;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    pid_t pid = -1;
-    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = ::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
     ::close(err[1]);
-    CliResult result;
-    if (spawned != 0) {
-        ::close(out[0]);
-        ::close(err[0]);
-        return result;
-    }
+    m_pipes = {out[0], err[0]};
+    if (spawned == 0)
+        return true;
+    m_pid = -1;
+    finish();
+    return false;
+}
+
+bool CliChild::finish(int timeoutMs)
+{
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::array<pollfd, 2> fds = {pollfd{out[0], POLLIN, 0}, pollfd{err[0], POLLIN, 0}};
-    std::array<std::string *, 2> sinks = {&result.out, &result.err};
-    bool killed = false;
+    std::array<pollfd, 2> fds = {pollfd{m_pipes[0], POLLIN, 0}, pollfd{m_pipes[1], POLLIN, 0}};
+    std::array<std::string *, 2> sinks = {&m_result.out, &m_result.err};
+    bool finished = m_pid > 0;
     while (fds[0].fd >= 0 || fds[1].fd >= 0) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
-            ::kill(pid, SIGKILL);
-            killed = true;
+            ::kill(m_pid, SIGKILL);
+            finished = false;
             break;
         }
         if (::poll(fds.data(), fds.size(), static_cast<int>(left.count())) < 0 && errno != EINTR)
@@ -104,10 +90,20 @@ CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs)
         if (fd.fd >= 0)
             ::close(fd.fd);
     }
+    m_pipes = {-1, -1};
     int status = 0;
-    ::waitpid(pid, &status, 0);
-    result.exitCode = !killed && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    if (m_pid > 0)
+        ::waitpid(m_pid, &status, 0);
+    m_result.exitCode = finished && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return finished;
+}
+
+CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs)
+{
+    CliChild child;
+    if (child.start(arguments))
+        child.finish(timeoutMs);
+    return child.result();
 }
 
 bool SimProgram::start(const QStringList &arguments)

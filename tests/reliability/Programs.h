@@ -12,6 +12,7 @@
 
 #include <sys/types.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -23,30 +24,26 @@ struct CliResult {
     std::string err;
 };
 
-// The real ortavel-cli as a child process, with a settings folder of its
-// own; started and waited for separately so that a test can watch it run.
+// ortavel-cli as a child with a settings folder of its own; the arguments are bytes, UTF-8 or not.
 class CliChild {
 public:
+    ~CliChild();
     bool start(const std::vector<std::string> &arguments);
     // False when it did not end in time (it is then killed).
     bool finish(int timeoutMs = 60000);
-    qint64 pid() const { return m_process.processId(); }
+    pid_t pid() const { return m_pid; }
     const CliResult &result() const { return m_result; }
-    // Runs the process modifier in the child before the program starts.
-    QProcess &process() { return m_process; }
 
 private:
     QTemporaryDir m_settings;
-    QProcess m_process;
+    pid_t m_pid = -1;
+    std::array<int, 2> m_pipes = {-1, -1}; // its stdout and stderr
     CliResult m_result;
 };
 
-// Runs ortavel-cli to its end with a settings folder of its own; the
-// arguments are bytes, UTF-8 or not.
 CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs = 60000);
 
-// The ortavel-sim program as a child process: it prints the path of its
-// line first, then answers until it is stopped or killed.
+// The ortavel-sim program as a child process; it prints its line's path first.
 class SimProgram {
 public:
     ~SimProgram() { kill(); }
@@ -56,8 +53,7 @@ public:
     const std::string &linkPath() const { return m_linkPath; }
     // The far end goes away at once, as an unplugged adapter does.
     void kill();
-    // Waits until its --trace lines hold a text so many times; false when
-    // it did not come in time.
+    // Waits until its --trace lines hold a text so many times.
     bool waitForLog(const std::string &text, int times = 1, int timeoutMs = 10000);
 
 private:
@@ -66,17 +62,14 @@ private:
     std::string m_log;
 };
 
-// CPU time used by the calling thread, in milliseconds.
 double threadCpuMs();
-// CPU time used so far by a running process, in milliseconds; negative
-// when it has gone.
+// CPU time used so far by a running process; negative when it has gone.
 double processCpuMs(pid_t pid);
 
 // The exchanges of a command's --trace, one line each.
 std::vector<ExchangeRecord> traceLines(const std::string &err);
 
-// The simulator's demo bus on a link in a temporary folder; bytes cost no
-// wire time.
+// The simulator's demo bus on a link in a temporary folder; bytes cost no wire time.
 class DemoLine : public ::testing::Test {
 protected:
     void SetUp() override
