@@ -1,11 +1,9 @@
 #include "TestWindow.h"
 #include "ui/QtMessageBox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -67,22 +65,15 @@ QComboBox *list(const TestWindow &w)
 const ModelChange kModelChanges[] = {
     {"nothing yet",
      nullptr,
-     {{"", "windowTitle", "Test window"},
-      {"Group", "title", "Settings"},
-      {"Name", "text", "initial"},
-      {"Notes", "plainText", "first\nsecond"},
-      {"List", "count", "3"},
-      {"List", "currentIndex", "-1"},
+     {{"List", "currentIndex", "-1"},
       {"List", "placeholderText", "Pick one"},
-      {"Edit", "currentText", "typed"},
       {"Trim", "minimum", "-50"},
       {"Trim", "maximum", "50"},
       {"Trim", "pageStep", "5"},
       // Labels name their fields.
       {"Name", "accessibleName", "Name"},
       {"List", "accessibleName", "Choice"},
-      {"Go", "accessibleName", "Go"},
-      {"Group", "accessibleName", "Settings"}},
+      {"Go", "accessibleName", "Go"}},
      [](const TestWindow &w) {
          EXPECT_EQ(list(w)->itemData(1).toInt(), 20);
          EXPECT_EQ(w.get<QLabel>("NameLabel")->buddy(), w.get<QLineEdit>("Name"));
@@ -91,9 +82,6 @@ const ModelChange kModelChanges[] = {
     {"label caption",
      [](TestForm &f) { f.NameLabel.setCaption("名称:"); },
      {{"NameLabel", "text", "名称:"}, {"Name", "accessibleName", "名称"}}},
-    {"frame caption", [](TestForm &f) { f.Group.setCaption("Other"); }, {{"Group", "title", "Other"}}},
-    {"window caption", [](TestForm &f) { f.setCaption("Renamed"); }, {{"", "windowTitle", "Renamed"}}},
-    {"text", [](TestForm &f) { f.Name.setText("1.250"); }, {{"Name", "text", "1.250"}}},
     {"multi-line text", [](TestForm &f) { f.Notes.setText("a\r\nb\r\nc"); }, {{"Notes", "plainText", "a\nb\nc"}}},
     {"failed answer stands out",
      [](TestForm &f) {
@@ -107,23 +95,9 @@ const ModelChange kModelChanges[] = {
          EXPECT_NE(name->palette().color(QPalette::Text), name->style()->standardPalette().color(QPalette::Text));
      }},
     {"hidden", [](TestForm &f) { f.Go.setVisible(false); }, {{"Go", "visible", "false"}}},
-    {"hidden and shown again",
-     [](TestForm &f) {
-         f.Same.setVisible(false);
-         f.Same.setVisible(true);
-     },
-     {{"Same", "visible", "true"}}},
-    {"disabled", [](TestForm &f) { f.List.setEnabled(false); }, {{"List", "enabled", "false"}}},
     {"read-only", [](TestForm &f) { f.Name.setReadOnly(true); }, {{"Name", "readOnly", "true"}}},
     {"tool tip", [](TestForm &f) { f.Name.setToolTip("当前温度值"); }, {{"Name", "toolTip", "当前温度值"}}},
     {"check mark", [](TestForm &f) { f.Same.setChecked(true); }, {{"Same", "checked", "true"}}},
-    {"list entry added",
-     [](TestForm &f) { f.List.addItem("07", 2); },
-     {{"List", "count", "4"}},
-     [](const TestWindow &w) {
-         EXPECT_EQ(list(w)->itemText(3), "07");
-         EXPECT_EQ(list(w)->itemData(3).toInt(), 2);
-     }},
     {"list entry renamed",
      [](TestForm &f) {
          f.List.setSelectedIndex(1);
@@ -134,7 +108,6 @@ const ModelChange kModelChanges[] = {
      [](TestForm &f) { f.List.setItemToolTip(1, "/dev/ttyUSB0"); },
      {},
      [](const TestWindow &w) { EXPECT_EQ(list(w)->itemData(1, Qt::ToolTipRole).toString(), "/dev/ttyUSB0"); }},
-    {"list selection", [](TestForm &f) { f.List.setSelectedIndex(2); }, {{"List", "currentText", "three"}}},
     {"list cleared",
      [](TestForm &f) {
          f.List.setSelectedIndex(0);
@@ -145,9 +118,6 @@ const ModelChange kModelChanges[] = {
      [](TestForm &f) { f.Edit.setText("在线变送器地址列表"); },
      {{"Edit", "currentText", "在线变送器地址列表"}}},
     {"scroll position", [](TestForm &f) { f.Trim.setValue(-37); }, {{"Trim", "value", "-37"}}},
-    {"scroll steps",
-     [](TestForm &f) { f.Trim.setSteps(2, 7); },
-     {{"Trim", "singleStep", "2"}, {"Trim", "pageStep", "7"}}},
     {"status panels",
      [](TestForm &f) {
          f.Status.setPanel(1, "Searchering Addr：07");
@@ -180,14 +150,13 @@ struct Action {
 const Action kActions[] = {
     {"button click", [](TestWindow &w) { QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton); },
      [](TestForm &f) { return f.counts["Go"] == 1; }},
-    {"check box click", [](TestWindow &w) { clickCheckBox(w.get<QCheckBox>("Same")); },
-     [](TestForm &f) { return f.counts["Same"] == 1 && f.Same.checked(); }},
-    {"scroll arrow",
+    {"check box click",
      [](TestWindow &w) {
-         auto *trim = w.get<QScrollBar>("Trim");
-         QTest::mouseClick(trim, Qt::LeftButton, {}, QPoint(trim->width() / 2, trim->height() - 3));
+         // On its box: a check box takes no click on the space its layout gives it.
+         auto *same = w.get<QCheckBox>("Same");
+         QTest::mouseClick(same, Qt::LeftButton, {}, QPoint(6, same->height() / 2));
      },
-     [](TestForm &f) { return f.counts["Trim"] == 1 && f.Trim.value() == 1; }},
+     [](TestForm &f) { return f.counts["Same"] == 1 && f.Same.checked(); }},
     {"list by keyboard after tab",
      [](TestWindow &w) {
          list(w)->setFocus(Qt::TabFocusReason);
@@ -212,18 +181,15 @@ protected:
     }
 };
 
-TEST_P(ValidateTest, KeepingTheFocusDropsTheOtherControlsAction)
+// Also the check box's only check that a click runs its handler.
+TEST_P(ValidateTest, KeepingTheFocusDropsTheActionLettingItGoDeliversIt)
 {
     form.keepFocusInName = true;
     GetParam().act(w);
     EXPECT_FALSE(GetParam().happened(form));
     EXPECT_EQ(form.focused(), &form.Name);
     EXPECT_EQ(QApplication::focusWidget(), w.get<QLineEdit>("Name"));
-}
-
-// Also the handlers' only check that a click on an enabled control runs them.
-TEST_P(ValidateTest, LettingTheFocusGoDeliversTheAction)
-{
+    form.keepFocusInName = false;
     GetParam().act(w);
     EXPECT_TRUE(GetParam().happened(form));
     EXPECT_NE(form.focused(), &form.Name);
@@ -242,11 +208,6 @@ TEST_F(BindersTest, ValidateRunsOnceForAClickThatMovesTheFocus)
     QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton);
     EXPECT_EQ(validations, 1);
     EXPECT_EQ(form.counts["Go"], 0);
-
-    // Tab away: kept in the box as well.
-    QTest::keyClick(w.get<QLineEdit>("Name"), Qt::Key_Tab);
-    EXPECT_EQ(validations, 2);
-    EXPECT_EQ(QApplication::focusWidget(), w.get<QLineEdit>("Name"));
 }
 
 TEST_F(BindersTest, ValidateRunsWithAMessageBoxThatTheOperatorCloses)
@@ -281,8 +242,6 @@ TEST_F(BindersTest, OperatorListChoiceAlwaysRunsTheHandlerAndModelChoiceIsNotEch
     auto *list = w.get<QComboBox>("List");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(form.List.selectedIndex(), 0);
-    EXPECT_EQ(form.counts["List"], 1);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(form.List.selectedIndex(), 1);
     EXPECT_EQ(form.List.text(), "two");
@@ -302,13 +261,6 @@ TEST_F(BindersTest, OperatorListChoiceAlwaysRunsTheHandlerAndModelChoiceIsNotEch
 
 TEST_F(BindersTest, TypingGoesToTheModelKeystrokeByKeystroke)
 {
-    auto *name = w.get<QLineEdit>("Name");
-    QTest::mouseClick(name, Qt::LeftButton);
-    name->selectAll();
-    QTest::keyClicks(name, "ab");
-    EXPECT_EQ(form.Name.text(), "ab");
-    EXPECT_EQ(form.counts["Name"], 2);
-
     auto *edit = w.get<QComboBox>("Edit");
     QTest::mouseClick(edit->lineEdit(), Qt::LeftButton);
     edit->lineEdit()->selectAll();
@@ -342,7 +294,6 @@ TEST_F(BindersTest, AHandlerThatRewritesTheTypedTextIsShown)
     EXPECT_EQ(name->text(), "AB");
 }
 
-// The arrow click is in ValidateTest's "scroll arrow" row.
 TEST_F(BindersTest, ScrollBarMovesGoToTheModel)
 {
     auto *trim = w.get<QScrollBar>("Trim");
@@ -357,21 +308,6 @@ TEST_F(BindersTest, ScrollBarMovesGoToTheModel)
     EXPECT_EQ(form.counts["Trim"], 2);
 }
 
-TEST_F(BindersTest, MenuEntriesRunTheirHandlersAndKeepTheirAccessKeys)
-{
-    QAction *menu = w.view->action("Menu");
-    ASSERT_NE(menu, nullptr);
-    ASSERT_NE(menu->menu(), nullptr);
-    EXPECT_EQ(menu->text(), "&File");
-    const QList<QAction *> items = menu->menu()->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0], w.view->action("Open"));
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), "E&xit");
-    items[2]->trigger();
-    EXPECT_EQ(form.counts["Quit"], 1);
-}
-
 TEST_F(BindersTest, AClickOnTheBareWindowIsTheFormsClick)
 {
     int clicks = 0;
@@ -381,9 +317,7 @@ TEST_F(BindersTest, AClickOnTheBareWindowIsTheFormsClick)
     QTest::mouseClick(&w.window, Qt::LeftButton, {}, corner);
     EXPECT_EQ(clicks, 1);
 
-    // Not on a frame, nor through a disabled control, which runs nothing.
-    auto *group = w.get<QGroupBox>("Group");
-    QTest::mouseClick(group, Qt::LeftButton, {}, QPoint(group->width() - 3, group->height() - 3));
+    // Not through a disabled control, which runs nothing.
     form.Go.setEnabled(false);
     QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
@@ -398,19 +332,6 @@ TEST_F(BindersTest, AHandlerThatMovesTheFocusMovesTheQtFocus)
     EXPECT_EQ(QApplication::focusWidget(), w.get<QPlainTextEdit>("Notes"));
     QTest::keyClicks(QApplication::focusWidget(), "z");
     EXPECT_EQ(form.Notes.text(), "zfirst\r\nsecond");
-    EXPECT_EQ(form.Name.text(), "initial");
-}
-
-TEST_F(BindersTest, CloseAsksTheFormWhichMayRefuse)
-{
-    form.mayClose = false;
-    EXPECT_FALSE(w.window.close());
-    EXPECT_TRUE(w.window.isVisible());
-    EXPECT_EQ(form.counts["QueryUnload"], 1);
-    form.mayClose = true;
-    EXPECT_TRUE(w.window.close());
-    EXPECT_FALSE(w.window.isVisible());
-    EXPECT_EQ(form.counts["QueryUnload"], 2);
 }
 
 } // namespace

@@ -34,7 +34,7 @@ public:
     TestForm() : Form("frmTest", "Test window")
     {
         for (Control *control :
-             std::initializer_list<Control *>{&Menu, &Open, &Line, &Quit, &Group, &NameLabel, &Name, &Notes, &Go, &Same,
+             std::initializer_list<Control *>{&Menu, &Open, &Quit, &Group, &NameLabel, &Name, &Notes, &Go, &Same,
                                               &ListLabel, &List, &Edit, &Trim, &Status, &Tick})
             add(*control);
         Notes.setMultiLine(true);
@@ -49,27 +49,15 @@ public:
         List.onClick = count("List");
         Edit.onChange = count("Edit");
         Trim.onChange = count("Trim");
-        Name.onChange = count("Name");
         Notes.onChange = count("Notes");
-        Quit.onClick = count("Quit");
         Name.onValidate = [this] { return keepFocusInName; };
-        onQueryUnload = [this] {
-            ++counts["QueryUnload"];
-            return mayClose;
-        };
     }
 
-    // Parents for the menu: Open, Line and Quit are items of Menu.
-    Control *parentOf(const Control &control)
-    {
-        if (&control == &Open || &control == &Line || &control == &Quit)
-            return &Menu;
-        return nullptr;
-    }
+    // Open and Quit are items of Menu.
+    Control *parentOf(const Control &control) { return &control == &Open || &control == &Quit ? &Menu : nullptr; }
 
     MenuItem Menu{"Menu", "&File"};
     MenuItem Open{"Open", "&Open..."};
-    MenuItem Line{"Line", "-"};
     MenuItem Quit{"Quit", "E&xit"};
     Frame Group{"Group", "Settings"};
     Label NameLabel{"NameLabel", "Name:"};
@@ -86,7 +74,6 @@ public:
 
     std::map<std::string, int> counts;
     bool keepFocusInName = false;
-    bool mayClose = true;
 };
 
 // The test form bound to a shown, active window, its widgets in one column.
@@ -121,13 +108,6 @@ public:
     FormView *view = nullptr;
     bool activated = false;
 };
-
-// A check box reacts to clicks on its box and caption, not on the empty
-// space a layout gives it.
-inline void clickCheckBox(QWidget *checkBox)
-{
-    QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(6, checkBox->height() / 2));
-}
 
 // Names a table row's test after its description.
 struct NamedByWhat {
