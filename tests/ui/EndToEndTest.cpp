@@ -69,14 +69,11 @@ protected:
         const auto state = server.transmitter(address);
         ASSERT_TRUE(state.has_value());
         EXPECT_EQ(shown(model.TXT_TYPE).toStdString(), state->config.working.type);
-        EXPECT_EQ(shown(model.txtType).toStdString(), state->config.working.type);
         EXPECT_EQ(shown(model.TXT_VER).toStdString(), state->config.version);
         EXPECT_EQ(shown(model.TXT_ID).toStdString(), state->config.working.ident);
         EXPECT_EQ(shown(model.TXT_BAND), band);
         EXPECT_EQ(shown(model.TXT_ADDR), QStringLiteral("%1").arg(address, 2, 10, QLatin1Char('0')));
         EXPECT_EQ(window.view().widgetAs<QComboBox>(model.cmbUnit.name())->currentIndex(), state->config.working.unit);
-        EXPECT_NE(shown(model.TXT_PRESSURE), "PRESSURE");
-        EXPECT_NE(shown(model.TXT_TEMPERATURE), "TEMPERATURE");
     }
 
     QtSystemTools tools;

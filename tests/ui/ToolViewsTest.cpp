@@ -1,8 +1,3 @@
-// The Traffic and Trend windows bound to their models on the offscreen
-// platform: rows appended without a reset, the end followed unless scrolled
-// up, the filter and pause through the widgets; the chart's lines, gaps and
-// axis titles.
-
 #include "MainWindowFixture.h"
 #include "controls/Label.h"
 #include "traffic/FrmTraffic.h"
@@ -57,10 +52,6 @@ TEST(TrafficWindow, AppendsWithoutResetFollowsTheEndAndFilters)
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum()) << "follows the end";
 
-    QAbstractItemModel *statistics = window.statistics()->model();
-    ASSERT_EQ(statistics->rowCount(), 2);
-    EXPECT_EQ(statistics->data(statistics->index(1, 2)).toString(), "10") << "07's polls without reply";
-
     // Scrolled up, the view stays where the operator put it.
     bar->setValue(0);
     exchange(recorder, "01", "EER 3\r");
@@ -94,7 +85,7 @@ TEST(TrafficWindow, AppendsWithoutResetFollowsTheEndAndFilters)
 
     window.model().cmdClear.click();
     EXPECT_EQ(rows->rowCount(), 0);
-    EXPECT_EQ(statistics->rowCount(), 0);
+    EXPECT_EQ(window.statistics()->model()->rowCount(), 0);
     EXPECT_EQ(recorder.size(), 0U);
 }
 
