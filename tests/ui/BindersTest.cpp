@@ -1,4 +1,12 @@
-#include "TestWindow.h"
+#include "controls/Button.h"
+#include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
+#include "controls/Form.h"
+#include "controls/MenuItem.h"
+#include "controls/ScrollBar.h"
+#include "controls/StatusBar.h"
+#include "controls/TextBox.h"
+#include "ui/FormView.h"
 #include "ui/QtMessageBox.h"
 
 #include <QApplication>
@@ -6,27 +14,116 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace ortavel::test {
 namespace {
 
-class BindersTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(w.activated); }
-    TestWindow w;
-    TestForm &form = w.form;
+// A small window with one control of every kind, and counters for the handlers the tests watch.
+class TestForm : public Form {
+public:
+    TestForm() : Form("frmTest", "Test window")
+    {
+        for (Control *control : std::initializer_list<Control *>{&Menu, &Open, &Quit, &NameLabel, &Name, &Notes, &Go,
+                                                                 &Same, &ListLabel, &List, &Edit, &Trim, &Status})
+            add(*control);
+        Notes.setMultiLine(true);
+        List.addItem("one", 10);
+        List.addItem("two", 20);
+        List.addItem("three", 30);
+        Edit.setEditable(true);
+        Trim.setSteps(1, 5);
+        const auto count = [this](const char *name) { return [this, name] { ++counts[name]; }; };
+        Go.onClick = count("Go");
+        Same.onClick = count("Same");
+        List.onClick = count("List");
+        Edit.onChange = count("Edit");
+        Trim.onChange = count("Trim");
+        Notes.onChange = count("Notes");
+        Name.onValidate = [this] {
+            ++counts["Validate"];
+            return keepFocusInName;
+        };
+    }
+
+    MenuItem Menu{"Menu", "&File"};
+    MenuItem Open{"Open", "&Open..."};
+    MenuItem Quit{"Quit", "E&xit"};
+    Label NameLabel{"NameLabel", "Name:"};
+    TextBox Name{"Name", "initial"};
+    TextBox Notes{"Notes", "first\r\nsecond"};
+    Button Go{"Go", "Go"};
+    CheckBox Same{"Same", "Same for all"};
+    Label ListLabel{"ListLabel", "Choice："};
+    ComboBox List{"List", "Pick one"};
+    ComboBox Edit{"Edit", "typed"};
+    ScrollBar Trim{"Trim", -50, 50};
+    StatusBar Status{"Status"};
+
+    std::map<std::string, int> counts;
+    bool keepFocusInName = false;
 };
 
-// A Qt property of a widget, menu entry or status panel (found by object
-// name; an empty name is the window), as text.
+// The test form bound to a shown, active window, its widgets in one column; Open and Quit in Menu.
+struct BindersTest : ::testing::Test {
+    BindersTest()
+    {
+        auto *layout = new QVBoxLayout(&window);
+        auto *menuBar = new QMenuBar(&window);
+        layout->setMenuBar(menuBar);
+        view = new FormView(form, &window, &window, menuBar, [this](const Control &c) -> Control * {
+            return &c == &form.Open || &c == &form.Quit ? &form.Menu : nullptr;
+        });
+        for (Control *control : form.controls()) {
+            if (QWidget *widget = view->widget(control->name()))
+                layout->addWidget(widget);
+        }
+        view->nameBy("Name", form.NameLabel);
+        view->nameBy("List", form.ListLabel);
+        window.show();
+        window.activateWindow();
+    }
+    void SetUp() override { ASSERT_TRUE(QTest::qWaitForWindowActive(&window)); }
+
+    template <typename W> W *get(const std::string &name) const
+    {
+        auto *widget = view->widgetAs<W>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    TestForm form;
+    QWidget window;
+    FormView *view = nullptr;
+};
+
+// Names a table row's test after its description.
+struct NamedByWhat {
+    template <typename Row> std::string operator()(const ::testing::TestParamInfo<Row> &info) const
+    {
+        std::string name = info.param.what;
+        for (char &c : name)
+            c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+        return name;
+    }
+};
+
+// A Qt property of a widget, menu entry or status panel, found by object name, as text.
 struct Shown {
     const char *object;
     const char *property;
@@ -37,29 +134,24 @@ struct ModelChange {
     const char *what;
     std::function<void(TestForm &)> change;
     std::vector<Shown> shown;
-    std::function<void(const TestWindow &)> check = nullptr;
+    std::function<void(const BindersTest &)> check = nullptr;
     friend void PrintTo(const ModelChange &row, std::ostream *out) { *out << row.what; }
 };
 
-class ModelChangeTest : public BindersTest, public ::testing::WithParamInterface<ModelChange> {};
+struct ModelChangeTest : BindersTest, ::testing::WithParamInterface<ModelChange> {};
 
 TEST_P(ModelChangeTest, AppearsInTheWidget)
 {
     if (GetParam().change)
         GetParam().change(form);
     for (const Shown &shown : GetParam().shown) {
-        const QObject *object = *shown.object == '\0' ? &w.window : w.window.findChild<QObject *>(shown.object);
+        const QObject *object = window.findChild<QObject *>(shown.object);
         ASSERT_NE(object, nullptr) << shown.object;
         EXPECT_EQ(object->property(shown.property).toString().toStdString(), shown.value)
             << shown.object << " " << shown.property;
     }
     if (GetParam().check)
-        GetParam().check(w);
-}
-
-QComboBox *list(const TestWindow &w)
-{
-    return w.get<QComboBox>("List");
+        GetParam().check(*this);
 }
 
 const ModelChange kModelChanges[] = {
@@ -74,9 +166,9 @@ const ModelChange kModelChanges[] = {
       {"Name", "accessibleName", "Name"},
       {"List", "accessibleName", "Choice"},
       {"Go", "accessibleName", "Go"}},
-     [](const TestWindow &w) {
-         EXPECT_EQ(list(w)->itemData(1).toInt(), 20);
-         EXPECT_EQ(w.get<QLabel>("NameLabel")->buddy(), w.get<QLineEdit>("Name"));
+     [](const BindersTest &t) {
+         EXPECT_EQ(t.get<QComboBox>("List")->itemData(1).toInt(), 20);
+         EXPECT_EQ(t.get<QLabel>("NameLabel")->buddy(), t.get<QLineEdit>("Name"));
      }},
     {"button caption", [](TestForm &f) { f.Go.setCaption("Stop"); }, {{"Go", "text", "Stop"}}},
     {"label caption",
@@ -89,8 +181,8 @@ const ModelChange kModelChanges[] = {
          f.Name.showFailure("ERR 0\r");
      },
      {},
-     [](const TestWindow &w) {
-         const auto *name = w.get<QLineEdit>("Name");
+     [](const BindersTest &t) {
+         const auto *name = t.get<QLineEdit>("Name");
          EXPECT_EQ(name->text().trimmed(), "ERR 0");
          EXPECT_NE(name->palette().color(QPalette::Text), name->style()->standardPalette().color(QPalette::Text));
      }},
@@ -107,7 +199,9 @@ const ModelChange kModelChanges[] = {
     {"list entry tool tip",
      [](TestForm &f) { f.List.setItemToolTip(1, "/dev/ttyUSB0"); },
      {},
-     [](const TestWindow &w) { EXPECT_EQ(list(w)->itemData(1, Qt::ToolTipRole).toString(), "/dev/ttyUSB0"); }},
+     [](const BindersTest &t) {
+         EXPECT_EQ(t.get<QComboBox>("List")->itemData(1, Qt::ToolTipRole).toString(), "/dev/ttyUSB0");
+     }},
     {"list cleared",
      [](TestForm &f) {
          f.List.setSelectedIndex(0);
@@ -142,77 +236,64 @@ INSTANTIATE_TEST_SUITE_P(Kinds, ModelChangeTest, ::testing::ValuesIn(kModelChang
 // the handler count and state that tell whether it went through.
 struct Action {
     const char *what;
-    std::function<void(TestWindow &)> act;
+    std::function<void(BindersTest &)> act;
     std::function<bool(TestForm &)> happened;
     friend void PrintTo(const Action &row, std::ostream *out) { *out << row.what; }
 };
 
 const Action kActions[] = {
-    {"button click", [](TestWindow &w) { QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton); },
+    {"button click", [](BindersTest &t) { QTest::mouseClick(t.get<QPushButton>("Go"), Qt::LeftButton); },
      [](TestForm &f) { return f.counts["Go"] == 1; }},
     {"check box click",
-     [](TestWindow &w) {
+     [](BindersTest &t) {
          // On its box: a check box takes no click on the space its layout gives it.
-         auto *same = w.get<QCheckBox>("Same");
+         auto *same = t.get<QCheckBox>("Same");
          QTest::mouseClick(same, Qt::LeftButton, {}, QPoint(6, same->height() / 2));
      },
      [](TestForm &f) { return f.counts["Same"] == 1 && f.Same.checked(); }},
     {"list by keyboard after tab",
-     [](TestWindow &w) {
-         list(w)->setFocus(Qt::TabFocusReason);
+     [](BindersTest &t) {
+         t.get<QComboBox>("List")->setFocus(Qt::TabFocusReason);
          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
      },
      [](TestForm &f) { return f.counts["List"] == 1; }},
     {"typing in another box",
-     [](TestWindow &w) {
-         QTest::mouseClick(w.get<QPlainTextEdit>("Notes")->viewport(), Qt::LeftButton);
+     [](BindersTest &t) {
+         QTest::mouseClick(t.get<QPlainTextEdit>("Notes")->viewport(), Qt::LeftButton);
          QTest::keyClicks(QApplication::focusWidget(), "z");
      },
      [](TestForm &f) { return f.counts["Notes"] == 1; }},
 };
 
-class ValidateTest : public BindersTest, public ::testing::WithParamInterface<Action> {
-protected:
+struct ValidateTest : BindersTest, ::testing::WithParamInterface<Action> {
     void SetUp() override
     {
         BindersTest::SetUp();
-        QTest::mouseClick(w.get<QLineEdit>("Name"), Qt::LeftButton);
+        QTest::mouseClick(get<QLineEdit>("Name"), Qt::LeftButton);
         ASSERT_EQ(form.focused(), &form.Name);
     }
 };
 
-// Also the check box's only check that a click runs its handler.
+// Validate runs once for the refused action. Also the check box's only check that a click runs its handler.
 TEST_P(ValidateTest, KeepingTheFocusDropsTheActionLettingItGoDeliversIt)
 {
     form.keepFocusInName = true;
-    GetParam().act(w);
+    GetParam().act(*this);
     EXPECT_FALSE(GetParam().happened(form));
+    EXPECT_EQ(form.counts["Validate"], 1);
     EXPECT_EQ(form.focused(), &form.Name);
-    EXPECT_EQ(QApplication::focusWidget(), w.get<QLineEdit>("Name"));
+    EXPECT_EQ(QApplication::focusWidget(), get<QLineEdit>("Name"));
     form.keepFocusInName = false;
-    GetParam().act(w);
+    GetParam().act(*this);
     EXPECT_TRUE(GetParam().happened(form));
     EXPECT_NE(form.focused(), &form.Name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, ValidateTest, ::testing::ValuesIn(kActions), NamedByWhat());
 
-TEST_F(BindersTest, ValidateRunsOnceForAClickThatMovesTheFocus)
-{
-    int validations = 0;
-    form.Name.onValidate = [&validations] {
-        ++validations;
-        return true;
-    };
-    QTest::mouseClick(w.get<QLineEdit>("Name"), Qt::LeftButton);
-    QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton);
-    EXPECT_EQ(validations, 1);
-    EXPECT_EQ(form.counts["Go"], 0);
-}
-
 TEST_F(BindersTest, ValidateRunsWithAMessageBoxThatTheOperatorCloses)
 {
-    QtMessageBox messages(&w.window);
+    QtMessageBox messages(&window);
     int shown = 0;
     form.Name.onValidate = [&] {
         // The operator reads the box and presses OK.
@@ -225,21 +306,21 @@ TEST_F(BindersTest, ValidateRunsWithAMessageBoxThatTheOperatorCloses)
         messages.show("Error address！", "Kavrin", false);
         return true;
     };
-    auto *name = w.get<QLineEdit>("Name");
+    auto *name = get<QLineEdit>("Name");
     QTest::mouseClick(name, Qt::LeftButton);
-    QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton);
+    QTest::mouseClick(get<QPushButton>("Go"), Qt::LeftButton);
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(form.counts["Go"], 0);
     // The box has the focus of the window, which it gets back when active.
-    EXPECT_EQ(w.window.focusWidget(), name);
-    w.window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    EXPECT_EQ(window.focusWidget(), name);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(QApplication::focusWidget(), name);
 }
 
 TEST_F(BindersTest, OperatorListChoiceAlwaysRunsTheHandlerAndModelChoiceIsNotEchoed)
 {
-    auto *list = w.get<QComboBox>("List");
+    auto *list = get<QComboBox>("List");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
@@ -261,7 +342,7 @@ TEST_F(BindersTest, OperatorListChoiceAlwaysRunsTheHandlerAndModelChoiceIsNotEch
 
 TEST_F(BindersTest, TypingGoesToTheModelKeystrokeByKeystroke)
 {
-    auto *edit = w.get<QComboBox>("Edit");
+    auto *edit = get<QComboBox>("Edit");
     QTest::mouseClick(edit->lineEdit(), Qt::LeftButton);
     edit->lineEdit()->selectAll();
     QTest::keyClicks(edit->lineEdit(), "12");
@@ -269,7 +350,7 @@ TEST_F(BindersTest, TypingGoesToTheModelKeystrokeByKeystroke)
     EXPECT_EQ(form.counts["Edit"], 2);
     EXPECT_EQ(edit->count(), 0);
 
-    auto *notes = w.get<QPlainTextEdit>("Notes");
+    auto *notes = get<QPlainTextEdit>("Notes");
     QTest::mouseClick(notes->viewport(), Qt::LeftButton);
     notes->selectAll();
     QTest::keyClicks(notes, "x");
@@ -286,7 +367,7 @@ TEST_F(BindersTest, AHandlerThatRewritesTheTypedTextIsShown)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         form.Name.setText(upper);
     };
-    auto *name = w.get<QLineEdit>("Name");
+    auto *name = get<QLineEdit>("Name");
     QTest::mouseClick(name, Qt::LeftButton);
     name->selectAll();
     QTest::keyClicks(name, "ab");
@@ -296,7 +377,7 @@ TEST_F(BindersTest, AHandlerThatRewritesTheTypedTextIsShown)
 
 TEST_F(BindersTest, ScrollBarMovesGoToTheModel)
 {
-    auto *trim = w.get<QScrollBar>("Trim");
+    auto *trim = get<QScrollBar>("Trim");
     QTest::keyClick(trim, Qt::Key_PageDown);
     EXPECT_EQ(form.Trim.value(), 5);
     EXPECT_EQ(form.counts["Trim"], 1);
@@ -312,24 +393,24 @@ TEST_F(BindersTest, AClickOnTheBareWindowIsTheFormsClick)
 {
     int clicks = 0;
     form.onClick = [&clicks] { ++clicks; };
-    const QPoint corner(3, w.window.height() - 3);
-    ASSERT_EQ(w.window.childAt(corner), nullptr);
-    QTest::mouseClick(&w.window, Qt::LeftButton, {}, corner);
+    const QPoint corner(3, window.height() - 3);
+    ASSERT_EQ(window.childAt(corner), nullptr);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, corner);
     EXPECT_EQ(clicks, 1);
 
     // Not through a disabled control, which runs nothing.
     form.Go.setEnabled(false);
-    QTest::mouseClick(w.get<QPushButton>("Go"), Qt::LeftButton);
+    QTest::mouseClick(get<QPushButton>("Go"), Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(form.counts["Go"], 0);
 }
 
 TEST_F(BindersTest, AHandlerThatMovesTheFocusMovesTheQtFocus)
 {
-    QTest::mouseClick(w.get<QLineEdit>("Name"), Qt::LeftButton);
+    QTest::mouseClick(get<QLineEdit>("Name"), Qt::LeftButton);
     form.onClick = [this] { form.requestFocus(form.Notes); };
-    QTest::mouseClick(&w.window, Qt::LeftButton, {}, QPoint(3, w.window.height() - 3));
-    EXPECT_EQ(QApplication::focusWidget(), w.get<QPlainTextEdit>("Notes"));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(3, window.height() - 3));
+    EXPECT_EQ(QApplication::focusWidget(), get<QPlainTextEdit>("Notes"));
     QTest::keyClicks(QApplication::focusWidget(), "z");
     EXPECT_EQ(form.Notes.text(), "zfirst\r\nsecond");
 }

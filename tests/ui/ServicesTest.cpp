@@ -1,4 +1,5 @@
-#include "TestWindow.h"
+#include "controls/Form.h"
+#include "controls/Timer.h"
 #include "ui/QtMessageBox.h"
 #include "ui/QtWindowHost.h"
 #include "ui/TimerBinder.h"
@@ -35,7 +36,7 @@ TEST(QtMessageBoxTest, ShowsTextTitleAndIconWithOkAloneAndReturnsWhenClosed)
 
 TEST(QtWindowHostTest, ClosingTheMainWindowEndsTheToolWhileOthersAreOpen)
 {
-    TestForm mainForm;
+    Form mainForm("frmMain", "Main");
     QWidget mainWindow;
     QWidget other;
     QtWindowHost host;
