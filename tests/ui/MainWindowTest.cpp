@@ -191,6 +191,9 @@ TEST_F(MainWindowTest, AClickBetweenTheFramesIsTheWindowsClick)
     EXPECT_EQ(clicks, 1);
     auto *frame = window.view().widget(model.frame_DISP.name());
     QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 4, frame->height() - 4));
+    // Nor through a disabled button, whose clicks Qt hands to the window.
+    ASSERT_FALSE(get<QPushButton>(model.CMD_FACT)->isEnabled());
+    QTest::mouseClick(get<QPushButton>(model.CMD_FACT), Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
 }
 
@@ -210,13 +213,6 @@ TEST_F(MainWindowTest, ClosingWhileTheSearchRunsIsRefused)
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(get<QPushButton>(model.cmdSEARCH)->text(), "Search");
     EXPECT_LT(port.writes().size(), 10U) << "Stop ended the search early";
-}
-
-TEST_F(MainWindowTest, ExitButtonClosesThePortAndTheWindow)
-{
-    QTest::mouseClick(get<QPushButton>(model.COM_QUIT), Qt::LeftButton);
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
