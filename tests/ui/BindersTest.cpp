@@ -116,17 +116,6 @@ struct BindersTest : ::testing::Test {
     FormView *view = nullptr;
 };
 
-// Names a table row's test after its description.
-struct NamedByWhat {
-    template <typename Row> std::string operator()(const ::testing::TestParamInfo<Row> &info) const
-    {
-        std::string name = info.param.what;
-        for (char &c : name)
-            c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
-        return name;
-    }
-};
-
 // A Qt property of a widget, menu entry or status panel, found by object name, as text.
 struct Shown {
     const char *object;
@@ -234,7 +223,7 @@ const ModelChange kModelChanges[] = {
      {{"Open", "text", "&Load..."}, {"Open", "enabled", "false"}, {"Quit", "visible", "false"}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ModelChangeTest, ::testing::ValuesIn(kModelChanges), NamedByWhat());
+INSTANTIATE_TEST_SUITE_P(Kinds, ModelChangeTest, ::testing::ValuesIn(kModelChanges));
 
 // An operator action on another control while the focus is in Name, and
 // the handler count and state that tell whether it went through.
@@ -293,7 +282,7 @@ TEST_P(ValidateTest, KeepingTheFocusDropsTheActionLettingItGoDeliversIt)
     EXPECT_NE(form.focused(), &form.Name);
 }
 
-INSTANTIATE_TEST_SUITE_P(Actions, ValidateTest, ::testing::ValuesIn(kActions), NamedByWhat());
+INSTANTIATE_TEST_SUITE_P(Actions, ValidateTest, ::testing::ValuesIn(kActions));
 
 TEST_F(BindersTest, ValidateRunsWithAMessageBoxThatTheOperatorCloses)
 {
