@@ -152,10 +152,7 @@ const ModelChange kModelChanges[] = {
      nullptr,
      {{"List", "currentIndex", "-1"},
       {"List", "placeholderText", "Pick one"},
-      {"Trim", "minimum", "-50"},
       {"Trim", "maximum", "50"},
-      {"Trim", "pageStep", "5"},
-      // Labels name their fields.
       {"Name", "accessibleName", "Name"},
       {"List", "accessibleName", "Choice"},
       {"Go", "accessibleName", "Go"}},
@@ -225,8 +222,7 @@ const ModelChange kModelChanges[] = {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ModelChangeTest, ::testing::ValuesIn(kModelChanges));
 
-// An operator action on another control while the focus is in Name, and
-// the handler count and state that tell whether it went through.
+// An action on another control while the focus is in Name, and whether it went through.
 struct Action {
     const char *what;
     std::function<void(BindersTest &)> act;
@@ -289,7 +285,6 @@ TEST_F(BindersTest, ValidateRunsWithAMessageBoxThatTheOperatorCloses)
     QtMessageBox messages(&window);
     int shown = 0;
     form.Name.onValidate = [&] {
-        // The operator reads the box and presses OK.
         QTimer::singleShot(0, [&shown] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 ++shown;
