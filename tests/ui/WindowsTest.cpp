@@ -117,6 +117,7 @@ QString shownText(const QObject *object)
 TEST_F(MainWindowTest, EveryControlIsFoundByItsNameShowingItsCaptionInItsFrame)
 {
     EXPECT_EQ(window.windowTitle(), toQt(model.caption()));
+    EXPECT_EQ(window.statusBar(), window.view().widget(model.StatusBar1.name()));
     for (const Control *control : model.controls()) {
         const QString name = toQt(control->name());
         const auto found = window.findChildren<QObject *>(name);
