@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int kBusPort = 3;
 constexpr int kLastAddress = 4;
-constexpr double kFaultProbability = 0.15;
 // Far above any action's real time, even under the sanitizers.
 constexpr auto kSlowAction = std::chrono::seconds(5);
 
@@ -43,26 +43,19 @@ std::optional<double> asNumber(const std::string &text)
     return *end == '\0' ? std::optional(value) : std::nullopt;
 }
 
-// Control characters and non-ASCII bytes as \xNN, so that a replay list
-// stays one action a line.
+// Control and non-ASCII bytes as \xNN: one action a line in the replay list.
 std::string printable(const std::string &text)
 {
     std::string out;
     for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7f) {
-            out += c;
-        } else {
-            constexpr const char *kHex = "0123456789ABCDEF";
-            out += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-        }
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+        out += c >= 0x20 && c < 0x7f ? std::string(1, c) : std::string(hex);
     }
     return out;
 }
 
-// The data of a well-formed reply; spoiled replies give nothing. A late
-// reply is well-formed: the next request may take it, as the line gives no
-// way to tell whose reply it is.
+// The data of a well-formed reply, late ones included: the line cannot tell whose reply it is.
 std::optional<std::string> goodData(const sim::TraceEntry &entry)
 {
     using sim::Fault;
@@ -76,9 +69,8 @@ std::optional<std::string> goodData(const sim::TraceEntry &entry)
     return entry.reply.substr(start + 3, end - start - 5);
 }
 
-// The command of a request frame: "$", the address, the command, two
-// checksum characters and CR. The address is two digits or "AA", the list's
-// design text (no ASCII) before a search, or empty after a failed one.
+// The command of "$", address, command, checksum, CR; the address is two digits, "AA",
+// the list's non-ASCII design text before a search, or empty after a failed one.
 std::string commandOf(const std::string &frame)
 {
     if (frame.size() < 4 || frame.front() != '$')
@@ -117,14 +109,13 @@ sim::BusConfig busConfig(std::uint64_t seed)
         t.pressure = 12.5 * (i + 1);
         t.pressureNoise = 0.5;
         t.working.pointCount = 3;
-        t.fault.randomProbability = kFaultProbability;
+        t.fault.randomProbability = 0.15;
         bus.transmitters.push_back(t);
     }
     return bus;
 }
 
-// Plays the operator, and is the window host that opens and closes the
-// calibration window for the main one.
+// Plays the operator, and is the window host that opens and closes the calibration window.
 class Operator final : public WindowHost {
 public:
     Operator(std::uint64_t seed, OperatorRun &run, bool trace)
@@ -191,6 +182,10 @@ public:
 private:
     using Action = std::function<void()>;
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    template <typename T> T &any(const std::vector<T *> &from)
+    {
+        return *from[static_cast<std::size_t>(below(static_cast<int>(from.size())))];
+    }
 
     void describe(const std::string &text)
     {
@@ -204,7 +199,7 @@ private:
         m_main = std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, *this);
         m_main->setSearchLastAddress(kLastAddress);
         m_main->Form_Load();
-        // The operator's first step in the window, so that most actions meet a transmitter.
+        // A search first, so that most actions meet a transmitter.
         m_main->cmdSEARCH.click();
         m_mainClosed = false;
     }
@@ -283,13 +278,11 @@ private:
         return out;
     }
 
-    // One action on a control in use, by weight: 20 % picks or typing in a list,
-    // 25 % typing in a box, 10 % focus moves, 25 % clicks, 8 % trim bar steps,
-    // 7 % collect timer ticks, the rest the same-settings box. The operator takes
-    // the focus to a control before using it, as a click does.
+    // By weight: 20 % lists, 25 % boxes, 10 % focus moves, 25 % clicks, 8 % trim bars,
+    // 7 % timer ticks, the rest the same-settings box. Each takes the focus first, as a click does.
     Action pick()
     {
-        Form *form = forms()[static_cast<std::size_t>(below(static_cast<int>(forms().size())))];
+        Form *form = &any(forms());
         const auto named = [this, form](const std::string &what, Control &control) {
             describe(form->name() + " " + what + " " + control.name());
             return form->requestFocus(control);
@@ -299,7 +292,7 @@ private:
             auto lists = usable<ComboBox>(*form);
             if (lists.empty())
                 return {};
-            ComboBox &list = *lists[static_cast<std::size_t>(below(static_cast<int>(lists.size())))];
+            ComboBox &list = any(lists);
             // Other ports than the bus's cost a failed open; seldom.
             if (&list == &m_main->cmbCommPort && below(8) != 0)
                 return {};
@@ -331,9 +324,7 @@ private:
                 return {};
             // Half the time the operator mends the box that keeps the focus.
             auto *focused = dynamic_cast<TextBox *>(form->focused());
-            TextBox &box = focused != nullptr && !focused->readOnly() && below(2) == 0
-                               ? *focused
-                               : *boxes[static_cast<std::size_t>(below(static_cast<int>(boxes.size())))];
+            TextBox &box = focused != nullptr && !focused->readOnly() && below(2) == 0 ? *focused : any(boxes);
             std::string text = garbage();
             if (box.name() == "txtPass" && below(2) == 0) {
                 const std::string_view codes[] = {kDisplayCode, kFactoryCode, kHideCode};
@@ -348,8 +339,7 @@ private:
             };
         }
         if (kind < 55) {
-            auto controls = usable<Control>(*form);
-            Control &target = *controls[static_cast<std::size_t>(below(static_cast<int>(controls.size())))];
+            Control &target = any(usable<Control>(*form));
             return [&target, named] { named("moves the focus to", target); };
         }
         if (kind < 80) {
@@ -369,7 +359,7 @@ private:
             std::erase_if(targets, [this](const Label *l) { return l == &m_main->COM_QUIT && below(10) != 0; });
             if (targets.empty())
                 return {};
-            Label &target = *targets[static_cast<std::size_t>(below(static_cast<int>(targets.size())))];
+            Label &target = any(targets);
             return [this, form, &target, named] {
                 if (&target == form) {
                     describe(form->name() + " clicks the window");
@@ -425,16 +415,27 @@ private:
         for (const Form *form : forms()) {
             for (const Control *control : form->controls()) {
                 const auto *box = dynamic_cast<const TextBox *>(control);
-                if (box == nullptr)
+                if (box == nullptr || !box->holdsValue() || m_typed.count(box->text()) != 0)
                     continue;
                 const std::string &text = box->text();
-                const bool errorCut = text == " 0" || text == " 3" || text.find("ERR") != std::string::npos ||
-                                      text.find("EER") != std::string::npos;
-                if (box->holdsValue() && errorCut && m_typed.count(text) == 0)
+                if (text == " 0" || text == " 3" || text.find("ERR") != std::string::npos ||
+                    text.find("EER") != std::string::npos)
                     return box->name() + " holds '" + printable(text) + "' as a value";
             }
         }
         return {};
+    }
+
+    bool writeFailure(const std::string &command, const std::string &value)
+    {
+        m_run.failure = "request " + printable(command) + " writes '" + printable(value) +
+                        "', a value that came from no good reply and no operator; the action's requests:";
+        for (const auto &r : m_requests) {
+            for (const auto &e : r.entries)
+                m_run.failure += "\n  " + printable(e.frame) + " -> " + printable(e.reply) + " (" +
+                                 std::string(sim::faultName(e.fault)) + ")";
+        }
+        return false;
     }
 
     bool check()
@@ -444,16 +445,8 @@ private:
             const auto value = writtenValue(request.command);
             if (value && !m_console) {
                 ++m_run.writesChecked;
-                if (!legit(*value)) {
-                    m_run.failure = "request " + printable(request.command) + " writes '" + printable(*value) +
-                                    "', a value that came from no good reply and no operator; the action's requests:";
-                    for (const auto &r : m_requests) {
-                        for (const auto &e : r.entries)
-                            m_run.failure += "\n  " + printable(e.frame) + " -> " + printable(e.reply) + " (" +
-                                             std::string(sim::faultName(e.fault)) + ")";
-                    }
-                    return false;
-                }
+                if (!legit(*value))
+                    return writeFailure(request.command, *value);
             }
             for (const auto &entry : request.entries) {
                 m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;

@@ -16,10 +16,8 @@ struct OperatorRun {
     long faultsInjected = 0;          // replies the bus spoiled
 };
 
-// Plays random operator actions on the main and calibration windows against
-// the simulator's bus with random faults, and stops at the first action
-// after which a check fails. The same seed plays the same actions.
-// trace: every action goes to stderr as it starts, to find a crash.
+// Random actions on the main and calibration windows against the simulator's bus with random faults,
+// the same for the same seed, up to the first failed check; trace prints each action as it starts.
 OperatorRun runRandomOperator(std::uint64_t seed, int actionCount, bool trace = false);
 
 // The seed and the action list, for the failure message.

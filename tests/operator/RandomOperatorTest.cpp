@@ -14,16 +14,14 @@ std::uint64_t fromEnvironment(const char *name, std::uint64_t fallback)
     return text != nullptr && *text != '\0' ? std::stoull(text) : fallback;
 }
 
-// A few thousand random actions with random faults on the line. A failure
-// names the seed and count that replay it; ORTAVEL_OPERATOR_TRACE=1 prints
-// each action as it starts, for a crash or a hang.
+// A failure names the seed and count that replay it; ORTAVEL_OPERATOR_TRACE=1 prints each action as it
+// starts, for a crash or a hang.
 TEST(RandomOperatorTest, NoErrorResultIsShownAsAValueOrSentBack)
 {
     const auto seed = fromEnvironment("ORTAVEL_OPERATOR_SEED", 20261206);
     const auto count = static_cast<int>(fromEnvironment("ORTAVEL_OPERATOR_ACTIONS", 5000));
     const auto run = runRandomOperator(seed, count, std::getenv("ORTAVEL_OPERATOR_TRACE") != nullptr);
     ASSERT_TRUE(run.failure.empty()) << replayText(run);
-    EXPECT_EQ(static_cast<int>(run.actions.size()), count);
     // The run must have met the faults and writes it is there to check.
     EXPECT_GT(run.faultsInjected, 0);
     EXPECT_GT(run.writesChecked, 0);

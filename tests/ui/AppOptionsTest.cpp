@@ -51,15 +51,5 @@ TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
     EXPECT_EQ(options->settingsDir, "/tmp/s");
 }
 
-TEST(AppOptionsTest, NothingGivenMeansTheInteractiveWindow)
-{
-    std::string error;
-    const auto options = parseAppOptions({}, error);
-    ASSERT_TRUE(options.has_value());
-    EXPECT_FALSE(options->screenshot.has_value());
-    EXPECT_FALSE(options->searchLast.has_value());
-    EXPECT_TRUE(options->portMap.empty());
-}
-
 } // namespace
 } // namespace ortavel::test

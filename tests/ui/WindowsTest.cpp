@@ -1,0 +1,550 @@
+#include "adapters/SerialPortQt.h"
+#include "adapters/SettingsStoreQt.h"
+#include "calib/frmYHJZ.h"
+#include "link/Numbers.h"
+#include "link/PortMap.h"
+#include "link/SteadyClock.h"
+#include "mainwin/FakeServices.h"
+#include "mainwin/Ortavel.h"
+#include "sim/DemoBus.h"
+#include "sim/SimServer.h"
+#include "support/FakeClock.h"
+#include "support/FakeSerialPort.h"
+#include "support/MemorySettingsStore.h"
+#include "traffic/FrmTraffic.h"
+#include "trend/FrmTrend.h"
+#include "ui/CalibrationWindow.h"
+#include "ui/FormView.h"
+#include "ui/MainWindow.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtSystemTools.h"
+#include "ui/QtText.h"
+#include "ui/QtWindowHost.h"
+#include "ui/ToolWindows.h"
+#include "ui/TrafficWindow.h"
+#include "ui/TrendWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+namespace ortavel::test {
+namespace {
+
+// The main window with the real event pump and window host over Platform's port, clock and settings.
+template <typename Platform> class MainWindowFixture : public ::testing::Test, protected Platform {
+protected:
+    void SetUp() override
+    {
+        windows.addWindow(model.name(), &window);
+        this->settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, "1");
+        model.Form_Load();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template <typename W> W *get(const Control &control) const
+    {
+        auto *widget = window.view().template widgetAs<W>(control.name());
+        EXPECT_NE(widget, nullptr) << control.name();
+        return widget;
+    }
+
+    FakeMessageBox messages;
+    QtEventPump events;
+    QtWindowHost windows;
+    Ortavel model{this->port, this->clock, this->settings, messages, events, windows};
+    MainWindow window{model};
+};
+
+struct FakePlatform {
+    FakeClock clock;
+    FakeSerialPort port{clock};
+    MemorySettingsStore settings;
+};
+
+class MainWindowTest : public MainWindowFixture<FakePlatform> {
+protected:
+    QRect place(const Control &control) const
+    {
+        QWidget *widget = window.view().widget(control.name());
+        return {widget->mapTo(&window, QPoint(0, 0)), widget->size()};
+    }
+    QString frameOf(const QWidget *widget) const
+    {
+        for (const QWidget *up = widget->parentWidget(); up != nullptr; up = up->parentWidget()) {
+            if (const auto *box = qobject_cast<const QGroupBox *>(up))
+                return box->objectName();
+        }
+        return {};
+    }
+};
+
+// The caption or text a control shows, read from its Qt object.
+QString shownText(const QObject *object)
+{
+    if (const auto *button = qobject_cast<const QAbstractButton *>(object))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(object))
+        return label->text();
+    if (const auto *box = qobject_cast<const QGroupBox *>(object))
+        return box->title();
+    if (const auto *edit = qobject_cast<const QLineEdit *>(object))
+        return edit->text();
+    if (const auto *action = qobject_cast<const QAction *>(object))
+        return action->isSeparator() ? QStringLiteral("-") : action->text();
+    return {};
+}
+
+TEST_F(MainWindowTest, EveryControlIsFoundByItsNameShowingItsCaptionInItsFrame)
+{
+    EXPECT_EQ(window.windowTitle(), toQt(model.caption()));
+    EXPECT_EQ(window.statusBar(), window.view().widget(model.StatusBar1.name()));
+    for (const Control *control : model.controls()) {
+        const QString name = toQt(control->name());
+        const auto found = window.findChildren<QObject *>(name);
+        ASSERT_EQ(found.size(), 1) << control->name();
+        const QObject *object = found.front();
+        if (const auto *label = dynamic_cast<const Label *>(control)) {
+            EXPECT_EQ(shownText(object), toQt(label->caption())) << control->name();
+        } else if (const auto *box = dynamic_cast<const TextBox *>(control)) {
+            EXPECT_EQ(shownText(object), toQt(box->text())) << control->name();
+        } else if (const auto *list = dynamic_cast<const ComboBox *>(control)) {
+            EXPECT_EQ(qobject_cast<const QComboBox *>(object)->count(), list->count()) << control->name();
+        } else if (dynamic_cast<const Timer *>(control) != nullptr) {
+            EXPECT_NE(qobject_cast<const QTimer *>(object), nullptr);
+        }
+        if (const auto *widget = qobject_cast<const QWidget *>(object)) {
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << control->name();
+            EXPECT_EQ(widget->isVisibleTo(&window), control->visible()) << control->name();
+            EXPECT_EQ(widget->isEnabled(), control->enabled()) << control->name();
+            if (dynamic_cast<const StatusBar *>(control) == nullptr) {
+                EXPECT_EQ(frameOf(widget), toQt(model.parentName(*control))) << control->name();
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowTest, FieldsAreNamedByTheirLabels)
+{
+    // A trim bar shares its box's label.
+    const std::pair<const Control *, const char *> names[] = {
+        {&model.CMB_ADDR, "Addr"},
+        {&model.VScroll2, "20mA Cal"},
+    };
+    for (const auto &[control, spoken] : names)
+        EXPECT_EQ(window.view().widget(control->name())->accessibleName(), QString::fromUtf8(spoken))
+            << control->name();
+}
+
+TEST_F(MainWindowTest, MenusHoldTheirEntries)
+{
+    const QStringList expected[] = {{"Option(&O)", "UserCal (&C)", "-", "About...(&A)", "-", "Exit(&X)"},
+                                    {"View(&V)", "Traffic(&T)", "Trend(&R)"}};
+    const QList<QAction *> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QStringList shown{menus[i]->text()};
+        for (const QAction *item : menus[i]->menu()->actions())
+            shown << shownText(item);
+        EXPECT_EQ(shown, expected[i]);
+    }
+}
+
+TEST_F(MainWindowTest, FramesAndButtonsAreLaidOutInTheirRows)
+{
+    const QRect info = place(model.frame_INFO);
+    const QRect basic = place(model.frame_ADBD);
+    const QRect measuring = place(model.frame_CVALUE);
+    const QRect display = place(model.frame_DISP);
+    const QRect output = place(model.frame_IOUT);
+    const QRect command = place(model.Frame_Command);
+    // Top row, then three rows of a left and a right column.
+    EXPECT_LT(info.bottom(), basic.top());
+    EXPECT_EQ(basic.top(), measuring.top());
+    EXPECT_LT(basic.right(), measuring.left());
+    EXPECT_LT(basic.bottom(), display.top());
+    EXPECT_LT(display.bottom(), output.top());
+    EXPECT_EQ(output.top(), command.top());
+    EXPECT_LT(output.right(), command.left());
+    EXPECT_EQ(display.left(), output.left());
+
+    const QRect search = place(model.cmdSEARCH);
+    const QRect refresh = place(model.cmdReFresh);
+    const QRect quit = place(model.COM_QUIT);
+    EXPECT_GT(search.left(), info.right());
+    EXPECT_LT(search.bottom(), refresh.top());
+    EXPECT_LT(refresh.bottom(), quit.top());
+    // The password box lies on the Reflash button, across its middle.
+    const QRect pass = place(model.txtPass);
+    EXPECT_TRUE(refresh.contains(pass));
+    EXPECT_NEAR(pass.center().x(), refresh.center().x(), 2);
+    EXPECT_EQ(window.childAt(pass.center()), window.view().widget("txtPass"));
+
+    const QRect save = place(model.CMD_USER);
+    EXPECT_GT(save.left(), display.right());
+    EXPECT_GT(save.top(), measuring.bottom());
+    EXPECT_LT(save.bottom(), command.top());
+}
+
+TEST_F(MainWindowTest, TrimScrollBarsStandBesideTheirBoxesAsTallAsThey)
+{
+    for (const auto &[box, bar] : {std::pair{&model.TXT_DAZF, &model.VScroll1}, {&model.TXT_DAFF, &model.VScroll2}}) {
+        const QRect boxPlace = place(*box);
+        const QRect barPlace = place(*bar);
+        EXPECT_GT(barPlace.left(), boxPlace.right());
+        EXPECT_LT(barPlace.left() - boxPlace.right(), 20);
+        EXPECT_NEAR(barPlace.height(), boxPlace.height(), boxPlace.height() / 4.0);
+        EXPECT_NEAR(barPlace.center().y(), boxPlace.center().y(), 4);
+    }
+    EXPECT_LT(place(model.TXT_DAZF).top(), place(model.TXT_DAFF).top()) << "4 mA row above 20 mA row";
+}
+
+TEST_F(MainWindowTest, PressureAndTemperatureAreLargeAndRightAligned)
+{
+    const QFont normal = get<QLineEdit>(model.TXT_TYPE)->font();
+    for (const TextBox *box : {&model.TXT_PRESSURE, &model.TXT_TEMPERATURE}) {
+        auto *edit = get<QLineEdit>(*box);
+        EXPECT_GE(edit->font().pointSizeF(), normal.pointSizeF() * 1.5) << box->name();
+        EXPECT_TRUE(edit->alignment() & Qt::AlignRight) << box->name();
+        EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(edit->text())) << "initial text fits";
+    }
+}
+
+TEST_F(MainWindowTest, AClickBetweenTheFramesIsTheWindowsClick)
+{
+    int clicks = 0;
+    model.onClick = [&clicks] { ++clicks; };
+    QWidget *background = window.centralWidget();
+    // An empty spot: right of the save buttons, below the last of them.
+    const QRect save = place(model.CMD_LD);
+    const QPoint spot = background->mapFrom(&window, QPoint(save.center().x(), save.bottom() + 6));
+    ASSERT_EQ(background->childAt(spot), nullptr);
+    QTest::mouseClick(background, Qt::LeftButton, {}, spot);
+    EXPECT_EQ(clicks, 1);
+    auto *frame = window.view().widget(model.frame_DISP.name());
+    QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 4, frame->height() - 4));
+    // Nor through a disabled button, whose clicks Qt hands to the window.
+    ASSERT_FALSE(get<QPushButton>(model.CMD_FACT)->isEnabled());
+    QTest::mouseClick(get<QPushButton>(model.CMD_FACT), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MainWindowTest, ClosingWhileTheSearchRunsIsRefused)
+{
+    // Nothing answers: the operator's close and then Stop come in at the search's first pause.
+    port.setResponder([](const std::string &) { return std::nullopt; });
+    std::vector<bool> closed;
+    QTimer::singleShot(0, &window, [&] {
+        closed.push_back(window.close());
+        QTest::mouseClick(get<QPushButton>(model.cmdSEARCH), Qt::LeftButton);
+    });
+    QTest::mouseClick(get<QPushButton>(model.cmdSEARCH), Qt::LeftButton);
+    ASSERT_EQ(closed.size(), 1U);
+    EXPECT_FALSE(closed[0]);
+    EXPECT_EQ(get<QPushButton>(model.cmdSEARCH)->text(), "Search");
+    EXPECT_LT(port.writes().size(), 10U) << "Stop ended the search early";
+}
+
+// The simulated demo bus on a pseudo-terminal behind com1, the real serial port and settings files.
+struct RealPlatform {
+    sim::SimServer server; // outlives the port
+    QTemporaryDir folder;
+    SettingsStoreQt settings{folder.path()};
+    PortMap portMap{&settings};
+    SerialPortQt port{portMap};
+    SteadyClock clock;
+};
+
+// The whole tool as the operator meets it.
+class EndToEndTest : public MainWindowFixture<RealPlatform> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        portMap.setOverride(1, server.start(sim::demoBus()));
+        MainWindowFixture::SetUp();
+        ASSERT_TRUE(port.isOpen()) << port.errorString();
+    }
+
+    // 01 chosen, with the tool windows known to the host.
+    void chooseFirst()
+    {
+        addToolWindows(windows, model, tools, nullptr);
+        model.OnlineList = {3};
+        model.CMB_ADDR.addItem("01", 0);
+        model.CMB_ADDR.setSelectedIndex(0);
+    }
+
+    QString shown(const Control &control) const { return window.view().widgetAs<QLineEdit>(control.name())->text(); }
+    void expectShowsTransmitter(int address, const char *band)
+    {
+        const auto state = server.transmitter(address);
+        ASSERT_TRUE(state.has_value());
+        EXPECT_EQ(shown(model.TXT_TYPE).toStdString(), state->config.working.type);
+        EXPECT_EQ(shown(model.TXT_VER).toStdString(), state->config.version);
+        EXPECT_EQ(shown(model.TXT_ID).toStdString(), state->config.working.ident);
+        EXPECT_EQ(shown(model.TXT_BAND), band);
+        EXPECT_EQ(shown(model.TXT_ADDR), QStringLiteral("%1").arg(address, 2, 10, QLatin1Char('0')));
+        EXPECT_EQ(window.view().widgetAs<QComboBox>(model.cmbUnit.name())->currentIndex(), state->config.working.unit);
+    }
+
+    QtSystemTools tools;
+};
+
+TEST_F(EndToEndTest, SearchFindsTheDemoTransmittersAndReadsTheFirst)
+{
+    // 01 answers at 9600, 07 at 4800, 12 at 2400.
+    model.setSearchLastAddress(12);
+    QTest::mouseClick(window.view().widgetAs<QPushButton>(model.cmdSEARCH.name()), Qt::LeftButton);
+
+    auto *addresses = window.view().widgetAs<QComboBox>(model.CMB_ADDR.name());
+    QStringList found;
+    for (int i = 0; i < addresses->count(); ++i)
+        found << addresses->itemText(i);
+    EXPECT_EQ(found, QStringList({"01", "07", "12"}));
+    EXPECT_EQ(addresses->currentText(), "01");
+    expectShowsTransmitter(1, "9600");
+
+    addresses->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(addresses, Qt::Key_Down);
+    EXPECT_EQ(addresses->currentText(), "07");
+    expectShowsTransmitter(7, "4800");
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
+}
+
+// Recalibrate 01 in three points, save, reopen to the same table, close the main window with it open.
+TEST_F(EndToEndTest, CalibrationSavedAndReopenedToTheSameTable)
+{
+    chooseFirst();
+    const auto open = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.view().action(model.UserCal.name())->trigger();
+        return dynamic_cast<CalibrationWindow *>(windows.window("frmYHJZ"));
+    };
+    const auto get = [](const CalibrationWindow *w, const Control &c) { return w->view().widget(c.name()); };
+    const auto click = [&get](const CalibrationWindow *w, const Control &c) {
+        QTest::mouseClick(get(w, c), Qt::LeftButton);
+    };
+    const auto text = [&get](const CalibrationWindow *w, const Control &c) {
+        return qobject_cast<QLineEdit *>(get(w, c))->text().toStdString();
+    };
+    CalibrationWindow *w = open();
+    ASSERT_NE(w, nullptr);
+    const frmYHJZ &m = w->model();
+    EXPECT_EQ(text(w, m.txtCLYL(2)), "+99.987");
+    // Inactive rows are switched off and look it.
+    EXPECT_FALSE(get(w, m.txtLLYL(3))->isEnabled());
+    EXPECT_NE(get(w, m.txtLLYL(3))->palette().color(QPalette::Base),
+              get(w, m.txtLLYL(2))->palette().color(QPalette::Base));
+    // The access code box on Exit, emptied by a click on the window.
+    QWidget *pass = get(w, m.txtPass);
+    const QRect exit = get(w, m.cmdExit)->geometry();
+    EXPECT_EQ(pass->geometry().topLeft(), exit.topLeft());
+    EXPECT_NEAR(double(pass->width()) / exit.width(), 855.0 / 1095.0, 0.02);
+    EXPECT_LT(pass->height(), exit.height() * 0.6);
+    QTest::keyClicks(pass, "BROLKAN");
+    EXPECT_TRUE(get(w, m.cmdSaveFactory)->isVisible());
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, w->height() - 2));
+    EXPECT_TRUE(text(w, m.txtPass).empty() && w->focusWidget() == pass);
+
+    click(w, m.CmdReCal);
+    QWidget *count = get(w, m.Combo1);
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_Up);
+    QTest::keyClick(count, Qt::Key_Down);
+    const char *typed[] = {"5", "55", "105.5"};
+    std::string measured[3];
+    for (int i = 0; i < 3; ++i) {
+        click(w, m.cmdYL(i));
+        measured[i] = text(w, m.txtCLYL(i));
+        qobject_cast<QLineEdit *>(get(w, m.txtLLYL(i)))->selectAll();
+        QTest::keyClicks(get(w, m.txtLLYL(i)), typed[i]);
+    }
+    click(w, m.cmdSAVE);
+    EXPECT_EQ(messages.shown, (std::vector<FakeMessageBox::Shown>{{frmYHJZ::kSaveDone, frmYHJZ::kSaveTitle, false}}));
+    EXPECT_EQ(server.transmitter(1)->user.standard[2], 105.5) << "stored in the user area";
+    click(w, m.cmdExit);
+    const QPointer<CalibrationWindow> closed(w);
+
+    // A new window that starts locked again and reads the stored table.
+    CalibrationWindow *again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(closed.isNull());
+    const frmYHJZ &n = again->model();
+    EXPECT_EQ(n.Combo1.text(), "3");
+    EXPECT_FALSE(get(again, n.Combo1)->isEnabled() || get(again, n.cmdSAVE)->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(readNumber(text(again, n.txtLLYL(i))), readNumber(typed[i]));
+        EXPECT_EQ(text(again, n.txtCLYL(i)), measured[i]);
+    }
+
+    // Closing the main window gives the count back while the port is open.
+    click(again, n.CmdReCal);
+    server.clearTrace();
+    window.close();
+    EXPECT_FALSE(again->isVisible() || port.isOpen());
+    const auto trace = server.trace();
+    ASSERT_EQ(trace.size(), 1U);
+    EXPECT_EQ(trace[0].command, "PN3");
+}
+
+// Modeless traffic and trend windows see the calibration window's requests and close with the main one.
+TEST_F(EndToEndTest, TrafficAndTrendWatchEveryWindowsExchanges)
+{
+    chooseFirst();
+    window.view().action(model.mnuTraffic.name())->trigger();
+    window.view().action(model.mnuTrend.name())->trigger();
+    auto *traffic = dynamic_cast<TrafficWindow *>(windows.window("Traffic"));
+    auto *trend = dynamic_cast<TrendWindow *>(windows.window("Trend"));
+    ASSERT_NE(traffic, nullptr);
+    ASSERT_NE(trend, nullptr);
+    EXPECT_TRUE(traffic->isVisible() && trend->isVisible());
+    EXPECT_EQ(traffic->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(window.isEnabled());
+
+    // What the main window read when 01 was chosen is there from the start.
+    QAbstractItemModel *rows = traffic->exchanges()->model();
+    const int read = rows->rowCount();
+    EXPECT_GT(read, 10);
+    window.view().action(model.UserCal.name())->trigger();
+    ASSERT_NE(windows.window("frmYHJZ"), nullptr);
+    traffic->model().tmrRefresh_Timer();
+    ASSERT_EQ(rows->rowCount(), read + 17) << "the calibration window's reads";
+    EXPECT_EQ(rows->data(rows->index(read, ExchangeTableModel::Result)).toString(), "good");
+    EXPECT_EQ(rows->data(rows->index(read, ExchangeTableModel::Baud)).toInt(), 9600);
+
+    const QPointer<QWidget> trafficOpen(traffic);
+    const QPointer<QWidget> trendOpen(trend);
+    window.close();
+    EXPECT_TRUE(trafficOpen.isNull() || !trafficOpen->isVisible());
+    EXPECT_TRUE(trendOpen.isNull() || !trendOpen->isVisible());
+}
+
+void exchange(TrafficRecorder &recorder, const std::string &address, const char *result, std::int64_t ms = 20)
+{
+    static std::int64_t now = 0;
+    now += 200;
+    recorder.record(now, now + ms, 9600, address, "$" + address + "RP0\r", result, result);
+}
+
+TEST(TrafficWindow, AppendsWithoutResetFollowsTheEndAndFilters)
+{
+    TrafficRecorder recorder(1000);
+    FakeMessageBox messages;
+    exchange(recorder, "01", "*01+1.0\r");
+    TrafficWindow window(std::make_unique<FrmTraffic>(recorder, messages));
+    window.show();
+    QAbstractItemModel *rows = window.exchanges()->model();
+    EXPECT_EQ(rows->rowCount(), 1) << "what was recorded before the opening";
+    QSignalSpy resets(rows, &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(rows, &QAbstractItemModel::rowsInserted);
+
+    for (int i = 0; i < 200; ++i)
+        exchange(recorder, i % 4 ? "01" : "07", i % 10 ? "*01+1.0\r" : "ERR 0\r", 20 + i % 5);
+    window.model().tmrRefresh_Timer();
+    QApplication::processEvents();
+    EXPECT_EQ(rows->rowCount(), 201);
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(inserts.count(), 1);
+    EXPECT_EQ(rows->data(rows->index(200, ExchangeTableModel::Request)).toString(), "$01RP0\\r");
+    QScrollBar *bar = window.exchanges()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum()) << "follows the end";
+
+    // Scrolled up, the view stays where the operator put it.
+    bar->setValue(0);
+    exchange(recorder, "01", "EER 3\r");
+    window.model().tmrRefresh_Timer();
+    QApplication::processEvents();
+    EXPECT_EQ(rows->rowCount(), 202);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(rows->data(rows->index(201, ExchangeTableModel::Result)).toString(), "bad reply");
+
+    // Pause through its box: nothing comes in until it is unticked.
+    auto *pause = window.view().widgetAs<QCheckBox>("chkPause");
+    ASSERT_NE(pause, nullptr);
+    QTest::mouseClick(pause, Qt::LeftButton);
+    ASSERT_TRUE(window.model().chkPause.checked());
+    exchange(recorder, "07", "*07+2.0\r");
+    window.model().tmrRefresh_Timer();
+    EXPECT_EQ(rows->rowCount(), 202);
+    QTest::mouseClick(pause, Qt::LeftButton);
+    EXPECT_EQ(rows->rowCount(), 203);
+
+    auto *filter = window.view().widgetAs<QComboBox>("cmbAddress");
+    ASSERT_NE(filter, nullptr);
+    const int seven = filter->findText(QStringLiteral("07"));
+    ASSERT_GT(seven, 0);
+    filter->setCurrentIndex(seven);
+    emit filter->activated(seven);
+    QApplication::processEvents();
+    EXPECT_EQ(rows->rowCount(), 51);
+    EXPECT_EQ(rows->data(rows->index(0, ExchangeTableModel::Address)).toString(), "07");
+
+    window.model().cmdClear.click();
+    EXPECT_EQ(rows->rowCount(), 0);
+    EXPECT_EQ(window.statistics()->model()->rowCount(), 0);
+    EXPECT_EQ(recorder.size(), 0U);
+}
+
+TEST(TrendWindow, DrawsBothValuesWithGapsUnitsAndSavesAPicture)
+{
+    TrendRecorder recorder;
+    Label unit("Label3", "Bar");
+    FakeMessageBox messages;
+    recorder.startRun(0);
+    for (int i = 1; i <= 100; ++i) {
+        const bool failed = i == 50;
+        recorder.add(TrendQuantity::Pressure, 400LL * i,
+                     failed ? std::nullopt : std::optional<double>(1.0 + 0.01 * (i % 10)));
+        recorder.add(TrendQuantity::Temperature, 400LL * i + 200, 25.0);
+    }
+    TrendWindow window(std::make_unique<FrmTrend>(recorder, unit, messages));
+    window.show();
+    window.model().tmrRedraw_Timer();
+    QApplication::processEvents();
+
+    const auto pressure = window.lines(true);
+    ASSERT_EQ(pressure.size(), 2U) << "the failed poll splits the line";
+    EXPECT_EQ(pressure[0]->count() + pressure[1]->count(), 99);
+    ASSERT_EQ(window.lines(false).size(), 1U);
+    EXPECT_EQ(window.pressureAxis()->titleText(), "Pressure (Bar)");
+    EXPECT_EQ(window.temperatureAxis()->titleText(), "Temperature (℃)");
+    EXPECT_TRUE(window.pressureAxis()->min() <= 1.0 && window.pressureAxis()->max() >= 1.09);
+    EXPECT_DOUBLE_EQ(window.timeAxis()->max(), 60.0);
+
+    unit.setCaption("kPa");
+    window.model().tmrRedraw_Timer();
+    EXPECT_EQ(window.pressureAxis()->titleText(), "Pressure (kPa)");
+
+    QTemporaryDir folder;
+    const std::string file = folder.filePath(QStringLiteral("t.png")).toStdString();
+    window.model().chooseSaveFile = [&file](const std::string &) { return std::optional(file); };
+    window.model().cmdSavePng.click();
+    QFile saved(QString::fromStdString(file));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.read(4).endsWith("PNG"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace
+} // namespace ortavel::test
