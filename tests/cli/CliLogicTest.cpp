@@ -18,6 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
 #include <map>
 
@@ -70,6 +73,8 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
     ASSERT_TRUE(numbers) << error;
     std::vector<std::string> errors;
     EXPECT_TRUE(SettingChecker::check(numbers->settings, errors));
+    // Codes are written back as numbers, as a person editing the file expects.
+    EXPECT_TRUE(QJsonDocument::fromJson(numbers->toJson())["settings"]["unit"].isDouble());
 }
 
 TEST(AddressTextTest, ListsAndRates)
@@ -101,6 +106,7 @@ TEST(ConfirmationTest, ReplyMustCarryTheValueSent)
         {write("+012.5", Expect::Number), "*0712.50\r", true},
         {write("+012.5", Expect::Number), "*07 12.5 \r", true},
         {write("+012.5", Expect::Number), "*0712.4\r", false},
+        {write("+015.0", Expect::Number), "*071.5E1\r", true},
         {write("+012.5", Expect::Number), "*0712.5kPa\r", false},
         {write("0", Expect::Number), "ERR 0\r", false},
         {write("+012.5", Expect::Number), "*08+012.5\r", false},
