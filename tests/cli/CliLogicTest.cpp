@@ -185,6 +185,9 @@ TEST(SettingCheckerTest, OneBadValueRejectsTheWholeSetAndNamesEveryProblem)
     EXPECT_NE(errors[0].find("decimals"), std::string::npos);
     EXPECT_NE(errors[1].find("trim_4ma"), std::string::npos);
     EXPECT_NE(errors[2].find("twice"), std::string::npos);
+    errors.clear();
+    EXPECT_FALSE(SettingChecker::check(std::vector<std::string>{"=5"}, errors));
+    EXPECT_EQ(errors, std::vector<std::string>{"expected KEY=VALUE, got =5"});
 }
 
 TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)

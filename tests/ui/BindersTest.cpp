@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -154,10 +155,17 @@ const ModelChange kModelChanges[] = {
       {"Trim", "maximum", "50"},
       {"Name", "accessibleName", "Name"},
       {"List", "accessibleName", "Choice"},
-      {"Go", "accessibleName", "Go"}},
+      {"Go", "accessibleName", "Go"},
+      {"Same", "accessibleName", "Same for all"}},
      [](const BindersTest &t) {
          EXPECT_EQ(t.get<QComboBox>("List")->itemData(1).toInt(), 20);
          EXPECT_EQ(t.get<QLabel>("NameLabel")->buddy(), t.get<QLineEdit>("Name"));
+         // The click filter lets the label's other events through: its text is painted.
+         const QImage shown = t.get<QLabel>("NameLabel")->grab().toImage();
+         int inked = 0;
+         for (int x = 0; x < shown.width(); ++x)
+             inked += shown.pixel(x, shown.height() / 2) != shown.pixel(0, shown.height() / 2) ? 1 : 0;
+         EXPECT_GT(inked, 0);
      }},
     {"button caption", [](TestForm &f) { f.Go.setCaption("Stop"); }, {{"Go", "text", "Stop"}}},
     {"label caption",
