@@ -20,9 +20,17 @@ constexpr const char *kTemperaturePattern = "###0.0";
 constexpr std::size_t kShortestPressure = 9;
 constexpr std::size_t kShortestTemperature = 5;
 
-void countFailure(Label &counter)
+// A failed poll shows its whole result, is counted and leaves a gap in the
+// trend; an error text is never a value.
+bool takeFailedPoll(Ortavel &w, TextBox &box, Label &counter, TrendQuantity quantity, const std::string &result,
+                    std::size_t shortest)
 {
+    if (result.size() >= shortest && !isErrorResult(result))
+        return false;
+    box.showFailure(result);
     counter.setCaption(formatPattern(readNumber(counter.caption()) + 1, "0"));
+    w.trend().add(quantity, w.clock().nowMs(), std::nullopt);
+    return true;
 }
 
 } // namespace
@@ -72,17 +80,13 @@ void MeasuringValue::pollPressure()
 {
     Ortavel &w = m_window;
     const std::string result = w.ask(cmd::Pressure);
-    if (result.size() < kShortestPressure || isErrorResult(result)) {
-        w.TXT_PRESSURE.showFailure(result);
-        countFailure(w.Label19);
-        w.trend().add(TrendQuantity::Pressure, w.clock().nowMs(), std::nullopt);
+    if (takeFailedPoll(w, w.TXT_PRESSURE, w.Label19, TrendQuantity::Pressure, result, kShortestPressure))
         return;
-    }
     w.TXT_PRESSURE.setText(replyData(result));
-    w.trend().add(TrendQuantity::Pressure, w.clock().nowMs(), readNumber(w.TXT_PRESSURE.text()));
+    const double pressure = readNumber(w.TXT_PRESSURE.text());
+    w.trend().add(TrendQuantity::Pressure, w.clock().nowMs(), pressure);
     // The extremes live only as texts: what the operator types into them
     // counts.
-    const double pressure = readNumber(w.TXT_PRESSURE.text());
     if (pressure > readNumber(w.txtMAX.text()))
         w.txtMAX.setText(w.TXT_PRESSURE.text());
     else if (pressure < readNumber(w.txtMIN.text()))
@@ -94,12 +98,8 @@ void MeasuringValue::pollTemperature()
 {
     Ortavel &w = m_window;
     const std::string result = w.ask(cmd::Temperature);
-    if (result.size() < kShortestTemperature || isErrorResult(result)) {
-        w.TXT_TEMPERATURE.showFailure(result);
-        countFailure(w.Label20);
-        w.trend().add(TrendQuantity::Temperature, w.clock().nowMs(), std::nullopt);
+    if (takeFailedPoll(w, w.TXT_TEMPERATURE, w.Label20, TrendQuantity::Temperature, result, kShortestTemperature))
         return;
-    }
     const double temperature = readNumber(replyData(result));
     w.TXT_TEMPERATURE.setText(formatPattern(temperature, kTemperaturePattern));
     w.trend().add(TrendQuantity::Temperature, w.clock().nowMs(), temperature);

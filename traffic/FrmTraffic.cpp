@@ -4,7 +4,6 @@
 #include "controls/MessageBox.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace ortavel {
 
@@ -125,25 +124,19 @@ void FrmTraffic::cmdClear_Click()
 
 bool FrmTraffic::saveCsv(const std::string &path) const
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << kTrafficHeader << '\n';
-    for (int i = 0; i < rowCount(); ++i) {
-        if (const ExchangeRecord *record = row(i))
-            out << trafficLine(*record) << '\n';
-    }
-    out.flush();
-    return static_cast<bool>(out);
+    return writeFile(path, [this](std::ostream &out) {
+        out << kTrafficHeader << '\n';
+        for (int i = 0; i < rowCount(); ++i) {
+            if (const ExchangeRecord *record = row(i))
+                out << trafficLine(*record) << '\n';
+        }
+    });
 }
 
 void FrmTraffic::cmdSave_Click()
 {
-    if (!chooseSaveFile)
-        return;
-    const auto path = chooseSaveFile("traffic.csv");
-    if (path && !saveCsv(*path))
-        m_messages.show("Cannot write " + *path, "Traffic", true);
+    saveToChosenFile(chooseSaveFile, "traffic.csv", "Traffic", m_messages,
+                     [this](const std::string &path) { return saveCsv(path); });
 }
 
 } // namespace ortavel

@@ -7,6 +7,7 @@
 #include "controls/ComboBox.h"
 #include "controls/Form.h"
 #include "controls/Label.h"
+#include "controls/SaveFile.h"
 #include "controls/Timer.h"
 
 #include <cstdint>
@@ -61,7 +62,7 @@ public:
     std::function<void()> onRowsReset;
     std::function<void()> onStatisticsChanged;
     // Asks for the file to save to; nullopt when the operator cancels.
-    std::function<std::optional<std::string>(const std::string &suggested)> chooseSaveFile;
+    ChooseSaveFile chooseSaveFile;
 
 private:
     void rebuildRows();

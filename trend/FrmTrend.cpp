@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 
 namespace ortavel {
 
@@ -109,30 +108,18 @@ TrendPicture FrmTrend::picture(int columns) const
 
 bool FrmTrend::saveCsv(const std::string &path) const
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    writeTrendCsv(out, m_recorder, m_unit.caption());
-    out.flush();
-    return static_cast<bool>(out);
+    return writeFile(path, [this](std::ostream &out) { writeTrendCsv(out, m_recorder, m_unit.caption()); });
 }
 
 void FrmTrend::cmdSaveCsv_Click()
 {
-    if (!chooseSaveFile)
-        return;
-    const auto path = chooseSaveFile("trend.csv");
-    if (path && !saveCsv(*path))
-        m_messages.show("Cannot write " + *path, "Trend", true);
+    saveToChosenFile(chooseSaveFile, "trend.csv", "Trend", m_messages,
+                     [this](const std::string &path) { return saveCsv(path); });
 }
 
 void FrmTrend::cmdSavePng_Click()
 {
-    if (!chooseSaveFile || !savePicture)
-        return;
-    const auto path = chooseSaveFile("trend.png");
-    if (path && !savePicture(*path))
-        m_messages.show("Cannot write " + *path, "Trend", true);
+    saveToChosenFile(chooseSaveFile, "trend.png", "Trend", m_messages, savePicture);
 }
 
 } // namespace ortavel

@@ -6,6 +6,7 @@
 #include "controls/ComboBox.h"
 #include "controls/Form.h"
 #include "controls/Label.h"
+#include "controls/SaveFile.h"
 #include "controls/Timer.h"
 
 #include <array>
@@ -68,7 +69,7 @@ public:
 
     // The view's side: redraw with the plot's width in pixels.
     std::function<void()> onRedraw;
-    std::function<std::optional<std::string>(const std::string &suggested)> chooseSaveFile;
+    ChooseSaveFile chooseSaveFile;
     // Renders the chart into a PNG file.
     std::function<bool(const std::string &path)> savePicture;
 
