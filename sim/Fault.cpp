@@ -8,7 +8,7 @@ struct Named {
     std::string_view name;
 };
 
-constexpr std::array<Named, 9> kNames = {{
+constexpr std::array<Named, 10> kNames = {{
     {Fault::None, "none"},
     {Fault::Silent, "silent"},
     {Fault::BadChecksum, "bad-checksum"},
@@ -18,6 +18,7 @@ constexpr std::array<Named, 9> kNames = {{
     {Fault::Pieces, "pieces"},
     {Fault::Late, "late"},
     {Fault::Collision, "collision"},
+    {Fault::Bare, "bare"},
 }};
 } // namespace
 

@@ -17,15 +17,16 @@ enum class Fault {
     Pieces,            // the reply in several bursts with gaps
     Late,              // the reply complete only after the timeout of its rate
     Collision,         // a second transmitter answers at the same time
+    Bare,              // a good frame that carries the address and no data
 };
 
-inline constexpr std::array<Fault, 8> kInjectableFaults = {
+inline constexpr std::array<Fault, 9> kInjectableFaults = {
     Fault::Silent, Fault::BadChecksum, Fault::LowerCaseChecksum, Fault::NoiseBefore, Fault::BytesAfter,
-    Fault::Pieces, Fault::Late,        Fault::Collision,
+    Fault::Pieces, Fault::Late,        Fault::Collision,         Fault::Bare,
 };
 
 // "none", "silent", "bad-checksum", "lower-case-checksum", "noise-before",
-// "bytes-after", "pieces", "late", "collision".
+// "bytes-after", "pieces", "late", "collision", "bare".
 std::string_view faultName(Fault fault);
 std::optional<Fault> faultFromName(std::string_view name);
 

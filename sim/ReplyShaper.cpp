@@ -97,6 +97,10 @@ ShapedReply shapeReply(const std::string &frame, Fault fault, std::mt19937_64 &r
         return {inPieces(frame), fault};
     case Fault::Collision:
         return {{interleave({frame, frame})}, fault};
+    case Fault::Bare:
+        if (frame.size() < 3)
+            return {{frame}, Fault::None};
+        return {{replyFrame(frame.substr(1, 2))}, fault};
     }
     return {{frame}, Fault::None};
 }

@@ -12,6 +12,7 @@ std::string predictedResult(const sim::TraceEntry &entry)
     switch (entry.fault) {
     case Fault::None:
     case Fault::Pieces:
+    case Fault::Bare:
         // The whole frame, less its checksum and CR, then the CR.
         return entry.reply.substr(0, entry.reply.size() - 3) + "\r";
     case Fault::Silent:

@@ -2,6 +2,8 @@
 
 #include "calib/frmYHJZ.h"
 #include "link/Commands.h"
+#include "link/LineSettings.h"
+#include "link/Numbers.h"
 #include "mainwin/AccessLevels.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <random>
 #include <set>
@@ -23,7 +26,10 @@
 namespace ortavel::test {
 namespace {
 
+// Two lines with transmitters on the same addresses and rates, and an empty one.
 constexpr int kBusPort = 3;
+constexpr int kOtherBusPort = 4;
+constexpr int kEmptyPort = 5;
 constexpr int kLastAddress = 4;
 // Far above any action's real time, even under the sanitizers.
 constexpr auto kSlowAction = std::chrono::seconds(5);
@@ -96,58 +102,116 @@ std::optional<std::string> writtenValue(const std::string &command)
     return std::nullopt;
 }
 
-sim::BusConfig busConfig(std::uint64_t seed)
+// Every transmitter of both lines reports its own value for every parameter, so that a value of one
+// written to another shows.
+sim::BusConfig busConfig(std::uint64_t seed, int line)
 {
     sim::BusConfig bus;
-    bus.seed = seed;
+    bus.seed = seed + static_cast<std::uint64_t>(line);
     const int bauds[] = {9600, 4800, 1200};
+    const char *versions[2][3] = {{"2.10", "2.00", "1.50"}, {"1.50", "2.10", "2.00"}};
     for (int i = 0; i < 3; ++i) {
+        const int k = line * 3 + i;
         sim::TransmitterConfig t;
         t.address = i + 1;
         t.baud = bauds[i];
-        t.version = i == 1 ? "2.00" : "2.10";
-        t.pressure = 12.5 * (i + 1);
+        t.version = versions[line][i];
+        auto &w = t.working;
+        w.type = "PT" + std::to_string(100 + k);
+        w.ident = "SN" + std::to_string(4700 + k);
+        w.unit = k;
+        w.decimals = k % 5;
+        // Whole numbers: any decimals pattern writes them back unchanged.
+        w.displayLow = -(k + 1);
+        w.displayHigh = 100 + 17 * k;
+        w.outputLow = 3 + k;
+        w.outputHigh = 50 + 23 * k;
+        w.trimZero = -4000 + 1300 * k;
+        w.trimFull = 3500 - 1100 * k;
+        w.pointCount = 1 + k;
+        for (int j = 0; j < sim::kCalibrationPoints; ++j) {
+            w.measured[static_cast<std::size_t>(j)] = 10 * j + k + 0.5;
+            w.standard[static_cast<std::size_t>(j)] = 10 * j + k + 0.25;
+        }
+        t.pressure = 12.5 * (k + 1);
         t.pressureNoise = 0.5;
-        t.working.pointCount = 3;
         t.fault.randomProbability = 0.15;
         bus.transmitters.push_back(t);
     }
     return bus;
 }
 
+// One simulated transmitter: its line's port and its place on that line.
+using Unit = std::pair<int, int>;
+
+// The values a transmitter may be sent, by field ("OL", "FC3", ...): what it reported there, and what the
+// operator typed or picked for it ("*": any field; "~": the same, rounded to a decimals pattern).
+struct Legit {
+    std::map<std::string, std::set<std::string>> texts;
+    std::map<std::string, std::set<double>> numbers;
+
+    void add(const std::string &field, const std::string &text)
+    {
+        texts[field].insert(text);
+        if (const auto number = asNumber(text))
+            numbers[field].insert(*number);
+    }
+    bool has(const std::string &field, const std::string &value) const
+    {
+        if (const auto it = texts.find(field); it != texts.end() && it->second.count(value) != 0)
+            return true;
+        const auto number = asNumber(value);
+        const auto it = numbers.find(field);
+        if (!number || it == numbers.end())
+            return false;
+        // Single precision is as exact as the transmitter keeps a value.
+        const double slack = 1e-6 * std::max(1.0, std::fabs(*number));
+        const auto near = it->second.lower_bound(*number - slack);
+        return near != it->second.end() && *near <= *number + slack;
+    }
+};
+
 // Plays the operator, and is the window host that opens and closes the calibration window.
 class Operator final : public WindowHost {
 public:
-    Operator(std::uint64_t seed, OperatorRun &run, bool trace)
-        : m_run(run), m_random(seed), m_bus(busConfig(seed), sim::WireTiming{}), m_trace(trace)
+    Operator(std::uint64_t seed, OperatorRun &run, bool trace) : m_run(run), m_random(seed), m_trace(trace)
     {
+        for (const int port : {kBusPort, kOtherBusPort}) {
+            const int line = port == kBusPort ? 0 : 1;
+            m_buses.emplace(port, std::make_unique<sim::Bus>(busConfig(seed, line), sim::WireTiming{}));
+            m_splitters[port];
+        }
         m_port.setResponder([this](const std::string &bytes) -> std::optional<FakeReply> {
-            m_requests.push_back({commandOf(bytes), {}});
-            if (m_port.portNumber() == kBusPort)
-                onFrames(bytes);
+            onFrames(bytes);
             return std::nullopt;
         });
         m_settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey,
                             std::to_string(kBusPort));
-        // Com4 is an empty line; the others cannot be opened.
-        m_port.missingPorts = {1, 2, 5, 6};
-        m_texts.insert("0"); // "Recalibrate" writes a count of 0
-        m_numbers.insert(0.0);
+        m_port.missingPorts = {1, 2, 6};
         openMain();
     }
 
     // One random action; false when a check failed.
     bool step()
     {
+        // What the window did before the first action (or since it was opened again) is checked too.
+        if (!m_requests.empty() && !check())
+            return false;
         Action action;
         while (!action)
             action = pick();
         m_console = false;
+        m_saving = false;
+        m_inSearch.clear();
+        m_events.actions.clear();
+        // Now and then the action starts a search, and something happens in one of its pauses.
+        if (below(3) == 0)
+            m_events.actions[m_events.calls + 1 + below(40)] = [this] { duringSearch(); };
         m_description = "(nothing: the control went out of use)";
         const auto started = std::chrono::steady_clock::now();
         action();
         const auto took = std::chrono::steady_clock::now() - started;
-        m_run.actions.push_back(m_description);
+        m_run.actions.push_back(m_description + m_inSearch);
         m_closed.clear();
         if (m_mainClosed)
             openMain();
@@ -163,6 +227,7 @@ public:
     {
         if (name != "frmYHJZ" || m_cal)
             return;
+        m_calTarget = target();
         m_cal = std::make_unique<frmYHJZ>(*m_main);
         m_cal->Form_Load();
     }
@@ -181,6 +246,16 @@ public:
 
 private:
     using Action = std::function<void()>;
+    // Each request as the window wrote it: its transmitter (none for "AA" or nobody there), the one
+    // selected at the time, and what the bus made of it.
+    struct Request {
+        std::string command;
+        std::vector<sim::TraceEntry> entries;
+        std::optional<Unit> recipient;
+        std::optional<Unit> target;
+        bool toAll = false;
+    };
+
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     template <typename T> T &any(const std::vector<T *> &from)
     {
@@ -204,20 +279,57 @@ private:
         m_mainClosed = false;
     }
 
-    void onFrames(const std::string &bytes)
+    int lineBaud() const
     {
         const auto &settings = m_port.settings();
-        const int baud =
-            settings.ends_with(",N,8,1") ? static_cast<int>(std::strtol(settings.c_str(), nullptr, 10)) : 0;
-        for (const auto &frame : m_splitter.feed(bytes)) {
-            const auto plan = m_bus.onFrame(frame, baud);
-            for (const auto &burst : plan.bursts) {
-                const auto ms = std::chrono::ceil<std::chrono::milliseconds>(burst.at).count();
-                m_port.deliver(burst.bytes, static_cast<int>(ms));
+        return settings.ends_with(",N,8,1") ? static_cast<int>(std::strtol(settings.c_str(), nullptr, 10)) : 0;
+    }
+
+    // The transmitter behind an address on the line in force.
+    std::optional<Unit> unitAt(const std::string &address, int baud) const
+    {
+        const auto bus = m_buses.find(m_port.portNumber());
+        if (bus == m_buses.end() || address.size() != 2)
+            return std::nullopt;
+        const auto states = bus->second->states();
+        for (std::size_t i = 0; i < states.size(); ++i) {
+            const auto &config = states[i].config;
+            if (std::to_string(100 + config.address).substr(1) == address && config.baud == baud)
+                return Unit{bus->first, static_cast<int>(i)};
+        }
+        return std::nullopt;
+    }
+
+    // The transmitter the main window has selected, as it really is on the line.
+    std::optional<Unit> target() const
+    {
+        if (!m_main->hasTransmitter())
+            return std::nullopt;
+        return unitAt(m_main->CMB_ADDR.text(), lineBaud());
+    }
+
+    std::optional<Unit> targetOf(const Form &form) const { return &form == m_main.get() ? target() : m_calTarget; }
+
+    void onFrames(const std::string &bytes)
+    {
+        const auto bus = m_buses.find(m_port.portNumber());
+        for (const auto &frame : m_splitters[m_port.portNumber()].feed(bytes)) {
+            Request request{commandOf(frame), {}, {}, target()};
+            const auto parsed = FakeSerialPort::parseRequest(frame);
+            request.toAll = parsed && parsed->first == "AA";
+            if (parsed && !request.toAll)
+                request.recipient = unitAt(parsed->first, lineBaud());
+            if (bus != m_buses.end()) {
+                const auto plan = bus->second->onFrame(frame, lineBaud());
+                for (const auto &burst : plan.bursts) {
+                    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(burst.at).count();
+                    m_port.deliver(burst.bytes, static_cast<int>(ms));
+                }
+                if (plan.commitPending)
+                    bus->second->commitPending();
+                request.entries.push_back(plan.entry);
             }
-            if (plan.commitPending)
-                m_bus.commitPending();
-            m_requests.back().entries.push_back(plan.entry);
+            m_requests.push_back(request);
         }
     }
 
@@ -240,20 +352,37 @@ private:
         }
     }
 
-    void typed(const std::string &text)
+    // What the operator typed or picked, for the transmitter he meant.
+    void typed(const std::optional<Unit> &unit, const std::string &text)
     {
         m_typed.insert(text);
-        m_texts.insert(text);
+        if (!unit)
+            return;
+        Legit &legit = m_legit[*unit];
+        legit.add("*", text);
         char *end = nullptr;
         const double value = std::strtod(text.c_str(), &end);
         if (end == text.c_str() || std::isnan(value))
             return;
-        // The window shows a typed number, as single, rounded to the decimals in force.
+        // The window writes a typed range value, as single, in the decimals in force.
         for (const double number : {value, static_cast<double>(static_cast<float>(value))}) {
+            legit.numbers["*"].insert(number);
             for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0})
-                m_numbers.insert(std::round(number * scale) / scale);
+                legit.numbers["~"].insert(std::round(number * scale) / scale);
         }
-        m_numbers.insert(value);
+    }
+
+    // A value the oracle holds for the unit in any field.
+    bool known(const std::optional<Unit> &unit, const std::string &text) const
+    {
+        const auto it = unit ? m_legit.find(*unit) : m_legit.end();
+        if (it == m_legit.end())
+            return false;
+        for (const auto &[field, texts] : it->second.texts) {
+            if (it->second.has(field, text))
+                return true;
+        }
+        return false;
     }
 
     std::vector<Form *> forms() const
@@ -278,7 +407,56 @@ private:
         return out;
     }
 
-    // By weight: 20 % lists, 25 % boxes, 10 % focus moves, 25 % clicks, 8 % trim bars,
+    // A partial edit as keys make it: Backspace, Delete, a slice cut out, a character put in.
+    std::string edited(const std::string &text)
+    {
+        if (text.empty())
+            return std::string(1, static_cast<char>('0' + below(10)));
+        const auto at = static_cast<std::size_t>(below(static_cast<int>(text.size())));
+        switch (below(4)) {
+        case 0:
+            return text.substr(0, text.size() - 1);
+        case 1:
+            return text.substr(1);
+        case 2:
+            return text.substr(0, at) + text.substr(std::min(text.size(), at + 1 + static_cast<std::size_t>(below(3))));
+        default:
+            return text.substr(0, at) + static_cast<char>('0' + below(10)) + text.substr(at);
+        }
+    }
+
+    void duringSearch()
+    {
+        Ortavel &w = *m_main;
+        switch (below(4)) {
+        case 0:
+            m_inSearch += " [in the search: Stop]";
+            w.cmdSEARCH.click();
+            break;
+        case 1:
+            if (w.CMB_ADDR.count() > 0) {
+                const int index = below(w.CMB_ADDR.count());
+                m_inSearch += " [in the search: picks " + std::to_string(index) + " in CMB_ADDR]";
+                w.CMB_ADDR.choose(index);
+            }
+            break;
+        case 2: {
+            const std::vector<Button *> buttons = {&w.cmdSCALE_Write, &w.cmdDA_Write, &w.COM_ADDR, &w.CMD_USER,
+                                                   &w.CMD_LD,         &w.cmdReFresh,  &w.COM_SC};
+            Button &button = any(buttons);
+            m_inSearch += " [in the search: clicks " + button.name() + "]";
+            button.click();
+            break;
+        }
+        default: {
+            const int port = below(2) == 0 ? kOtherBusPort : kBusPort;
+            m_inSearch += " [in the search: port com" + std::to_string(port) + "]";
+            w.cmbCommPort.choose(port - 1);
+        }
+        }
+    }
+
+    // By weight: 20 % lists, 20 % boxes, 7 % partial edits, 8 % focus moves, 25 % clicks, 8 % trim bars,
     // 7 % timer ticks, the rest the same-settings box. Each takes the focus first, as a click does.
     Action pick()
     {
@@ -293,31 +471,36 @@ private:
             if (lists.empty())
                 return {};
             ComboBox &list = any(lists);
-            // Other ports than the bus's cost a failed open; seldom.
-            if (&list == &m_main->cmbCommPort && below(8) != 0)
+            const bool ports = &list == &m_main->cmbCommPort;
+            // Other ports than the two lines cost a failed open; seldom.
+            if (ports && below(3) != 0)
                 return {};
             if (list.editable() && below(3) == 0) {
                 const std::string text = garbage();
-                return [this, &list, text, named] {
+                return [this, form, &list, text, named] {
                     if (!named("types '" + printable(text) + "' into", list))
                         return;
-                    typed(text);
+                    typed(targetOf(*form), text);
                     list.setText(text);
                 };
             }
             if (list.count() == 0)
                 return {};
-            const int index = &list == &m_main->cmbCommPort && below(2) == 0 ? kBusPort - 1 : below(list.count());
-            return [this, &list, index, named] {
+            const int lines[] = {kBusPort - 1, kOtherBusPort - 1, kEmptyPort - 1};
+            const int index = ports && below(4) != 0 ? lines[below(3)] : below(list.count());
+            return [this, form, &list, index, named] {
                 if (!named("picks " + std::to_string(index) + " in", list))
                     return;
-                typed(list.entries()[static_cast<std::size_t>(index)].text);
-                typed(std::to_string(index));
-                typed(std::to_string(list.itemData(index)));
+                // The address and port lists choose a transmitter; the others a value for it.
+                if (&list != &m_main->CMB_ADDR && &list != &m_main->cmbCommPort) {
+                    for (const std::string &text : {list.entries()[static_cast<std::size_t>(index)].text,
+                                                    std::to_string(index), std::to_string(list.itemData(index))})
+                        typed(targetOf(*form), text);
+                }
                 list.choose(index);
             };
         }
-        if (kind < 45) {
+        if (kind < 47) {
             auto boxes = usable<TextBox>(*form);
             std::erase_if(boxes, [](const TextBox *box) { return box->readOnly(); });
             if (boxes.empty())
@@ -325,17 +508,29 @@ private:
             // Half the time the operator mends the box that keeps the focus.
             auto *focused = dynamic_cast<TextBox *>(form->focused());
             TextBox &box = focused != nullptr && !focused->readOnly() && below(2) == 0 ? *focused : any(boxes);
+            if (kind >= 40) {
+                const std::string text = edited(box.text());
+                return [this, form, &box, text, named] {
+                    if (!named("edits to '" + printable(text) + "'", box))
+                        return;
+                    // An edit of a value stays the operator's; an edit of anything else is no value.
+                    if (known(targetOf(*form), box.text()) || m_typed.count(box.text()) != 0)
+                        typed(targetOf(*form), text);
+                    m_console = &box == &m_main->txtInsSend;
+                    box.type(text);
+                };
+            }
             std::string text = garbage();
             if (box.name() == "txtPass" && below(2) == 0) {
                 const std::string_view codes[] = {kDisplayCode, kFactoryCode, kHideCode};
                 text = std::string(codes[below(3)]);
             }
-            return [this, &box, text, named] {
+            return [this, form, &box, text, named] {
                 if (!named("types '" + printable(text) + "' into", box))
                     return;
-                typed(text);
+                typed(targetOf(*form), text);
                 m_console = &box == &m_main->txtInsSend;
-                box.setText(text);
+                box.type(text);
             };
         }
         if (kind < 55) {
@@ -366,6 +561,10 @@ private:
                     target.click();
                 } else if (named("clicks", target)) {
                     m_console = &target == &m_main->Cmd_INS;
+                    if (m_cal && (&target == &m_cal->cmdSAVE || &target == &m_cal->cmdSaveFactory))
+                        m_saving = true;
+                    if (m_cal && &target == &m_cal->CmdReCal)
+                        typed(m_calTarget, "0"); // a count of 0 goes out
                     target.click();
                 }
             };
@@ -377,7 +576,13 @@ private:
             return [this, &bar, value, named] {
                 if (!bar.enabled() || !named("scrolls to " + std::to_string(value) + " on", bar))
                     return;
-                typed(std::to_string(value));
+                // A step is the operator's only from a position of the transmitter shown.
+                const auto unit = target();
+                const std::string field = &bar == &m_main->VScroll1 ? "ZF" : "FF";
+                const auto legit = unit ? m_legit.find(*unit) : m_legit.end();
+                if (legit != m_legit.end() && (legit->second.has(field, std::to_string(bar.value())) ||
+                                               legit->second.has("*", std::to_string(bar.value()))))
+                    typed(unit, std::to_string(value));
                 bar.setValue(value);
             };
         }
@@ -397,17 +602,20 @@ private:
         return {};
     }
 
-    bool legit(const std::string &value) const
+    // A value may go to a field as reported there or typed for the transmitter; a typed range value or
+    // address also rounded to a pattern (output values only below version 2.0); a measured point also as
+    // the live pressure it was taken from.
+    bool legit(const Unit &unit, const std::string &field, const std::string &value) const
     {
-        if (m_texts.count(value) != 0)
-            return true;
-        const auto number = asNumber(value);
-        if (!number)
+        const auto it = m_legit.find(unit);
+        if (it == m_legit.end())
             return false;
-        // Single precision is as exact as the transmitter keeps a value.
-        const double slack = 1e-6 * std::max(1.0, std::fabs(*number));
-        const auto near = m_numbers.lower_bound(*number - slack);
-        return near != m_numbers.end() && *near <= *number + slack;
+        const Legit &l = it->second;
+        const auto &config = m_buses.at(unit.first)->states().at(static_cast<std::size_t>(unit.second)).config;
+        const bool patterned = field == "DL" || field == "DH" || field == cmd::Address ||
+                               ((field == "OL" || field == "OH") && readNumber(config.version) < 2.0);
+        return l.has(field, value) || l.has("*", value) || (patterned && l.has("~", value)) ||
+               (field.starts_with(cmd::Measured) && l.has(std::string(cmd::Pressure), value));
     }
 
     std::string boxWithError() const
@@ -426,10 +634,15 @@ private:
         return {};
     }
 
-    bool writeFailure(const std::string &command, const std::string &value)
+    static std::string unitName(const std::optional<Unit> &unit)
     {
-        m_run.failure = "request " + printable(command) + " writes '" + printable(value) +
-                        "', a value that came from no good reply and no operator; the action's requests:";
+        return unit ? "com" + std::to_string(unit->first) + "#" + std::to_string(unit->second) : "nobody";
+    }
+
+    bool writeFailure(const std::string &command, const std::string &value, const std::optional<Unit> &unit)
+    {
+        m_run.failure = "request " + printable(command) + " writes '" + printable(value) + "' to " + unitName(unit) +
+                        ", a value it never reported there and no operator typed for it; the action's requests:";
         for (const auto &r : m_requests) {
             for (const auto &e : r.entries)
                 m_run.failure += "\n  " + printable(e.frame) + " -> " + printable(e.reply) + " (" +
@@ -438,25 +651,54 @@ private:
         return false;
     }
 
+    // What a transmitter answered, under the field it was asked for, with the address and rate it answers at.
+    void learn(const Request &request)
+    {
+        for (const auto &entry : request.entries) {
+            m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
+            const auto data = goodData(entry);
+            if (!data || !request.recipient)
+                continue;
+            Legit &l = m_legit[*request.recipient];
+            const std::string field = fieldOf(request.command);
+            l.add(field, *data);
+            // A trim bar takes a reply's value as a whole position, rounded to even.
+            if (const auto number = asNumber(*data))
+                l.numbers[field].insert(std::nearbyint(*number));
+            l.add(std::string(cmd::Address), entry.address);
+            if (const auto band = bandIndexOfBaud(entry.lineBaud))
+                l.add(std::string(cmd::Baud), std::to_string(*band));
+        }
+    }
+
+    static std::string fieldOf(const std::string &command)
+    {
+        for (const auto &info : cmd::kCatalogue) {
+            if (command.starts_with(info.letters))
+                return command.substr(0, std::min(command.size(), info.letters.size() + (info.pointDigit ? 1 : 0)));
+        }
+        return command;
+    }
+
     bool check()
     {
         for (const auto &request : m_requests) {
             ++m_run.requests;
             const auto value = writtenValue(request.command);
-            if (value && !m_console) {
+            const std::string field = fieldOf(request.command);
+            if (m_saving && !value && (field.starts_with(cmd::Measured) || field.starts_with(cmd::Standard))) {
+                m_run.failure = "the calibration save sends " + printable(request.command) + " without a value";
+                return false;
+            }
+            // To all at once the values must be the selected one's; to an address nobody answers at
+            // (a write that took effect though its answer was lost) they reach nobody.
+            const auto unit = request.toAll ? request.target : request.recipient;
+            if (value && !m_console && (unit || request.toAll)) {
                 ++m_run.writesChecked;
-                if (!legit(*value))
-                    return writeFailure(request.command, *value);
+                if (!unit || !legit(*unit, field, *value))
+                    return writeFailure(request.command, *value, unit);
             }
-            for (const auto &entry : request.entries) {
-                m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
-                if (const auto data = goodData(entry)) {
-                    m_texts.insert(*data);
-                    // A trim bar takes a reply's value as a whole position, rounded to even.
-                    if (const auto number = asNumber(*data))
-                        m_numbers.insert({*number, std::nearbyint(*number)});
-                }
-            }
+            learn(request);
         }
         m_requests.clear();
         m_run.failure = boxWithError();
@@ -470,23 +712,20 @@ private:
     MemorySettingsStore m_settings;
     FakeMessageBox m_messages;
     FakeEventPump m_events;
-    sim::Bus m_bus;
-    sim::FrameSplitter m_splitter;
+    std::map<int, std::unique_ptr<sim::Bus>> m_buses;
+    std::map<int, sim::FrameSplitter> m_splitters;
     std::unique_ptr<Ortavel> m_main;
     std::unique_ptr<frmYHJZ> m_cal;
+    std::optional<Unit> m_calTarget;             // the transmitter the calibration window was opened for
     std::vector<std::unique_ptr<Form>> m_closed; // deleted after the action that closed them
     bool m_mainClosed = false;
     bool m_console = false; // the action sends the console's text as typed
-    // Each request as the window wrote it, with what the bus made of it.
-    struct Request {
-        std::string command;
-        std::vector<sim::TraceEntry> entries;
-    };
+    bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
-    std::set<std::string> m_texts; // values from good replies or the operator
-    std::set<double> m_numbers;    // the same, as numbers
+    std::map<Unit, Legit> m_legit;
     std::set<std::string> m_typed; // what the operator typed: a box may hold " 0" as his value
     std::string m_description;
+    std::string m_inSearch;
     bool m_trace;
 };
 

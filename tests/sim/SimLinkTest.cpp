@@ -93,7 +93,7 @@ TEST_F(SimLink, EachFaultGivesItsResultAndLeavesTheNextExchangeAlone)
                                                   {Fault::BadChecksum, bad}, {Fault::LowerCaseChecksum, bad},
                                                   {Fault::NoiseBefore, bad}, {Fault::BytesAfter, bad},
                                                   {Fault::Pieces, good},     {Fault::Late, std::string(kNoReply)},
-                                                  {Fault::Collision, bad}};
+                                                  {Fault::Collision, bad},   {Fault::Bare, "*24\r"}};
     ASSERT_TRUE(setRate(9600));
     for (const auto &[fault, result] : rows) {
         SCOPED_TRACE(faultName(fault));
