@@ -301,7 +301,8 @@ TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
     options.timing.turnaround = 1ms;
     server.start(bus, options);
 
-    const auto late = std::chrono::duration_cast<std::chrono::milliseconds>(sim::WireTiming::lateTime(baud));
+    const auto late =
+        std::chrono::duration_cast<std::chrono::milliseconds>(sim::WireTiming::lateTime(baud, options.timing.lateMax));
     const auto interval = late + 300ms;
     CliChild poll;
     ASSERT_TRUE(poll.start({"--device", options.linkPath, "--baud", std::to_string(baud), "--trace", "poll", "05",
