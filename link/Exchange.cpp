@@ -53,6 +53,7 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
     m_lastRequest = requestFrame(send_addr, send_comm);
     m_lastReceived.clear();
     m_late.reset();
+    m_lastStart = m_clock.nowMs();
     const std::string &frame = m_lastRequest;
 
     // A closed or failing port must neither hang nor crash the caller.
@@ -67,6 +68,7 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
     m_port.discardInput();
     m_port.discardOutput();
     const std::int64_t start = m_clock.nowMs();
+    m_lastStart = start;
     if (!m_port.write(frame))
         return std::string(kNoReply);
     m_lastReceived = collectReply(timeoutMs, start);
@@ -105,7 +107,10 @@ void Exchange::drain(const Unanswered &failed)
     const std::int64_t deadline = failed.startMs + 2 * static_cast<std::int64_t>(failed.timeoutMs);
     const int quietMs = characterTimeMs(m_port.settings());
     const std::int64_t giveUp = deadline + failed.timeoutMs + quietMs;
-    // An empty buffer means nothing came since the failed exchange's last read.
+    // A port may hold back what came until asked; with that taken in, an
+    // empty buffer means nothing came since the failed exchange's last read.
+    if (m_port.waitForInput(0) == WaitResult::Failed)
+        return;
     std::int64_t lastArrival = failed.endMs;
     std::string discarded;
     for (;;) {

@@ -22,7 +22,7 @@ struct LateReply {
     std::string request;      // its frame
     std::string bytes;        // what was discarded, as it came
     std::int64_t startMs = 0; // when the earlier request went out
-    std::int64_t endMs = 0;   // when the last of the bytes arrived
+    std::int64_t endMs = 0;   // when the last of the bytes was taken in
     int timeoutMs = 0;        // the earlier request's reply timeout
 };
 
@@ -50,6 +50,8 @@ public:
     // they came (empty when nothing was written or received).
     const std::string &lastRequest() const { return m_lastRequest; }
     const std::string &lastReceived() const { return m_lastReceived; }
+    // When the last exchange's request went out (after any drain).
+    std::int64_t lastStartMs() const { return m_lastStart; }
     // The late reply the last exchange discarded before its request: bytes
     // that complete the earlier request's own good reply.
     const std::optional<LateReply> &lateReply() const { return m_late; }
@@ -72,6 +74,7 @@ private:
     const Clock &m_clock;
     std::string m_lastRequest;
     std::string m_lastReceived;
+    std::int64_t m_lastStart = 0;
     std::optional<Unanswered> m_unanswered;
     std::optional<LateReply> m_late;
 };

@@ -29,7 +29,7 @@ bool selectAnswer(ComboBox &list, const std::string &result);
 // ends; a fully good operation clears the panel.
 class OperationReport {
 public:
-    explicit OperationReport(StatusBar &bar) : m_bar(bar) {}
+    explicit OperationReport(StatusBar &bar);
     OperationReport(const OperationReport &) = delete;
     OperationReport &operator=(const OperationReport &) = delete;
     ~OperationReport();
@@ -40,11 +40,15 @@ public:
     void failed(std::string_view letters);
     // Names letters as failed unless ok; returns ok.
     bool check(bool ok, std::string_view letters);
+    // Tells the outermost operation under way, once, that a transmitter
+    // answers too late; false when none is under way.
+    static bool noteLateReply(std::string_view notice);
 
 private:
     StatusBar &m_bar;
     std::string m_notWritten;
     std::string m_failed;
+    std::string m_late;
 };
 
 // A value may go out only when it came from a good reply or the operator;
