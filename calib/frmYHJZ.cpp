@@ -1,10 +1,10 @@
 #include "frmYHJZ.h"
 
-#include "AccessLevels.h"
 #include "controls/MessageBox.h"
 #include "controls/WindowHost.h"
 #include "link/Commands.h"
 #include "link/Numbers.h"
+#include "mainwin/AccessLevels.h"
 #include "mainwin/Ortavel.h"
 
 #include <algorithm>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "calib/AccessLevels.h"
-#include "calib/DataAreas.h"
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
@@ -14,11 +12,13 @@
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
 #include "link/Exchange.h"
+#include "mainwin/AccessLevels.h"
 #include "mainwin/BasicSetting.h"
-#include "measure/MeasuringValue.h"
-#include "params/DisplaySettings.h"
-#include "params/InstructionConsole.h"
-#include "params/OutputSettings.h"
+#include "mainwin/DataAreas.h"
+#include "mainwin/DisplaySettings.h"
+#include "mainwin/InstructionConsole.h"
+#include "mainwin/MeasuringValue.h"
+#include "mainwin/OutputSettings.h"
 #include "traffic/TrafficRecorder.h"
 #include "trend/TrendRecorder.h"
 

@@ -1,8 +1,8 @@
 #include "RandomOperator.h"
 
-#include "calib/AccessLevels.h"
 #include "calib/frmYHJZ.h"
 #include "link/Commands.h"
+#include "mainwin/AccessLevels.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
 #include "sim/Bus.h"
