@@ -40,6 +40,7 @@ void ComboBox::clear()
 {
     m_entries.clear();
     m_selected = -1;
+    unstamp();
     m_text.clear();
     changed();
 }
@@ -48,6 +49,11 @@ bool ComboBox::setSelectedIndex(int index)
 {
     if (index < -1 || index >= count())
         return false;
+    // The entry a reply names again is that reply's value.
+    if (index < 0)
+        unstamp();
+    else
+        stamp();
     if (index == m_selected)
         return true;
     m_selected = index;
@@ -64,6 +70,7 @@ bool ComboBox::choose(int index)
         return false;
     if (index != m_selected)
         return setSelectedIndex(index);
+    stamp();
     // The entry shown may still have a typed text over it.
     m_text = m_entries[static_cast<std::size_t>(index)].text;
     changed();
@@ -79,6 +86,7 @@ std::string ComboBox::text() const
 
 void ComboBox::setText(const std::string &text)
 {
+    stamp();
     if (assign(m_text, text) && onChange)
         onChange();
 }

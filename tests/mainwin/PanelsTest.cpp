@@ -97,7 +97,7 @@ TEST_F(PanelsTest, RangeAndPressureBoxesTakeTheDecimalsPattern)
         const char *range;
         const char *pressure;
     } cases[] = {
-        {1, "1.50", "12.5", "+012.5", "+012.5"}, {0, "VER", "7", "+0007.", "+0007."},
+        {1, "1.50", "12.5", "+012.5", "+012.5"}, {0, "VER", "7", "+0007.", "7"},
         {4, "1.50", "0.5", "+.5000", "+.5000"},  {1, "2.00", "4", "+004.0", "4"},
         {1, "1.50", "abc", "abc", "abc"},
     };
