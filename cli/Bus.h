@@ -10,6 +10,9 @@ class Bus {
 public:
     virtual ~Bus() = default;
     virtual std::string send(const std::string &address, const std::string &command) = 0;
+    // An exchange of the search: it does not wait for a late reply to die
+    // away first, since its check needs the asked address twice.
+    virtual std::string probe(const std::string &address, const std::string &command) = 0;
     virtual bool setBaud(int baud) = 0;
     virtual int baud() const = 0;
     virtual bool interrupted() const = 0;

@@ -25,7 +25,7 @@ SearchOutcome BusSearch::run(Bus &bus, const std::vector<int> &addresses, const 
             if (progress)
                 progress(address, baud, outcome.found.size());
             ++outcome.exchanges;
-            if (isAddressEcho(bus.send(address, std::string(cmd::Address)), address))
+            if (isAddressEcho(bus.probe(address, std::string(cmd::Address)), address))
                 outcome.found.push_back({address, baud});
         }
     }
@@ -38,7 +38,7 @@ std::optional<int> BusSearch::locate(Bus &bus, const std::string &address, const
         if (bus.interrupted())
             return std::nullopt;
         bus.setBaud(baud);
-        if (isAddressEcho(bus.send(address, std::string(cmd::Address)), address))
+        if (isAddressEcho(bus.probe(address, std::string(cmd::Address)), address))
             return baud;
     }
     return std::nullopt;

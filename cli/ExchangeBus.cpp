@@ -13,7 +13,17 @@ ExchangeBus::ExchangeBus(SerialPort &port, const Clock &clock) : m_port(port), m
 
 std::string ExchangeBus::send(const std::string &address, const std::string &command)
 {
-    std::string result = m_exchange.Comm_Send(address, command);
+    return exchange(address, command, AfterFailure::Drain);
+}
+
+std::string ExchangeBus::probe(const std::string &address, const std::string &command)
+{
+    return exchange(address, command, AfterFailure::NoDrain);
+}
+
+std::string ExchangeBus::exchange(const std::string &address, const std::string &command, AfterFailure afterFailure)
+{
+    std::string result = m_exchange.Comm_Send(address, command, afterFailure);
     if (m_observer)
         m_observer(command, result);
     return result;

@@ -19,6 +19,7 @@ public:
     ExchangeBus(SerialPort &port, const Clock &clock);
 
     std::string send(const std::string &address, const std::string &command) override;
+    std::string probe(const std::string &address, const std::string &command) override;
     bool setBaud(int baud) override;
     int baud() const override { return m_baud; }
     bool interrupted() const override { return m_stop && m_stop(); }
@@ -31,6 +32,8 @@ public:
     }
 
 private:
+    std::string exchange(const std::string &address, const std::string &command, AfterFailure afterFailure);
+
     SerialPort &m_port;
     Exchange m_exchange;
     int m_baud = 9600;

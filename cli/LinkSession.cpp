@@ -46,23 +46,48 @@ bool LinkSession::interrupted() const
 
 std::string LinkSession::send(const std::string &address, const std::string &command)
 {
-    const std::int64_t start = m_clock.nowMs();
-    std::string result = m_exchange.Comm_Send(address, command);
-    if (m_options.trace)
-        trace(start, address, result);
+    return exchange(address, command, AfterFailure::Drain);
+}
+
+std::string LinkSession::probe(const std::string &address, const std::string &command)
+{
+    return exchange(address, command, AfterFailure::NoDrain);
+}
+
+std::string LinkSession::exchange(const std::string &address, const std::string &command, AfterFailure afterFailure)
+{
+    std::string result = m_exchange.Comm_Send(address, command, afterFailure);
+    if (const auto &late = m_exchange.lateReply())
+        reportLate(*late);
+    if (m_options.trace) {
+        TrafficRecorder one(1);
+        one.setOrigin(m_start);
+        one.record(m_exchange.lastStartMs(), m_clock.nowMs(), m_baud, address, m_exchange.lastRequest(),
+                   m_exchange.lastReceived(), result);
+        traceLine(one);
+    }
     return result;
 }
 
+void LinkSession::reportLate(const LateReply &late)
+{
+    if (m_options.trace) {
+        TrafficRecorder one(1);
+        one.setOrigin(m_start);
+        one.record(late.startMs, late.endMs, m_baud, late.address, late.request, late.bytes, ExchangeResult::LateReply);
+        traceLine(one);
+    }
+    if (m_lateTold.insert(late.address).second)
+        std::fprintf(stderr, "%s\n", lateReplyNotice(late.address, late.timeoutMs).c_str());
+}
+
 // The Traffic window's line format, after a header line once.
-void LinkSession::trace(std::int64_t start, const std::string &address, const std::string &result)
+void LinkSession::traceLine(const TrafficRecorder &one)
 {
     if (!m_traceHeaderWritten) {
         std::fprintf(stderr, "%.*s\n", static_cast<int>(kTrafficHeader.size()), kTrafficHeader.data());
         m_traceHeaderWritten = true;
     }
-    TrafficRecorder one(1);
-    one.setOrigin(m_start);
-    one.record(start, m_clock.nowMs(), m_baud, address, m_exchange.lastRequest(), m_exchange.lastReceived(), result);
     std::fprintf(stderr, "%s\n", trafficLine(one.at(0)).c_str());
 }
 

@@ -8,8 +8,10 @@
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
+#include "traffic/TrafficRecorder.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 namespace ortavel::cli {
@@ -26,6 +28,7 @@ public:
     // One exchange, traced on stderr when asked for, one line per exchange in
     // the format of traffic/TrafficLine.h.
     std::string send(const std::string &address, const std::string &command) override;
+    std::string probe(const std::string &address, const std::string &command) override;
 
     bool setBaud(int baud) override;
     int baud() const override { return m_baud; }
@@ -34,7 +37,10 @@ public:
     SerialPort &port() { return m_port; }
 
 private:
-    void trace(std::int64_t start, const std::string &address, const std::string &result);
+    std::string exchange(const std::string &address, const std::string &command, AfterFailure afterFailure);
+    void traceLine(const TrafficRecorder &one);
+    // A late reply: traced, and told once per address on stderr.
+    void reportLate(const LateReply &late);
 
     SettingsStoreQt m_store;
     SerialDeviceFolder m_devices;
@@ -46,6 +52,7 @@ private:
     int m_baud;
     std::int64_t m_start;
     bool m_traceHeaderWritten = false;
+    std::set<std::string> m_lateTold;
 };
 
 } // namespace ortavel::cli

@@ -6,7 +6,38 @@
 #include "ReplyCheck.h"
 #include "SerialPort.h"
 
+#include <algorithm>
+
 namespace ortavel {
+
+namespace {
+
+constexpr int kBitsPerCharacter = 10;
+constexpr int kMsPerSecond = 1000;
+
+// One character on the line, rounded up to whole milliseconds; at least 1.
+int characterTimeMs(const std::string &settings)
+{
+    const int baud = baudOfSettings(settings).value_or(0);
+    if (baud <= 0)
+        return 1;
+    return std::max(1, (kBitsPerCharacter * kMsPerSecond + baud - 1) / baud);
+}
+
+// A good reply that carries the asked address.
+bool isOwnReply(std::string_view result, std::string_view address)
+{
+    return result.size() > address.size() && result.front() == '*' && result.substr(1, address.size()) == address;
+}
+
+} // namespace
+
+std::string lateReplyNotice(std::string_view address, int timeoutMs)
+{
+    std::string text(address);
+    text += " answers later than the " + std::to_string(timeoutMs) + " ms timeout; its values were not taken";
+    return text;
+}
 
 Exchange::Exchange(SerialPort &port, const Clock &clock) : m_port(port), m_clock(clock) {}
 
@@ -16,11 +47,13 @@ std::string Exchange::requestFrame(const std::string &send_addr, const std::stri
     return "$" + covered + PARITY_XORB(covered) + "\r";
 }
 
-std::string Exchange::Comm_Send(const std::string &send_addr, const std::string &send_comm)
+std::string Exchange::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure)
 {
     const int timeoutMs = replyTimeoutMs(m_port.settings());
     m_lastRequest = requestFrame(send_addr, send_comm);
     m_lastReceived.clear();
+    m_late.reset();
+    m_lastStart = m_clock.nowMs();
     const std::string &frame = m_lastRequest;
 
     // A closed or failing port must neither hang nor crash the caller.
@@ -28,13 +61,25 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
         m_lastRequest.clear();
         return std::string(kNoReply);
     }
+    if (m_unanswered && afterFailure == AfterFailure::Drain) {
+        drain(*m_unanswered);
+        m_unanswered.reset();
+    }
     m_port.discardInput();
     m_port.discardOutput();
     const std::int64_t start = m_clock.nowMs();
+    m_lastStart = start;
     if (!m_port.write(frame))
         return std::string(kNoReply);
     m_lastReceived = collectReply(timeoutMs, start);
-    return checkReply(m_lastReceived);
+    std::string result = checkReply(m_lastReceived);
+    // A good frame from another address may be an earlier request's late
+    // reply; this request's own may still be on its way.
+    if (isOwnReply(result, send_addr))
+        m_unanswered.reset();
+    else
+        m_unanswered = Unanswered{send_addr, frame, m_lastReceived, start, m_clock.nowMs(), timeoutMs};
+    return result;
 }
 
 // Read passes until a CR has arrived or the time is up; between passes the
@@ -51,6 +96,37 @@ std::string Exchange::collectReply(int timeoutMs, std::int64_t start)
         if (m_port.waitForInput(remaining) == WaitResult::Failed)
             return {};
     }
+}
+
+// Discards what arrives until the failed request has been out for twice its
+// timeout and the line has been quiet for a character time. A line that
+// never falls quiet is given up one timeout later; step 4's discard takes
+// the rest.
+void Exchange::drain(const Unanswered &failed)
+{
+    const std::int64_t deadline = failed.startMs + 2 * static_cast<std::int64_t>(failed.timeoutMs);
+    const int quietMs = characterTimeMs(m_port.settings());
+    const std::int64_t giveUp = deadline + failed.timeoutMs + quietMs;
+    // A port may hold back what came until asked; with that taken in, an
+    // empty buffer means nothing came since the failed exchange's last read.
+    if (m_port.waitForInput(0) == WaitResult::Failed)
+        return;
+    std::int64_t lastArrival = failed.endMs;
+    std::string discarded;
+    for (;;) {
+        const std::string bytes = m_port.readAvailable();
+        const std::int64_t now = m_clock.nowMs();
+        if (!bytes.empty()) {
+            discarded += bytes;
+            lastArrival = now;
+        }
+        const std::int64_t wait = std::min(std::max(deadline, lastArrival + quietMs), giveUp) - now;
+        if (wait <= 0 || m_port.waitForInput(static_cast<int>(wait)) == WaitResult::Failed)
+            break;
+    }
+    // Noise is dropped unreported; a late reply is told.
+    if (!discarded.empty() && isOwnReply(checkReply(failed.received + discarded), failed.address))
+        m_late = LateReply{failed.address, failed.request, discarded, failed.startMs, lastArrival, failed.timeoutMs};
 }
 
 } // namespace ortavel

@@ -14,6 +14,9 @@ namespace {
 // "*", two address characters and CR: a good reply without data.
 constexpr std::size_t kBareReply = 4;
 
+// The operation whose exchanges run now; reports opened inside it leave it be.
+OperationReport *g_currentReport = nullptr;
+
 void addName(std::string &list, std::string_view letters)
 {
     if (!list.empty())
@@ -114,8 +117,16 @@ void reportSkip(StatusBar &bar, std::string_view letters, SkipReason reason)
     bar.setPanel(1, "Not written: " + skipped.text());
 }
 
+OperationReport::OperationReport(StatusBar &bar) : m_bar(bar)
+{
+    if (g_currentReport == nullptr)
+        g_currentReport = this;
+}
+
 OperationReport::~OperationReport()
 {
+    if (g_currentReport == this)
+        g_currentReport = nullptr;
     std::string text;
     if (!m_refused.empty())
         text = "Nothing sent: " + m_refused;
@@ -123,7 +134,19 @@ OperationReport::~OperationReport()
         text = "Not written: " + m_notWritten.text();
     if (!m_failed.empty())
         text += (text.empty() ? "No good reply: " : "; no good reply: ") + m_failed;
+    if (!m_late.empty())
+        text += (text.empty() ? "" : "; ") + m_late;
     m_bar.setPanel(1, text);
+}
+
+bool OperationReport::noteLateReply(std::string_view notice)
+{
+    if (g_currentReport == nullptr)
+        return false;
+    std::string &late = g_currentReport->m_late;
+    if (late.find(notice) == std::string::npos)
+        late += (late.empty() ? "" : "; ") + std::string(notice);
+    return true;
 }
 
 void OperationReport::notWritten(std::string_view letters, SkipReason reason)

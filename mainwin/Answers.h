@@ -53,7 +53,7 @@ private:
 // ends; a fully good operation clears the panel.
 class OperationReport {
 public:
-    explicit OperationReport(StatusBar &bar) : m_bar(bar) {}
+    explicit OperationReport(StatusBar &bar);
     OperationReport(const OperationReport &) = delete;
     OperationReport &operator=(const OperationReport &) = delete;
     ~OperationReport();
@@ -66,12 +66,16 @@ public:
     bool check(bool ok, std::string_view letters);
     // The whole operation sent nothing, for this reason.
     void refused(std::string reason) { m_refused = std::move(reason); }
+    // Tells the outermost operation under way, once, that a transmitter
+    // answers too late; false when none is under way.
+    static bool noteLateReply(std::string_view notice);
 
 private:
     StatusBar &m_bar;
     SkipList m_notWritten;
     std::string m_failed;
     std::string m_refused;
+    std::string m_late;
 };
 
 // Tells a skipped write in status panel 1, for handlers that run inside

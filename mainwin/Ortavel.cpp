@@ -40,14 +40,21 @@ std::string Ortavel::parentName(const Control &control) const
     return parent == nullptr ? std::string() : parent->name();
 }
 
-std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm)
+std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure)
 {
     // The recorder sees every exchange of every window; it costs the
     // exchange a few copies into a ring slot whose storage is reused.
-    const std::int64_t start = m_clock.nowMs();
-    std::string result = m_exchange.Comm_Send(send_addr, send_comm);
-    m_traffic.record(start, m_clock.nowMs(), baudOfSettings(MSCommBsq.settings()).value_or(0), send_addr,
-                     m_exchange.lastRequest(), m_exchange.lastReceived(), result);
+    std::string result = m_exchange.Comm_Send(send_addr, send_comm, afterFailure);
+    const int baud = baudOfSettings(MSCommBsq.settings()).value_or(0);
+    if (const auto &late = m_exchange.lateReply()) {
+        m_traffic.record(late->startMs, late->endMs, baud, late->address, late->request, late->bytes,
+                         ExchangeResult::LateReply);
+        const std::string notice = lateReplyNotice(late->address, late->timeoutMs);
+        if (!OperationReport::noteLateReply(notice))
+            StatusBar1.setPanel(1, notice);
+    }
+    m_traffic.record(m_exchange.lastStartMs(), m_clock.nowMs(), baud, send_addr, m_exchange.lastRequest(),
+                     m_exchange.lastReceived(), result);
     return result;
 }
 

@@ -66,7 +66,8 @@ public:
     std::string parentName(const Control &control) const;
 
     // One exchange with a transmitter; every request of the window goes here.
-    std::string Comm_Send(const std::string &send_addr, const std::string &send_comm);
+    std::string Comm_Send(const std::string &send_addr, const std::string &send_comm,
+                          AfterFailure afterFailure = AfterFailure::Drain);
     // A request to the current transmitter, the text of CMB_ADDR.
     std::string ask(std::string_view command);
     // Writes the box's value with the letters and takes the answer into the

@@ -107,7 +107,8 @@ bool Ortavel::askAddress(int address, int bandIndex)
     StatusBar1.setPanel(3, "Port:COM" + std::to_string(MSCommBsq.portNumber()));
     StatusBar1.setPanel(4, "Band:" + CMB_BAND.text());
 
-    if (!isAddressEcho(Comm_Send(text, std::string(cmd::Address)), text))
+    // No drain: a late echo from another address cannot pass the check.
+    if (!isAddressEcho(Comm_Send(text, std::string(cmd::Address), AfterFailure::NoDrain), text))
         return false;
     CMB_ADDR.addItem(text, CMB_ADDR.count());
     OnlineList.push_back(static_cast<std::int16_t>(bandIndex));

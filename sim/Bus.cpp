@@ -75,7 +75,7 @@ ReplyPlan Bus::onFrame(std::string_view frame, int lineBaud)
 }
 
 void Bus::planBursts(ReplyPlan &plan, const ShapedReply &shaped, std::size_t longest, std::size_t requestBytes,
-                     int baud) const
+                     int baud)
 {
     plan.entry.fault = shaped.applied;
     const auto start = m_timing.bytesTime(requestBytes, baud) + m_timing.turnaround;
@@ -90,9 +90,11 @@ void Bus::planBursts(ReplyPlan &plan, const ShapedReply &shaped, std::size_t lon
         }
         at = plan.bursts.back().at;
     } else {
-        if (shaped.applied == Fault::Late)
-            at = std::max(at, WireTiming::lateTime(baud));
-        else if (shaped.applied == Fault::NoiseBefore || shaped.applied == Fault::BytesAfter)
+        if (shaped.applied == Fault::Late) {
+            std::uniform_int_distribution<std::int64_t> past(m_timing.lateMin.count(),
+                                                             std::max(m_timing.lateMin, m_timing.lateMax).count());
+            at = std::max(at, WireTiming::lateTime(baud, std::chrono::milliseconds(past(m_random))));
+        } else if (shaped.applied == Fault::NoiseBefore || shaped.applied == Fault::BytesAfter)
             at = start + m_timing.bytesTime(shaped.bursts.empty() ? 0 : shaped.bursts.front().size(), baud);
         for (const auto &bytes : shaped.bursts) {
             plan.bursts.push_back({at, bytes, true});

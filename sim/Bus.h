@@ -35,7 +35,7 @@ public:
 private:
     Fault drawFault(const FaultSetting &setting);
     void planBursts(ReplyPlan &plan, const ShapedReply &shaped, std::size_t longest, std::size_t requestBytes,
-                    int baud) const;
+                    int baud);
 
     std::vector<Transmitter> m_transmitters;
     WireTiming m_timing;

@@ -18,11 +18,9 @@ std::chrono::nanoseconds WireTiming::bytesTime(std::size_t count, int baud) cons
     return std::chrono::nanoseconds(static_cast<std::int64_t>(count) * kBitsPerByte * kNanosPerSecond / baud);
 }
 
-std::chrono::nanoseconds WireTiming::lateTime(int baud)
+std::chrono::nanoseconds WireTiming::lateTime(int baud, std::chrono::nanoseconds pastTimeout)
 {
-    // Half the timeout again, so that a slow tool does not catch it anyway.
-    const int timeoutMs = replyTimeoutMs(lineSettingsText(std::to_string(baud)));
-    return std::chrono::milliseconds(timeoutMs + timeoutMs / 2 + 10);
+    return std::chrono::milliseconds(replyTimeoutMs(lineSettingsText(std::to_string(baud)))) + pastTimeout;
 }
 
 } // namespace ortavel::sim

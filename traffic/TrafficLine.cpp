@@ -1,5 +1,7 @@
 #include "TrafficLine.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <ostream>
 #include <vector>
@@ -9,6 +11,8 @@ namespace ortavel {
 namespace {
 
 constexpr char kHex[] = "0123456789ABCDEF";
+constexpr std::array kResults = {ExchangeResult::Good, ExchangeResult::NoReply, ExchangeResult::BadReply,
+                                 ExchangeResult::LateReply};
 
 int hexValue(char c)
 {
@@ -137,14 +141,11 @@ std::optional<ExchangeRecord> parseTrafficLine(std::string_view line)
     if (!readInt(fields[0], record.timeMs) || !readInt(fields[1], record.baud) || !address || !request || !reply ||
         !readInt(fields[6], record.durationMs))
         return std::nullopt;
-    if (fields[5] == resultName(ExchangeResult::Good))
-        record.result = ExchangeResult::Good;
-    else if (fields[5] == resultName(ExchangeResult::BadReply))
-        record.result = ExchangeResult::BadReply;
-    else if (fields[5] == resultName(ExchangeResult::NoReply))
-        record.result = ExchangeResult::NoReply;
-    else
+    const auto named = std::find_if(kResults.begin(), kResults.end(),
+                                    [&](ExchangeResult result) { return fields[5] == resultName(result); });
+    if (named == kResults.end())
         return std::nullopt;
+    record.result = *named;
     record.address = std::move(*address);
     record.request = std::move(*request);
     record.reply = std::move(*reply);

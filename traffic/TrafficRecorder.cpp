@@ -20,6 +20,8 @@ const char *resultName(ExchangeResult result)
         return "good";
     case ExchangeResult::BadReply:
         return "bad reply";
+    case ExchangeResult::LateReply:
+        return "late reply";
     case ExchangeResult::NoReply:
         break;
     }
@@ -31,6 +33,12 @@ TrafficRecorder::TrafficRecorder(std::size_t capacity) : m_capacity(std::max<std
 void TrafficRecorder::record(std::int64_t startMs, std::int64_t endMs, int baud, std::string_view address,
                              std::string_view request, std::string_view reply, std::string_view result)
 {
+    record(startMs, endMs, baud, address, request, reply, classifyResult(result));
+}
+
+void TrafficRecorder::record(std::int64_t startMs, std::int64_t endMs, int baud, std::string_view address,
+                             std::string_view request, std::string_view reply, ExchangeResult result)
+{
     // The ring grows to its capacity once; afterwards slots are reused with
     // their strings' storage.
     if (m_ring.size() < m_capacity)
@@ -41,7 +49,7 @@ void TrafficRecorder::record(std::int64_t startMs, std::int64_t endMs, int baud,
     slot.address.assign(address);
     slot.request.assign(request);
     slot.reply.assign(reply);
-    slot.result = classifyResult(result);
+    slot.result = result;
     slot.durationMs = endMs - startMs;
     ++m_end;
     if (m_end - m_first > m_capacity)

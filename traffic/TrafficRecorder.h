@@ -7,13 +7,15 @@
 
 namespace ortavel {
 
-// What an exchange came to, read from its result text.
-enum class ExchangeResult : std::uint8_t { Good, NoReply, BadReply };
+// What an exchange came to, read from its result text. A late reply is the
+// bytes an earlier request's reply brought after its wait, discarded before
+// the next request.
+enum class ExchangeResult : std::uint8_t { Good, NoReply, BadReply, LateReply };
 
 // "*..." is a good reply, "EER 3" a bad one, anything else (and "ERR 0")
 // no reply.
 ExchangeResult classifyResult(std::string_view result);
-// "good", "no reply", "bad reply".
+// "good", "no reply", "bad reply", "late reply".
 const char *resultName(ExchangeResult result);
 
 // One exchange as it went over the line.
@@ -45,6 +47,8 @@ public:
     // overwriting the oldest one when full; reuses the ring's strings.
     void record(std::int64_t startMs, std::int64_t endMs, int baud, std::string_view address, std::string_view request,
                 std::string_view reply, std::string_view result);
+    void record(std::int64_t startMs, std::int64_t endMs, int baud, std::string_view address, std::string_view request,
+                std::string_view reply, ExchangeResult result);
 
     std::size_t capacity() const { return m_capacity; }
     std::size_t size() const { return static_cast<std::size_t>(m_end - m_first); }

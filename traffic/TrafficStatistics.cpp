@@ -4,6 +4,9 @@ namespace ortavel {
 
 void TrafficStatistics::add(const ExchangeRecord &record)
 {
+    // Its request is already counted, as no reply or a bad one.
+    if (record.result == ExchangeResult::LateReply)
+        return;
     Tally &tally = m_addresses[record.address];
     ++tally.exchanges;
     if (record.result == ExchangeResult::NoReply) {

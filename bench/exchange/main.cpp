@@ -102,8 +102,10 @@ int main(int argc, char **argv)
     const double silentWall = std::chrono::duration<double>(Steady::now() - silentStart).count();
     const double silentCpu = threadCpuSeconds() - cpuStart;
 
-    // 3. Answered exchanges against their wire-time lower bound.
+    // 3. Answered exchanges against their wire-time lower bound. The first
+    // one after the silent runs drains the line; it is not timed.
     constexpr int kAnsweredRuns = 100;
+    exchange.Comm_Send(address, "RP0");
     server.clearTrace();
     const auto answeredStart = Steady::now();
     for (int i = 0; i < kAnsweredRuns; ++i)

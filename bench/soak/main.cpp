@@ -140,7 +140,7 @@ int main(int argc, char **argv)
         // Let a late reply reach the port, so that the next exchange has to
         // throw it away.
         if (entry.fault == sim::Fault::Late)
-            std::this_thread::sleep_for(sim::WireTiming::lateTime(t.baud) -
+            std::this_thread::sleep_for(sim::WireTiming::lateTime(t.baud, sim::WireTiming{}.lateMax) -
                                         std::chrono::milliseconds(replyTimeoutMs(settings)) +
                                         std::chrono::milliseconds(15));
 

@@ -1,4 +1,5 @@
 #include "link/Exchange.h"
+#include "link/Commands.h"
 #include "link/LineSettings.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
@@ -88,12 +89,118 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         port.failWrites = row.trouble == PortTrouble::WriteFails;
         port.failWaits = row.trouble == PortTrouble::ReadFails;
         answerWith(row.pieces);
+        Exchange fresh{port, clock}; // no failed exchange before this one
         const auto start = clock.nowMs();
-        EXPECT_EQ(exchange.Comm_Send("01", "RP0"), row.result);
+        EXPECT_EQ(fresh.Comm_Send("01", "RP0"), row.result);
         EXPECT_EQ(clock.nowMs() - start, row.elapsedMs);
         clock.advance(1000); // lets the rest of the reply arrive before the next row
         if (!port.isOpen())
             port.open();
+    }
+}
+
+// A reply that comes after its request's timeout is drained before the next
+// request goes out, never taken as its answer. Times from the first request.
+TEST_F(ExchangeTest, DrainsALateReplyBeforeTheNextRequest)
+{
+    const std::string frame = FakeSerialPort::replyFrame("07+012.34");
+    const std::string next = FakeSerialPort::replyFrame("07+020.00");
+    const struct {
+        const char *name;
+        std::vector<FakeReply> first;
+        std::string firstResult;
+        std::int64_t writtenAt; // the second request
+        std::string secondResult;
+        std::int64_t endAt;
+        std::string late; // the bytes told as a late reply
+        std::string settings = "9600,N,8,1";
+        std::string secondAddress = "07";
+        AfterFailure afterFailure = AfterFailure::Drain;
+    } rows[] = {
+        {"good reply: the next starts at once", {{frame, 30}}, "*07+012.34\r", 30, "*07+020.00\r", 50, ""},
+        {"silent: waits for twice the timeout", {}, "ERR 0\r", 200, "*07+020.00\r", 220, ""},
+        {"late by a few ms", {{frame, 105}}, "ERR 0\r", 200, "*07+020.00\r", 220, frame},
+        {"late by a whole timeout: one quiet character time more",
+         {{frame, 200}},
+         "ERR 0\r",
+         202,
+         "*07+020.00\r",
+         222,
+         frame},
+        {"late in pieces",
+         {{frame.substr(0, 3), 60}, {frame.substr(3, 5), 130}, {frame.substr(8), 170}},
+         "ERR 0\r",
+         200,
+         "*07+020.00\r",
+         220,
+         frame.substr(3)},
+        {"cut off in time, the rest late",
+         {{frame.substr(0, 8), 20}, {frame.substr(8), 150}},
+         "EER 3\r",
+         200,
+         "*07+020.00\r",
+         220,
+         frame.substr(8)},
+        {"noise after the timeout is dropped, not told", {{"xyz", 150}}, "ERR 0\r", 200, "*07+020.00\r", 220, ""},
+        {"at 1200: twice 450 ms, character time 9 ms",
+         {{frame, 895}},
+         "ERR 0\r",
+         904,
+         "*07+020.00\r",
+         924,
+         frame,
+         "1200,N,8,1"},
+        {"another address's good frame is no answer",
+         {{FakeSerialPort::replyFrame("0808"), 30}},
+         "*0808\r",
+         200,
+         "*07+020.00\r",
+         220,
+         ""},
+        // The search keeps its pace: a late echo of 07 is not the echo of 08.
+        {"search: no drain",
+         {{FakeSerialPort::replyFrame("0707"), 150}},
+         "ERR 0\r",
+         100,
+         "*0707\r",
+         150,
+         "",
+         "9600,N,8,1",
+         "08",
+         AfterFailure::NoDrain},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        clock.advance(10000);
+        port.setSettings(row.settings);
+        std::vector<std::int64_t> writes;
+        port.setResponder([&](const std::string &) -> std::optional<FakeReply> {
+            writes.push_back(clock.nowMs());
+            // 08 is not on the line.
+            const auto pieces = writes.size() == 1          ? row.first
+                                : row.secondAddress == "07" ? std::vector<FakeReply>{{next, 20}}
+                                                            : std::vector<FakeReply>{};
+            for (std::size_t i = 1; i < pieces.size(); ++i)
+                port.deliver(pieces[i].bytes, pieces[i].delayMs);
+            return pieces.empty() ? std::nullopt : std::optional(pieces.front());
+        });
+        Exchange fresh{port, clock};
+        const auto start = clock.nowMs();
+        EXPECT_EQ(fresh.Comm_Send("07", "RP0"), row.firstResult);
+        EXPECT_FALSE(fresh.lateReply());
+        const std::string second = fresh.Comm_Send(row.secondAddress, "RP0", row.afterFailure);
+        EXPECT_EQ(second, row.secondResult);
+        EXPECT_FALSE(isAddressEcho(second, "08"));
+        ASSERT_EQ(writes.size(), 2U);
+        EXPECT_EQ(writes[1] - start, row.writtenAt);
+        EXPECT_EQ(clock.nowMs() - start, row.endAt);
+        EXPECT_EQ(fresh.lateReply() ? fresh.lateReply()->bytes : "", row.late);
+        if (fresh.lateReply()) {
+            EXPECT_EQ(fresh.lateReply()->request, Exchange::requestFrame("07", "RP0"));
+            EXPECT_EQ(lateReplyNotice(fresh.lateReply()->address, fresh.lateReply()->timeoutMs),
+                      "07 answers later than the " + std::to_string(replyTimeoutMs(row.settings)) +
+                          " ms timeout; its values were not taken");
+        }
     }
 }
 

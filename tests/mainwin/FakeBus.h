@@ -25,6 +25,7 @@ struct FakeTransmitter {
     std::map<std::string, std::string> payloadOverride;
     // Reply data for a whole command text, ahead of everything else.
     std::function<std::optional<std::string>(const std::string &command)> script;
+    int replyDelayMs = 12;
 };
 
 // Transmitters answering only at their rates; logs each request with the rate in force.
@@ -43,8 +44,10 @@ public:
 
     FakeTransmitter &add(const std::string &address, std::set<int> bands)
     {
-        m_transmitters.push_back({address, std::move(bands), {}, {}, {}, {}, {}});
-        return m_transmitters.back();
+        FakeTransmitter &transmitter = m_transmitters.emplace_back();
+        transmitter.address = address;
+        transmitter.bands = std::move(bands);
+        return transmitter;
     }
 
     const std::vector<Request> &requests() const { return m_requests; }
@@ -76,8 +79,6 @@ public:
     }
 
 private:
-    static constexpr int kReplyDelayMs = 12;
-
     std::optional<FakeReply> respond(const std::string &frame)
     {
         const auto request = FakeSerialPort::parseRequest(frame);
@@ -113,7 +114,7 @@ private:
             std::string reply = FakeSerialPort::replyFrame(payload);
             if (transmitter.garbled.count(letters) != 0)
                 reply[reply.size() - 2] = reply[reply.size() - 2] == '0' ? '1' : '0';
-            return FakeReply{reply, kReplyDelayMs};
+            return FakeReply{reply, transmitter.replyDelayMs};
         }
         return std::nullopt;
     }

@@ -247,5 +247,28 @@ TEST_F(PanelsTest, FailedExchangesAreRecordedWithTheirResult)
     EXPECT_EQ(garbled.reply.substr(0, 3), "*07");
 }
 
+// Replies 15 ms after the timeout: none lands in another box, no write sends one, and the operator is told.
+TEST_F(PanelsTest, ALateTransmitterLeavesEveryBoxUnreadAndIsTold)
+{
+    findAndRead().replyDelayMs = 115;
+    const std::string late = "07 answers later than the 100 ms timeout; its values were not taken";
+    window.cmdDA_Read.click();
+    for (const TextBox *box : {&window.TXT_DAL, &window.TXT_DAH, &window.TXT_DAZF, &window.TXT_DAFF})
+        EXPECT_FALSE(box->holdsValue()) << box->name() << " holds " << box->text();
+    EXPECT_EQ(window.StatusBar1.panel(1), "No good reply: OL, OH, ZF, FF; " + late);
+    bus.clearRequests();
+    window.cmdDA_Write.click();
+    EXPECT_TRUE(writes().empty()) << bus.sent();
+
+    window.cmdReFresh.click();
+    for (const TextBox *box : {&window.TXT_TYPE, &window.TXT_VER, &window.TXT_DAL, &window.TXT_SCZ, &window.TXT_ID})
+        EXPECT_FALSE(box->holdsValue()) << box->name() << " holds " << box->text();
+    EXPECT_EQ(window.StatusBar1.panel(1), late);
+    const TrafficRecorder &traffic = window.traffic();
+    const ExchangeRecord &last = traffic.at(traffic.endSequence() - 2);
+    EXPECT_EQ(std::make_tuple(last.result, last.address, last.reply.substr(0, 3), last.durationMs),
+              std::make_tuple(ExchangeResult::LateReply, std::string("07"), std::string("*07"), std::int64_t{115}));
+}
+
 } // namespace
 } // namespace ortavel::test

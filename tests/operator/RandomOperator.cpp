@@ -61,12 +61,12 @@ std::string printable(const std::string &text)
     return out;
 }
 
-// The data of a well-formed reply, late ones included: the line cannot tell whose reply it is.
+// The data of a well-formed reply in time: a late one is never taken, so its value must never go out.
 std::optional<std::string> goodData(const sim::TraceEntry &entry)
 {
     using sim::Fault;
     if (entry.responders != 1 || entry.fault == Fault::BadChecksum || entry.fault == Fault::Collision ||
-        entry.fault == Fault::Silent)
+        entry.fault == Fault::Silent || entry.fault == Fault::Late)
         return std::nullopt;
     const auto start = entry.reply.rfind("*" + entry.address);
     const auto end = entry.reply.find('\r', start);

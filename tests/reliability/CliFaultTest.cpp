@@ -301,7 +301,8 @@ TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
     options.timing.turnaround = 1ms;
     server.start(bus, options);
 
-    const auto late = std::chrono::duration_cast<std::chrono::milliseconds>(sim::WireTiming::lateTime(baud));
+    const auto late =
+        std::chrono::duration_cast<std::chrono::milliseconds>(sim::WireTiming::lateTime(baud, options.timing.lateMax));
     const auto interval = late + 300ms;
     CliChild poll;
     ASSERT_TRUE(poll.start({"--device", options.linkPath, "--baud", std::to_string(baud), "--trace", "poll", "05",
@@ -317,13 +318,17 @@ TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
     ASSERT_TRUE(trace[0].replyEnd.has_value()) << "the late reply went on the line";
     EXPECT_LT(*trace[0].replyEnd, trace[1].received) << "before the next request";
     EXPECT_EQ(trace[1].fault, Fault::None);
-    // The command's own trace: the late one, then the second request's own.
+    // The command's own trace: the late one, its reply marked late, then the second request's own.
     const std::string &err = poll.result().err;
     const auto lines = traceLines(err);
-    ASSERT_EQ(lines.size(), 2U) << err;
+    ASSERT_EQ(lines.size(), 3U) << err;
     EXPECT_EQ(lines[0].result, ExchangeResult::NoReply) << err;
-    EXPECT_EQ(lines[1].result, ExchangeResult::Good) << err;
-    EXPECT_EQ(lines[1].reply.substr(0, 3), "*05") << err;
+    EXPECT_EQ(std::make_tuple(lines[1].result, lines[1].request, lines[1].reply),
+              std::make_tuple(ExchangeResult::LateReply, lines[0].request, trace[0].reply))
+        << err;
+    EXPECT_EQ(lines[2].result, ExchangeResult::Good) << err;
+    EXPECT_EQ(lines[2].reply.substr(0, 3), "*05") << err;
+    EXPECT_NE(err.find("05 answers later than the 450 ms timeout; its values were not taken"), std::string::npos);
     EXPECT_EQ(poll.result().exitCode, 1);
 }
 

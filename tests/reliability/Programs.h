@@ -79,6 +79,9 @@ protected:
         options.linkPath = (m_folder.path() + "/com1").toStdString();
         options.timing.wireTime = false;
         options.timing.turnaround = std::chrono::milliseconds(1);
+        // Late replies well clear of both ends of the drain, on a busy machine too.
+        options.timing.lateMin = std::chrono::milliseconds(30);
+        options.timing.lateMax = std::chrono::milliseconds(70);
         m_link = m_server.start(sim::demoBus(), options);
     }
 

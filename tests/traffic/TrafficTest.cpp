@@ -40,13 +40,14 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
     recorder.record(40, 140, 9600, "07", "$07RP035\r", "", "ERR 0\r");
     const std::string noise("\x02,\"*07\\x\r\n", 10);
     recorder.record(150, 190, 4800, "07", "$07TY00\r", noise, "EER 3\r");
+    recorder.record(40, 165, 9600, "07", "$07RP035\r", "*07+1.2323\r", ExchangeResult::LateReply);
 
     std::ostringstream all;
     writeTrafficCsv(all, recorder);
     std::istringstream in(all.str());
     std::string line;
     std::getline(in, line);
-    for (std::uint64_t s = 0; s < 3; ++s) {
+    for (std::uint64_t s = 0; s < 4; ++s) {
         ASSERT_TRUE(std::getline(in, line));
         const auto back = parseTrafficLine(line);
         ASSERT_TRUE(back.has_value()) << line;
@@ -54,6 +55,7 @@ TEST(TrafficLine, CsvReadsBackToTheSameRecords)
     }
     EXPECT_FALSE(std::getline(in, line));
     EXPECT_EQ(trafficLine(recorder.at(1)), "40,9600,07,$07RP035\\r,,no reply,100");
+    EXPECT_EQ(trafficLine(recorder.at(3)), "40,9600,07,$07RP035\\r,*07+1.2323\\r,late reply,125");
 
     std::ostringstream filtered;
     writeTrafficCsv(filtered, recorder, "01");
@@ -81,6 +83,8 @@ TEST(TrafficStatistics, MatchesAHandComputedTable)
     statistics.add(record);
     statistics.add(record);
     record.address = "07";
+    statistics.add(record);
+    record.result = ExchangeResult::LateReply; // its request is the no reply before
     statistics.add(record);
     record.result = ExchangeResult::Good;
     record.durationMs = 50;
