@@ -36,7 +36,7 @@ bool BasicSetting::TXT_ADDR_Validate()
         m_window.messageBox().show("Error address！", "Error", false);
         return true;
     }
-    m_window.TXT_ADDR.setText(formatPattern(*value, "00"));
+    m_window.TXT_ADDR.setText(formatSingle(*value, "00"));
     return false;
 }
 
