@@ -224,6 +224,8 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     window.Timer1.tick();
     window.Timer1.tick();
     EXPECT_EQ(window.Label19.caption() + window.Label20.caption(), "32");
+    window.cmdReset.click();
+    EXPECT_EQ(window.txtMAX.text() + window.txtMIN.text(), "-999.9+999.9") << "a failure is no pressure";
 }
 
 // The traffic keeps the bytes as received, classified by the result.
