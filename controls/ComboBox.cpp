@@ -48,8 +48,11 @@ bool ComboBox::setSelectedIndex(int index)
 {
     if (index < -1 || index >= count())
         return false;
-    if (index == m_selected)
+    if (index == m_selected) {
+        if (index >= 0)
+            assign(m_text, m_entries[static_cast<std::size_t>(index)].text);
         return true;
+    }
     m_selected = index;
     m_text = index < 0 ? std::string() : m_entries[static_cast<std::size_t>(index)].text;
     changed();
@@ -64,10 +67,8 @@ bool ComboBox::choose(int index)
         return false;
     if (index != m_selected)
         return setSelectedIndex(index);
-    // The entry shown may still have a typed text over it.
-    m_text = m_entries[static_cast<std::size_t>(index)].text;
-    changed();
-    if (onClick)
+    setSelectedIndex(index);
+    if (m_repickRunsClick && onClick)
         onClick();
     return true;
 }

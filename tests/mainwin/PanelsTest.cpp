@@ -122,6 +122,10 @@ TEST_F(PanelsTest, ReadsAndWritesInTheirOrder)
     window.cmdSCALE_Read.click();
     EXPECT_EQ(bus.commands(), split("UT UT3 TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0 DP DL DH"))
         << "a new unit is written back and read in full before the decimals";
+    bus.clearRequests();
+    window.cmbUnit.choose(3);
+    window.CMB_ADDR.choose(window.CMB_ADDR.selectedIndex());
+    EXPECT_EQ(bus.commands(), split("TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0")) << "address only";
 
     window.Cmb_DP.setSelectedIndex(2);
     window.TXT_DPL.setText("+001.00");
