@@ -187,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnreadPressure", "~RP", "press2 recal n3 save exit", "RP0 PN0 PN3",
              "Nothing was sent: point 2 holds no value", 2},
         Case{"CountUnanswered", "-PN", "recal exit", "PN0", kNoCount, 1},
-        Case{"CountNotInTheList", "PN>9", "recal exit", "PN0", kNoCount, 1}),
+        Case{"CountNotInTheList", "PN>9", "recal exit", "PN0", kNoCount, 1},
+        Case{"CountWithoutNumber", "PN>", "recal exit", "PN0", kNoCount, 1}),
     [](const ::testing::TestParamInfo<Case> &caseInfo) { return std::string(caseInfo.param.name); });
 
 // A failed answer shows whole, and is no value.
