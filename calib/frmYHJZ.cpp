@@ -4,6 +4,7 @@
 #include "controls/WindowHost.h"
 #include "link/Commands.h"
 #include "link/Numbers.h"
+#include "link/SerialPort.h"
 #include "mainwin/AccessLevels.h"
 #include "mainwin/Ortavel.h"
 
@@ -20,6 +21,8 @@ namespace {
 
 constexpr const char *kUnitPrefix = "Unit:  ";
 constexpr const char *kFactoryTitle = "Save to Factury";
+constexpr const char *kNoTransmitter =
+    "No transmitter is selected in the main window; close this window, choose one and open it again.";
 
 // A result as the operator reads it: without its closing CR.
 std::string shown(const std::string &result)
@@ -76,10 +79,11 @@ bool isReplyFrom(const std::string &result, const std::string &address)
     return result.size() >= 4 && result.front() == '*' && result.back() == '\r' && result.compare(1, 2, address) == 0;
 }
 
-// A value into a box; an error result is shown whole and is no value.
+// A value into a box; an error result, or a reply without a number, is
+// shown whole and is no value.
 bool take(TextBox &box, const std::string &result)
 {
-    if (isErrorResult(result)) {
+    if (isErrorResult(result) || !isNumberText(replyData(result))) {
         box.showFailure(shown(result));
         return false;
     }
@@ -143,14 +147,38 @@ Control *frmYHJZ::parentOf(const Control &control) const
 
 std::string frmYHJZ::ask(const std::string &command)
 {
-    return m_main.Comm_Send(m_main.CMB_ADDR.text(), command);
+    return m_main.Comm_Send(m_address, command);
+}
+
+bool frmYHJZ::ownTransmitterSelected() const
+{
+    return !m_address.empty() && m_main.hasTransmitter() && m_main.selection().current() == m_selection &&
+           m_main.CMB_ADDR.text() == m_address && m_main.MSCommBsq.settings() == m_lineSettings;
+}
+
+// Another entry, a search, a port change or a new address: the table read
+// belongs to a transmitter the main window no longer shows.
+bool frmYHJZ::refused()
+{
+    if (ownTransmitterSelected())
+        return false;
+    m_main.messageBox().show(
+        m_address.empty() ? std::string(kNoTransmitter)
+                          : "The transmitter " + m_address +
+                                " read by this window is no longer selected; close the window and open it again.",
+        Ortavel::kAppTitle, true);
+    return true;
 }
 
 void frmYHJZ::Form_Load()
 {
     CalSaved = 0;
     Label2.setCaption(kUnitPrefix + m_main.cmbUnit.text());
-    m_openingAddress = m_main.CMB_ADDR.text();
+    m_address = m_main.hasTransmitter() ? m_main.CMB_ADDR.text() : std::string();
+    m_lineSettings = m_main.MSCommBsq.settings();
+    m_selection = m_main.selection().current();
+    if (refused())
+        return;
     Unread unread;
     unread.count = !readPointCount();
     // Without a count read there is none to give back at closing.
@@ -180,6 +208,8 @@ bool frmYHJZ::readPointCount()
 
 void frmYHJZ::cmdReadCAL_Click()
 {
+    if (refused())
+        return;
     Unread unread;
     unread.count = !readPointCount();
     for (int i = 0; i < kPoints; ++i) {
@@ -224,6 +254,8 @@ void frmYHJZ::setRowActive(int row, bool active)
 
 void frmYHJZ::CmdReCal_Click()
 {
+    if (refused())
+        return;
     Combo1.setEnabled(true);
     cmdSAVE.setEnabled(true);
     ask(cmd::write(cmd::PointCount, "0"));
@@ -231,7 +263,7 @@ void frmYHJZ::CmdReCal_Click()
 
 void frmYHJZ::cmdYL_Click(std::int16_t Index)
 {
-    if (Index < 0 || Index >= kPoints)
+    if (Index < 0 || Index >= kPoints || refused())
         return;
     if (!take(txtCLYL(Index), ask(std::string(cmd::Pressure))))
         reportUnread({false, {Index + 1}});
@@ -247,6 +279,8 @@ void frmYHJZ::cmdSAVE_Click()
 // half-written table.
 bool frmYHJZ::saveCalibration()
 {
+    if (refused())
+        return false;
     const std::string countText = Combo1.text();
     const auto count = leadingCount(countText);
     if (!count || *count < 0 || *count > kPoints) {
@@ -256,7 +290,8 @@ bool frmYHJZ::saveCalibration()
     }
     std::vector<int> holes;
     for (int i = 0; i < *count; ++i) {
-        if (!txtCLYL(i).holdsValue() || !txtLLYL(i).holdsValue())
+        const auto isValue = [](const TextBox &box) { return box.holdsValue() && isNumberText(box.text()); };
+        if (!isValue(txtCLYL(i)) || !isValue(txtLLYL(i)))
             holes.push_back(i + 1);
     }
     if (!holes.empty()) {
@@ -266,7 +301,7 @@ bool frmYHJZ::saveCalibration()
         return false;
     }
 
-    const std::string address = m_main.CMB_ADDR.text();
+    const std::string &address = m_address;
     std::string failed;
     std::string failedResult;
     const auto send = [&](const std::string &command, const auto &confirms) {
@@ -304,9 +339,8 @@ void frmYHJZ::cmdSaveFactory_Click()
 {
     if (!saveCalibration())
         return;
-    const std::string address = m_main.CMB_ADDR.text();
-    const std::string result = m_main.Comm_Send(address, std::string(cmd::SaveFactory));
-    if (!isStored(result, address))
+    const std::string result = ask(std::string(cmd::SaveFactory));
+    if (!isStored(result, m_address))
         m_main.messageBox().show("Save to Factury failed (answer: " + shown(result) + ").", kFactoryTitle, true);
 }
 
@@ -315,12 +349,20 @@ void frmYHJZ::cmdExit_Click()
     m_main.windowHost().requestClose(*this);
 }
 
-// The count goes back to the transmitter it was read from, even when the
-// main window has selected another one since.
+// The count goes back to the transmitter it was read from, and only while
+// the main window still has it selected: at the same address another one
+// may answer now.
 void frmYHJZ::Form_QueryUnload()
 {
-    if (CalSaved != 1 && !OldPointCount.empty())
-        m_main.Comm_Send(m_openingAddress, cmd::write(cmd::PointCount, OldPointCount));
+    if (CalSaved == 1 || OldPointCount.empty())
+        return;
+    if (ownTransmitterSelected()) {
+        ask(cmd::write(cmd::PointCount, OldPointCount));
+        return;
+    }
+    m_main.messageBox().show("The point count " + OldPointCount + " was not given back to the transmitter " +
+                                 m_address + ": it is no longer selected.",
+                             Ortavel::kAppTitle, true);
 }
 
 void frmYHJZ::Form_Click()

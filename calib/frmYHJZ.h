@@ -20,8 +20,8 @@ class Ortavel;
 // points, each a calibration (reference) pressure and the pressure the
 // transmitter measured, read when the window opens, measured point by point
 // and downloaded. Every request goes through the main window's Comm_Send to
-// the address its list shows at that moment; only the closing request goes
-// to the transmitter the table was read from.
+// the transmitter the window was opened for, and only while the main window
+// still has it selected.
 class frmYHJZ : public Form {
 public:
     static constexpr const char *kCaption = "QX820/830 Transmitter Calibration";
@@ -82,6 +82,10 @@ private:
     };
 
     std::string ask(const std::string &command);
+    // The main window still has the transmitter this window read selected.
+    bool ownTransmitterSelected() const;
+    // Says why nothing is sent when it no longer has; true then.
+    bool refused();
     bool readPointCount();
     void readTable(bool measuredFirst);
     void setRowActive(int row, bool active);
@@ -89,7 +93,12 @@ private:
     bool saveCalibration();
 
     Ortavel &m_main;
-    std::string m_openingAddress;
+    // The transmitter the window was opened for: its address, line rate and
+    // the main window's selection it belongs to; no address when none was
+    // selected.
+    std::string m_address;
+    std::string m_lineSettings;
+    std::uint64_t m_selection = 0;
 };
 
 } // namespace ortavel

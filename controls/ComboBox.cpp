@@ -40,6 +40,7 @@ void ComboBox::clear()
 {
     m_entries.clear();
     m_selected = -1;
+    unstamp();
     m_text.clear();
     changed();
 }
@@ -48,6 +49,11 @@ bool ComboBox::setSelectedIndex(int index)
 {
     if (index < -1 || index >= count())
         return false;
+    // The entry a reply names again is that reply's value.
+    if (index < 0)
+        unstamp();
+    else
+        stamp();
     if (index == m_selected) {
         if (index >= 0)
             assign(m_text, m_entries[static_cast<std::size_t>(index)].text);
@@ -80,6 +86,7 @@ std::string ComboBox::text() const
 
 void ComboBox::setText(const std::string &text)
 {
+    stamp();
     if (assign(m_text, text) && onChange)
         onChange();
 }

@@ -16,11 +16,16 @@ public:
     TextBox(std::string name, std::string text) : Control(std::move(name)), m_text(std::move(text)) {}
 
     const std::string &text() const { return m_text; }
-    // What the text is: the design text, a value, or a failure shown whole.
-    enum class Content { Initial, Value, Failure };
+    // What the text is: the design text, a value, a failure shown whole, or
+    // a value that no longer counts (its transmitter is gone).
+    enum class Content { Initial, Value, Failure, NotRead };
 
     // The text becomes the box's value.
     void setText(const std::string &text);
+    // The operator's edit. What is left of a failed answer after an edit
+    // stays a failure; a new text in its place is a value.
+    void type(const std::string &text);
+    void forgetValue() override;
     // Shows a failed answer; the box then holds no value.
     void showFailure(const std::string &text);
     Content content() const { return m_content; }

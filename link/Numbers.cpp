@@ -163,6 +163,36 @@ double readNumber(std::string_view text)
     return numberAtStart(text).value_or(0.0);
 }
 
+bool isNumberText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::size_t i = text.front() == '+' || text.front() == '-' ? 1 : 0;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < text.size() && (isDigit(text[i]) || (text[i] == '.' && !point)); ++i) {
+        if (text[i] == '.')
+            point = true;
+        else
+            ++digits;
+    }
+    if (digits == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        const std::size_t exponentStart = i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        if (i == exponentStart)
+            return false;
+    }
+    return i == text.size();
+}
+
 std::optional<double> numberAtStart(std::string_view text)
 {
     std::string clean;

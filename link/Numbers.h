@@ -14,6 +14,10 @@ double readNumber(std::string_view text);
 // The same, but nullopt for a text that does not start with a number.
 std::optional<double> numberAtStart(std::string_view text);
 
+// True when the whole text is one decimal number: blanks around it, an
+// optional sign, digits with at most one point, an optional exponent.
+bool isNumberText(std::string_view text);
+
 // Nearest whole number, a half to the even neighbour; nullopt when the
 // value does not fit (or is not a number).
 std::optional<std::int64_t> wholeNumber(double value);

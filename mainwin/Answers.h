@@ -1,11 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ortavel {
 
 class ComboBox;
+class Control;
 class StatusBar;
 class TextBox;
 
@@ -25,6 +29,26 @@ bool takeAnswer(TextBox &box, const std::string &result);
 // entry was selected.
 bool selectAnswer(ComboBox &list, const std::string &result);
 
+// Why a control's value did not go out.
+enum class SkipReason {
+    NoValue,      // nothing read from the transmitter now selected, nor typed for it
+    Empty,        // the operator emptied the box: the letters alone would be a read
+    NotANumber,   // a number box whose text is no number
+    NoTransmitter // no transmitter is selected
+};
+
+// The writes an operation skipped, by reason: "DL, DH (no value read); OL
+// (not a number)".
+class SkipList {
+public:
+    void add(std::string_view letters, SkipReason reason);
+    bool empty() const { return m_skipped.empty(); }
+    std::string text() const;
+
+private:
+    std::vector<std::pair<std::string, SkipReason>> m_skipped;
+};
+
 // What one operation of a panel left undone, told in status panel 1 when it
 // ends; a fully good operation clears the panel.
 class OperationReport {
@@ -34,21 +58,38 @@ public:
     OperationReport &operator=(const OperationReport &) = delete;
     ~OperationReport();
 
-    // A write skipped because its control holds no value.
-    void notWritten(std::string_view letters);
+    // A write skipped because its control holds no value to send.
+    void notWritten(std::string_view letters, SkipReason reason = SkipReason::NoValue);
     // A request whose answer was not good.
     void failed(std::string_view letters);
     // Names letters as failed unless ok; returns ok.
     bool check(bool ok, std::string_view letters);
+    // The whole operation sent nothing, for this reason.
+    void refused(std::string reason) { m_refused = std::move(reason); }
 
 private:
     StatusBar &m_bar;
-    std::string m_notWritten;
+    SkipList m_notWritten;
     std::string m_failed;
+    std::string m_refused;
 };
 
-// A value may go out only when it came from a good reply or the operator;
-// an empty text would turn the write into a read.
-bool holdsSendableValue(const TextBox &box);
+// Tells a skipped write in status panel 1, for handlers that run inside
+// other operations and leave the panel alone when all went well.
+void reportSkip(StatusBar &bar, std::string_view letters, SkipReason reason);
+
+// What a request's value must read as.
+enum class ValueKind {
+    Text,   // any text but what is left of a failed answer
+    Number, // the whole text one decimal number
+    Address // two digits, 01 to 99
+};
+
+// The one rule for a value going out: a transmitter is selected, the control
+// holds a value of it (from its good reply, or typed or picked while it was
+// selected), and the value reads as the kind the request takes. Nothing when
+// it may go out.
+std::optional<SkipReason> whyNotSendable(bool transmitterSelected, const Control &control, std::string_view text,
+                                         ValueKind kind);
 
 } // namespace ortavel

@@ -15,11 +15,6 @@ namespace {
 constexpr int kFirstAddress = 1;
 constexpr int kLastAddress = 99;
 
-bool isAddressText(const std::string &text)
-{
-    return text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9' && text != "00";
-}
-
 } // namespace
 
 BasicSetting::BasicSetting(Ortavel &window) : m_window(window)
@@ -36,36 +31,33 @@ bool BasicSetting::TXT_ADDR_Validate()
         m_window.messageBox().show("Error address！", "Error", false);
         return true;
     }
-    m_window.TXT_ADDR.setText(formatSingle(*value, "00"));
+    // A value of another transmitter stays what it is: formatting would make
+    // it this one's.
+    if (m_window.TXT_ADDR.holdsCurrentValue())
+        m_window.TXT_ADDR.setText(formatSingle(*value, "00"));
     return false;
 }
 
 void BasicSetting::COM_ADDR_Click()
 {
-    // Without a chosen transmitter there is no entry to keep in step.
-    const int entry = m_window.CMB_ADDR.selectedIndex();
-    if (entry < 0 || entry >= static_cast<int>(m_window.OnlineList.size()))
+    Ortavel &w = m_window;
+    if (const auto why = w.whyNoOperation()) {
+        OperationReport(w.StatusBar1).refused(*why);
         return;
-    if (isListedElsewhere(m_window.TXT_ADDR.text()))
+    }
+    const int entry = w.CMB_ADDR.selectedIndex();
+    if (isListedElsewhere(w.TXT_ADDR.text()))
         return;
+    OperationReport report(w.StatusBar1);
 
-    OperationReport report(m_window.StatusBar1);
-    std::string address = m_window.CMB_ADDR.text();
-    if (!isAddressText(m_window.TXT_ADDR.text()) || !m_window.TXT_ADDR.holdsValue())
-        report.notWritten(cmd::Address);
-    else
+    std::string address = w.CMB_ADDR.text();
+    if (w.sendable(w.TXT_ADDR, ValueKind::Address, cmd::Address, report))
         report.check(writeAddress(entry, address), cmd::Address);
-
-    if (m_window.CMB_BAND.selectedIndex() < 0)
-        report.notWritten(cmd::Baud);
-    else
+    if (w.sendable(w.CMB_BAND, cmd::Baud, report))
         report.check(writeBaud(address, entry), cmd::Baud);
-
-    for (auto [letters, box] : {std::pair{cmd::Type, &m_window.txtType}, std::pair{cmd::Ident, &m_window.txtID}}) {
-        if (!holdsSendableValue(*box))
-            report.notWritten(letters);
-        else
-            report.check(takeData(*box, m_window.Comm_Send(address, cmd::write(letters, box->text()))), letters);
+    for (auto [letters, box] : {std::pair{cmd::Type, &w.txtType}, std::pair{cmd::Ident, &w.txtID}}) {
+        if (const auto value = w.sendable(*box, ValueKind::Text, letters, report))
+            report.check(takeData(*box, w.Comm_Send(address, cmd::write(letters, *value))), letters);
     }
 }
 

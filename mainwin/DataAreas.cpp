@@ -40,31 +40,33 @@ void DataAreas::CMD_FACT_Click()
 void DataAreas::save(const Save &area)
 {
     Ortavel &w = m_window;
+    if (refused(area.title))
+        return;
     const std::string skipped = w.chkSame.checked() ? broadcast(area.command) : std::string();
     const std::string address = w.CMB_ADDR.text();
     const bool stored = isStored(w.Comm_Send(address, std::string(area.command)), address);
     std::string text = stored ? area.success : area.failure;
     if (!skipped.empty())
-        text += "\r\nNot written to all transmitters: " + skipped + " (no value read)";
+        text += "\r\nNot written to all transmitters: " + skipped;
     w.messageBox().show(text, area.title, false);
 }
 
 std::string DataAreas::broadcast(std::string_view store)
 {
     Ortavel &w = m_window;
-    std::string skipped;
-    const auto send = [&](std::string_view letters, bool hasValue, const std::string &value) {
-        if (hasValue) {
+    SkipList skipped;
+    const auto send = [&](std::string_view letters, const Control &control, const std::string &value, ValueKind kind) {
+        if (const auto why = whyNotSendable(w.hasTransmitter(), control, value, kind))
+            skipped.add(letters, *why);
+        else
             w.Comm_Send(kEveryone, cmd::write(letters, value));
-            return;
-        }
-        skipped += (skipped.empty() ? "" : ", ") + std::string(letters);
     };
     const auto sendBox = [&](std::string_view letters, const TextBox &box) {
-        send(letters, holdsSendableValue(box), box.text());
+        send(letters, box, box.text(), &box == &w.txtType ? ValueKind::Text : ValueKind::Number);
     };
     const auto sendList = [&](std::string_view letters, const ComboBox &list) {
-        send(letters, list.selectedIndex() >= 0, codeText(list.selectedIndex()));
+        send(letters, list, list.selectedIndex() < 0 ? std::string() : codeText(list.selectedIndex()),
+             ValueKind::Number);
     };
     sendBox(cmd::Type, w.txtType);
     sendList(cmd::Unit, w.cmbUnit);
@@ -76,12 +78,24 @@ std::string DataAreas::broadcast(std::string_view store)
     sendBox(cmd::Trim4mA, w.TXT_DAZF);
     sendBox(cmd::Trim20mA, w.TXT_DAFF);
     w.Comm_Send(kEveryone, std::string(store));
-    return skipped;
+    return skipped.text();
+}
+
+// With no transmitter selected, or while a search runs, the stores and the
+// broadcast would go to whatever the list shows: nothing is sent.
+bool DataAreas::refused(const char *title)
+{
+    const auto why = m_window.whyNoOperation();
+    if (why)
+        m_window.messageBox().show("Nothing sent: " + *why + ".", title, false);
+    return why.has_value();
 }
 
 // Only the transmitter's own "OK" counts: a dead line restores nothing.
 void DataAreas::CMD_LD_Click()
 {
+    if (refused("Restore"))
+        return;
     const std::string address = m_window.CMB_ADDR.text();
     const bool restored = isStored(m_window.Comm_Send(address, std::string(cmd::LoadFactory)), address);
     m_window.messageBox().show(restored ? "Restore the factory Setting" : "Restore the factory Setting failed!",

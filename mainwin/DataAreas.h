@@ -24,6 +24,7 @@ private:
     // The window's parameters to every transmitter at once; returns the
     // letters of those skipped for want of a value.
     std::string broadcast(std::string_view store);
+    bool refused(const char *title);
 
     Ortavel &m_window;
 };

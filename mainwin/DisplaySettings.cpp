@@ -28,10 +28,16 @@ DisplaySettings::DisplaySettings(Ortavel &window) : m_window(window)
 void DisplaySettings::cmbUnit_Click()
 {
     // A list that shows no unit (a failed answer cleared it) has nothing
-    // anybody chose to write.
+    // anybody chose to write. It runs inside reads too, so only a skip is
+    // told: a good unit leaves the panel to the operation around it.
     const int selected = m_window.cmbUnit.selectedIndex();
     if (selected < 0)
         return;
+    if (const auto why =
+            whyNotSendable(m_window.hasTransmitter(), m_window.cmbUnit, codeText(selected), ValueKind::Number)) {
+        reportSkip(m_window.StatusBar1, cmd::Unit, *why);
+        return;
+    }
     m_window.ask(cmd::write(cmd::Unit, codeText(m_window.cmbUnit.itemData(selected))));
     if (m_window.cmbUnit.enabled())
         m_window.ReadTransmitterInfo();
@@ -41,6 +47,10 @@ void DisplaySettings::cmdSCALE_Read_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
+    if (const auto why = w.whyNoOperation()) {
+        report.refused(*why);
+        return;
+    }
     report.check(selectAnswer(w.cmbUnit, w.ask(cmd::Unit)), cmd::Unit);
     report.check(selectAnswer(w.Cmb_DP, w.ask(cmd::Decimals)), cmd::Decimals);
     report.check(takeAnswer(w.TXT_DPL, w.ask(cmd::DisplayZero)), cmd::DisplayZero);
@@ -51,15 +61,16 @@ void DisplaySettings::cmdSCALE_Write_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
-    for (auto [letters, list] : {std::pair{cmd::Unit, &w.cmbUnit}, std::pair{cmd::Decimals, &w.Cmb_DP}}) {
-        const int selected = list->selectedIndex();
-        if (selected < 0)
-            report.notWritten(letters);
-        else
-            report.check(selectAnswer(*list, w.ask(cmd::write(letters, codeText(selected)))), letters);
+    if (const auto why = w.whyNoOperation()) {
+        report.refused(*why);
+        return;
     }
-    w.writeBox(cmd::DisplayZero, w.TXT_DPL, report);
-    w.writeBox(cmd::DisplayFull, w.TXT_DPH, report);
+    for (auto [letters, list] : {std::pair{cmd::Unit, &w.cmbUnit}, std::pair{cmd::Decimals, &w.Cmb_DP}}) {
+        if (const auto selected = w.sendable(*list, letters, report))
+            report.check(selectAnswer(*list, w.ask(cmd::write(letters, codeText(*selected)))), letters);
+    }
+    w.writeBox(cmd::DisplayZero, w.TXT_DPL, ValueKind::Number, report);
+    w.writeBox(cmd::DisplayFull, w.TXT_DPH, ValueKind::Number, report);
 }
 
 bool DisplaySettings::TXT_DPL_Validate()
@@ -76,10 +87,13 @@ bool DisplaySettings::TXT_DPH_Validate()
 
 void DisplaySettings::formatWithDecimals(TextBox &box) const
 {
-    // The text stays the kind it was: formatting makes no value of a failure.
-    if (!box.holdsValue())
+    // The text stays the kind it was: formatting makes no value of a failure,
+    // nor the transmitter's now of another's. Decimals not read for this one
+    // give no pattern.
+    if (!box.holdsCurrentValue())
         return;
-    if (const auto text = patternedValueText(box.text(), m_window.Cmb_DP.text()))
+    const ComboBox &decimals = m_window.Cmb_DP;
+    if (const auto text = patternedValueText(box.text(), decimals.holdsCurrentValue() ? decimals.text() : ""))
         box.setText(*text);
 }
 

@@ -118,6 +118,10 @@ void MeasuringValue::cmdReset_Click()
 // as a pressure.
 void MeasuringValue::COM_SC_Click()
 {
+    if (const auto why = m_window.whyNoOperation()) {
+        m_window.StatusBar1.setPanel(1, "Nothing sent: " + *why);
+        return;
+    }
     takeAnswer(m_window.TXT_PRESSURE, m_window.ask(cmd::SetZero));
 }
 

@@ -7,6 +7,7 @@
 #include "link/Clock.h"
 #include "link/Commands.h"
 #include "link/LineSettings.h"
+#include "link/Numbers.h"
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
 
@@ -55,13 +56,59 @@ std::string Ortavel::ask(std::string_view command)
     return Comm_Send(CMB_ADDR.text(), std::string(command));
 }
 
-void Ortavel::writeBox(std::string_view letters, TextBox &box, OperationReport &report)
+void Ortavel::writeBox(std::string_view letters, TextBox &box, ValueKind kind, OperationReport &report)
 {
-    if (!holdsSendableValue(box)) {
-        report.notWritten(letters);
-        return;
+    if (const auto value = sendable(box, kind, letters, report))
+        report.check(takeAnswer(box, ask(cmd::write(letters, *value))), letters);
+}
+
+bool Ortavel::hasTransmitter() const
+{
+    const int selected = CMB_ADDR.selectedIndex();
+    return selected >= 0 && selected < static_cast<int>(OnlineList.size());
+}
+
+std::optional<std::string> Ortavel::whyNoOperation() const
+{
+    if (searching())
+        return "a search is running";
+    if (!hasTransmitter())
+        return "no transmitter selected";
+    return std::nullopt;
+}
+
+std::optional<std::string> Ortavel::sendable(const TextBox &box, ValueKind kind, std::string_view letters,
+                                             OperationReport &report) const
+{
+    if (const auto why = whyNotSendable(hasTransmitter(), box, box.text(), kind)) {
+        report.notWritten(letters, *why);
+        return std::nullopt;
     }
-    report.check(takeAnswer(box, ask(cmd::write(letters, box.text()))), letters);
+    return box.text();
+}
+
+std::optional<int> Ortavel::sendable(const ComboBox &list, std::string_view letters, OperationReport &report) const
+{
+    const int selected = list.selectedIndex();
+    const std::string code = selected < 0 ? std::string() : codeText(selected);
+    if (const auto why = whyNotSendable(hasTransmitter(), list, code, ValueKind::Number)) {
+        report.notWritten(letters, *why);
+        return std::nullopt;
+    }
+    return selected;
+}
+
+void Ortavel::newSelection()
+{
+    m_selection.next();
+}
+
+void Ortavel::forgetSelection()
+{
+    newSelection();
+    m_selectedEntry = -1;
+    for (Control *control : valueControls())
+        control->forgetValue();
 }
 
 void Ortavel::setSearchLastAddress(int lastAddress)

@@ -13,6 +13,7 @@
 #include "controls/Timer.h"
 #include "link/Exchange.h"
 #include "mainwin/AccessLevels.h"
+#include "mainwin/Answers.h"
 #include "mainwin/BasicSetting.h"
 #include "mainwin/DataAreas.h"
 #include "mainwin/DisplaySettings.h"
@@ -25,6 +26,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,8 +70,23 @@ public:
     // A request to the current transmitter, the text of CMB_ADDR.
     std::string ask(std::string_view command);
     // Writes the box's value with the letters and takes the answer into the
-    // box; a box without a value is not sent and the report names it.
-    void writeBox(std::string_view letters, TextBox &box, OperationReport &report);
+    // box; a box without a value to send is not sent and the report names it.
+    void writeBox(std::string_view letters, TextBox &box, ValueKind kind, OperationReport &report);
+
+    // A transmitter is chosen in CMB_ADDR.
+    bool hasTransmitter() const;
+    // Why a panel's operation may not talk to a transmitter now (no
+    // transmitter selected, a search running); nothing when it may.
+    std::optional<std::string> whyNoOperation() const;
+    // The box's text when it may go out (see whyNotSendable); otherwise the
+    // report names the letters with the reason.
+    std::optional<std::string> sendable(const TextBox &box, ValueKind kind, std::string_view letters,
+                                        OperationReport &report) const;
+    // The same for a list's selected entry.
+    std::optional<int> sendable(const ComboBox &list, std::string_view letters, OperationReport &report) const;
+    // The count of selections: a value belongs to the one it was read or
+    // typed in.
+    const SelectionCount &selection() const { return m_selection; }
     // Puts the line on the rate of a CMB_BAND entry.
     void changeBaud(int bandIndex);
 
@@ -239,6 +256,12 @@ private:
     void readRows();
     void readUnitName(std::string_view command);
     void readTrim(std::string_view command, TextBox &box, ScrollBar &bar);
+    // Another transmitter, or none, from now on: every value read or typed
+    // so far belongs to the one before.
+    void newSelection();
+    // The same, and the values on show are greyed as not read.
+    void forgetSelection();
+    std::vector<Control *> valueControls();
 
     const Clock &m_clock;
     SettingsStore &m_settings;
@@ -249,6 +272,9 @@ private:
     TrafficRecorder m_traffic;
     TrendRecorder m_trend;
     std::map<const Control *, Control *> m_parents;
+    SelectionCount m_selection;
+    int m_selectedEntry = -1;
+    std::string m_openDevice;
     int m_searchLastAddress = kDefaultSearchLastAddress;
     bool m_searchRunning = false;
     int m_readDepth = 0;

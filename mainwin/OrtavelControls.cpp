@@ -95,6 +95,19 @@ void Ortavel::setInitialState()
 
     // The 20 mA bar pages in bigger steps than the 4 mA one.
     VScroll2.setSteps(1, 5);
+
+    for (Control *control : valueControls())
+        control->setSelectionCount(&m_selection);
+}
+
+// Every control whose value is the selected transmitter's, read or typed
+// for it.
+std::vector<Control *> Ortavel::valueControls()
+{
+    return {&TXT_TYPE, &TXT_BAND, &TXT_SCZ,  &TXT_SCF, &TXT_FUNIT,    &TXT_VER,         &TXT_ID,
+            &TXT_ADDR, &CMB_BAND, &txtType,  &txtID,   &TXT_PRESSURE, &TXT_TEMPERATURE, &txtMAX,
+            &txtMIN,   &cmbUnit,  &Cmb_DP,   &TXT_DPL, &TXT_DPH,      &TXT_DAL,         &TXT_DAH,
+            &TXT_DAZF, &TXT_DAFF, &VScroll1, &VScroll2};
 }
 
 } // namespace ortavel

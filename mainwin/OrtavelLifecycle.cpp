@@ -13,6 +13,7 @@ namespace ortavel {
 namespace {
 
 constexpr int kPortCount = 6;
+constexpr const char *kSearchNeeded = "Press Search to find the online transmitters!";
 
 // The number a remembered text starts with, as a whole number (halves to
 // even: "3.5" is port 4); no number selects no port.
@@ -39,7 +40,7 @@ void Ortavel::Form_Load()
 {
     UnitNames = {"kPa", "MPa", "mH2O", "Bar", "Psi", "mBar", "Unknown"};
     setUpPort();
-    StatusBar1.setPanel(1, "Press Search to find the online transmitters!");
+    StatusBar1.setPanel(1, kSearchNeeded);
     PollPressure = true;
 }
 
@@ -138,6 +139,21 @@ void Ortavel::cmbCommPort_Click()
         note(MSCommBsq.close());
     note(MSCommBsq.setPortNumber(cmbCommPort.itemData(selected)));
     note(MSCommBsq.open());
+
+    // Whatever answers on the line now, nothing read before belongs to it
+    // until it is read again. Another device has other transmitters: the
+    // list goes too. The same one again (an adapter plugged back) keeps it,
+    // for Reflash.
+    forgetSelection();
+    std::string device = MSCommBsq.deviceName(cmbCommPort.itemData(selected));
+    if (device.empty())
+        device = cmbCommPort.text();
+    if (device != m_openDevice) {
+        OnlineList.clear();
+        CMB_ADDR.clear();
+        StatusBar1.setPanel(1, kSearchNeeded);
+    }
+    m_openDevice = device;
 
     if (failed) {
         m_messages.show(failure, kAppTitle, true);

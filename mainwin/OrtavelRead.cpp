@@ -31,7 +31,9 @@ private:
 
 void Ortavel::cmdReFresh_Click()
 {
-    ReadTransmitterInfo();
+    // A click let in by a running search sends nothing.
+    if (!searching())
+        ReadTransmitterInfo();
 }
 
 void Ortavel::ReadTransmitterInfo()
@@ -113,14 +115,15 @@ void Ortavel::readUnitName(std::string_view command)
 }
 
 // A bar takes the trim only from a real answer, and only a position it can
-// hold; moving it writes that trim back through its own handler.
+// hold; moving it writes that trim back through its own handler. Otherwise
+// it keeps its position but no value: the next step sends nothing.
 void Ortavel::readTrim(std::string_view command, TextBox &box, ScrollBar &bar)
 {
-    if (!takeAnswer(box, ask(command)))
-        return;
-    const auto number = numberAtStart(box.text());
-    if (const auto position = number ? wholeNumber16(*number) : std::nullopt)
-        bar.setValue(*position);
+    const bool answered = takeAnswer(box, ask(command));
+    const auto number = answered ? numberAtStart(box.text()) : std::nullopt;
+    const auto position = number ? wholeNumber16(*number) : std::nullopt;
+    if (!position || !bar.takeValue(*position))
+        bar.forgetValue();
 }
 
 } // namespace ortavel

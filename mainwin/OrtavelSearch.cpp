@@ -65,6 +65,7 @@ void Ortavel::cmdSEARCH_Click()
 
     OnlineList.clear();
     CMB_ADDR.clear();
+    forgetSelection();
 
     int lastBand = -1;
     bool portLost = false;
@@ -137,6 +138,11 @@ void Ortavel::finishSearch(int lastBand)
 void Ortavel::CMB_ADDR_Click()
 {
     const int selected = CMB_ADDR.selectedIndex();
+    // The entry already shown is the same transmitter, read again.
+    if (selected != m_selectedEntry) {
+        newSelection();
+        m_selectedEntry = selected;
+    }
     if (selected < 0 || selected >= static_cast<int>(OnlineList.size()))
         return;
     changeBaud(OnlineList[static_cast<std::size_t>(selected)]);

@@ -10,6 +10,7 @@ namespace ortavel {
 namespace {
 // Transmitters from this version on take the pressures as typed.
 constexpr double kVersionTakingTypedPressures = 2.0;
+constexpr const char *kVersionNotRead = "The version was not read: OL and OH go out as typed";
 } // namespace
 
 OutputSettings::OutputSettings(Ortavel &window) : m_window(window)
@@ -27,6 +28,10 @@ void OutputSettings::cmdDA_Read_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
+    if (const auto why = w.whyNoOperation()) {
+        report.refused(*why);
+        return;
+    }
     for (auto [letters, box] : {std::pair{cmd::Output4mA, &w.TXT_DAL}, std::pair{cmd::Output20mA, &w.TXT_DAH},
                                 std::pair{cmd::Trim4mA, &w.TXT_DAZF}, std::pair{cmd::Trim20mA, &w.TXT_DAFF}})
         report.check(takeAnswer(*box, w.ask(letters)), letters);
@@ -36,9 +41,13 @@ void OutputSettings::cmdDA_Write_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
+    if (const auto why = w.whyNoOperation()) {
+        report.refused(*why);
+        return;
+    }
     for (auto [letters, box] : {std::pair{cmd::Output4mA, &w.TXT_DAL}, std::pair{cmd::Output20mA, &w.TXT_DAH},
                                 std::pair{cmd::Trim4mA, &w.TXT_DAZF}, std::pair{cmd::Trim20mA, &w.TXT_DAFF}})
-        w.writeBox(letters, *box, report);
+        w.writeBox(letters, *box, ValueKind::Number, report);
 }
 
 void OutputSettings::VScroll1_Change()
@@ -51,9 +60,17 @@ void OutputSettings::VScroll2_Change()
     writeTrim(m_window.VScroll2, m_window.TXT_DAFF, cmd::Trim20mA);
 }
 
-void OutputSettings::writeTrim(const ScrollBar &bar, TextBox &box, std::string_view letters)
+// A bar that was not read from the transmitter now shown (nor stepped from
+// such a position) writes nothing and goes back to where it stood.
+void OutputSettings::writeTrim(ScrollBar &bar, TextBox &box, std::string_view letters)
 {
-    box.setText(trimValueText(bar.value()));
+    const std::string value = trimValueText(bar.value());
+    if (const auto why = whyNotSendable(m_window.hasTransmitter(), bar, value, ValueKind::Number)) {
+        bar.revert();
+        reportSkip(m_window.StatusBar1, letters, *why);
+        return;
+    }
+    box.setText(value);
     takeAnswer(box, m_window.ask(cmd::write(letters, box.text())));
 }
 
@@ -69,10 +86,22 @@ bool OutputSettings::TXT_DAH_Validate()
     return false;
 }
 
+// Without a version read the pressure stays as typed: a pattern would
+// write a value the operator did not type.
 void OutputSettings::formatPressure(TextBox &box)
 {
+    if (!versionRead()) {
+        if (box.holdsCurrentValue())
+            m_window.StatusBar1.setPanel(1, kVersionNotRead);
+        return;
+    }
     if (readNumber(m_window.TXT_VER.text()) < kVersionTakingTypedPressures)
         m_window.displaySettings().formatWithDecimals(box);
+}
+
+bool OutputSettings::versionRead() const
+{
+    return m_window.TXT_VER.holdsCurrentValue() && numberAtStart(m_window.TXT_VER.text()).has_value();
 }
 
 } // namespace ortavel

@@ -24,8 +24,9 @@ public:
     bool TXT_DAH_Validate();
 
 private:
-    void writeTrim(const ScrollBar &bar, TextBox &box, std::string_view letters);
+    void writeTrim(ScrollBar &bar, TextBox &box, std::string_view letters);
     void formatPressure(TextBox &box);
+    bool versionRead() const;
 
     Ortavel &m_window;
 };

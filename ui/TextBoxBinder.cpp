@@ -16,6 +16,7 @@ namespace ortavel {
 namespace {
 
 const QColor kFailureColour(0xC0, 0x00, 0x00);
+const QColor kNotReadColour(0x80, 0x80, 0x80);
 
 // Multi-line boxes keep CR LF line ends in the model.
 QString toDisplayLines(const std::string &text)
@@ -54,17 +55,20 @@ TextBoxBinder::TextBoxBinder(TextBox &box, QPlainTextEdit *widget, FocusGuard *g
 void TextBoxBinder::typed(const std::string &text)
 {
     if (admit())
-        m_box.setText(text);
+        m_box.type(text);
     // The handler may have rewritten the text, or the guard refused it.
     refresh();
 }
 
 void TextBoxBinder::showKind(QWidget *widget)
 {
-    // A failed answer stands out from the values around it.
-    const bool failed = m_box.content() == TextBox::Content::Failure;
+    // A failed answer stands out from the values around it; a value of a
+    // transmitter no longer selected is greyed.
+    const auto content = m_box.content();
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, failed ? kFailureColour : m_normalText);
+    palette.setColor(QPalette::Text, content == TextBox::Content::Failure   ? kFailureColour
+                                     : content == TextBox::Content::NotRead ? kNotReadColour
+                                                                            : m_normalText);
     widget->setPalette(palette);
 }
 
