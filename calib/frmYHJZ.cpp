@@ -198,7 +198,8 @@ bool frmYHJZ::readPointCount()
     const std::string result = ask(std::string(cmd::PointCount));
     if (isErrorResult(result))
         return false;
-    const auto count = wholeNumber16(readNumber(replyData(result)));
+    const auto number = numberAtStart(replyData(result));
+    const auto count = number ? wholeNumber16(*number) : std::nullopt;
     if (!count || *count < 0 || *count > kPoints)
         return false;
     Combo1.setSelectedIndex(*count);

@@ -35,8 +35,7 @@ PlannedWrite writeOf(std::string field, std::string_view letters, std::string va
 // The window takes a typed value as single precision before formatting it.
 std::string patternText(double value, int decimals)
 {
-    const double single = static_cast<double>(toSingle(value).value_or(0.0F));
-    return signedPatternText(single, kDecimalPatterns[static_cast<std::size_t>(decimals)]);
+    return signedSingleText(toSingle(value).value_or(0.0F), kDecimalPatterns[static_cast<std::size_t>(decimals)]);
 }
 
 Expect expectFor(const std::string &value)

@@ -54,8 +54,11 @@ bool ComboBox::setSelectedIndex(int index)
         unstamp();
     else
         stamp();
-    if (index == m_selected)
+    if (index == m_selected) {
+        if (index >= 0)
+            assign(m_text, m_entries[static_cast<std::size_t>(index)].text);
         return true;
+    }
     m_selected = index;
     m_text = index < 0 ? std::string() : m_entries[static_cast<std::size_t>(index)].text;
     changed();
@@ -70,11 +73,8 @@ bool ComboBox::choose(int index)
         return false;
     if (index != m_selected)
         return setSelectedIndex(index);
-    stamp();
-    // The entry shown may still have a typed text over it.
-    m_text = m_entries[static_cast<std::size_t>(index)].text;
-    changed();
-    if (onClick)
+    setSelectedIndex(index);
+    if (m_repickRunsClick && onClick)
         onClick();
     return true;
 }

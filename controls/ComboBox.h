@@ -7,9 +7,9 @@
 namespace ortavel {
 
 // A drop-down list. Selecting another entry, by the operator or by a
-// handler, runs onClick at once; a handler selecting the entry already
-// selected runs nothing, while the operator picking it runs onClick all the
-// same. An editable combo also takes typed text, which runs onChange.
+// handler, runs onClick at once; selecting the entry already selected runs
+// nothing, unless the list lets the operator's pick of it run onClick again.
+// An editable combo also takes typed text, which runs onChange.
 class ComboBox : public Control {
 public:
     struct Entry {
@@ -33,9 +33,13 @@ public:
 
     int selectedIndex() const { return m_selected; }
     // -1 clears the selection. An index outside the entries is refused.
+    // The selected entry shows its own text again, over any typed one.
     bool setSelectedIndex(int index);
     // The operator picks an entry from the list.
     bool choose(int index);
+    // For a list whose handler does more than follow the selection (a port
+    // to open again, a transmitter to read again).
+    void setRepickRunsClick(bool runs) { m_repickRunsClick = runs; }
 
     // The selected entry's text; the typed or initial text otherwise.
     std::string text() const;
@@ -49,6 +53,7 @@ private:
     int m_selected = -1;
     std::string m_text;
     bool m_editable = false;
+    bool m_repickRunsClick = false;
 };
 
 } // namespace ortavel

@@ -30,13 +30,10 @@ int magnitudeOf(std::string_view mantissa)
     return lead == std::string_view::npos ? std::numeric_limits<int>::min() / 2 : -static_cast<int>(lead);
 }
 
-// Digits of |value| rounded to `decimals` places, a half away from zero,
-// taken from its 15 significant digits. Returns whole and fraction digits.
-std::pair<std::string, std::string> roundedDigits(double value, int decimals)
+// Digits of a scientific text ("d.ddde+XX", no sign) rounded to `decimals`
+// places, a half away from zero. Returns whole and fraction digits.
+std::pair<std::string, std::string> roundedDigits(std::string_view sci, int decimals)
 {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
     const auto e = sci.find('e');
     std::string digits;
     for (const char c : sci.substr(0, e)) {
@@ -46,7 +43,7 @@ std::pair<std::string, std::string> roundedDigits(double value, int decimals)
     int exponent = 0;
     std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
 
-    // digits d1..d15 stand for 0.d1d2... x 10^(exponent + 1)
+    // digits d1..dn stand for 0.d1d2... x 10^(exponent + 1)
     int pointPos = exponent + 1;
     if (pointPos < 0) {
         digits.insert(0, static_cast<std::size_t>(-pointPos), '0');
@@ -80,11 +77,83 @@ std::pair<std::string, std::string> roundedDigits(double value, int decimals)
     return {whole, digits.substr(static_cast<std::size_t>(pointPos))};
 }
 
-std::string generalText(double value)
+// A computed double is rounded from its 15 significant digits, which hide
+// the binary noise of arithmetic.
+std::string scientificText(double value)
+{
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    return std::string(buf, res.ptr);
+}
+
+// A typed single is rounded from its shortest decimal text, the number the
+// operator typed, not from the binary value next to it.
+std::string scientificText(float value)
+{
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    return std::string(buf, res.ptr);
+}
+
+template <typename T> std::string generalText(T value)
 {
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, res.ptr);
+}
+
+template <typename T> std::string formatWith(T value, std::string_view pattern)
+{
+    if (!std::isfinite(value))
+        value = 0;
+    const auto firstPlace = pattern.find_first_of("0#.");
+    if (firstPlace == std::string_view::npos)
+        return std::string(pattern) + generalText(value);
+    const auto lastPlace = pattern.find_last_of("0#.");
+    const std::string_view prefix = pattern.substr(0, firstPlace);
+    const std::string_view places = pattern.substr(firstPlace, lastPlace - firstPlace + 1);
+    const std::string_view suffix = pattern.substr(lastPlace + 1);
+
+    const auto point = places.find('.');
+    const std::string_view wholePlaces = places.substr(0, point);
+    const std::string_view fractionPlaces =
+        point == std::string_view::npos ? std::string_view() : places.substr(point + 1);
+    std::size_t minWhole = 0;
+    for (const char c : wholePlaces)
+        minWhole += c == '0' ? 1 : 0;
+    std::size_t decimals = 0;
+    std::size_t minDecimals = 0;
+    for (const char c : fractionPlaces) {
+        decimals += (c == '0' || c == '#') ? 1 : 0;
+        minDecimals += c == '0' ? 1 : 0;
+    }
+
+    auto [whole, fraction] = roundedDigits(scientificText(value), static_cast<int>(decimals));
+    if (whole.size() < minWhole)
+        whole.insert(0, minWhole - whole.size(), '0');
+    while (fraction.size() > minDecimals && fraction.back() == '0')
+        fraction.pop_back();
+
+    std::string text;
+    if (value < 0)
+        text += '-';
+    text += prefix;
+    text += whole;
+    if (point != std::string_view::npos)
+        text += '.';
+    text += fraction;
+    text += suffix;
+    return text;
+}
+
+template <typename T> std::string signedWith(T value, std::string_view pattern)
+{
+    // A negative zero ("-0", "-1e-320" as single) is zero; "+-0" is no number.
+    if (value == 0)
+        value = 0;
+    if (value < 0)
+        return formatWith(value, pattern);
+    return formatWith(value, "+" + std::string(pattern));
 }
 
 } // namespace
@@ -218,56 +287,22 @@ std::optional<float> toSingle(double value)
 
 std::string formatPattern(double value, std::string_view pattern)
 {
-    if (!std::isfinite(value))
-        value = 0.0;
-    const auto firstPlace = pattern.find_first_of("0#.");
-    if (firstPlace == std::string_view::npos)
-        return std::string(pattern) + generalText(value);
-    const auto lastPlace = pattern.find_last_of("0#.");
-    const std::string_view prefix = pattern.substr(0, firstPlace);
-    const std::string_view places = pattern.substr(firstPlace, lastPlace - firstPlace + 1);
-    const std::string_view suffix = pattern.substr(lastPlace + 1);
+    return formatWith(value, pattern);
+}
 
-    const auto point = places.find('.');
-    const std::string_view wholePlaces = places.substr(0, point);
-    const std::string_view fractionPlaces =
-        point == std::string_view::npos ? std::string_view() : places.substr(point + 1);
-    std::size_t minWhole = 0;
-    for (const char c : wholePlaces)
-        minWhole += c == '0' ? 1 : 0;
-    std::size_t decimals = 0;
-    std::size_t minDecimals = 0;
-    for (const char c : fractionPlaces) {
-        decimals += (c == '0' || c == '#') ? 1 : 0;
-        minDecimals += c == '0' ? 1 : 0;
-    }
-
-    auto [whole, fraction] = roundedDigits(value, static_cast<int>(decimals));
-    if (whole.size() < minWhole)
-        whole.insert(0, minWhole - whole.size(), '0');
-    while (fraction.size() > minDecimals && fraction.back() == '0')
-        fraction.pop_back();
-
-    std::string text;
-    if (value < 0)
-        text += '-';
-    text += prefix;
-    text += whole;
-    if (point != std::string_view::npos)
-        text += '.';
-    text += fraction;
-    text += suffix;
-    return text;
+std::string formatSingle(float value, std::string_view pattern)
+{
+    return formatWith(value, pattern);
 }
 
 std::string signedPatternText(double value, std::string_view pattern)
 {
-    // A negative zero ("-0", "-1e-320" as single) is zero; "+-0" is no number.
-    if (value == 0.0)
-        value = 0.0;
-    if (value < 0)
-        return formatPattern(value, pattern);
-    return formatPattern(value, "+" + std::string(pattern));
+    return signedWith(value, pattern);
+}
+
+std::string signedSingleText(float value, std::string_view pattern)
+{
+    return signedWith(value, pattern);
 }
 
 std::string trimValueText(int position)

@@ -33,10 +33,14 @@ std::optional<float> toSingle(double value);
 // follows), anything else as it stands. Rounds to the pattern's decimals, a
 // half away from zero; a negative value gets "-" in front.
 std::string formatPattern(double value, std::string_view pattern);
+// The same for a typed value taken as single precision: its shortest decimal
+// text is rounded, so 2.675 (held as 2.67499995...) rounds up as typed.
+std::string formatSingle(float value, std::string_view pattern);
 
 // A range or output value as the window writes it: "+" and the decimal
 // pattern for zero and above, the pattern with its "-" below zero.
 std::string signedPatternText(double value, std::string_view pattern);
+std::string signedSingleText(float value, std::string_view pattern);
 
 // Trim value text: sign and four digits, e.g. +0123, -0045.
 std::string trimValueText(int position);

@@ -34,7 +34,7 @@ bool BasicSetting::TXT_ADDR_Validate()
     // A value of another transmitter stays what it is: formatting would make
     // it this one's.
     if (m_window.TXT_ADDR.holdsCurrentValue())
-        m_window.TXT_ADDR.setText(formatPattern(*value, "00"));
+        m_window.TXT_ADDR.setText(formatSingle(*value, "00"));
     return false;
 }
 

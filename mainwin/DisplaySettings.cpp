@@ -13,7 +13,7 @@ std::optional<std::string> patternedValueText(std::string_view typed, std::strin
     const auto single = number ? toSingle(*number) : std::nullopt;
     if (!single)
         return std::nullopt;
-    return signedPatternText(static_cast<double>(*single), pattern);
+    return signedSingleText(*single, pattern);
 }
 
 DisplaySettings::DisplaySettings(Ortavel &window) : m_window(window)

@@ -105,10 +105,13 @@ void MeasuringValue::pollTemperature()
     w.trend().add(TrendQuantity::Temperature, w.clock().nowMs(), temperature);
 }
 
+// A failure text is no pressure to start the extremes from.
 void MeasuringValue::cmdReset_Click()
 {
-    m_window.txtMAX.setText(m_window.TXT_PRESSURE.text());
-    m_window.txtMIN.setText(m_window.TXT_PRESSURE.text());
+    Ortavel &w = m_window;
+    const bool pressure = w.TXT_PRESSURE.holdsValue();
+    w.txtMAX.setText(pressure ? w.TXT_PRESSURE.text() : kNoMaximum);
+    w.txtMIN.setText(pressure ? w.TXT_PRESSURE.text() : kNoMinimum);
 }
 
 // The whole text stays when the answer is an error: a cut " 0" would read

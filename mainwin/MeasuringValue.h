@@ -11,6 +11,10 @@ class Ortavel;
 // pressure and temperature with the pressure's extremes, and the zero.
 class MeasuringValue {
 public:
+    // The extremes start over from these when no pressure could be read.
+    static constexpr const char *kNoMaximum = "-999.9";
+    static constexpr const char *kNoMinimum = "+999.9";
+
     explicit MeasuringValue(Ortavel &window);
 
     void cmdON_OFF_Click();

@@ -65,6 +65,9 @@ void Ortavel::setInitialState()
 {
     for (int port = 1; port <= 6; ++port)
         cmbCommPort.addItem("com" + std::to_string(port), port);
+    // Picking the port shown opens it again; picking the address shown reads again.
+    cmbCommPort.setRepickRunsClick(true);
+    CMB_ADDR.setRepickRunsClick(true);
     for (int band = 0; band < 4; ++band)
         CMB_BAND.addItem(std::to_string(kBaudRates.at(static_cast<std::size_t>(band))), band);
     int code = 0;

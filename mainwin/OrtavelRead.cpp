@@ -12,9 +12,6 @@ namespace {
 
 constexpr std::string_view kVersionWithRange = "2.00";
 constexpr const char *kTemperaturePattern = "###0.0";
-// The extremes start over from these when no pressure could be read.
-constexpr const char *kNoMaximum = "-999.9";
-constexpr const char *kNoMinimum = "+999.9";
 // A unit handler may start a read inside a read; a transmitter that keeps
 // reporting another unit must not make that chain endless.
 constexpr int kMaxReadNesting = 4;
@@ -93,8 +90,8 @@ void Ortavel::readRows()
         txtMAX.setText(TXT_PRESSURE.text());
         txtMIN.setText(TXT_PRESSURE.text());
     } else {
-        txtMAX.setText(kNoMaximum);
-        txtMIN.setText(kNoMinimum);
+        txtMAX.setText(MeasuringValue::kNoMaximum);
+        txtMIN.setText(MeasuringValue::kNoMinimum);
     }
 
     const std::string result = ask(cmd::Temperature);

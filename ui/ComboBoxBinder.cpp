@@ -33,6 +33,10 @@ void ComboBoxBinder::connectLineEdit()
     edit->setProperty("ortavelBound", true);
     // The text is what the operator types, not a guess from the entries.
     m_widget->setCompleter(nullptr);
+    // Qt selects the entry matching the typed text on Enter or on leaving
+    // and reports it as activated; only a pick from the list is a choice.
+    QObject::disconnect(edit, &QLineEdit::returnPressed, m_widget, nullptr);
+    QObject::disconnect(edit, &QLineEdit::editingFinished, m_widget, nullptr);
     connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (admit())
             m_combo.setText(fromQt(text));

@@ -271,6 +271,9 @@ void MainWindow::styleFields()
         edit->setFont(large);
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    // The extremes line up with the pressure they are taken from.
+    for (const TextBox *box : {&m.txtMAX, &m.txtMIN})
+        qobject_cast<QLineEdit *>(control(box->name()))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Each box is wide enough for its first text and for a value such as
     // "-1234.567"; the layout may give it more.
     for (Control *c : m.controls()) {

@@ -169,6 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SaveNone", "", "recal n0 save exit", "PN0 PN0 WU", kDone, 1},
         Case{"SaveEight", "", "recal n8 save exit", "PN0 PN8" + points(8) + " WU", kDone, 1},
         Case{"TypedCount", "", "recal n8 count=2 save exit", "PN0 PN2" + points(2) + " WU", kDone, 1},
+        Case{"ReadOverATypedCount", "", "count=5 read recal save exit",
+             "PN FC0 UC0 FC1 UC1 FC2 UC2 FC3 UC3 FC4 UC4 FC5 UC5 FC6 UC6 FC7 UC7 PN0 PN3" + points(3) + " WU", kDone,
+             1},
         Case{"Factory", "", "recal n1 factory exit", "PN0 PN1" + points(1) + " WU WF", kDone, 1},
         // Once 08 is selected, nothing of 07's table or count reaches it.
         Case{"OtherTransmitterSelected", "", "select08 press1 recal read exit", "",
@@ -196,7 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TypedPressureNoNumber", "", "recal n1 C0=1.5x save exit", "PN0 PN3",
              "Nothing was sent: point 1 holds no value", 1},
         Case{"CountUnanswered", "-PN", "recal exit", "PN0", kNoCount, 1},
-        Case{"CountNotInTheList", "PN>9", "recal exit", "PN0", kNoCount, 1}),
+        Case{"CountNotInTheList", "PN>9", "recal exit", "PN0", kNoCount, 1},
+        Case{"CountWithoutNumber", "PN>", "recal exit", "PN0", kNoCount, 1}),
     [](const ::testing::TestParamInfo<Case> &caseInfo) { return std::string(caseInfo.param.name); });
 
 // A failed answer shows whole, and is no value.

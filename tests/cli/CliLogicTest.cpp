@@ -202,6 +202,7 @@ TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
         {{"display_full_scale=1234.56"}, "2.10", 1, {"DH+1234.6"}},
         {{"display_zero=7"}, "2.10", 0, {"DL+0007."}},
         {{"display_zero=0.5"}, "2.10", 4, {"DL+.5000"}},
+        {{"display_zero=2.675"}, "2.10", 2, {"DL+02.68"}},
         {{"output_4ma=4"}, "1.50", 1, {"OL+004.0"}},
         {{"output_4ma=4"}, "2.00", 1, {"OL4"}},
         {{"output_20ma=+7"}, "VER", 0, {"OH+0007."}},

@@ -50,6 +50,9 @@ TEST_F(LifecycleTest, ChoosingAFailingPortLeavesThePreviousClosedAndRemembered)
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(messages.shown, openError());
     EXPECT_EQ(rememberedPort(), "3");
+    port.missingPorts.clear();
+    window.cmbCommPort.choose(4);
+    EXPECT_TRUE(port.isOpen()) << "the port shown, picked again once it is back";
 
     window.cmbCommPort.setSelectedIndex(1);
     EXPECT_TRUE(port.isOpen());

@@ -97,9 +97,10 @@ TEST_F(PanelsTest, RangeAndPressureBoxesTakeTheDecimalsPattern)
         const char *range;
         const char *pressure;
     } cases[] = {
-        {1, "1.50", "12.5", "+012.5", "+012.5"}, {0, "VER", "7", "+0007.", "7"},
-        {4, "1.50", "0.5", "+.5000", "+.5000"},  {1, "2.00", "4", "+004.0", "4"},
-        {1, "1.50", "abc", "abc", "abc"},
+        {1, "1.50", "12.5", "+012.5", "+012.5"},  {0, "VER", "7", "+0007.", "7"},
+        {4, "1.50", "0.5", "+.5000", "+.5000"},   {1, "2.00", "4", "+004.0", "4"},
+        {1, "1.50", "abc", "abc", "abc"},         {2, "1.50", "2.675", "+02.68", "+02.68"},
+        {2, "1.50", "1.005", "+01.01", "+01.01"}, {2, "1.50", "-0.015", "-00.02", "-00.02"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.typed);
@@ -121,6 +122,10 @@ TEST_F(PanelsTest, ReadsAndWritesInTheirOrder)
     window.cmdSCALE_Read.click();
     EXPECT_EQ(bus.commands(), split("UT UT3 TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0 DP DL DH"))
         << "a new unit is written back and read in full before the decimals";
+    bus.clearRequests();
+    window.cmbUnit.choose(3);
+    window.CMB_ADDR.choose(window.CMB_ADDR.selectedIndex());
+    EXPECT_EQ(bus.commands(), split("TY VR OL OH DL DH UT DL DH UT TY ID DP ZF FF RP0 RT0")) << "address only";
 
     window.Cmb_DP.setSelectedIndex(2);
     window.TXT_DPL.setText("+001.00");
@@ -223,6 +228,8 @@ TEST_F(PanelsTest, CollectPollsAlternatelyAndKeepsTheExtremes)
     window.Timer1.tick();
     window.Timer1.tick();
     EXPECT_EQ(window.Label19.caption() + window.Label20.caption(), "32");
+    window.cmdReset.click();
+    EXPECT_EQ(window.txtMAX.text() + window.txtMIN.text(), "-999.9+999.9") << "a failure is no pressure";
 }
 
 // The traffic keeps the bytes as received, classified by the result.

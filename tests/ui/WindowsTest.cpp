@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, TrimScrollBarsStandBesideTheirBoxesAsTallAsThey)
     EXPECT_LT(place(model.TXT_DAZF).top(), place(model.TXT_DAFF).top()) << "4 mA row above 20 mA row";
 }
 
-TEST_F(MainWindowTest, PressureAndTemperatureAreLargeAndRightAligned)
+TEST_F(MainWindowTest, MeasuringValuesAreRightAlignedPressureAndTemperatureLarge)
 {
     const QFont normal = get<QLineEdit>(model.TXT_TYPE)->font();
     for (const TextBox *box : {&model.TXT_PRESSURE, &model.TXT_TEMPERATURE}) {
@@ -227,6 +227,8 @@ TEST_F(MainWindowTest, PressureAndTemperatureAreLargeAndRightAligned)
         EXPECT_TRUE(edit->alignment() & Qt::AlignRight) << box->name();
         EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(edit->text())) << "initial text fits";
     }
+    for (const TextBox *box : {&model.txtMAX, &model.txtMIN})
+        EXPECT_TRUE(get<QLineEdit>(*box)->alignment() & Qt::AlignRight) << box->name();
 }
 
 TEST_F(MainWindowTest, AClickBetweenTheFramesIsTheWindowsClick)
