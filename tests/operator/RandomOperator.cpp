@@ -251,9 +251,11 @@ private:
     struct Request {
         std::string command;
         std::vector<sim::TraceEntry> entries;
-        std::optional<Unit> recipient;
+        std::vector<Unit> recipients;
         std::optional<Unit> target;
         bool toAll = false;
+        std::uint64_t selection = 0; // the main window's selection count at the time
+        bool saving = false;         // sent by a calibration save
     };
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -273,6 +275,8 @@ private:
     {
         m_main = std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, *this);
         m_main->setSearchLastAddress(kLastAddress);
+        m_seenSelection = 0;
+        m_typedBySelection.clear();
         m_main->Form_Load();
         // A search first, so that most actions meet a transmitter.
         m_main->cmdSEARCH.click();
@@ -285,40 +289,48 @@ private:
         return settings.ends_with(",N,8,1") ? static_cast<int>(std::strtol(settings.c_str(), nullptr, 10)) : 0;
     }
 
-    // The transmitter behind an address on the line in force.
-    std::optional<Unit> unitAt(const std::string &address, int baud) const
+    // The transmitters behind an address on the line in force: more than one where a change of address
+    // or rate put two on the same.
+    std::vector<Unit> unitsAt(const std::string &address, int baud) const
     {
+        std::vector<Unit> out;
         const auto bus = m_buses.find(m_port.portNumber());
         if (bus == m_buses.end() || address.size() != 2)
-            return std::nullopt;
+            return out;
         const auto states = bus->second->states();
         for (std::size_t i = 0; i < states.size(); ++i) {
             const auto &config = states[i].config;
             if (std::to_string(100 + config.address).substr(1) == address && config.baud == baud)
-                return Unit{bus->first, static_cast<int>(i)};
+                out.emplace_back(bus->first, static_cast<int>(i));
         }
-        return std::nullopt;
+        return out;
     }
 
-    // The transmitter the main window has selected, as it really is on the line.
-    std::optional<Unit> target() const
+    // The transmitter the main window has selected: the one at its address when it was chosen, followed
+    // through a change of address or rate that took effect even when its answer was lost.
+    std::optional<Unit> target()
     {
         if (!m_main->hasTransmitter())
             return std::nullopt;
-        return unitAt(m_main->CMB_ADDR.text(), lineBaud());
+        if (m_main->selection().current() != m_seenSelection || !m_selected) {
+            m_seenSelection = m_main->selection().current();
+            const auto units = unitsAt(m_main->CMB_ADDR.text(), lineBaud());
+            m_selected = units.empty() ? std::nullopt : std::optional(units.front());
+        }
+        return m_selected;
     }
 
-    std::optional<Unit> targetOf(const Form &form) const { return &form == m_main.get() ? target() : m_calTarget; }
+    std::optional<Unit> targetOf(const Form &form) { return &form == m_main.get() ? target() : m_calTarget; }
 
     void onFrames(const std::string &bytes)
     {
         const auto bus = m_buses.find(m_port.portNumber());
         for (const auto &frame : m_splitters[m_port.portNumber()].feed(bytes)) {
-            Request request{commandOf(frame), {}, {}, target()};
+            Request request{commandOf(frame), {}, {}, target(), false, m_main->selection().current(), m_saving};
             const auto parsed = FakeSerialPort::parseRequest(frame);
             request.toAll = parsed && parsed->first == "AA";
             if (parsed && !request.toAll)
-                request.recipient = unitAt(parsed->first, lineBaud());
+                request.recipients = unitsAt(parsed->first, lineBaud());
             if (bus != m_buses.end()) {
                 const auto plan = bus->second->onFrame(frame, lineBaud());
                 for (const auto &burst : plan.bursts) {
@@ -353,12 +365,18 @@ private:
     }
 
     // What the operator typed or picked, for the transmitter he meant.
-    void typed(const std::optional<Unit> &unit, const std::string &text)
+    void typed(const std::optional<Unit> &unit, const std::string &text, bool inMainWindow = false)
     {
         m_typed.insert(text);
-        if (!unit)
-            return;
-        Legit &legit = m_legit[*unit];
+        // The broadcast sends what was typed for the selection, wherever its transmitter is now.
+        if (inMainWindow)
+            remember(m_typedBySelection[m_main->selection().current()], text);
+        if (unit)
+            remember(m_legit[*unit], text);
+    }
+
+    static void remember(Legit &legit, const std::string &text)
+    {
         legit.add("*", text);
         char *end = nullptr;
         const double value = std::strtod(text.c_str(), &end);
@@ -370,6 +388,13 @@ private:
             for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0})
                 legit.numbers["~"].insert(std::round(number * scale) / scale);
         }
+    }
+
+    bool typedInSelection(std::uint64_t selection, const std::string &field, const std::string &value) const
+    {
+        const auto it = m_typedBySelection.find(selection);
+        return it != m_typedBySelection.end() &&
+               (it->second.has("*", value) || ((field == "DL" || field == "DH") && it->second.has("~", value)));
     }
 
     // A value the oracle holds for the unit in any field.
@@ -456,8 +481,9 @@ private:
         }
     }
 
-    // By weight: 20 % lists, 20 % boxes, 7 % partial edits, 8 % focus moves, 25 % clicks, 8 % trim bars,
-    // 7 % timer ticks, the rest the same-settings box. Each takes the focus first, as a click does.
+    // By weight: 20 % lists, 20 % boxes, 7 % partial edits, 8 % focus moves, 25 % clicks, 8 % trim bars
+    // (in the calibration window a whole calibration), 7 % timer ticks, the rest the same-settings box. Each takes the
+    // focus first, as a click does.
     Action pick()
     {
         Form *form = &any(forms());
@@ -480,22 +506,30 @@ private:
                 return [this, form, &list, text, named] {
                     if (!named("types '" + printable(text) + "' into", list))
                         return;
-                    typed(targetOf(*form), text);
+                    typed(targetOf(*form), text, form == m_main.get());
                     list.setText(text);
                 };
             }
             if (list.count() == 0)
                 return {};
-            const int lines[] = {kBusPort - 1, kOtherBusPort - 1, kEmptyPort - 1};
-            const int index = ports && below(4) != 0 ? lines[below(3)] : below(list.count());
-            return [this, form, &list, index, named] {
+            const int lines[] = {kBusPort - 1, kOtherBusPort - 1, kBusPort - 1, kOtherBusPort - 1, kEmptyPort - 1};
+            const int index = ports && below(4) != 0 ? lines[below(5)] : below(list.count());
+            // After a change of line the operator mostly searches it, as the status bar asks.
+            const bool thenSearch = ports && below(4) != 0;
+            return [this, form, &list, index, thenSearch, named] {
                 if (!named("picks " + std::to_string(index) + " in", list))
                     return;
+                if (thenSearch) {
+                    m_description += " and searches";
+                    list.choose(index);
+                    m_main->cmdSEARCH.click();
+                    return;
+                }
                 // The address and port lists choose a transmitter; the others a value for it.
                 if (&list != &m_main->CMB_ADDR && &list != &m_main->cmbCommPort) {
                     for (const std::string &text : {list.entries()[static_cast<std::size_t>(index)].text,
                                                     std::to_string(index), std::to_string(list.itemData(index))})
-                        typed(targetOf(*form), text);
+                        typed(targetOf(*form), text, form == m_main.get());
                 }
                 list.choose(index);
             };
@@ -515,7 +549,7 @@ private:
                         return;
                     // An edit of a value stays the operator's; an edit of anything else is no value.
                     if (known(targetOf(*form), box.text()) || m_typed.count(box.text()) != 0)
-                        typed(targetOf(*form), text);
+                        typed(targetOf(*form), text, form == m_main.get());
                     m_console = &box == &m_main->txtInsSend;
                     box.type(text);
                 };
@@ -528,7 +562,7 @@ private:
             return [this, form, &box, text, named] {
                 if (!named("types '" + printable(text) + "' into", box))
                     return;
-                typed(targetOf(*form), text);
+                typed(targetOf(*form), text, form == m_main.get());
                 m_console = &box == &m_main->txtInsSend;
                 box.type(text);
             };
@@ -569,7 +603,21 @@ private:
                 }
             };
         }
-        if (kind < 88 && form == m_main.get()) {
+        if (kind < 88 && form != m_main.get()) {
+            // The calibration as the operator does it: read, recalibrate, a count, save.
+            const int count = 1 + below(frmYHJZ::kPoints);
+            return [this, count] {
+                describe("frmYHJZ reads, recalibrates and saves " + std::to_string(count) + " points");
+                m_cal->cmdReadCAL.click();
+                typed(m_calTarget, "0");
+                m_cal->CmdReCal.click();
+                typed(m_calTarget, std::to_string(count));
+                m_cal->Combo1.choose(count);
+                m_saving = true;
+                m_cal->cmdSAVE.click();
+            };
+        }
+        if (kind < 88) {
             ScrollBar &bar = below(2) == 0 ? m_main->VScroll1 : m_main->VScroll2;
             const int step = below(2) == 0 ? bar.smallChange() : bar.largeChange();
             const int value = std::clamp(bar.value() + (below(2) == 0 ? step : -step), bar.minimum(), bar.maximum());
@@ -582,7 +630,7 @@ private:
                 const auto legit = unit ? m_legit.find(*unit) : m_legit.end();
                 if (legit != m_legit.end() && (legit->second.has(field, std::to_string(bar.value())) ||
                                                legit->second.has("*", std::to_string(bar.value()))))
-                    typed(unit, std::to_string(value));
+                    typed(unit, std::to_string(value), true);
                 bar.setValue(value);
             };
         }
@@ -657,9 +705,9 @@ private:
         for (const auto &entry : request.entries) {
             m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
             const auto data = goodData(entry);
-            if (!data || !request.recipient)
+            if (!data || request.recipients.size() != 1)
                 continue;
-            Legit &l = m_legit[*request.recipient];
+            Legit &l = m_legit[request.recipients.front()];
             const std::string field = fieldOf(request.command);
             l.add(field, *data);
             // A trim bar takes a reply's value as a whole position, rounded to even.
@@ -686,17 +734,24 @@ private:
             ++m_run.requests;
             const auto value = writtenValue(request.command);
             const std::string field = fieldOf(request.command);
-            if (m_saving && !value && (field.starts_with(cmd::Measured) || field.starts_with(cmd::Standard))) {
+            if (request.saving && !value && (field.starts_with(cmd::Measured) || field.starts_with(cmd::Standard))) {
                 m_run.failure = "the calibration save sends " + printable(request.command) + " without a value";
                 return false;
             }
-            // To all at once the values must be the selected one's; to an address nobody answers at
-            // (a write that took effect though its answer was lost) they reach nobody.
-            const auto unit = request.toAll ? request.target : request.recipient;
-            if (value && !m_console && (unit || request.toAll)) {
+            // To all at once the values must be the selected one's or typed while it was selected; to an
+            // address nobody answers at (a write that took effect though its answer was lost) they reach
+            // nobody; where two share an address and rate, it is meant for one of them.
+            if (value && !m_console && (request.toAll || !request.recipients.empty())) {
                 ++m_run.writesChecked;
-                if (!unit || !legit(*unit, field, *value))
-                    return writeFailure(request.command, *value, unit);
+                const auto &candidates =
+                    request.toAll ? (request.target ? std::vector<Unit>{*request.target} : std::vector<Unit>{})
+                                  : request.recipients;
+                const bool ok = std::any_of(candidates.begin(), candidates.end(),
+                                            [&](const Unit &unit) { return legit(unit, field, *value); }) ||
+                                (request.toAll && typedInSelection(request.selection, field, *value));
+                if (!ok)
+                    return writeFailure(request.command, *value,
+                                        candidates.empty() ? std::nullopt : std::optional(candidates.front()));
             }
             learn(request);
         }
@@ -716,13 +771,16 @@ private:
     std::map<int, sim::FrameSplitter> m_splitters;
     std::unique_ptr<Ortavel> m_main;
     std::unique_ptr<frmYHJZ> m_cal;
-    std::optional<Unit> m_calTarget;             // the transmitter the calibration window was opened for
+    std::optional<Unit> m_calTarget; // the transmitter the calibration window was opened for
+    std::optional<Unit> m_selected;  // the main window's, as of its selection count below
+    std::uint64_t m_seenSelection = 0;
     std::vector<std::unique_ptr<Form>> m_closed; // deleted after the action that closed them
     bool m_mainClosed = false;
     bool m_console = false; // the action sends the console's text as typed
     bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
     std::map<Unit, Legit> m_legit;
+    std::map<std::uint64_t, Legit> m_typedBySelection;
     std::set<std::string> m_typed; // what the operator typed: a box may hold " 0" as his value
     std::string m_description;
     std::string m_inSearch;
