@@ -1,0 +1,261 @@
+#include "Verification.h"
+
+#include "link/Commands.h"
+#include "link/Numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <ctime>
+
+namespace ortavel::verify {
+
+namespace {
+
+// A result of the transmitter with its number, or nothing for a failed
+// answer or data that is no number.
+std::optional<double> numberOf(const std::string &result)
+{
+    if (isErrorResult(result))
+        return std::nullopt;
+    const std::string data = replyData(result);
+    return isNumberText(data) ? numberAtStart(data) : std::nullopt;
+}
+
+std::string shown(const std::string &result)
+{
+    return !result.empty() && result.back() == '\r' ? result.substr(0, result.size() - 1) : result;
+}
+
+// Sums and differences of typed and read values carry binary noise far
+// below any decimal shown; the tolerance is met at its exact figure.
+constexpr double kSlack = 1e-9;
+
+} // namespace
+
+std::string_view directionName(Direction direction)
+{
+    return direction == Direction::Up ? "up" : "down";
+}
+
+std::string_view resultName(PointResult result)
+{
+    switch (result) {
+    case PointResult::Pass:
+        return "pass";
+    case PointResult::Fail:
+        return "fail";
+    case PointResult::NotRead:
+        break;
+    }
+    return "not read";
+}
+
+std::string_view verdictName(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Pass:
+        return "PASS";
+    case Verdict::Fail:
+        return "FAIL";
+    case Verdict::Incomplete:
+        break;
+    }
+    return "INCOMPLETE";
+}
+
+std::string fixedText(double value, int decimals)
+{
+    std::array<char, 64> buffer{};
+    const auto [end, failure] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+    if (failure != std::errc())
+        return "?";
+    std::string text(buffer.data(), end);
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+std::optional<std::string> Plan::problem() const
+{
+    if (points.empty())
+        return "the plan has no points";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (!std::isfinite(points[i]) || points[i] < 0 || points[i] > 100)
+            return "points lie from 0 to 100 % of the range";
+        if (i > 0 && points[i] <= points[i - 1])
+            return "points must increase";
+    }
+    if (!std::isfinite(tolerancePct) || tolerancePct <= 0)
+        return "the tolerance must be above 0";
+    if (samples < 1 || samples > kMaxSamples)
+        return "samples per point lie from 1 to 100";
+    return std::nullopt;
+}
+
+std::vector<PlannedPoint> Plan::sequence() const
+{
+    std::vector<PlannedPoint> sequence;
+    for (const double percent : points)
+        sequence.push_back({percent, Direction::Up});
+    if (upDown) {
+        for (auto it = points.rbegin() + 1; it < points.rend(); ++it)
+            sequence.push_back({*it, Direction::Down});
+    }
+    return sequence;
+}
+
+bool Identity::sameTransmitter(const Identity &other) const
+{
+    const bool versionsDiffer = !version.empty() && !other.version.empty() && version != other.version;
+    return address == other.address && type == other.type && id == other.id && !versionsDiffer;
+}
+
+Figures figuresOf(const Point &point, double span, double tolerancePct)
+{
+    Figures figures;
+    if (point.failedPoll || point.samples.empty() || span == 0)
+        return figures;
+    const auto [lowest, highest] = std::minmax_element(point.samples.begin(), point.samples.end());
+    double sum = 0;
+    for (const double sample : point.samples)
+        sum += sample;
+    const double width = std::fabs(span);
+    figures.reading = sum / static_cast<double>(point.samples.size());
+    figures.spread = *highest - *lowest;
+    figures.error = figures.reading - point.reference;
+    figures.errorPct = figures.error / width * 100.0;
+    figures.result = std::fabs(figures.errorPct) <= tolerancePct + kSlack ? PointResult::Pass : PointResult::Fail;
+    figures.unstable = figures.spread / width * 100.0 > tolerancePct / 4.0 + kSlack;
+    return figures;
+}
+
+Run::Run(Plan plan, Identity identity) : m_plan(std::move(plan)), m_identity(std::move(identity))
+{
+    for (const PlannedPoint &planned : m_plan.sequence()) {
+        Point point;
+        point.planned = planned;
+        point.nominal = m_identity.range.nominal(planned.percent);
+        point.reference = point.nominal;
+        m_points.push_back(point);
+    }
+}
+
+int Run::current() const
+{
+    const auto it = std::find_if(m_points.begin(), m_points.end(), [](const Point &p) { return !p.taken; });
+    return static_cast<int>(it - m_points.begin());
+}
+
+void Run::addSample(int index, const std::string &result)
+{
+    Point &p = point(index);
+    if (const auto value = numberOf(result))
+        p.samples.push_back(*value);
+    else
+        p.failedPoll = true;
+}
+
+void Run::clearPoint(int index)
+{
+    Point &p = point(index);
+    p.samples.clear();
+    p.failedPoll = false;
+    p.taken = false;
+}
+
+Figures Run::figures(int index) const
+{
+    return figuresOf(m_points.at(static_cast<std::size_t>(index)), m_identity.range.span(), m_plan.tolerancePct);
+}
+
+Verdict Run::verdict() const
+{
+    bool failed = false;
+    for (int i = 0; i < static_cast<int>(m_points.size()); ++i) {
+        const PointResult result = figures(i).result;
+        if (result == PointResult::NotRead)
+            return Verdict::Incomplete;
+        failed = failed || result == PointResult::Fail;
+    }
+    return failed ? Verdict::Fail : Verdict::Pass;
+}
+
+std::vector<Hysteresis> Run::hysteresis() const
+{
+    std::vector<Hysteresis> rows;
+    const double width = std::fabs(m_identity.range.span());
+    for (int down = 0; down < static_cast<int>(m_points.size()); ++down) {
+        const Point &d = m_points[static_cast<std::size_t>(down)];
+        if (d.planned.direction != Direction::Down)
+            continue;
+        Hysteresis row{d.planned.percent, d.nominal, std::nullopt};
+        for (int up = 0; up < static_cast<int>(m_points.size()); ++up) {
+            const Point &u = m_points[static_cast<std::size_t>(up)];
+            if (u.planned.direction != Direction::Up || u.planned.percent != d.planned.percent)
+                continue;
+            const Figures fu = figures(up);
+            const Figures fd = figures(down);
+            if (fu.result != PointResult::NotRead && fd.result != PointResult::NotRead && width > 0)
+                row.pctOfSpan = std::fabs(fu.error - fd.error) / width * 100.0;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+IdentityRead readIdentity(const Ask &ask, const std::string &address,
+                          const std::function<std::string(int code)> &unitName, const std::string &time)
+{
+    IdentityRead read;
+    Identity &identity = read.identity;
+    identity.address = address;
+    identity.time = time;
+    const auto text = [&ask](std::string_view letters) {
+        const std::string result = ask(std::string(letters));
+        return isErrorResult(result) ? shown(result) : replyData(result);
+    };
+    identity.type = text(cmd::Type);
+    identity.id = text(cmd::Ident);
+    identity.version = text(cmd::Version);
+    const auto low = numberOf(ask(std::string(cmd::DisplayZero)));
+    const auto high = numberOf(ask(std::string(cmd::DisplayFull)));
+    const auto unit = numberOf(ask(std::string(cmd::Unit)));
+    const auto decimals = numberOf(ask(std::string(cmd::Decimals)));
+    identity.temperature = text(cmd::Temperature);
+    const auto unitCode = unit ? wholeNumber32(*unit) : std::nullopt;
+    identity.range.unit = unitCode ? unitName(*unitCode) : std::string();
+    const auto dp = decimals ? wholeNumber32(*decimals) : std::nullopt;
+    // Without its decimals the range still serves; the pressures show three.
+    identity.range.decimals = dp && *dp >= 0 && *dp <= 4 ? *dp : 3;
+    if (!low || !high)
+        read.rangeProblem = std::string("the display range (DL, DH) could not be read");
+    else if (*low == *high)
+        read.rangeProblem = std::string("the display range is empty (DL equals DH)");
+    else {
+        identity.range.low = *low;
+        identity.range.high = *high;
+    }
+    return read;
+}
+
+std::string localTimeText()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::array<char, 32> date{};
+    std::array<char, 16> zone{};
+    std::strftime(date.data(), date.size(), "%Y-%m-%d %H:%M:%S", &local);
+    // +0100 reads better as +01:00.
+    if (std::strftime(zone.data(), zone.size(), "%z", &local) == 5) {
+        zone[5] = zone[4];
+        zone[4] = zone[3];
+        zone[3] = ':';
+    }
+    return std::string(date.data()) + ' ' + zone.data();
+}
+
+} // namespace ortavel::verify

@@ -1,0 +1,155 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ortavel::verify {
+
+enum class Direction { Up, Down };
+enum class PointResult { Pass, Fail, NotRead };
+enum class Verdict { Pass, Fail, Incomplete };
+
+std::string_view directionName(Direction direction); // "up", "down"
+std::string_view resultName(PointResult result);     // "pass", "fail", "not read"
+std::string_view verdictName(Verdict verdict);       // "PASS", "FAIL", "INCOMPLETE"
+
+// A value with a fixed number of decimals and a decimal point whatever the
+// locale; never "-0.00".
+std::string fixedText(double value, int decimals);
+
+struct PlannedPoint {
+    double percent = 0;
+    Direction direction = Direction::Up;
+};
+
+// What a run measures and against which tolerance, with the texts the
+// certificate carries.
+struct Plan {
+    static constexpr int kMaxSamples = 100;
+
+    std::vector<double> points{0, 25, 50, 75, 100}; // % of the display range
+    bool upDown = false;                            // the same points back down
+    double tolerancePct = 0.25;                     // of span
+    int samples = 5;
+    std::string operatorName;
+    std::string instrument;
+    std::string instrumentCertificate;
+    std::string instrumentDue;
+    std::string note;
+
+    // Why the plan cannot run; nothing when it can.
+    std::optional<std::string> problem() const;
+    // The points in the order they are taken: up, then back down without
+    // repeating the top.
+    std::vector<PlannedPoint> sequence() const;
+};
+
+// The display range (DL to DH) with its unit and decimals (DP code 0-4).
+struct Range {
+    double low = 0;
+    double high = 0;
+    int decimals = 0;
+    std::string unit;
+    bool typed = false; // the operator typed it: the transmitter's could not be read
+
+    double span() const { return high - low; }
+    double nominal(double percent) const { return low + percent / 100.0 * span(); }
+    std::string text(double pressure) const { return fixedText(pressure, decimals); }
+};
+
+// Who was measured, as read at the start of a run.
+struct Identity {
+    std::string address;
+    std::string type;
+    std::string id;
+    std::string version;
+    std::string temperature; // RT0 as answered, or the failed result
+    std::string time;        // local date and time with the UTC offset
+    Range range;
+
+    // The same transmitter: address, type and id (and version where both
+    // runs know it).
+    bool sameTransmitter(const Identity &other) const;
+};
+
+// One point as measured.
+struct Point {
+    PlannedPoint planned;
+    double nominal = 0;
+    double reference = 0;
+    std::vector<double> samples;
+    bool failedPoll = false; // a poll without a number: the point has no reading
+    bool taken = false;      // read, or skipped
+};
+
+// What a point's samples give, against the span and the tolerance.
+struct Figures {
+    PointResult result = PointResult::NotRead;
+    double reading = 0; // mean of the samples
+    double spread = 0;  // highest minus lowest sample
+    double error = 0;   // reading - reference
+    double errorPct = 0;
+    bool unstable = false; // spread above a quarter of the tolerance
+};
+
+Figures figuresOf(const Point &point, double span, double tolerancePct);
+
+// The difference of the up and down errors at one nominal, in % of span;
+// nothing when either side has no reading.
+struct Hysteresis {
+    double percent = 0;
+    double nominal = 0;
+    std::optional<double> pctOfSpan;
+};
+
+// One run: the plan, the identity at its start and the points so far.
+class Run {
+public:
+    Run(Plan plan, Identity identity);
+
+    const Plan &plan() const { return m_plan; }
+    const Identity &identity() const { return m_identity; }
+    const std::vector<Point> &points() const { return m_points; }
+    Point &point(int index) { return m_points.at(static_cast<std::size_t>(index)); }
+    // The first point not yet taken; points().size() when the run is done.
+    int current() const;
+    bool done() const { return current() == static_cast<int>(m_points.size()); }
+
+    // A polled RP0 result into the point's samples; a failed answer or no
+    // number marks the point as not read.
+    void addSample(int index, const std::string &result);
+    // Forgets the point's samples, to take it again.
+    void clearPoint(int index);
+
+    Figures figures(int index) const;
+    // PASS when every point passes, FAIL when one fails, INCOMPLETE while a
+    // point is not read (or not yet taken).
+    Verdict verdict() const;
+    std::vector<Hysteresis> hysteresis() const;
+
+private:
+    Plan m_plan;
+    Identity m_identity;
+    std::vector<Point> m_points;
+};
+
+// One exchange with the transmitter under test: the command without the
+// address, the result text as Comm_Send gives it.
+using Ask = std::function<std::string(const std::string &command)>;
+
+// Reads TY, ID, VR, DL, DH, UT, DP and RT0. rangeProblem says why the
+// display range cannot serve (then a typed range may be put in).
+struct IdentityRead {
+    Identity identity;
+    std::optional<std::string> rangeProblem;
+};
+IdentityRead readIdentity(const Ask &ask, const std::string &address,
+                          const std::function<std::string(int code)> &unitName, const std::string &time);
+
+// The local date and time with its UTC offset: 2026-12-07 08:15:02 +01:00.
+std::string localTimeText();
+
+} // namespace ortavel::verify
