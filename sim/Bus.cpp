@@ -133,6 +133,18 @@ int Bus::setFault(int address, const FaultSetting &setting)
     return count;
 }
 
+int Bus::setPressure(int address, double pressure, double offset, double gain)
+{
+    int count = 0;
+    for (auto &transmitter : m_transmitters) {
+        if (transmitter.address() == address) {
+            transmitter.setPressure(pressure, offset, gain);
+            ++count;
+        }
+    }
+    return count;
+}
+
 std::vector<TransmitterState> Bus::states() const
 {
     std::vector<TransmitterState> states;

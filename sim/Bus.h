@@ -28,6 +28,9 @@ public:
     // Changes the fault setting of every transmitter at an address;
     // returns how many there are.
     int setFault(int address, const FaultSetting &setting);
+    // The pressure applied to every transmitter at an address, and its
+    // sensor's offset and gain; returns how many there are.
+    int setPressure(int address, double pressure, double offset, double gain);
 
     std::vector<TransmitterState> states() const;
     const WireTiming &timing() const { return m_timing; }

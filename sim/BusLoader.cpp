@@ -24,11 +24,12 @@ struct Invalid : std::runtime_error {
 constexpr double kMaxSeed = 9007199254740992.0; // 2^53: exact in a JSON number
 
 const std::set<QString> kTransmitterKeys = {
-    "address",       "baud",        "version",          "type",       "id",
-    "unit",          "decimals",    "sensorLow",        "sensorHigh", "sensorUnit",
-    "displayLow",    "displayHigh", "outputLow",        "outputHigh", "trimZero",
-    "trimFull",      "pointCount",  "measured",         "standard",   "pressure",
-    "pressureNoise", "temperature", "temperatureNoise", "fault",      "randomFaults",
+    "address",        "baud",         "version",          "type",       "id",
+    "unit",           "decimals",     "sensorLow",        "sensorHigh", "sensorUnit",
+    "displayLow",     "displayHigh",  "outputLow",        "outputHigh", "trimZero",
+    "trimFull",       "pointCount",   "measured",         "standard",   "pressure",
+    "pressureNoise",  "temperature",  "temperatureNoise", "fault",      "randomFaults",
+    "pressureOffset", "pressureGain",
 };
 
 const std::set<QString> kBusKeys = {"seed", "randomFaults", "transmitters"};
@@ -177,6 +178,8 @@ TransmitterConfig transmitter(const QJsonValue &value, std::size_t index, double
     r.points("standard", w.standard);
     t.pressure = r.number("pressure", t.pressure, -kMaxValue, kMaxValue);
     t.pressureNoise = r.number("pressureNoise", t.pressureNoise, 0.0, kMaxValue);
+    t.pressureOffset = r.number("pressureOffset", t.pressureOffset, -kMaxValue, kMaxValue);
+    t.pressureGain = r.number("pressureGain", t.pressureGain, -kMaxValue, kMaxValue);
     t.temperature = r.number("temperature", t.temperature, -kMaxValue, kMaxValue);
     t.temperatureNoise = r.number("temperatureNoise", t.temperatureNoise, 0.0, kMaxValue);
     t.fault = faultSetting(r, object, busProbability);

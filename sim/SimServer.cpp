@@ -289,6 +289,12 @@ int SimServer::setFault(int address, const FaultSetting &setting)
     return m_bus ? m_bus->setFault(address, setting) : 0;
 }
 
+int SimServer::setPressure(int address, double pressure, double offset, double gain)
+{
+    const std::lock_guard lock(m_mutex);
+    return m_bus ? m_bus->setPressure(address, pressure, offset, gain) : 0;
+}
+
 std::vector<TransmitterState> SimServer::transmitters() const
 {
     const std::lock_guard lock(m_mutex);

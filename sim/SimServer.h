@@ -56,6 +56,10 @@ public:
     // The fault setting of every transmitter at an address, from the next
     // reply on; returns how many transmitters it reached.
     int setFault(int address, const FaultSetting &setting);
+    // The pressure applied at an address and the sensor's offset and gain
+    // (it reads gain * pressure + offset before a zero); returns how many
+    // transmitters it reached.
+    int setPressure(int address, double pressure, double offset = 0.0, double gain = 1.0);
 
     std::vector<TransmitterState> transmitters() const;
     // The first transmitter now at an address.

@@ -128,7 +128,7 @@ std::optional<std::string> Transmitter::answerMeasuring(std::string_view letters
     if (letters == "RT" && value == "0")
         return formatPattern(liveTemperature(), "0.00");
     if (letters == "SZ" && value.empty()) {
-        m_state.zeroOffset = m_state.config.pressure;
+        m_state.zeroOffset = sensedPressure();
         return pressureText();
     }
     return std::nullopt;
@@ -181,9 +181,14 @@ void Transmitter::commitPending()
     m_pendingBaud.reset();
 }
 
+double Transmitter::sensedPressure() const
+{
+    return m_state.config.pressure * m_state.config.pressureGain + m_state.config.pressureOffset;
+}
+
 double Transmitter::livePressure()
 {
-    return m_state.config.pressure - m_state.zeroOffset + noise(m_state.config.pressureNoise);
+    return sensedPressure() - m_state.zeroOffset + noise(m_state.config.pressureNoise);
 }
 
 double Transmitter::liveTemperature()

@@ -24,6 +24,12 @@ public:
 
     const FaultSetting &faultSetting() const { return m_state.config.fault; }
     void setFaultSetting(const FaultSetting &setting) { m_state.config.fault = setting; }
+    void setPressure(double pressure, double offset, double gain)
+    {
+        m_state.config.pressure = pressure;
+        m_state.config.pressureOffset = offset;
+        m_state.config.pressureGain = gain;
+    }
 
     // The reply data for a command text, or nothing for a command that this
     // transmitter does not know (it then stays silent).
@@ -33,6 +39,7 @@ public:
     void commitPending();
 
     // The live values as the transmitter reports them now.
+    double sensedPressure() const;
     double livePressure();
     double liveTemperature();
 

@@ -20,6 +20,9 @@ struct TransmitterConfig {
     // Live values: a level and the width of the noise around it.
     double pressure = 0.0;
     double pressureNoise = 0.0;
+    // A sensor out of adjustment reads gain * pressure + offset.
+    double pressureOffset = 0.0;
+    double pressureGain = 1.0;
     double temperature = 25.0;
     double temperatureNoise = 0.0;
     FaultSetting fault;
