@@ -9,6 +9,7 @@
 #include "SearchCommand.h"
 #include "SendSubcommand.h"
 #include "SetCommand.h"
+#include "VerifyCommand.h"
 
 namespace ortavel::cli {
 
@@ -29,6 +30,8 @@ std::unique_ptr<Subcommand> makeSubcommand(const std::string &name)
         return std::make_unique<BackupCommand>();
     if (name == "apply")
         return std::make_unique<ApplyCommand>();
+    if (name == "verify")
+        return std::make_unique<VerifyCommand>();
     if (name == "poll")
         return std::make_unique<PollCommand>();
     if (name == "zero")

@@ -2,10 +2,14 @@
 #include "Interrupt.h"
 #include "LinkSession.h"
 #include "Subcommand.h"
+#include "VerifyCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +35,10 @@ constexpr const char *kUsage =
     "  poll ADDR [--count N] [--interval MS]\n"
     "                                   pressure and temperature as CSV\n"
     "  zero ADDR | save ADDR user|factory | restore-factory ADDR\n"
+    "  verify ADDR [--points 0,25,50,75,100] [--updown] [--tolerance 0.25] [--samples 5]\n"
+    "        [--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH]\n"
+    "        [--csv FILE] [--pdf FILE] [--operator TEXT] [--instrument TEXT]\n"
+    "                                   a verification run (reads only); exit 1 on FAIL or INCOMPLETE\n"
     "ortavel-cli --help | --version    this text | the version\n"
     "exit status: 0 done and confirmed, 1 a transmitter failed, 2 usage error or port, 130 Ctrl-C\n";
 
@@ -44,8 +52,16 @@ int usageError(const std::string &message)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // A PDF needs fonts, which come with the GUI module; no display is used.
+    std::unique_ptr<QCoreApplication> app;
+    if (ortavel::cli::VerifyCommand::wantsPdf(args)) {
+        if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
         std::fputs(kUsage, stdout);
         return 0;

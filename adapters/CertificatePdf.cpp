@@ -1,0 +1,170 @@
+#include "CertificatePdf.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <array>
+
+namespace ortavel {
+
+namespace {
+
+using verify::RunSheet;
+
+constexpr int kResolution = 300;
+constexpr int kColumns = 9;
+const std::array<const char *, kColumns> kHeaders = {"Point %", "Dir.",  "Nominal", "Reference", "Reading",
+                                                     "Spread",  "Error", "Error %", "Result"};
+// Column widths in tenths of the line's width.
+const std::array<int, kColumns> kWidths = {8, 7, 12, 12, 12, 11, 11, 10, 17};
+
+QString q(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// Writes lines top down on the page.
+class PageWriter {
+public:
+    PageWriter(QPainter &painter, QRect area) : m_painter(painter), m_area(area), m_y(area.top()) {}
+
+    void font(int points, bool bold)
+    {
+        QFont f(QStringLiteral("Sans Serif"));
+        f.setPointSize(points);
+        f.setBold(bold);
+        // No ligatures: the text copied or searched out of the PDF reads as written.
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        m_painter.setFont(f);
+        m_line = QFontMetrics(f, m_painter.device()).height();
+    }
+    void line(const QString &text)
+    {
+        m_painter.drawText(QRect(m_area.left(), m_y, m_area.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, text);
+        m_y += m_line;
+    }
+    void cells(const std::array<QString, kColumns> &texts)
+    {
+        int x = m_area.left();
+        for (int i = 0; i < kColumns; ++i) {
+            const int width = m_area.width() * kWidths[static_cast<std::size_t>(i)] / 100;
+            const int align = i < 2 || i == kColumns - 1 ? Qt::AlignLeft : Qt::AlignRight;
+            m_painter.drawText(QRect(x, m_y, width - m_line / 2, m_line), align | Qt::AlignVCenter,
+                               texts[static_cast<std::size_t>(i)]);
+            x += width;
+        }
+        m_y += m_line;
+    }
+    void rule()
+    {
+        m_painter.drawLine(m_area.left(), m_y + m_line / 4, m_area.right(), m_y + m_line / 4);
+        m_y += m_line / 2;
+    }
+    void gap() { m_y += m_line / 2; }
+    int bottom() const { return m_area.bottom(); }
+    int y() const { return m_y; }
+    void moveTo(int y) { m_y = y; }
+
+private:
+    QPainter &m_painter;
+    QRect m_area;
+    int m_y;
+    int m_line = 0;
+};
+
+void runTable(PageWriter &page, const RunSheet &sheet, const std::string &unit)
+{
+    page.font(11, true);
+    page.line(q((sheet.run == verify::kAsFound ? "As found" : "As left") + std::string(": ") +
+                std::string(verify::verdictName(sheet.verdict))));
+    page.font(8, true);
+    std::array<QString, kColumns> header;
+    for (int i = 0; i < kColumns; ++i)
+        header[static_cast<std::size_t>(i)] = QString::fromLatin1(kHeaders[static_cast<std::size_t>(i)]);
+    page.cells(header);
+    page.font(8, false);
+    for (const verify::SheetLine &l : sheet.lines) {
+        page.cells({q(l.point), q(l.direction), q(l.nominal), q(l.reference), q(l.reading.empty() ? "-" : l.reading),
+                    q(l.spread.empty() ? "-" : l.spread), q(l.error.empty() ? "-" : l.error),
+                    q(l.errorPct.empty() ? "-" : l.errorPct), q(l.result + (l.unstable ? ", unstable" : ""))});
+    }
+    if (!sheet.hysteresis.empty()) {
+        QString text = QStringLiteral("Hysteresis (% of span, not judged):");
+        for (const verify::SheetHysteresis &h : sheet.hysteresis)
+            text += QStringLiteral("  at %1 %2: %3").arg(q(h.nominal), q(unit), q(h.pctOfSpan));
+        page.line(text);
+    }
+    page.gap();
+}
+
+} // namespace
+
+bool writeCertificatePdf(const std::string &path, const verify::Certificate &certificate)
+{
+    const std::vector<const RunSheet *> runs = certificate.runs();
+    if (runs.empty())
+        return false;
+    QPdfWriter writer(q(path));
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("Calibration certificate"));
+    writer.setCreator(QStringLiteral("Ortavel"));
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return false;
+    const RunSheet &last = *runs.back();
+    const verify::Identity &id = last.identity;
+    const verify::Plan &plan = certificate.plan;
+    PageWriter page(painter, painter.viewport());
+    page.font(16, true);
+    page.line(QStringLiteral("Calibration certificate"));
+    page.font(9, false);
+    page.line(QStringLiteral("Verification of a pressure transmitter: as found and as left against a reference"));
+    page.rule();
+    page.line(QStringLiteral("Transmitter: address %1   type %2   id %3   version %4")
+                  .arg(q(id.address), q(id.type), q(id.id), q(id.version.empty() ? "-" : id.version)));
+    page.line(QStringLiteral("Range: %1 to %2 %3%4   temperature at start: %5 \u2103")
+                  .arg(q(id.range.text(id.range.low)), q(id.range.text(id.range.high)), q(id.range.unit),
+                       id.range.typed ? QStringLiteral(" (typed by the operator, not read)") : QString(),
+                       q(id.temperature)));
+    page.line(QStringLiteral("Reference instrument: %1   certificate %2   due %3")
+                  .arg(q(plan.instrument.empty() ? "-" : plan.instrument),
+                       q(plan.instrumentCertificate.empty() ? "-" : plan.instrumentCertificate),
+                       q(plan.instrumentDue.empty() ? "-" : plan.instrumentDue)));
+    page.line(QStringLiteral("Operator: %1").arg(q(plan.operatorName.empty() ? "-" : plan.operatorName)));
+    for (const RunSheet *sheet : runs)
+        page.line(QStringLiteral("Date of the %1 run: %2")
+                      .arg(q(sheet->run), q(sheet->identity.time.empty() ? "-" : sheet->identity.time)));
+    page.line(QStringLiteral("Tolerance: \u00b1%1 % of span   samples per point: %2")
+                  .arg(q(last.tolerance))
+                  .arg(plan.samples));
+    if (!plan.note.empty())
+        page.line(QStringLiteral("Note: %1").arg(q(plan.note)));
+    page.rule();
+    for (const RunSheet *sheet : runs)
+        runTable(page, *sheet, id.range.unit);
+    page.font(7, false);
+    page.line(QStringLiteral("Pressures in %1 with the transmitter's decimals. Nominal: the point's pressure on the "
+                             "range; Reference: read off the reference instrument;")
+                  .arg(q(id.range.unit.empty() ? "the transmitter's unit" : id.range.unit)));
+    page.line(QStringLiteral("Reading: mean of the transmitter's samples; Spread: highest minus lowest sample; Error: "
+                             "reading minus reference; Error %: of span."));
+    page.line(QStringLiteral("A point passes when |Error %| is within the tolerance; \"unstable\": spread above a "
+                             "quarter of the tolerance; \"not read\": a sample failed."));
+    page.font(9, false);
+    page.moveTo(std::max(page.y() + 40, page.bottom() - 200));
+    page.line(QStringLiteral("Performed by: ______________________   Date: ____________   Signature: "
+                             "______________________"));
+    page.gap();
+    page.line(QStringLiteral("Checked by:   ______________________   Date: ____________   Signature: "
+                             "______________________"));
+    return painter.end();
+}
+
+} // namespace ortavel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "verify/Certificate.h"
+
+#include <string>
+
+namespace ortavel {
+
+// The certificate on one A4 page through Qt's PDF writer: title, the
+// transmitter and reference instrument, operator, date, tolerance, each
+// run's table with its verdict and hysteresis, a legend, signature lines.
+// Needs a QGuiApplication (fonts). False when the file cannot be written.
+bool writeCertificatePdf(const std::string &path, const verify::Certificate &certificate);
+
+} // namespace ortavel

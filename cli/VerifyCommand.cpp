@@ -1,0 +1,304 @@
+#include "VerifyCommand.h"
+
+#include "AddressText.h"
+#include "Bus.h"
+#include "CommonOptions.h"
+#include "JsonText.h"
+#include "SearchOptions.h"
+#include "TargetRate.h"
+#include "TextTable.h"
+#include "Units.h"
+#include "adapters/CertificatePdf.h"
+#include "controls/SaveFile.h"
+#include "link/Commands.h"
+#include "link/Numbers.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+namespace ortavel::cli {
+
+namespace {
+
+constexpr const char *kUsage =
+    "verify takes ADDR [--points 0,25,50,75,100] [--updown] [--tolerance 0.25] [--samples 5] "
+    "[--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH] [--csv FILE] [--pdf FILE] "
+    "[--operator TEXT] [--instrument TEXT]";
+
+std::optional<std::vector<double>> numberList(const std::string &text)
+{
+    std::vector<double> numbers;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
+        if (!isNumberText(part))
+            return std::nullopt;
+        numbers.push_back(readNumber(part));
+        start = comma + 1;
+    }
+    return numbers;
+}
+
+QJsonObject sheetJson(const verify::RunSheet &sheet)
+{
+    const auto orNull = [](const std::string &text) {
+        return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
+    };
+    const verify::Identity &id = sheet.identity;
+    QJsonArray points;
+    for (const verify::SheetLine &l : sheet.lines) {
+        points.append(QJsonObject{{"point", QString::fromStdString(l.point)},
+                                  {"direction", QString::fromStdString(l.direction)},
+                                  {"nominal", QString::fromStdString(l.nominal)},
+                                  {"reference", QString::fromStdString(l.reference)},
+                                  {"reading", orNull(l.reading)},
+                                  {"spread", orNull(l.spread)},
+                                  {"error", orNull(l.error)},
+                                  {"error_pct_span", orNull(l.errorPct)},
+                                  {"result", QString::fromStdString(l.result)},
+                                  {"unstable", l.unstable}});
+    }
+    QJsonArray hysteresis;
+    for (const verify::SheetHysteresis &h : sheet.hysteresis)
+        hysteresis.append(QJsonObject{
+            {"nominal", QString::fromStdString(h.nominal)},
+            {"pct_of_span", h.pctOfSpan == "-" ? QJsonValue() : QJsonValue(QString::fromStdString(h.pctOfSpan))}});
+    return QJsonObject{{"run", QString::fromStdString(sheet.run)},
+                       {"address", QString::fromStdString(id.address)},
+                       {"type", QString::fromStdString(id.type)},
+                       {"id", QString::fromStdString(id.id)},
+                       {"version", QString::fromStdString(id.version)},
+                       {"temperature", QString::fromStdString(id.temperature)},
+                       {"time", QString::fromStdString(id.time)},
+                       {"range", QJsonObject{{"low", QString::fromStdString(id.range.text(id.range.low))},
+                                             {"high", QString::fromStdString(id.range.text(id.range.high))},
+                                             {"unit", QString::fromStdString(id.range.unit)},
+                                             {"typed", id.range.typed}}},
+                       {"tolerance_pct_span", QString::fromStdString(sheet.tolerance)},
+                       {"points", points},
+                       {"hysteresis", hysteresis},
+                       {"verdict", QString::fromStdString(std::string(verify::verdictName(sheet.verdict)))}};
+}
+
+} // namespace
+
+bool VerifyCommand::wantsPdf(const std::vector<std::string> &args)
+{
+    return std::find(args.begin(), args.end(), "verify") != args.end() &&
+           std::find(args.begin(), args.end(), "--pdf") != args.end();
+}
+
+bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOptions &, std::string &error)
+{
+    std::vector<std::string> rest = args;
+    std::string value;
+    bool present = false;
+    m_plan.upDown = takeFlag(rest, "--updown");
+    m_asLeft = takeFlag(rest, "--as-left");
+    const auto option = [&](const char *name) {
+        value.clear();
+        return takeOption(rest, name, value, present, error) && present;
+    };
+    if (option("--points")) {
+        const auto points = numberList(value);
+        if (!points) {
+            error = "--points takes numbers separated by commas";
+            return false;
+        }
+        m_plan.points = *points;
+    }
+    if (option("--tolerance")) {
+        if (!isNumberText(value) || readNumber(value) <= 0) {
+            error = "--tolerance takes a number above 0 (% of span)";
+            return false;
+        }
+        m_plan.tolerancePct = readNumber(value);
+    }
+    if (option("--samples")) {
+        const auto samples = parseBoundedInt(value, 1, verify::Plan::kMaxSamples);
+        if (!samples) {
+            error = "--samples takes a whole number from 1 to 100";
+            return false;
+        }
+        m_plan.samples = *samples;
+    }
+    if (option("--reference-values")) {
+        const auto references = numberList(value);
+        if (!references) {
+            error = "--reference-values takes numbers separated by commas";
+            return false;
+        }
+        m_references = *references;
+    }
+    if (option("--range")) {
+        const auto range = numberList(value);
+        if (!range || range->size() != 2 || (*range)[0] == (*range)[1]) {
+            error = "--range takes LOW,HIGH, two different numbers";
+            return false;
+        }
+        m_typedRange = verify::Range{(*range)[0], (*range)[1], 3, {}, true};
+    }
+    std::string asFound;
+    const bool hasAsFound = option("--as-found");
+    asFound = value;
+    m_csv = option("--csv") ? value : std::string();
+    m_pdf = option("--pdf") ? value : std::string();
+    m_plan.operatorName = option("--operator") ? value : std::string();
+    m_plan.instrument = option("--instrument") ? value : std::string();
+    if (!error.empty())
+        return false;
+    const auto address = rest.size() == 1 ? parseAddress(rest.front()) : std::nullopt;
+    if (!address) {
+        error = kUsage;
+        return false;
+    }
+    m_address = formatAddress(*address);
+    if (const auto problem = m_plan.problem()) {
+        error = *problem;
+        return false;
+    }
+    if (!m_references.empty() && m_references.size() != m_plan.sequence().size()) {
+        error = "--reference-values gives " + std::to_string(m_references.size()) + " values for " +
+                std::to_string(m_plan.sequence().size()) + " points";
+        return false;
+    }
+    if (hasAsFound) {
+        std::ifstream in(asFound);
+        std::string why;
+        if (!in)
+            why = "cannot be read";
+        else if (m_asFound = verify::readAsFoundCsv(in, why); m_asFound && m_asFound->identity.address != m_address)
+            why = "is of the transmitter at " + m_asFound->identity.address;
+        if (!why.empty()) {
+            error = "--as-found " + asFound + ": " + why;
+            return false;
+        }
+        m_asLeft = true;
+    }
+    return true;
+}
+
+std::optional<double> VerifyCommand::referenceFor(int index, const verify::Point &point, const verify::Range &range)
+{
+    if (!m_references.empty())
+        return m_references[static_cast<std::size_t>(index)];
+    const std::string nominal = range.text(point.nominal);
+    for (;;) {
+        std::fprintf(stderr, "Apply %s %s, then type the reference reading [%s]: ", nominal.c_str(), range.unit.c_str(),
+                     nominal.c_str());
+        std::fflush(stderr);
+        std::string line;
+        if (!std::getline(std::cin, line))
+            return std::nullopt;
+        if (line.find_first_not_of(" \t\r") == std::string::npos)
+            return point.nominal;
+        if (isNumberText(line))
+            return readNumber(line);
+        std::fputs("ortavel-cli: type a number, or Enter for the nominal pressure\n", stderr);
+    }
+}
+
+// Every point in turn; false when the input ended or Ctrl-C stopped it.
+bool VerifyCommand::takeRun(Bus &bus, verify::Run &run)
+{
+    for (int i = 0; i < static_cast<int>(run.points().size()); ++i) {
+        verify::Point &point = run.point(i);
+        const auto reference = referenceFor(i, point, run.identity().range);
+        if (!reference || bus.interrupted())
+            return false;
+        point.reference = *reference;
+        for (int s = 0; s < run.plan().samples && !bus.interrupted(); ++s)
+            run.addSample(i, bus.send(m_address, std::string(cmd::Pressure)));
+        if (bus.interrupted())
+            return false;
+        point.taken = true;
+    }
+    return true;
+}
+
+void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &options) const
+{
+    if (options.json) {
+        QJsonObject json = sheetJson(sheet);
+        if (m_asFound)
+            json.insert("as_found", sheetJson(*m_asFound));
+        printJson(json);
+        return;
+    }
+    const verify::Identity &id = sheet.identity;
+    std::printf("%s run of %s: type %s, id %s, version %s, range %s to %s %s%s, %s\n", sheet.run.c_str(),
+                id.address.c_str(), id.type.c_str(), id.id.c_str(), id.version.c_str(),
+                id.range.text(id.range.low).c_str(), id.range.text(id.range.high).c_str(), id.range.unit.c_str(),
+                id.range.typed ? " (typed)" : "", id.time.c_str());
+    TextTable table({"point", "dir", "nominal", "reference", "reading", "spread", "error", "error %", "result"});
+    for (const verify::SheetLine &l : sheet.lines)
+        table.addRow({l.point, l.direction, l.nominal, l.reference, l.reading, l.spread, l.error, l.errorPct,
+                      l.result + (l.unstable ? " (unstable)" : "")});
+    std::fputs(table.text().c_str(), stdout);
+    for (const verify::SheetHysteresis &h : sheet.hysteresis)
+        std::printf("hysteresis at %s: %s %% of span\n", h.nominal.c_str(), h.pctOfSpan.c_str());
+    std::printf("tolerance %s %% of span: %s\n", sheet.tolerance.c_str(),
+                std::string(verify::verdictName(sheet.verdict)).c_str());
+    if (m_asFound)
+        std::printf("as found: %s\n", std::string(verify::verdictName(m_asFound->verdict)).c_str());
+}
+
+bool VerifyCommand::writeOutputs(const verify::Certificate &certificate) const
+{
+    bool written = true;
+    if (!m_csv.empty() && !writeFile(m_csv, [&](std::ostream &out) { verify::writeCsv(out, certificate); })) {
+        std::fprintf(stderr, "ortavel-cli: cannot write %s\n", m_csv.c_str());
+        written = false;
+    }
+    if (!m_pdf.empty() && !writeCertificatePdf(m_pdf, certificate)) {
+        std::fprintf(stderr, "ortavel-cli: cannot write %s\n", m_pdf.c_str());
+        written = false;
+    }
+    return written;
+}
+
+int VerifyCommand::run(Bus &bus, const CommonOptions &options)
+{
+    std::string error;
+    if (!prepareTargetRate(bus, m_address, options, error)) {
+        std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
+        return bus.interrupted() ? kExitInterrupted : kExitFailed;
+    }
+    const auto ask = [&bus, this](const std::string &command) { return bus.send(m_address, command); };
+    verify::IdentityRead read = verify::readIdentity(
+        ask, m_address, [](int code) { return unitName(code); }, verify::localTimeText());
+    if (m_typedRange) {
+        m_typedRange->decimals = read.identity.range.decimals;
+        m_typedRange->unit = read.identity.range.unit;
+        read.identity.range = *m_typedRange;
+    } else if (read.rangeProblem) {
+        std::fprintf(stderr, "ortavel-cli: the run does not start: %s; give it with --range LOW,HIGH\n",
+                     read.rangeProblem->c_str());
+        return kExitFailed;
+    }
+    if (m_asFound) {
+        if (const auto problem = verify::joinProblem(m_asFound->identity, read.identity)) {
+            std::fprintf(stderr, "ortavel-cli: --as-found: %s\n", problem->c_str());
+            return kExitUsage;
+        }
+    }
+    verify::Run run(m_plan, read.identity);
+    const bool complete = takeRun(bus, run);
+    verify::Certificate certificate;
+    certificate.plan = m_plan;
+    certificate.asFound = m_asFound;
+    const verify::RunSheet sheet = verify::sheetOf(run, m_asLeft ? verify::kAsLeft : verify::kAsFound);
+    (m_asLeft ? certificate.asLeft : certificate.asFound) = sheet;
+    print(sheet, options);
+    const bool written = writeOutputs(certificate);
+    if (!complete)
+        return bus.interrupted() ? kExitInterrupted : kExitFailed;
+    return written && sheet.verdict == verify::Verdict::Pass ? kExitOk : kExitFailed;
+}
+
+} // namespace ortavel::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Subcommand.h"
+#include "verify/Certificate.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ortavel::cli {
+
+// `verify ADDR [...]`: one verification run, read only. The operator types
+// the reference reading of each point (or gives them all with
+// --reference-values); the run's table, verdict and hysteresis go to stdout,
+// the certificate to --csv and --pdf. With --as-found it is the as-left run
+// of that earlier run. Exit 0 PASS, 1 FAIL or INCOMPLETE.
+class VerifyCommand final : public Subcommand {
+public:
+    bool parse(const std::vector<std::string> &args, const CommonOptions &options, std::string &error) override;
+    int run(Bus &bus, const CommonOptions &options) override;
+
+    // True when the arguments ask for a PDF: the program then needs fonts.
+    static bool wantsPdf(const std::vector<std::string> &args);
+
+private:
+    bool takeRun(Bus &bus, verify::Run &run);
+    std::optional<double> referenceFor(int index, const verify::Point &point, const verify::Range &range);
+    void print(const verify::RunSheet &sheet, const CommonOptions &options) const;
+    bool writeOutputs(const verify::Certificate &certificate) const;
+
+    std::string m_address;
+    verify::Plan m_plan;
+    std::vector<double> m_references;
+    std::optional<verify::Range> m_typedRange;
+    std::optional<verify::RunSheet> m_asFound;
+    bool m_asLeft = false;
+    std::string m_csv;
+    std::string m_pdf;
+};
+
+} // namespace ortavel::cli

@@ -1,0 +1,136 @@
+// ortavel-cli verify against the simulator: bad input, a run that fails on an offset and passes after a zero, the
+// certificate's CSV and PDF, the prompts with the pressure applied as asked.
+
+#include "reliability/Programs.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <regex>
+
+namespace ortavel::test {
+namespace {
+
+class VerifyEndToEndTest : public DemoLine {
+protected:
+    std::string path(const char *name) const { return m_folder.path().toStdString() + "/" + name; }
+    void write(const std::string &file, const std::string &text) const
+    {
+        QFile out(QString::fromStdString(file));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text.c_str());
+    }
+    std::string read(const std::string &file) const
+    {
+        QFile in(QString::fromStdString(file));
+        return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string();
+    }
+    // Every request of the last run only reads.
+    void expectOnlyReads() const
+    {
+        for (const auto &entry : m_server.trace())
+            EXPECT_TRUE(std::regex_match(entry.command, std::regex("TY|ID|VR|DL|DH|UT|DP|RT0|RP0"))) << entry.command;
+    }
+};
+
+TEST_F(VerifyEndToEndTest, BadInputIsRefusedWithOneLineAndNothingSent)
+{
+    const std::string header = "run,address,type,id,point,direction,nominal,reference,reading,spread,error,"
+                               "error_pct_span,result\n";
+    write(path("other.csv"), header + "as found,07,QX830,B0707,0,up,-1.0000,-1.0000,-1.0000,0.0000,0.0000,0.00,pass\n");
+    write(path("traffic.csv"), "time_ms,baud,address,request,reply,result,duration_ms\n");
+    const std::vector<std::vector<std::string>> rows = {
+        {"--points", "0,120"},
+        {"--points", "50,25"},
+        {"--points", "0,x"},
+        {"--tolerance", "0"},
+        {"--tolerance", "-1"},
+        {"--samples", "0"},
+        {"--samples", "101"},
+        {"--reference-values", "0,1"},
+        {"--updown", "--reference-values", "0,25,50,75,100"},
+        {"--as-found", path("none.csv")},
+        {"--as-found", path("traffic.csv")},
+        {"--as-found", path("other.csv")},
+    };
+    for (const auto &row : rows) {
+        std::vector<std::string> arguments = {"verify", "1"};
+        arguments.insert(arguments.end(), row.begin(), row.end());
+        const auto result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << row.front();
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_TRUE(m_server.trace().empty()) << row.front();
+    }
+}
+
+TEST_F(VerifyEndToEndTest, AnOffsetFailsAsFoundAndAZeroPassesAsLeft)
+{
+    m_server.setPressure(1, 0.0, 0.8);
+    const auto found =
+        run({"verify", "1", "--points", "0", "--samples", "3", "--reference-values", "0", "--csv", path("found.csv")});
+    EXPECT_EQ(found.exitCode, 1) << found.err;
+    expectOnlyReads();
+    const std::string csv = read(path("found.csv"));
+    EXPECT_NE(csv.find("\nas found,01,QX820,A1001,0,up,0.000,0.000,0.80"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",fail\n"), std::string::npos) << csv;
+
+    // Another transmitter's as-found run does not join.
+    write(path("foreign.csv"), std::regex_replace(csv, std::regex("A1001"), "Z9999"));
+    EXPECT_EQ(
+        run({"verify", "1", "--points", "0", "--reference-values", "0", "--as-found", path("foreign.csv")}).exitCode,
+        2);
+
+    ASSERT_EQ(run({"zero", "1"}).exitCode, 0);
+    const auto left = run({"--json", "verify", "1", "--points", "0", "--reference-values", "0", "--as-found",
+                           path("found.csv"), "--csv", path("cert.csv"), "--pdf", path("cert.pdf"), "--operator",
+                           "J. Smith", "--instrument", "DPI 620"});
+    EXPECT_EQ(left.exitCode, 0) << left.err;
+    expectOnlyReads();
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(left.out)).object();
+    EXPECT_EQ(json["verdict"].toString(), "PASS");
+    EXPECT_EQ(json["as_found"].toObject()["verdict"].toString(), "FAIL");
+    const std::string certificate = read(path("cert.csv"));
+    EXPECT_EQ(std::count(certificate.begin(), certificate.end(), '\n'), 3) << certificate;
+    EXPECT_NE(certificate.find("\nas left,01,QX820,A1001,0,up,0.000,0.000,"), std::string::npos) << certificate;
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", QString::fromStdString(path("cert.pdf")), "-"});
+    ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
+    const std::string pdf = text.readAllStandardOutput().toStdString();
+    for (const char *expected : {"Calibration certificate", "As found: FAIL", "As left: PASS", "A1001", "QX820",
+                                 "J. Smith", "DPI 620", "0.80", "Signature"})
+        EXPECT_NE(pdf.find(expected), std::string::npos) << expected << " in\n" << pdf;
+}
+
+// The operator applies each pressure as asked and types the reference, or Enter for the nominal.
+TEST_F(VerifyEndToEndTest, PromptsForEachPointAndTakesEnterAsTheNominal)
+{
+    QProcess cli;
+    cli.setReadChannel(QProcess::StandardError);
+    cli.start(ORTAVEL_CLI_PROGRAM, {"--settings-dir", m_folder.path(), "--device", QString::fromStdString(m_link),
+                                    "verify", "1", "--points", "0,50,100", "--updown", "--samples", "2"});
+    std::string err;
+    const std::regex prompt("Apply (-?[0-9.]+) kPa, then type the reference reading \\[([-0-9.]+)\\]: $");
+    for (int point = 0; point < 5; ++point) {
+        std::smatch match;
+        while (!std::regex_search(err, match, prompt)) {
+            ASSERT_TRUE(cli.waitForReadyRead(20000)) << err;
+            err += cli.readAllStandardError().toStdString();
+        }
+        EXPECT_EQ(match[1].str(), match[2].str());
+        m_server.setPressure(1, std::stod(match[1].str()));
+        err.clear();
+        cli.write(point == 1 ? "50.01\n" : "\n");
+    }
+    ASSERT_TRUE(cli.waitForFinished(20000));
+    const std::string out = cli.readAllStandardOutput().toStdString();
+    EXPECT_EQ(cli.exitCode(), 0) << out << err;
+    EXPECT_TRUE(std::regex_search(out, std::regex("\n50 +up +50.000 +50.010 "))) << out;
+    EXPECT_NE(out.find("hysteresis at 50.000: "), std::string::npos) << out;
+    EXPECT_NE(out.find(": PASS\n"), std::string::npos) << out;
+}
+
+} // namespace
+} // namespace ortavel::test
