@@ -14,9 +14,10 @@ const char *const kAppUsage =
     "  --screenshot FILE   draw the main window offscreen into the PNG FILE and exit\n"
     "  --search            before the screenshot, search the bus and read the first transmitter\n"
     "  --window NAME       the screenshot shows the window NAME: frmYHJZ (calibration),\n"
-    "                      FrmOrtavelAbout (About box), Traffic or Trend, opened from the\n"
-    "                      main window; Traffic and Trend after collecting for a few seconds,\n"
-    "                      on the simulated demo bus unless --port-map is given\n"
+    "                      FrmOrtavelAbout (About box), Traffic, Trend or Verification, opened\n"
+    "                      from the main window; Traffic and Trend after collecting for a few\n"
+    "                      seconds, Verification after a run, on the simulated demo bus unless\n"
+    "                      --port-map is given\n"
     "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n"
     "  --help, --version   this text, the version\n";
 
@@ -74,8 +75,9 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
         } else if (arg == "--screenshot") {
             options.screenshot = value;
         } else if (arg == "--window") {
-            if (value != "frmYHJZ" && value != "FrmOrtavelAbout" && value != "Traffic" && value != "Trend") {
-                error = "--window takes frmYHJZ or FrmOrtavelAbout, Traffic or Trend, not " + value;
+            if (value != "frmYHJZ" && value != "FrmOrtavelAbout" && value != "Traffic" && value != "Trend" &&
+                value != "Verification") {
+                error = "--window takes frmYHJZ or FrmOrtavelAbout, Traffic, Trend or Verification, not " + value;
                 return std::nullopt;
             }
             options.window = value;

@@ -14,6 +14,8 @@
 #include "ui/QtSystemTools.h"
 #include "ui/QtWindowHost.h"
 #include "ui/ToolWindows.h"
+#include "ui/VerificationWindow.h"
+#include "verify/FrmVerify.h"
 #ifdef _WIN32
 #include "adapters/RegistryWindows.h"
 #endif
@@ -40,11 +42,17 @@ constexpr int kExitNoDisplay = 2;
 constexpr int kDemoCollectMs = 4000;
 // Two refresh ticks of the window drawn.
 constexpr int kSettleMs = 250;
+constexpr int kSampleWaitMs = 20;
 
 // The windows that show what collecting brings.
 bool showsCollect(const AppOptions &options)
 {
     return options.window && (*options.window == "Traffic" || *options.window == "Trend");
+}
+
+bool showsVerification(const AppOptions &options)
+{
+    return options.window && *options.window == "Verification";
 }
 
 void runEventsFor(int ms)
@@ -80,7 +88,28 @@ void openMappedPort(Ortavel &model, const AppOptions &options)
     model.cmbCommPort.setSelectedIndex(first->first - 1);
 }
 
-int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, const AppOptions &options)
+// A whole run as the operator takes it; on the demo bus the pressure
+// applied follows each point.
+void takeRun(QWidget *shown, sim::SimServer &demo)
+{
+    auto *verification = dynamic_cast<VerificationWindow *>(shown);
+    if (verification == nullptr)
+        return;
+    FrmVerify &form = verification->model();
+    form.cmdStart.click();
+    while (form.run() != nullptr && !form.run()->done()) {
+        const verify::Point &point = form.run()->points()[static_cast<std::size_t>(form.run()->current())];
+        demo.setPressure(1, point.nominal);
+        form.cmdTake.click();
+        if (!form.taking())
+            return;
+        while (form.taking())
+            runEventsFor(kSampleWaitMs);
+    }
+}
+
+int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, const AppOptions &options,
+               sim::SimServer &demo)
 {
     window.show();
     app.processEvents();
@@ -103,6 +132,8 @@ int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, con
         window.model().cmdON_OFF.click();
         runEventsFor(kSettleMs);
     }
+    if (showsVerification(options) && window.model().CMB_ADDR.count() > 0)
+        takeRun(shown, demo);
     app.processEvents();
     const QString file = QString::fromStdString(*options.screenshot);
     if (shown == nullptr || !shown->grab().save(file, "PNG")) {
@@ -142,7 +173,7 @@ int main(int argc, char **argv)
     // Traffic and Trend are drawn after a collect: on the bus given, or on
     // the demo bus simulated in this process, its first transmitter.
     sim::SimServer demo;
-    if (options->screenshot && showsCollect(*options)) {
+    if (options->screenshot && (showsCollect(*options) || showsVerification(*options))) {
         if (options->portMap.empty()) {
             try {
                 options->portMap.emplace_back(1, demo.start(sim::demoBus()));
@@ -188,7 +219,7 @@ int main(int argc, char **argv)
     model.Form_Load();
 
     if (options->screenshot)
-        return screenshot(app, window, windows, *options);
+        return screenshot(app, window, windows, *options, demo);
     window.show();
     return QApplication::exec();
 }

@@ -129,6 +129,7 @@ void Ortavel::wireHandlers()
     About.onClick = [this] { About_Click(); };
     mnuTraffic.onClick = [this] { mnuTraffic_Click(); };
     mnuTrend.onClick = [this] { mnuTrend_Click(); };
+    mnuVerify.onClick = [this] { mnuVerify_Click(); };
     Exit.onClick = [this] { Exit_Click(); };
     cmbCommPort.onClick = [this] { cmbCommPort_Click(); };
     CMB_ADDR.onClick = [this] { CMB_ADDR_Click(); };

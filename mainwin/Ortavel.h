@@ -100,6 +100,7 @@ public:
     void UserCal_Click();
     void mnuTraffic_Click();
     void mnuTrend_Click();
+    void mnuVerify_Click();
     void cmbCommPort_Click();
     void cmdSEARCH_Click();
     void CMB_ADDR_Click();
@@ -143,6 +144,7 @@ public:
     MenuItem View{"View", "View(&V)"};
     MenuItem mnuTraffic{"mnuTraffic", "Traffic(&T)"};
     MenuItem mnuTrend{"mnuTrend", "Trend(&R)"};
+    MenuItem mnuVerify{"mnuVerify", "Verification(&E)..."};
 
     StatusBar StatusBar1{"StatusBar1"};
 

@@ -118,6 +118,11 @@ void Ortavel::mnuTrend_Click()
     m_windows.showWindow("Trend");
 }
 
+void Ortavel::mnuVerify_Click()
+{
+    m_windows.showWindow("Verification");
+}
+
 void Ortavel::cmbCommPort_Click()
 {
     const int selected = cmbCommPort.selectedIndex();

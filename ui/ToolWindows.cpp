@@ -5,11 +5,13 @@
 #include "QtWindowHost.h"
 #include "TrafficWindow.h"
 #include "TrendWindow.h"
+#include "VerificationWindow.h"
 #include "about/FrmOrtavelAbout.h"
 #include "calib/frmYHJZ.h"
 #include "mainwin/Ortavel.h"
 #include "traffic/FrmTraffic.h"
 #include "trend/FrmTrend.h"
+#include "verify/FrmVerify.h"
 
 namespace ortavel {
 
@@ -30,6 +32,7 @@ void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Regis
     host.addWindowMaker("Trend", [&main] {
         return new TrendWindow(std::make_unique<FrmTrend>(main.trend(), main.Label3, main.messageBox()));
     });
+    host.addWindowMaker("Verification", [&main] { return new VerificationWindow(std::make_unique<FrmVerify>(main)); });
 }
 
 } // namespace ortavel

@@ -27,13 +27,15 @@ TEST_P(RefusedOptionsTest, NamesTheProblem)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, RefusedOptionsTest,
-    ::testing::Values(
-        Refused{{"--port-map", "7=/dev/pts/3"}, "N=PATH"}, Refused{{"--port-map", "1="}, "N=PATH"},
-        Refused{{"--port-map"}, "needs a value"}, Refused{{"--screenshot", "a.png", "--search-last", "0"}, "1 to 99"},
-        Refused{{"--search-last", "100"}, "1 to 99"}, Refused{{"--search-last", "12x"}, "1 to 99"},
-        Refused{{"--search"}, "--screenshot"}, Refused{{"--settings-dir", ""}, "needs a value"},
-        Refused{{"--port", "1"}, "unknown option --port"}, Refused{{"--window", "frmYHJZ"}, "--screenshot"},
-        Refused{{"--screenshot", "a.png", "--window", "Ortavel"}, "frmYHJZ or FrmOrtavelAbout, Traffic or Trend"}));
+    ::testing::Values(Refused{{"--port-map", "7=/dev/pts/3"}, "N=PATH"}, Refused{{"--port-map", "1="}, "N=PATH"},
+                      Refused{{"--port-map"}, "needs a value"},
+                      Refused{{"--screenshot", "a.png", "--search-last", "0"}, "1 to 99"},
+                      Refused{{"--search-last", "100"}, "1 to 99"}, Refused{{"--search-last", "12x"}, "1 to 99"},
+                      Refused{{"--search"}, "--screenshot"}, Refused{{"--settings-dir", ""}, "needs a value"},
+                      Refused{{"--port", "1"}, "unknown option --port"},
+                      Refused{{"--window", "frmYHJZ"}, "--screenshot"},
+                      Refused{{"--screenshot", "a.png", "--window", "Ortavel"},
+                              "frmYHJZ or FrmOrtavelAbout, Traffic, Trend or Verification"}));
 
 TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
 {

@@ -23,10 +23,13 @@
 #include "ui/ToolWindows.h"
 #include "ui/TrafficWindow.h"
 #include "ui/TrendWindow.h"
+#include "ui/VerificationWindow.h"
+#include "verify/FrmVerify.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,7 +161,7 @@ TEST_F(MainWindowTest, FieldsAreNamedByTheirLabels)
 TEST_F(MainWindowTest, MenusHoldTheirEntries)
 {
     const QStringList expected[] = {{"Option(&O)", "UserCal (&C)", "-", "About...(&A)", "-", "Exit(&X)"},
-                                    {"View(&V)", "Traffic(&T)", "Trend(&R)"}};
+                                    {"View(&V)", "Traffic(&T)", "Trend(&R)", "Verification(&E)..."}};
     const QList<QAction *> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     for (int i = 0; i < 2; ++i) {
@@ -546,6 +549,48 @@ TEST(TrendWindow, DrawsBothValuesWithGapsUnitsAndSavesAPicture)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.read(4).endsWith("PNG"));
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// A whole as-found run through the window's buttons, the pressure applied as each point asks: only RP0 is polled.
+TEST_F(EndToEndTest, VerificationTakesAnAsFoundRunPointByPoint)
+{
+    chooseFirst();
+    window.view().action(model.mnuVerify.name())->trigger();
+    auto *w = dynamic_cast<VerificationWindow *>(windows.window("Verification"));
+    ASSERT_NE(w, nullptr);
+    FrmVerify &m = w->model();
+    const auto press = [w](const Control &c) {
+        QTest::mouseClick(w->view().widgetAs<QPushButton>(c.name()), Qt::LeftButton);
+    };
+    press(m.cmdStart);
+    ASSERT_NE(m.run(), nullptr);
+    server.clearTrace();
+    for (int point = 0; point < 5; ++point) {
+        server.setPressure(1, m.run()->points()[static_cast<std::size_t>(point)].nominal + (point == 4 ? 0.5 : 0.0));
+        press(m.cmdTake);
+        EXPECT_FALSE(w->view().widget(m.cmdTake.name())->isEnabled());
+        for (int wait = 0; m.taking() && wait < 500; ++wait)
+            QTest::qWait(20);
+        ASSERT_FALSE(m.taking());
+    }
+    QAbstractItemModel *rows = w->table()->model();
+    ASSERT_EQ(rows->rowCount(), 5);
+    EXPECT_EQ(rows->data(rows->index(1, VerificationTableModel::Nominal)).toString(), "25.000");
+    EXPECT_EQ(rows->data(rows->index(1, VerificationTableModel::Result)).toString(), "pass");
+    EXPECT_EQ(rows->data(rows->index(4, VerificationTableModel::ErrorPct)).toString(), "0.50");
+    EXPECT_EQ(rows->data(rows->index(4, VerificationTableModel::Result)).toString(), "fail");
+    EXPECT_EQ(w->view().widgetAs<QLabel>(m.lblVerdict.name())->text(), "Verdict: FAIL");
+    const auto trace = server.trace();
+    EXPECT_EQ(trace.size(), 25U);
+    EXPECT_TRUE(std::all_of(trace.begin(), trace.end(), [](const auto &e) { return e.command == "RP0"; }));
+
+    const QString csv = folder.path() + "/found.csv";
+    m.chooseSaveFile = [&csv](const std::string &) { return std::optional(csv.toStdString()); };
+    press(m.cmdSaveCsv);
+    QFile saved(csv);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().count('\n'), 6);
+    EXPECT_EQ(w->view().widget(m.cmdStart.name())->isEnabled(), true) << "the as-left run may start";
 }
 
 } // namespace

@@ -1,0 +1,155 @@
+#include "VerificationWindow.h"
+
+#include "FormView.h"
+#include "adapters/CertificatePdf.h"
+#include "verify/FrmVerify.h"
+
+#include <QBrush>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace ortavel {
+
+VerificationTableModel::VerificationTableModel(const FrmVerify &form, QObject *parent)
+    : QAbstractTableModel(parent), m_form(form), m_rows(static_cast<int>(form.rows().size()))
+{
+}
+
+int VerificationTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int VerificationTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant VerificationTableModel::data(const QModelIndex &index, int role) const
+{
+    const auto rows = m_form.rows();
+    if (index.row() < 0 || index.row() >= static_cast<int>(rows.size()))
+        return {};
+    const verify::SheetLine &l = rows[static_cast<std::size_t>(index.row())];
+    if (role == Qt::ForegroundRole && index.column() == Result && !l.result.empty() && l.result != "pass")
+        return QBrush(Qt::red);
+    if (role == Qt::TextAlignmentRole)
+        return int((index.column() >= Nominal && index.column() <= ErrorPct ? Qt::AlignRight : Qt::AlignLeft) |
+                   Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    const std::string *texts[] = {&l.point,   &l.direction, &l.nominal,  &l.reference,
+                                  &l.reading, &l.error,     &l.errorPct, &l.result};
+    QString text = QString::fromStdString(*texts[index.column()]);
+    if (index.column() == Result && l.unstable)
+        text += QStringLiteral(" (unstable)");
+    return text;
+}
+
+QVariant VerificationTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *const kHeaders[] = {"Point %", "Dir.",  "Nominal", "Reference",
+                                           "Reading", "Error", "Error %", "Result"};
+    return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(kHeaders[section])) : QVariant();
+}
+
+void VerificationTableModel::refresh()
+{
+    const int rows = static_cast<int>(m_form.rows().size());
+    if (rows != m_rows) {
+        beginResetModel();
+        m_rows = rows;
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
+    }
+}
+
+VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget *parent)
+    : QWidget(parent), m_model(std::move(model))
+{
+    FrmVerify &m = *m_model;
+    m_view = new FormView(m, this, this, nullptr);
+    m_tableModel = new VerificationTableModel(m, this);
+    const auto w = [this](const Control &control) { return m_view->widget(control.name()); };
+
+    auto *column = new QVBoxLayout(this);
+    auto *plan = new QGridLayout;
+    const std::pair<const Control *, const Control *> fields[] = {{&m.lblPoints, &m.txtPoints},
+                                                                  {&m.lblTolerance, &m.txtTolerance},
+                                                                  {&m.lblSamples, &m.txtSamples},
+                                                                  {&m.lblOperator, &m.txtOperator},
+                                                                  {&m.lblInstrument, &m.txtInstrument},
+                                                                  {&m.lblCertificate, &m.txtCertificate},
+                                                                  {&m.lblDue, &m.txtDue},
+                                                                  {&m.lblNote, &m.txtNote}};
+    int row = 0;
+    for (const auto &[label, box] : fields) {
+        plan->addWidget(w(*label), row / 2, (row % 2) * 2);
+        plan->addWidget(w(*box), row / 2, (row % 2) * 2 + 1);
+        ++row;
+    }
+    plan->addWidget(w(m.lblRange), 4, 0);
+    auto *range = new QHBoxLayout;
+    range->addWidget(w(m.txtRangeLow));
+    range->addWidget(w(m.txtRangeHigh));
+    plan->addLayout(range, 4, 1);
+    plan->addWidget(w(m.chkUpDown), 4, 2);
+    plan->addWidget(w(m.chkAsLeftOnly), 4, 3);
+    column->addLayout(plan);
+
+    auto *take = new QHBoxLayout;
+    for (const Control *control :
+         std::initializer_list<const Control *>{&m.cmdStart, &m.lblPoint, &m.lblReference, &m.txtReference, &m.cmdTake,
+                                                &m.cmdRepeat, &m.cmdSkip, &m.lblProgress})
+        take->addWidget(w(*control));
+    take->addStretch(1);
+    column->addLayout(take);
+
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("points"));
+    m_table->setModel(m_tableModel);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    column->addWidget(m_table, 1);
+
+    for (const Control *control :
+         std::initializer_list<const Control *>{&m.lblVerdict, &m.lblHysteresis, &m.lblAsFound})
+        column->addWidget(w(*control));
+    auto *saves = new QHBoxLayout;
+    saves->addStretch(1);
+    saves->addWidget(w(m.cmdSavePdf));
+    saves->addWidget(w(m.cmdSaveCsv));
+    column->addLayout(saves);
+    resize(860, 560);
+
+    m.onRowsChanged = [this] { m_tableModel->refresh(); };
+    m.chooseSaveFile = [this](const std::string &suggested) -> std::optional<std::string> {
+        const bool pdf = suggested.ends_with(".pdf");
+        const QString file = QFileDialog::getSaveFileName(
+            this, pdf ? QStringLiteral("Save certificate") : QStringLiteral("Save CSV"),
+            QString::fromStdString(suggested), pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)"));
+        return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
+    };
+    m.writePdf = [](const std::string &path, const verify::Certificate &certificate) {
+        return writeCertificatePdf(path, certificate);
+    };
+}
+
+// The binders hold on to the model: they go first.
+VerificationWindow::~VerificationWindow()
+{
+    m_model->tmrSample.setEnabled(false);
+    m_model->onRowsChanged = nullptr;
+    m_model->chooseSaveFile = nullptr;
+    m_model->writePdf = nullptr;
+    qDeleteAll(findChildren<QObject *>(Qt::FindDirectChildrenOnly));
+}
+
+} // namespace ortavel

@@ -1,0 +1,320 @@
+#include "FrmVerify.h"
+
+#include "controls/MessageBox.h"
+#include "link/Commands.h"
+#include "link/Numbers.h"
+#include "mainwin/Ortavel.h"
+
+#include <sstream>
+
+namespace ortavel {
+
+namespace {
+
+constexpr const char *kTitle = "Verification";
+
+std::optional<std::vector<double>> numberList(const std::string &text)
+{
+    std::vector<double> numbers;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, ',')) {
+        if (!isNumberText(part))
+            return std::nullopt;
+        numbers.push_back(readNumber(part));
+    }
+    return numbers;
+}
+
+} // namespace
+
+FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_main(main)
+{
+    for (Control *control : std::initializer_list<Control *>{
+             &lblPoints,     &txtPoints,     &chkUpDown,      &lblTolerance,   &txtTolerance, &lblSamples,
+             &txtSamples,    &lblRange,      &txtRangeLow,    &txtRangeHigh,   &lblOperator,  &txtOperator,
+             &lblInstrument, &txtInstrument, &lblCertificate, &txtCertificate, &lblDue,       &txtDue,
+             &lblNote,       &txtNote,       &chkAsLeftOnly,  &cmdStart,       &lblPoint,     &lblReference,
+             &txtReference,  &cmdTake,       &cmdRepeat,      &cmdSkip,        &lblProgress,  &lblVerdict,
+             &lblHysteresis, &lblAsFound,    &cmdSavePdf,     &cmdSaveCsv,     &tmrSample})
+        add(*control);
+    cmdStart.onClick = [this] { cmdStart_Click(); };
+    cmdTake.onClick = [this] { cmdTake_Click(); };
+    cmdRepeat.onClick = [this] { cmdRepeat_Click(); };
+    cmdSkip.onClick = [this] { cmdSkip_Click(); };
+    tmrSample.onTimer = [this] { tmrSample_Timer(); };
+    cmdSavePdf.onClick = [this] { cmdSavePdf_Click(); };
+    cmdSaveCsv.onClick = [this] { cmdSaveCsv_Click(); };
+    // The window belongs to the transmitter selected as it opens.
+    m_address = m_main.hasTransmitter() ? m_main.CMB_ADDR.text() : std::string();
+    m_selection = m_main.selection().current();
+    setCaption(m_address.empty() ? std::string(kTitle) : std::string(kTitle) + " - " + m_address);
+    showState();
+}
+
+bool FrmVerify::ownTransmitterSelected() const
+{
+    return !m_address.empty() && m_main.hasTransmitter() && m_main.selection().current() == m_selection &&
+           m_main.CMB_ADDR.text() == m_address;
+}
+
+const verify::Run *FrmVerify::run() const
+{
+    return m_asLeft ? &*m_asLeft : m_asFound ? &*m_asFound : nullptr;
+}
+
+verify::Run *FrmVerify::activeRun()
+{
+    return m_asLeft ? &*m_asLeft : m_asFound ? &*m_asFound : nullptr;
+}
+
+void FrmVerify::tell(const std::string &text)
+{
+    m_main.messageBox().show(text, kTitle, true);
+}
+
+std::optional<verify::Range> FrmVerify::typedRange() const
+{
+    if (!isNumberText(txtRangeLow.text()) || !isNumberText(txtRangeHigh.text()))
+        return std::nullopt;
+    const double low = readNumber(txtRangeLow.text());
+    const double high = readNumber(txtRangeHigh.text());
+    if (low == high)
+        return std::nullopt;
+    return verify::Range{low, high, 3, {}, true};
+}
+
+std::optional<verify::Plan> FrmVerify::planFromBoxes()
+{
+    verify::Plan plan;
+    const auto points = numberList(txtPoints.text());
+    if (!points) {
+        tell("Points: numbers in % of the range, separated by commas.");
+        return std::nullopt;
+    }
+    plan.points = *points;
+    plan.upDown = chkUpDown.checked();
+    plan.tolerancePct = isNumberText(txtTolerance.text()) ? readNumber(txtTolerance.text()) : 0;
+    const auto samples = isNumberText(txtSamples.text()) ? wholeNumber32(readNumber(txtSamples.text())) : std::nullopt;
+    plan.samples = samples.value_or(0);
+    plan.operatorName = txtOperator.text();
+    plan.instrument = txtInstrument.text();
+    plan.instrumentCertificate = txtCertificate.text();
+    plan.instrumentDue = txtDue.text();
+    plan.note = txtNote.text();
+    if (const auto problem = plan.problem()) {
+        tell("The run does not start: " + *problem + ".");
+        return std::nullopt;
+    }
+    return plan;
+}
+
+void FrmVerify::cmdStart_Click()
+{
+    if (taking())
+        return;
+    if (!ownTransmitterSelected()) {
+        tell(m_address.empty() ? "No transmitter was selected when this window opened; close it, choose one and "
+                                 "open it again."
+                               : "The transmitter " + m_address +
+                                     " is no longer selected in the main window; close this window and open it again.");
+        return;
+    }
+    auto plan = planFromBoxes();
+    if (!plan)
+        return;
+    const auto ask = [this](const std::string &command) { return m_main.Comm_Send(m_address, command); };
+    const auto unitName = [this](int code) {
+        return code >= 0 && code < Ortavel::kUnitCount ? m_main.UnitNames[static_cast<std::size_t>(code)]
+                                                       : std::string();
+    };
+    verify::IdentityRead read = verify::readIdentity(ask, m_address, unitName, verify::localTimeText());
+    if (read.rangeProblem) {
+        auto typed = typedRange();
+        if (!typed) {
+            tell("The run does not start: " + *read.rangeProblem +
+                 ". Type the range (low and high) beside \"Range\" to verify against it.");
+            return;
+        }
+        typed->decimals = read.identity.range.decimals;
+        typed->unit = read.identity.range.unit;
+        read.identity.range = *typed;
+    }
+    const bool asLeft = m_asFound.has_value() || chkAsLeftOnly.checked();
+    if (asLeft && m_asFound) {
+        if (const auto problem = verify::joinProblem(m_asFound->identity(), read.identity)) {
+            tell("The as-left run does not join the as-found run: " + *problem + ".");
+            return;
+        }
+    }
+    (asLeft ? m_asLeft : m_asFound).emplace(*plan, read.identity);
+    showState();
+}
+
+void FrmVerify::cmdTake_Click()
+{
+    verify::Run *r = activeRun();
+    if (r == nullptr || r->done() || taking())
+        return;
+    if (!ownTransmitterSelected()) {
+        tell("The transmitter " + m_address + " is no longer selected in the main window; no reading is taken.");
+        return;
+    }
+    const int index = r->current();
+    verify::Point &point = r->point(index);
+    const std::string typed = txtReference.text();
+    if (typed.find_first_not_of(' ') != std::string::npos && !isNumberText(typed)) {
+        tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
+        return;
+    }
+    point.reference = isNumberText(typed) ? readNumber(typed) : point.nominal;
+    r->clearPoint(index);
+    m_taking = index;
+    m_samplesLeft = r->plan().samples;
+    showState();
+    tmrSample.setEnabled(true);
+}
+
+// One sample a tick: between two exchanges the main window's handlers run.
+void FrmVerify::tmrSample_Timer()
+{
+    verify::Run *r = activeRun();
+    if (r == nullptr || !taking()) {
+        tmrSample.setEnabled(false);
+        return;
+    }
+    if (!ownTransmitterSelected()) {
+        // What was polled so far is no reading of this transmitter.
+        tmrSample.setEnabled(false);
+        r->clearPoint(m_taking);
+        m_taking = -1;
+        showState();
+        tell("The transmitter " + m_address + " is no longer selected in the main window; the reading stopped.");
+        return;
+    }
+    r->addSample(m_taking, m_main.Comm_Send(m_address, std::string(cmd::Pressure)));
+    if (--m_samplesLeft > 0) {
+        lblProgress.setCaption("Sample " + std::to_string(r->plan().samples - m_samplesLeft + 1) + " of " +
+                               std::to_string(r->plan().samples));
+        return;
+    }
+    finishPoint();
+}
+
+void FrmVerify::finishPoint()
+{
+    tmrSample.setEnabled(false);
+    activeRun()->point(m_taking).taken = true;
+    m_taking = -1;
+    showState();
+}
+
+void FrmVerify::cmdRepeat_Click()
+{
+    verify::Run *r = activeRun();
+    if (r == nullptr || taking() || r->current() == 0)
+        return;
+    r->clearPoint(r->current() - 1);
+    showState();
+}
+
+void FrmVerify::cmdSkip_Click()
+{
+    verify::Run *r = activeRun();
+    if (r == nullptr || taking() || r->done())
+        return;
+    const int index = r->current();
+    r->clearPoint(index);
+    r->point(index).taken = true;
+    showState();
+}
+
+std::vector<verify::SheetLine> FrmVerify::rows() const
+{
+    const verify::Run *r = run();
+    if (r == nullptr)
+        return {};
+    std::vector<verify::SheetLine> lines = verify::sheetOf(*r, m_asLeft ? verify::kAsLeft : verify::kAsFound).lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!r->points()[i].taken)
+            lines[i].result.clear();
+    }
+    return lines;
+}
+
+verify::Certificate FrmVerify::certificate() const
+{
+    verify::Certificate certificate;
+    if (m_asFound)
+        certificate.asFound = verify::sheetOf(*m_asFound, verify::kAsFound);
+    if (m_asLeft)
+        certificate.asLeft = verify::sheetOf(*m_asLeft, verify::kAsLeft);
+    if (const verify::Run *r = run())
+        certificate.plan = r->plan();
+    return certificate;
+}
+
+void FrmVerify::showState()
+{
+    const verify::Run *r = run();
+    const bool running = r != nullptr && !r->done();
+    cmdStart.setCaption(m_asFound ? "Start as left" : "Start as found");
+    cmdStart.setEnabled(!taking() && !running && !m_asLeft);
+    chkAsLeftOnly.setEnabled(!m_asFound && !m_asLeft);
+    for (Control *control : std::initializer_list<Control *>{&txtPoints, &chkUpDown, &txtTolerance, &txtSamples})
+        control->setEnabled(!running && !taking());
+    cmdTake.setEnabled(running && !taking());
+    cmdSkip.setEnabled(running && !taking());
+    cmdRepeat.setEnabled(r != nullptr && !taking() && r->current() > 0);
+    txtReference.setEnabled(running && !taking());
+    cmdSavePdf.setEnabled(r != nullptr && r->done());
+    cmdSaveCsv.setEnabled(r != nullptr && r->done());
+    lblProgress.setCaption(taking() ? "Sample 1 of " + std::to_string(r->plan().samples) : std::string());
+    if (r == nullptr) {
+        lblPoint.setCaption("Choose the plan, then Start.");
+    } else if (running) {
+        const verify::Point &p = r->points()[static_cast<std::size_t>(r->current())];
+        const std::string nominal = r->identity().range.text(p.nominal);
+        lblPoint.setCaption("Point " + std::to_string(r->current() + 1) + " of " + std::to_string(r->points().size()) +
+                            " (" + std::string(directionName(p.planned.direction)) + "): apply " + nominal + " " +
+                            r->identity().range.unit);
+        if (!taking())
+            txtReference.setText(nominal);
+    } else {
+        lblPoint.setCaption(m_asLeft ? "As left run done" : "As found run done: adjust, then Start as left");
+    }
+    lblVerdict.setCaption(r != nullptr && r->done() ? "Verdict: " + std::string(verify::verdictName(r->verdict()))
+                                                    : std::string());
+    std::string hysteresis;
+    if (r != nullptr) {
+        for (const verify::SheetHysteresis &h : verify::sheetOf(*r, "").hysteresis)
+            hysteresis += (hysteresis.empty() ? "Hysteresis (% of span): " : ", ") + h.nominal + ": " + h.pctOfSpan;
+    }
+    lblHysteresis.setCaption(hysteresis);
+    lblAsFound.setCaption(m_asFound && m_asLeft
+                              ? "As found: " + std::string(verify::verdictName(m_asFound->verdict())) +
+                                    " (kept until this window closes)"
+                              : std::string());
+    if (onRowsChanged)
+        onRowsChanged();
+}
+
+void FrmVerify::cmdSavePdf_Click()
+{
+    if (!writePdf)
+        return;
+    const verify::Certificate c = certificate();
+    saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".pdf", kTitle, m_main.messageBox(),
+                     [this, &c](const std::string &path) { return writePdf(path, c); });
+}
+
+void FrmVerify::cmdSaveCsv_Click()
+{
+    const verify::Certificate c = certificate();
+    saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".csv", kTitle, m_main.messageBox(),
+                     [&c](const std::string &path) {
+                         return writeFile(path, [&c](std::ostream &out) { verify::writeCsv(out, c); });
+                     });
+}
+
+} // namespace ortavel

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "Certificate.h"
+#include "controls/Button.h"
+#include "controls/CheckBox.h"
+#include "controls/Form.h"
+#include "controls/Label.h"
+#include "controls/SaveFile.h"
+#include "controls/TextBox.h"
+#include "controls/Timer.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ortavel {
+
+class Ortavel;
+
+// The Verification window: a plan, then a run point by point against the
+// reference the operator reads off, its verdict and hysteresis, and the
+// certificate as PDF and CSV. It only reads, through the main window's
+// Comm_Send, from the transmitter selected when it opened, one sample per
+// timer tick so the main window stays responsive. The as-found run is kept
+// until the window closes; the next run is the as-left run.
+class FrmVerify : public Form {
+public:
+    static constexpr int kSampleMs = 1;
+
+    explicit FrmVerify(Ortavel &main);
+
+    Label lblPoints{"lblPoints", "Points (% of range):"};
+    TextBox txtPoints{"txtPoints", "0,25,50,75,100"};
+    CheckBox chkUpDown{"chkUpDown", "And back down (hysteresis)"};
+    Label lblTolerance{"lblTolerance", "Tolerance (% of span):"};
+    TextBox txtTolerance{"txtTolerance", "0.25"};
+    Label lblSamples{"lblSamples", "Samples per point:"};
+    TextBox txtSamples{"txtSamples", "5"};
+    Label lblRange{"lblRange", "Range if DL, DH cannot be read:"};
+    TextBox txtRangeLow{"txtRangeLow", ""};
+    TextBox txtRangeHigh{"txtRangeHigh", ""};
+    Label lblOperator{"lblOperator", "Operator:"};
+    TextBox txtOperator{"txtOperator", ""};
+    Label lblInstrument{"lblInstrument", "Reference instrument:"};
+    TextBox txtInstrument{"txtInstrument", ""};
+    Label lblCertificate{"lblCertificate", "Its certificate:"};
+    TextBox txtCertificate{"txtCertificate", ""};
+    Label lblDue{"lblDue", "Due:"};
+    TextBox txtDue{"txtDue", ""};
+    Label lblNote{"lblNote", "Note:"};
+    TextBox txtNote{"txtNote", ""};
+    CheckBox chkAsLeftOnly{"chkAsLeftOnly", "As left only (new installation)"};
+    Button cmdStart{"cmdStart", "Start as found"};
+    Label lblPoint{"lblPoint", ""};
+    Label lblReference{"lblReference", "Reference:"};
+    TextBox txtReference{"txtReference", ""};
+    Button cmdTake{"cmdTake", "Take reading"};
+    Button cmdRepeat{"cmdRepeat", "Repeat point"};
+    Button cmdSkip{"cmdSkip", "Skip"};
+    Label lblProgress{"lblProgress", ""};
+    Label lblVerdict{"lblVerdict", ""};
+    Label lblHysteresis{"lblHysteresis", ""};
+    Label lblAsFound{"lblAsFound", ""};
+    Button cmdSavePdf{"cmdSavePdf", "Save certificate..."};
+    Button cmdSaveCsv{"cmdSaveCsv", "Save CSV..."};
+    Timer tmrSample{"tmrSample", kSampleMs};
+
+    void cmdStart_Click();
+    void cmdTake_Click();
+    void cmdRepeat_Click();
+    void cmdSkip_Click();
+    void tmrSample_Timer();
+    void cmdSavePdf_Click();
+    void cmdSaveCsv_Click();
+
+    // The run on show (as left once started, else as found); nullptr before
+    // the first start.
+    const verify::Run *run() const;
+    const std::optional<verify::Run> &asFound() const { return m_asFound; }
+    // The table's rows: a point not yet taken shows its nominal and
+    // reference only.
+    std::vector<verify::SheetLine> rows() const;
+    verify::Certificate certificate() const;
+    bool taking() const { return m_taking >= 0; }
+
+    // The view's side.
+    std::function<void()> onRowsChanged;
+    ChooseSaveFile chooseSaveFile;
+    std::function<bool(const std::string &path, const verify::Certificate &certificate)> writePdf;
+
+private:
+    verify::Run *activeRun();
+    bool ownTransmitterSelected() const;
+    std::optional<verify::Plan> planFromBoxes();
+    std::optional<verify::Range> typedRange() const;
+    void finishPoint();
+    void showState();
+    void tell(const std::string &text);
+
+    Ortavel &m_main;
+    std::string m_address;
+    std::uint64_t m_selection = 0;
+    std::optional<verify::Run> m_asFound;
+    std::optional<verify::Run> m_asLeft;
+    int m_taking = -1; // the point being sampled
+    int m_samplesLeft = 0;
+};
+
+} // namespace ortavel
