@@ -12,6 +12,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
 #include "support/MemorySettingsStore.h"
+#include "verify/FrmVerify.h"
 
 #include <chrono>
 #include <cmath>
@@ -225,6 +226,9 @@ public:
 
     void showWindow(const std::string &name) override
     {
+        // The Verification window only reads: whatever it is made to do, no write may come of it.
+        if (name == "Verification" && !m_verify)
+            m_verify = std::make_unique<FrmVerify>(*m_main);
         if (name != "frmYHJZ" || m_cal)
             return;
         m_calTarget = target();
@@ -240,6 +244,8 @@ public:
     }
     void closeOtherWindows(const Form &) override
     {
+        if (m_verify)
+            m_closed.push_back(std::move(m_verify));
         if (m_cal && m_cal->queryUnload())
             m_closed.push_back(std::move(m_cal));
     }
@@ -320,7 +326,10 @@ private:
         return m_selected;
     }
 
-    std::optional<Unit> targetOf(const Form &form) { return &form == m_main.get() ? target() : m_calTarget; }
+    std::optional<Unit> targetOf(const Form &form)
+    {
+        return &form == m_main.get() ? target() : &form == m_cal.get() ? m_calTarget : std::nullopt;
+    }
 
     void onFrames(const std::string &bytes)
     {
@@ -415,6 +424,8 @@ private:
         std::vector<Form *> out{m_main.get()};
         if (m_cal)
             out.push_back(m_cal.get());
+        if (m_verify)
+            out.push_back(m_verify.get());
         return out;
     }
 
@@ -425,7 +436,9 @@ private:
             auto *typedControl = dynamic_cast<T *>(control);
             if (typedControl == nullptr || !control->enabled() || !control->visible())
                 continue;
-            const Control *parent = &form == m_main.get() ? m_main->parentOf(*control) : m_cal->parentOf(*control);
+            const Control *parent = &form == m_main.get()  ? m_main->parentOf(*control)
+                                    : &form == m_cal.get() ? m_cal->parentOf(*control)
+                                                           : nullptr;
             if (parent == nullptr || (parent->enabled() && parent->visible()))
                 out.push_back(typedControl);
         }
@@ -583,7 +596,7 @@ private:
                 if (below(10) == 0)
                     targets.push_back(m_main.get());
             } else if (below(10) == 0) {
-                targets.push_back(m_cal.get());
+                targets.push_back(form);
             }
             std::erase_if(targets, [this](const Label *l) { return l == &m_main->COM_QUIT && below(10) != 0; });
             if (targets.empty())
@@ -603,7 +616,15 @@ private:
                 }
             };
         }
-        if (kind < 88 && form != m_main.get()) {
+        if (kind < 88 && form == m_verify.get()) {
+            return [this] {
+                describe("Verification takes a point");
+                m_verify->cmdTake.click();
+                for (int tick = 0; m_verify->taking() && tick <= verify::Plan::kMaxSamples; ++tick)
+                    m_verify->tmrSample.tick();
+            };
+        }
+        if (kind < 88 && form == m_cal.get()) {
             // The calibration as the operator does it: read, recalibrate, a count, save.
             const int count = 1 + below(frmYHJZ::kPoints);
             return [this, count] {
@@ -771,6 +792,7 @@ private:
     std::map<int, sim::FrameSplitter> m_splitters;
     std::unique_ptr<Ortavel> m_main;
     std::unique_ptr<frmYHJZ> m_cal;
+    std::unique_ptr<FrmVerify> m_verify;
     std::optional<Unit> m_calTarget; // the transmitter the calibration window was opened for
     std::optional<Unit> m_selected;  // the main window's, as of its selection count below
     std::uint64_t m_seenSelection = 0;
