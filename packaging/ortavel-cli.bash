@@ -10,10 +10,11 @@ _ortavel_cli()
         --port) COMPREPLY=($(compgen -W '1 2 3 4 5 6' -- "$cur")); return ;;
         --baud) COMPREPLY=($(compgen -W '1200 2400 4800 9600 auto' -- "$cur")); return ;;
         --save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")); return ;;
-        --port-map|--addresses|--bauds|--count|--interval|--repeat) return ;;
+        --as-found|--csv|--pdf) _filedir; return ;;
+        --port-map|--addresses|--bauds|--count|--interval|--repeat|--points|--tolerance|--samples|--reference-values|--range|--operator|--instrument) return ;;
     esac
 
-    local subcommands='ports search read set backup apply poll zero save restore-factory send'
+    local subcommands='ports search read set backup apply poll zero save restore-factory send verify'
     local i subcommand=
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
@@ -39,6 +40,7 @@ _ortavel_cli()
         poll) COMPREPLY=($(compgen -W '--count --interval' -- "$cur")) ;;
         save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")) ;;
         send) COMPREPLY=($(compgen -W '--repeat' -- "$cur")) ;;
+        verify) COMPREPLY=($(compgen -W '--points --updown --tolerance --samples --reference-values --as-found --as-left --range --csv --pdf --operator --instrument' -- "$cur")) ;;
     esac
 } &&
     complete -F _ortavel_cli ortavel-cli
