@@ -31,7 +31,10 @@ QString q(const std::string &text)
 // Writes lines top down on the page.
 class PageWriter {
 public:
-    PageWriter(QPainter &painter, QRect area) : m_painter(painter), m_area(area), m_y(area.top()) {}
+    PageWriter(QPdfWriter &writer, QPainter &painter, QRect area)
+        : m_writer(writer), m_painter(painter), m_area(area), m_y(area.top())
+    {
+    }
 
     void font(int points, bool bold)
     {
@@ -45,11 +48,13 @@ public:
     }
     void line(const QString &text)
     {
+        room();
         m_painter.drawText(QRect(m_area.left(), m_y, m_area.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, text);
         m_y += m_line;
     }
     void cells(const std::array<QString, kColumns> &texts)
     {
+        room();
         int x = m_area.left();
         for (int i = 0; i < kColumns; ++i) {
             const int width = m_area.width() * kWidths[static_cast<std::size_t>(i)] / 100;
@@ -71,6 +76,14 @@ public:
     void moveTo(int y) { m_y = y; }
 
 private:
+    // Longer plans than a page holds go on to the next.
+    void room()
+    {
+        if (m_y + m_line > m_area.bottom() && m_writer.newPage())
+            m_y = m_area.top();
+    }
+
+    QPdfWriter &m_writer;
     QPainter &m_painter;
     QRect m_area;
     int m_y;
@@ -121,7 +134,7 @@ bool writeCertificatePdf(const std::string &path, const verify::Certificate &cer
     const RunSheet &last = *runs.back();
     const verify::Identity &id = last.identity;
     const verify::Plan &plan = certificate.plan;
-    PageWriter page(painter, painter.viewport());
+    PageWriter page(writer, painter, painter.viewport());
     page.font(16, true);
     page.line(QStringLiteral("Calibration certificate"));
     page.font(9, false);

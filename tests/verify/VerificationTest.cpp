@@ -99,5 +99,26 @@ TEST(Verification, HysteresisAndTheCsvReadBack)
     EXPECT_FALSE(readAsFoundCsv(foreign, error));
 }
 
+// The span comes from DL and DH; a failed answer, no number or an empty range stops the run before it starts.
+TEST(Verification, TheRangeMustBeReadToStart)
+{
+    const struct {
+        std::string low, high;
+        bool starts;
+    } rows[] = {{"*01-100.000\r", "*01+100.000\r", true},
+                {"ERR 0\r", "*01+100.000\r", false},
+                {"*01+000.000\r", "*01\r", false},
+                {"*01+050.000\r", "*01+050.000\r", false}};
+    for (const auto &row : rows) {
+        const auto read = readIdentity(
+            [&row](const std::string &command) {
+                return command == "DL" ? row.low : command == "DH" ? row.high : command == "DP" ? "*013\r" : "*01X\r";
+            },
+            "01", [](int) { return "kPa"; }, "now");
+        EXPECT_EQ(!read.rangeProblem, row.starts) << row.low << row.high;
+        EXPECT_EQ(read.identity.range.span(), row.starts ? 200 : 0) << row.low;
+    }
+}
+
 } // namespace
 } // namespace ortavel::verify
