@@ -46,11 +46,14 @@ public:
         m_painter.setFont(f);
         m_line = QFontMetrics(f, m_painter.device()).height();
     }
+    // A line, wrapped at the margin when it is longer.
     void line(const QString &text)
     {
         room();
-        m_painter.drawText(QRect(m_area.left(), m_y, m_area.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, text);
-        m_y += m_line;
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        const QRect bounds = m_painter.boundingRect(QRect(m_area.left(), m_y, m_area.width(), m_line), flags, text);
+        m_painter.drawText(QRect(m_area.left(), m_y, m_area.width(), bounds.height()), flags, text);
+        m_y += std::max(bounds.height(), m_line);
     }
     void cells(const std::array<QString, kColumns> &texts)
     {
