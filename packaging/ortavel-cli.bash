@@ -10,7 +10,7 @@ _ortavel_cli()
         --port) COMPREPLY=($(compgen -W '1 2 3 4 5 6' -- "$cur")); return ;;
         --baud) COMPREPLY=($(compgen -W '1200 2400 4800 9600 auto' -- "$cur")); return ;;
         --save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")); return ;;
-        --port-map|--addresses|--bauds|--count|--interval|--repeat) return ;;
+        --port-map|--addresses|--bauds|--count|--interval|--repeat|--turnaround|--allowance) return ;;
     esac
 
     local subcommands='ports search read set backup apply poll zero save restore-factory send'
@@ -32,7 +32,7 @@ _ortavel_cli()
         return
     fi
     case $subcommand in
-        search) COMPREPLY=($(compgen -W '--addresses --bauds' -- "$cur")) ;;
+        search) COMPREPLY=($(compgen -W '--addresses --bauds --quick --turnaround --allowance' -- "$cur")) ;;
         set) COMPREPLY=($(compgen -W '--save type= id= unit= decimals= display_zero= display_full_scale= output_4ma= output_20ma= trim_4ma= trim_20ma= address= baud=' -- "$cur")); compopt -o nospace ;;
         apply) [[ $cur == -* ]] && COMPREPLY=($(compgen -W '--all --addresses --bauds --save --with-calibration --dry-run' -- "$cur")) || _filedir json ;;
         backup) _filedir json ;;

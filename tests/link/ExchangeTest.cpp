@@ -99,6 +99,42 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
     }
 }
 
+// Quick: silence is known once the first character is overdue (the 8
+// request characters and one reply character, rounded up, + 30 + 20 ms);
+// a reply begun in time is judged as without the quick wait.
+TEST_F(ExchangeTest, QuickWaitEndsAtAnOverdueFirstCharacter)
+{
+    const std::string frame = FakeSerialPort::replyFrame("0101");
+    const struct {
+        const char *name;
+        std::vector<FakeReply> pieces;
+        std::string result;
+        int elapsedMs;
+        std::string settings = "9600,N,8,1";
+        QuickSearchWait wait = {};
+    } rows[] = {
+        {"silent at 9600", {}, "ERR 0\r", 60},
+        {"silent at 4800", {}, "ERR 0\r", 69, "4800,N,8,1"},
+        {"silent at 2400", {}, "ERR 0\r", 88, "2400,N,8,1"},
+        {"silent at 1200", {}, "ERR 0\r", 125, "1200,N,8,1"},
+        {"never beyond the timeout", {}, "ERR 0\r", 100, "9600,N,8,1", {200, 50}},
+        {"smallest bound", {}, "ERR 0\r", 15, "9600,N,8,1", {5, 0}},
+        {"other settings: one pass", {}, "ERR 0\r", 0, "19200,N,8,1"},
+        {"first character one ms late", {{frame, 61}}, "ERR 0\r", 60},
+        {"begun in time, complete later", {{frame.substr(0, 1), 60}, {frame.substr(1), 95}}, "*0101\r", 95},
+        {"begun in time, cut off at the timeout", {{frame.substr(0, 3), 40}, {frame.substr(3), 130}}, "ERR 0\r", 100},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        port.setSettings(row.settings);
+        answerWith(row.pieces);
+        const auto start = clock.nowMs();
+        EXPECT_EQ(exchange.Comm_Send("01", "AD", AfterFailure::NoDrain, row.wait), row.result);
+        EXPECT_EQ(clock.nowMs() - start, row.elapsedMs);
+        clock.advance(1000);
+    }
+}
+
 // A reply that comes after its request's timeout is drained before the next
 // request goes out, never taken as its answer. Times from the first request.
 TEST_F(ExchangeTest, DrainsALateReplyBeforeTheNextRequest)
