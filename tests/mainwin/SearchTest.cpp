@@ -108,5 +108,35 @@ TEST_F(SearchTest, PortLostDuringTheSearchEndsItWithTheClosedPortMessage)
     EXPECT_EQ(bus.commands().size(), 4U) << "a closed port puts nothing on the line";
 }
 
+// Each value is taken on its own; one refused or cancelled keeps the old one.
+TEST_F(SearchTest, QuickSearchWaitIsCheckedAndKept)
+{
+    const auto stored = [this](const char *key) { return settings.value("Kavrin", "QuickSearch", key, "-"); };
+    settings.setValue("Kavrin", "QuickSearch", "Turnaround", "3x"); // garbage counts as the default
+    const struct {
+        std::vector<std::optional<std::string>> answers;
+        std::vector<std::string> offered;
+        std::string turnaround, allowance;
+        std::size_t refusals;
+    } rows[] = {
+        {{"45", " 10 "}, {"30", "20"}, "45", "10", 0},
+        {{"4", "0"}, {"45", "10"}, "45", "0", 1},
+        {{"abc", std::nullopt}, {"45", "0"}, "45", "0", 1},
+        {{"200", "51"}, {"45", "0"}, "200", "0", 1},
+    };
+    for (const auto &row : rows) {
+        messages.shown.clear();
+        messages.offered.clear();
+        messages.answers = row.answers;
+        window.mnuQuickWait.click();
+        EXPECT_EQ(messages.offered, row.offered);
+        EXPECT_EQ(stored("Turnaround"), row.turnaround);
+        EXPECT_EQ(stored("Allowance"), row.allowance);
+        EXPECT_EQ(messages.shown.size(), row.refusals);
+    }
+    EXPECT_EQ(window.mnuQuickSearch.toolTip(),
+              "Quick search waits 200 ms for a transmitter to start answering; use Search for slower ones");
+}
+
 } // namespace
 } // namespace ortavel::test

@@ -193,6 +193,51 @@ TEST_F(LineVanish, RoutineReportsDoNotPileUpWithoutAnEventLoop)
 
 // Garbage as the remembered port, through the real QSettings: the window loads as over nothing,
 // writes nothing back, and the operator's choice still works and is kept.
+// Quick search lists what Search lists on a bus answering within the bound:
+// 01 at 9600, 02 at 1200 and 03 at 2400, addresses 1 to 4, the settings in a temporary folder.
+TEST(QuickSearch, FindsWhatSearchFinds)
+{
+    using sim::Fault;
+    const struct {
+        int turnaroundMs;
+        Fault at9600 = Fault::None;
+        Fault at1200 = Fault::None;
+    } rows[] = {{2}, {15}, {30}, {15, Fault::NoiseBefore, Fault::Pieces}, {15, Fault::Collision, Fault::Late}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::to_string(row.turnaroundMs) + " ms, " + std::string(sim::faultName(row.at9600)) + ", " +
+                     std::string(sim::faultName(row.at1200)));
+        sim::BusConfig bus;
+        bus.transmitters = {transmitter(1, 9600), transmitter(2, 1200), transmitter(3, 2400)};
+        bus.transmitters[0].fault = {row.at9600, 0.0};
+        bus.transmitters[1].fault = {row.at1200, 0.0};
+        sim::SimServer server;
+        sim::SimServer::Options options;
+        options.timing.turnaround = std::chrono::milliseconds(row.turnaroundMs);
+        QTemporaryDir folder;
+        SettingsStoreQt store(folder.path());
+        PortMap portMap(&store);
+        portMap.setOverride(1, server.start(bus, options));
+        SerialPortQt port(portMap);
+        SteadyClock clock;
+        Window w(port, clock, store);
+        w.window.cmbCommPort.setSelectedIndex(0);
+        ASSERT_TRUE(port.isOpen()) << port.errorString();
+        w.window.setSearchLastAddress(4);
+
+        const auto search = [&](MenuItem *quick) {
+            quick != nullptr ? quick->click() : w.window.cmdSEARCH.click();
+            std::vector<std::pair<std::string, std::int16_t>> found;
+            for (std::size_t i = 0; i < w.window.OnlineList.size(); ++i)
+                found.emplace_back(w.window.CMB_ADDR.entries().at(i).text, w.window.OnlineList[i]);
+            return std::pair(found, w.window.StatusBar1.panel(2));
+        };
+        const auto plain = search(nullptr);
+        EXPECT_FALSE(plain.first.empty());
+        EXPECT_EQ(search(&w.window.mnuQuickSearch), plain);
+        EXPECT_TRUE(w.messages.shown.empty());
+    }
+}
+
 TEST(SettingsGarbage, WindowLoadIgnoresTheRememberedPort)
 {
     const std::string head = "[Transmitter]\nCommPort=";
