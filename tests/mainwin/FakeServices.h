@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,19 +29,15 @@ public:
     {
         shown.push_back({text, title, exclamation});
     }
-    // Gives the scripted answers in turn, then cancels; keeps what was offered.
-    std::optional<std::string> ask(const std::string &, const std::string &, const std::string &value) override
+    std::optional<std::string> ask(const std::string &, const std::string &, const std::string &) override
     {
-        offered.push_back(value);
-        if (answers.empty())
-            return std::nullopt;
-        auto answer = answers.front();
-        answers.erase(answers.begin());
+        auto answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.erase(answers.begin());
         return answer;
     }
     std::vector<Shown> shown;
     std::vector<std::optional<std::string>> answers;
-    std::vector<std::string> offered;
 };
 
 // Counts the pauses it is given and runs a scripted action at the N-th.

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace ortavel::test {
 namespace {
@@ -108,31 +109,18 @@ TEST_F(SearchTest, PortLostDuringTheSearchEndsItWithTheClosedPortMessage)
     EXPECT_EQ(bus.commands().size(), 4U) << "a closed port puts nothing on the line";
 }
 
-// Each value is taken on its own; one refused or cancelled keeps the old one.
-TEST_F(SearchTest, QuickSearchWaitIsCheckedAndKept)
+TEST_F(SearchTest, QuickSearchWaitRefusedOrCancelledKeepsTheOldOneGarbageStoredIsTheDefault)
 {
-    const auto stored = [this](const char *key) { return settings.value("Kavrin", "QuickSearch", key, "-"); };
-    settings.setValue("Kavrin", "QuickSearch", "Turnaround", "3x"); // garbage counts as the default
+    settings.setValue("Kavrin", "QuickSearch", "Turnaround", "3x");
     const struct {
         std::vector<std::optional<std::string>> answers;
-        std::vector<std::string> offered;
-        std::string turnaround, allowance;
-        std::size_t refusals;
-    } rows[] = {
-        {{"45", " 10 "}, {"30", "20"}, "45", "10", 0},
-        {{"4", "0"}, {"45", "10"}, "45", "0", 1},
-        {{"abc", std::nullopt}, {"45", "0"}, "45", "0", 1},
-        {{"200", "51"}, {"45", "0"}, "200", "0", 1},
-    };
+        std::tuple<int, int, std::size_t> kept; // turnaround, allowance, refusals so far
+    } rows[] = {{{std::nullopt, " 10 "}, {30, 10, 0}}, {{"4", "0"}, {30, 0, 1}}, {{"200", "51"}, {200, 0, 2}}};
     for (const auto &row : rows) {
-        messages.shown.clear();
-        messages.offered.clear();
         messages.answers = row.answers;
         window.mnuQuickWait.click();
-        EXPECT_EQ(messages.offered, row.offered);
-        EXPECT_EQ(stored("Turnaround"), row.turnaround);
-        EXPECT_EQ(stored("Allowance"), row.allowance);
-        EXPECT_EQ(messages.shown.size(), row.refusals);
+        const auto wait = loadQuickSearchWait(settings);
+        EXPECT_EQ(std::tuple(wait.turnaroundMs, wait.allowanceMs, messages.shown.size()), row.kept);
     }
     EXPECT_EQ(window.mnuQuickSearch.toolTip(),
               "Quick search waits 200 ms for a transmitter to start answering; use Search for slower ones");
