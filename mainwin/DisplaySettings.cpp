@@ -47,10 +47,8 @@ void DisplaySettings::cmdSCALE_Read_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
-    if (const auto why = w.whyNoOperation()) {
-        report.refused(*why);
+    if (w.refuses(report))
         return;
-    }
     report.check(selectAnswer(w.cmbUnit, w.ask(cmd::Unit)), cmd::Unit);
     report.check(selectAnswer(w.Cmb_DP, w.ask(cmd::Decimals)), cmd::Decimals);
     report.check(takeAnswer(w.TXT_DPL, w.ask(cmd::DisplayZero)), cmd::DisplayZero);
@@ -61,10 +59,8 @@ void DisplaySettings::cmdSCALE_Write_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
-    if (const auto why = w.whyNoOperation()) {
-        report.refused(*why);
+    if (w.refuses(report))
         return;
-    }
     for (auto [letters, list] : {std::pair{cmd::Unit, &w.cmbUnit}, std::pair{cmd::Decimals, &w.Cmb_DP}}) {
         if (const auto selected = w.sendable(*list, letters, report))
             report.check(selectAnswer(*list, w.ask(cmd::write(letters, codeText(*selected)))), letters);

@@ -86,6 +86,14 @@ std::optional<std::string> Ortavel::whyNoOperation() const
     return std::nullopt;
 }
 
+bool Ortavel::refuses(OperationReport &report) const
+{
+    const auto why = whyNoOperation();
+    if (why)
+        report.refused(*why);
+    return why.has_value();
+}
+
 std::optional<std::string> Ortavel::sendable(const TextBox &box, ValueKind kind, std::string_view letters,
                                              OperationReport &report) const
 {

@@ -80,6 +80,8 @@ public:
     // Why a panel's operation may not talk to a transmitter now (no
     // transmitter selected, a search running); nothing when it may.
     std::optional<std::string> whyNoOperation() const;
+    // The same, told in the report; true when the operation must send nothing.
+    bool refuses(OperationReport &report) const;
     // The box's text when it may go out (see whyNotSendable); otherwise the
     // report names the letters with the reason.
     std::optional<std::string> sendable(const TextBox &box, ValueKind kind, std::string_view letters,

@@ -23,17 +23,23 @@ OutputSettings::OutputSettings(Ortavel &window) : m_window(window)
     m_window.TXT_DAH.onValidate = [this] { return TXT_DAH_Validate(); };
 }
 
+std::array<std::pair<std::string_view, TextBox *>, 4> OutputSettings::rows() const
+{
+    Ortavel &w = m_window;
+    return {{{cmd::Output4mA, &w.TXT_DAL},
+             {cmd::Output20mA, &w.TXT_DAH},
+             {cmd::Trim4mA, &w.TXT_DAZF},
+             {cmd::Trim20mA, &w.TXT_DAFF}}};
+}
+
 // The bars stay where they are: only the full read moves them.
 void OutputSettings::cmdDA_Read_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
-    if (const auto why = w.whyNoOperation()) {
-        report.refused(*why);
+    if (w.refuses(report))
         return;
-    }
-    for (auto [letters, box] : {std::pair{cmd::Output4mA, &w.TXT_DAL}, std::pair{cmd::Output20mA, &w.TXT_DAH},
-                                std::pair{cmd::Trim4mA, &w.TXT_DAZF}, std::pair{cmd::Trim20mA, &w.TXT_DAFF}})
+    for (auto [letters, box] : rows())
         report.check(takeAnswer(*box, w.ask(letters)), letters);
 }
 
@@ -41,12 +47,9 @@ void OutputSettings::cmdDA_Write_Click()
 {
     Ortavel &w = m_window;
     OperationReport report(w.StatusBar1);
-    if (const auto why = w.whyNoOperation()) {
-        report.refused(*why);
+    if (w.refuses(report))
         return;
-    }
-    for (auto [letters, box] : {std::pair{cmd::Output4mA, &w.TXT_DAL}, std::pair{cmd::Output20mA, &w.TXT_DAH},
-                                std::pair{cmd::Trim4mA, &w.TXT_DAZF}, std::pair{cmd::Trim20mA, &w.TXT_DAFF}})
+    for (auto [letters, box] : rows())
         w.writeBox(letters, *box, ValueKind::Number, report);
 }
 

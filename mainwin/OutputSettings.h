@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string_view>
+#include <utility>
 
 namespace ortavel {
 
@@ -27,6 +29,8 @@ private:
     void writeTrim(ScrollBar &bar, TextBox &box, std::string_view letters);
     void formatPressure(TextBox &box);
     bool versionRead() const;
+    // The four boxes with their letters, in the order they are read and written.
+    std::array<std::pair<std::string_view, TextBox *>, 4> rows() const;
 
     Ortavel &m_window;
 };

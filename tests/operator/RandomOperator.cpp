@@ -13,6 +13,7 @@
 #include "support/FakeSerialPort.h"
 #include "support/MemorySettingsStore.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -91,15 +92,17 @@ std::string commandOf(const std::string &frame)
     return covered.substr(address);
 }
 
-// The value a request carries, or nothing for a read.
-std::optional<std::string> writtenValue(const std::string &command)
+// A request's field ("OL", "FC3": the letters and any point digit) and the value it carries, none for a read.
+std::pair<std::string, std::optional<std::string>> fieldAndValue(const std::string &command)
 {
     for (const auto &info : cmd::kCatalogue) {
         const std::size_t readLength = info.letters.size() + (info.pointDigit ? 1 : 0);
-        if (info.writeForm && command.starts_with(info.letters) && command.size() > readLength)
-            return command.substr(readLength);
+        if (command.starts_with(info.letters))
+            return {command.substr(0, std::min(readLength, command.size())),
+                    info.writeForm && command.size() > readLength ? std::optional(command.substr(readLength))
+                                                                  : std::nullopt};
     }
-    return std::nullopt;
+    return {command, std::nullopt};
 }
 
 // Every transmitter of both lines reports its own value for every parameter, so that a value of one
@@ -382,11 +385,14 @@ private:
         const double value = std::strtod(text.c_str(), &end);
         if (end == text.c_str() || std::isnan(value))
             return;
-        // The window writes a typed range value, as single, in the decimals in force.
+        // The window writes a typed range value, as single, in the decimals in force; a half typed as such
+        // (2.675, below it as single) goes away from zero.
         for (const double number : {value, static_cast<double>(static_cast<float>(value))}) {
             legit.numbers["*"].insert(number);
-            for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0})
+            for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0}) {
                 legit.numbers["~"].insert(std::round(number * scale) / scale);
+                legit.numbers["~"].insert(std::round(number * scale * (1 + 1e-9)) / scale);
+            }
         }
     }
 
@@ -401,13 +407,8 @@ private:
     bool known(const std::optional<Unit> &unit, const std::string &text) const
     {
         const auto it = unit ? m_legit.find(*unit) : m_legit.end();
-        if (it == m_legit.end())
-            return false;
-        for (const auto &[field, texts] : it->second.texts) {
-            if (it->second.has(field, text))
-                return true;
-        }
-        return false;
+        return it != m_legit.end() && std::any_of(it->second.texts.begin(), it->second.texts.end(),
+                                                  [&](const auto &field) { return it->second.has(field.first, text); });
     }
 
     std::vector<Form *> forms() const
@@ -708,7 +709,7 @@ private:
             if (!data || request.recipients.size() != 1)
                 continue;
             Legit &l = m_legit[request.recipients.front()];
-            const std::string field = fieldOf(request.command);
+            const std::string field = fieldAndValue(request.command).first;
             l.add(field, *data);
             // A trim bar takes a reply's value as a whole position, rounded to even.
             if (const auto number = asNumber(*data))
@@ -719,21 +720,11 @@ private:
         }
     }
 
-    static std::string fieldOf(const std::string &command)
-    {
-        for (const auto &info : cmd::kCatalogue) {
-            if (command.starts_with(info.letters))
-                return command.substr(0, std::min(command.size(), info.letters.size() + (info.pointDigit ? 1 : 0)));
-        }
-        return command;
-    }
-
     bool check()
     {
         for (const auto &request : m_requests) {
             ++m_run.requests;
-            const auto value = writtenValue(request.command);
-            const std::string field = fieldOf(request.command);
+            const auto [field, value] = fieldAndValue(request.command);
             if (request.saving && !value && (field.starts_with(cmd::Measured) || field.starts_with(cmd::Standard))) {
                 m_run.failure = "the calibration save sends " + printable(request.command) + " without a value";
                 return false;
