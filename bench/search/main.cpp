@@ -19,9 +19,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -75,13 +77,13 @@ public:
             ++m_turns;
         });
     }
-    // "9600: 61.2 ms, 4800: ..."
+    // "9600: 61 ms, 4800: ...", the fastest rate first.
     std::string longestByBaud() const
     {
         std::string text;
-        for (auto it = m_longestByBaud.rbegin(); it != m_longestByBaud.rend(); ++it)
-            text += (text.empty() ? "" : ", ") + std::to_string(it->first) + ": " +
-                    std::to_string(static_cast<int>(it->second + 0.5)) + " ms";
+        for (const auto &[baud, longestMs] : m_longestByBaud)
+            text += (text.empty() ? "" : ", ") + std::to_string(baud) + ": " + std::to_string(std::lround(longestMs)) +
+                    " ms";
         return text;
     }
     void start()
@@ -100,7 +102,7 @@ private:
     QTimer m_timer;
     std::optional<Wall::time_point> m_last;
     double m_longestMs = 0;
-    std::map<int, double> m_longestByBaud;
+    std::map<int, double, std::greater<>> m_longestByBaud;
     int m_turns = 0;
 };
 
