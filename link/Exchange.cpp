@@ -79,8 +79,9 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
     m_lastReceived = collectReply(timeoutMs, firstCharacterMs, start);
     std::string result = checkReply(m_lastReceived);
     // A good frame from another address may be an earlier request's late
-    // reply; this request's own may still be on its way.
-    if (isOwnReply(result, send_addr))
+    // reply; this request's own may still be on its way. Nobody answers the
+    // address of all transmitters, so nothing of it comes late.
+    if (isOwnReply(result, send_addr) || send_addr == kEveryone)
         m_unanswered.reset();
     else
         m_unanswered = Unanswered{send_addr, frame, m_lastReceived, start, m_clock.nowMs(), timeoutMs};

@@ -9,6 +9,9 @@
 
 namespace ortavel {
 
+// The address that reaches every transmitter at once; none answers it.
+inline constexpr const char *kEveryone = "AA";
+
 class Clock;
 class SerialPort;
 

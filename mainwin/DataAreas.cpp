@@ -8,11 +8,6 @@
 
 namespace ortavel {
 
-namespace {
-// Reaches every transmitter at once; nobody answers it.
-constexpr const char *kEveryone = "AA";
-} // namespace
-
 struct DataAreas::Save {
     std::string_view command;
     const char *title;

@@ -141,6 +141,7 @@ TEST_F(ExchangeTest, DrainsALateReplyBeforeTheNextRequest)
         std::string settings = "9600,N,8,1";
         std::string secondAddress = "07";
         AfterFailure afterFailure = AfterFailure::Drain;
+        std::string firstAddress = "07";
     } rows[] = {
         {"good reply: the next starts at once", {{frame, 30}}, "*07+012.34\r", 30, "*07+020.00\r", 50, ""},
         {"silent: waits for twice the timeout", {}, "ERR 0\r", 200, "*07+020.00\r", 220, ""},
@@ -193,6 +194,17 @@ TEST_F(ExchangeTest, DrainsALateReplyBeforeTheNextRequest)
          "9600,N,8,1",
          "08",
          AfterFailure::NoDrain},
+        {"to all: nobody answers, nothing comes late",
+         {},
+         "ERR 0\r",
+         100,
+         "*07+020.00\r",
+         120,
+         "",
+         "9600,N,8,1",
+         "07",
+         AfterFailure::Drain,
+         "AA"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -211,7 +223,7 @@ TEST_F(ExchangeTest, DrainsALateReplyBeforeTheNextRequest)
         });
         Exchange fresh{port, clock};
         const auto start = clock.nowMs();
-        EXPECT_EQ(fresh.Comm_Send("07", "RP0"), row.firstResult);
+        EXPECT_EQ(fresh.Comm_Send(row.firstAddress, "RP0"), row.firstResult);
         EXPECT_FALSE(fresh.lateReply());
         const std::string second = fresh.Comm_Send(row.secondAddress, "RP0", row.afterFailure);
         EXPECT_EQ(second, row.secondResult);

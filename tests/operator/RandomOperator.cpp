@@ -660,9 +660,10 @@ private:
         if (it == m_legit.end())
             return false;
         const Legit &l = it->second;
-        const auto &config = m_buses.at(unit.first)->states().at(static_cast<std::size_t>(unit.second)).config;
+        const std::string version =
+            m_buses.at(unit.first)->states().at(static_cast<std::size_t>(unit.second)).config.version;
         const bool patterned = field == "DL" || field == "DH" || field == cmd::Address ||
-                               ((field == "OL" || field == "OH") && readNumber(config.version) < 2.0);
+                               ((field == "OL" || field == "OH") && readNumber(version) < 2.0);
         return l.has(field, value) || l.has("*", value) || (patterned && l.has("~", value)) ||
                (field.starts_with(cmd::Measured) && l.has(std::string(cmd::Pressure), value));
     }
