@@ -1,5 +1,8 @@
 #pragma once
 
+#include "link/QuickSearchWait.h"
+
+#include <optional>
 #include <string>
 
 namespace ortavel::cli {
@@ -11,8 +14,10 @@ public:
     virtual ~Bus() = default;
     virtual std::string send(const std::string &address, const std::string &command) = 0;
     // An exchange of the search: it does not wait for a late reply to die
-    // away first, since its check needs the asked address twice.
-    virtual std::string probe(const std::string &address, const std::string &command) = 0;
+    // away first, since its check needs the asked address twice. The quick
+    // search passes its wait for a first character.
+    virtual std::string probe(const std::string &address, const std::string &command,
+                              const std::optional<QuickSearchWait> &quick) = 0;
     virtual bool setBaud(int baud) = 0;
     virtual int baud() const = 0;
     virtual bool interrupted() const = 0;

@@ -7,7 +7,7 @@
 namespace ortavel::cli {
 
 SearchOutcome BusSearch::run(Bus &bus, const std::vector<int> &addresses, const std::vector<int> &bauds,
-                             const Progress &progress)
+                             const Progress &progress, const std::optional<QuickSearchWait> &quick)
 {
     SearchOutcome outcome;
     for (const int baud : bauds) {
@@ -25,7 +25,7 @@ SearchOutcome BusSearch::run(Bus &bus, const std::vector<int> &addresses, const 
             if (progress)
                 progress(address, baud, outcome.found.size());
             ++outcome.exchanges;
-            if (isAddressEcho(bus.probe(address, std::string(cmd::Address)), address))
+            if (isAddressEcho(bus.probe(address, std::string(cmd::Address), quick), address))
                 outcome.found.push_back({address, baud});
         }
     }
@@ -38,7 +38,7 @@ std::optional<int> BusSearch::locate(Bus &bus, const std::string &address, const
         if (bus.interrupted())
             return std::nullopt;
         bus.setBaud(baud);
-        if (isAddressEcho(bus.probe(address, std::string(cmd::Address)), address))
+        if (isAddressEcho(bus.probe(address, std::string(cmd::Address), std::nullopt), address))
             return baud;
     }
     return std::nullopt;

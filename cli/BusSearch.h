@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/QuickSearchWait.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,8 +30,9 @@ public:
     // Told before each exchange: address being asked, rate, found so far.
     using Progress = std::function<void(const std::string &address, int baud, std::size_t found)>;
 
+    // With a quick wait, only the waits for silent addresses differ.
     static SearchOutcome run(Bus &bus, const std::vector<int> &addresses, const std::vector<int> &bauds,
-                             const Progress &progress = {});
+                             const Progress &progress = {}, const std::optional<QuickSearchWait> &quick = {});
 
     // The first rate of `bauds` at which `address` answers the address
     // query; the line is left at that rate.

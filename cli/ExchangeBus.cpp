@@ -16,14 +16,16 @@ std::string ExchangeBus::send(const std::string &address, const std::string &com
     return exchange(address, command, AfterFailure::Drain);
 }
 
-std::string ExchangeBus::probe(const std::string &address, const std::string &command)
+std::string ExchangeBus::probe(const std::string &address, const std::string &command,
+                               const std::optional<QuickSearchWait> &quick)
 {
-    return exchange(address, command, AfterFailure::NoDrain);
+    return exchange(address, command, AfterFailure::NoDrain, quick);
 }
 
-std::string ExchangeBus::exchange(const std::string &address, const std::string &command, AfterFailure afterFailure)
+std::string ExchangeBus::exchange(const std::string &address, const std::string &command, AfterFailure afterFailure,
+                                  const std::optional<QuickSearchWait> &quick)
 {
-    std::string result = m_exchange.Comm_Send(address, command, afterFailure);
+    std::string result = m_exchange.Comm_Send(address, command, afterFailure, quick);
     if (m_observer)
         m_observer(command, result);
     return result;

@@ -19,7 +19,8 @@ public:
     ExchangeBus(SerialPort &port, const Clock &clock);
 
     std::string send(const std::string &address, const std::string &command) override;
-    std::string probe(const std::string &address, const std::string &command) override;
+    std::string probe(const std::string &address, const std::string &command,
+                      const std::optional<QuickSearchWait> &quick) override;
     bool setBaud(int baud) override;
     int baud() const override { return m_baud; }
     bool interrupted() const override { return m_stop && m_stop(); }
@@ -32,7 +33,8 @@ public:
     }
 
 private:
-    std::string exchange(const std::string &address, const std::string &command, AfterFailure afterFailure);
+    std::string exchange(const std::string &address, const std::string &command, AfterFailure afterFailure,
+                         const std::optional<QuickSearchWait> &quick = std::nullopt);
 
     SerialPort &m_port;
     Exchange m_exchange;

@@ -49,14 +49,16 @@ std::string LinkSession::send(const std::string &address, const std::string &com
     return exchange(address, command, AfterFailure::Drain);
 }
 
-std::string LinkSession::probe(const std::string &address, const std::string &command)
+std::string LinkSession::probe(const std::string &address, const std::string &command,
+                               const std::optional<QuickSearchWait> &quick)
 {
-    return exchange(address, command, AfterFailure::NoDrain);
+    return exchange(address, command, AfterFailure::NoDrain, quick);
 }
 
-std::string LinkSession::exchange(const std::string &address, const std::string &command, AfterFailure afterFailure)
+std::string LinkSession::exchange(const std::string &address, const std::string &command, AfterFailure afterFailure,
+                                  const std::optional<QuickSearchWait> &quick)
 {
-    std::string result = m_exchange.Comm_Send(address, command, afterFailure);
+    std::string result = m_exchange.Comm_Send(address, command, afterFailure, quick);
     if (const auto &late = m_exchange.lateReply())
         reportLate(*late);
     if (m_options.trace) {

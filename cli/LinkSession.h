@@ -28,7 +28,8 @@ public:
     // One exchange, traced on stderr when asked for, one line per exchange in
     // the format of traffic/TrafficLine.h.
     std::string send(const std::string &address, const std::string &command) override;
-    std::string probe(const std::string &address, const std::string &command) override;
+    std::string probe(const std::string &address, const std::string &command,
+                      const std::optional<QuickSearchWait> &quick) override;
 
     bool setBaud(int baud) override;
     int baud() const override { return m_baud; }
@@ -37,7 +38,8 @@ public:
     SerialPort &port() { return m_port; }
 
 private:
-    std::string exchange(const std::string &address, const std::string &command, AfterFailure afterFailure);
+    std::string exchange(const std::string &address, const std::string &command, AfterFailure afterFailure,
+                         const std::optional<QuickSearchWait> &quick = std::nullopt);
     void traceLine(const TrafficRecorder &one);
     // A late reply: traced, and told once per address on stderr.
     void reportLate(const LateReply &late);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "Subcommand.h"
+#include "link/QuickSearchWait.h"
+
+#include <optional>
 
 namespace ortavel::cli {
 
-// `search [--addresses 1-99] [--bauds 9600,4800,2400,1200]`
+// `search [--addresses 1-99] [--bauds 9600,4800,2400,1200] [--quick [--turnaround MS] [--allowance MS]]`
 class SearchCommand final : public Subcommand {
 public:
     bool parse(const std::vector<std::string> &args, const CommonOptions &options, std::string &error) override;
@@ -13,6 +16,7 @@ public:
 private:
     std::vector<int> m_addresses;
     std::vector<int> m_bauds;
+    std::optional<QuickSearchWait> m_quick;
 };
 
 } // namespace ortavel::cli

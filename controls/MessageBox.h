@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace ortavel {
@@ -9,6 +10,16 @@ class MessageBox {
 public:
     virtual ~MessageBox() = default;
     virtual void show(const std::string &text, const std::string &title, bool exclamation) = 0;
+    // Asks for one line of text, shown with `value` to edit; nothing when the
+    // operator cancels. A box without an operator to ask gives nothing.
+    virtual std::optional<std::string> ask(const std::string &prompt, const std::string &title,
+                                           const std::string &value)
+    {
+        static_cast<void>(prompt);
+        static_cast<void>(title);
+        static_cast<void>(value);
+        return std::nullopt;
+    }
 };
 
 } // namespace ortavel

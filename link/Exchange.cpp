@@ -47,7 +47,8 @@ std::string Exchange::requestFrame(const std::string &send_addr, const std::stri
     return "$" + covered + PARITY_XORB(covered) + "\r";
 }
 
-std::string Exchange::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure)
+std::string Exchange::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure,
+                                const std::optional<QuickSearchWait> &quick)
 {
     const int timeoutMs = replyTimeoutMs(m_port.settings());
     m_lastRequest = requestFrame(send_addr, send_comm);
@@ -71,7 +72,11 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
     m_lastStart = start;
     if (!m_port.write(frame))
         return std::string(kNoReply);
-    m_lastReceived = collectReply(timeoutMs, start);
+    const int firstCharacterMs =
+        quick
+            ? std::min(timeoutMs, quick->firstCharacterMs(frame.size(), baudOfSettings(m_port.settings()).value_or(0)))
+            : timeoutMs;
+    m_lastReceived = collectReply(timeoutMs, firstCharacterMs, start);
     std::string result = checkReply(m_lastReceived);
     // A good frame from another address may be an earlier request's late
     // reply; this request's own may still be on its way. Nobody answers the
@@ -84,16 +89,18 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
 }
 
 // Read passes until a CR has arrived or the time is up; between passes the
-// wait blocks on the port instead of spinning.
-std::string Exchange::collectReply(int timeoutMs, std::int64_t start)
+// wait blocks on the port instead of spinning. Until the first character
+// the time is up at its own deadline.
+std::string Exchange::collectReply(int timeoutMs, int firstCharacterMs, std::int64_t start)
 {
     std::string received;
     for (;;) {
         received += m_port.readAvailable();
         const std::int64_t elapsed = m_clock.nowMs() - start;
-        if (received.find('\r') != std::string::npos || elapsed >= timeoutMs)
+        const int limitMs = received.empty() ? firstCharacterMs : timeoutMs;
+        if (received.find('\r') != std::string::npos || elapsed >= limitMs)
             return received;
-        const auto remaining = static_cast<int>(timeoutMs - elapsed);
+        const auto remaining = static_cast<int>(limitMs - elapsed);
         if (m_port.waitForInput(remaining) == WaitResult::Failed)
             return {};
     }

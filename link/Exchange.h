@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QuickSearchWait.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,9 +44,12 @@ public:
     // exchange without a good reply, the line is first drained until the
     // failed request has been out for twice its timeout and one character
     // time has passed in silence, so that its late reply is not taken as
-    // this one's.
+    // this one's. With a quick wait, a reply whose first character has
+    // not come by its deadline counts as none (never later than the
+    // timeout); one begun in time is waited for as always.
     std::string Comm_Send(const std::string &send_addr, const std::string &send_comm,
-                          AfterFailure afterFailure = AfterFailure::Drain);
+                          AfterFailure afterFailure = AfterFailure::Drain,
+                          const std::optional<QuickSearchWait> &quick = std::nullopt);
 
     // The request frame as it goes on the line.
     static std::string requestFrame(const std::string &send_addr, const std::string &send_comm);
@@ -70,7 +75,7 @@ private:
         int timeoutMs = 0;
     };
 
-    std::string collectReply(int timeoutMs, std::int64_t start);
+    std::string collectReply(int timeoutMs, int firstCharacterMs, std::int64_t start);
     void drain(const Unanswered &failed);
 
     SerialPort &m_port;

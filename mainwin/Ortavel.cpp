@@ -22,6 +22,7 @@ Ortavel::Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, 
 {
     registerControls();
     setInitialState();
+    mnuQuickSearch.setToolTip(quickSearchNotice(loadQuickSearchWait(m_settings).turnaroundMs));
     wireHandlers();
     m_traffic.setOrigin(clock.nowMs());
 }
@@ -40,11 +41,12 @@ std::string Ortavel::parentName(const Control &control) const
     return parent == nullptr ? std::string() : parent->name();
 }
 
-std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure)
+std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure,
+                               const std::optional<QuickSearchWait> &quick)
 {
     // The recorder sees every exchange of every window; it costs the
     // exchange a few copies into a ring slot whose storage is reused.
-    std::string result = m_exchange.Comm_Send(send_addr, send_comm, afterFailure);
+    std::string result = m_exchange.Comm_Send(send_addr, send_comm, afterFailure, quick);
     const int baud = baudOfSettings(MSCommBsq.settings()).value_or(0);
     if (const auto &late = m_exchange.lateReply()) {
         m_traffic.record(late->startMs, late->endMs, baud, late->address, late->request, late->bytes,
@@ -137,6 +139,8 @@ void Ortavel::wireHandlers()
     About.onClick = [this] { About_Click(); };
     mnuTraffic.onClick = [this] { mnuTraffic_Click(); };
     mnuTrend.onClick = [this] { mnuTrend_Click(); };
+    mnuQuickSearch.onClick = [this] { mnuQuickSearch_Click(); };
+    mnuQuickWait.onClick = [this] { mnuQuickWait_Click(); };
     mnuVerify.onClick = [this] { mnuVerify_Click(); };
     Exit.onClick = [this] { Exit_Click(); };
     cmbCommPort.onClick = [this] { cmbCommPort_Click(); };

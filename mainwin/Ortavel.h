@@ -67,7 +67,8 @@ public:
 
     // One exchange with a transmitter; every request of the window goes here.
     std::string Comm_Send(const std::string &send_addr, const std::string &send_comm,
-                          AfterFailure afterFailure = AfterFailure::Drain);
+                          AfterFailure afterFailure = AfterFailure::Drain,
+                          const std::optional<QuickSearchWait> &quick = std::nullopt);
     // A request to the current transmitter, the text of CMB_ADDR.
     std::string ask(std::string_view command);
     // Writes the box's value with the letters and takes the answer into the
@@ -102,6 +103,11 @@ public:
     void UserCal_Click();
     void mnuTraffic_Click();
     void mnuTrend_Click();
+    // The search with the quick wait for silent addresses; the Search
+    // button is its Stop.
+    void mnuQuickSearch_Click();
+    // Asks for the turnaround bound and the adapter allowance.
+    void mnuQuickWait_Click();
     void mnuVerify_Click();
     void cmbCommPort_Click();
     void cmdSEARCH_Click();
@@ -146,6 +152,8 @@ public:
     MenuItem View{"View", "View(&V)"};
     MenuItem mnuTraffic{"mnuTraffic", "Traffic(&T)"};
     MenuItem mnuTrend{"mnuTrend", "Trend(&R)"};
+    MenuItem mnuQuickSearch{"mnuQuickSearch", "Quick Search(&Q)"};
+    MenuItem mnuQuickWait{"mnuQuickWait", "Quick Search Wait...(&W)"};
     MenuItem mnuVerify{"mnuVerify", "Verification(&E)..."};
 
     StatusBar StatusBar1{"StatusBar1"};
@@ -282,6 +290,8 @@ private:
     std::string m_openDevice;
     int m_searchLastAddress = kDefaultSearchLastAddress;
     bool m_searchRunning = false;
+    // The running search's wait for a first character; none for Search.
+    std::optional<QuickSearchWait> m_searchWait;
     int m_readDepth = 0;
 
     // Declared last: they wire themselves to the controls above.

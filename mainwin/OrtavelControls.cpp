@@ -14,7 +14,7 @@ void Ortavel::registerControls()
     for (MenuItem *item : {&UserCal, &space1, &About, &space2, &Exit})
         addTo(&Option, *item);
     addTo(nullptr, View);
-    for (MenuItem *item : {&mnuTraffic, &mnuTrend, &mnuVerify})
+    for (MenuItem *item : {&mnuTraffic, &mnuTrend, &mnuQuickSearch, &mnuQuickWait, &mnuVerify})
         addTo(&View, *item);
 
     addTo(nullptr, StatusBar1);

@@ -15,6 +15,7 @@ namespace {
 constexpr const char *kSearchCaption = "Search";
 constexpr const char *kStopCaption = "Stop";
 constexpr const char *kPortNotOpen = "The communication port is not open！";
+constexpr const char *kQuickSearchTitle = "Quick Search";
 
 std::string twoDigits(int number)
 {
@@ -108,11 +109,45 @@ bool Ortavel::askAddress(int address, int bandIndex)
     StatusBar1.setPanel(4, "Band:" + CMB_BAND.text());
 
     // No drain: a late echo from another address cannot pass the check.
-    if (!isAddressEcho(Comm_Send(text, std::string(cmd::Address), AfterFailure::NoDrain), text))
+    if (!isAddressEcho(Comm_Send(text, std::string(cmd::Address), AfterFailure::NoDrain, m_searchWait), text))
         return false;
     CMB_ADDR.addItem(text, CMB_ADDR.count());
     OnlineList.push_back(static_cast<std::int16_t>(bandIndex));
     return true;
+}
+
+void Ortavel::mnuQuickSearch_Click()
+{
+    // Stopping is the Search button's; a second search never starts inside one.
+    if (searching() || m_searchRunning)
+        return;
+    m_searchWait = loadQuickSearchWait(m_settings);
+    cmdSEARCH_Click();
+    m_searchWait.reset();
+}
+
+void Ortavel::mnuQuickWait_Click()
+{
+    QuickSearchWait wait = loadQuickSearchWait(m_settings);
+    // Each value is taken on its own; one refused keeps its old value.
+    const auto askFor = [this, &wait](const WaitSetting &setting, int &ms, const std::string &what) {
+        const auto text = m_messages.ask(what + " (" + std::to_string(setting.minMs) + " to " +
+                                             std::to_string(setting.maxMs) + " ms):",
+                                         kQuickSearchTitle, std::to_string(ms));
+        if (!text)
+            return;
+        const auto parsed = parseWaitMs(*text, setting);
+        if (!parsed) {
+            m_messages.show("Not changed: the " + waitSettingError(setting) + ".", kQuickSearchTitle, true);
+            return;
+        }
+        ms = *parsed;
+        saveQuickSearchWait(m_settings, wait);
+    };
+    askFor(kTurnaroundSetting, wait.turnaroundMs,
+           quickSearchNotice(wait.turnaroundMs) + ".\nLongest wait for a transmitter to start answering");
+    askFor(kAllowanceSetting, wait.allowanceMs, "Time a USB serial adapter may hold received bytes back");
+    mnuQuickSearch.setToolTip(quickSearchNotice(wait.turnaroundMs));
 }
 
 void Ortavel::finishSearch(int lastBand)

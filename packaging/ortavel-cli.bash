@@ -11,7 +11,7 @@ _ortavel_cli()
         --baud) COMPREPLY=($(compgen -W '1200 2400 4800 9600 auto' -- "$cur")); return ;;
         --save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")); return ;;
         --as-found|--csv|--pdf) _filedir; return ;;
-        --port-map|--addresses|--bauds|--count|--interval|--repeat|--points|--tolerance|--samples|--reference-values|--range|--operator|--instrument) return ;;
+        --port-map|--addresses|--bauds|--count|--interval|--repeat|--turnaround|--allowance|--points|--tolerance|--samples|--reference-values|--range|--operator|--instrument) return ;;
     esac
 
     local subcommands='ports search read set backup apply poll zero save restore-factory send verify'
@@ -33,7 +33,7 @@ _ortavel_cli()
         return
     fi
     case $subcommand in
-        search) COMPREPLY=($(compgen -W '--addresses --bauds' -- "$cur")) ;;
+        search) COMPREPLY=($(compgen -W '--addresses --bauds --quick --turnaround --allowance' -- "$cur")) ;;
         set) COMPREPLY=($(compgen -W '--save type= id= unit= decimals= display_zero= display_full_scale= output_4ma= output_20ma= trim_4ma= trim_20ma= address= baud=' -- "$cur")); compopt -o nospace ;;
         apply) [[ $cur == -* ]] && COMPREPLY=($(compgen -W '--all --addresses --bauds --save --with-calibration --dry-run' -- "$cur")) || _filedir json ;;
         backup) _filedir json ;;

@@ -97,7 +97,15 @@ void Bus::planBursts(ReplyPlan &plan, const ShapedReply &shaped, std::size_t lon
         } else if (shaped.applied == Fault::NoiseBefore || shaped.applied == Fault::BytesAfter)
             at = start + m_timing.bytesTime(shaped.bursts.empty() ? 0 : shaped.bursts.front().size(), baud);
         for (const auto &bytes : shaped.bursts) {
-            plan.bursts.push_back({at, bytes, true});
+            // A reply on time shows its first character once that is on the
+            // line, as a serial port does, not when the whole has been sent.
+            const auto firstAt = start + m_timing.bytesTime(1, baud);
+            if (shaped.applied != Fault::Late && bytes.size() > 1 && firstAt < at) {
+                plan.bursts.push_back({firstAt, bytes.substr(0, 1), false});
+                plan.bursts.push_back({at, bytes.substr(1), true});
+            } else {
+                plan.bursts.push_back({at, bytes, true});
+            }
             plan.entry.reply += bytes;
         }
     }

@@ -115,6 +115,8 @@ void FormView::makeMenus(QMenuBar *menuBar, const ParentOf &parentOf)
                           : menuBar != nullptr  ? menuBar->addMenu(QString())
                                                 : new QMenu(m_window);
             menu->setObjectName(toQt(item->name()) + QStringLiteral("_Menu"));
+            // An entry that needs a word of warning carries it as its tool tip.
+            menu->setToolTipsVisible(true);
             menus[item] = menu;
             action = menu->menuAction();
         } else {

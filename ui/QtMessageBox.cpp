@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace ortavel {
@@ -13,6 +14,17 @@ void QtMessageBox::show(const std::string &text, const std::string &title, bool 
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+std::optional<std::string> QtMessageBox::ask(const std::string &prompt, const std::string &title,
+                                             const std::string &value)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_parent, toQt(title), toQt(prompt), QLineEdit::Normal, toQt(value), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text.toStdString();
 }
 
 } // namespace ortavel

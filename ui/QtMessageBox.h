@@ -15,6 +15,8 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void show(const std::string &text, const std::string &title, bool exclamation) override;
+    std::optional<std::string> ask(const std::string &prompt, const std::string &title,
+                                   const std::string &value) override;
 
 private:
     QPointer<QWidget> m_parent;

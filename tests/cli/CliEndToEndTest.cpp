@@ -80,7 +80,11 @@ protected:
 
 TEST_F(CliEndToEndTest, SearchFindsTheDemoBusAtItsRates)
 {
+    const auto quick = run({"--json", "search", "--addresses", "1,7,12", "--quick", "--turnaround", "9"});
+    EXPECT_NE(quick.err.find("Quick search waits 9 ms"), std::string::npos) << quick.err;
+    m_server.clearTrace();
     const auto search = run({"--json", "search", "--addresses", "1,7,12"});
+    EXPECT_EQ(search.out, quick.out);
     EXPECT_EQ(search.exitCode, 0) << search.err;
     const QJsonArray found = jsonOf(search.out).array();
     ASSERT_EQ(found.size(), 3) << search.out;

@@ -48,11 +48,15 @@ TEST_F(ExchangeTest, WritesTheFrameAfterDiscardingBothBuffers)
 
 enum class PortTrouble { None, Closed, WriteFails, ReadFails };
 
-// The wait ends at the first CR or at the timeout of the rate (none for other settings).
+// The wait ends at the first CR or at the timeout of the rate (none for other settings). A quick
+// wait ends too once the first character is overdue: 9 request characters and one reply character
+// on the wire (rounded up) + 30 + 20 ms.
 TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
 {
     const std::string frame = FakeSerialPort::replyFrame("01+012.34");
     const std::string good = "*01+012.34\r";
+    const auto none = PortTrouble::None;
+    const std::optional<QuickSearchWait> quick = QuickSearchWait{};
     const struct {
         const char *name;
         std::vector<FakeReply> pieces;
@@ -61,6 +65,7 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         std::string settings = "9600,N,8,1";
         std::string leftover = {}; // the tail of a late reply, waiting in the buffer
         PortTrouble trouble = PortTrouble::None;
+        std::optional<QuickSearchWait> wait = {};
     } rows[] = {
         {"silent at 9600", {}, "ERR 0\r", 100},
         {"silent at 4800", {}, "ERR 0\r", 150, "4800,N,8,1"},
@@ -79,6 +84,26 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         {"closed port", {{frame, 5}}, "ERR 0\r", 0, "9600,N,8,1", "", PortTrouble::Closed},
         {"write fails", {{frame, 5}}, "ERR 0\r", 0, "9600,N,8,1", "", PortTrouble::WriteFails},
         {"read fails", {{frame, 5}}, "ERR 0\r", 0, "9600,N,8,1", "", PortTrouble::ReadFails},
+        {"quick: silent at 9600", {}, "ERR 0\r", 61, "9600,N,8,1", "", none, quick},
+        {"quick: silent at 1200", {}, "ERR 0\r", 134, "1200,N,8,1", "", none, quick},
+        {"quick: never beyond the timeout", {}, "ERR 0\r", 100, "9600,N,8,1", "", none, QuickSearchWait{200, 50}},
+        {"quick: first character late", {{frame, 62}}, "ERR 0\r", 61, "9600,N,8,1", "", none, quick},
+        {"quick: begun in time",
+         {{frame.substr(0, 1), 61}, {frame.substr(1), 95}},
+         good,
+         95,
+         "9600,N,8,1",
+         "",
+         none,
+         quick},
+        {"quick: begun, cut off",
+         {{frame.substr(0, 3), 40}, {frame.substr(3), 130}},
+         "ERR 0\r",
+         100,
+         "9600,N,8,1",
+         "",
+         none,
+         quick},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -91,7 +116,7 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         answerWith(row.pieces);
         Exchange fresh{port, clock}; // no failed exchange before this one
         const auto start = clock.nowMs();
-        EXPECT_EQ(fresh.Comm_Send("01", "RP0"), row.result);
+        EXPECT_EQ(fresh.Comm_Send("01", "RP0", AfterFailure::Drain, row.wait), row.result);
         EXPECT_EQ(clock.nowMs() - start, row.elapsedMs);
         clock.advance(1000); // lets the rest of the reply arrive before the next row
         if (!port.isOpen())

@@ -29,7 +29,15 @@ public:
     {
         shown.push_back({text, title, exclamation});
     }
+    std::optional<std::string> ask(const std::string &, const std::string &, const std::string &) override
+    {
+        auto answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.erase(answers.begin());
+        return answer;
+    }
     std::vector<Shown> shown;
+    std::vector<std::optional<std::string>> answers;
 };
 
 // Counts the pauses it is given and runs a scripted action at the N-th.

@@ -5,7 +5,8 @@ namespace {
 
 // Registration order with each frame's or menu's children in brackets.
 const char *const kLayout =
-    "Option[UserCal space1 About space2 Exit] View[mnuTraffic mnuTrend mnuVerify] StatusBar1 "
+    "Option[UserCal space1 About space2 Exit] View[mnuTraffic mnuTrend mnuQuickSearch mnuQuickWait mnuVerify] "
+    "StatusBar1 "
     "frame_INFO[Label18 cmbCommPort LBL_ADDR CMB_ADDR Label16 TXT_TYPE Label14 TXT_BAND LBL_DPH TXT_SCZ Label15 "
     "TXT_SCF TXT_FUNIT LBL_VR TXT_VER LBL_ID TXT_ID] cmdSEARCH cmdReFresh txtPass COM_QUIT Label19 Label20 "
     "frame_ADBD[Label7 TXT_ADDR Label8 CMB_BAND Label22 txtType Label11 txtID COM_ADDR] "

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace ortavel::test {
 namespace {
@@ -106,6 +107,23 @@ TEST_F(SearchTest, PortLostDuringTheSearchEndsItWithTheClosedPortMessage)
     EXPECT_EQ(window.StatusBar1.panel(1), "Searching over.");
     EXPECT_EQ(window.CMB_ADDR.count(), 0) << "another device: what the old line held goes";
     EXPECT_EQ(bus.commands().size(), 4U) << "a closed port puts nothing on the line";
+}
+
+TEST_F(SearchTest, QuickSearchWaitRefusedOrCancelledKeepsTheOldOneGarbageStoredIsTheDefault)
+{
+    settings.setValue("Kavrin", "QuickSearch", "Turnaround", "3x");
+    const struct {
+        std::vector<std::optional<std::string>> answers;
+        std::tuple<int, int, std::size_t> kept; // turnaround, allowance, refusals so far
+    } rows[] = {{{std::nullopt, " 10 "}, {30, 10, 0}}, {{"4", "0"}, {30, 0, 1}}, {{"200", "51"}, {200, 0, 2}}};
+    for (const auto &row : rows) {
+        messages.answers = row.answers;
+        window.mnuQuickWait.click();
+        const auto wait = loadQuickSearchWait(settings);
+        EXPECT_EQ(std::tuple(wait.turnaroundMs, wait.allowanceMs, messages.shown.size()), row.kept);
+    }
+    EXPECT_EQ(window.mnuQuickSearch.toolTip(),
+              "Quick search waits 200 ms for a transmitter to start answering; use Search for slower ones");
 }
 
 } // namespace

@@ -397,6 +397,10 @@ TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
         {"send", "--bogus", "01", "TY"},
         {"set", "1", "type=OK", "decimals=9"},
         {"set", "100", "type=X"},
+        {"search", "--quick", "--turnaround", "4"},
+        {"search", "--quick", "--turnaround", "3O"},
+        {"search", "--quick", "--allowance", "51"},
+        {"search", "--turnaround", "30"},
     };
     for (const auto &arguments : refused) {
         std::string text;

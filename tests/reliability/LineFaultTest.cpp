@@ -193,6 +193,44 @@ TEST_F(LineVanish, RoutineReportsDoNotPileUpWithoutAnEventLoop)
 
 // Garbage as the remembered port, through the real QSettings: the window loads as over nothing,
 // writes nothing back, and the operator's choice still works and is kept.
+// Quick search lists what Search lists on a bus answering within the bound: 01 at 9600, 02 at 1200, 03 at 2400.
+TEST(QuickSearch, FindsWhatSearchFinds)
+{
+    using enum sim::Fault;
+    const struct {
+        int turnaroundMs;
+        sim::Fault at9600, at1200;
+    } rows[] = {{2, None, None}, {15, None, None}, {30, None, None}, {15, NoiseBefore, Pieces}, {15, Collision, Late}};
+    for (const auto &row : rows) {
+        sim::BusConfig bus{{transmitter(1, 9600), transmitter(2, 1200), transmitter(3, 2400)}};
+        bus.transmitters[0].fault = {row.at9600, 0.0};
+        bus.transmitters[1].fault = {row.at1200, 0.0};
+        sim::SimServer server;
+        sim::SimServer::Options options;
+        options.timing.turnaround = std::chrono::milliseconds(row.turnaroundMs);
+        QTemporaryDir folder;
+        SettingsStoreQt store(folder.path());
+        PortMap portMap(&store);
+        portMap.setOverride(1, server.start(bus, options));
+        SerialPortQt port(portMap);
+        SteadyClock clock;
+        Window w(port, clock, store);
+        w.window.cmbCommPort.setSelectedIndex(0);
+        w.window.setSearchLastAddress(4);
+        const auto listed = [&w] {
+            std::string list = w.window.StatusBar1.panel(2);
+            for (std::size_t i = 0; i < w.window.OnlineList.size(); ++i)
+                list += " " + w.window.CMB_ADDR.entries().at(i).text + "@" + std::to_string(w.window.OnlineList[i]);
+            return list;
+        };
+        w.window.cmdSEARCH.click();
+        const std::string plain = listed();
+        w.window.mnuQuickSearch.click();
+        EXPECT_EQ(listed(), plain) << "row " << &row - rows;
+        EXPECT_NE(plain, "Online: 0");
+    }
+}
+
 TEST(SettingsGarbage, WindowLoadIgnoresTheRememberedPort)
 {
     const std::string head = "[Transmitter]\nCommPort=";

@@ -101,10 +101,13 @@ TEST(Bus, ReplyIsCompleteAfterRequestTurnaroundAndReplyOnTheWire)
     Bus bus(threeRates(), timing);
     // 8 request bytes and 7 reply bytes of 10 bits at 2400 baud.
     const ReplyPlan plan = bus.onFrame(frame("12", "TY"), 2400);
-    ASSERT_EQ(plan.bursts.size(), 1U);
+    // The first character once it is on the line, the rest with the last.
+    ASSERT_EQ(plan.bursts.size(), 2U);
     EXPECT_EQ(plan.bursts[0].at, nanoseconds(8LL * 10 * 1'000'000'000LL / 2400) + milliseconds(5) +
+                                     nanoseconds(10 * 1'000'000'000LL / 2400));
+    EXPECT_EQ(plan.bursts[1].at, nanoseconds(8LL * 10 * 1'000'000'000LL / 2400) + milliseconds(5) +
                                      nanoseconds(7LL * 10 * 1'000'000'000LL / 2400));
-    EXPECT_TRUE(plan.bursts[0].completesReply);
+    EXPECT_TRUE(plan.bursts[1].completesReply);
 
     timing.wireTime = false;
     Bus fast(threeRates(), timing);

@@ -161,7 +161,8 @@ TEST_F(MainWindowTest, FieldsAreNamedByTheirLabels)
 TEST_F(MainWindowTest, MenusHoldTheirEntries)
 {
     const QStringList expected[] = {{"Option(&O)", "UserCal (&C)", "-", "About...(&A)", "-", "Exit(&X)"},
-                                    {"View(&V)", "Traffic(&T)", "Trend(&R)", "Verification(&E)..."}};
+                                    {"View(&V)", "Traffic(&T)", "Trend(&R)", "Quick Search(&Q)",
+                                     "Quick Search Wait...(&W)", "Verification(&E)..."}};
     const QList<QAction *> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     for (int i = 0; i < 2; ++i) {

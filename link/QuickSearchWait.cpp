@@ -1,0 +1,89 @@
+#include "QuickSearchWait.h"
+
+#include "SettingsStore.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace ortavel {
+
+namespace {
+
+constexpr int kBitsPerCharacter = 10;
+constexpr int kMsPerSecond = 1000;
+constexpr const char *kApplication = "Kavrin";
+constexpr const char *kSection = "QuickSearch";
+
+// The request and the first reply character, each 10 bits at the rate.
+std::size_t wireBits(std::size_t requestLength)
+{
+    return (requestLength + 1) * kBitsPerCharacter;
+}
+
+int loadOne(const SettingsStore &store, const WaitSetting &setting)
+{
+    const std::string text = store.value(kApplication, kSection, setting.name, std::to_string(setting.defaultMs));
+    return parseWaitMs(text, setting).value_or(setting.defaultMs);
+}
+
+} // namespace
+
+int QuickSearchWait::firstCharacterMs(std::size_t requestLength, int baud) const
+{
+    if (baud <= 0)
+        return 0;
+    const auto ms = static_cast<int>((wireBits(requestLength) * kMsPerSecond + static_cast<std::size_t>(baud) - 1) /
+                                     static_cast<std::size_t>(baud));
+    return ms + turnaroundMs + allowanceMs;
+}
+
+double QuickSearchWait::boundMs(std::size_t requestLength, int baud) const
+{
+    if (baud <= 0)
+        return 0;
+    return static_cast<double>(wireBits(requestLength)) * kMsPerSecond / baud + turnaroundMs + allowanceMs;
+}
+
+std::optional<int> parseWaitMs(std::string_view text, const WaitSetting &setting)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0)
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())) != 0)
+        text.remove_suffix(1);
+    int value = 0;
+    const char *end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || ptr != end || value < setting.minMs || value > setting.maxMs)
+        return std::nullopt;
+    return value;
+}
+
+std::string waitSettingError(const WaitSetting &setting)
+{
+    std::string name = setting.name;
+    name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
+    return name + " takes a whole number of milliseconds from " + std::to_string(setting.minMs) + " to " +
+           std::to_string(setting.maxMs);
+}
+
+std::string quickSearchNotice(int turnaroundMs)
+{
+    return "Quick search waits " + std::to_string(turnaroundMs) +
+           " ms for a transmitter to start answering; use Search for slower ones";
+}
+
+QuickSearchWait loadQuickSearchWait(const SettingsStore &store)
+{
+    return {loadOne(store, kTurnaroundSetting), loadOne(store, kAllowanceSetting)};
+}
+
+bool saveQuickSearchWait(SettingsStore &store, const QuickSearchWait &wait)
+{
+    const bool turnaround =
+        store.setValue(kApplication, kSection, kTurnaroundSetting.name, std::to_string(wait.turnaroundMs));
+    const bool allowance =
+        store.setValue(kApplication, kSection, kAllowanceSetting.name, std::to_string(wait.allowanceMs));
+    return turnaround && allowance;
+}
+
+} // namespace ortavel
