@@ -299,6 +299,9 @@ TEST(ReplyFault, LateReplyIsDiscardedByTheNextExchange)
     sim::SimServer::Options options;
     options.linkPath = (folder.path() + "/com1").toStdString();
     options.timing.turnaround = 1ms;
+    // Well past the timeout: a wait that oversleeps on a busy machine must not catch it in time.
+    options.timing.lateMin = 50ms;
+    options.timing.lateMax = 70ms;
     server.start(bus, options);
 
     const auto late =
