@@ -29,21 +29,6 @@ constexpr const char *kUsage =
     "[--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH] [--csv FILE] [--pdf FILE] "
     "[--operator TEXT] [--instrument TEXT]";
 
-std::optional<std::vector<double>> numberList(const std::string &text)
-{
-    std::vector<double> numbers;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string part = text.substr(start, comma - start);
-        if (!isNumberText(part))
-            return std::nullopt;
-        numbers.push_back(readNumber(part));
-        start = comma + 1;
-    }
-    return numbers;
-}
-
 QJsonObject sheetJson(const verify::RunSheet &sheet)
 {
     const auto orNull = [](const std::string &text) {
@@ -105,7 +90,7 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
         return takeOption(rest, name, value, present, error) && present;
     };
     if (option("--points")) {
-        const auto points = numberList(value);
+        const auto points = verify::numberList(value);
         if (!points) {
             error = "--points takes numbers separated by commas";
             return false;
@@ -128,7 +113,7 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
         m_plan.samples = *samples;
     }
     if (option("--reference-values")) {
-        const auto references = numberList(value);
+        const auto references = verify::numberList(value);
         if (!references) {
             error = "--reference-values takes numbers separated by commas";
             return false;
@@ -136,7 +121,7 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
         m_references = *references;
     }
     if (option("--range")) {
-        const auto range = numberList(value);
+        const auto range = verify::numberList(value);
         if (!range || range->size() != 2 || (*range)[0] == (*range)[1]) {
             error = "--range takes LOW,HIGH, two different numbers";
             return false;

@@ -5,26 +5,11 @@
 #include "link/Numbers.h"
 #include "mainwin/Ortavel.h"
 
-#include <sstream>
-
 namespace ortavel {
 
 namespace {
 
 constexpr const char *kTitle = "Verification";
-
-std::optional<std::vector<double>> numberList(const std::string &text)
-{
-    std::vector<double> numbers;
-    std::stringstream stream(text);
-    std::string part;
-    while (std::getline(stream, part, ',')) {
-        if (!isNumberText(part))
-            return std::nullopt;
-        numbers.push_back(readNumber(part));
-    }
-    return numbers;
-}
 
 } // namespace
 
@@ -87,7 +72,7 @@ std::optional<verify::Range> FrmVerify::typedRange() const
 std::optional<verify::Plan> FrmVerify::planFromBoxes()
 {
     verify::Plan plan;
-    const auto points = numberList(txtPoints.text());
+    const auto points = verify::numberList(txtPoints.text());
     if (!points) {
         tell("Points: numbers in % of the range, separated by commas.");
         return std::nullopt;

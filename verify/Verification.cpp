@@ -65,6 +65,21 @@ std::string_view verdictName(Verdict verdict)
     return "INCOMPLETE";
 }
 
+std::optional<std::vector<double>> numberList(const std::string &text)
+{
+    std::vector<double> numbers;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
+        if (!isNumberText(part))
+            return std::nullopt;
+        numbers.push_back(readNumber(part));
+        start = comma + 1;
+    }
+    return numbers;
+}
+
 std::string fixedText(double value, int decimals)
 {
     std::array<char, 64> buffer{};

@@ -20,6 +20,10 @@ std::string_view verdictName(Verdict verdict);       // "PASS", "FAIL", "INCOMPL
 // locale; never "-0.00".
 std::string fixedText(double value, int decimals);
 
+// Numbers separated by commas ("0,25,50"), each one number as a whole; nothing when any part, an empty one
+// included, is not.
+std::optional<std::vector<double>> numberList(const std::string &text);
+
 struct PlannedPoint {
     double percent = 0;
     Direction direction = Direction::Up;
