@@ -185,6 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
              "Save to Factury failed (answer: ERR 0).", 2},
         Case{"EchoOfAnotherValue", "FC1+10.1>+99.0", "recal n3 save exit", "PN0 PN3 FC0+00.1 UC0+00.0 FC1+10.1 PN3",
              "failed at FC1+10.1 (answer: *07+99.0)", 1},
+        Case{"EchoWithoutData", "FC1+10.1>", "recal n3 save exit", "PN0 PN3 FC0+00.1 UC0+00.0 FC1+10.1 PN3",
+             "failed at FC1+10.1 (answer: *07)", 1},
         Case{"EchoInFewerDecimals", "FC012.34>+12.3", "recal n1 C0=12.34 save exit", "PN0 PN1 FC012.34 UC0+00.0 WU",
              kDone, 1},
         Case{"CountNotConfirmed", "PN2>0", "recal n2 save exit", "PN0 PN2 PN3", "failed at PN2 (answer: *070)", 1},

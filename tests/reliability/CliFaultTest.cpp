@@ -1,6 +1,7 @@
 // ortavel-cli as a user runs it, with faults on the line, in its arguments and in its settings.
 
 #include "Programs.h"
+#include "adapters/DevicePermission.h"
 #include "adapters/SerialPortQt.h"
 #include "link/Checksum.h"
 #include "link/Exchange.h"
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <grp.h>
 #include <sys/stat.h>
@@ -185,6 +187,13 @@ TEST_F(HeldPort, ByAnotherSerialPortUser)
     const auto run = sendTo(m_device);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "*01QX820\n");
+}
+
+// A device open to this user gets no remedy, even where the failure left EACCES behind.
+TEST_F(HeldPort, NoRemedyForAnAccessibleDevice)
+{
+    errno = EACCES;
+    EXPECT_EQ(permissionRemedy(m_device), "");
 }
 
 // The device in the group uucp (not dialout) opened as nobody, since root passes all.

@@ -9,6 +9,7 @@
 #include "controls/Timer.h"
 #include "ui/FormView.h"
 #include "ui/QtMessageBox.h"
+#include "ui/QtSystemTools.h"
 #include "ui/QtWindowHost.h"
 #include "ui/TimerBinder.h"
 
@@ -16,6 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -448,6 +452,27 @@ TEST(TimerTest, FollowsEnabledAndInterval)
     EXPECT_EQ(qtimer.interval(), 35);
     timer.setInterval(0);
     EXPECT_FALSE(qtimer.isActive()) << "an interval of 0 stops it";
+}
+
+// A program path as the Windows registry gives it, in quotes, starts the program it names.
+TEST(QtSystemToolsTest, StartsAProgramWhosePathComesInQuotes)
+{
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/with space XXXXXX"));
+    ASSERT_TRUE(folder.isValid());
+    const QString program = folder.filePath(QStringLiteral("info"));
+    QFile script(program);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\ntouch \"$0.started\"\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QtSystemTools tools;
+    for (const QString &path : {program, QLatin1Char('"') + program + QLatin1Char('"')}) {
+        QFile::remove(program + QStringLiteral(".started"));
+        EXPECT_TRUE(tools.startProgram(path.toStdString())) << path.toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(program + QStringLiteral(".started")); }, 10000))
+            << path.toStdString();
+    }
+    EXPECT_FALSE(tools.startProgram((program + QStringLiteral(".gone")).toStdString()));
 }
 
 } // namespace

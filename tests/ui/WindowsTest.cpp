@@ -1,9 +1,12 @@
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
 #include "calib/frmYHJZ.h"
+#include "controls/MenuItem.h"
+#include "controls/Timer.h"
 #include "link/Numbers.h"
 #include "link/PortMap.h"
 #include "link/SteadyClock.h"
+#include "mainwin/AccessLevels.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
 #include "sim/DemoBus.h"
@@ -13,6 +16,7 @@
 #include "support/MemorySettingsStore.h"
 #include "traffic/FrmTraffic.h"
 #include "trend/FrmTrend.h"
+#include "ui/AboutBox.h"
 #include "ui/CalibrationWindow.h"
 #include "ui/FormView.h"
 #include "ui/MainWindow.h"
@@ -31,7 +35,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
@@ -48,6 +54,10 @@
 #include <QValueAxis>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <stdexcept>
 
 namespace ortavel::test {
 namespace {
@@ -207,6 +217,12 @@ TEST_F(MainWindowTest, FramesAndButtonsAreLaidOutInTheirRows)
     EXPECT_GT(save.left(), display.right());
     EXPECT_GT(save.top(), measuring.bottom());
     EXPECT_LT(save.bottom(), command.top());
+
+    // A wider window widens both columns alike.
+    window.resize(window.width() + 300, window.height());
+    QApplication::processEvents();
+    EXPECT_NEAR(place(model.frame_ADBD).width() - basic.width(), 150, 10);
+    EXPECT_NEAR(place(model.frame_CVALUE).width() - measuring.width(), 150, 10);
 }
 
 TEST_F(MainWindowTest, TrimScrollBarsStandBesideTheirBoxesAsTallAsThey)
@@ -252,6 +268,161 @@ TEST_F(MainWindowTest, AClickBetweenTheFramesIsTheWindowsClick)
     ASSERT_FALSE(get<QPushButton>(model.CMD_FACT)->isEnabled());
     QTest::mouseClick(get<QPushButton>(model.CMD_FACT), Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
+}
+
+// Whether layout holds widget, itself or in a layout inside it.
+bool holds(const QLayout *layout, const QWidget *widget)
+{
+    for (int i = 0; layout != nullptr && i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == widget || holds(item->layout(), widget))
+            return true;
+    }
+    return false;
+}
+
+FormView &viewOf(const QWidget &window)
+{
+    for (QObject *child : window.children()) {
+        if (auto *view = dynamic_cast<FormView *>(child))
+            return *view;
+    }
+    throw std::logic_error("a window without its form's view");
+}
+
+FormView::ParentOf parentsOf(Form &form)
+{
+    if (auto *main = dynamic_cast<Ortavel *>(&form))
+        return [main](const Control &c) { return main->parentOf(c); };
+    if (auto *calibration = dynamic_cast<frmYHJZ *>(&form))
+        return [calibration](const Control &c) { return calibration->parentOf(c); };
+    return [](const Control &) { return nullptr; };
+}
+
+// Every control of the window's form has a widget in its container's layout, shown as the form says, with a size,
+// inside its frame, overlapping no other control but where a box lies on a button by design.
+void expectLaidOut(QWidget &window, const std::set<std::pair<std::string, std::string>> &stacked)
+{
+    const FormView &view = viewOf(window);
+    const auto parentOf = parentsOf(view.form());
+    const auto place = [&window](const QWidget *w) { return QRect(w->mapTo(&window, QPoint(0, 0)), w->size()); };
+    std::vector<std::pair<const Control *, const QWidget *>> shown;
+    for (const Control *control : view.form().controls()) {
+        if (dynamic_cast<const MenuItem *>(control) != nullptr || dynamic_cast<const Timer *>(control) != nullptr)
+            continue;
+        SCOPED_TRACE(window.objectName().toStdString() + " " + control->name());
+        const QWidget *widget = view.widget(control->name());
+        if (widget == nullptr) // the pictures a view draws itself
+            widget = window.findChild<QWidget *>(toQt(control->name()));
+        ASSERT_NE(widget, nullptr);
+        ASSERT_EQ(widget->isVisibleTo(&window), control->visible());
+        if (!control->visible())
+            continue;
+        EXPECT_TRUE(holds(widget->parentWidget()->layout(), widget));
+        const QRect rect = place(widget);
+        EXPECT_FALSE(rect.isEmpty());
+        const Control *frame = parentOf(*control);
+        EXPECT_TRUE((frame != nullptr ? place(view.widget(frame->name())) : window.rect()).contains(rect));
+        for (const auto &[other, otherWidget] : shown) {
+            if (otherWidget->parentWidget() == widget->parentWidget() &&
+                stacked.count({other->name(), control->name()}) == 0) {
+                EXPECT_FALSE(place(otherWidget).intersects(rect)) << other->name();
+            }
+        }
+        shown.emplace_back(control, widget);
+        if (control->name() == "TXT_DPH" || control->name() == "Label10")
+            qDebug() << rect << widget->parentWidget();
+    }
+}
+
+TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
+{
+    // At the first access level, then with every control shown.
+    expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    model.txtPass.setText(std::string(kFactoryCode));
+    QApplication::processEvents();
+    expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    QtSystemTools tools;
+    addToolWindows(windows, model, tools, nullptr);
+    for (const char *name : {"frmYHJZ", "FrmOrtavelAbout", "Traffic", "Trend", "Verification"}) {
+        windows.showWindow(name);
+        QWidget *shown = windows.window(name);
+        ASSERT_NE(shown, nullptr) << name;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shown)) << name;
+        shown->setObjectName(QString::fromLatin1(name));
+        if (auto *calibration = dynamic_cast<CalibrationWindow *>(shown)) {
+            calibration->model().txtPass.setText(std::string(kDisplayCode));
+            QApplication::processEvents();
+        }
+        expectLaidOut(*shown, {{"cmdExit", "txtPass"}});
+        if (auto *about = dynamic_cast<AboutBox *>(shown)) { // the texts take a wider box's room, not the logo
+            const int logo = about->findChild<QLabel *>(QStringLiteral("Image1"))->width();
+            about->resize(about->width() + 200, about->height());
+            QApplication::processEvents();
+            EXPECT_EQ(about->findChild<QLabel *>(QStringLiteral("Image1"))->width(), logo);
+        }
+        shown->close();
+    }
+}
+
+// The status panels left to right, the first and longest getting the most room.
+TEST_F(MainWindowTest, StatusPanelsShareTheBarInTheirProportions)
+{
+    const double shares[] = {3.0 / 8, 2.0 / 8, 1.0 / 8, 2.0 / 8};
+    const QStatusBar *bar = window.statusBar();
+    int left = -1;
+    double total = 0;
+    for (int number = 1; number <= 4; ++number)
+        total += bar->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel%1").arg(number))->width();
+    for (int number = 1; number <= 4; ++number) {
+        const auto *panel = bar->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel%1").arg(number));
+        EXPECT_GT(panel->x(), left) << number;
+        left = panel->x();
+        EXPECT_NEAR(panel->width() / total, shares[number - 1], 0.03) << number;
+    }
+}
+
+// The dial: its ring, nine ticks over the lower three quarters with none at the bottom, the red needle to the upper
+// right.
+TEST(AboutBoxLogo, DrawsTheDialWhereItBelongs)
+{
+    const int size = 64;
+    const QImage logo = AboutBox::logo(size).toImage();
+    const QPointF centre(size / 2.0, size / 2.0);
+    const double radius = size / 2.0 - 2.0;
+    // The pixels around a point of the dial, which antialiasing shares between neighbours.
+    const auto around = [&](double share, double degrees) {
+        const double radians = degrees * M_PI / 180.0;
+        const QPoint point =
+            QPointF(centre.x() + share * radius * std::cos(radians), centre.y() - share * radius * std::sin(radians))
+                .toPoint();
+        std::vector<QColor> colours;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy)
+                colours.push_back(logo.pixelColor(point + QPoint(dx, dy)));
+        }
+        return colours;
+    };
+    const auto any = [&](double share, double degrees, auto is) {
+        const auto colours = around(share, degrees);
+        return std::any_of(colours.begin(), colours.end(), is);
+    };
+    const auto dark = [](const QColor &c) { return c.alpha() > 200 && c.blue() > c.red() && c.lightness() < 110; };
+    const auto red = [](const QColor &c) { return c.alpha() > 200 && c.red() > 150 && c.green() < 100; };
+    const auto coloured = [](const QColor &c) { return c.lightness() < 230; };
+    for (int degrees = 0; degrees < 360; degrees += 45)
+        EXPECT_TRUE(any(1.0, degrees, dark)) << "ring at " << degrees;
+    for (int tick = 0; tick < 9; ++tick) {
+        const double degrees = 225.0 - 33.75 * tick;
+        EXPECT_TRUE(any(0.71, degrees, dark)) << "tick at " << degrees;
+        if (tick != 6) { // the needle's tip
+            EXPECT_FALSE(any(0.71, degrees + 16.875, coloured)) << "no tick at " << degrees + 16.875;
+        }
+    }
+    EXPECT_TRUE(any(0.4, 45, red));
+    for (const double elsewhere : {135.0, 225.0, 315.0, 90.0, 0.0})
+        EXPECT_FALSE(any(0.4, elsewhere, coloured)) << "no needle at " << elsewhere;
+    EXPECT_TRUE(any(0.0, 0, dark)) << "the hub";
 }
 
 TEST_F(MainWindowTest, ClosingWhileTheSearchRunsIsRefused)
