@@ -365,6 +365,27 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
     }
 }
 
+// Shrunk as far as it goes, a window still shows a value such as -1234.567 whole in each of its value boxes.
+TEST_F(MainWindowTest, ShrunkWindowsShowWholeValues)
+{
+    QtSystemTools tools;
+    addToolWindows(windows, model, tools, nullptr);
+    windows.showWindow("frmYHJZ");
+    for (QWidget *shown : {static_cast<QWidget *>(&window), windows.window("frmYHJZ")}) {
+        shown->resize(1, 1);
+        QApplication::processEvents();
+        const FormView &view = viewOf(*shown);
+        for (const Control *control : view.form().controls()) {
+            const auto *edit = view.widgetAs<QLineEdit>(control->name());
+            if (edit != nullptr && edit->isVisibleTo(shown) && control->name() != "txtPass" &&
+                control->name() != "TXT_FUNIT") {
+                EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(QStringLiteral("-1234.567")))
+                    << control->name();
+            }
+        }
+    }
+}
+
 // The status panels left to right, the first and longest getting the most room.
 TEST_F(MainWindowTest, StatusPanelsShareTheBarInTheirProportions)
 {
