@@ -330,8 +330,6 @@ void expectLaidOut(QWidget &window, const std::set<std::pair<std::string, std::s
             }
         }
         shown.emplace_back(control, widget);
-        if (control->name() == "TXT_DPH" || control->name() == "Label10")
-            qDebug() << rect << widget->parentWidget();
     }
 }
 
