@@ -9,8 +9,10 @@
 #include "cli/CollectLoop.h"
 #include "cli/Confirmation.h"
 #include "cli/ExchangeBus.h"
+#include "cli/ReportOutput.h"
 #include "cli/SendCommand.h"
 #include "cli/SettingChecker.h"
+#include "cli/TargetFactsRead.h"
 #include "cli/TransmitterReader.h"
 #include "cli/WritePlan.h"
 #include "cli/WriteRunner.h"
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -501,6 +504,23 @@ TEST(SendTest, RefusedArgumentsAreReportedAndNothingIsSent)
     EXPECT_TRUE(fake.port.writes().empty());
 }
 
+// The decimals code a transmitter reports, from the first pattern to the last; beyond them nothing may be written.
+TEST(TargetFactsTest, DecimalsOfEveryPatternAndNoneBeyond)
+{
+    const std::pair<const char *, std::optional<int>> cases[] = {
+        {"0", 0}, {"4", 4}, {"5", std::nullopt}, {"-1", std::nullopt}};
+    for (const auto &[code, decimals] : cases) {
+        FakeBus fake;
+        auto values = typicalValues("2.10");
+        values["DP"] = code;
+        fake.add("07", 9600, values);
+        TargetFacts facts;
+        std::string error;
+        EXPECT_EQ(readTargetFacts(fake.bus, "07", false, true, facts, error), decimals.has_value()) << code;
+        EXPECT_EQ(facts.decimals, decimals) << code;
+    }
+}
+
 class WriteRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override { transmitter = &fake.add("07", 9600, typicalValues("2.10")); }
@@ -544,6 +564,11 @@ TEST_F(WriteRunnerTest, UnconfirmedRateLeavesTheLineAlone)
     ASSERT_EQ(report.outcomes.size(), 2U);
     EXPECT_TRUE(report.outcomes[1].result.empty());
     EXPECT_EQ(report.failedCount(), 2);
+    // The JSON report says why each one failed.
+    const QJsonArray writes = writeReportToJson(report)["writes"].toArray();
+    ASSERT_EQ(writes.size(), 2);
+    EXPECT_EQ(writes[0].toObject()["reason"].toString(), "not confirmed");
+    EXPECT_EQ(writes[1].toObject()["reason"].toString(), "not stored: an earlier write was not confirmed");
 }
 
 TEST_F(WriteRunnerTest, UnconfirmedAddressStopsTheRateChange)

@@ -7,7 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 namespace ortavel::test {
@@ -103,6 +106,21 @@ TEST_F(VerifyEndToEndTest, AnOffsetFailsAsFoundAndAZeroPassesAsLeft)
     for (const char *expected : {"Calibration certificate", "As found: FAIL", "As left: PASS", "A1001", "QX820",
                                  "J. Smith", "DPI 620", "0.80", "Signature"})
         EXPECT_NE(pdf.find(expected), std::string::npos) << expected << " in\n" << pdf;
+
+    // No line of text lies over another.
+    text.start("pdftotext", {"-bbox", QString::fromStdString(path("cert.pdf")), "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    std::map<double, double> lines; // top to bottom of each line
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"[^\"]*\" yMin=\"([^\"]*)\" xMax=\"[^\"]*\" yMax=\"([^\"]*)\""));
+    for (auto it = word.globalMatch(QString::fromUtf8(text.readAllStandardOutput())); it.hasNext();) {
+        const auto match = it.next();
+        double &bottom = lines[match.captured(1).toDouble()];
+        bottom = std::max(bottom, match.captured(2).toDouble());
+    }
+    ASSERT_GE(lines.size(), 20U);
+    for (auto line = lines.begin(); std::next(line) != lines.end(); ++line)
+        EXPECT_GE(std::next(line)->first, line->second - 0.5) << "the line at " << line->first;
 }
 
 // The operator applies each pressure as asked and types the reference, or Enter for the nominal.

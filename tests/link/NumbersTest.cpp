@@ -99,5 +99,16 @@ TEST(SignedPatternText, PlusForZeroAndAbove)
     EXPECT_EQ(signedPatternText(-0.0, ""), "+0");
 }
 
+// A box holds a number only when the whole of its text is one: one digit is enough, a sign or a point alone is not.
+TEST(IsNumberText, TheWholeTextIsOneNumber)
+{
+    const std::pair<const char *, bool> cases[] = {
+        {"5", true}, {" -0.5\t", true}, {"+12.", true},  {"1.5e3", true},  {".", false},  {"+", false},
+        {"", false}, {"  ", false},     {"1.5x", false}, {"1.2.3", false}, {"1e", false}, {"ERR 0", false},
+    };
+    for (const auto &[text, number] : cases)
+        EXPECT_EQ(isNumberText(text), number) << '"' << text << '"';
+}
+
 } // namespace
 } // namespace ortavel
