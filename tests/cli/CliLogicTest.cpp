@@ -502,6 +502,14 @@ TEST(SendTest, RefusedArgumentsAreReportedAndNothingIsSent)
     EXPECT_EQ(runSend(fake.bus, {"01"}), 2);
     EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("ortavel-cli: ", 0), 0U);
     EXPECT_TRUE(fake.port.writes().empty());
+    // Each refusal names what is wrong.
+    const std::pair<std::vector<std::string>, const char *> refusals[] = {
+        {{"--repeat"}, "--repeat needs a value"},
+        {{"--repeat", "5"}, "send takes ADDR COMMAND"},
+        {{"--repeat", "0", "01", "TY"}, "--repeat takes a whole number of at least 1"},
+    };
+    for (const auto &[arguments, error] : refusals)
+        EXPECT_EQ(checkSendArguments(arguments), error) << error;
 }
 
 // The decimals code a transmitter reports, from the first pattern to the last; beyond them nothing may be written.
