@@ -30,7 +30,10 @@ TEST_F(SearchTest, FindsTransmittersAtTheirRatesOncePerAnsweringRate)
 TEST_F(SearchTest, EmptyBus)
 {
     loadOnPort3();
+    std::string searching;
+    events.actions[5] = [this, &searching] { searching = window.StatusBar1.panel(2); };
     window.cmdSEARCH.click();
+    EXPECT_EQ(searching, "Online:  0") << "a count with the blank of its sign";
     EXPECT_EQ(panels(), (std::vector<std::string>{"Searching over.", "Online: 0", "Port:COM3", "Band:"}));
     EXPECT_EQ(bus.commands().size(), 4U * 99U) << "no read without a transmitter";
 }
