@@ -13,7 +13,7 @@ cleanup() {
   kill "$sim" 2>/dev/null || true
   wait "$sim" 2>/dev/null || true
   wine reg delete 'HKLM\Software\Wine\Ports' /v COM1 /f >/dev/null 2>&1 || true
-  wineserver -k 2>/dev/null || true
+  wineserver -k >/dev/null 2>&1 || true
   rm -rf "$dir"
 }
 trap cleanup EXIT
@@ -21,9 +21,9 @@ for _ in $(seq 50); do [ -e "$dir/com1" ] && break; sleep 0.1; done
 [ -e "$dir/com1" ] || { echo "the simulator did not start:"; cat "$dir/sim.err"; exit 1; }
 
 # Wine makes its dosdevices/com1 link from this value when it starts.
-wineserver -k 2>/dev/null || true
+wineserver -k >/dev/null 2>&1 || true
 wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$dir/com1" /f >/dev/null
-wineserver -k 2>/dev/null || true
+wineserver -k >/dev/null 2>&1 || true
 
 fail() { echo "$*"; exit 1; }
 
