@@ -41,7 +41,7 @@ grep -q '"07"' <<<"$read07" || fail "read 07 did not name 07"
 
 echo "== ortavel.exe --screenshot after a search, and the Traffic window after a collect"
 for window in Main Traffic; do
-  args=(--settings-dir 'C:\ortavel-e2e' --port-map 1=COM1 --screenshot "Z:$dir/$window.png" --search --search-last 12)
+  args=(--settings-dir "Z:$dir/settings" --port-map 1=COM1 --screenshot "Z:$dir/$window.png" --search --search-last 12)
   [ "$window" = Main ] || args+=(--window "$window")
   QT_QPA_PLATFORM=offscreen wine "$bin/ortavel.exe" "${args[@]}" || fail "ortavel.exe --screenshot ($window) failed"
   [ "$(head -c 8 "$dir/$window.png" | od -An -c | tr -d ' \n')" = '211PNG\r\n032\n' ] || fail "$window.png is no PNG"
