@@ -32,35 +32,29 @@ std::optional<SerialLineConfig> parseLineSettings(std::string_view text)
         return std::nullopt;
 
     if (parts[1] == "N" || parts[1] == "n")
-        config.parity = QSerialPort::NoParity;
+        config.parity = LineParity::None;
     else if (parts[1] == "E" || parts[1] == "e")
-        config.parity = QSerialPort::EvenParity;
+        config.parity = LineParity::Even;
     else if (parts[1] == "O" || parts[1] == "o")
-        config.parity = QSerialPort::OddParity;
+        config.parity = LineParity::Odd;
     else if (parts[1] == "M" || parts[1] == "m")
-        config.parity = QSerialPort::MarkParity;
+        config.parity = LineParity::Mark;
     else if (parts[1] == "S" || parts[1] == "s")
-        config.parity = QSerialPort::SpaceParity;
+        config.parity = LineParity::Space;
     else
         return std::nullopt;
 
-    if (parts[2] == "5")
-        config.dataBits = QSerialPort::Data5;
-    else if (parts[2] == "6")
-        config.dataBits = QSerialPort::Data6;
-    else if (parts[2] == "7")
-        config.dataBits = QSerialPort::Data7;
-    else if (parts[2] == "8")
-        config.dataBits = QSerialPort::Data8;
+    if (parts[2] == "5" || parts[2] == "6" || parts[2] == "7" || parts[2] == "8")
+        config.dataBits = parts[2][0] - '0';
     else
         return std::nullopt;
 
     if (parts[3] == "1")
-        config.stopBits = QSerialPort::OneStop;
+        config.stopBits = LineStopBits::One;
     else if (parts[3] == "1.5")
-        config.stopBits = QSerialPort::OneAndHalfStop;
+        config.stopBits = LineStopBits::OneAndHalf;
     else if (parts[3] == "2")
-        config.stopBits = QSerialPort::TwoStop;
+        config.stopBits = LineStopBits::Two;
     else
         return std::nullopt;
     return config;

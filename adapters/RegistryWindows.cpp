@@ -9,6 +9,8 @@ namespace ortavel {
 std::optional<Registry::Value> RegistryWindows::read(std::uint32_t root, const std::string &keyPath,
                                                      const std::string &valueName)
 {
+    // The predefined roots are sign-extended handle values, as windows.h makes them.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     const auto rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
     HKEY key = nullptr;
     if (RegOpenKeyExA(rootKey, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)

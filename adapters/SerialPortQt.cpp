@@ -10,6 +10,37 @@ namespace ortavel {
 
 namespace {
 constexpr int kWriteTimeoutMs = 1000;
+
+QSerialPort::Parity qtParity(LineParity parity)
+{
+    switch (parity) {
+    case LineParity::Even:
+        return QSerialPort::EvenParity;
+    case LineParity::Odd:
+        return QSerialPort::OddParity;
+    case LineParity::Mark:
+        return QSerialPort::MarkParity;
+    case LineParity::Space:
+        return QSerialPort::SpaceParity;
+    case LineParity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits qtStopBits(LineStopBits stopBits)
+{
+    switch (stopBits) {
+    case LineStopBits::OneAndHalf:
+        return QSerialPort::OneAndHalfStop;
+    case LineStopBits::Two:
+        return QSerialPort::TwoStop;
+    case LineStopBits::One:
+        break;
+    }
+    return QSerialPort::OneStop;
+}
+
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 6;
 } // namespace
@@ -139,8 +170,9 @@ bool SerialPortQt::applySettings()
     if (!config)
         return fail("Invalid property value");
     m_port.clearError();
-    if (!m_port.setBaudRate(config->baud) || !m_port.setParity(config->parity) ||
-        !m_port.setDataBits(config->dataBits) || !m_port.setStopBits(config->stopBits))
+    if (!m_port.setBaudRate(config->baud) || !m_port.setParity(qtParity(config->parity)) ||
+        !m_port.setDataBits(static_cast<QSerialPort::DataBits>(config->dataBits)) ||
+        !m_port.setStopBits(qtStopBits(config->stopBits)))
         return failFromPort();
     return true;
 }

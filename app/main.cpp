@@ -1,13 +1,15 @@
 #include "AppOptions.h"
 #include "StderrMessageBox.h"
-#include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
+#include "adapters/SystemSerialPort.h"
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
+#ifndef _WIN32
 #include "sim/DemoBus.h"
 #include "sim/SimServer.h"
+#endif
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtMessageBox.h"
@@ -28,6 +30,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,8 +67,13 @@ void runEventsFor(int ms)
 
 bool haveDisplay()
 {
+#ifdef _WIN32
+    // A Windows session always has its desktop.
+    return true;
+#else
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#endif
 }
 
 int noDisplay()
@@ -88,9 +96,12 @@ void openMappedPort(Ortavel &model, const AppOptions &options)
     model.cmbCommPort.setSelectedIndex(first->first - 1);
 }
 
+// Sets the pressure the demo bus applies to its transmitter 01.
+using ApplyPressure = std::function<void(double)>;
+
 // A whole run as the operator takes it; on the demo bus the pressure
 // applied follows each point.
-void takeRun(QWidget *shown, sim::SimServer &demo)
+void takeRun(QWidget *shown, const ApplyPressure &applyPressure)
 {
     auto *verification = dynamic_cast<VerificationWindow *>(shown);
     if (verification == nullptr)
@@ -99,7 +110,7 @@ void takeRun(QWidget *shown, sim::SimServer &demo)
     form.cmdStart.click();
     while (form.run() != nullptr && !form.run()->done()) {
         const verify::Point &point = form.run()->points()[static_cast<std::size_t>(form.run()->current())];
-        demo.setPressure(1, point.nominal);
+        applyPressure(point.nominal);
         form.cmdTake.click();
         if (!form.taking())
             return;
@@ -109,7 +120,7 @@ void takeRun(QWidget *shown, sim::SimServer &demo)
 }
 
 int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, const AppOptions &options,
-               sim::SimServer &demo)
+               const ApplyPressure &applyPressure)
 {
     window.show();
     app.processEvents();
@@ -133,7 +144,7 @@ int screenshot(QApplication &app, MainWindow &window, QtWindowHost &windows, con
         runEventsFor(kSettleMs);
     }
     if (showsVerification(options) && window.model().CMB_ADDR.count() > 0)
-        takeRun(shown, demo);
+        takeRun(shown, applyPressure);
     app.processEvents();
     const QString file = QString::fromStdString(*options.screenshot);
     if (shown == nullptr || !shown->grab().save(file, "PNG")) {
@@ -171,10 +182,21 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("ortavel"));
 
     // Traffic and Trend are drawn after a collect: on the bus given, or on
-    // the demo bus simulated in this process, its first transmitter.
+    // the demo bus simulated in this process, its first transmitter. The
+    // demo bus lives on a pseudo-terminal: Windows has none, and there these
+    // windows need a bus behind --port-map.
+#ifndef _WIN32
     sim::SimServer demo;
+    const ApplyPressure applyPressure = [&demo](double pressure) { demo.setPressure(1, pressure); };
+#else
+    const ApplyPressure applyPressure = [](double) {};
+#endif
     if (options->screenshot && (showsCollect(*options) || showsVerification(*options))) {
         if (options->portMap.empty()) {
+#ifdef _WIN32
+            std::fputs("ortavel: this window is drawn after a collect on a bus; give it with --port-map\n", stderr);
+            return kExitUsage;
+#else
             try {
                 options->portMap.emplace_back(1, demo.start(sim::demoBus()));
             } catch (const std::exception &failure) {
@@ -183,6 +205,7 @@ int main(int argc, char **argv)
             }
             if (!options->searchLast)
                 options->searchLast = 1;
+#endif
         }
         options->search = true;
     }
@@ -194,7 +217,7 @@ int main(int argc, char **argv)
     PortMap portMap(settings.get(), &devices);
     for (const auto &[number, path] : options->portMap)
         portMap.setOverride(number, path);
-    SerialPortQt port(portMap);
+    SystemSerialPort port(portMap);
     SteadyClock clock;
     QtMessageBox boxes;
     StderrMessageBox printed;
@@ -219,7 +242,7 @@ int main(int argc, char **argv)
     model.Form_Load();
 
     if (options->screenshot)
-        return screenshot(app, window, windows, *options, demo);
+        return screenshot(app, window, windows, *options, applyPressure);
     window.show();
     return QApplication::exec();
 }

@@ -2,8 +2,8 @@
 
 #include "Bus.h"
 #include "CommonOptions.h"
-#include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
+#include "adapters/SystemSerialPort.h"
 #include "link/Exchange.h"
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
@@ -47,7 +47,7 @@ private:
     SettingsStoreQt m_store;
     SerialDeviceFolder m_devices;
     PortMap m_portMap;
-    SerialPortQt m_port;
+    SystemSerialPort m_port;
     SteadyClock m_clock;
     Exchange m_exchange;
     CommonOptions m_options;

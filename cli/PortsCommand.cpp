@@ -3,14 +3,15 @@
 #include "CommonOptions.h"
 #include "JsonText.h"
 #include "TextTable.h"
+#include "adapters/SerialPortList.h"
 #include "adapters/SettingsStoreQt.h"
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QSerialPortInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace ortavel::cli {
@@ -46,20 +47,20 @@ int PortsCommand::runWithoutPort(const CommonOptions &options)
     for (const auto &[number, path] : options.portMap)
         map.setOverride(number, path);
 
-    const auto ports = QSerialPortInfo::availablePorts();
+    const auto ports = serialPortsPresent();
     QJsonArray portList;
     TextTable portTable({"device", "description", "port"});
     for (const auto &info : ports) {
+        const QString device = QString::fromStdString(info.device);
         QString behind;
         for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n) {
-            if (canonical(QString::fromStdString(map.devicePath(n))) == canonical(info.systemLocation()))
+            if (canonical(QString::fromStdString(map.devicePath(n))) == canonical(device))
                 behind += (behind.isEmpty() ? "com" : ", com") + QString::number(n);
         }
-        portList.append(QJsonObject{{"device", info.systemLocation()},
-                                    {"description", info.description()},
+        portList.append(QJsonObject{{"device", device},
+                                    {"description", QString::fromStdString(info.description)},
                                     {"port", behind.isEmpty() ? QJsonValue() : QJsonValue(behind)}});
-        portTable.addRow({info.systemLocation().toStdString(), info.description().toStdString(),
-                          behind.isEmpty() ? "-" : behind.toStdString()});
+        portTable.addRow({info.device, info.description, behind.isEmpty() ? "-" : behind.toStdString()});
     }
     QJsonArray mapList;
     // Why each device is there: option (--port-map), set (settings store),
@@ -69,7 +70,10 @@ int PortsCommand::runWithoutPort(const CommonOptions &options)
         const PortEntry entry = map.entry(n);
         const QString path = QString::fromStdString(entry.device);
         const char *why = PortMap::sourceName(entry.source);
-        const bool present = QFileInfo::exists(path);
+        // Windows' COMn names are no files: present is what the system lists.
+        const bool present =
+            QFileInfo::exists(path) ||
+            std::any_of(ports.begin(), ports.end(), [&entry](const auto &p) { return p.device == entry.device; });
         mapList.append(
             QJsonObject{{"port", "com" + QString::number(n)}, {"device", path}, {"why", why}, {"present", present}});
         mapTable.addRow({"com" + std::to_string(n), path.toStdString(), why, present ? "yes" : "no"});

@@ -60,8 +60,8 @@ int main(int argc, char **argv)
     // A PDF needs fonts, which come with the GUI module; no display is used.
     std::unique_ptr<QCoreApplication> app;
     if (ortavel::cli::VerifyCommand::wantsPdf(args)) {
-        if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

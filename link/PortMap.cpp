@@ -33,11 +33,11 @@ std::string PortMap::devicePath(int number) const
 
 PortEntry PortMap::entry(int number) const
 {
+    if (const auto it = m_overrides.find(number); it != m_overrides.end())
+        return {it->second, PortSource::Option};
 #ifdef _WIN32
     return {"COM" + std::to_string(number), PortSource::Default};
 #else
-    if (const auto it = m_overrides.find(number); it != m_overrides.end())
-        return {it->second, PortSource::Option};
     if (number < kFirstPort || number > kLastPort)
         return {builtInPort(number - 1), PortSource::Default};
     return lastingEntries().at(static_cast<std::size_t>(number - kFirstPort));

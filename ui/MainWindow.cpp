@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -37,6 +38,13 @@ MainWindow::MainWindow(Ortavel &model, QWidget *parent) : QMainWindow(parent), m
     m_view = new FormView(model, this, central, menuBar(),
                           [&model](const Control &control) { return model.parentOf(control); });
     setStatusBar(qobject_cast<QStatusBar *>(control(model.StatusBar1.name())));
+#if !ORTAVEL_TREND
+    // Built without Qt Charts there is no Trend window to open.
+    if (QAction *trend = m_view->action(model.mnuTrend.name()); trend != nullptr) {
+        for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+            menu->removeAction(trend);
+    }
+#endif
 
     auto *rows = new QGridLayout(central);
     rows->addLayout(makeInformationRow(), 0, 0, 1, 2);

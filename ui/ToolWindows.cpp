@@ -4,7 +4,9 @@
 #include "CalibrationWindow.h"
 #include "QtWindowHost.h"
 #include "TrafficWindow.h"
+#if ORTAVEL_TREND
 #include "TrendWindow.h"
+#endif
 #include "VerificationWindow.h"
 #include "about/FrmOrtavelAbout.h"
 #include "calib/frmYHJZ.h"
@@ -29,9 +31,11 @@ void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Regis
     host.addWindowMaker("Traffic", [&main] {
         return new TrafficWindow(std::make_unique<FrmTraffic>(main.traffic(), main.messageBox()));
     });
+#if ORTAVEL_TREND
     host.addWindowMaker("Trend", [&main] {
         return new TrendWindow(std::make_unique<FrmTrend>(main.trend(), main.Label3, main.messageBox()));
     });
+#endif
     host.addWindowMaker("Verification", [&main] { return new VerificationWindow(std::make_unique<FrmVerify>(main)); });
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 
 namespace ortavel::verify {
@@ -260,6 +261,22 @@ std::string localTimeText()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+    std::array<char, 32> date{};
+    std::strftime(date.data(), date.size(), "%Y-%m-%d %H:%M:%S", &local);
+    // Windows' %z is the zone's name: the offset is local time less UTC,
+    // the UTC fields read back as local time with the same daylight flag.
+    std::tm utc{};
+    gmtime_s(&utc, &now);
+    utc.tm_isdst = local.tm_isdst;
+    const auto offsetMinutes = static_cast<long>(std::difftime(now, std::mktime(&utc))) / 60;
+    const long magnitude = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
+    std::array<char, 16> zone{};
+    std::snprintf(zone.data(), zone.size(), "%c%02ld:%02ld", offsetMinutes < 0 ? '-' : '+', magnitude / 60,
+                  magnitude % 60);
+    return std::string(date.data()) + ' ' + zone.data();
+#else
     localtime_r(&now, &local);
     std::array<char, 32> date{};
     std::array<char, 16> zone{};
@@ -271,6 +288,7 @@ std::string localTimeText()
         zone[3] = ':';
     }
     return std::string(date.data()) + ' ' + zone.data();
+#endif
 }
 
 } // namespace ortavel::verify

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 
@@ -17,6 +19,22 @@ public:
     std::vector<std::string> adapters() const override { return links; }
 };
 
+#ifdef _WIN32
+// Windows names its ports itself; only --port-map stands in front.
+TEST(PortMap, WindowsNamesComPortsUnlessOverridden)
+{
+    test::MemorySettingsStore store;
+    store.setValue("Kavrin", "PortMap", "2", "/dev/ttyUSB0");
+    FakeDevices devices;
+    devices.links = {"/id/1"};
+    PortMap map(&store, &devices);
+    map.setOverride(3, "COM12");
+    std::string shown;
+    for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n)
+        shown += (n > 1 ? " " : "") + map.devicePath(n) + " " + PortMap::sourceName(map.entry(n).source);
+    EXPECT_EQ(shown, "COM1 default COM2 default COM12 option COM4 default COM5 default COM6 default");
+}
+#else
 TEST(PortMap, DefaultsFromTheAdaptersPresent)
 {
     const struct {
@@ -66,6 +84,7 @@ TEST(PortMap, ListsTheLinksThatLeadSomewhere)
     fs::remove_all(folder);
     EXPECT_EQ(found, std::vector<std::string>{(folder / "usb-one").string()});
 }
+#endif
 
 TEST(PortMap, ParsesTheOption)
 {

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The NSIS installer: made by CPack, installed silently under Wine, and the
+# installed command line asked for its version.
+#   installer.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+installer=$build/package/ortavel-$version-win64.exe
+rm -f "$installer"
+(cd "$build" && cpack -G NSIS --config CPackConfig.cmake >cpack.log 2>&1) || { tail -30 "$build/cpack.log"; exit 1; }
+[ -f "$installer" ] || { echo "no $installer"; exit 1; }
+echo "$installer: $(stat -c %s "$installer") bytes"
+
+target='C:\ortavel-installed'
+unix_target=$(winepath -u "$target" 2>/dev/null | tr -d '\r')
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ortavel'
+# What an interrupted earlier run left behind.
+wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
+rm -rf "$unix_target"
+trap 'wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true; rm -rf "$unix_target"' EXIT
+
+# Twice: the second is an upgrade, which removes the first silently.
+for round in install upgrade; do
+  wine "$installer" /S "/D=$target" || { echo "the $round failed"; exit 1; }
+  for file in bin/ortavel.exe bin/ortavel-cli.exe bin/Qt6Widgets.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll \
+    Uninstall.exe; do
+    [ -f "$unix_target/$file" ] || { echo "the $round left out $file"; exit 1; }
+  done
+  shown=$(wine "$target\\bin\\ortavel-cli.exe" --version | tr -d '\r')
+  echo "$round: $shown"
+  [ "$shown" = "ortavel-cli $version" ] || { echo "the installed ortavel-cli said: $shown"; exit 1; }
+done
+shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Ortavel*/Ortavel.lnk' | head -1)
+[ -n "$shortcut" ] || { echo "no Start menu entry"; exit 1; }
+echo "Start menu: ${shortcut#"$WINEPREFIX/"}"
+
+# _?= keeps the uninstaller in place, so that Wine waits for it.
+wine "$target\\Uninstall.exe" /S "_?=$target"
+[ ! -e "$unix_target/bin/ortavel.exe" ] || { echo "the uninstaller left the programs"; exit 1; }
+[ ! -e "$shortcut" ] || { echo "the uninstaller left the Start menu entry"; exit 1; }
+echo "uninstalled"
