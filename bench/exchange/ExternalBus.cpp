@@ -3,6 +3,7 @@
 // timed is each whole exchange against the time its bytes need on the wire.
 //   bench_exchange [--port N]   transmitter 01 at 9600 baud behind comN,
 //                                  ortavel-sim --turnaround 0 for the tool alone
+#include "Figures.h"
 #include "adapters/SystemSerialPort.h"
 #include "link/Exchange.h"
 #include "link/PortMap.h"
@@ -16,6 +17,9 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+using ortavel::bench::percentile;
+using ortavel::bench::wireSeconds;
 
 namespace {
 
@@ -32,18 +36,6 @@ double threadCpuSeconds()
         return (static_cast<unsigned long long>(t.dwHighDateTime) << 32U) | t.dwLowDateTime;
     };
     return static_cast<double>(ticks(kernel) + ticks(user)) * 1e-7;
-}
-
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
-    return values[index];
-}
-
-double wireSeconds(std::size_t bytes, int baud)
-{
-    return static_cast<double>(bytes) * 10.0 / baud;
 }
 
 } // namespace

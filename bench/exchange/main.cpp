@@ -1,6 +1,7 @@
 // Comm_Send through QSerialPort against the simulated bus: how soon a reply
 // is picked up after its CR, what waiting on a silent bus costs, and how
 // close answered exchanges come to the time the wire itself needs.
+#include "Figures.h"
 #include "adapters/SerialPortQt.h"
 #include "link/Exchange.h"
 #include "link/PortMap.h"
@@ -17,6 +18,9 @@
 #include <ctime>
 #include <vector>
 
+using ortavel::bench::percentile;
+using ortavel::bench::wireSeconds;
+
 namespace {
 
 using Steady = std::chrono::steady_clock;
@@ -26,18 +30,6 @@ double threadCpuSeconds()
     timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
-    return values[index];
-}
-
-double wireSeconds(std::size_t bytes, int baud)
-{
-    return static_cast<double>(bytes) * 10.0 / baud;
 }
 
 } // namespace
