@@ -19,24 +19,12 @@
 #include <vector>
 
 using ortavel::bench::percentile;
+using ortavel::bench::printSilentBus;
 using ortavel::bench::wireSeconds;
 
 namespace {
 
 using Steady = std::chrono::steady_clock;
-
-double threadCpuSeconds()
-{
-    FILETIME created{};
-    FILETIME ended{};
-    FILETIME kernel{};
-    FILETIME user{};
-    GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user);
-    const auto ticks = [](const FILETIME &t) {
-        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32U) | t.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(kernel) + ticks(user)) * 1e-7;
-}
 
 } // namespace
 
@@ -73,15 +61,8 @@ int main(int argc, char **argv)
                            1e6 * wireSeconds(exchange.lastRequest().size() + exchange.lastReceived().size(), 9600));
     }
 
-    // 2. CPU while waiting on a silent bus: an address nobody has.
-    constexpr int kSilentRuns = 30;
-    const double cpuStart = threadCpuSeconds();
-    const auto silentStart = Steady::now();
-    int silentErrors = 0;
-    for (int i = 0; i < kSilentRuns; ++i)
-        silentErrors += exchange.Comm_Send("98", "TY") == "ERR 0\r" ? 1 : 0;
-    const double silentWall = std::chrono::duration<double>(Steady::now() - silentStart).count();
-    const double silentCpu = threadCpuSeconds() - cpuStart;
+    // 2. CPU while waiting on a silent bus.
+    printSilentBus(exchange, 30);
 
     // 3. Answered exchanges against their wire-time lower bound; the first
     // after the silent runs drains the line and is not timed.
@@ -98,8 +79,6 @@ int main(int argc, char **argv)
     std::printf("beyond the wire time per exchange (%d exchanges): median %.1f us, p99 %.1f us, max %.1f us\n",
                 kLatencyRuns, percentile(excessUs, 0.5), percentile(excessUs, 0.99),
                 *std::max_element(excessUs.begin(), excessUs.end()));
-    std::printf("waiting on a silent bus (%d timeouts, %d ERR 0): %.3f s wall, %.4f s CPU, %.2f %% of one core\n",
-                kSilentRuns, silentErrors, silentWall, silentCpu, 100.0 * silentCpu / silentWall);
     std::printf("%d answered exchanges at 9600 baud: %.3f s, wire-time lower bound %.3f s, ratio %.3f\n", kAnsweredRuns,
                 answeredWall, lowerBound, answeredWall / lowerBound);
     port.close();

@@ -19,18 +19,12 @@
 #include <vector>
 
 using ortavel::bench::percentile;
+using ortavel::bench::printSilentBus;
 using ortavel::bench::wireSeconds;
 
 namespace {
 
 using Steady = std::chrono::steady_clock;
-
-double threadCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 } // namespace
 
@@ -84,15 +78,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    // 2. CPU while waiting on a silent bus: an address nobody has.
-    constexpr int kSilentRuns = 30;
-    const double cpuStart = threadCpuSeconds();
-    const auto silentStart = Steady::now();
-    int silentErrors = 0;
-    for (int i = 0; i < kSilentRuns; ++i)
-        silentErrors += exchange.Comm_Send("98", "TY") == "ERR 0\r" ? 1 : 0;
-    const double silentWall = std::chrono::duration<double>(Steady::now() - silentStart).count();
-    const double silentCpu = threadCpuSeconds() - cpuStart;
+    // 2. CPU while waiting on a silent bus.
+    printSilentBus(exchange, 30);
 
     // 3. Answered exchanges against their wire-time lower bound. The first
     // one after the silent runs drains the line; it is not timed.
@@ -110,8 +97,6 @@ int main(int argc, char **argv)
     std::printf("pick-up latency after the reply's CR (%d exchanges): median %.1f us, p99 %.1f us, max %.1f us\n",
                 kLatencyRuns, percentile(latencyUs, 0.5), percentile(latencyUs, 0.99),
                 *std::max_element(latencyUs.begin(), latencyUs.end()));
-    std::printf("waiting on a silent bus (%d timeouts, %d ERR 0): %.3f s wall, %.4f s CPU, %.2f %% of one core\n",
-                kSilentRuns, silentErrors, silentWall, silentCpu, 100.0 * silentCpu / silentWall);
     std::printf("%d answered exchanges at 9600 baud: %.3f s, wire-time lower bound %.3f s, ratio %.3f\n", kAnsweredRuns,
                 answeredWall, lowerBound, answeredWall / lowerBound);
     port.close();
