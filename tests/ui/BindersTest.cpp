@@ -189,6 +189,14 @@ const ModelChange kModelChanges[] = {
          EXPECT_EQ(name->text().trimmed(), "ERR 0");
          EXPECT_NE(name->palette().color(QPalette::Text), name->style()->standardPalette().color(QPalette::Text));
      }},
+    {"button face behind a box",
+     [](TestForm &f) { f.Name.setBackColor(TextBox::BackColor::ButtonFace); },
+     {},
+     [](const BindersTest &t) {
+         const auto *name = t.get<QLineEdit>("Name");
+         EXPECT_EQ(name->palette().color(QPalette::Active, QPalette::Base),
+                   QApplication::palette(name).color(QPalette::Active, QPalette::Button));
+     }},
     {"hidden", [](TestForm &f) { f.Go.setVisible(false); }, {{"Go", "visible", "false"}}},
     {"read-only", [](TestForm &f) { f.Name.setReadOnly(true); }, {{"Name", "readOnly", "true"}}},
     {"tool tip", [](TestForm &f) { f.Name.setToolTip("当前温度值"); }, {{"Name", "toolTip", "当前温度值"}}},
