@@ -696,6 +696,17 @@ TEST(TrafficWindow, AppendsWithoutResetFollowsTheEndAndFilters)
     EXPECT_EQ(rows->rowCount(), 51);
     EXPECT_EQ(rows->data(rows->index(0, ExchangeTableModel::Address)).toString(), "07");
 
+    // Five addresses in view at once; one that never answered has no times.
+    for (const char *silent : {"12", "20", "33"})
+        exchange(recorder, silent, "ERR 0\r");
+    window.model().tmrRefresh_Timer();
+    QApplication::processEvents();
+    const QAbstractItemModel *statistics = window.statistics()->model();
+    ASSERT_EQ(statistics->rowCount(), 5);
+    EXPECT_EQ(window.statistics()->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(statistics->data(statistics->index(4, 4)).toString(), "-") << "mean of 33";
+    EXPECT_NE(statistics->data(statistics->index(0, 4)).toString(), "-") << "mean of 01";
+
     window.model().cmdClear.click();
     EXPECT_EQ(rows->rowCount(), 0);
     EXPECT_EQ(window.statistics()->model()->rowCount(), 0);
