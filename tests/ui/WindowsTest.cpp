@@ -31,6 +31,7 @@
 #include "verify/FrmVerify.h"
 
 #include <QAction>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -38,6 +39,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
@@ -734,6 +737,10 @@ TEST(TrendWindow, DrawsBothValuesWithGapsUnitsAndSavesAPicture)
     ASSERT_EQ(pressure.size(), 2U) << "the failed poll splits the line";
     EXPECT_EQ(pressure[0]->count() + pressure[1]->count(), 99);
     ASSERT_EQ(window.lines(false).size(), 1U);
+    int pressureEntries = 0;
+    for (const QLegendMarker *marker : pressure[0]->chart()->legend()->markers())
+        pressureEntries += marker->isVisible() && marker->label() == "Pressure" ? 1 : 0;
+    EXPECT_EQ(pressureEntries, 1) << "one legend entry for the split line";
     EXPECT_EQ(window.pressureAxis()->titleText(), "Pressure (Bar)");
     EXPECT_EQ(window.temperatureAxis()->titleText(), "Temperature (℃)");
     EXPECT_TRUE(window.pressureAxis()->min() <= 1.0 && window.pressureAxis()->max() >= 1.09);

@@ -95,6 +95,15 @@ TEST(Verification, HysteresisAndTheCsvReadBack)
     EXPECT_EQ(back->lines[1].reading, "0.200");
     EXPECT_EQ(back->lines[1].errorPct, "0.10");
     EXPECT_EQ(back->hysteresis[0].pctOfSpan, "0.20");
+    // Saved again with Windows line ends, it reads the same.
+    std::string windowsText;
+    for (const char c : csv.str())
+        windowsText += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    std::stringstream windowsCsv(windowsText);
+    const auto again = readAsFoundCsv(windowsCsv, error);
+    ASSERT_TRUE(again) << error;
+    ASSERT_EQ(again->lines.size(), 5U);
+    EXPECT_EQ(again->lines[4].result, back->lines[4].result);
     std::stringstream foreign("time_ms,baud,address\n1,2,3\n");
     EXPECT_FALSE(readAsFoundCsv(foreign, error));
 }
