@@ -709,6 +709,7 @@ TEST(TrafficWindow, AppendsWithoutResetFollowsTheEndAndFilters)
     EXPECT_EQ(window.statistics()->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(statistics->data(statistics->index(4, 4)).toString(), "-") << "mean of 33";
     EXPECT_NE(statistics->data(statistics->index(0, 4)).toString(), "-") << "mean of 01";
+    EXPECT_TRUE(window.model().row(-1) == nullptr && window.model().row(rows->rowCount()) == nullptr);
 
     window.model().cmdClear.click();
     EXPECT_EQ(rows->rowCount(), 0);
