@@ -362,6 +362,12 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
             QApplication::processEvents();
             EXPECT_EQ(about->findChild<QLabel *>(QStringLiteral("Image1"))->width(), logo);
         }
+        if (auto *verification = dynamic_cast<VerificationWindow *>(shown)) { // the run's choices beside the range
+            const FrmVerify &m = verification->model();
+            const int rangeRow = verification->view().widget(m.lblRange.name())->geometry().center().y();
+            for (const CheckBox *choice : {&m.chkUpDown, &m.chkAsLeftOnly})
+                EXPECT_NEAR(verification->view().widget(choice->name())->geometry().center().y(), rangeRow, 4);
+        }
         shown->close();
     }
 }
