@@ -110,13 +110,8 @@ void ExchangeTableModel::resetRows()
 }
 
 StatisticsTableModel::StatisticsTableModel(const FrmTraffic &form, QObject *parent)
-    : QAbstractTableModel(parent), m_form(form), m_rows(static_cast<int>(form.statistics().size()))
+    : RowsTableModel(static_cast<int>(form.statistics().size()), parent), m_form(form)
 {
-}
-
-int StatisticsTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
 }
 
 int StatisticsTableModel::columnCount(const QModelIndex &parent) const
@@ -165,14 +160,7 @@ QVariant StatisticsTableModel::headerData(int section, Qt::Orientation orientati
 
 void StatisticsTableModel::refresh()
 {
-    const int rows = static_cast<int>(m_form.statistics().size());
-    if (rows != m_rows) {
-        beginResetModel();
-        m_rows = rows;
-        endResetModel();
-    } else if (rows > 0) {
-        emit dataChanged(index(0, 0), index(rows - 1, 6));
-    }
+    refreshRows(static_cast<int>(m_form.statistics().size()));
 }
 
 TrafficWindow::TrafficWindow(std::unique_ptr<FrmTraffic> model, QWidget *parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RowsTableModel.h"
+
 #include <QAbstractTableModel>
 #include <QWidget>
 
@@ -36,11 +38,10 @@ private:
 };
 
 // The per-address statistics as a small table.
-class StatisticsTableModel : public QAbstractTableModel {
+class StatisticsTableModel : public RowsTableModel {
 public:
     explicit StatisticsTableModel(const FrmTraffic &form, QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -48,7 +49,6 @@ public:
 
 private:
     const FrmTraffic &m_form;
-    int m_rows = 0;
 };
 
 // The Traffic window on screen: filter and buttons on top, the statistics,

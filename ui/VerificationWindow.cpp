@@ -15,13 +15,8 @@
 namespace ortavel {
 
 VerificationTableModel::VerificationTableModel(const FrmVerify &form, QObject *parent)
-    : QAbstractTableModel(parent), m_form(form), m_rows(static_cast<int>(form.rows().size()))
+    : RowsTableModel(static_cast<int>(form.rows().size()), parent), m_form(form)
 {
-}
-
-int VerificationTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
 }
 
 int VerificationTableModel::columnCount(const QModelIndex &parent) const
@@ -61,14 +56,7 @@ QVariant VerificationTableModel::headerData(int section, Qt::Orientation orienta
 
 void VerificationTableModel::refresh()
 {
-    const int rows = static_cast<int>(m_form.rows().size());
-    if (rows != m_rows) {
-        beginResetModel();
-        m_rows = rows;
-        endResetModel();
-    } else if (rows > 0) {
-        emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
-    }
+    refreshRows(static_cast<int>(m_form.rows().size()));
 }
 
 VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget *parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RowsTableModel.h"
+
 #include <QAbstractTableModel>
 #include <QWidget>
 
@@ -13,13 +15,12 @@ class FormView;
 class FrmVerify;
 
 // The points of the run on show, as the FrmVerify gives them.
-class VerificationTableModel : public QAbstractTableModel {
+class VerificationTableModel : public RowsTableModel {
 public:
     enum Column { Point, Direction, Nominal, Reference, Reading, Error, ErrorPct, Result, ColumnCount };
 
     explicit VerificationTableModel(const FrmVerify &form, QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -27,7 +28,6 @@ public:
 
 private:
     const FrmVerify &m_form;
-    int m_rows = 0;
 };
 
 // The Verification window on screen: the plan, the point to take, the
