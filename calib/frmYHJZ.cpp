@@ -9,9 +9,6 @@
 #include "mainwin/Ortavel.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -35,48 +32,6 @@ std::optional<int> leadingCount(const std::string &text)
 {
     const auto number = numberAtStart(text);
     return number ? wholeNumber32(*number) : std::nullopt;
-}
-
-// A plain decimal number: sign, digits and at most one point, blanks around.
-std::optional<double> plainNumber(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.front() == '+')
-        text.remove_prefix(1);
-    const auto digits = std::count_if(text.begin(), text.end(),
-                                      [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
-    if (digits == 0 || text.find_first_not_of("-.0123456789") != std::string_view::npos)
-        return std::nullopt;
-    double value = 0;
-    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (failure != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-// The transmitter answers a value in its own format: the value sent is
-// confirmed when the answer shows it to the answer's last decimal.
-bool echoes(const std::string &answer, const std::string &sent)
-{
-    if (answer == sent)
-        return true;
-    const auto got = plainNumber(answer);
-    const auto wanted = plainNumber(sent);
-    if (!got || !wanted)
-        return false;
-    const auto point = answer.find('.');
-    const auto lastDigit = answer.find_last_of("0123456789");
-    const auto decimals = point == std::string::npos || lastDigit < point ? 0 : lastDigit - point;
-    const double halfStep = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
-    return std::fabs(*got - *wanted) <= halfStep * (1 + 1e-9);
-}
-
-bool isReplyFrom(const std::string &result, const std::string &address)
-{
-    return result.size() >= 4 && result.front() == '*' && result.back() == '\r' && result.compare(1, 2, address) == 0;
 }
 
 // A value into a box; an error result, or a reply without a number, is
@@ -319,7 +274,7 @@ bool frmYHJZ::saveCalibration()
         for (const auto &[letters, box] : {std::pair{cmd::Measured, &txtCLYL(i)}, {cmd::Standard, &txtLLYL(i)}}) {
             const std::string value = box->text();
             send(cmd::writePoint(letters, i, value),
-                 [&](const std::string &result) { return echoes(replyData(result), value); });
+                 [&](const std::string &result) { return isEchoOf(replyData(result), value); });
         }
     }
     send(std::string(cmd::SaveUser), [&](const std::string &result) { return isStored(result, address); });

@@ -6,11 +6,6 @@
 
 namespace ortavel::cli {
 
-bool isReplyFrom(std::string_view result, std::string_view address)
-{
-    return result.size() >= 4 && result.front() == '*' && result.back() == '\r' && result.substr(1, 2) == address;
-}
-
 bool isConfirmed(const PlannedWrite &write, std::string_view result, std::string_view address)
 {
     switch (write.expect) {

@@ -7,9 +7,6 @@ namespace ortavel::cli {
 
 struct PlannedWrite;
 
-// A good reply ("*" + payload + CR) whose answering address is `address`.
-bool isReplyFrom(std::string_view result, std::string_view address);
-
 // Whether the result of a write shows that its value took. `address` is
 // the one the request went to; an address change may be answered from the
 // old address or the new one.

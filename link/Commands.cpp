@@ -48,6 +48,12 @@ bool isErrorResult(std::string_view result)
     return result == kNoReply || result == kBadReply;
 }
 
+bool isReplyFrom(std::string_view result, std::string_view address)
+{
+    return result.size() >= address.size() + 2 && result.front() == '*' && result.back() == '\r' &&
+           result.substr(1, address.size()) == address;
+}
+
 bool isAddressEcho(std::string_view result, std::string_view address)
 {
     return result == expectedResult(address, address);

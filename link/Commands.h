@@ -68,6 +68,11 @@ std::string replyData(std::string_view result);
 
 bool isErrorResult(std::string_view result);
 
+// A good reply ("*" + payload + CR) whose answering address is `address`:
+// for every caller but the console and the search, a good frame of another
+// address is no answer.
+bool isReplyFrom(std::string_view result, std::string_view address);
+
 // The whole-result success tests.
 bool isAddressEcho(std::string_view result, std::string_view address);
 bool isBaudConfirmed(std::string_view result, std::string_view address, std::string_view index);

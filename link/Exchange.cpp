@@ -2,6 +2,7 @@
 
 #include "Checksum.h"
 #include "Clock.h"
+#include "Commands.h"
 #include "LineSettings.h"
 #include "ReplyCheck.h"
 #include "SerialPort.h"
@@ -22,12 +23,6 @@ int characterTimeMs(const std::string &settings)
     if (baud <= 0)
         return 1;
     return std::max(1, (kBitsPerCharacter * kMsPerSecond + baud - 1) / baud);
-}
-
-// A good reply that carries the asked address.
-bool isOwnReply(std::string_view result, std::string_view address)
-{
-    return result.size() > address.size() && result.front() == '*' && result.substr(1, address.size()) == address;
 }
 
 } // namespace
@@ -81,7 +76,7 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
     // A good frame from another address may be an earlier request's late
     // reply; this request's own may still be on its way. Nobody answers the
     // address of all transmitters, so nothing of it comes late.
-    if (isOwnReply(result, send_addr) || send_addr == kEveryone)
+    if (isReplyFrom(result, send_addr) || send_addr == kEveryone)
         m_unanswered.reset();
     else
         m_unanswered = Unanswered{send_addr, frame, m_lastReceived, start, m_clock.nowMs(), timeoutMs};
@@ -133,7 +128,7 @@ void Exchange::drain(const Unanswered &failed)
             break;
     }
     // Noise is dropped unreported; a late reply is told.
-    if (!discarded.empty() && isOwnReply(checkReply(failed.received + discarded), failed.address))
+    if (!discarded.empty() && isReplyFrom(checkReply(failed.received + discarded), failed.address))
         m_late = LateReply{failed.address, failed.request, discarded, failed.startMs, lastArrival, failed.timeoutMs};
 }
 

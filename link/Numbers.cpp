@@ -163,6 +163,45 @@ double readNumber(std::string_view text)
     return numberAtStart(text).value_or(0.0);
 }
 
+std::optional<double> plainNumber(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    // from_chars takes a "-" but no "+".
+    if (text.front() == '+' && text.size() > 1 && text[1] != '-')
+        text.remove_prefix(1);
+    std::size_t digits = 0;
+    for (std::size_t i = text.front() == '-' ? 1 : 0; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            ++digits;
+        else if (text[i] != '.')
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (digits == 0 || failure != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool isEchoOf(std::string_view echo, std::string_view sent)
+{
+    if (echo == sent)
+        return true;
+    const auto got = plainNumber(echo);
+    const auto wanted = plainNumber(sent);
+    if (!got || !wanted)
+        return false;
+    const auto point = echo.find('.');
+    const auto lastDigit = echo.find_last_of("0123456789");
+    const auto decimals = point == std::string_view::npos || lastDigit < point ? 0 : lastDigit - point;
+    const double halfStep = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
+    // The margin lets an echo exactly half a step away pass despite rounding.
+    return std::fabs(*got - *wanted) <= halfStep * (1 + 1e-9);
+}
+
 bool isNumberText(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");

@@ -18,6 +18,15 @@ std::optional<double> numberAtStart(std::string_view text);
 // optional sign, digits with at most one point, an optional exponent.
 bool isNumberText(std::string_view text);
 
+// A plain decimal number as a box takes it: blanks around it, an optional
+// sign, digits with at most one point; no exponent.
+std::optional<double> plainNumber(std::string_view text);
+
+// The transmitter answers a number in its own pattern: the echo confirms the
+// number sent when it shows it to the echo's last decimal. Other texts must
+// be the same to the letter.
+bool isEchoOf(std::string_view echo, std::string_view sent);
+
 // Nearest whole number, a half to the even neighbour; nullopt when the
 // value does not fit (or is not a number).
 std::optional<std::int64_t> wholeNumber(double value);
