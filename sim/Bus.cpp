@@ -9,6 +9,8 @@
 namespace ortavel::sim {
 
 namespace {
+constexpr int kMaxAddress = 99;
+
 // Each transmitter's noise has its own stream, so adding one to a bus does
 // not change the values of the others.
 std::uint64_t transmitterSeed(std::uint64_t seed, std::size_t index)
@@ -40,6 +42,7 @@ ReplyPlan Bus::onFrame(std::string_view frame, int lineBaud)
 
     std::vector<std::string> frames;
     FaultSetting faultSetting;
+    const Transmitter *answering = nullptr;
     for (auto &transmitter : m_transmitters) {
         if (transmitter.baud() != lineBaud || (!broadcast && addressText(transmitter.address()) != request->address))
             continue;
@@ -49,6 +52,7 @@ ReplyPlan Bus::onFrame(std::string_view frame, int lineBaud)
         if (transmitter.hasPending())
             plan.commitPending = true;
         faultSetting = transmitter.faultSetting();
+        answering = &transmitter;
         frames.push_back(replyFrame(request->address + *data));
     }
     if (broadcast) {
@@ -66,10 +70,16 @@ ReplyPlan Bus::onFrame(std::string_view frame, int lineBaud)
     std::size_t longest = 0;
     for (const auto &f : frames)
         longest = std::max(longest, f.size());
-    if (frames.size() > 1)
+    const Fault fault = frames.size() > 1 ? Fault::Collision : drawFault(faultSetting);
+    if (frames.size() > 1) {
         shaped = {{interleave(frames)}, Fault::Collision};
-    else
-        shaped = shapeReply(frames.front(), drawFault(faultSetting), m_random);
+    } else if (fault == Fault::Stray || fault == Fault::StrayBefore) {
+        const std::string stray = strayFrame(*answering, request->command);
+        shaped = {{fault == Fault::Stray ? stray : stray + frames.front()}, fault};
+        longest = shaped.bursts.front().size();
+    } else {
+        shaped = shapeReply(frames.front(), fault, m_random);
+    }
     planBursts(plan, shaped, longest, frame.size(), lineBaud);
     return plan;
 }
@@ -110,6 +120,21 @@ void Bus::planBursts(ReplyPlan &plan, const ShapedReply &shaped, std::size_t lon
         }
     }
     plan.commitAt = at;
+}
+
+// Another transmitter's answer to the same command, as if it had heard it:
+// asked of a copy, so that a write changes nothing on the line.
+std::string Bus::strayFrame(const Transmitter &answering, std::string_view command) const
+{
+    for (const auto &other : m_transmitters) {
+        if (other.address() == answering.address())
+            continue;
+        Transmitter copy = other;
+        if (const auto data = copy.answer(command))
+            return replyFrame(addressText(other.address()) + *data);
+    }
+    Transmitter copy = answering;
+    return replyFrame(addressText(answering.address() % kMaxAddress + 1) + copy.answer(command).value_or(""));
 }
 
 void Bus::commitPending()

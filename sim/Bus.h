@@ -37,6 +37,7 @@ public:
 
 private:
     Fault drawFault(const FaultSetting &setting);
+    std::string strayFrame(const Transmitter &answering, std::string_view command) const;
     void planBursts(ReplyPlan &plan, const ShapedReply &shaped, std::size_t longest, std::size_t requestBytes,
                     int baud);
 

@@ -23,14 +23,19 @@ struct Invalid : std::runtime_error {
 
 constexpr double kMaxSeed = 9007199254740992.0; // 2^53: exact in a JSON number
 
-const std::set<QString> kTransmitterKeys = {
-    "address",        "baud",         "version",          "type",       "id",
-    "unit",           "decimals",     "sensorLow",        "sensorHigh", "sensorUnit",
-    "displayLow",     "displayHigh",  "outputLow",        "outputHigh", "trimZero",
-    "trimFull",       "pointCount",   "measured",         "standard",   "pressure",
-    "pressureNoise",  "temperature",  "temperatureNoise", "fault",      "randomFaults",
-    "pressureOffset", "pressureGain",
+// The working values; a "factory" object takes the same keys.
+const std::set<QString> kAreaKeys = {
+    "type",       "id",       "unit",     "decimals",   "displayLow", "displayHigh", "outputLow",
+    "outputHigh", "trimZero", "trimFull", "pointCount", "measured",   "standard",
 };
+
+const std::set<QString> kTransmitterKeys = [] {
+    std::set<QString> keys = kAreaKeys;
+    keys.insert({"address", "baud", "version", "sensorLow", "sensorHigh", "sensorUnit", "pressure", "pressureNoise",
+                 "temperature", "temperatureNoise", "fault", "randomFaults", "pressureOffset", "pressureGain",
+                 "factory", "valueLow", "valueHigh"});
+    return keys;
+}();
 
 const std::set<QString> kBusKeys = {"seed", "randomFaults", "transmitters"};
 
@@ -134,12 +139,31 @@ FaultSetting faultSetting(const Reader &reader, const QJsonObject &object, doubl
             std::string names;
             for (const Fault f : kInjectableFaults)
                 names += std::string(", ") + std::string(faultName(f));
+            for (const Fault f : kStrayFaults)
+                names += std::string(", ") + std::string(faultName(f));
             throw Invalid(reader.where("fault") + ": must be one of none" + names);
         }
         setting.fault = *fault;
     }
     setting.randomProbability = reader.number("randomFaults", busProbability, 0.0, 1.0);
     return setting;
+}
+
+void area(const Reader &r, DataArea &w)
+{
+    w.type = r.string("type", w.type);
+    w.ident = r.string("id", w.ident);
+    w.unit = r.whole("unit", w.unit, 0, 6);
+    w.decimals = r.whole("decimals", w.decimals, 0, 4);
+    w.displayLow = r.number("displayLow", w.displayLow, -kMaxValue, kMaxValue);
+    w.displayHigh = r.number("displayHigh", w.displayHigh, -kMaxValue, kMaxValue);
+    w.outputLow = r.number("outputLow", w.outputLow, -kMaxValue, kMaxValue);
+    w.outputHigh = r.number("outputHigh", w.outputHigh, -kMaxValue, kMaxValue);
+    w.trimZero = r.whole("trimZero", w.trimZero, -kMaxTrim, kMaxTrim);
+    w.trimFull = r.whole("trimFull", w.trimFull, -kMaxTrim, kMaxTrim);
+    w.pointCount = r.whole("pointCount", w.pointCount, 0, kCalibrationPoints);
+    r.points("measured", w.measured);
+    r.points("standard", w.standard);
 }
 
 TransmitterConfig transmitter(const QJsonValue &value, std::size_t index, double busProbability)
@@ -162,20 +186,18 @@ TransmitterConfig transmitter(const QJsonValue &value, std::size_t index, double
     t.sensorLow = r.number("sensorLow", t.sensorLow, -kMaxValue, kMaxValue);
     t.sensorHigh = r.number("sensorHigh", t.sensorHigh, -kMaxValue, kMaxValue);
     t.sensorUnit = r.whole("sensorUnit", t.sensorUnit, 0, 6);
-    DataArea &w = t.working;
-    w.type = r.string("type", w.type);
-    w.ident = r.string("id", w.ident);
-    w.unit = r.whole("unit", w.unit, 0, 6);
-    w.decimals = r.whole("decimals", w.decimals, 0, 4);
-    w.displayLow = r.number("displayLow", w.displayLow, -kMaxValue, kMaxValue);
-    w.displayHigh = r.number("displayHigh", w.displayHigh, -kMaxValue, kMaxValue);
-    w.outputLow = r.number("outputLow", w.outputLow, -kMaxValue, kMaxValue);
-    w.outputHigh = r.number("outputHigh", w.outputHigh, -kMaxValue, kMaxValue);
-    w.trimZero = r.whole("trimZero", w.trimZero, -kMaxTrim, kMaxTrim);
-    w.trimFull = r.whole("trimFull", w.trimFull, -kMaxTrim, kMaxTrim);
-    w.pointCount = r.whole("pointCount", w.pointCount, 0, kCalibrationPoints);
-    r.points("measured", w.measured);
-    r.points("standard", w.standard);
+    area(r, t.working);
+    if (r.has("factory")) {
+        if (!object.value("factory").isObject())
+            throw Invalid(r.where("factory") + ": must be an object");
+        const Reader f(object.value("factory").toObject(), r.where("factory"));
+        f.onlyKeys(kAreaKeys);
+        // Keys left out are the working values.
+        t.factory = t.working;
+        area(f, *t.factory);
+    }
+    t.valueLow = r.number("valueLow", t.valueLow, -kMaxValue, kMaxValue);
+    t.valueHigh = r.number("valueHigh", t.valueHigh, t.valueLow, kMaxValue);
     t.pressure = r.number("pressure", t.pressure, -kMaxValue, kMaxValue);
     t.pressureNoise = r.number("pressureNoise", t.pressureNoise, 0.0, kMaxValue);
     t.pressureOffset = r.number("pressureOffset", t.pressureOffset, -kMaxValue, kMaxValue);

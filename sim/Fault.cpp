@@ -8,7 +8,7 @@ struct Named {
     std::string_view name;
 };
 
-constexpr std::array<Named, 10> kNames = {{
+constexpr std::array<Named, 12> kNames = {{
     {Fault::None, "none"},
     {Fault::Silent, "silent"},
     {Fault::BadChecksum, "bad-checksum"},
@@ -19,6 +19,8 @@ constexpr std::array<Named, 10> kNames = {{
     {Fault::Late, "late"},
     {Fault::Collision, "collision"},
     {Fault::Bare, "bare"},
+    {Fault::Stray, "stray"},
+    {Fault::StrayBefore, "stray-before"},
 }};
 } // namespace
 

@@ -18,6 +18,8 @@ enum class Fault {
     Late,              // the reply complete only after the timeout of its rate
     Collision,         // a second transmitter answers at the same time
     Bare,              // a good frame that carries the address and no data
+    Stray,             // another address's good frame instead of the reply
+    StrayBefore,       // another address's good frame, then the reply
 };
 
 inline constexpr std::array<Fault, 9> kInjectableFaults = {
@@ -25,8 +27,11 @@ inline constexpr std::array<Fault, 9> kInjectableFaults = {
     Fault::Pieces, Fault::Late,        Fault::Collision,         Fault::Bare,
 };
 
+// Drawn only when set: random faults keep the draws they had without them.
+inline constexpr std::array<Fault, 2> kStrayFaults = {Fault::Stray, Fault::StrayBefore};
+
 // "none", "silent", "bad-checksum", "lower-case-checksum", "noise-before",
-// "bytes-after", "pieces", "late", "collision", "bare".
+// "bytes-after", "pieces", "late", "collision", "bare", "stray", "stray-before".
 std::string_view faultName(Fault fault);
 std::optional<Fault> faultFromName(std::string_view name);
 

@@ -101,6 +101,10 @@ ShapedReply shapeReply(const std::string &frame, Fault fault, std::mt19937_64 &r
         if (frame.size() < 3)
             return {{frame}, Fault::None};
         return {{replyFrame(frame.substr(1, 2))}, fault};
+    case Fault::Stray:
+    case Fault::StrayBefore:
+        // Another transmitter's frame: the bus makes it.
+        return {{frame}, Fault::None};
     }
     return {{frame}, Fault::None};
 }

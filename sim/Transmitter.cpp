@@ -24,7 +24,7 @@ Transmitter::Transmitter(const TransmitterConfig &config, std::uint64_t seed) : 
 {
     m_state.config = config;
     m_state.user = config.working;
-    m_state.factory = config.working;
+    m_state.factory = config.factory.value_or(config.working);
 }
 
 std::optional<std::string> Transmitter::answer(std::string_view command)
@@ -89,7 +89,7 @@ std::optional<std::string> Transmitter::answerDisplay(std::string_view letters, 
     if (letters == "DL" || letters == "DH") {
         double &target = letters == "DL" ? working.displayLow : working.displayHigh;
         if (!value.empty())
-            store(target, value, parseValue);
+            store(target, value, [this](std::string_view text) { return spannedValue(text); });
         return formatted(target);
     }
     if (letters == "UT" || letters == "DP") {
@@ -109,7 +109,7 @@ std::optional<std::string> Transmitter::answerOutput(std::string_view letters, s
     if (letters == "OL" || letters == "OH") {
         double &target = letters == "OL" ? working.outputLow : working.outputHigh;
         if (!value.empty())
-            store(target, value, parseValue);
+            store(target, value, [this](std::string_view text) { return spannedValue(text); });
         return formatted(target);
     }
     if (letters == "ZF" || letters == "FF") {
@@ -194,6 +194,14 @@ double Transmitter::livePressure()
 double Transmitter::liveTemperature()
 {
     return m_state.config.temperature + noise(m_state.config.temperatureNoise);
+}
+
+std::optional<double> Transmitter::spannedValue(std::string_view text) const
+{
+    const auto value = parseValue(text);
+    if (!value || *value < m_state.config.valueLow || *value > m_state.config.valueHigh)
+        return std::nullopt;
+    return value;
 }
 
 std::string Transmitter::formatted(double value) const

@@ -51,6 +51,7 @@ private:
     std::optional<std::string> answerAreas(std::string_view letters, std::string_view value);
     std::optional<std::string> answerCalibration(std::string_view letters, std::string_view value);
 
+    std::optional<double> spannedValue(std::string_view text) const;
     std::string formatted(double value) const;
     std::string pressureText();
     double noise(double width);

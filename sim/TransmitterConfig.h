@@ -3,6 +3,7 @@
 #include "DataArea.h"
 #include "FaultSetting.h"
 
+#include <optional>
 #include <string>
 
 namespace ortavel::sim {
@@ -17,6 +18,12 @@ struct TransmitterConfig {
     double sensorHigh = 100.0;
     int sensorUnit = 0;
     DataArea working;
+    // The factory area LD restores; without it, a copy of the working values.
+    std::optional<DataArea> factory;
+    // Display and output values (DL, DH, OL, OH) the transmitter takes; it
+    // answers a value outside with the old one.
+    double valueLow = -99999.0;
+    double valueHigh = 99999.0;
     // Live values: a level and the width of the noise around it.
     double pressure = 0.0;
     double pressureNoise = 0.0;

@@ -22,8 +22,9 @@ TEST(BusLoader, ReadsEveryFieldOfATransmitter)
          "trimZero": -5000, "trimFull": 5000, "pointCount": 8,
          "measured": [1, 2, 3, 4, 5, 6, 7, 8], "standard": [0.5],
          "pressure": 12.5, "pressureNoise": 0.1, "temperature": -3.5, "temperatureNoise": 0.2,
-         "fault": "bytes-after"},
-        {"address": "07", "randomFaults": 0}
+         "fault": "bytes-after", "valueLow": -10, "valueHigh": 60,
+         "factory": {"type": "QX800", "unit": 2, "trimZero": 7, "measured": [9]}},
+        {"address": "07", "randomFaults": 0, "fault": "stray-before"}
       ]})";
     std::string error;
     const auto bus = BusLoader::fromJson(json, error);
@@ -42,11 +43,22 @@ TEST(BusLoader, ReadsEveryFieldOfATransmitter)
               std::tuple(12.5, 0.1, -3.5, 0.2));
     EXPECT_EQ(t.fault.fault, Fault::BytesAfter);
     EXPECT_EQ(t.fault.randomProbability, 0.25) << "the bus's probability is the default";
+    EXPECT_EQ(std::tie(t.valueLow, t.valueHigh), std::tuple(-10.0, 60.0));
+    // The factory area: what it names, else the working values.
+    ASSERT_TRUE(t.factory);
+    DataArea factory = w;
+    factory.type = "QX800";
+    factory.unit = 2;
+    factory.trimZero = 7;
+    factory.measured[0] = 9.0;
+    EXPECT_EQ(*t.factory, factory);
 
     const TransmitterConfig &second = bus->transmitters[1];
     EXPECT_EQ(second.address, 7);
     EXPECT_EQ(second.baud, 9600);
     EXPECT_EQ(second.fault.randomProbability, 0.0);
+    EXPECT_EQ(second.fault.fault, Fault::StrayBefore);
+    EXPECT_FALSE(second.factory);
 }
 
 TEST(BusLoader, AnEmptyBusIsValid)
@@ -99,6 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{R"({"transmitters": [{"address": 1, "randomFaults": 1.5}]})", ".randomFaults"},
                       BadCase{R"({"transmitters": [{"address": 1, "pressureNoise": -1}]})", ".pressureNoise"},
                       BadCase{R"({"transmitters": [{"address": 1, "colour": "red"}]})", "unknown key \"colour\""},
+                      BadCase{R"({"transmitters": [{"address": 1, "factory": 5}]})", "[0].factory: must be an object"},
+                      BadCase{R"({"transmitters": [{"address": 1, "factory": {"address": 2}}]})",
+                              "[0].factory: unknown key \"address\""},
+                      BadCase{R"({"transmitters": [{"address": 1, "factory": {"unit": 7}}]})", ".factory.unit"},
+                      BadCase{R"({"transmitters": [{"address": 1, "valueLow": 5, "valueHigh": 4}]})", ".valueHigh"},
                       BadCase{R"({"seed": -1})", "bus.seed"}, BadCase{R"({"seed": 1.5})", "bus.seed"}));
 
 TEST(BusLoader, TheShippedExampleLoads)

@@ -147,12 +147,27 @@ TEST(Bus, PiecesComeWithGapsAndLateRepliesAfterTheTimeout)
 
 TEST(Bus, FaultsChangeOnlyTheReplyNotWhatTheTransmitterDoes)
 {
-    Bus bus(threeRates(), WireTiming{});
-    bus.setFault(1, {Fault::Silent, 0.0});
-    const ReplyPlan plan = bus.onFrame(frame("01", "TYMUTE"), 9600);
-    EXPECT_TRUE(plan.bursts.empty());
-    EXPECT_EQ(plan.entry.fault, Fault::Silent);
-    EXPECT_EQ(bus.states()[0].config.working.type, "MUTE");
+    const struct {
+        Fault fault;
+        std::string command;
+        std::string bytes; // all that goes on the line
+    } rows[] = {
+        {Fault::Silent, "TYMUTE", ""},
+        // A stray is another address's answer to the same command; the write reaches only 01.
+        {Fault::Stray, "TYMUTE", replyFrame("07MUTE")},
+        {Fault::Stray, "TY", replyFrame("07B")},
+        {Fault::StrayBefore, "TYMUTE", replyFrame("07MUTE") + replyFrame("01MUTE")},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(faultName(row.fault)) + " " + row.command);
+        Bus bus(threeRates(), WireTiming{});
+        bus.setFault(1, {row.fault, 0.0});
+        const ReplyPlan plan = bus.onFrame(frame("01", row.command), 9600);
+        EXPECT_EQ(allBytes(plan), row.bytes);
+        EXPECT_EQ(plan.entry.fault, row.fault);
+        EXPECT_EQ(bus.states()[0].config.working.type, row.command.size() > 2 ? "MUTE" : "A");
+        EXPECT_EQ(bus.states()[1].config.working.type, "B");
+    }
 }
 
 TEST(Bus, RandomFaultsFollowTheSeedAndTheProbability)
@@ -178,6 +193,7 @@ TEST(Bus, RandomFaultsFollowTheSeedAndTheProbability)
     const auto always = run(3, 1.0);
     std::set<Fault> kinds(always.begin(), always.end());
     EXPECT_GE(kinds.size(), 7U) << "every kind of fault is drawn";
+    EXPECT_EQ(kinds.count(Fault::Stray) + kinds.count(Fault::StrayBefore), 0U) << "strays only when set";
     const auto never = run(3, 0.0);
     EXPECT_TRUE(std::all_of(never.begin(), never.end(), [](Fault f) { return f == Fault::None; }));
 }
@@ -241,6 +257,8 @@ TEST(Fault, NamesGoBothWays)
 {
     EXPECT_EQ(faultFromName("none"), Fault::None);
     for (const Fault fault : kInjectableFaults)
+        EXPECT_EQ(faultFromName(faultName(fault)), fault);
+    for (const Fault fault : kStrayFaults)
         EXPECT_EQ(faultFromName(faultName(fault)), fault);
     EXPECT_EQ(faultFromName("Silent"), std::nullopt);
 }

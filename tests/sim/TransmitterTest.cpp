@@ -33,6 +33,8 @@ TransmitterConfig testConfig()
     t.working.standard = {0.0, 100.0, 0, 0, 0, 0, 0, 0};
     t.pressure = 12.345;
     t.temperature = 25.46;
+    t.valueLow = -100.0;
+    t.valueHigh = 1000.0;
     return t;
 }
 
@@ -70,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandCase{"ID1234567890ABCDEF", "1234567890ABCDEF", "ID", "1234567890ABCDEF"},
                       CommandCase{"DL+012.5", "+12.50", "DL", "+12.50"}, CommandCase{"DH.5", "+00.50", "DH", "+00.50"},
                       CommandCase{"UT6", "6", "UT", "6"}, CommandCase{"DP0", "0", "DL", "-0002."},
-                      CommandCase{"DP4", "4", "OH", "+200.0000"}, CommandCase{"OH99999", "+99999.00"},
+                      CommandCase{"DP4", "4", "OH", "+200.0000"}, CommandCase{"OH1000", "+1000.00"},
                       CommandCase{"ZF-0045", "-0045", "ZF", "-0045"}, CommandCase{"ZF5000", "+5000", "ZF", "+5000"},
                       CommandCase{"FF+0", "+0000", "FF", "+0000"}, CommandCase{"PN8", "8", "PN", "8"},
                       CommandCase{"FC3+1.5", "+01.50", "FC3", "+01.50"},
@@ -81,8 +83,10 @@ INSTANTIATE_TEST_SUITE_P(
     RejectedValues, TransmitterCommands,
     ::testing::Values(CommandCase{"UT7", "1", "UT", "1"}, CommandCase{"UT10", "1"}, CommandCase{"DP5", "2", "DP", "2"},
                       CommandCase{"DL12a", "-01.50"}, CommandCase{"DL1.2.3", "-01.50"}, CommandCase{"DL+", "-01.50"},
-                      CommandCase{"DH100000", "+250.00"}, CommandCase{"ZF5001", "+0123", "ZF", "+0123"},
-                      CommandCase{"ZF12.5", "+0123"}, CommandCase{"ZF+01234", "+0123"}, CommandCase{"PN9", "2"},
+                      CommandCase{"DH100000", "+250.00"}, CommandCase{"DL-100.01", "-01.50"},
+                      CommandCase{"OH1000.5", "+200.00", "OH", "+200.00"},
+                      CommandCase{"ZF5001", "+0123", "ZF", "+0123"}, CommandCase{"ZF12.5", "+0123"},
+                      CommandCase{"ZF+01234", "+0123"}, CommandCase{"PN9", "2"},
                       CommandCase{"TY12345678901234567", "QX820"}, CommandCase{"TY\xE4\xB8\xAD", "QX820"},
                       CommandCase{"AD00", "05", "AD", "05"}, CommandCase{"ADAA", "05"}, CommandCase{"BD4", "2"}));
 
@@ -114,6 +118,17 @@ TEST(Transmitter, StoresWorkingParametersInTheUserAndFactoryAreas)
     ASSERT_EQ(transmitter.answer("UT5"), "5");
     EXPECT_EQ(transmitter.answer("LD"), "OK");
     EXPECT_EQ(transmitter.state().config.working, transmitter.state().factory);
+
+    // A factory area of its own, not the working values, is what LD restores.
+    TransmitterConfig config = testConfig();
+    config.factory = config.working;
+    config.factory->trimZero = -9;
+    config.factory->displayHigh = 400.0;
+    Transmitter restored(config, 1);
+    ASSERT_EQ(restored.answer("ZF"), "+0123");
+    EXPECT_EQ(restored.answer("LD"), "OK");
+    EXPECT_EQ(restored.answer("ZF"), "-0009");
+    EXPECT_EQ(restored.answer("DH"), "+400.00");
 }
 
 TEST(Transmitter, SetZeroMakesTheLivePressureZero)
