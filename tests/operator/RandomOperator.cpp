@@ -35,6 +35,9 @@ constexpr int kEmptyPort = 5;
 constexpr int kLastAddress = 4;
 // Far above any action's real time, even under the sanitizers.
 constexpr auto kSlowAction = std::chrono::seconds(5);
+// Display and output values the transmitters take: half the operator's whole numbers lie outside.
+constexpr double kValueSpan = 5000.0;
+const sim::FaultSetting kRandomFaults{sim::Fault::None, 0.15};
 
 // The whole text as a number ("+012.50", " 7 "), or nothing.
 std::optional<double> asNumber(const std::string &text)
@@ -68,7 +71,7 @@ std::optional<std::string> goodData(const sim::TraceEntry &entry)
 {
     using sim::Fault;
     if (entry.responders != 1 || entry.fault == Fault::BadChecksum || entry.fault == Fault::Collision ||
-        entry.fault == Fault::Silent || entry.fault == Fault::Late)
+        entry.fault == Fault::Silent || entry.fault == Fault::Late || entry.fault == Fault::Stray)
         return std::nullopt;
     const auto start = entry.reply.rfind("*" + entry.address);
     const auto end = entry.reply.find('\r', start);
@@ -106,6 +109,19 @@ std::pair<std::string, std::optional<std::string>> fieldAndValue(const std::stri
     return {command, std::nullopt};
 }
 
+// A write is confirmed when the value sent comes back: the same text, or the same number in the reply's
+// pattern (its decimals round the value sent).
+bool echoes(const std::string &sent, const std::string &echo)
+{
+    const auto a = asNumber(sent);
+    const auto b = asNumber(echo);
+    if (sent == echo || !a || !b)
+        return sent == echo;
+    const auto point = echo.find('.');
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(echo.size() - point - 1);
+    return std::fabs(*a - *b) <= 0.5 * std::pow(10.0, -decimals) + 1e-6 * std::max(1.0, std::fabs(*a));
+}
+
 // Every transmitter of both lines reports its own value for every parameter, so that a value of one
 // written to another shows.
 sim::BusConfig busConfig(std::uint64_t seed, int line)
@@ -137,9 +153,29 @@ sim::BusConfig busConfig(std::uint64_t seed, int line)
             w.measured[static_cast<std::size_t>(j)] = 10 * j + k + 0.5;
             w.standard[static_cast<std::size_t>(j)] = 10 * j + k + 0.25;
         }
+        // A restore brings other values than any working ones, so a value from before it shows.
+        sim::DataArea f = w;
+        f.type = "PF" + std::to_string(100 + k);
+        f.ident = "FS" + std::to_string(4700 + k);
+        f.unit = (k + 3) % 7;
+        f.decimals = (k + 2) % 5;
+        f.displayLow = -(k + 31);
+        f.displayHigh = 300 + 13 * k;
+        f.outputLow = 40 + k;
+        f.outputHigh = 200 + 7 * k;
+        f.trimZero = 4150 - 900 * k;
+        f.trimFull = -4450 + 1000 * k;
+        f.pointCount = (k + 5) % 9;
+        for (int j = 0; j < sim::kCalibrationPoints; ++j) {
+            f.measured[static_cast<std::size_t>(j)] = 10 * j + k + 0.75;
+            f.standard[static_cast<std::size_t>(j)] = 10 * j + k + 0.125;
+        }
+        t.factory = f;
+        t.valueLow = -kValueSpan;
+        t.valueHigh = kValueSpan;
         t.pressure = 12.5 * (k + 1);
         t.pressureNoise = 0.5;
-        t.fault.randomProbability = 0.15;
+        t.fault = kRandomFaults;
         bus.transmitters.push_back(t);
     }
     return bus;
@@ -172,6 +208,16 @@ struct Legit {
         const double slack = 1e-6 * std::max(1.0, std::fabs(*number));
         const auto near = it->second.lower_bound(*number - slack);
         return near != it->second.end() && *near <= *number + slack;
+    }
+    // Takes the text, and its number, out of every field.
+    void forget(const std::string &text)
+    {
+        for (auto &[field, set] : texts)
+            set.erase(text);
+        if (const auto number = asNumber(text)) {
+            for (auto &[field, set] : numbers)
+                set.erase(*number);
+        }
     }
 };
 
@@ -212,10 +258,25 @@ public:
         if (below(3) == 0)
             m_events.actions[m_events.calls + 1 + below(40)] = [this] { duringSearch(); };
         m_description = "(nothing: the control went out of use)";
+        // Now and then one address answers with another address's frames for the whole action.
+        sim::Bus *strayBus = nullptr;
+        std::string strays;
+        if (const auto bus = m_buses.find(m_port.portNumber()); bus != m_buses.end() && below(20) == 0) {
+            strayBus = bus->second.get();
+            const int address = 1 + below(3);
+            const auto fault = below(2) == 0 ? sim::Fault::Stray : sim::Fault::StrayBefore;
+            strayBus->setFault(address, {fault, 0.0});
+            strays = " [" + std::string(sim::faultName(fault)) + " from " + std::to_string(address) + "]";
+        }
         const auto started = std::chrono::steady_clock::now();
         action();
         const auto took = std::chrono::steady_clock::now() - started;
-        m_run.actions.push_back(m_description + m_inSearch);
+        // An address written in the action may have taken the fault along.
+        if (strayBus != nullptr) {
+            for (const auto &state : strayBus->states())
+                strayBus->setFault(state.config.address, kRandomFaults);
+        }
+        m_run.actions.push_back(m_description + m_inSearch + strays);
         m_closed.clear();
         if (m_mainClosed)
             openMain();
@@ -265,6 +326,8 @@ private:
         bool toAll = false;
         std::uint64_t selection = 0; // the main window's selection count at the time
         bool saving = false;         // sent by a calibration save
+        bool inSearch = false;       // while the main window's search ran
+        int baud = 0;                // the line's rate
     };
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -291,6 +354,9 @@ private:
         m_main->cmdSEARCH.click();
         m_mainClosed = false;
     }
+
+    // As the operator sees it: the Search button offers to stop.
+    bool searching() const { return m_main->cmdSEARCH.caption() == "Stop"; }
 
     int lineBaud() const
     {
@@ -338,7 +404,8 @@ private:
     {
         const auto bus = m_buses.find(m_port.portNumber());
         for (const auto &frame : m_splitters[m_port.portNumber()].feed(bytes)) {
-            Request request{commandOf(frame), {}, {}, target(), false, m_main->selection().current(), m_saving};
+            Request request{commandOf(frame), {},          {},        target(), false, m_main->selection().current(),
+                            m_saving,         searching(), lineBaud()};
             const auto parsed = FakeSerialPort::parseRequest(frame);
             request.toAll = parsed && parsed->first == "AA";
             if (parsed && !request.toAll)
@@ -353,7 +420,11 @@ private:
                     bus->second->commitPending();
                 request.entries.push_back(plan.entry);
             }
+            // Judged as it goes out, against what was known and typed until then.
             m_requests.push_back(request);
+            if (m_run.failure.empty())
+                judge(m_requests.back());
+            learn(m_requests.back());
         }
     }
 
@@ -383,8 +454,10 @@ private:
         // The broadcast sends what was typed for the selection, wherever its transmitter is now.
         if (inMainWindow)
             remember(m_typedBySelection[m_main->selection().current()], text);
-        if (unit)
+        if (unit) {
             remember(m_legit[*unit], text);
+            m_refused[*unit].forget(text);
+        }
     }
 
     static void remember(Legit &legit, const std::string &text)
@@ -464,6 +537,61 @@ private:
         }
     }
 
+    // A step is the operator's only from a position of the transmitter shown that it did not refuse.
+    void stepBar(ScrollBar &bar, int value)
+    {
+        const auto unit = target();
+        const std::string field = &bar == &m_main->VScroll1 ? "ZF" : "FF";
+        const std::string position = std::to_string(bar.value());
+        const auto legit = unit ? m_legit.find(*unit) : m_legit.end();
+        if (legit != m_legit.end() && (legit->second.has(field, position) || legit->second.has("*", position)) &&
+            !m_refused[*unit].has(field, position))
+            typed(unit, std::to_string(value), true);
+        bar.setValue(value);
+    }
+
+    // In a later pause of the search than the pick, on the search's rate again: whatever writes.
+    void writeInPause()
+    {
+        Ortavel &w = *m_main;
+        switch (below(4)) {
+        case 0: {
+            ScrollBar &bar = below(2) == 0 ? w.VScroll1 : w.VScroll2;
+            const int value = std::clamp(bar.value() + (below(2) == 0 ? 1 : -1), bar.minimum(), bar.maximum());
+            if (!bar.enabled())
+                return;
+            m_inSearch += " [then: scrolls to " + std::to_string(value) + " on " + bar.name() + "]";
+            stepBar(bar, value);
+            break;
+        }
+        case 1: {
+            if (!w.cmbUnit.enabled() || w.cmbUnit.count() == 0)
+                return;
+            const int index = below(w.cmbUnit.count());
+            m_inSearch += " [then: picks " + std::to_string(index) + " in cmbUnit]";
+            for (const std::string &text : {w.cmbUnit.entries()[static_cast<std::size_t>(index)].text,
+                                            std::to_string(index), std::to_string(w.cmbUnit.itemData(index))})
+                typed(target(), text, true);
+            w.cmbUnit.choose(index);
+            break;
+        }
+        case 2: {
+            Button &button = any(std::vector<Button *>{&w.cmdSCALE_Write, &w.cmdDA_Write, &w.COM_ADDR});
+            m_inSearch += " [then: clicks " + button.name() + "]";
+            button.click();
+            break;
+        }
+        default: {
+            if (!m_cal)
+                return;
+            Button &button = any(std::vector<Button *>{&m_cal->cmdSAVE, &m_cal->CmdReCal, &m_cal->cmdExit});
+            m_inSearch += " [then: frmYHJZ clicks " + button.name() + "]";
+            m_saving = &button == &m_cal->cmdSAVE;
+            button.click();
+        }
+        }
+    }
+
     void duringSearch()
     {
         Ortavel &w = *m_main;
@@ -477,6 +605,8 @@ private:
                 const int index = below(w.CMB_ADDR.count());
                 m_inSearch += " [in the search: picks " + std::to_string(index) + " in CMB_ADDR]";
                 w.CMB_ADDR.choose(index);
+                if (below(2) == 0)
+                    m_events.actions[m_events.calls + 1 + below(3)] = [this] { writeInPause(); };
             }
             break;
         case 2: {
@@ -505,6 +635,8 @@ private:
             describe(form->name() + " " + what + " " + control.name());
             return form->requestFocus(control);
         };
+        if (form == m_main.get() && below(15) == 0)
+            return below(2) == 0 ? restoreAndWrite() : writeOutOfRange();
         const int kind = below(100);
         if (kind < 20) {
             auto lists = usable<ComboBox>(*form);
@@ -644,16 +776,8 @@ private:
             const int step = below(2) == 0 ? bar.smallChange() : bar.largeChange();
             const int value = std::clamp(bar.value() + (below(2) == 0 ? step : -step), bar.minimum(), bar.maximum());
             return [this, &bar, value, named] {
-                if (!bar.enabled() || !named("scrolls to " + std::to_string(value) + " on", bar))
-                    return;
-                // A step is the operator's only from a position of the transmitter shown.
-                const auto unit = target();
-                const std::string field = &bar == &m_main->VScroll1 ? "ZF" : "FF";
-                const auto legit = unit ? m_legit.find(*unit) : m_legit.end();
-                if (legit != m_legit.end() && (legit->second.has(field, std::to_string(bar.value())) ||
-                                               legit->second.has("*", std::to_string(bar.value()))))
-                    typed(unit, std::to_string(value), true);
-                bar.setValue(value);
+                if (bar.enabled() && named("scrolls to " + std::to_string(value) + " on", bar))
+                    stepBar(bar, value);
             };
         }
         if (kind < 95) {
@@ -670,6 +794,79 @@ private:
             };
         }
         return {};
+    }
+
+    bool isUsable(Control &control)
+    {
+        const auto controls = usable<Control>(*m_main);
+        return std::find(controls.begin(), controls.end(), &control) != controls.end();
+    }
+
+    // Back to Factory Setting, then a write that may carry a value from before it: a trim step, a panel's
+    // Write, or Save Modified Value to all with the factory code.
+    Action restoreAndWrite()
+    {
+        if (!isUsable(m_main->CMD_LD))
+            return {};
+        const int then = below(3);
+        const bool up = below(2) == 0;
+        return [this, then, up] {
+            Ortavel &w = *m_main;
+            describe("Ortavel clicks CMD_LD");
+            if (!w.requestFocus(w.CMD_LD))
+                return;
+            w.CMD_LD.click();
+            if (then == 0) {
+                ScrollBar &bar = up ? w.VScroll1 : w.VScroll2;
+                const int value = std::clamp(bar.value() + 1, bar.minimum(), bar.maximum());
+                if (!isUsable(bar) || !w.requestFocus(bar))
+                    return;
+                m_description += " and scrolls to " + std::to_string(value) + " on " + bar.name();
+                stepBar(bar, value);
+                return;
+            }
+            if (then == 1) {
+                Button &button = up ? w.cmdDA_Write : w.cmdSCALE_Write;
+                if (isUsable(button) && w.requestFocus(button)) {
+                    m_description += " and clicks " + button.name();
+                    button.click();
+                }
+                return;
+            }
+            if (!w.chkSame.visible()) {
+                typed(target(), std::string(kFactoryCode), true);
+                w.txtPass.type(std::string(kFactoryCode));
+            }
+            if (!isUsable(w.chkSame) || !isUsable(w.CMD_USER))
+                return;
+            m_description += " and saves to all";
+            w.chkSame.setChecked(true);
+            if (w.requestFocus(w.CMD_USER))
+                w.CMD_USER.click();
+        };
+    }
+
+    // A value its transmitter refuses, echoing the one it keeps, written from its panel.
+    Action writeOutOfRange()
+    {
+        Ortavel &w = *m_main;
+        const std::pair<TextBox *, Button *> rows[] = {
+            {&w.TXT_DAL, &w.cmdDA_Write},  {&w.TXT_DAH, &w.cmdDA_Write},    {&w.TXT_DAZF, &w.cmdDA_Write},
+            {&w.TXT_DAFF, &w.cmdDA_Write}, {&w.TXT_DPL, &w.cmdSCALE_Write}, {&w.TXT_DPH, &w.cmdSCALE_Write}};
+        const auto [box, button] = rows[below(6)];
+        const std::string text = (below(2) == 0 ? "-" : "") +
+                                 std::to_string(static_cast<int>(kValueSpan) + 1 + below(static_cast<int>(kValueSpan)));
+        if (!isUsable(*box) || box->readOnly())
+            return {};
+        return [this, box, button, text] {
+            describe("Ortavel types '" + text + "' into " + box->name() + " and clicks " + button->name());
+            if (!m_main->requestFocus(*box))
+                return;
+            typed(target(), text, true);
+            box->type(text);
+            if (isUsable(*button) && m_main->requestFocus(*button))
+                button->click();
+        };
     }
 
     // A value may go to a field as reported there or typed for the transmitter; a typed range value or
@@ -710,10 +907,9 @@ private:
         return unit ? "com" + std::to_string(unit->first) + "#" + std::to_string(unit->second) : "nobody";
     }
 
-    bool writeFailure(const std::string &command, const std::string &value, const std::optional<Unit> &unit)
+    bool fail(const std::string &what)
     {
-        m_run.failure = "request " + printable(command) + " writes '" + printable(value) + "' to " + unitName(unit) +
-                        ", a value it never reported there and no operator typed for it; the action's requests:";
+        m_run.failure = what + "; the action's requests:";
         for (const auto &r : m_requests) {
             for (const auto &e : r.entries)
                 m_run.failure += "\n  " + printable(e.frame) + " -> " + printable(e.reply) + " (" +
@@ -722,7 +918,31 @@ private:
         return false;
     }
 
-    // What a transmitter answered, under the field it was asked for, with the address and rate it answers at.
+    // A unit answered at the rate (its band in "BD"), or confirmed it as its new rate.
+    bool answeredAt(const Unit &unit, int baud) const
+    {
+        const auto band = bandIndexOfBaud(baud);
+        const auto it = m_legit.find(unit);
+        return band && it != m_legit.end() && it->second.has(std::string(cmd::Baud), std::to_string(*band));
+    }
+
+    // After a confirmed restore a unit keeps its address and rate; every other value it had, reported or
+    // typed, is no longer its own.
+    void restored(const Unit &unit, std::uint64_t selection)
+    {
+        Legit kept;
+        for (const auto letters : {cmd::Address, cmd::Baud}) {
+            const std::string field(letters);
+            kept.texts[field] = m_legit[unit].texts[field];
+            kept.numbers[field] = m_legit[unit].numbers[field];
+        }
+        m_legit[unit] = kept;
+        m_refused.erase(unit);
+        m_typedBySelection.erase(selection);
+    }
+
+    // What a transmitter answered, under the field it was asked for, with the address and rate it answers at;
+    // a write answered with another value was refused.
     void learn(const Request &request)
     {
         for (const auto &entry : request.entries) {
@@ -730,8 +950,17 @@ private:
             const auto data = goodData(entry);
             if (!data || request.recipients.size() != 1)
                 continue;
-            Legit &l = m_legit[request.recipients.front()];
-            const std::string field = fieldAndValue(request.command).first;
+            const Unit unit = request.recipients.front();
+            const auto [field, value] = fieldAndValue(request.command);
+            if (field == cmd::LoadFactory && *data == "OK") {
+                restored(unit, request.selection);
+                continue;
+            }
+            if (value && !echoes(*value, *data)) {
+                m_refused[unit].add(field, *value);
+                m_refusedInAction.insert(unit);
+            }
+            Legit &l = m_legit[unit];
             l.add(field, *data);
             // A trim bar takes a reply's value as a whole position, rounded to even.
             if (const auto number = asNumber(*data))
@@ -742,34 +971,49 @@ private:
         }
     }
 
+    // One request as it goes out.
+    bool judge(const Request &request)
+    {
+        ++m_run.requests;
+        const auto [field, value] = fieldAndValue(request.command);
+        const std::string what = "request " + printable(request.command);
+        if (request.saving && !value && (field.starts_with(cmd::Measured) || field.starts_with(cmd::Standard)))
+            return fail("the calibration save sends " + printable(request.command) + " without a value");
+        if (value && request.inSearch)
+            return fail(what + " writes while a search runs");
+        if (request.saving && (field == cmd::SaveUser || field == cmd::SaveFactory) &&
+            std::any_of(request.recipients.begin(), request.recipients.end(),
+                        [this](const Unit &unit) { return m_refusedInAction.count(unit) != 0; }))
+            return fail("the calibration save stores with " + what + " after a write its transmitter refused");
+        if (!value || m_console)
+            return true;
+        if (!request.toAll && request.target && !answeredAt(*request.target, request.baud))
+            return fail(what + " goes out at " + std::to_string(request.baud) + " baud, a rate " +
+                        unitName(request.target) + " never answered at");
+        // To all at once the values must be the selected one's or typed while it was selected; to an
+        // address nobody answers at (a write that took effect though its answer was lost) they reach
+        // nobody; where two share an address and rate, it is meant for one of them.
+        if (!request.toAll && request.recipients.empty())
+            return true;
+        ++m_run.writesChecked;
+        const auto &candidates = request.toAll
+                                     ? (request.target ? std::vector<Unit>{*request.target} : std::vector<Unit>{})
+                                     : request.recipients;
+        if (std::any_of(candidates.begin(), candidates.end(),
+                        [&](const Unit &unit) { return legit(unit, field, *value); }) ||
+            (request.toAll && typedInSelection(request.selection, field, *value)))
+            return true;
+        return fail(what + " writes '" + printable(*value) + "' to " +
+                    unitName(candidates.empty() ? std::nullopt : std::optional(candidates.front())) +
+                    ", a value it never reported there (or not since a restore) and no operator typed for it");
+    }
+
     bool check()
     {
-        for (const auto &request : m_requests) {
-            ++m_run.requests;
-            const auto [field, value] = fieldAndValue(request.command);
-            if (request.saving && !value && (field.starts_with(cmd::Measured) || field.starts_with(cmd::Standard))) {
-                m_run.failure = "the calibration save sends " + printable(request.command) + " without a value";
-                return false;
-            }
-            // To all at once the values must be the selected one's or typed while it was selected; to an
-            // address nobody answers at (a write that took effect though its answer was lost) they reach
-            // nobody; where two share an address and rate, it is meant for one of them.
-            if (value && !m_console && (request.toAll || !request.recipients.empty())) {
-                ++m_run.writesChecked;
-                const auto &candidates =
-                    request.toAll ? (request.target ? std::vector<Unit>{*request.target} : std::vector<Unit>{})
-                                  : request.recipients;
-                const bool ok = std::any_of(candidates.begin(), candidates.end(),
-                                            [&](const Unit &unit) { return legit(unit, field, *value); }) ||
-                                (request.toAll && typedInSelection(request.selection, field, *value));
-                if (!ok)
-                    return writeFailure(request.command, *value,
-                                        candidates.empty() ? std::nullopt : std::optional(candidates.front()));
-            }
-            learn(request);
-        }
         m_requests.clear();
-        m_run.failure = boxWithError();
+        m_refusedInAction.clear();
+        if (m_run.failure.empty())
+            m_run.failure = boxWithError();
         return m_run.failure.empty();
     }
 
@@ -794,6 +1038,8 @@ private:
     bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
     std::map<Unit, Legit> m_legit;
+    std::map<Unit, Legit> m_refused;  // values a transmitter answered with another one, until typed again
+    std::set<Unit> m_refusedInAction; // units that refused a write in this action
     std::map<std::uint64_t, Legit> m_typedBySelection;
     std::set<std::string> m_typed; // what the operator typed: a box may hold " 0" as his value
     std::string m_description;
