@@ -419,6 +419,8 @@ private:
                 if (plan.commitPending)
                     bus->second->commitPending();
                 request.entries.push_back(plan.entry);
+                if (m_trace)
+                    std::cerr << "  " << printable(frame) << " -> " << printable(plan.entry.reply) << std::endl;
             }
             // Judged as it goes out, against what was known and typed until then.
             m_requests.push_back(request);
@@ -956,6 +958,8 @@ private:
                 restored(unit, request.selection);
                 continue;
             }
+            // What it reports is its own again, even a value it refused before.
+            m_refused[unit].forget(*data);
             if (value && !echoes(*value, *data)) {
                 m_refused[unit].add(field, *value);
                 m_refusedInAction.insert(unit);

@@ -17,7 +17,8 @@ struct OperatorRun {
 };
 
 // Random actions on the main and calibration windows against the simulator's bus with random faults,
-// the same for the same seed, up to the first failed check; trace prints each action as it starts.
+// the same for the same seed, up to the first failed check; trace prints each action as it starts and each
+// request with its reply.
 OperatorRun runRandomOperator(std::uint64_t seed, int actionCount, bool trace = false);
 
 // The seed and the action list, for the failure message.

@@ -15,7 +15,7 @@ std::uint64_t fromEnvironment(const char *name, std::uint64_t fallback)
 }
 
 // A failure names the seed and count that replay it (ORTAVEL_OPERATOR_SEED and ORTAVEL_OPERATOR_ACTIONS run
-// that one alone); ORTAVEL_OPERATOR_TRACE=1 prints each action as it starts, for a crash or a hang.
+// that one alone); ORTAVEL_OPERATOR_TRACE=1 prints each action as it starts and each request with its reply.
 TEST(RandomOperatorTest, NoValueReachesATransmitterThatDidNotReportItOrGetItTyped)
 {
     const std::uint64_t seeds[] = {20261206, 7, 99, 1};
