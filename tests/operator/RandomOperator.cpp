@@ -584,8 +584,13 @@ private:
             break;
         }
         default: {
-            if (!m_cal)
+            // A calibration window opened in the pause, on the picked entry's rate, is used in a later one.
+            if (!m_cal) {
+                m_inSearch += " [then: UserCal]";
+                w.UserCal.click();
+                m_events.actions[m_events.calls + 1 + below(3)] = [this] { writeInPause(); };
                 return;
+            }
             Button &button = any(std::vector<Button *>{&m_cal->cmdSAVE, &m_cal->CmdReCal, &m_cal->cmdExit});
             m_inSearch += " [then: frmYHJZ clicks " + button.name() + "]";
             m_saving = &button == &m_cal->cmdSAVE;
