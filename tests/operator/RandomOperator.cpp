@@ -271,6 +271,7 @@ public:
         const auto started = std::chrono::steady_clock::now();
         action();
         const auto took = std::chrono::steady_clock::now() - started;
+        judgeRefusedBox();
         // An address written in the action may have taken the fault along.
         if (strayBus != nullptr) {
             for (const auto &state : strayBus->states())
@@ -404,6 +405,7 @@ private:
     {
         const auto bus = m_buses.find(m_port.portNumber());
         for (const auto &frame : m_splitters[m_port.portNumber()].feed(bytes)) {
+            judgeRefusedBox();
             Request request{commandOf(frame), {},          {},        target(), false, m_main->selection().current(),
                             m_saving,         searching(), lineBaud()};
             const auto parsed = FakeSerialPort::parseRequest(frame);
@@ -968,6 +970,9 @@ private:
             if (value && !echoes(*value, *data)) {
                 m_refused[unit].add(field, *value);
                 m_refusedInAction.insert(unit);
+                if (!m_console)
+                    m_refusedBox = {boxOf(field),
+                                    "the echo '" + printable(*data) + "' of " + printable(request.command)};
             }
             Legit &l = m_legit[unit];
             l.add(field, *data);
@@ -978,6 +983,31 @@ private:
             if (const auto band = bandIndexOfBaud(entry.lineBaud))
                 l.add(std::string(cmd::Baud), std::to_string(*band));
         }
+    }
+
+    // The main window's box a field is written from.
+    TextBox *boxOf(const std::string &field) const
+    {
+        Ortavel &w = *m_main;
+        const std::pair<std::string_view, TextBox *> boxes[] = {
+            {cmd::Output4mA, &w.TXT_DAL}, {cmd::Output20mA, &w.TXT_DAH},  {cmd::Trim4mA, &w.TXT_DAZF},
+            {cmd::Trim20mA, &w.TXT_DAFF}, {cmd::DisplayZero, &w.TXT_DPL}, {cmd::DisplayFull, &w.TXT_DPH},
+            {cmd::Type, &w.txtType},      {cmd::Ident, &w.txtID}};
+        for (const auto &[letters, box] : boxes) {
+            if (field == letters)
+                return box;
+        }
+        return nullptr;
+    }
+
+    // Once the window has taken a refused echo (by its next request, or the action's end), the box the value
+    // was written from shows a failure: the echo is no confirmation.
+    void judgeRefusedBox()
+    {
+        const auto [box, write] = std::exchange(m_refusedBox, {});
+        if (box != nullptr && m_run.failure.empty() && box->holdsValue())
+            fail(write + " is not the value sent, yet " + box->name() + " holds '" + printable(box->text()) +
+                 "' as a value");
     }
 
     // One request as it goes out.
@@ -1047,8 +1077,10 @@ private:
     bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
     std::map<Unit, Legit> m_legit;
-    std::map<Unit, Legit> m_refused;  // values a transmitter answered with another one, until typed again
-    std::set<Unit> m_refusedInAction; // units that refused a write in this action
+    std::map<Unit, Legit> m_refused; // values a transmitter answered with another one, until typed again
+    std::set<Unit> m_refusedInAction;
+    std::pair<TextBox *, std::string>
+        m_refusedBox; // and the write, until the window has taken its echo // units that refused a write in this action
     std::map<std::uint64_t, Legit> m_typedBySelection;
     std::set<std::string> m_typed; // what the operator typed: a box may hold " 0" as his value
     std::string m_description;
