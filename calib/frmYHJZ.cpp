@@ -9,6 +9,7 @@
 #include "mainwin/Ortavel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -34,11 +35,26 @@ std::optional<int> leadingCount(const std::string &text)
     return number ? wholeNumber32(*number) : std::nullopt;
 }
 
-// A value into a box; an error result, or a reply without a number, is
-// shown whole and is no value.
-bool take(TextBox &box, const std::string &result)
+// The count as the operator typed or picked it: a whole number of points, 0
+// to 8, and nothing else ("2.5" is no count).
+std::optional<int> pointCountOf(const std::string &text)
 {
-    if (isErrorResult(result) || !isNumberText(replyData(result))) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const auto end = text.find_last_not_of(' ') + 1;
+    int count = -1;
+    const auto [stop, failure] = std::from_chars(text.data() + first, text.data() + end, count);
+    if (failure != std::errc() || stop != text.data() + end || count < 0 || count > frmYHJZ::kPoints)
+        return std::nullopt;
+    return count;
+}
+
+// A value into a box; an error result, a reply of another address, or a
+// reply without a number, is shown whole and is no value.
+bool take(TextBox &box, const std::string &result, const std::string &address)
+{
+    if (!isReplyFrom(result, address) || !isNumberText(replyData(result))) {
         box.showFailure(shown(result));
         return false;
     }
@@ -107,8 +123,8 @@ std::string frmYHJZ::ask(const std::string &command)
 
 bool frmYHJZ::ownTransmitterSelected() const
 {
-    return !m_address.empty() && m_main.hasTransmitter() && m_main.selection().current() == m_selection &&
-           m_main.CMB_ADDR.text() == m_address && m_main.MSCommBsq.settings() == m_lineSettings;
+    return !m_address.empty() && !m_main.whyNoOperation() && m_main.selection().current() == m_selection &&
+           m_main.selectedAddress() == m_address && m_main.MSCommBsq.settings() == m_lineSettings;
 }
 
 // Another entry, a search, a port change or a new address: the table read
@@ -117,11 +133,15 @@ bool frmYHJZ::refused()
 {
     if (ownTransmitterSelected())
         return false;
-    m_main.messageBox().show(
-        m_address.empty() ? std::string(kNoTransmitter)
-                          : "The transmitter " + m_address +
-                                " read by this window is no longer selected; close the window and open it again.",
-        Ortavel::kAppTitle, true);
+    std::string text;
+    if (m_address.empty())
+        text = kNoTransmitter;
+    else if (m_main.hasTransmitter() && m_main.whyNoOperation())
+        text = "Nothing sent: " + *m_main.whyNoOperation() + "; try again when it has ended.";
+    else
+        text = "The transmitter " + m_address +
+               " read by this window is no longer selected; close the window and open it again.";
+    m_main.messageBox().show(text, Ortavel::kAppTitle, true);
     return true;
 }
 
@@ -129,7 +149,7 @@ void frmYHJZ::Form_Load()
 {
     CalSaved = 0;
     Label2.setCaption(kUnitPrefix + m_main.cmbUnit.text());
-    m_address = m_main.hasTransmitter() ? m_main.CMB_ADDR.text() : std::string();
+    m_address = m_main.selectedAddress();
     m_lineSettings = m_main.MSCommBsq.settings();
     m_selection = m_main.selection().current();
     if (refused())
@@ -139,8 +159,8 @@ void frmYHJZ::Form_Load()
     // Without a count read there is none to give back at closing.
     OldPointCount = unread.count ? std::string() : std::to_string(Combo1.selectedIndex());
     for (int i = 0; i < kPoints; ++i) {
-        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)));
-        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)));
+        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)), m_address);
+        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)), m_address);
         if (!standard || !measured)
             unread.points.push_back(i + 1);
     }
@@ -151,7 +171,7 @@ void frmYHJZ::Form_Load()
 bool frmYHJZ::readPointCount()
 {
     const std::string result = ask(std::string(cmd::PointCount));
-    if (isErrorResult(result))
+    if (!isReplyFrom(result, m_address))
         return false;
     const auto number = numberAtStart(replyData(result));
     const auto count = number ? wholeNumber16(*number) : std::nullopt;
@@ -168,8 +188,8 @@ void frmYHJZ::cmdReadCAL_Click()
     Unread unread;
     unread.count = !readPointCount();
     for (int i = 0; i < kPoints; ++i) {
-        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)));
-        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)));
+        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)), m_address);
+        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)), m_address);
         if (!standard || !measured)
             unread.points.push_back(i + 1);
     }
@@ -220,7 +240,7 @@ void frmYHJZ::cmdYL_Click(std::int16_t Index)
 {
     if (Index < 0 || Index >= kPoints || refused())
         return;
-    if (!take(txtCLYL(Index), ask(std::string(cmd::Pressure))))
+    if (!take(txtCLYL(Index), ask(std::string(cmd::Pressure)), m_address))
         reportUnread({false, {Index + 1}});
 }
 
@@ -236,9 +256,8 @@ bool frmYHJZ::saveCalibration()
 {
     if (refused())
         return false;
-    const std::string countText = Combo1.text();
-    const auto count = leadingCount(countText);
-    if (!count || *count < 0 || *count > kPoints) {
+    const auto count = pointCountOf(Combo1.text());
+    if (!count) {
         m_main.messageBox().show("Nothing was sent: the number of calibration points must be 0 to 8.", kSaveTitle,
                                  true);
         return false;
@@ -268,7 +287,7 @@ bool frmYHJZ::saveCalibration()
             failedResult = result;
         }
     };
-    send(cmd::write(cmd::PointCount, countText),
+    send(cmd::write(cmd::PointCount, codeText(*count)),
          [&](const std::string &result) { return replyData(result) == codeText(*count); });
     for (int i = 0; i < *count; ++i) {
         for (const auto &[letters, box] : {std::pair{cmd::Measured, &txtCLYL(i)}, {cmd::Standard, &txtLLYL(i)}}) {

@@ -44,6 +44,10 @@ public:
     // The selected entry's text; the typed or initial text otherwise.
     std::string text() const;
     void setText(const std::string &text);
+    // Shown, never taken as text, while nothing is selected and the text is
+    // empty (a list emptied by a search that found nothing).
+    const std::string &prompt() const { return m_prompt; }
+    void setPrompt(const std::string &prompt) { assign(m_prompt, prompt); }
 
     std::function<void()> onClick;
     std::function<void()> onChange;
@@ -52,6 +56,7 @@ private:
     std::vector<Entry> m_entries;
     int m_selected = -1;
     std::string m_text;
+    std::string m_prompt;
     bool m_editable = false;
     bool m_repickRunsClick = false;
 };

@@ -48,6 +48,14 @@ bool isErrorResult(std::string_view result)
     return result == kNoReply || result == kBadReply;
 }
 
+bool isBusAddress(std::string_view address)
+{
+    if (address == "AA")
+        return true;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return address.size() == 2 && digit(address[0]) && digit(address[1]) && address != "00";
+}
+
 bool isReplyFrom(std::string_view result, std::string_view address)
 {
     return result.size() >= address.size() + 2 && result.front() == '*' && result.back() == '\r' &&

@@ -68,6 +68,10 @@ std::string replyData(std::string_view result);
 
 bool isErrorResult(std::string_view result);
 
+// Two digits 01 to 99, or "AA" for every transmitter: the only addresses a
+// request composed by the tool goes out with.
+bool isBusAddress(std::string_view address);
+
 // A good reply ("*" + payload + CR) whose answering address is `address`:
 // for every caller but the console and the search, a good frame of another
 // address is no answer.

@@ -24,39 +24,81 @@ void addName(std::string &list, std::string_view letters)
     list += letters;
 }
 
+// "UT (answer: *033)": the letters and the reply that did not echo them.
+std::string unconfirmedText(std::string_view letters, const Reply &reply)
+{
+    return std::string(letters) + " (answer: " + shownResult(reply.text) + ")";
+}
+
 } // namespace
 
-bool takeData(TextBox &box, const std::string &result)
+bool Reply::good() const
 {
-    if (isErrorResult(result)) {
-        box.showFailure(result);
+    return isReplyFrom(text, asked);
+}
+
+std::string Reply::data() const
+{
+    return good() ? replyData(text) : std::string();
+}
+
+std::string shownResult(std::string_view result)
+{
+    if (!result.empty() && result.back() == '\r')
+        result.remove_suffix(1);
+    return std::string(result);
+}
+
+bool takeData(TextBox &box, const Reply &reply)
+{
+    if (!reply.good()) {
+        box.showFailure(reply.text);
         return false;
     }
-    box.setText(replyData(result));
+    box.setText(reply.data());
     return true;
 }
 
-bool takeAnswer(TextBox &box, const std::string &result)
+bool takeAnswer(TextBox &box, const Reply &reply)
 {
-    if (isErrorResult(result) || result.size() <= kBareReply) {
-        box.showFailure(result);
+    if (!reply.good() || reply.text.size() <= kBareReply) {
+        box.showFailure(reply.text);
         return false;
     }
-    box.setText(replyData(result));
+    box.setText(reply.data());
     return true;
 }
 
-bool selectAnswer(ComboBox &list, const std::string &result)
+bool selectAnswer(ComboBox &list, const Reply &reply)
 {
     int index = -1;
-    if (!isErrorResult(result) && result.size() > kBareReply) {
-        const auto number = numberAtStart(replyData(result));
+    if (reply.good() && reply.text.size() > kBareReply) {
+        const auto number = numberAtStart(reply.data());
         const auto whole = number ? wholeNumber16(*number) : std::nullopt;
         if (whole && *whole >= 0 && *whole < list.count())
             index = *whole;
     }
     list.setSelectedIndex(index);
     return index >= 0;
+}
+
+bool takeEcho(TextBox &box, const Reply &reply, std::string_view sent, ValueKind kind)
+{
+    const std::string echo = reply.data();
+    const bool echoed = kind == ValueKind::Number ? isEchoOf(echo, sent) : echo == sent;
+    if (!reply.good() || reply.text.size() <= kBareReply || !echoed) {
+        box.showFailure(reply.text);
+        return false;
+    }
+    box.setText(reply.data());
+    return true;
+}
+
+bool selectEcho(ComboBox &list, const Reply &reply, int sent)
+{
+    const bool echoed = reply.good() && reply.data() == codeText(sent) && sent < list.count();
+    list.setSelectedIndex(echoed ? sent : -1);
+    return echoed;
 }
 
 std::optional<SkipReason> whyNotSendable(bool transmitterSelected, const Control &control, std::string_view text,
@@ -75,7 +117,8 @@ std::optional<SkipReason> whyNotSendable(bool transmitterSelected, const Control
             return SkipReason::NoValue;
         break;
     case ValueKind::Number:
-        if (!isNumberText(text))
+        // "1e3" reads as a number elsewhere, but a box sends it as typed.
+        if (!plainNumber(text))
             return SkipReason::NotANumber;
         break;
     case ValueKind::Address:
@@ -117,6 +160,12 @@ void reportSkip(StatusBar &bar, std::string_view letters, SkipReason reason)
     bar.setPanel(1, "Not written: " + skipped.text());
 }
 
+void reportUnconfirmed(StatusBar &bar, std::string_view letters, const Reply &reply)
+{
+    bar.setPanel(1, (reply.good() ? "Not confirmed: " + unconfirmedText(letters, reply)
+                                  : "No good reply: " + std::string(letters)));
+}
+
 OperationReport::OperationReport(StatusBar &bar) : m_bar(bar)
 {
     if (g_currentReport == nullptr)
@@ -134,6 +183,8 @@ OperationReport::~OperationReport()
         text = "Not written: " + m_notWritten.text();
     if (!m_failed.empty())
         text += (text.empty() ? "No good reply: " : "; no good reply: ") + m_failed;
+    if (!m_unconfirmed.empty())
+        text += (text.empty() ? "Not confirmed: " : "; not confirmed: ") + m_unconfirmed;
     if (!m_late.empty())
         text += (text.empty() ? "" : "; ") + m_late;
     m_bar.setPanel(1, text);
@@ -149,6 +200,14 @@ bool OperationReport::noteLateReply(std::string_view notice)
     return true;
 }
 
+bool OperationReport::noteRefused(const std::string &reason)
+{
+    if (g_currentReport == nullptr)
+        return false;
+    g_currentReport->m_refused = reason;
+    return true;
+}
+
 void OperationReport::notWritten(std::string_view letters, SkipReason reason)
 {
     m_notWritten.add(letters, reason);
@@ -157,6 +216,19 @@ void OperationReport::notWritten(std::string_view letters, SkipReason reason)
 void OperationReport::failed(std::string_view letters)
 {
     addName(m_failed, letters);
+}
+
+bool OperationReport::checkEcho(bool ok, std::string_view letters, const Reply &reply)
+{
+    if (ok)
+        return true;
+    // A good frame that is not the echo is named with what it said; silence
+    // and garbage are a plain failure.
+    if (reply.good())
+        addName(m_unconfirmed, unconfirmedText(letters, reply));
+    else
+        failed(letters);
+    return false;
 }
 
 bool OperationReport::check(bool ok, std::string_view letters)

@@ -13,21 +13,48 @@ class Control;
 class StatusBar;
 class TextBox;
 
-// How a result text lands in a control. A failed answer is shown whole and
-// leaves the control without a value, so that no later request sends it.
+enum class ValueKind;
 
-// The reply data becomes the box's value, whatever it is; an error result
-// is shown whole. True when the box took a value.
-bool takeData(TextBox &box, const std::string &result);
+// A result text with the address it was asked of. Only a good reply of that
+// address is an answer: a frame of another transmitter (a stray one, or one
+// that collided) is shown whole like any failure.
+struct Reply {
+    std::string text;
+    std::string asked;
 
-// The reply data becomes the box's value when there is any; an error result
-// or a reply without data is shown whole. True when the box took a value.
-bool takeAnswer(TextBox &box, const std::string &result);
+    bool good() const;
+    // The reply data: empty unless good.
+    std::string data() const;
+};
+
+// How a reply lands in a control. A failed answer is shown whole and leaves
+// the control without a value, so that no later request sends it.
+
+// The reply data becomes the box's value, whatever it is; a failure is shown
+// whole. True when the box took a value.
+bool takeData(TextBox &box, const Reply &reply);
+
+// The reply data becomes the box's value when there is any; a failure or a
+// reply without data is shown whole. True when the box took a value.
+bool takeAnswer(TextBox &box, const Reply &reply);
 
 // Selects the entry that the number in the reply data names; anything else
-// (error, no data, no number, no such entry) selects none. True when an
+// (failure, no data, no number, no such entry) selects none. True when an
 // entry was selected.
-bool selectAnswer(ComboBox &list, const std::string &result);
+bool selectAnswer(ComboBox &list, const Reply &reply);
+
+// The answer to a write: the box takes the echo only when it is the value
+// sent (a text to the letter, a number in the transmitter's pattern);
+// anything else, the old value
+// or a bare reply among them, is shown whole as a failure.
+bool takeEcho(TextBox &box, const Reply &reply, std::string_view sent, ValueKind kind);
+
+// The same for a list: only the code sent keeps the entry; anything else
+// selects none, so that a refused code is never taken for a pick.
+bool selectEcho(ComboBox &list, const Reply &reply, int sent);
+
+// What the operator reads of a result: without its closing CR.
+std::string shownResult(std::string_view result);
 
 // Why a control's value did not go out.
 enum class SkipReason {
@@ -64,16 +91,22 @@ public:
     void failed(std::string_view letters);
     // Names letters as failed unless ok; returns ok.
     bool check(bool ok, std::string_view letters);
+    // The same for a write, naming what came back when it was not the echo.
+    bool checkEcho(bool ok, std::string_view letters, const Reply &reply);
     // The whole operation sent nothing, for this reason.
     void refused(std::string reason) { m_refused = std::move(reason); }
     // Tells the outermost operation under way, once, that a transmitter
     // answers too late; false when none is under way.
     static bool noteLateReply(std::string_view notice);
+    // Tells the outermost operation under way that a request was not sent;
+    // false when none is under way.
+    static bool noteRefused(const std::string &reason);
 
 private:
     StatusBar &m_bar;
     SkipList m_notWritten;
     std::string m_failed;
+    std::string m_unconfirmed;
     std::string m_refused;
     std::string m_late;
 };
@@ -81,11 +114,13 @@ private:
 // Tells a skipped write in status panel 1, for handlers that run inside
 // other operations and leave the panel alone when all went well.
 void reportSkip(StatusBar &bar, std::string_view letters, SkipReason reason);
+// The same for a write whose echo was not the value sent.
+void reportUnconfirmed(StatusBar &bar, std::string_view letters, const Reply &reply);
 
 // What a request's value must read as.
 enum class ValueKind {
     Text,   // any text but what is left of a failed answer
-    Number, // the whole text one decimal number
+    Number, // the whole text one plain decimal number, no exponent
     Address // two digits, 01 to 99
 };
 

@@ -15,6 +15,11 @@ namespace {
 constexpr int kFirstAddress = 1;
 constexpr int kLastAddress = 99;
 
+std::string addressTakenText(const std::string &address)
+{
+    return "Address " + address + " has been exist,press “OK” return！";
+}
+
 } // namespace
 
 BasicSetting::BasicSetting(Ortavel &window) : m_window(window)
@@ -46,31 +51,54 @@ void BasicSetting::COM_ADDR_Click()
         return;
     }
     const int entry = w.CMB_ADDR.selectedIndex();
-    if (isListedElsewhere(w.TXT_ADDR.text()))
+    if (isListedElsewhere(w.TXT_ADDR.text()) || isRateTaken(entry))
         return;
     OperationReport report(w.StatusBar1);
 
-    std::string address = w.CMB_ADDR.text();
+    std::string address = w.selectedAddress();
     if (w.sendable(w.TXT_ADDR, ValueKind::Address, cmd::Address, report))
         report.check(writeAddress(entry, address), cmd::Address);
     if (w.sendable(w.CMB_BAND, cmd::Baud, report))
         report.check(writeBaud(address, entry), cmd::Baud);
     for (auto [letters, box] : {std::pair{cmd::Type, &w.txtType}, std::pair{cmd::Ident, &w.txtID}}) {
-        if (const auto value = w.sendable(*box, ValueKind::Text, letters, report))
-            report.check(takeData(*box, w.Comm_Send(address, cmd::write(letters, *value))), letters);
+        if (const auto value = w.sendable(*box, ValueKind::Text, letters, report)) {
+            const Reply reply = w.askAt(address, cmd::write(letters, *value));
+            report.checkEcho(takeEcho(*box, reply, *value, ValueKind::Text), letters, reply);
+        }
     }
 }
 
 bool BasicSetting::isListedElsewhere(const std::string &address)
 {
     Ortavel &w = m_window;
-    if (address == w.CMB_ADDR.text())
+    if (address == w.selectedAddress())
         return false;
     for (const auto &entry : w.CMB_ADDR.entries()) {
         if (entry.text != address)
             continue;
-        w.messageBox().show("Address " + entry.text + " has been exist,press “OK” return！", "Error", false);
-        w.TXT_ADDR.setText(w.CMB_ADDR.text());
+        w.messageBox().show(addressTakenText(entry.text), "Error", false);
+        w.TXT_ADDR.setText(w.selectedAddress());
+        return true;
+    }
+    return false;
+}
+
+// A new rate at the same address must not land on another listed
+// transmitter: from then on both would take every request.
+bool BasicSetting::isRateTaken(int entry)
+{
+    Ortavel &w = m_window;
+    const int band = w.CMB_BAND.selectedIndex();
+    const auto &bands = w.OnlineList;
+    if (!w.CMB_BAND.holdsCurrentValue() || band < 0 || band == bands.at(static_cast<std::size_t>(entry)))
+        return false;
+    const std::string address = w.selectedAddress();
+    for (int i = 0; i < w.CMB_ADDR.count() && i < static_cast<int>(bands.size()); ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (i == entry || w.CMB_ADDR.entries()[index].text != address || bands[index] != band)
+            continue;
+        w.messageBox().show(addressTakenText(address), "Error", false);
+        w.CMB_BAND.setSelectedIndex(bands.at(static_cast<std::size_t>(entry)));
         return true;
     }
     return false;
@@ -83,7 +111,9 @@ bool BasicSetting::writeAddress(int entry, std::string &address)
     Ortavel &w = m_window;
     const std::string wanted = w.TXT_ADDR.text();
     const std::string result = w.Comm_Send(address, cmd::write(cmd::Address, wanted));
-    if (isErrorResult(result) || replyData(result) != wanted) {
+    // The answer may come from the old address or already from the new one.
+    const bool answered = isReplyFrom(result, address) || isReplyFrom(result, wanted);
+    if (!answered || replyData(result) != wanted) {
         w.TXT_ADDR.setText(address);
         return false;
     }

@@ -18,6 +18,7 @@ public:
 
 private:
     bool isListedElsewhere(const std::string &address);
+    bool isRateTaken(int entry);
     bool writeAddress(int entry, std::string &address);
     bool writeBaud(const std::string &address, int entry);
 

@@ -38,7 +38,7 @@ void DataAreas::save(const Save &area)
     if (refused(area.title))
         return;
     const std::string skipped = w.chkSame.checked() ? broadcast(area.command) : std::string();
-    const std::string address = w.CMB_ADDR.text();
+    const std::string address = w.selectedAddress();
     const bool stored = isStored(w.Comm_Send(address, std::string(area.command)), address);
     std::string text = stored ? area.success : area.failure;
     if (!skipped.empty())
@@ -91,8 +91,12 @@ void DataAreas::CMD_LD_Click()
 {
     if (refused("Restore"))
         return;
-    const std::string address = m_window.CMB_ADDR.text();
+    const std::string address = m_window.selectedAddress();
     const bool restored = isStored(m_window.Comm_Send(address, std::string(cmd::LoadFactory)), address);
+    // The transmitter now works with its factory values: what the window
+    // shows is what it had before, and must not go back to it.
+    if (restored)
+        m_window.forgetValuesShown();
     m_window.messageBox().show(restored ? "Restore the factory Setting" : "Restore the factory Setting failed!",
                                "Restore", false);
 }

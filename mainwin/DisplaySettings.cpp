@@ -9,6 +9,10 @@ namespace ortavel {
 
 std::optional<std::string> patternedValueText(std::string_view typed, std::string_view pattern)
 {
+    // An exponent form is no number for these boxes: formatting would send
+    // what it reads as.
+    if (typed.find_first_of("eE") != std::string_view::npos)
+        return std::nullopt;
     const auto number = numberAtStart(typed);
     const auto single = number ? toSingle(*number) : std::nullopt;
     if (!single)
@@ -33,12 +37,18 @@ void DisplaySettings::cmbUnit_Click()
     const int selected = m_window.cmbUnit.selectedIndex();
     if (selected < 0)
         return;
+    // During a search's pause the line is at the search's rate.
+    if (m_window.refusesWhileSearching())
+        return;
     if (const auto why =
             whyNotSendable(m_window.hasTransmitter(), m_window.cmbUnit, codeText(selected), ValueKind::Number)) {
         reportSkip(m_window.StatusBar1, cmd::Unit, *why);
         return;
     }
-    m_window.ask(cmd::write(cmd::Unit, codeText(m_window.cmbUnit.itemData(selected))));
+    const std::string code = codeText(m_window.cmbUnit.itemData(selected));
+    const Reply reply = m_window.ask(cmd::write(cmd::Unit, code));
+    if (reply.data() != code)
+        reportUnconfirmed(m_window.StatusBar1, cmd::Unit, reply);
     if (m_window.cmbUnit.enabled())
         m_window.ReadTransmitterInfo();
 }
@@ -62,8 +72,10 @@ void DisplaySettings::cmdSCALE_Write_Click()
     if (w.refuses(report))
         return;
     for (auto [letters, list] : {std::pair{cmd::Unit, &w.cmbUnit}, std::pair{cmd::Decimals, &w.Cmb_DP}}) {
-        if (const auto selected = w.sendable(*list, letters, report))
-            report.check(selectAnswer(*list, w.ask(cmd::write(letters, codeText(*selected)))), letters);
+        if (const auto selected = w.sendable(*list, letters, report)) {
+            const Reply reply = w.ask(cmd::write(letters, codeText(*selected)));
+            report.checkEcho(selectEcho(*list, reply, *selected), letters, reply);
+        }
     }
     w.writeBox(cmd::DisplayZero, w.TXT_DPL, ValueKind::Number, report);
     w.writeBox(cmd::DisplayFull, w.TXT_DPH, ValueKind::Number, report);

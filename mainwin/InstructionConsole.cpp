@@ -13,7 +13,7 @@ InstructionConsole::InstructionConsole(Ortavel &window) : m_window(window)
 void InstructionConsole::Cmd_INS_Click()
 {
     m_window.txtReturn.setText("");
-    const std::string result = m_window.Comm_Send(m_window.CMB_ADDR.text(), m_window.txtInsSend.text());
+    const std::string result = m_window.sendInstruction(m_window.txtInsSend.text());
     // Shown whole either way; a failure holds no value.
     if (isErrorResult(result))
         m_window.txtReturn.showFailure(result);

@@ -22,12 +22,12 @@ constexpr std::size_t kShortestTemperature = 5;
 
 // A failed poll shows its whole result, is counted and leaves a gap in the
 // trend; an error text is never a value.
-bool takeFailedPoll(Ortavel &w, TextBox &box, Label &counter, TrendQuantity quantity, const std::string &result,
+bool takeFailedPoll(Ortavel &w, TextBox &box, Label &counter, TrendQuantity quantity, const Reply &reply,
                     std::size_t shortest)
 {
-    if (result.size() >= shortest && !isErrorResult(result))
+    if (reply.text.size() >= shortest && reply.good())
         return false;
-    box.showFailure(result);
+    box.showFailure(reply.text);
     counter.setCaption(formatPattern(readNumber(counter.caption()) + 1, "0"));
     w.trend().add(quantity, w.clock().nowMs(), std::nullopt);
     return true;
@@ -65,8 +65,11 @@ void MeasuringValue::Timer1_Timer()
     // event loop) would interleave two polls.
     if (m_ticking)
         return;
-    m_ticking = true;
     Ortavel &w = m_window;
+    // No transmitter chosen (or a search under way): no address to poll.
+    if (w.refusesRequest())
+        return;
+    m_ticking = true;
     w.PollPressure = !w.PollPressure;
     if (w.PollPressure)
         pollPressure();
@@ -79,10 +82,10 @@ void MeasuringValue::Timer1_Timer()
 void MeasuringValue::pollPressure()
 {
     Ortavel &w = m_window;
-    const std::string result = w.ask(cmd::Pressure);
-    if (takeFailedPoll(w, w.TXT_PRESSURE, w.Label19, TrendQuantity::Pressure, result, kShortestPressure))
+    const Reply reply = w.ask(cmd::Pressure);
+    if (takeFailedPoll(w, w.TXT_PRESSURE, w.Label19, TrendQuantity::Pressure, reply, kShortestPressure))
         return;
-    w.TXT_PRESSURE.setText(replyData(result));
+    w.TXT_PRESSURE.setText(reply.data());
     const double pressure = readNumber(w.TXT_PRESSURE.text());
     w.trend().add(TrendQuantity::Pressure, w.clock().nowMs(), pressure);
     // The extremes live only as texts: what the operator types into them
@@ -97,10 +100,10 @@ void MeasuringValue::pollPressure()
 void MeasuringValue::pollTemperature()
 {
     Ortavel &w = m_window;
-    const std::string result = w.ask(cmd::Temperature);
-    if (takeFailedPoll(w, w.TXT_TEMPERATURE, w.Label20, TrendQuantity::Temperature, result, kShortestTemperature))
+    const Reply reply = w.ask(cmd::Temperature);
+    if (takeFailedPoll(w, w.TXT_TEMPERATURE, w.Label20, TrendQuantity::Temperature, reply, kShortestTemperature))
         return;
-    const double temperature = readNumber(replyData(result));
+    const double temperature = readNumber(reply.data());
     w.TXT_TEMPERATURE.setText(formatPattern(temperature, kTemperaturePattern));
     w.trend().add(TrendQuantity::Temperature, w.clock().nowMs(), temperature);
 }
@@ -118,10 +121,8 @@ void MeasuringValue::cmdReset_Click()
 // as a pressure.
 void MeasuringValue::COM_SC_Click()
 {
-    if (const auto why = m_window.whyNoOperation()) {
-        m_window.StatusBar1.setPanel(1, "Nothing sent: " + *why);
+    if (m_window.refusesRequest())
         return;
-    }
     takeAnswer(m_window.TXT_PRESSURE, m_window.ask(cmd::SetZero));
 }
 

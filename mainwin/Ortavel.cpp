@@ -8,6 +8,7 @@
 #include "link/Commands.h"
 #include "link/LineSettings.h"
 #include "link/Numbers.h"
+#include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
 
@@ -44,6 +45,23 @@ std::string Ortavel::parentName(const Control &control) const
 std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure,
                                const std::optional<QuickSearchWait> &quick)
 {
+    if (!isBusAddress(send_addr)) {
+        const std::string why = "no transmitter selected";
+        if (!OperationReport::noteRefused(why))
+            StatusBar1.setPanel(1, "Nothing sent: " + why);
+        return std::string(kNoReply);
+    }
+    return exchange(send_addr, send_comm, afterFailure, quick);
+}
+
+std::string Ortavel::sendInstruction(const std::string &instruction)
+{
+    return exchange(selectedAddress(), instruction, AfterFailure::Drain, std::nullopt);
+}
+
+std::string Ortavel::exchange(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure,
+                              const std::optional<QuickSearchWait> &quick)
+{
     // The recorder sees every exchange of every window; it costs the
     // exchange a few copies into a ring slot whose storage is reused.
     std::string result = m_exchange.Comm_Send(send_addr, send_comm, afterFailure, quick);
@@ -60,15 +78,27 @@ std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &
     return result;
 }
 
-std::string Ortavel::ask(std::string_view command)
+Reply Ortavel::ask(std::string_view command)
 {
-    return Comm_Send(CMB_ADDR.text(), std::string(command));
+    return askAt(selectedAddress(), std::string(command));
+}
+
+Reply Ortavel::askAt(const std::string &address, const std::string &command)
+{
+    return {Comm_Send(address, command), address};
 }
 
 void Ortavel::writeBox(std::string_view letters, TextBox &box, ValueKind kind, OperationReport &report)
 {
-    if (const auto value = sendable(box, kind, letters, report))
-        report.check(takeAnswer(box, ask(cmd::write(letters, *value))), letters);
+    if (const auto value = sendable(box, kind, letters, report)) {
+        const Reply reply = ask(cmd::write(letters, *value));
+        report.checkEcho(takeEcho(box, reply, *value, kind), letters, reply);
+    }
+}
+
+std::string Ortavel::selectedAddress() const
+{
+    return hasTransmitter() ? CMB_ADDR.text() : std::string();
 }
 
 bool Ortavel::hasTransmitter() const
@@ -79,7 +109,9 @@ bool Ortavel::hasTransmitter() const
 
 std::optional<std::string> Ortavel::whyNoOperation() const
 {
-    if (searching())
+    // Stopped but still unwinding counts too: the line may be at the
+    // search's rate.
+    if (searching() || m_searchRunning)
         return "a search is running";
     if (!hasTransmitter())
         return "no transmitter selected";
@@ -115,17 +147,35 @@ std::optional<int> Ortavel::sendable(const ComboBox &list, std::string_view lett
     return selected;
 }
 
+bool Ortavel::refusesRequest()
+{
+    const auto why = whyNoOperation();
+    if (why && !OperationReport::noteRefused(*why))
+        StatusBar1.setPanel(1, "Nothing sent: " + *why);
+    return why.has_value();
+}
+
+bool Ortavel::refusesWhileSearching()
+{
+    return (searching() || m_searchRunning) && refusesRequest();
+}
+
 void Ortavel::newSelection()
 {
     m_selection.next();
 }
 
-void Ortavel::forgetSelection()
+void Ortavel::forgetValuesShown()
 {
     newSelection();
-    m_selectedEntry = -1;
     for (Control *control : valueControls())
         control->forgetValue();
+}
+
+void Ortavel::forgetSelection()
+{
+    forgetValuesShown();
+    m_selectedEntry = -1;
 }
 
 void Ortavel::setSearchLastAddress(int lastAddress)

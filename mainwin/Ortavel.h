@@ -52,6 +52,7 @@ public:
     static constexpr const char *kSettingsSection = "Transmitter";
     static constexpr const char *kSettingsKey = "CommPort";
     static constexpr int kUnitCount = 7;
+    static constexpr const char *kAddressPrompt = "在线变送器地址列表";
     static constexpr int kDefaultSearchLastAddress = 99;
 
     Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
@@ -66,14 +67,25 @@ public:
     std::string parentName(const Control &control) const;
 
     // One exchange with a transmitter; every request of the window goes here.
+    // An address that is not 01 to 99 or "AA" sends nothing: panel 1 says
+    // why and the result is "ERR 0".
     std::string Comm_Send(const std::string &send_addr, const std::string &send_comm,
                           AfterFailure afterFailure = AfterFailure::Drain,
                           const std::optional<QuickSearchWait> &quick = std::nullopt);
-    // A request to the current transmitter, the text of CMB_ADDR.
-    std::string ask(std::string_view command);
-    // Writes the box's value with the letters and takes the answer into the
-    // box; a box without a value to send is not sent and the report names it.
+    // The console's exchange: the instruction as typed, to the selected
+    // transmitter's address or, with none selected, to no address at all.
+    std::string sendInstruction(const std::string &instruction);
+    // A request to the current transmitter, the entry chosen in CMB_ADDR.
+    Reply ask(std::string_view command);
+    // A request to the given address, judged for it.
+    Reply askAt(const std::string &address, const std::string &command);
+    // Writes the box's value with the letters; the box takes the answer only
+    // when it echoes the value. A box without a value to send is not sent
+    // and the report names it.
     void writeBox(std::string_view letters, TextBox &box, ValueKind kind, OperationReport &report);
+    // The chosen entry's address; empty when none is chosen (the list's
+    // prompt is never an address).
+    std::string selectedAddress() const;
 
     // A transmitter is chosen in CMB_ADDR.
     bool hasTransmitter() const;
@@ -82,6 +94,14 @@ public:
     std::optional<std::string> whyNoOperation() const;
     // The same, told in the report; true when the operation must send nothing.
     bool refuses(OperationReport &report) const;
+    // A request must not go out now (see whyNoOperation): told in panel 1;
+    // true then. For handlers that run inside other operations too.
+    bool refusesRequest();
+    // The same, only for a search under way.
+    bool refusesWhileSearching();
+    // Every value on show stops counting as the transmitter's (its working
+    // values changed under them): nothing of it goes out until read again.
+    void forgetValuesShown();
     // The box's text when it may go out (see whyNotSendable); otherwise the
     // report names the letters with the reason.
     std::optional<std::string> sendable(const TextBox &box, ValueKind kind, std::string_view letters,
@@ -162,7 +182,7 @@ public:
     Label Label18{"Label18", "Port:"};
     ComboBox cmbCommPort{"cmbCommPort"};
     Label LBL_ADDR{"LBL_ADDR", "Addr:"};
-    ComboBox CMB_ADDR{"CMB_ADDR", "在线变送器地址列表"};
+    ComboBox CMB_ADDR{"CMB_ADDR", kAddressPrompt};
     Label Label16{"Label16", "Type:"};
     TextBox TXT_TYPE{"TXT_TYPE", "TYPE"};
     Label Label14{"Label14", "Band:"};
@@ -260,6 +280,8 @@ private:
         return add(control);
     }
 
+    std::string exchange(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure,
+                         const std::optional<QuickSearchWait> &quick);
     void setUpPort();
     void closePortUnlessSearching();
     void closeWindowsAndPort();

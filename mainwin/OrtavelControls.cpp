@@ -68,6 +68,7 @@ void Ortavel::setInitialState()
     // Picking the port shown opens it again; picking the address shown reads again.
     cmbCommPort.setRepickRunsClick(true);
     CMB_ADDR.setRepickRunsClick(true);
+    CMB_ADDR.setPrompt(kAddressPrompt);
     for (int band = 0; band < 4; ++band)
         CMB_BAND.addItem(std::to_string(kBaudRates.at(static_cast<std::size_t>(band))), band);
     int code = 0;

@@ -4,6 +4,7 @@
 #include "link/Commands.h"
 #include "link/Numbers.h"
 
+#include <cmath>
 #include <string_view>
 
 namespace ortavel {
@@ -94,34 +95,39 @@ void Ortavel::readRows()
         txtMIN.setText(MeasuringValue::kNoMinimum);
     }
 
-    const std::string result = ask(cmd::Temperature);
-    if (!isErrorResult(result) && result.size() > 4)
-        TXT_TEMPERATURE.setText(formatPattern(readNumber(replyData(result)), kTemperaturePattern));
+    const Reply temperature = ask(cmd::Temperature);
+    if (!temperature.data().empty())
+        TXT_TEMPERATURE.setText(formatPattern(readNumber(temperature.data()), kTemperaturePattern));
     else
-        TXT_TEMPERATURE.showFailure(result);
+        TXT_TEMPERATURE.showFailure(temperature.text);
 }
 
 // A code outside the table names no unit: "Unknown".
 void Ortavel::readUnitName(std::string_view command)
 {
-    const std::string result = ask(command);
-    if (isErrorResult(result) || result.size() <= 4) {
-        TXT_FUNIT.showFailure(result);
+    const Reply reply = ask(command);
+    if (reply.data().empty()) {
+        TXT_FUNIT.showFailure(reply.text);
         return;
     }
-    const auto number = numberAtStart(replyData(result));
+    const auto number = numberAtStart(reply.data());
     const int code = number ? wholeNumber32(*number).value_or(-1) : -1;
     TXT_FUNIT.setText(code >= 0 && code < kUnitCount ? UnitNames.at(static_cast<std::size_t>(code)) : UnitNames.back());
 }
 
-// A bar takes the trim only from a real answer, and only a position it can
-// hold; moving it writes that trim back through its own handler. Otherwise
-// it keeps its position but no value: the next step sends nothing.
+// A bar takes the trim only from a real answer, and only a whole position
+// it can hold; moving it writes that trim back through its own handler.
+// Otherwise it keeps its position but no value: the next step sends nothing.
+// A trim that is no whole number is no value: rounded, it would go back as
+// another trim.
 void Ortavel::readTrim(std::string_view command, TextBox &box, ScrollBar &bar)
 {
-    const bool answered = takeAnswer(box, ask(command));
-    const auto number = answered ? numberAtStart(box.text()) : std::nullopt;
-    const auto position = number ? wholeNumber16(*number) : std::nullopt;
+    const Reply reply = ask(command);
+    const bool answered = takeAnswer(box, reply);
+    const auto number = answered ? plainNumber(box.text()) : std::nullopt;
+    const auto position = number && std::trunc(*number) == *number ? wholeNumber16(*number) : std::nullopt;
+    if (answered && !position)
+        box.showFailure(reply.text);
     if (!position || !bar.takeValue(*position))
         bar.forgetValue();
 }

@@ -20,6 +20,8 @@ OutputSettings::OutputSettings(Ortavel &window) : m_window(window)
     m_window.cmdDA_Read.onClick = [this] { cmdDA_Read_Click(); };
     m_window.cmdDA_Write.onClick = [this] { cmdDA_Write_Click(); };
     m_window.TXT_DAL.onValidate = [this] { return TXT_DAL_Validate(); };
+    m_window.TXT_DAZF.onChange = [this] { holdBarWithBox(m_window.VScroll1, m_window.TXT_DAZF); };
+    m_window.TXT_DAFF.onChange = [this] { holdBarWithBox(m_window.VScroll2, m_window.TXT_DAFF); };
     m_window.TXT_DAH.onValidate = [this] { return TXT_DAH_Validate(); };
 }
 
@@ -68,13 +70,30 @@ void OutputSettings::VScroll2_Change()
 void OutputSettings::writeTrim(ScrollBar &bar, TextBox &box, std::string_view letters)
 {
     const std::string value = trimValueText(bar.value());
+    // During a search's pause the line is at the search's rate.
+    if (m_window.refusesWhileSearching()) {
+        bar.revert();
+        return;
+    }
     if (const auto why = whyNotSendable(m_window.hasTransmitter(), bar, value, ValueKind::Number)) {
         bar.revert();
         reportSkip(m_window.StatusBar1, letters, *why);
         return;
     }
     box.setText(value);
-    takeAnswer(box, m_window.ask(cmd::write(letters, box.text())));
+    const Reply reply = m_window.ask(cmd::write(letters, value));
+    if (!takeEcho(box, reply, value, ValueKind::Number))
+        reportUnconfirmed(m_window.StatusBar1, letters, reply);
+}
+
+// A bar holds its trim only while its box shows that same trim: once the box
+// shows another (read after a restore, typed, refused), a step from the
+// bar's old position would write a trim nobody chose.
+void OutputSettings::holdBarWithBox(ScrollBar &bar, const TextBox &box)
+{
+    const auto number = box.holdsValue() ? plainNumber(box.text()) : std::nullopt;
+    if (!number || *number != bar.value())
+        bar.forgetValue();
 }
 
 bool OutputSettings::TXT_DAL_Validate()

@@ -27,6 +27,7 @@ public:
 
 private:
     void writeTrim(ScrollBar &bar, TextBox &box, std::string_view letters);
+    void holdBarWithBox(ScrollBar &bar, const TextBox &box);
     void formatPressure(TextBox &box);
     bool versionRead() const;
     // The four boxes with their letters, in the order they are read and written.

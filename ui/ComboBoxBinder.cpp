@@ -81,8 +81,8 @@ void ComboBoxBinder::updateWidget()
         if (edit->text() != text)
             edit->setText(text);
     } else if (m_combo.selectedIndex() < 0) {
-        // A list with nothing selected still shows its text.
-        m_widget->setPlaceholderText(text);
+        // A list with nothing selected still shows its text, or its prompt.
+        m_widget->setPlaceholderText(text.isEmpty() ? toQt(m_combo.prompt()) : text);
     }
 }
 

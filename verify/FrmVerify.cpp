@@ -31,7 +31,7 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
     cmdSavePdf.onClick = [this] { cmdSavePdf_Click(); };
     cmdSaveCsv.onClick = [this] { cmdSaveCsv_Click(); };
     // The window belongs to the transmitter selected as it opens.
-    m_address = m_main.hasTransmitter() ? m_main.CMB_ADDR.text() : std::string();
+    m_address = m_main.hasTransmitter() ? m_main.selectedAddress() : std::string();
     m_selection = m_main.selection().current();
     setCaption(m_address.empty() ? std::string(kTitle) : std::string(kTitle) + " - " + m_address);
     showState();
@@ -40,7 +40,7 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
 bool FrmVerify::ownTransmitterSelected() const
 {
     return !m_address.empty() && m_main.hasTransmitter() && m_main.selection().current() == m_selection &&
-           m_main.CMB_ADDR.text() == m_address;
+           m_main.selectedAddress() == m_address;
 }
 
 const verify::Run *FrmVerify::run() const

@@ -169,13 +169,18 @@ TEST_F(ReadTest, MovingABarWritesItsTrimAndShowsTheAnswer)
     struct Move {
         bool zero; // VScroll1 and ZF, else VScroll2 and FF
         int position;
-        const char *sent;
+        const char *sent;   // nullptr: nothing goes out
         const char *answer; // reply data; nullptr: no answer, shown whole
         const char *shown;
     } moves[] = {
-        {true, 124, "ZF+0124", "+0124", "+0124"},  {false, -1, "FF-0001", "-0001", "-0001"},
-        {true, 5000, "ZF+5000", "+4000", "+4000"}, {false, 5000, "FF+5000", "", "*07\r"},
+        {true, 124, "ZF+0124", "+0124", "+0124"},
+        {false, -1, "FF-0001", "-0001", "-0001"},
         {true, 7, "ZF+0007", nullptr, "ERR 0\r"},
+        // A bar whose box shows no trim of its own has nothing to step from.
+        {true, 5000, nullptr, nullptr, "ERR 0\r"},
+        // A trim the transmitter did not take is no trim of it.
+        {false, 5000, "FF+5000", "+4000", "*07+4000\r"},
+        {false, 4999, nullptr, nullptr, "*07+4000\r"},
     };
     FakeTransmitter &transmitter = findAndRead();
     bus.clearRequests();
@@ -185,18 +190,18 @@ TEST_F(ReadTest, MovingABarWritesItsTrimAndShowsTheAnswer)
 
     const Move *move = nullptr;
     transmitter.script = [&move](const std::string &command) -> std::optional<std::string> {
-        if (command == move->sent && move->answer != nullptr)
+        if (move->sent != nullptr && command == move->sent && move->answer != nullptr)
             return std::string(move->answer);
         return std::nullopt;
     };
     for (const Move &m : moves) {
         SCOPED_TRACE(m.sent);
         move = &m;
-        transmitter.silent =
-            m.answer == nullptr ? std::set<std::string>{std::string(m.sent, 2)} : std::set<std::string>{};
+        transmitter.silent = m.sent != nullptr && m.answer == nullptr ? std::set<std::string>{std::string(m.sent, 2)}
+                                                                      : std::set<std::string>{};
         bus.clearRequests();
         (m.zero ? window.VScroll1 : window.VScroll2).setValue(m.position);
-        EXPECT_EQ(bus.commands(), std::vector<std::string>{m.sent});
+        EXPECT_EQ(bus.commands(), m.sent ? std::vector<std::string>{m.sent} : std::vector<std::string>{});
         EXPECT_EQ((m.zero ? window.TXT_DAZF : window.TXT_DAFF).text(), m.shown);
     }
 }
