@@ -271,6 +271,7 @@ public:
         const auto started = std::chrono::steady_clock::now();
         action();
         const auto took = std::chrono::steady_clock::now() - started;
+        settleRestore();
         judgeRefusedBox();
         // An address written in the action may have taken the fault along.
         if (strayBus != nullptr) {
@@ -405,6 +406,7 @@ private:
     {
         const auto bus = m_buses.find(m_port.portNumber());
         for (const auto &frame : m_splitters[m_port.portNumber()].feed(bytes)) {
+            settleRestore();
             judgeRefusedBox();
             Request request{commandOf(frame), {},          {},        target(), false, m_main->selection().current(),
                             m_saving,         searching(), lineBaud()};
@@ -489,12 +491,18 @@ private:
                (it->second.has("*", value) || ((field == "DL" || field == "DH") && it->second.has("~", value)));
     }
 
-    // A value the oracle holds for the unit in any field.
+    // A value the oracle holds for the unit in any field, or held until a restore (the box shows it still, and
+    // an edit of it is the operator's).
     bool known(const std::optional<Unit> &unit, const std::string &text) const
     {
-        const auto it = unit ? m_legit.find(*unit) : m_legit.end();
-        return it != m_legit.end() && std::any_of(it->second.texts.begin(), it->second.texts.end(),
-                                                  [&](const auto &field) { return it->second.has(field.first, text); });
+        for (const auto *values : {&m_legit, &m_restoredAway}) {
+            const auto it = unit ? values->find(*unit) : values->end();
+            if (it != values->end() &&
+                std::any_of(it->second.texts.begin(), it->second.texts.end(),
+                            [&](const auto &field) { return it->second.has(field.first, text); }))
+                return true;
+        }
+        return false;
     }
 
     std::vector<Form *> forms() const
@@ -825,6 +833,7 @@ private:
             if (!w.requestFocus(w.CMD_LD))
                 return;
             w.CMD_LD.click();
+            settleRestore();
             if (then == 0) {
                 ScrollBar &bar = up ? w.VScroll1 : w.VScroll2;
                 const int value = std::clamp(bar.value() + 1, bar.minimum(), bar.maximum());
@@ -935,6 +944,16 @@ private:
         return band && it != m_legit.end() && it->second.has(std::string(cmd::Baud), std::to_string(*band));
     }
 
+    // A restore counts once the window has told the operator it was done: an answer it could not take (a
+    // spoiled one, or one behind a late reply) leaves the values on show theirs.
+    void settleRestore()
+    {
+        const auto restoring = std::exchange(m_restoring, std::nullopt);
+        if (restoring && m_messages.shown.size() > restoring->messages &&
+            m_messages.shown.back().text == "Restore the factory Setting")
+            restored(restoring->unit, restoring->selection);
+    }
+
     // After a confirmed restore a unit keeps its address and rate; every other value it had, reported or
     // typed, is no longer its own.
     void restored(const Unit &unit, std::uint64_t selection)
@@ -945,7 +964,12 @@ private:
             kept.texts[field] = m_legit[unit].texts[field];
             kept.numbers[field] = m_legit[unit].numbers[field];
         }
-        m_legit[unit] = kept;
+        // Boxes may show values from before several restores.
+        Legit &away = m_restoredAway[unit];
+        for (const auto &[field, set] : std::exchange(m_legit[unit], kept).texts) {
+            for (const auto &text : set)
+                away.add(field, text);
+        }
         m_refused.erase(unit);
         m_typedBySelection.erase(selection);
     }
@@ -962,14 +986,15 @@ private:
             const Unit unit = request.recipients.front();
             const auto [field, value] = fieldAndValue(request.command);
             if (field == cmd::LoadFactory && *data == "OK") {
-                restored(unit, request.selection);
+                m_restoring = Restoring{unit, request.selection, m_messages.shown.size()};
                 continue;
             }
             // What it reports is its own again, even a value it refused before.
             m_refused[unit].forget(*data);
             if (value && !echoes(*value, *data)) {
                 m_refused[unit].add(field, *value);
-                m_refusedInAction.insert(unit);
+                if (request.saving)
+                    m_refusedInSave.insert(unit);
                 if (!m_console)
                     m_refusedBox = {boxOf(field),
                                     "the echo '" + printable(*data) + "' of " + printable(request.command)};
@@ -1022,7 +1047,7 @@ private:
             return fail(what + " writes while a search runs");
         if (request.saving && (field == cmd::SaveUser || field == cmd::SaveFactory) &&
             std::any_of(request.recipients.begin(), request.recipients.end(),
-                        [this](const Unit &unit) { return m_refusedInAction.count(unit) != 0; }))
+                        [this](const Unit &unit) { return m_refusedInSave.count(unit) != 0; }))
             return fail("the calibration save stores with " + what + " after a write its transmitter refused");
         if (!value || m_console)
             return true;
@@ -1050,7 +1075,7 @@ private:
     bool check()
     {
         m_requests.clear();
-        m_refusedInAction.clear();
+        m_refusedInSave.clear();
         if (m_run.failure.empty())
             m_run.failure = boxWithError();
         return m_run.failure.empty();
@@ -1077,10 +1102,17 @@ private:
     bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
     std::map<Unit, Legit> m_legit;
-    std::map<Unit, Legit> m_refused; // values a transmitter answered with another one, until typed again
-    std::set<Unit> m_refusedInAction;
-    std::pair<TextBox *, std::string>
-        m_refusedBox; // and the write, until the window has taken its echo // units that refused a write in this action
+    std::map<Unit, Legit> m_restoredAway; // what it held before a restore
+    std::map<Unit, Legit> m_refused;      // values a transmitter answered with another one, until typed again
+    std::set<Unit> m_refusedInSave;       // units that refused a write of this action's calibration save
+    // A box whose write was refused, and the write, until the window has taken its echo.
+    std::pair<TextBox *, std::string> m_refusedBox;
+    struct Restoring {
+        Unit unit;
+        std::uint64_t selection = 0;
+        std::size_t messages = 0; // shown before it
+    };
+    std::optional<Restoring> m_restoring; // a restore the transmitter did, until the window has told of it
     std::map<std::uint64_t, Legit> m_typedBySelection;
     std::set<std::string> m_typed; // what the operator typed: a box may hold " 0" as his value
     std::string m_description;
