@@ -98,5 +98,5 @@ int main(int argc, char **argv)
     // `send` keeps the default: Ctrl-C ends it at once, as it always has.
     if (parsed->subcommand != "send")
         ortavel::cli::Interrupt::install();
-    return command->run(session, parsed->options);
+    return command->run(session.bus(), parsed->options);
 }

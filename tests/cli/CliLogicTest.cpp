@@ -280,6 +280,7 @@ struct FakeTransmitter {
     std::map<std::string, std::string> values;
     bool silent = false;
     std::vector<std::string> rejects; // commands it answers with "*" + address and no data
+    int replyDelayMs = 5;
 };
 
 std::map<std::string, std::string> typicalValues(const std::string &version)
@@ -349,7 +350,9 @@ private:
             const std::string key = command.substr(0, letters);
             const std::string value = command.substr(std::min(letters, command.size()));
             const std::string from = t.address;
-            auto reply = [](const std::string &payload) { return FakeReply{FakeSerialPort::replyFrame(payload), 5}; };
+            auto reply = [&t](const std::string &payload) {
+                return FakeReply{FakeSerialPort::replyFrame(payload), t.replyDelayMs};
+            };
             if (std::find(t.rejects.begin(), t.rejects.end(), command) != t.rejects.end())
                 return reply(from);
             if (key == "AD") {
@@ -384,6 +387,29 @@ TEST(BusSearchTest, OnlyAnExactAddressEchoCounts)
     const auto found = BusSearch::run(fake.bus, {4, 6}, {9600}).found;
     ASSERT_EQ(found.size(), 1U);
     EXPECT_EQ(found[0].address, "06");
+}
+
+// The program's hooks on the one Bus: every exchange traced with its result, a late reply told once per address.
+TEST(ExchangeBusTest, TracesEveryExchangeAndTellsALateTransmitterOnce)
+{
+    FakeBus fake;
+    fake.add("07", 9600, typicalValues("2.10")).replyDelayMs = 150;
+    fake.add("08", 9600, typicalValues("2.10"));
+    std::vector<std::pair<std::string, std::string>> traced;
+    std::vector<std::pair<std::string, bool>> late;
+    fake.bus.setTrace([&](const ExchangeTrace &e) {
+        EXPECT_GE(e.endMs, e.startMs);
+        EXPECT_EQ(e.baud, 9600);
+        traced.emplace_back(e.request, e.result);
+    });
+    fake.bus.setLateReplyNotice([&](const LateReply &l, bool first) { late.emplace_back(l.address, first); });
+    EXPECT_EQ(fake.bus.send("07", "TY"), "ERR 0\r");
+    EXPECT_EQ(fake.bus.send("08", "TY"), "*08PT-100\r");
+    EXPECT_EQ(fake.bus.send("07", "ID"), "ERR 0\r");
+    EXPECT_EQ(fake.bus.send("08", "ID"), "*08SN4711\r");
+    EXPECT_EQ(late, (std::vector<std::pair<std::string, bool>>{{"07", true}, {"07", false}}));
+    ASSERT_EQ(traced.size(), 4U);
+    EXPECT_EQ(traced[1], (std::pair<std::string, std::string>{Exchange::requestFrame("08", "TY"), "*08PT-100\r"}));
 }
 
 TEST(CollectLoopTest, AlternatesFromTheTemperatureAndRepeatsTheValueNotPolled)
