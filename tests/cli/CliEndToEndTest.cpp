@@ -144,6 +144,18 @@ TEST_F(CliEndToEndTest, ReadOfASilentOrLateTransmitterGivesNullsAndNamesEveryFie
         EXPECT_NE(backup.err.find(" calibration.table.7\n"), std::string::npos) << backup.err;
         EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
     }
+    // A bare reply holds no value: not read, with the reply as its error, and no backup.
+    m_server.setFault(12, {sim::Fault::Bare, 0.0});
+    const auto read = run({"--json", "--baud", "2400", "read", "12"});
+    EXPECT_EQ(read.exitCode, 1);
+    const QJsonObject json = jsonOf(read.out).object();
+    EXPECT_TRUE(json["type"].isNull()) << read.out;
+    EXPECT_EQ(json["errors"].toObject()["id"].toString(), "*12");
+    const std::string file = m_folder.path().toStdString() + "/12.json";
+    const auto backup = run({"--baud", "2400", "backup", "12", file});
+    EXPECT_EQ(backup.exitCode, 1);
+    EXPECT_NE(backup.err.find(" type "), std::string::npos) << backup.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
 }
 
 TEST_F(CliEndToEndTest, SetThenReadRoundTripsEveryKey)

@@ -62,8 +62,18 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
         {head + R"("settings":{"address":"05"}})", "settings.address"},
         {head + R"("settings":{"id":"X"}})", "settings.id"},
         {head + R"("settings":{"unit":[1]}})", "text or a number"},
-        {head + R"("calibration":{"points":9,"table":[]}})", "0 to 8"},
+        {head + R"("calibration":{"points":9,"table":[]}})", "calibration.points: 9 is not a whole number from 0 to 8"},
+        {head + R"("calibration":{"points":2.5,"table":[]}})", "calibration.points: 2.5 is not a whole number"},
+        {head + R"("calibration":{"points":"2","table":[]}})", "calibration.points: \"2\" is not a whole number"},
+        {head + R"("calibration":{"table":[]}})", "calibration.points: null is not a whole number"},
         {head + R"("calibration":{"points":1,"table":[{"standard":"1"}]}})", "calibration.table.0"},
+        // Nothing apply could write would still be reported as confirmed.
+        {head + R"("source":{"address":"03"}})", "settings holds none of the keys apply writes"},
+        {head + R"("settings":{}})", "settings holds none of the keys apply writes"},
+        {head + R"("settings":[{"type":"X"}]})", "settings holds none of the keys apply writes"},
+        {head + R"("settings":{"type":100}})", "settings.type must be a text"},
+        {head + R"("settings":{"display_zero":true}})", "settings.display_zero must be a text or a number"},
+        {head + R"("settings":{"output_4ma":null}})", "settings.output_4ma must be a text or a number"},
     };
     for (const auto &c : cases) {
         std::string error;
@@ -78,6 +88,39 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
     EXPECT_TRUE(SettingChecker::check(numbers->settings, errors));
     // Codes are written back as numbers, as a person editing the file expects.
     EXPECT_TRUE(QJsonDocument::fromJson(numbers->toJson())["settings"]["unit"].isDouble());
+}
+
+// A number of a file goes out as the shortest text of the same value, then in the target's pattern where it takes one.
+TEST(BackupFileTest, NumbersGoOutInTheirShortestTextThenInThePattern)
+{
+    const struct {
+        const char *name;
+        std::string settings;
+        std::string version = "2.10";
+        std::vector<std::string> commands;
+    } rows[] = {
+        {"output as typed", R"("output_20ma":12.3)", "2.10", {"OH12.3"}},
+        {"output of a whole number", R"("output_4ma":4)", "2.10", {"OL4"}},
+        {"output of a small fraction", R"("output_4ma":0.0000001)", "2.10", {"OL0.0000001"}},
+        {"output below version 2 in the pattern", R"("output_20ma":12.3)", "1.50", {"OH+012.3"}},
+        {"range in the pattern", R"("display_zero":-0.1,"display_full_scale":99.95)", "2.10", {"DL-000.1", "DH+100.0"}},
+        {"trim", R"("trim_4ma":-45)", "2.10", {"ZF-0045"}},
+        {"code", R"("unit":4,"decimals":1)", "2.10", {"UT4", "DP1"}},
+        {"a text stays as written", R"("output_20ma":"12.30")", "2.10", {"OH12.30"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string error;
+        const auto file = BackupFile::parse(
+            QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,"settings":{)" + row.settings +
+                                      "}}"),
+            error);
+        ASSERT_TRUE(file) << error;
+        std::vector<std::string> errors;
+        const auto checked = SettingChecker::check(file->settings, errors);
+        ASSERT_TRUE(checked) << errors.front();
+        EXPECT_EQ(commandsOf(WritePlan::settings(*checked, TargetFacts{row.version, 1})), row.commands);
+    }
 }
 
 TEST(AddressTextTest, ListsAndRates)
@@ -487,15 +530,15 @@ TEST(TransmitterReaderTest, ErrorResultsLeaveFieldsEmptyNeverTheirRemains)
     auto values = typicalValues("2.10");
     values["UT"] = "9";   // no unit of the table
     values["DP"] = "1.5"; // not a code
-    values.erase("ID");   // answered without data: an empty text, read
+    values.erase("ID");   // answered without data: no value, not an empty one
     fake.add("07", 9600, values, {"OL"});
     auto r = TransmitterReader(fake.bus, "07").readAll();
-    EXPECT_EQ(r.id, "");
-    EXPECT_EQ(r.output4mA, "");
+    EXPECT_FALSE(r.id);
+    EXPECT_FALSE(r.output4mA);
     EXPECT_FALSE(r.unitCode);
     EXPECT_FALSE(r.decimals);
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"unit", "*079"}, {"unit_code", "*079"}, {"decimals", "*071.5"}};
+        {"output_4ma", "*07"}, {"unit", "*079"}, {"unit_code", "*079"}, {"id", "*07"}, {"decimals", "*071.5"}};
     EXPECT_EQ(r.errors, expected);
 
     FakeBus silent;
