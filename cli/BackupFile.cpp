@@ -121,7 +121,14 @@ std::optional<BackupFile> BackupFile::fromRecord(const TransmitterRecord &record
 {
     BackupFile file;
     file.sourceAddress = record.address;
+    file.sourceType = record.type.value_or("");
+    file.sourceId = record.id.value_or("");
     file.sourceVersion = record.version.value_or("");
+    // Without them, apply could not give the trims back to this transmitter.
+    if (!record.id)
+        missing.emplace_back("id");
+    if (!record.version)
+        missing.emplace_back("version");
     for (const SettingKey key : kBackupKeys) {
         const std::string name(settingName(key));
         if (const auto value = recordValue(record, key))
@@ -143,6 +150,11 @@ std::optional<BackupFile> BackupFile::fromRecord(const TransmitterRecord &record
     return file;
 }
 
+bool BackupFile::isTakenFrom(const std::string &type, const std::string &id, const std::string &version) const
+{
+    return namesSource() && type == sourceType && id == sourceId && version == sourceVersion;
+}
+
 QByteArray BackupFile::toJson() const
 {
     QJsonObject settingsObject;
@@ -157,6 +169,8 @@ QByteArray BackupFile::toJson() const
         {"format", kFormatName},
         {"format_version", kFormatVersion},
         {"source", QJsonObject{{"address", QString::fromStdString(sourceAddress)},
+                               {"type", QString::fromStdString(sourceType)},
+                               {"id", QString::fromStdString(sourceId)},
                                {"version", QString::fromStdString(sourceVersion)}}},
         {"settings", settingsObject},
     };
@@ -186,6 +200,8 @@ std::optional<BackupFile> BackupFile::parse(const QByteArray &bytes, std::string
     BackupFile file;
     const QJsonObject source = root.value("source").toObject();
     file.sourceAddress = source.value("address").toString().toStdString();
+    file.sourceType = source.value("type").toString().toStdString();
+    file.sourceId = source.value("id").toString().toStdString();
     file.sourceVersion = source.value("version").toString().toStdString();
     const QJsonObject settingsObject = root.value("settings").toObject();
     for (auto it = settingsObject.begin(); it != settingsObject.end(); ++it) {

@@ -123,6 +123,43 @@ TEST(BackupFileTest, NumbersGoOutInTheirShortestTextThenInThePattern)
     }
 }
 
+// The trims and the calibration go back only to the transmitter the backup names, as written to and read from its file.
+TEST(BackupFileTest, NamesItsOwnTransmitterByTypeIdAndVersion)
+{
+    TransmitterRecord record;
+    record.address = "03";
+    record.type = "PT-100";
+    record.id = "SN4711";
+    record.version = "2.10";
+    record.unitCode = record.decimals = 0;
+    record.displayZero = record.displayFullScale = record.output4mA = record.output20mA = "+000.0";
+    record.trim4mA = record.trim20mA = "+0000";
+    record.calibration.points = 0;
+    record.calibration.rows.fill({"0", "0"});
+    std::vector<std::string> missing;
+    const auto taken = BackupFile::fromRecord(record, missing);
+    ASSERT_TRUE(taken) << missing.front();
+    std::string error;
+    const auto file = BackupFile::parse(taken->toJson(), error);
+    ASSERT_TRUE(file) << error;
+    auto unnamed = *file;
+    unnamed.sourceType.clear(); // a file from before the type and id were recorded
+    const struct {
+        const char *name;
+        const BackupFile &file;
+        std::string type, id, version;
+        bool own;
+    } rows[] = {
+        {"the same transmitter", *file, "PT-100", "SN4711", "2.10", true},
+        {"another id", *file, "PT-100", "SN4712", "2.10", false},
+        {"another type", *file, "PT-10", "SN4711", "2.10", false},
+        {"another version", *file, "PT-100", "SN4711", "2.1", false},
+        {"a file that names none", unnamed, "PT-100", "SN4711", "2.10", false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(row.file.isTakenFrom(row.type, row.id, row.version), row.own) << row.name;
+}
+
 TEST(AddressTextTest, ListsAndRates)
 {
     EXPECT_EQ(parseAddressList("3,1-2,2"), (std::vector<int>{1, 2, 3}));
@@ -243,6 +280,7 @@ TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
         std::optional<std::string> version;
         int decimals;
         std::vector<std::string> commands;
+        std::optional<std::string> note = std::nullopt;
     } cases[] = {
         {{"display_zero=12.5"}, "2.10", 1, {"DL+012.5"}},
         {{"display_full_scale=1234.56"}, "2.10", 1, {"DH+1234.6"}},
@@ -251,7 +289,10 @@ TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
         {{"display_zero=2.675"}, "2.10", 2, {"DL+02.68"}},
         {{"output_4ma=4"}, "1.50", 1, {"OL+004.0"}},
         {{"output_4ma=4"}, "2.00", 1, {"OL4"}},
-        {{"output_20ma=+7"}, "VER", 0, {"OH+0007."}},
+        // As the window does: a version that is no number sends outputs as typed, and says so.
+        {{"output_20ma=+7"}, "VER", 0, {"OH+7"}, R"(version "VER" is not a number: output values go out as typed)"},
+        {{"output_4ma=12.34"}, "1.9b", 1, {"OL+012.3"}},
+        {{"display_zero=12.34"}, "VER", 1, {"DL+012.3"}},
         {{"trim_4ma=123"}, "2.10", 1, {"ZF+0123"}},
         {{"unit=psi"}, "2.10", 1, {"UT4"}},
         {{"decimals=3"}, "2.10", 1, {"DP3"}},
@@ -265,9 +306,11 @@ TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
          {"DP2", "DL+01.00", "DH+100.00", "OL+03.00"}},
     };
     for (const auto &c : cases) {
-        const auto commands =
-            commandsOf(WritePlan::settings(checkedOf(c.arguments), TargetFacts{c.version, c.decimals}));
-        EXPECT_EQ(commands, c.commands) << c.arguments.front() << " version " << c.version.value_or("-");
+        const auto checked = checkedOf(c.arguments);
+        const TargetFacts facts{c.version, c.decimals};
+        EXPECT_EQ(commandsOf(WritePlan::settings(checked, facts)), c.commands)
+            << c.arguments.front() << " version " << c.version.value_or("-");
+        EXPECT_EQ(WritePlan::whyOutputsAsTyped(checked, facts), c.note) << c.arguments.front();
     }
 }
 
