@@ -123,41 +123,30 @@ TEST(BackupFileTest, NumbersGoOutInTheirShortestTextThenInThePattern)
     }
 }
 
-// The trims and the calibration go back only to the transmitter the backup names, as written to and read from its file.
+// The trims and the calibration go back only to the transmitter the backup names; a file that names none has none.
 TEST(BackupFileTest, NamesItsOwnTransmitterByTypeIdAndVersion)
 {
-    TransmitterRecord record;
-    record.address = "03";
-    record.type = "PT-100";
-    record.id = "SN4711";
-    record.version = "2.10";
-    record.unitCode = record.decimals = 0;
-    record.displayZero = record.displayFullScale = record.output4mA = record.output20mA = "+000.0";
-    record.trim4mA = record.trim20mA = "+0000";
-    record.calibration.points = 0;
-    record.calibration.rows.fill({"0", "0"});
-    std::vector<std::string> missing;
-    const auto taken = BackupFile::fromRecord(record, missing);
-    ASSERT_TRUE(taken) << missing.front();
-    std::string error;
-    const auto file = BackupFile::parse(taken->toJson(), error);
-    ASSERT_TRUE(file) << error;
-    auto unnamed = *file;
-    unnamed.sourceType.clear(); // a file from before the type and id were recorded
     const struct {
         const char *name;
-        const BackupFile &file;
-        std::string type, id, version;
+        std::string source;
         bool own;
     } rows[] = {
-        {"the same transmitter", *file, "PT-100", "SN4711", "2.10", true},
-        {"another id", *file, "PT-100", "SN4712", "2.10", false},
-        {"another type", *file, "PT-10", "SN4711", "2.10", false},
-        {"another version", *file, "PT-100", "SN4711", "2.1", false},
-        {"a file that names none", unnamed, "PT-100", "SN4711", "2.10", false},
+        {"the same transmitter", R"("type":"PT-100","id":"SN4711","version":"2.10")", true},
+        {"another id", R"("type":"PT-100","id":"SN4712","version":"2.10")", false},
+        {"another type", R"("type":"PT-10","id":"SN4711","version":"2.10")", false},
+        {"another version", R"("type":"PT-100","id":"SN4711","version":"2.1")", false},
+        {"a file from before type and id were recorded", R"("version":"2.10")", false},
     };
-    for (const auto &row : rows)
-        EXPECT_EQ(row.file.isTakenFrom(row.type, row.id, row.version), row.own) << row.name;
+    for (const auto &row : rows) {
+        std::string error;
+        const auto file =
+            BackupFile::parse(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,)"
+                                                        R"("settings":{"unit":0},"source":{)" +
+                                                        row.source + "}}"),
+                              error);
+        ASSERT_TRUE(file) << error;
+        EXPECT_EQ(file->isTakenFrom("PT-100", "SN4711", "2.10"), row.own) << row.name;
+    }
 }
 
 TEST(AddressTextTest, ListsAndRates)
