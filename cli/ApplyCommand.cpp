@@ -45,6 +45,7 @@ std::string failureText(const TargetResult &t)
     }
     return text.empty() ? "-" : text;
 }
+
 bool isTrim(const CheckedSetting &setting)
 {
     return setting.key == SettingKey::Trim4mA || setting.key == SettingKey::Trim20mA;
