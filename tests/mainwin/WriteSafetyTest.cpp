@@ -122,6 +122,10 @@ TEST_F(WriteSafetyTest, BackToFactorySettingLeavesNothingOfBeforeToWrite)
 
 TEST_F(WriteSafetyTest, AWriteWhoseEchoIsNotTheValueSentIsAFailure)
 {
+    const auto writeZero = [](Ortavel &w) {
+        w.TXT_DPL.setText("12.5");
+        w.cmdSCALE_Write.click();
+    };
     const struct {
         const char *name;
         const char *letters; // the write answered with `echo`; others echo as sent
@@ -130,18 +134,8 @@ TEST_F(WriteSafetyTest, AWriteWhoseEchoIsNotTheValueSentIsAFailure)
         const char *sent;
         const char *panel;
     } rows[] = {
-        {"old value", "DL", "+000.0",
-         [](Ortavel &w) {
-             w.TXT_DPL.setText("12.5");
-             w.cmdSCALE_Write.click();
-         },
-         "UT2 DP1 DL12.5 DH+100.0", "Not confirmed: DL (answer: *07+000.0)"},
-        {"same number in the transmitter's pattern", "DL", "+012.50",
-         [](Ortavel &w) {
-             w.TXT_DPL.setText("12.5");
-             w.cmdSCALE_Write.click();
-         },
-         "UT2 DP1 DL12.5 DH+100.0", ""},
+        {"old value", "DL", "+000.0", writeZero, "UT2 DP1 DL12.5 DH+100.0", "Not confirmed: DL (answer: *07+000.0)"},
+        {"same number in the transmitter's pattern", "DL", "+012.50", writeZero, "UT2 DP1 DL12.5 DH+100.0", ""},
         {"bare reply to a type", "TY", "",
          [](Ortavel &w) {
              w.txtType.setText("PT200");
