@@ -5,7 +5,6 @@
 #include "BusSearch.h"
 #include "CommonOptions.h"
 #include "JsonText.h"
-#include "LinkSession.h"
 #include "ProgressLine.h"
 #include "ReportOutput.h"
 #include "SaveOption.h"
@@ -13,7 +12,9 @@
 #include "TargetFactsRead.h"
 #include "TargetRate.h"
 #include "TextTable.h"
+#include "TransmitterReader.h"
 #include "WriteRunner.h"
+#include "link/Commands.h"
 #include "traffic/TrafficLine.h"
 
 #include <QFile>
@@ -29,7 +30,8 @@ struct TargetResult {
     std::string address;
     int baud = 0;
     WriteReport report;
-    std::string error; // set when nothing could be written
+    std::string error;                 // set when nothing could be written
+    std::vector<std::string> withheld; // the backup's own fields, not written here
 };
 
 std::string failureText(const TargetResult &t)
@@ -43,6 +45,11 @@ std::string failureText(const TargetResult &t)
     }
     return text.empty() ? "-" : text;
 }
+
+bool isTrim(const CheckedSetting &setting)
+{
+    return setting.key == SettingKey::Trim4mA || setting.key == SettingKey::Trim20mA;
+}
 } // namespace
 
 bool ApplyCommand::parse(const std::vector<std::string> &args, const CommonOptions &, std::string &error)
@@ -50,6 +57,7 @@ bool ApplyCommand::parse(const std::vector<std::string> &args, const CommonOptio
     std::vector<std::string> rest = args;
     m_dryRun = takeFlag(rest, "--dry-run");
     m_withCalibration = takeFlag(rest, "--with-calibration");
+    m_withTrims = takeFlag(rest, "--with-trims");
     m_all = takeFlag(rest, "--all");
     const bool searchOptions = std::find(rest.begin(), rest.end(), "--addresses") != rest.end() ||
                                std::find(rest.begin(), rest.end(), "--bauds") != rest.end();
@@ -96,10 +104,13 @@ bool ApplyCommand::parse(const std::vector<std::string> &args, const CommonOptio
     return true;
 }
 
-std::vector<PlannedWrite> ApplyCommand::planFor(const TargetFacts &facts) const
+std::vector<PlannedWrite> ApplyCommand::planFor(const TargetFacts &facts, bool own) const
 {
-    auto plan = WritePlan::settings(m_settings, facts);
-    if (m_withCalibration) {
+    std::vector<CheckedSetting> settings = m_settings;
+    if (!own)
+        std::erase_if(settings, isTrim);
+    auto plan = WritePlan::settings(settings, facts);
+    if (m_withCalibration && own) {
         const auto calibration = WritePlan::calibration(m_file.calibration);
         plan.insert(plan.end(), calibration.begin(), calibration.end());
     }
@@ -108,19 +119,62 @@ std::vector<PlannedWrite> ApplyCommand::planFor(const TargetFacts &facts) const
     return plan;
 }
 
+std::vector<std::string> ApplyCommand::ownFields() const
+{
+    std::vector<std::string> fields;
+    for (const auto &setting : m_settings) {
+        if (isTrim(setting))
+            fields.emplace_back(settingName(setting.key));
+    }
+    if (m_withCalibration)
+        fields.emplace_back("calibration");
+    return fields;
+}
+
+std::string ApplyCommand::ownNotice(const std::string &target) const
+{
+    const std::string source = m_file.sourceAddress.empty() ? "the backup's transmitter" : m_file.sourceAddress;
+    return "trims and calibration are " + source + "'s own: not written to " + target +
+           "; --with-trims to write them anyway";
+}
+
+std::optional<bool> ApplyCommand::readIsSource(Bus &bus, const std::string &address, const TargetFacts &facts,
+                                               std::string &error) const
+{
+    TransmitterReader reader(bus, address);
+    std::string result;
+    const auto type = reader.readText(std::string(cmd::Type), result);
+    const auto id = type ? reader.readText(std::string(cmd::Ident), result) : std::nullopt;
+    if (!type || !id) {
+        error = std::string(type ? "id" : "type") + " not read (" + result + ")";
+        return std::nullopt;
+    }
+    return m_file.isTakenFrom(*type, *id, facts.version.value_or(""));
+}
+
 int ApplyCommand::runWithoutPort(const CommonOptions &)
 {
     // Nothing is sent, so the version is unknown: output values show as
     // given, with the form a transmitter below 2.0 would get beside them.
-    const auto plan = planFor(TargetFacts{});
+    // Nor is the identity known: the source's address stands for it.
+    const bool hasOwn = !ownFields().empty();
     for (const auto &address : m_addresses) {
-        for (const auto &write : plan) {
+        const bool own = m_withTrims || (address == m_file.sourceAddress && m_file.namesSource());
+        if (hasOwn && !own)
+            std::fprintf(stderr, "%s\n", ownNotice(address).c_str());
+        for (const auto &write : planFor(TargetFacts{}, own)) {
             std::printf("%s %s", address.c_str(), escapeControls(write.command).c_str());
             if (!write.note.empty())
                 std::printf("    (%s)", write.note.c_str());
             std::putchar('\n');
         }
     }
+    if (hasOwn && !m_withTrims && m_file.namesSource() &&
+        std::find(m_addresses.begin(), m_addresses.end(), m_file.sourceAddress) != m_addresses.end())
+        std::fprintf(stderr,
+                     "note: trims and calibration go to %s only if its type, id and version are still %s, %s, %s\n",
+                     m_file.sourceAddress.c_str(), m_file.sourceType.c_str(), m_file.sourceId.c_str(),
+                     m_file.sourceVersion.c_str());
     if (WritePlan::needsDecimals(m_settings))
         std::fputs("note: range and output values are formatted with the transmitter's decimals\n", stderr);
     return kExitOk;
@@ -148,17 +202,26 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
 
     std::vector<TargetResult> results;
     for (std::size_t i = 0; i < targets.size() && !bus.interrupted(); ++i) {
-        TargetResult t{targets[i].address, targets[i].baud, {}, {}};
+        TargetResult t{targets[i].address, targets[i].baud, {}, {}, {}};
         progress.show("writing to " + t.address + " (" + std::to_string(i + 1) + " of " +
                       std::to_string(targets.size()) + ")");
         std::string error;
         TargetFacts facts;
         const bool ready = t.baud != 0 ? bus.setBaud(t.baud) : prepareTargetRate(bus, t.address, options, error);
         // The version read doubles as the check that the transmitter answers.
-        if (!ready || !readTargetFacts(bus, t.address, true, WritePlan::needsDecimals(m_settings), facts, error)) {
+        std::optional<bool> own;
+        if (ready && readTargetFacts(bus, t.address, true, WritePlan::needsDecimals(m_settings), facts, error))
+            own = m_withTrims || ownFields().empty() ? std::optional(true) : readIsSource(bus, t.address, facts, error);
+        if (!own) {
             t.error = "did not answer: " + error;
         } else {
-            t.report = WriteRunner::run(bus, t.address, planFor(facts));
+            if (!*own) {
+                t.withheld = ownFields();
+                std::fprintf(stderr, "%s\n", ownNotice(t.address).c_str());
+            }
+            if (const auto why = WritePlan::whyOutputsAsTyped(m_settings, facts))
+                std::fprintf(stderr, "note: %s: %s\n", t.address.c_str(), why->c_str());
+            t.report = WriteRunner::run(bus, t.address, planFor(facts, *own));
         }
         t.baud = t.error.empty() ? bus.baud() : 0;
         results.push_back(std::move(t));
@@ -174,6 +237,10 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
             item.insert("baud", t.baud != 0 ? QJsonValue(t.baud) : QJsonValue());
             if (!t.error.empty())
                 item.insert("error", QString::fromStdString(t.error));
+            QJsonArray withheld;
+            for (const auto &field : t.withheld)
+                withheld.append(QString::fromStdString(field));
+            item.insert("withheld", withheld);
             list.append(item);
         }
         printJson(list);

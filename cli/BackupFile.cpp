@@ -9,6 +9,8 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace ortavel::cli {
@@ -61,16 +63,20 @@ std::optional<std::string> recordValue(const TransmitterRecord &r, SettingKey ke
     }
 }
 
-// A JSON number or text as the text `set` would be given.
+// A JSON number or text as the text `set` would be given. A number goes
+// in the shortest text that reads back as the same double, never in digits
+// the file did not hold (12.3, not 12.300000000000001).
 std::optional<std::string> valueText(const QJsonValue &value)
 {
     if (value.isString())
         return value.toString().toStdString();
     if (value.isDouble()) {
-        const double number = value.toDouble();
-        if (std::nearbyint(number) == number && std::fabs(number) < 1e9)
-            return std::to_string(static_cast<long long>(number));
-        return QString::number(number, 'g', 17).toStdString();
+        std::array<char, 400> text{};
+        const auto [end, ec] =
+            std::to_chars(text.data(), text.data() + text.size(), value.toDouble(), std::chars_format::fixed);
+        if (ec != std::errc())
+            return std::nullopt;
+        return std::string(text.data(), end);
     }
     return std::nullopt;
 }
@@ -80,9 +86,13 @@ std::optional<CalibrationTable> parseCalibration(const QJsonObject &object, std:
     CalibrationTable table;
     const QJsonValue points = object.value("points");
     const QJsonArray rows = object.value("table").toArray();
+    // The count goes out as its digits: a count of 2.5 would be sent as
+    // "2.5" while the table is checked for 2 points.
     if (!points.isDouble() || points.toDouble() != std::nearbyint(points.toDouble()) || points.toDouble() < 0 ||
         points.toDouble() > kCalibrationRows) {
-        error = "calibration.points must be a whole number from 0 to 8";
+        const QByteArray shown = QJsonDocument(QJsonArray{points}).toJson(QJsonDocument::Compact);
+        error = "calibration.points: " + shown.mid(1, shown.size() - 2).toStdString() +
+                " is not a whole number from 0 to 8";
         return std::nullopt;
     }
     table.points = points.toInt();
@@ -111,7 +121,14 @@ std::optional<BackupFile> BackupFile::fromRecord(const TransmitterRecord &record
 {
     BackupFile file;
     file.sourceAddress = record.address;
+    file.sourceType = record.type.value_or("");
+    file.sourceId = record.id.value_or("");
     file.sourceVersion = record.version.value_or("");
+    // Without them, apply could not give the trims back to this transmitter.
+    if (!record.id)
+        missing.emplace_back("id");
+    if (!record.version)
+        missing.emplace_back("version");
     for (const SettingKey key : kBackupKeys) {
         const std::string name(settingName(key));
         if (const auto value = recordValue(record, key))
@@ -133,6 +150,11 @@ std::optional<BackupFile> BackupFile::fromRecord(const TransmitterRecord &record
     return file;
 }
 
+bool BackupFile::isTakenFrom(const std::string &type, const std::string &id, const std::string &version) const
+{
+    return namesSource() && type == sourceType && id == sourceId && version == sourceVersion;
+}
+
 QByteArray BackupFile::toJson() const
 {
     QJsonObject settingsObject;
@@ -147,6 +169,8 @@ QByteArray BackupFile::toJson() const
         {"format", kFormatName},
         {"format_version", kFormatVersion},
         {"source", QJsonObject{{"address", QString::fromStdString(sourceAddress)},
+                               {"type", QString::fromStdString(sourceType)},
+                               {"id", QString::fromStdString(sourceId)},
                                {"version", QString::fromStdString(sourceVersion)}}},
         {"settings", settingsObject},
     };
@@ -176,6 +200,8 @@ std::optional<BackupFile> BackupFile::parse(const QByteArray &bytes, std::string
     BackupFile file;
     const QJsonObject source = root.value("source").toObject();
     file.sourceAddress = source.value("address").toString().toStdString();
+    file.sourceType = source.value("type").toString().toStdString();
+    file.sourceId = source.value("id").toString().toStdString();
     file.sourceVersion = source.value("version").toString().toStdString();
     const QJsonObject settingsObject = root.value("settings").toObject();
     for (auto it = settingsObject.begin(); it != settingsObject.end(); ++it) {
@@ -185,9 +211,10 @@ std::optional<BackupFile> BackupFile::parse(const QByteArray &bytes, std::string
             error = "settings." + name + " is not a key a backup may hold";
             return std::nullopt;
         }
-        const auto value = valueText(it.value());
+        // The type is a text; a number there would go out as digits.
+        const auto value = *key == SettingKey::Type && !it.value().isString() ? std::nullopt : valueText(it.value());
         if (!value) {
-            error = "settings." + name + " must be a text or a number";
+            error = "settings." + name + (*key == SettingKey::Type ? " must be a text" : " must be a text or a number");
             return std::nullopt;
         }
         file.settings.emplace_back(name, *value);
@@ -198,6 +225,12 @@ std::optional<BackupFile> BackupFile::parse(const QByteArray &bytes, std::string
             return std::nullopt;
         file.calibration = *table;
         file.hasCalibration = true;
+    }
+    // Without a value to write, apply would confirm a backup it never wrote.
+    if (file.settings.empty()) {
+        error = "settings holds none of the keys apply writes (type, unit, decimals, display_zero, "
+                "display_full_scale, output_4ma, output_20ma, trim_4ma, trim_20ma)";
+        return std::nullopt;
     }
     return file;
 }

@@ -21,9 +21,18 @@ struct BackupFile {
     std::vector<std::pair<std::string, std::string>> settings;
     CalibrationTable calibration;
     bool hasCalibration = false;
-    // Where it came from; informative only.
+    // Where it came from. Type, id and version name the transmitter whose
+    // own the trims and the calibration are; empty in files that did not
+    // record them, which then name none.
     std::string sourceAddress;
+    std::string sourceType;
+    std::string sourceId;
     std::string sourceVersion;
+
+    bool namesSource() const { return !sourceType.empty() && !sourceId.empty() && !sourceVersion.empty(); }
+    // Whether a transmitter of this type, id and version is the one the
+    // backup was taken from.
+    bool isTakenFrom(const std::string &type, const std::string &id, const std::string &version) const;
 
     // Refuses a record with holes: `missing` names the fields not read.
     static std::optional<BackupFile> fromRecord(const TransmitterRecord &record, std::vector<std::string> &missing);

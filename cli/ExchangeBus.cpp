@@ -1,11 +1,12 @@
 #include "ExchangeBus.h"
 
+#include "link/Clock.h"
 #include "link/LineSettings.h"
 #include "link/SerialPort.h"
 
 namespace ortavel::cli {
 
-ExchangeBus::ExchangeBus(SerialPort &port, const Clock &clock) : m_port(port), m_exchange(port, clock)
+ExchangeBus::ExchangeBus(SerialPort &port, const Clock &clock) : m_port(port), m_clock(clock), m_exchange(port, clock)
 {
     if (const auto baud = baudOfSettings(port.settings()))
         m_baud = *baud;
@@ -26,8 +27,14 @@ std::string ExchangeBus::exchange(const std::string &address, const std::string 
                                   const std::optional<QuickSearchWait> &quick)
 {
     std::string result = m_exchange.Comm_Send(address, command, afterFailure, quick);
-    if (m_observer)
-        m_observer(command, result);
+    if (const auto &late = m_exchange.lateReply()) {
+        const bool first = m_lateTold.insert(late->address).second;
+        if (m_lateNotice)
+            m_lateNotice(*late, first);
+    }
+    if (m_trace)
+        m_trace(ExchangeTrace{m_exchange.lastStartMs(), m_clock.nowMs(), m_baud, address, m_exchange.lastRequest(),
+                              m_exchange.lastReceived(), result});
     return result;
 }
 

@@ -3,7 +3,10 @@
 #include "Bus.h"
 #include "link/Exchange.h"
 
+#include <cstdint>
 #include <functional>
+#include <set>
+#include <string>
 
 namespace ortavel {
 class Clock;
@@ -12,8 +15,19 @@ class SerialPort;
 
 namespace ortavel::cli {
 
-// A Bus over any SerialPort and Clock: the plain C++ path used by tests and
-// benchmarks.
+// One exchange as the trace shows it.
+struct ExchangeTrace {
+    std::int64_t startMs = 0;
+    std::int64_t endMs = 0;
+    int baud = 0;
+    std::string address;
+    std::string request;  // the frame as it went out
+    std::string received; // the bytes as they came
+    std::string result;
+};
+
+// The one Bus over Exchange, for the program and its tests alike. The
+// program adds what it shows with the hooks; without them nothing is shown.
 class ExchangeBus final : public Bus {
 public:
     ExchangeBus(SerialPort &port, const Clock &clock);
@@ -26,10 +40,13 @@ public:
     bool interrupted() const override { return m_stop && m_stop(); }
 
     void setStopCheck(std::function<bool()> stop) { m_stop = std::move(stop); }
-    // Called after every exchange with the command and its result.
-    void setObserver(std::function<void(const std::string &, const std::string &)> observer)
+    // Called after every exchange.
+    void setTrace(std::function<void(const ExchangeTrace &)> trace) { m_trace = std::move(trace); }
+    // Called for every late reply discarded before a request; `first` is
+    // true for the first one of its address, so a notice is given once.
+    void setLateReplyNotice(std::function<void(const LateReply &, bool first)> notice)
     {
-        m_observer = std::move(observer);
+        m_lateNotice = std::move(notice);
     }
 
 private:
@@ -37,10 +54,13 @@ private:
                          const std::optional<QuickSearchWait> &quick = std::nullopt);
 
     SerialPort &m_port;
+    const Clock &m_clock;
     Exchange m_exchange;
     int m_baud = 9600;
     std::function<bool()> m_stop;
-    std::function<void(const std::string &, const std::string &)> m_observer;
+    std::function<void(const ExchangeTrace &)> m_trace;
+    std::function<void(const LateReply &, bool)> m_lateNotice;
+    std::set<std::string> m_lateTold;
 };
 
 } // namespace ortavel::cli

@@ -48,6 +48,8 @@ int SetCommand::run(Bus &bus, const CommonOptions &options)
         std::fprintf(stderr, "ortavel-cli: %s; nothing written\n", error.c_str());
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
+    if (const auto why = WritePlan::whyOutputsAsTyped(m_settings, facts))
+        std::fprintf(stderr, "note: %s\n", why->c_str());
     auto plan = WritePlan::settings(m_settings, facts);
     if (auto save = WritePlan::save(m_save))
         plan.push_back(std::move(*save));

@@ -24,7 +24,9 @@ TransmitterReader::TransmitterReader(Bus &bus, std::string address) : m_bus(bus)
 std::optional<std::string> TransmitterReader::readText(const std::string &command, std::string &error)
 {
     const std::string result = m_bus.send(m_address, command);
-    if (isReplyFrom(result, m_address))
+    // A bare reply holds no value, as in the window: an empty text taken
+    // from it would later be written back as a value.
+    if (isReplyFrom(result, m_address) && !replyData(result).empty())
         return replyData(result);
     error = withoutCr(result);
     return std::nullopt;

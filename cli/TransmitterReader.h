@@ -17,7 +17,7 @@ public:
     TransmitterRecord readAll();
 
     // One text value; empty (and the result in `error`) unless a good reply
-    // came from the address.
+    // with data came from the address.
     std::optional<std::string> readText(const std::string &command, std::string &error);
     // A code within [low, high]; anything else counts as not read.
     std::optional<int> readCode(const std::string &command, int low, int high, std::string &error);

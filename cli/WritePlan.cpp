@@ -59,7 +59,16 @@ bool WritePlan::needsDecimals(const std::vector<CheckedSetting> &settings)
 
 bool WritePlan::formatsOutputs(const std::string &version)
 {
-    return readNumber(version) < 2.0;
+    const auto number = numberAtStart(version);
+    return number && *number < 2.0;
+}
+
+std::optional<std::string> WritePlan::whyOutputsAsTyped(const std::vector<CheckedSetting> &settings,
+                                                        const TargetFacts &facts)
+{
+    if (!needsVersion(settings) || !facts.version || numberAtStart(*facts.version))
+        return std::nullopt;
+    return "version \"" + *facts.version + "\" is not a number: output values go out as typed";
 }
 
 std::vector<PlannedWrite> WritePlan::settings(const std::vector<CheckedSetting> &settings, const TargetFacts &facts)

@@ -44,8 +44,13 @@ public:
     // set them itself.
     static bool needsDecimals(const std::vector<CheckedSetting> &settings);
     // Transmitters whose version reads as a number below 2 get output
-    // values in the decimals pattern, like range values.
+    // values in the decimals pattern, like range values. A version that
+    // does not start with a number gets them as typed, as in the window.
     static bool formatsOutputs(const std::string &version);
+    // Why output values of `settings` go out as typed on this target (its
+    // version is no number), for a note; nullopt when nothing is to be said.
+    static std::optional<std::string> whyOutputsAsTyped(const std::vector<CheckedSetting> &settings,
+                                                        const TargetFacts &facts);
 
     static std::vector<PlannedWrite> settings(const std::vector<CheckedSetting> &settings, const TargetFacts &facts);
     // The point count, then measured and standard pressure of each active

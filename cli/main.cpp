@@ -34,8 +34,10 @@ constexpr const char *kUsage =
     "                                   trim_4ma trim_20ma address baud\n"
     "  backup ADDR [FILE]               the writable configuration as JSON\n"
     "  apply FILE ADDR... | apply FILE --all [--addresses A] [--bauds B]\n"
-    "        [--save user|factory] [--with-calibration] [--dry-run]\n"
-    "                                   write a backup to transmitters\n"
+    "        [--save user|factory] [--with-calibration] [--with-trims] [--dry-run]\n"
+    "                                   write a backup to transmitters; the trims and the\n"
+    "                                   calibration only to the one it was taken from\n"
+    "                                   (same type, id and version) unless --with-trims\n"
     "  poll ADDR [--count N] [--interval MS]\n"
     "                                   pressure and temperature as CSV\n"
     "  zero ADDR | save ADDR user|factory | restore-factory ADDR\n"
@@ -98,5 +100,5 @@ int main(int argc, char **argv)
     // `send` keeps the default: Ctrl-C ends it at once, as it always has.
     if (parsed->subcommand != "send")
         ortavel::cli::Interrupt::install();
-    return command->run(session, parsed->options);
+    return command->run(session.bus(), parsed->options);
 }

@@ -73,6 +73,7 @@ void OutputSettings::writeTrim(ScrollBar &bar, TextBox &box, std::string_view le
     // During a search's pause the line is at the search's rate.
     if (m_window.refusesWhileSearching()) {
         bar.revert();
+        holdBarWithBox(bar, box);
         return;
     }
     if (const auto why = whyNotSendable(m_window.hasTransmitter(), bar, value, ValueKind::Number)) {

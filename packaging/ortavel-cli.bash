@@ -35,7 +35,7 @@ _ortavel_cli()
     case $subcommand in
         search) COMPREPLY=($(compgen -W '--addresses --bauds --quick --turnaround --allowance' -- "$cur")) ;;
         set) COMPREPLY=($(compgen -W '--save type= id= unit= decimals= display_zero= display_full_scale= output_4ma= output_20ma= trim_4ma= trim_20ma= address= baud=' -- "$cur")); compopt -o nospace ;;
-        apply) [[ $cur == -* ]] && COMPREPLY=($(compgen -W '--all --addresses --bauds --save --with-calibration --dry-run' -- "$cur")) || _filedir json ;;
+        apply) [[ $cur == -* ]] && COMPREPLY=($(compgen -W '--all --addresses --bauds --save --with-calibration --with-trims --dry-run' -- "$cur")) || _filedir json ;;
         backup) _filedir json ;;
         poll) COMPREPLY=($(compgen -W '--count --interval' -- "$cur")) ;;
         save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")) ;;

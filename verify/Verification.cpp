@@ -15,10 +15,10 @@ namespace ortavel::verify {
 namespace {
 
 // A result of the transmitter with its number, or nothing for a failed
-// answer or data that is no number.
-std::optional<double> numberOf(const std::string &result)
+// answer, a reply of another address or data that is no number.
+std::optional<double> numberOf(const std::string &result, const std::string &address)
 {
-    if (isErrorResult(result))
+    if (!isReplyFrom(result, address))
         return std::nullopt;
     const std::string data = replyData(result);
     return isNumberText(data) ? numberAtStart(data) : std::nullopt;
@@ -168,7 +168,7 @@ int Run::current() const
 void Run::addSample(int index, const std::string &result)
 {
     Point &p = point(index);
-    if (const auto value = numberOf(result))
+    if (const auto value = numberOf(result, m_identity.address))
         p.samples.push_back(*value);
     else
         p.failedPoll = true;
@@ -229,17 +229,20 @@ IdentityRead readIdentity(const Ask &ask, const std::string &address,
     Identity &identity = read.identity;
     identity.address = address;
     identity.time = time;
-    const auto text = [&ask](std::string_view letters) {
+    const auto text = [&ask, &address](std::string_view letters) {
         const std::string result = ask(std::string(letters));
-        return isErrorResult(result) ? shown(result) : replyData(result);
+        return isReplyFrom(result, address) ? replyData(result) : shown(result);
+    };
+    const auto numberOfReply = [&ask, &address](std::string_view letters) {
+        return numberOf(ask(std::string(letters)), address);
     };
     identity.type = text(cmd::Type);
     identity.id = text(cmd::Ident);
     identity.version = text(cmd::Version);
-    const auto low = numberOf(ask(std::string(cmd::DisplayZero)));
-    const auto high = numberOf(ask(std::string(cmd::DisplayFull)));
-    const auto unit = numberOf(ask(std::string(cmd::Unit)));
-    const auto decimals = numberOf(ask(std::string(cmd::Decimals)));
+    const auto low = numberOfReply(cmd::DisplayZero);
+    const auto high = numberOfReply(cmd::DisplayFull);
+    const auto unit = numberOfReply(cmd::Unit);
+    const auto decimals = numberOfReply(cmd::Decimals);
     identity.temperature = text(cmd::Temperature);
     const auto unitCode = unit ? wholeNumber32(*unit) : std::nullopt;
     identity.range.unit = unitCode ? unitName(*unitCode) : std::string();

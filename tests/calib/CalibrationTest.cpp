@@ -191,6 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
              kDone, 1},
         Case{"CountNotConfirmed", "PN2>0", "recal n2 save exit", "PN0 PN2 PN3", "failed at PN2 (answer: *070)", 1},
         Case{"CountOutsideTheTable", "", "recal count=12 save exit", "PN0 PN3", "must be 0 to 8", 1},
+        Case{"CountNotWhole", "", "recal n8 count=2.5 save exit", "PN0 PN3", "must be 0 to 8", 1},
         Case{"UnreadPoints", "-FC1 -UC4", "read recal n8 save exit",
              "PN FC0 UC0 FC1 UC1 FC2 UC2 FC3 UC3 FC4 UC4 FC5 UC5 FC6 UC6 FC7 UC7 PN0 PN3",
              "Nothing was sent: points 2, 5 hold no value", 3},
@@ -205,13 +206,30 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CountWithoutNumber", "PN>", "recal exit", "PN0", kNoCount, 1}),
     [](const ::testing::TestParamInfo<Case> &caseInfo) { return std::string(caseInfo.param.name); });
 
-// A failed answer shows whole, and is no value.
+// A failed answer, or one of another address, shows whole, and is no value.
 TEST_F(CalibrationTest, FailuresShowWhole)
 {
     fail("-FC1 ~UC");
-    const frmYHJZ &c = open();
-    EXPECT_EQ(c.txtCLYL(1).text() + c.txtLLYL(4).text(), "ERR 0EER 3");
-    EXPECT_FALSE(c.txtCLYL(1).holdsValue() || c.txtLLYL(4).holdsValue());
+    m_07->payloadOverride["RP"] = "05+012.34";
+    frmYHJZ &c = open();
+    act(c, "press3");
+    EXPECT_EQ(c.txtCLYL(1).text() + c.txtLLYL(4).text() + c.txtCLYL(2).text(), "ERR 0EER 3*05+012.34");
+    EXPECT_FALSE(c.txtCLYL(1).holdsValue() || c.txtLLYL(4).holdsValue() || c.txtCLYL(2).holdsValue());
+}
+
+// Picked and read in a search's pause, 07 is still no transmitter of the window's.
+TEST_F(CalibrationTest, OpenedDuringASearchSendsNothing)
+{
+    window.setSearchLastAddress(8);
+    events.actions[10] = [this] {
+        window.CMB_ADDR.choose(0);
+        bus.clearRequests();
+        open();
+        EXPECT_EQ(sent(), "");
+        EXPECT_NE(lastMessage().find("a search is running"), std::string::npos) << lastMessage();
+    };
+    window.cmdSEARCH.click();
+    ASSERT_TRUE(m_cal);
 }
 
 // Only the display code counts here, as the whole text.

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <csignal>
 #include <thread>
+#include <tuple>
 
 namespace ortavel::test {
 namespace {
@@ -144,6 +145,18 @@ TEST_F(CliEndToEndTest, ReadOfASilentOrLateTransmitterGivesNullsAndNamesEveryFie
         EXPECT_NE(backup.err.find(" calibration.table.7\n"), std::string::npos) << backup.err;
         EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
     }
+    // A bare reply holds no value: not read, with the reply as its error, and no backup.
+    m_server.setFault(12, {sim::Fault::Bare, 0.0});
+    const auto read = run({"--json", "--baud", "2400", "read", "12"});
+    EXPECT_EQ(read.exitCode, 1);
+    const QJsonObject json = jsonOf(read.out).object();
+    EXPECT_TRUE(json["type"].isNull()) << read.out;
+    EXPECT_EQ(json["errors"].toObject()["id"].toString(), "*12");
+    const std::string file = m_folder.path().toStdString() + "/12.json";
+    const auto backup = run({"--baud", "2400", "backup", "12", file});
+    EXPECT_EQ(backup.exitCode, 1);
+    EXPECT_NE(backup.err.find(" type "), std::string::npos) << backup.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
 }
 
 TEST_F(CliEndToEndTest, SetThenReadRoundTripsEveryKey)
@@ -172,19 +185,46 @@ TEST_F(CliEndToEndTest, SetThenReadRoundTripsEveryKey)
     expectReadShows(r, state(33));
 }
 
-TEST_F(CliEndToEndTest, BackupOfOneAndApplyToTwoOthersMakesThemEqual)
+// The trims and the calibration are the source's own: others keep theirs unless --with-trims; the source gets its own.
+TEST_F(CliEndToEndTest, ApplyWritesTheTrimsAndCalibrationOnlyToTheirOwnTransmitter)
 {
     const std::string file = backupOfTheFirst();
+    const DataArea source = state(1).config.working;
+    const auto own = [](const DataArea &a) {
+        return std::make_tuple(a.ident, a.trimZero, a.trimFull, a.pointCount, a.measured, a.standard);
+    };
     const auto apply = run({"--baud", "auto", "apply", file, "7", "12", "--with-calibration", "--save", "user"});
     EXPECT_EQ(apply.exitCode, 0) << apply.out << apply.err;
-    const DataArea source = state(1).config.working;
     for (const int address : {7, 12}) {
+        SCOPED_TRACE(address);
         const auto target = state(address);
         DataArea expected = source;
-        expected.ident = target.config.working.ident; // identity stays
-        EXPECT_EQ(target.config.working, expected) << address;
-        EXPECT_EQ(target.user, target.config.working) << address;
+        std::tie(expected.ident, expected.trimZero, expected.trimFull, expected.pointCount, expected.measured,
+                 expected.standard) = own(target.config.working);
+        EXPECT_EQ(target.config.working, expected);
+        EXPECT_NE(own(target.config.working), own(source));
+        EXPECT_EQ(target.user, target.config.working);
+        const std::string notice = "trims and calibration are 01's own: not written to " +
+                                   std::string(address == 7 ? "07" : "12") + "; --with-trims to write them anyway\n";
+        EXPECT_NE(apply.err.find(notice), std::string::npos) << apply.err;
+        EXPECT_EQ(apply.err.find(notice), apply.err.rfind(notice)) << "told once";
     }
+
+    const auto anyway = run({"--baud", "auto", "apply", file, "7", "12", "--with-calibration", "--with-trims"});
+    EXPECT_EQ(anyway.exitCode, 0) << anyway.out << anyway.err;
+    EXPECT_EQ(anyway.err.find("own"), std::string::npos) << anyway.err;
+    for (const int address : {7, 12}) {
+        DataArea expected = source;
+        expected.ident = state(address).config.working.ident;
+        EXPECT_EQ(state(address).config.working, expected) << address;
+    }
+
+    // The source itself, trimmed since, gets its own back.
+    EXPECT_EQ(run({"set", "1", "trim_4ma=99"}).exitCode, 0);
+    const auto back = run({"apply", file, "1"});
+    EXPECT_EQ(back.exitCode, 0) << back.err;
+    EXPECT_EQ(back.err.find("own"), std::string::npos) << back.err;
+    EXPECT_EQ(state(1).config.working, source);
 }
 
 TEST_F(CliEndToEndTest, ApplyWithASilentTransmitterNamesItWhileTheOthersSucceed)
@@ -211,6 +251,8 @@ TEST_F(CliEndToEndTest, ApplyAllSearchesFirstAndWritesEachAtItsRate)
     ASSERT_EQ(targets.size(), 2) << apply.out;
     EXPECT_EQ(targets[0].toObject()["baud"].toInt(), 4800);
     EXPECT_EQ(targets[1].toObject()["baud"].toInt(), 2400);
+    for (const auto &target : targets)
+        EXPECT_EQ(target.toObject()["withheld"].toArray(), (QJsonArray{"trim_4ma", "trim_20ma"})) << apply.out;
     for (const int address : {7, 12}) {
         EXPECT_EQ(state(address).config.working.type, "QX820") << address;
         EXPECT_EQ(state(address).config.working.decimals, 3) << address;
@@ -232,11 +274,15 @@ TEST_F(CliEndToEndTest, AWriteTheTransmitterRefusesIsNotConfirmedAndNothingIsSto
 TEST_F(CliEndToEndTest, DryRunPrintsTheRequestsAndSendsNothing)
 {
     const std::string file = backupOfTheFirst();
-    const auto apply = run({"apply", file, "12", "--dry-run", "--with-calibration", "--save", "factory"});
+    const auto apply = run({"apply", file, "1", "12", "--dry-run", "--with-calibration", "--save", "factory"});
     EXPECT_EQ(apply.exitCode, 0) << apply.err;
     EXPECT_TRUE(m_server.trace().empty());
-    for (const char *line : {"12 DP3\n", "12 PN3\n", "12 WF\n"})
+    for (const char *line : {"01 ZF+0012\n", "01 PN3\n", "12 DP3\n", "12 WF\n"})
         EXPECT_NE(apply.out.find(line), std::string::npos) << apply.out;
+    // As a real run: the trims and the calibration of 01 are not shown for 12.
+    for (const char *line : {"12 ZF", "12 FF", "12 PN", "12 FC", "12 UC"})
+        EXPECT_EQ(apply.out.find(line), std::string::npos) << apply.out;
+    EXPECT_NE(apply.err.find("trims and calibration are 01's own: not written to 12;"), std::string::npos) << apply.err;
 }
 
 TEST_F(CliEndToEndTest, CtrlCDuringASearchStopsCleanlyAndReports)

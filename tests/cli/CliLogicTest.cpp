@@ -62,8 +62,18 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
         {head + R"("settings":{"address":"05"}})", "settings.address"},
         {head + R"("settings":{"id":"X"}})", "settings.id"},
         {head + R"("settings":{"unit":[1]}})", "text or a number"},
-        {head + R"("calibration":{"points":9,"table":[]}})", "0 to 8"},
+        {head + R"("calibration":{"points":9,"table":[]}})", "calibration.points: 9 is not a whole number from 0 to 8"},
+        {head + R"("calibration":{"points":2.5,"table":[]}})", "calibration.points: 2.5 is not a whole number"},
+        {head + R"("calibration":{"points":"2","table":[]}})", "calibration.points: \"2\" is not a whole number"},
+        {head + R"("calibration":{"table":[]}})", "calibration.points: null is not a whole number"},
         {head + R"("calibration":{"points":1,"table":[{"standard":"1"}]}})", "calibration.table.0"},
+        // Nothing apply could write would still be reported as confirmed.
+        {head + R"("source":{"address":"03"}})", "settings holds none of the keys apply writes"},
+        {head + R"("settings":{}})", "settings holds none of the keys apply writes"},
+        {head + R"("settings":[{"type":"X"}]})", "settings holds none of the keys apply writes"},
+        {head + R"("settings":{"type":100}})", "settings.type must be a text"},
+        {head + R"("settings":{"display_zero":true}})", "settings.display_zero must be a text or a number"},
+        {head + R"("settings":{"output_4ma":null}})", "settings.output_4ma must be a text or a number"},
     };
     for (const auto &c : cases) {
         std::string error;
@@ -78,6 +88,65 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
     EXPECT_TRUE(SettingChecker::check(numbers->settings, errors));
     // Codes are written back as numbers, as a person editing the file expects.
     EXPECT_TRUE(QJsonDocument::fromJson(numbers->toJson())["settings"]["unit"].isDouble());
+}
+
+// A number of a file goes out as the shortest text of the same value, then in the target's pattern where it takes one.
+TEST(BackupFileTest, NumbersGoOutInTheirShortestTextThenInThePattern)
+{
+    const struct {
+        const char *name;
+        std::string settings;
+        std::string version = "2.10";
+        std::vector<std::string> commands;
+    } rows[] = {
+        {"output as typed", R"("output_20ma":12.3)", "2.10", {"OH12.3"}},
+        {"output of a whole number", R"("output_4ma":4)", "2.10", {"OL4"}},
+        {"output of a small fraction", R"("output_4ma":0.0000001)", "2.10", {"OL0.0000001"}},
+        {"output below version 2 in the pattern", R"("output_20ma":12.3)", "1.50", {"OH+012.3"}},
+        {"range in the pattern", R"("display_zero":-0.1,"display_full_scale":99.95)", "2.10", {"DL-000.1", "DH+100.0"}},
+        {"trim", R"("trim_4ma":-45)", "2.10", {"ZF-0045"}},
+        {"code", R"("unit":4,"decimals":1)", "2.10", {"UT4", "DP1"}},
+        {"a text stays as written", R"("output_20ma":"12.30")", "2.10", {"OH12.30"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string error;
+        const auto file = BackupFile::parse(
+            QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,"settings":{)" + row.settings +
+                                      "}}"),
+            error);
+        ASSERT_TRUE(file) << error;
+        std::vector<std::string> errors;
+        const auto checked = SettingChecker::check(file->settings, errors);
+        ASSERT_TRUE(checked) << errors.front();
+        EXPECT_EQ(commandsOf(WritePlan::settings(*checked, TargetFacts{row.version, 1})), row.commands);
+    }
+}
+
+// The trims and the calibration go back only to the transmitter the backup names; a file that names none has none.
+TEST(BackupFileTest, NamesItsOwnTransmitterByTypeIdAndVersion)
+{
+    const struct {
+        const char *name;
+        std::string source;
+        bool own;
+    } rows[] = {
+        {"the same transmitter", R"("type":"PT-100","id":"SN4711","version":"2.10")", true},
+        {"another id", R"("type":"PT-100","id":"SN4712","version":"2.10")", false},
+        {"another type", R"("type":"PT-10","id":"SN4711","version":"2.10")", false},
+        {"another version", R"("type":"PT-100","id":"SN4711","version":"2.1")", false},
+        {"a file from before type and id were recorded", R"("version":"2.10")", false},
+    };
+    for (const auto &row : rows) {
+        std::string error;
+        const auto file =
+            BackupFile::parse(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,)"
+                                                        R"("settings":{"unit":0},"source":{)" +
+                                                        row.source + "}}"),
+                              error);
+        ASSERT_TRUE(file) << error;
+        EXPECT_EQ(file->isTakenFrom("PT-100", "SN4711", "2.10"), row.own) << row.name;
+    }
 }
 
 TEST(AddressTextTest, ListsAndRates)
@@ -159,6 +228,10 @@ TEST(SettingCheckerTest, EachKeyTakesOnlyItsValues)
         {"display_zero=-3", true, 0},
         {"display_zero=+.5", true, 0},
         {"display_zero=1e3", false, 0},
+        {"display_zero=5.", true, 0},
+        {"display_zero=.", false, 0},
+        {"display_zero= 5", false, 0},
+        {"output_4ma=1.2.3", false, 0},
         {"display_full_scale=", false, 0},
         {"type=PT 100", true, 0},
         {"type=", false, 0},
@@ -200,6 +273,7 @@ TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
         std::optional<std::string> version;
         int decimals;
         std::vector<std::string> commands;
+        std::optional<std::string> note = std::nullopt;
     } cases[] = {
         {{"display_zero=12.5"}, "2.10", 1, {"DL+012.5"}},
         {{"display_full_scale=1234.56"}, "2.10", 1, {"DH+1234.6"}},
@@ -208,7 +282,10 @@ TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
         {{"display_zero=2.675"}, "2.10", 2, {"DL+02.68"}},
         {{"output_4ma=4"}, "1.50", 1, {"OL+004.0"}},
         {{"output_4ma=4"}, "2.00", 1, {"OL4"}},
-        {{"output_20ma=+7"}, "VER", 0, {"OH+0007."}},
+        // As the window does: a version that is no number sends outputs as typed, and says so.
+        {{"output_20ma=+7"}, "VER", 0, {"OH+7"}, R"(version "VER" is not a number: output values go out as typed)"},
+        {{"output_4ma=12.34"}, "1.9b", 1, {"OL+012.3"}},
+        {{"display_zero=12.34"}, "VER", 1, {"DL+012.3"}},
         {{"trim_4ma=123"}, "2.10", 1, {"ZF+0123"}},
         {{"unit=psi"}, "2.10", 1, {"UT4"}},
         {{"decimals=3"}, "2.10", 1, {"DP3"}},
@@ -222,9 +299,11 @@ TEST(WritePlanTest, ValuesAreFormattedForVersionAndDecimals)
          {"DP2", "DL+01.00", "DH+100.00", "OL+03.00"}},
     };
     for (const auto &c : cases) {
-        const auto commands =
-            commandsOf(WritePlan::settings(checkedOf(c.arguments), TargetFacts{c.version, c.decimals}));
-        EXPECT_EQ(commands, c.commands) << c.arguments.front() << " version " << c.version.value_or("-");
+        const auto checked = checkedOf(c.arguments);
+        const TargetFacts facts{c.version, c.decimals};
+        EXPECT_EQ(commandsOf(WritePlan::settings(checked, facts)), c.commands)
+            << c.arguments.front() << " version " << c.version.value_or("-");
+        EXPECT_EQ(WritePlan::whyOutputsAsTyped(checked, facts), c.note) << c.arguments.front();
     }
 }
 
@@ -280,6 +359,7 @@ struct FakeTransmitter {
     std::map<std::string, std::string> values;
     bool silent = false;
     std::vector<std::string> rejects; // commands it answers with "*" + address and no data
+    int replyDelayMs = 5;
 };
 
 std::map<std::string, std::string> typicalValues(const std::string &version)
@@ -349,7 +429,9 @@ private:
             const std::string key = command.substr(0, letters);
             const std::string value = command.substr(std::min(letters, command.size()));
             const std::string from = t.address;
-            auto reply = [](const std::string &payload) { return FakeReply{FakeSerialPort::replyFrame(payload), 5}; };
+            auto reply = [&t](const std::string &payload) {
+                return FakeReply{FakeSerialPort::replyFrame(payload), t.replyDelayMs};
+            };
             if (std::find(t.rejects.begin(), t.rejects.end(), command) != t.rejects.end())
                 return reply(from);
             if (key == "AD") {
@@ -384,6 +466,29 @@ TEST(BusSearchTest, OnlyAnExactAddressEchoCounts)
     const auto found = BusSearch::run(fake.bus, {4, 6}, {9600}).found;
     ASSERT_EQ(found.size(), 1U);
     EXPECT_EQ(found[0].address, "06");
+}
+
+// The program's hooks on the one Bus: every exchange traced with its result, a late reply told once per address.
+TEST(ExchangeBusTest, TracesEveryExchangeAndTellsALateTransmitterOnce)
+{
+    FakeBus fake;
+    fake.add("07", 9600, typicalValues("2.10")).replyDelayMs = 150;
+    fake.add("08", 9600, typicalValues("2.10"));
+    std::vector<std::pair<std::string, std::string>> traced;
+    std::vector<std::pair<std::string, bool>> late;
+    fake.bus.setTrace([&](const ExchangeTrace &e) {
+        EXPECT_GE(e.endMs, e.startMs);
+        EXPECT_EQ(e.baud, 9600);
+        traced.emplace_back(e.request, e.result);
+    });
+    fake.bus.setLateReplyNotice([&](const LateReply &l, bool first) { late.emplace_back(l.address, first); });
+    EXPECT_EQ(fake.bus.send("07", "TY"), "ERR 0\r");
+    EXPECT_EQ(fake.bus.send("08", "TY"), "*08PT-100\r");
+    EXPECT_EQ(fake.bus.send("07", "ID"), "ERR 0\r");
+    EXPECT_EQ(fake.bus.send("08", "ID"), "*08SN4711\r");
+    EXPECT_EQ(late, (std::vector<std::pair<std::string, bool>>{{"07", true}, {"07", false}}));
+    ASSERT_EQ(traced.size(), 4U);
+    EXPECT_EQ(traced[1], (std::pair<std::string, std::string>{Exchange::requestFrame("08", "TY"), "*08PT-100\r"}));
 }
 
 TEST(CollectLoopTest, AlternatesFromTheTemperatureAndRepeatsTheValueNotPolled)
@@ -461,15 +566,15 @@ TEST(TransmitterReaderTest, ErrorResultsLeaveFieldsEmptyNeverTheirRemains)
     auto values = typicalValues("2.10");
     values["UT"] = "9";   // no unit of the table
     values["DP"] = "1.5"; // not a code
-    values.erase("ID");   // answered without data: an empty text, read
+    values.erase("ID");   // answered without data: no value, not an empty one
     fake.add("07", 9600, values, {"OL"});
     auto r = TransmitterReader(fake.bus, "07").readAll();
-    EXPECT_EQ(r.id, "");
-    EXPECT_EQ(r.output4mA, "");
+    EXPECT_FALSE(r.id);
+    EXPECT_FALSE(r.output4mA);
     EXPECT_FALSE(r.unitCode);
     EXPECT_FALSE(r.decimals);
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"unit", "*079"}, {"unit_code", "*079"}, {"decimals", "*071.5"}};
+        {"output_4ma", "*07"}, {"unit", "*079"}, {"unit_code", "*079"}, {"id", "*07"}, {"decimals", "*071.5"}};
     EXPECT_EQ(r.errors, expected);
 
     FakeBus silent;

@@ -399,7 +399,21 @@ TEST_F(CommandText, SendPutsExactlyItsTextsOnTheLine)
 
 TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
 {
+    // Backups apply must refuse whole: nothing to write, a value of the wrong kind, a count that is no count.
+    const auto backup = [this](const std::string &name, const std::string &body) {
+        const QString path = m_folder.path() + "/" + QString::fromStdString(name) + ".json";
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1)" + body + "}"));
+        return path.toStdString();
+    };
     const std::vector<std::string> refused[] = {
+        {"apply", backup("no-settings", R"(,"source":{"address":"01"})"), "1"},
+        {"apply", backup("empty-settings", R"(,"settings":{})"), "1"},
+        {"apply", backup("type-number", R"(,"settings":{"type":820})"), "1"},
+        {"apply", backup("zero-text", R"(,"settings":{"display_zero":"low"})"), "1"},
+        {"apply", backup("half-point", R"(,"settings":{"unit":0},"calibration":{"points":2.5,"table":[]})"), "1",
+         "--with-calibration"},
         {"send"},
         {"send", "01"},
         {"send", "01", "TY", "AD"},

@@ -198,6 +198,12 @@ const ModelChange kModelChanges[] = {
                    QApplication::palette(name).color(QPalette::Active, QPalette::Button));
      }},
     {"hidden", [](TestForm &f) { f.Go.setVisible(false); }, {{"Go", "visible", "false"}}},
+    {"emptied list shows its prompt",
+     [](TestForm &f) {
+         f.List.setPrompt("在线变送器地址列表");
+         f.List.clear();
+     },
+     {{"List", "placeholderText", "在线变送器地址列表"}, {"List", "currentText", ""}}},
     {"read-only", [](TestForm &f) { f.Name.setReadOnly(true); }, {{"Name", "readOnly", "true"}}},
     {"tool tip", [](TestForm &f) { f.Name.setToolTip("当前温度值"); }, {{"Name", "toolTip", "当前温度值"}}},
     {"check mark", [](TestForm &f) { f.Same.setChecked(true); }, {{"Same", "checked", "true"}}},

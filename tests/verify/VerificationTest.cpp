@@ -39,6 +39,8 @@ TEST(Verification, PointFiguresAndVerdicts)
         {0, 100, 0.25, 25, {"EER 3\r"}, PointResult::NotRead, 0, 0, false},
         {0, 100, 0.25, 25, {"*01\r"}, PointResult::NotRead, 0, 0, false},
         {0, 100, 0.25, 25, {"*01abc\r"}, PointResult::NotRead, 0, 0, false},
+        // A stray frame of another transmitter is no sample of this one.
+        {0, 100, 0.25, 25, {"*0525.000\r"}, PointResult::NotRead, 0, 0, false},
     };
     for (const auto &row : rows) {
         auto run = oneRun(row.low, row.high, row.tolerance, {50}, false);
