@@ -13,6 +13,9 @@ namespace {
 
 // "*", two address characters and CR: a good reply without data.
 constexpr std::size_t kBareReply = 4;
+// Far beyond any value a transmitter shows ("-1234.567"), short of a frame
+// that would outlast the reply's wait at 1200 baud.
+constexpr std::size_t kLongestNumber = 16;
 
 // The operation whose exchanges run now; reports opened inside it leave it be.
 OperationReport *g_currentReport = nullptr;
@@ -22,6 +25,23 @@ void addName(std::string &list, std::string_view letters)
     if (!list.empty())
         list += ", ";
     list += letters;
+}
+
+const char *reasonText(SkipReason reason)
+{
+    switch (reason) {
+    case SkipReason::NoValue:
+        return "no value read";
+    case SkipReason::Empty:
+        return "empty";
+    case SkipReason::NotANumber:
+        return "not a number";
+    case SkipReason::TooLong:
+        return "too long";
+    case SkipReason::NoTransmitter:
+        return "no transmitter selected";
+    }
+    return "";
 }
 
 // "UT (answer: *033)": the letters and the reply that did not echo them.
@@ -120,6 +140,8 @@ std::optional<SkipReason> whyNotSendable(bool transmitterSelected, const Control
         // "1e3" reads as a number elsewhere, but a box sends it as typed.
         if (!plainNumber(text))
             return SkipReason::NotANumber;
+        if (text.size() > kLongestNumber || !toSingle(*plainNumber(text)))
+            return SkipReason::TooLong;
         break;
     case ValueKind::Address:
         if (text.size() != 2 || text.find_first_not_of("0123456789") != std::string_view::npos || text == "00")
@@ -137,8 +159,8 @@ void SkipList::add(std::string_view letters, SkipReason reason)
 std::string SkipList::text() const
 {
     std::string text;
-    for (const SkipReason reason :
-         {SkipReason::NoTransmitter, SkipReason::NoValue, SkipReason::Empty, SkipReason::NotANumber}) {
+    for (const SkipReason reason : {SkipReason::NoTransmitter, SkipReason::NoValue, SkipReason::Empty,
+                                    SkipReason::NotANumber, SkipReason::TooLong}) {
         std::string names;
         for (const auto &[letters, why] : m_skipped) {
             if (why == reason)
@@ -146,9 +168,7 @@ std::string SkipList::text() const
         }
         if (names.empty())
             continue;
-        static constexpr const char *kWhy[] = {" (no value read)", " (empty)", " (not a number)",
-                                               " (no transmitter selected)"};
-        text += (text.empty() ? "" : "; ") + names + kWhy[static_cast<int>(reason)];
+        text += (text.empty() ? "" : "; ") + names + " (" + reasonText(reason) + ")";
     }
     return text;
 }

@@ -61,6 +61,7 @@ enum class SkipReason {
     NoValue,      // nothing read from the transmitter now selected, nor typed for it
     Empty,        // the operator emptied the box: the letters alone would be a read
     NotANumber,   // a number box whose text is no number
+    TooLong,      // a number no transmitter keeps: its frame would outlast the reply's wait
     NoTransmitter // no transmitter is selected
 };
 

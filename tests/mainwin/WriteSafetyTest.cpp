@@ -142,12 +142,13 @@ TEST_F(WriteSafetyTest, AWriteWhoseEchoIsNotTheValueSentIsAFailure)
              w.COM_ADDR.click();
          },
          "AD07 BD3 TYPT200 IDSN4711", "Not confirmed: TY (answer: *07)"},
-        {"exponent typed", "", "",
+        {"exponent and endless number typed", "", "",
          [](Ortavel &w) {
              w.TXT_DAL.setText("1e3");
+             w.TXT_DAH.setText(std::string(300, '9'));
              w.cmdDA_Write.click();
          },
-         "OH+100.0 ZF+0123 FF-0045", "Not written: OL (not a number)"},
+         "ZF+0123 FF-0045", "Not written: OL (not a number); OH (too long)"},
         // The refused code selects nothing: no nested write and read replace the decimals picked.
         {"refused unit code", "UT", "2",
          [](Ortavel &w) {
