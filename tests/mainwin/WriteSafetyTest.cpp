@@ -26,11 +26,7 @@ TEST_F(WriteSafetyTest, ActingDuringASearchsPauseSendsNothing)
         {"unit list", [](Ortavel &w) { w.cmbUnit.choose(4); }},
         {"trim bar step", [](Ortavel &w) { w.VScroll1.setValue(w.VScroll1.value() + 1); }},
         {"display Write", [](Ortavel &w) { w.cmdSCALE_Write.click(); }},
-        {"output Write", [](Ortavel &w) { w.cmdDA_Write.click(); }},
-        {"Modify", [](Ortavel &w) { w.COM_ADDR.click(); }},
         {"Save", [](Ortavel &w) { w.CMD_USER.click(); }},
-        {"Back to Factory Setting", [](Ortavel &w) { w.CMD_LD.click(); }},
-        {"Zero", [](Ortavel &w) { w.COM_SC.click(); }},
         {"Collect tick",
          [](Ortavel &w) {
              w.cmdON_OFF.click();
