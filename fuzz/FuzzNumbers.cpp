@@ -52,6 +52,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::require(again == read || (std::isnan(again) && std::isnan(read)), "blanks ignored");
     }
 
+    // A plain number is what a box sends; the transmitter's echo of it in any of its patterns confirms it.
+    if (const auto plain = plainNumber(text)) {
+        fuzz::require(text.find_first_of("eE") == std::string::npos, "no exponent in a plain number");
+        fuzz::require(isEchoOf(text, text), "a text echoes itself");
+        for (const std::string_view pattern : kPatterns) {
+            if (std::fabs(*plain) < 1e9)
+                fuzz::require(isEchoOf(signedPatternText(*plain, pattern), text), "the echo in a pattern confirms");
+        }
+    }
+
     if (size < 9)
         return 0;
     double value = 0;

@@ -198,8 +198,9 @@ bool isEchoOf(std::string_view echo, std::string_view sent)
     const auto lastDigit = echo.find_last_of("0123456789");
     const auto decimals = point == std::string_view::npos || lastDigit < point ? 0 : lastDigit - point;
     const double halfStep = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
-    // The margin lets an echo exactly half a step away pass despite rounding.
-    return std::fabs(*got - *wanted) <= halfStep * (1 + 1e-9);
+    // The margins let an echo exactly half a step away pass, however the
+    // binary values of the two decimal texts fall around that half.
+    return std::fabs(*got - *wanted) <= halfStep * (1 + 1e-9) + std::fabs(*wanted) * 1e-12;
 }
 
 bool isNumberText(std::string_view text)

@@ -110,5 +110,23 @@ TEST(IsNumberText, TheWholeTextIsOneNumber)
         EXPECT_EQ(isNumberText(text), number) << '"' << text << '"';
 }
 
+// The echo of a write confirms the number sent when it shows it to its own last decimal; a text only as sent.
+TEST(IsEchoOf, TheNumberSentInTheTransmittersPattern)
+{
+    const struct {
+        const char *echo;
+        const char *sent;
+        bool confirms;
+    } cases[] = {
+        {"+012.50", "12.5", true}, {"+012.3", "12.34", true},   {"+012.3", "12.36", false},
+        {"+0003.", "3.5", true},   {"-0045", "-45", true},      {"+000.0", "12.5", false},
+        {"+1.5e1", "15", false},   {"+012.5", "1.25e1", false}, {"", "12.5", false},
+        {"PT100", "PT100", true},  {"PT100 ", "PT100", false},  {"0100", "100", true},
+        {"+12.", "+-12", false},   {" 7 ", "7", true},          {"+999999.601", "999999.6005", true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(isEchoOf(c.echo, c.sent), c.confirms) << '"' << c.echo << "\" for \"" << c.sent << '"';
+}
+
 } // namespace
 } // namespace ortavel
