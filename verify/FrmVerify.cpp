@@ -37,9 +37,11 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
     showState();
 }
 
+// A search's pause has the line at the search's rate: another transmitter
+// on the same address may answer there.
 bool FrmVerify::ownTransmitterSelected() const
 {
-    return !m_address.empty() && m_main.hasTransmitter() && m_main.selection().current() == m_selection &&
+    return !m_address.empty() && !m_main.whyNoOperation() && m_main.selection().current() == m_selection &&
            m_main.selectedAddress() == m_address;
 }
 

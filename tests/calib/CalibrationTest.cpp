@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "calib/frmYHJZ.h"
+#include "verify/FrmVerify.h"
 
 #include <memory>
 #include <sstream>
@@ -217,7 +218,7 @@ TEST_F(CalibrationTest, FailuresShowWhole)
     EXPECT_FALSE(c.txtCLYL(1).holdsValue() || c.txtLLYL(4).holdsValue() || c.txtCLYL(2).holdsValue());
 }
 
-// Picked and read in a search's pause, 07 is still no transmitter of the window's.
+// Picked and read in a search's pause, 07 is still no transmitter of the calibration or verification window.
 TEST_F(CalibrationTest, OpenedDuringASearchSendsNothing)
 {
     window.setSearchLastAddress(8);
@@ -225,8 +226,10 @@ TEST_F(CalibrationTest, OpenedDuringASearchSendsNothing)
         window.CMB_ADDR.choose(0);
         bus.clearRequests();
         open();
-        EXPECT_EQ(sent(), "");
         EXPECT_NE(lastMessage().find("a search is running"), std::string::npos) << lastMessage();
+        FrmVerify verification(window);
+        verification.cmdStart.click();
+        EXPECT_EQ(sent(), "");
     };
     window.cmdSEARCH.click();
     ASSERT_TRUE(m_cal);
