@@ -22,12 +22,6 @@ constexpr const char *kFactoryTitle = "Save to Factury";
 constexpr const char *kNoTransmitter =
     "No transmitter is selected in the main window; close this window, choose one and open it again.";
 
-// A result as the operator reads it: without its closing CR.
-std::string shown(const std::string &result)
-{
-    return !result.empty() && result.back() == '\r' ? result.substr(0, result.size() - 1) : result;
-}
-
 // The count a text starts with, when it starts with a number at all.
 std::optional<int> leadingCount(const std::string &text)
 {
@@ -55,7 +49,7 @@ std::optional<int> pointCountOf(const std::string &text)
 bool take(TextBox &box, const std::string &result, const std::string &address)
 {
     if (!isReplyFrom(result, address) || !isNumberText(replyData(result))) {
-        box.showFailure(shown(result));
+        box.showFailure(shownResult(result));
         return false;
     }
     box.setText(replyData(result));
@@ -299,8 +293,8 @@ bool frmYHJZ::saveCalibration()
     send(std::string(cmd::SaveUser), [&](const std::string &result) { return isStored(result, address); });
 
     if (!failed.empty()) {
-        m_main.messageBox().show("Download Calibration Data failed at " + failed + " (answer: " + shown(failedResult) +
-                                     "); the transmitter did not store the table.",
+        m_main.messageBox().show("Download Calibration Data failed at " + failed + " (answer: " +
+                                     shownResult(failedResult) + "); the transmitter did not store the table.",
                                  kSaveTitle, true);
         return false;
     }
@@ -315,7 +309,7 @@ void frmYHJZ::cmdSaveFactory_Click()
         return;
     const std::string result = ask(std::string(cmd::SaveFactory));
     if (!isStored(result, m_address))
-        m_main.messageBox().show("Save to Factury failed (answer: " + shown(result) + ").", kFactoryTitle, true);
+        m_main.messageBox().show("Save to Factury failed (answer: " + shownResult(result) + ").", kFactoryTitle, true);
 }
 
 void frmYHJZ::cmdExit_Click()

@@ -43,6 +43,13 @@ std::string replyData(std::string_view result)
     return std::string(result.substr(3, result.size() - 4));
 }
 
+std::string shownResult(std::string_view result)
+{
+    if (!result.empty() && result.back() == '\r')
+        result.remove_suffix(1);
+    return std::string(result);
+}
+
 bool isErrorResult(std::string_view result)
 {
     return result == kNoReply || result == kBadReply;

@@ -68,6 +68,9 @@ std::string replyData(std::string_view result);
 
 bool isErrorResult(std::string_view result);
 
+// A result as the operator reads it: without its closing CR.
+std::string shownResult(std::string_view result);
+
 // Two digits 01 to 99, or "AA" for every transmitter: the only addresses a
 // request composed by the tool goes out with.
 bool isBusAddress(std::string_view address);

@@ -62,13 +62,6 @@ std::string Reply::data() const
     return good() ? replyData(text) : std::string();
 }
 
-std::string shownResult(std::string_view result)
-{
-    if (!result.empty() && result.back() == '\r')
-        result.remove_suffix(1);
-    return std::string(result);
-}
-
 bool takeData(TextBox &box, const Reply &reply)
 {
     if (!reply.good()) {

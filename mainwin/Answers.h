@@ -53,9 +53,6 @@ bool takeEcho(TextBox &box, const Reply &reply, std::string_view sent, ValueKind
 // selects none, so that a refused code is never taken for a pick.
 bool selectEcho(ComboBox &list, const Reply &reply, int sent);
 
-// What the operator reads of a result: without its closing CR.
-std::string shownResult(std::string_view result);
-
 // Why a control's value did not go out.
 enum class SkipReason {
     NoValue,      // nothing read from the transmitter now selected, nor typed for it

@@ -24,11 +24,6 @@ std::optional<double> numberOf(const std::string &result, const std::string &add
     return isNumberText(data) ? numberAtStart(data) : std::nullopt;
 }
 
-std::string shown(const std::string &result)
-{
-    return !result.empty() && result.back() == '\r' ? result.substr(0, result.size() - 1) : result;
-}
-
 // Sums and differences of typed and read values carry binary noise far
 // below any decimal shown; the tolerance is met at its exact figure.
 constexpr double kSlack = 1e-9;
@@ -231,7 +226,7 @@ IdentityRead readIdentity(const Ask &ask, const std::string &address,
     identity.time = time;
     const auto text = [&ask, &address](std::string_view letters) {
         const std::string result = ask(std::string(letters));
-        return isReplyFrom(result, address) ? replyData(result) : shown(result);
+        return isReplyFrom(result, address) ? replyData(result) : shownResult(result);
     };
     const auto numberOfReply = [&ask, &address](std::string_view letters) {
         return numberOf(ask(std::string(letters)), address);
