@@ -46,9 +46,7 @@ std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &
                                const std::optional<QuickSearchWait> &quick)
 {
     if (!isBusAddress(send_addr)) {
-        const std::string why = "no transmitter selected";
-        if (!OperationReport::noteRefused(why))
-            StatusBar1.setPanel(1, "Nothing sent: " + why);
+        tellRefused("no transmitter selected");
         return std::string(kNoReply);
     }
     return exchange(send_addr, send_comm, afterFailure, quick);
@@ -109,9 +107,7 @@ bool Ortavel::hasTransmitter() const
 
 std::optional<std::string> Ortavel::whyNoOperation() const
 {
-    // Stopped but still unwinding counts too: the line may be at the
-    // search's rate.
-    if (searching() || m_searchRunning)
+    if (searchUnderWay())
         return "a search is running";
     if (!hasTransmitter())
         return "no transmitter selected";
@@ -147,17 +143,30 @@ std::optional<int> Ortavel::sendable(const ComboBox &list, std::string_view lett
     return selected;
 }
 
+// Stopped but still unwinding counts too: the line may be at the search's
+// rate.
+bool Ortavel::searchUnderWay() const
+{
+    return searching() || m_searchRunning;
+}
+
+void Ortavel::tellRefused(const std::string &why)
+{
+    if (!OperationReport::noteRefused(why))
+        StatusBar1.setPanel(1, "Nothing sent: " + why);
+}
+
 bool Ortavel::refusesRequest()
 {
     const auto why = whyNoOperation();
-    if (why && !OperationReport::noteRefused(*why))
-        StatusBar1.setPanel(1, "Nothing sent: " + *why);
+    if (why)
+        tellRefused(*why);
     return why.has_value();
 }
 
 bool Ortavel::refusesWhileSearching()
 {
-    return (searching() || m_searchRunning) && refusesRequest();
+    return searchUnderWay() && refusesRequest();
 }
 
 void Ortavel::newSelection()

@@ -286,6 +286,9 @@ private:
     void closePortUnlessSearching();
     void closeWindowsAndPort();
     bool searching() const;
+    bool searchUnderWay() const;
+    // Panel 1, or the operation under way, says why nothing was sent.
+    void tellRefused(const std::string &why);
     bool askAddress(int address, int bandIndex);
     void finishSearch(int lastBand);
     void readRows();
