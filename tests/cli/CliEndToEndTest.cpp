@@ -113,10 +113,25 @@ TEST_F(CliEndToEndTest, ReadJsonEqualsTheSimulatorsConfiguration)
         expectReadShows(jsonOf(read.out).object(), state(c.address));
     }
     EXPECT_EQ(jsonOf(run({"--json", "--baud", "4800", "read", "7"}).out).object()["unit"].toString(), "MPa");
-    // The table shows the count of calibration points too.
+    // The table shows every field of the JSON with its value (the live ones change between reads), and the count of
+    // calibration points.
     const std::string points = std::to_string(state(12).config.working.pointCount);
     const auto table = run({"--baud", "2400", "read", "12"});
     EXPECT_NE(table.out.find("\ncalibration points  " + points + "\n"), std::string::npos) << table.out;
+    const auto json = jsonOf(run({"--json", "--baud", "2400", "read", "12"}).out).object();
+    for (auto it = json.begin(); it != json.end(); ++it) {
+        const std::string key = it.key() == "unit_code" ? "unit" : it.key().toStdString();
+        const bool live = key == "pressure" || key == "temperature";
+        std::string value = " " + (it->isString() ? it->toString().toStdString() : std::to_string(it->toInt()));
+        if (it.key() == "unit_code")
+            value = "(" + value.substr(1) + ")";
+        if (it->isObject())
+            continue;
+        const auto at = ("\n" + table.out).find("\n" + key + "  ");
+        ASSERT_NE(at, std::string::npos) << key << " missing from\n" << table.out;
+        const std::string line = table.out.substr(at, table.out.find('\n', at) - at);
+        EXPECT_TRUE(live || line.find(value) != std::string::npos) << key << ": " << line;
+    }
 }
 
 // A late transmitter too: its replies are never taken, least of all as another field's value.
