@@ -138,14 +138,6 @@ TEST_F(ReadTest, RefreshRunsAtTheRateOfTheChosenEntry)
     expectTexts({{&window.TXT_TYPE, "PT100"}, {&window.TXT_BAND, "2400"}});
 }
 
-TEST_F(ReadTest, RefreshWithoutAChosenTransmitterSendsNothing)
-{
-    loadOnPort3();
-    window.cmdReFresh.click();
-    EXPECT_TRUE(bus.requests().empty());
-    expectTexts({{&window.TXT_TYPE, "TYPE"}, {&window.TXT_ADDR, "ADDR"}});
-}
-
 TEST_F(ReadTest, UnitThatNeverSettlesEndsTheChain)
 {
     FakeTransmitter &transmitter = findAndRead();
