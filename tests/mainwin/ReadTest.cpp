@@ -64,7 +64,8 @@ TEST_F(ReadTest, DisabledUnitListOnlyWrites)
     bus.clearRequests();
     window.cmbUnit.setEnabled(false);
     window.cmbUnit.setSelectedIndex(5);
-    EXPECT_EQ(bus.commands(), split("UT5"));
+    window.cmbUnit.setSelectedIndex(0); // kPa is a unit too
+    EXPECT_EQ(bus.commands(), split("UT5 UT0"));
 }
 
 struct TrimCase {
