@@ -414,6 +414,7 @@ TEST_F(CommandText, ArgumentsTheCommandRefusesSendNothing)
         {"apply", backup("zero-text", R"(,"settings":{"display_zero":"low"})"), "1"},
         {"apply", backup("half-point", R"(,"settings":{"unit":0},"calibration":{"points":2.5,"table":[]})"), "1",
          "--with-calibration"},
+        {"apply", backup("good", R"(,"settings":{"unit":0})"), "1", "--save", "somewhere"},
         {"send"},
         {"send", "01"},
         {"send", "01", "TY", "AD"},
