@@ -25,7 +25,7 @@ std::optional<PollRow> CollectLoop::tick(Bus &bus, std::int64_t timeMs)
     if (m_pollPressure)
         takePressure(data, *value);
     else
-        m_last.temperature = formatPattern(*value, "###0.0");
+        m_last.temperature = formatPattern(*value, kTemperaturePattern);
     m_last.timeMs = timeMs;
     return m_last;
 }

@@ -13,9 +13,6 @@ namespace ortavel {
 
 namespace {
 
-constexpr int kBitsPerCharacter = 10;
-constexpr int kMsPerSecond = 1000;
-
 // One character on the line, rounded up to whole milliseconds; at least 1.
 int characterTimeMs(const std::string &settings)
 {

@@ -7,6 +7,10 @@
 
 namespace ortavel {
 
+// A character on the line: start bit, eight data bits, stop bit.
+inline constexpr int kBitsPerCharacter = 10;
+inline constexpr int kMsPerSecond = 1000;
+
 // The four rates of the baud list, by band index 0 to 3.
 inline constexpr std::array<int, 4> kBaudRates = {1200, 2400, 4800, 9600};
 

@@ -51,6 +51,9 @@ std::string formatSingle(float value, std::string_view pattern);
 std::string signedPatternText(double value, std::string_view pattern);
 std::string signedSingleText(float value, std::string_view pattern);
 
+// The temperature as every window and the command line show it.
+inline constexpr const char *kTemperaturePattern = "###0.0";
+
 // Trim value text: sign and four digits, e.g. +0123, -0045.
 std::string trimValueText(int position);
 

@@ -10,8 +10,7 @@
 namespace ortavel {
 
 namespace {
-constexpr const char *kApplication = "Kavrin";
-constexpr const char *kSection = "PortMap";
+constexpr const char *kPortMapSection = "PortMap";
 
 std::string builtInPort(int index)
 {
@@ -57,7 +56,8 @@ std::array<PortEntry, PortMap::kLastPort> PortMap::lastingEntries() const
                             : PortEntry{builtInPort(static_cast<int>(i - adapters.size())), PortSource::Default};
         if (m_store == nullptr)
             continue;
-        const std::string stored = m_store->value(kApplication, kSection, std::to_string(i + kFirstPort), "");
+        const std::string stored =
+            m_store->value(kSettingsApplication, kPortMapSection, std::to_string(i + kFirstPort), "");
         // Only an absolute path counts; anything else in the store is ignored.
         if (!stored.empty() && stored.front() == '/')
             entries.at(i) = {stored, PortSource::Set};

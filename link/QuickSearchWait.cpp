@@ -1,5 +1,6 @@
 #include "QuickSearchWait.h"
 
+#include "LineSettings.h"
 #include "SettingsStore.h"
 
 #include <cctype>
@@ -9,10 +10,7 @@ namespace ortavel {
 
 namespace {
 
-constexpr int kBitsPerCharacter = 10;
-constexpr int kMsPerSecond = 1000;
-constexpr const char *kApplication = "Kavrin";
-constexpr const char *kSection = "QuickSearch";
+constexpr const char *kQuickSearchSection = "QuickSearch";
 
 // The request and the first reply character, each 10 bits at the rate.
 std::size_t wireBits(std::size_t requestLength)
@@ -22,7 +20,8 @@ std::size_t wireBits(std::size_t requestLength)
 
 int loadOne(const SettingsStore &store, const WaitSetting &setting)
 {
-    const std::string text = store.value(kApplication, kSection, setting.name, std::to_string(setting.defaultMs));
+    const std::string text =
+        store.value(kSettingsApplication, kQuickSearchSection, setting.name, std::to_string(setting.defaultMs));
     return parseWaitMs(text, setting).value_or(setting.defaultMs);
 }
 
@@ -79,10 +78,10 @@ QuickSearchWait loadQuickSearchWait(const SettingsStore &store)
 
 bool saveQuickSearchWait(SettingsStore &store, const QuickSearchWait &wait)
 {
-    const bool turnaround =
-        store.setValue(kApplication, kSection, kTurnaroundSetting.name, std::to_string(wait.turnaroundMs));
-    const bool allowance =
-        store.setValue(kApplication, kSection, kAllowanceSetting.name, std::to_string(wait.allowanceMs));
+    const bool turnaround = store.setValue(kSettingsApplication, kQuickSearchSection, kTurnaroundSetting.name,
+                                           std::to_string(wait.turnaroundMs));
+    const bool allowance = store.setValue(kSettingsApplication, kQuickSearchSection, kAllowanceSetting.name,
+                                          std::to_string(wait.allowanceMs));
     return turnaround && allowance;
 }
 

@@ -4,6 +4,9 @@
 
 namespace ortavel {
 
+// The application name the settings are kept under.
+inline constexpr const char *kSettingsApplication = "Kavrin";
+
 // The per-user settings store, addressed by application, section and key.
 class SettingsStore {
 public:

@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char *kCollect = "Collect";
 constexpr const char *kStop = "Stop";
-constexpr const char *kTemperaturePattern = "###0.0";
 // "*", two address characters, five characters of pressure and CR.
 constexpr std::size_t kShortestPressure = 9;
 constexpr std::size_t kShortestTemperature = 5;

@@ -12,7 +12,6 @@ namespace ortavel {
 namespace {
 
 constexpr std::string_view kVersionWithRange = "2.00";
-constexpr const char *kTemperaturePattern = "###0.0";
 // A unit handler may start a read inside a read; a transmitter that keeps
 // reporting another unit must not make that chain endless.
 constexpr int kMaxReadNesting = 4;

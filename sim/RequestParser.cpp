@@ -1,5 +1,6 @@
 #include "RequestParser.h"
 
+#include "ValueText.h"
 #include "link/Checksum.h"
 
 namespace ortavel::sim {
@@ -10,11 +11,6 @@ constexpr std::size_t kChecksumLength = 2;
 constexpr std::size_t kMinCommandLength = 2;
 // "$", address, command, checksum, CR
 constexpr std::size_t kMinFrameLength = 1 + kAddressLength + kMinCommandLength + kChecksumLength + 1;
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 bool isAddress(std::string_view text)
 {

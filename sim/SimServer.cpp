@@ -30,9 +30,9 @@ timespec toTimespec(SteadyClock::duration d)
 {
     if (d < SteadyClock::duration::zero())
         d = SteadyClock::duration::zero();
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(d).count();
-    constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
-    return {static_cast<time_t>(ns / kNanosPerSecond), static_cast<long>(ns % kNanosPerSecond)};
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(d);
+    const auto rest = std::chrono::duration_cast<std::chrono::nanoseconds>(d - seconds);
+    return {static_cast<time_t>(seconds.count()), static_cast<long>(rest.count())};
 }
 } // namespace
 

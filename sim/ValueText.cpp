@@ -12,11 +12,6 @@ namespace {
 constexpr std::array<std::string_view, 5> kDecimalPatterns = {"0000.", "000.0", "00.00", "0.000", ".0000"};
 constexpr std::size_t kMaxTrimDigits = 4;
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 std::string_view withoutSign(std::string_view text)
 {
     if (!text.empty() && (text.front() == '+' || text.front() == '-'))
@@ -24,6 +19,11 @@ std::string_view withoutSign(std::string_view text)
     return text;
 }
 } // namespace
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::optional<double> parseValue(std::string_view text)
 {

@@ -11,6 +11,9 @@ inline constexpr double kMaxValue = 99999.0;
 inline constexpr int kMaxTrim = 5000;
 inline constexpr std::size_t kMaxTextLength = 16;
 
+// Only the ASCII digits 0 to 9, whatever the locale.
+bool isDigit(char c);
+
 // A decimal value: optional sign, digits with at most one point, nothing
 // else; within +-kMaxValue.
 std::optional<double> parseValue(std::string_view text);

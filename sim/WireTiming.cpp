@@ -7,15 +7,14 @@
 namespace ortavel::sim {
 
 namespace {
-constexpr std::int64_t kBitsPerByte = 10;
-constexpr std::int64_t kNanosPerSecond = 1'000'000'000;
+constexpr std::int64_t kNanosPerSecond = std::nano::den;
 } // namespace
 
 std::chrono::nanoseconds WireTiming::bytesTime(std::size_t count, int baud) const
 {
     if (!wireTime || baud <= 0)
         return std::chrono::nanoseconds(0);
-    return std::chrono::nanoseconds(static_cast<std::int64_t>(count) * kBitsPerByte * kNanosPerSecond / baud);
+    return std::chrono::nanoseconds(static_cast<std::int64_t>(count) * kBitsPerCharacter * kNanosPerSecond / baud);
 }
 
 std::chrono::nanoseconds WireTiming::lateTime(int baud, std::chrono::nanoseconds pastTimeout)

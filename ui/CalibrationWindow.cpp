@@ -22,7 +22,6 @@ constexpr double kPassWidth = 855.0;
 constexpr double kExitWidth = 1095.0;
 constexpr double kPassHeight = 270.0;
 constexpr double kExitHeight = 495.0;
-constexpr QLatin1String kWidestValue("-1234.567");
 // Six lines of text and the empty one after the last line end.
 constexpr int kExplanationLines = 7;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -12,6 +13,9 @@ class QTimer;
 class QWidget;
 
 namespace ortavel {
+
+// The widest value a value box must show whole.
+inline constexpr QLatin1String kWidestValue("-1234.567");
 
 class Binder;
 class Control;

@@ -27,7 +27,6 @@ namespace {
 constexpr double kLargeFontScale = 2.0;
 // The password box covers this share of the Reflash button's width.
 constexpr double kPassWidthShare = 735.0 / 1335.0;
-constexpr QLatin1String kWidestValue("-1234.567");
 
 } // namespace
 
