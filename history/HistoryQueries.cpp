@@ -140,7 +140,10 @@ std::optional<std::vector<TransmitterSummary>> transmitters(HistoryStore &store,
         done.insert(group.begin(), group.end());
 
         TransmitterSummary s;
-        s.ident = newest.identity.ident;
+        // The group's newest entry may be the ID change itself.
+        const bool renamed = newest.kind == EntryKind::Write && newest.parameter == cmd::Ident &&
+                             newest.result == kConfirmed && !newest.sent.empty();
+        s.ident = renamed ? newest.sent : newest.identity.ident;
         s.type = newest.identity.type;
         s.version = newest.identity.version;
         s.lastSeenMs = newest.timeMs;
