@@ -228,12 +228,12 @@ std::vector<SnapshotRow> compareSnapshots(const HistoryEntry &first, const Histo
     std::vector<SnapshotRow> rows;
     for (const auto &[parameter, value] : a)
         rows.push_back({parameter, value, "", true});
-    for (const auto &[parameter, value] : b) {
-        auto it = std::find_if(rows.begin(), rows.end(), [&](const auto &r) { return r.parameter == parameter; });
+    for (const auto &field : b) {
+        auto it = std::find_if(rows.begin(), rows.end(), [&](const auto &r) { return r.parameter == field.first; });
         if (it == rows.end())
-            rows.push_back({parameter, "", value, true});
+            rows.push_back({field.first, "", field.second, true});
         else
-            it->second = value;
+            it->second = field.second;
     }
     for (SnapshotRow &row : rows)
         row.differs = row.first != row.second;
