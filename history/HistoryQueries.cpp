@@ -226,6 +226,7 @@ std::vector<SnapshotRow> compareSnapshots(const HistoryEntry &first, const Histo
     const auto a = snapshotFields(first);
     const auto b = snapshotFields(second);
     std::vector<SnapshotRow> rows;
+    rows.reserve(a.size() + b.size());
     for (const auto &[parameter, value] : a)
         rows.push_back({parameter, value, "", true});
     for (const auto &field : b) {
