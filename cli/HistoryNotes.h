@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TransmitterRecord.h"
+#include "WritePlan.h"
+
+#include <string>
+#include <vector>
+
+namespace ortavel::cli {
+
+class Bus;
+
+// What the subcommands hand to the instrument history besides the
+// exchanges the Bus tells it of. Each does nothing when the run keeps no
+// history.
+
+// Reads the present value of each field the plan writes that has a read
+// form and was not read yet, so that every write's entry says what it
+// replaced.
+void readBeforeWrites(Bus &bus, const std::string &address, const std::vector<PlannedWrite> &plan);
+
+// Every field of a read and its result, as one snapshot.
+void recordSnapshot(Bus &bus, const TransmitterRecord &record);
+
+// `run` "as-found" or "as-left", `passed` the verdict, `detail` the run as JSON.
+void recordVerification(Bus &bus, const std::string &address, const std::string &run, bool passed,
+                        const std::string &detail);
+
+// Reads the calibration table of `address` (point count and every point)
+// and returns it as a JSON array of points; empty without a history.
+std::string readCalibrationTable(Bus &bus, const std::string &address);
+// A table written over `before`: the points as now known to be held.
+void recordCalibrationWritten(Bus &bus, const std::string &address, const std::string &before);
+
+} // namespace ortavel::cli
