@@ -43,8 +43,23 @@ std::string tableJson(const HistoryRecorder &history, const std::string &address
 
 } // namespace
 
+void readIdentity(Bus &bus, const std::string &address)
+{
+    HistoryRecorder *history = bus.history();
+    if (history == nullptr)
+        return;
+    const Identity known = history->identityOf(address);
+    const std::pair<const std::string *, std::string_view> fields[] = {
+        {&known.type, cmd::Type}, {&known.ident, cmd::Ident}, {&known.version, cmd::Version}};
+    for (const auto &[value, letters] : fields) {
+        if (value->empty() && !bus.interrupted())
+            bus.send(address, std::string(letters));
+    }
+}
+
 void readBeforeWrites(Bus &bus, const std::string &address, const std::vector<PlannedWrite> &plan)
 {
+    readIdentity(bus, address);
     HistoryRecorder *history = bus.history();
     for (const PlannedWrite &write : plan) {
         const std::string read = readFormOf(write);
@@ -53,6 +68,12 @@ void readBeforeWrites(Bus &bus, const std::string &address, const std::vector<Pl
         if (!read.empty() && history->valueOf(address, read) == kNotRead)
             bus.send(address, read);
     }
+}
+
+void nameOperator(Bus &bus, const std::string &name, const CommonOptions &options)
+{
+    if (HistoryRecorder *history = bus.history(); history != nullptr && !name.empty() && !options.operatorName)
+        history->setOperatorName(name);
 }
 
 void recordSnapshot(Bus &bus, const TransmitterRecord &record)
@@ -98,7 +119,9 @@ void recordCalibrationWritten(Bus &bus, const std::string &address, const std::s
 
 namespace ortavel::cli {
 
+void readIdentity(Bus &, const std::string &) {}
 void readBeforeWrites(Bus &, const std::string &, const std::vector<PlannedWrite> &) {}
+void nameOperator(Bus &, const std::string &, const CommonOptions &) {}
 void recordSnapshot(Bus &, const TransmitterRecord &) {}
 void recordVerification(Bus &, const std::string &, const std::string &, bool, const std::string &) {}
 std::string readCalibrationTable(Bus &, const std::string &)

@@ -323,6 +323,7 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
         std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
+    nameOperator(bus, m_plan.operatorName, options);
     const auto ask = [&bus, this](const std::string &command) { return bus.send(m_address, command); };
     verify::IdentityRead read = verify::readIdentity(
         ask, m_address, [](int code) { return unitName(code); }, verify::localTimeText());

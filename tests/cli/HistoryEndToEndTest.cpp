@@ -87,10 +87,11 @@ TEST_F(HistoryEndToEndTest, EachWriteThatWentOutLeavesOneEntryWithWhatItReplaced
         const char *sent;
         const char *echo;
         const char *result;
+        const char *ident = "A1001";
     } rows[] = {
         {"a confirmed write", "1", "ID", "A1001", "Z42", "Z42", "confirmed"},
         {"a write answered with the old value", "1", "TY", "QX820", "ABCDEFGHIJKLMNOPQ", "QX820", "echo differs"},
-        {"a silent transmitter", "5", "SZ", "", "SZ", "ERR 0", "no reply"},
+        {"a silent transmitter", "5", "SZ", "", "SZ", "ERR 0", "no reply", ""},
     };
     std::map<std::string, QJsonArray> writes = {{"1", {}}, {"5", {}}};
     for (auto &[address, all] : writes)
@@ -111,6 +112,7 @@ TEST_F(HistoryEndToEndTest, EachWriteThatWentOutLeavesOneEntryWithWhatItReplaced
         EXPECT_EQ(e["sent"], row.sent);
         EXPECT_EQ(e["echo"], row.echo);
         EXPECT_EQ(e["result"], row.result);
+        EXPECT_EQ(e["ident"], row.ident);
         EXPECT_EQ(e["port"].toString().toStdString(), m_link);
         EXPECT_EQ(e["baud"], "9600");
         EXPECT_TRUE(e["program"].toString().startsWith("ortavel-cli 1.")) << e["program"].toString().toStdString();
@@ -146,6 +148,10 @@ TEST_F(HistoryEndToEndTest, ReadLeavesASnapshotAndTheTextShowsEveryFieldTheJsonH
         const auto rows = cellsOf(text.out);
         ASSERT_EQ(list.size(), view.rows) << text.out;
         ASSERT_EQ(rows.size(), list.size()) << text.out;
+        auto csv = view.arguments;
+        csv.push_back("--csv");
+        const std::string csvOut = record(csv).out;
+        EXPECT_EQ(std::count(csvOut.begin(), csvOut.end(), '\n'), list.size() + 1) << csvOut;
         for (qsizetype i = 0; i < list.size(); ++i) {
             QJsonObject item = list[i].toObject();
             item.remove("detail"); // a whole document: --json only
