@@ -128,6 +128,7 @@ void print(const std::vector<Row> &rows, const std::vector<Column<Row>> &columns
         return;
     }
     std::vector<std::string> header;
+    header.reserve(columns.size());
     for (const auto &column : columns)
         header.emplace_back(column.name);
     TextTable table(header);

@@ -20,7 +20,7 @@ std::string readFormOf(const PlannedWrite &write)
 {
     if (write.value.empty() || write.command.size() <= write.value.size())
         return {};
-    const std::string read = write.command.substr(0, write.command.size() - write.value.size());
+    std::string read = write.command.substr(0, write.command.size() - write.value.size());
     for (const cmd::Info &info : cmd::kCatalogue) {
         if (info.readForm && read.starts_with(info.letters) &&
             read.size() == info.letters.size() + (info.pointDigit ? 1 : 0))

@@ -57,7 +57,7 @@ protected:
     }
     QJsonArray json(std::vector<std::string> arguments, const std::string &file = "history.sqlite")
     {
-        arguments.push_back("--json");
+        arguments.emplace_back("--json");
         const auto result = record(arguments, file);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         return arrayOf(result.out);
@@ -149,7 +149,7 @@ TEST_F(HistoryEndToEndTest, ReadLeavesASnapshotAndTheTextShowsEveryFieldTheJsonH
         ASSERT_EQ(list.size(), view.rows) << text.out;
         ASSERT_EQ(rows.size(), list.size()) << text.out;
         auto csv = view.arguments;
-        csv.push_back("--csv");
+        csv.emplace_back("--csv");
         const std::string csvOut = record(csv).out;
         EXPECT_EQ(std::count(csvOut.begin(), csvOut.end(), '\n'), list.size() + 1) << csvOut;
         for (qsizetype i = 0; i < list.size(); ++i) {

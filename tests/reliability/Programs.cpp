@@ -44,6 +44,7 @@ bool CliChild::start(const std::vector<std::string> &arguments)
             variables.emplace_back(*variable);
     }
     std::vector<char *> envp;
+    envp.reserve(variables.size() + 1);
     for (auto &v : variables)
         envp.push_back(v.data());
     envp.push_back(nullptr);
