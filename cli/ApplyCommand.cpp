@@ -4,6 +4,7 @@
 #include "Bus.h"
 #include "BusSearch.h"
 #include "CommonOptions.h"
+#include "HistoryNotes.h"
 #include "JsonText.h"
 #include "ProgressLine.h"
 #include "ReportOutput.h"
@@ -221,7 +222,14 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
             }
             if (const auto why = WritePlan::whyOutputsAsTyped(m_settings, facts))
                 std::fprintf(stderr, "note: %s: %s\n", t.address.c_str(), why->c_str());
-            t.report = WriteRunner::run(bus, t.address, planFor(facts, *own));
+            const auto plan = planFor(facts, *own);
+            // The table it replaces, for the history's calibration entry.
+            const bool calibrates = m_withCalibration && *own;
+            const std::string tableBefore = calibrates ? readCalibrationTable(bus, t.address) : std::string();
+            readBeforeWrites(bus, t.address, plan);
+            t.report = WriteRunner::run(bus, t.address, plan);
+            if (!tableBefore.empty())
+                recordCalibrationWritten(bus, t.report.address, tableBefore);
         }
         t.baud = t.error.empty() ? bus.baud() : 0;
         results.push_back(std::move(t));

@@ -3,6 +3,7 @@
 #include "AddressText.h"
 #include "BackupFile.h"
 #include "Bus.h"
+#include "HistoryNotes.h"
 #include "TargetRate.h"
 #include "TransmitterReader.h"
 
@@ -32,6 +33,7 @@ int BackupCommand::run(Bus &bus, const CommonOptions &options)
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
     const TransmitterRecord record = TransmitterReader(bus, m_address).readAll();
+    recordSnapshot(bus, record);
     if (record.interrupted) {
         std::fputs("interrupted: no backup written\n", stderr);
         return kExitInterrupted;

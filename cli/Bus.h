@@ -5,6 +5,10 @@
 #include <optional>
 #include <string>
 
+namespace ortavel {
+class HistoryRecorder;
+}
+
 namespace ortavel::cli {
 
 // What the subcommands need of the line: one exchange at a time, the rate,
@@ -21,6 +25,9 @@ public:
     virtual bool setBaud(int baud) = 0;
     virtual int baud() const = 0;
     virtual bool interrupted() const = 0;
+    // What the run records into the instrument history besides the
+    // exchanges themselves; nullptr when it keeps none.
+    virtual HistoryRecorder *history() { return nullptr; }
 };
 
 } // namespace ortavel::cli

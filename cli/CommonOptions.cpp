@@ -74,6 +74,13 @@ std::optional<ParsedCommandLine> parseCommandLine(const std::vector<std::string>
             }
             parsed.options.baud = *baud;
             parsed.options.autoBaud = false;
+        } else if (arg == "--history" || arg == "--operator") {
+            const auto value = takeValue(arg);
+            if (!value)
+                return std::nullopt;
+            (arg == "--history" ? parsed.options.history : parsed.options.operatorName) = *value;
+        } else if (arg == "--no-history") {
+            parsed.options.noHistory = true;
         } else if (arg == "--settings-dir") {
             const auto value = takeValue(arg);
             if (!value)
@@ -86,6 +93,10 @@ std::optional<ParsedCommandLine> parseCommandLine(const std::vector<std::string>
     }
     if (parsed.options.device && parsed.options.port) {
         error = "--device and --port exclude each other";
+        return std::nullopt;
+    }
+    if (parsed.options.history && parsed.options.noHistory) {
+        error = "--history and --no-history exclude each other";
         return std::nullopt;
     }
     if (i >= args.size()) {

@@ -18,6 +18,12 @@ struct CommonOptions {
     bool json = false;
     bool trace = false;
     std::string settingsDir;
+    // The instrument history: "sqlite:PATH" or "postgresql:SERVICE" for
+    // this run (checked when the history opens), or none at all.
+    std::optional<std::string> history;
+    bool noHistory = false;
+    // Who works the run, for the history; else the one the window keeps.
+    std::optional<std::string> operatorName;
 };
 
 struct ParsedCommandLine {

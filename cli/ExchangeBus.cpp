@@ -32,6 +32,9 @@ std::string ExchangeBus::exchange(const std::string &address, const std::string 
         if (m_lateNotice)
             m_lateNotice(*late, first);
     }
+    // A request that never went out (a closed port) changed nothing.
+    if (m_sent && !m_exchange.lastRequest().empty())
+        m_sent(address, command, result);
     if (m_trace)
         m_trace(ExchangeTrace{m_exchange.lastStartMs(), m_clock.nowMs(), m_baud, address, m_exchange.lastRequest(),
                               m_exchange.lastReceived(), result});
@@ -43,6 +46,8 @@ bool ExchangeBus::setBaud(int baud)
     if (!m_port.setSettings(lineSettingsText(std::to_string(baud))))
         return false;
     m_baud = baud;
+    if (m_baudSet)
+        m_baudSet(baud);
     return true;
 }
 

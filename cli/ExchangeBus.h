@@ -38,6 +38,7 @@ public:
     bool setBaud(int baud) override;
     int baud() const override { return m_baud; }
     bool interrupted() const override { return m_stop && m_stop(); }
+    HistoryRecorder *history() override { return m_history; }
 
     void setStopCheck(std::function<bool()> stop) { m_stop = std::move(stop); }
     // Called after every exchange.
@@ -48,6 +49,16 @@ public:
     {
         m_lateNotice = std::move(notice);
     }
+
+    // Called after every exchange whose request was written, with the
+    // address and command as given and the result.
+    void setSentHook(std::function<void(const std::string &, const std::string &, const std::string &)> sent)
+    {
+        m_sent = std::move(sent);
+    }
+    // Called after every rate the line was set to.
+    void setBaudHook(std::function<void(int)> baudSet) { m_baudSet = std::move(baudSet); }
+    void setHistory(HistoryRecorder *history) { m_history = history; }
 
 private:
     std::string exchange(const std::string &address, const std::string &command, AfterFailure afterFailure,
@@ -61,6 +72,9 @@ private:
     std::function<void(const ExchangeTrace &)> m_trace;
     std::function<void(const LateReply &, bool)> m_lateNotice;
     std::set<std::string> m_lateTold;
+    std::function<void(const std::string &, const std::string &, const std::string &)> m_sent;
+    std::function<void(int)> m_baudSet;
+    HistoryRecorder *m_history = nullptr;
 };
 
 } // namespace ortavel::cli

@@ -29,6 +29,19 @@ LinkSession::LinkSession(const CommonOptions &options)
 
 bool LinkSession::open(std::string &error)
 {
+#if ORTAVEL_HISTORY
+    if (!m_options.noHistory) {
+        const auto place = chosenHistoryPlace(m_options, m_store, error);
+        if (!place)
+            return false;
+        m_history = std::make_unique<RunHistory>(place->place, runOrigin(m_options, m_store));
+    }
+#else
+    if (m_options.history) {
+        error = "--history: this build keeps no instrument history";
+        return false;
+    }
+#endif
     bool opened = false;
     if (m_options.device) {
         opened = m_port.openDevice(*m_options.device);
@@ -36,9 +49,23 @@ bool LinkSession::open(std::string &error)
         m_port.setPortNumber(m_options.port.value_or(1));
         opened = m_port.open();
     }
-    if (!opened)
+    if (!opened) {
         error = m_port.errorString();
-    return opened;
+        return false;
+    }
+#if ORTAVEL_HISTORY
+    if (m_history)
+        m_history->attach(m_bus, m_options.device.value_or(m_portMap.devicePath(m_options.port.value_or(1))));
+#endif
+    return true;
+}
+
+void LinkSession::finish()
+{
+#if ORTAVEL_HISTORY
+    if (m_history)
+        m_history->finish();
+#endif
 }
 
 void LinkSession::traceLine(const ExchangeTrace &exchange, ExchangeResult result)

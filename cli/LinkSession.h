@@ -9,22 +9,31 @@
 #include "link/SteadyClock.h"
 #include "traffic/TrafficRecorder.h"
 
+#if ORTAVEL_HISTORY
+#include "RunHistory.h"
+#endif
+
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace ortavel::cli {
 
 // What one command-line run puts behind the Bus: the serial port, the
-// clock, the settings store and the port map. The exchanges themselves are
-// the ExchangeBus's, as in the tests; this adds the trace and the notices
-// on stderr, and Ctrl-C.
+// clock, the settings store, the port map and the instrument history. The
+// exchanges themselves are the ExchangeBus's, as in the tests; this adds
+// the trace and the notices on stderr, Ctrl-C and the history's recording.
 class LinkSession {
 public:
     explicit LinkSession(const CommonOptions &options);
 
-    // Opens the device or numbered port at the chosen rate; false with the
-    // serial layer's description on failure.
+    // Opens the history, then the device or numbered port at the chosen
+    // rate; false with the reason (a --history that names no place, or the
+    // serial layer's description) on failure.
     bool open(std::string &error);
+    // Waits for the history's entries and says once on stderr if they could
+    // not be stored. The run's exit status stays what it was.
+    void finish();
 
     Bus &bus() { return m_bus; }
 
@@ -42,6 +51,9 @@ private:
     CommonOptions m_options;
     std::int64_t m_start;
     bool m_traceHeaderWritten = false;
+#if ORTAVEL_HISTORY
+    std::unique_ptr<RunHistory> m_history;
+#endif
 };
 
 } // namespace ortavel::cli

@@ -4,6 +4,7 @@
 #include "Bus.h"
 #include "CommonOptions.h"
 #include "Confirmation.h"
+#include "HistoryNotes.h"
 #include "JsonText.h"
 #include "ReportOutput.h"
 #include "SaveOption.h"
@@ -48,6 +49,7 @@ int OneRequestCommand::run(Bus &bus, const CommonOptions &options)
         command = cmd::LoadFactory;
         break;
     }
+    readIdentity(bus, m_address);
     const std::string result = bus.send(m_address, command);
     // The zero answers with the new pressure; the others with "OK".
     const bool ok = m_kind == Kind::Zero ? isReplyFrom(result, m_address) && strictNumber(replyData(result))

@@ -3,6 +3,9 @@
 #include "CommonOptions.h"
 #include "JsonText.h"
 #include "TextTable.h"
+#if ORTAVEL_HISTORY
+#include "RunHistory.h"
+#endif
 #include "adapters/SerialPortList.h"
 #include "adapters/SettingsStoreQt.h"
 #include "link/PortMap.h"
@@ -78,12 +81,30 @@ int PortsCommand::runWithoutPort(const CommonOptions &options)
             QJsonObject{{"port", "com" + QString::number(n)}, {"device", path}, {"why", why}, {"present", present}});
         mapTable.addRow({"com" + std::to_string(n), path.toStdString(), why, present ? "yes" : "no"});
     }
+    QJsonObject json{{"ports", portList}, {"map", mapList}};
+    std::string historyLine;
+#if ORTAVEL_HISTORY
+    // Where this run's history would go, and why there.
+    std::string error;
+    if (const auto chosen = chosenHistoryPlace(options, store, error)) {
+        json.insert("history", QJsonObject{{"place", QString::fromStdString(chosen->place.text())},
+                                           {"why", QString::fromStdString(chosen->why)},
+                                           {"recording", !options.noHistory}});
+        historyLine = "history: " + chosen->place.text() + " (" + chosen->why + ")" +
+                      (options.noHistory ? ", not recording (--no-history)" : "") + "\n";
+    } else {
+        std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
+        return kExitUsage;
+    }
+#endif
     if (options.json) {
-        printJson(QJsonObject{{"ports", portList}, {"map", mapList}});
+        printJson(json);
     } else {
         std::fputs(portTable.text().c_str(), stdout);
         std::putchar('\n');
         std::fputs(mapTable.text().c_str(), stdout);
+        if (!historyLine.empty())
+            std::printf("\n%s", historyLine.c_str());
     }
     return kExitOk;
 }

@@ -3,6 +3,7 @@
 #include "AddressText.h"
 #include "Bus.h"
 #include "CommonOptions.h"
+#include "HistoryNotes.h"
 #include "JsonText.h"
 #include "TargetRate.h"
 #include "TextTable.h"
@@ -71,6 +72,7 @@ int ReadCommand::run(Bus &bus, const CommonOptions &options)
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
     const TransmitterRecord record = TransmitterReader(bus, m_address).readAll();
+    recordSnapshot(bus, record);
     if (options.json)
         printJson(recordToJson(record));
     else

@@ -3,6 +3,7 @@
 #include "AddressText.h"
 #include "Bus.h"
 #include "CommonOptions.h"
+#include "HistoryNotes.h"
 #include "JsonText.h"
 #include "ReportOutput.h"
 #include "SaveOption.h"
@@ -53,6 +54,7 @@ int SetCommand::run(Bus &bus, const CommonOptions &options)
     auto plan = WritePlan::settings(m_settings, facts);
     if (auto save = WritePlan::save(m_save))
         plan.push_back(std::move(*save));
+    readBeforeWrites(bus, m_address, plan);
     const WriteReport report = WriteRunner::run(bus, m_address, plan);
     if (options.json)
         printJson(writeReportToJson(report));

@@ -2,6 +2,10 @@
 
 #include "ApplyCommand.h"
 #include "BackupCommand.h"
+#if ORTAVEL_HISTORY
+#include "DueCommand.h"
+#include "HistoryCommand.h"
+#endif
 #include "OneRequestCommand.h"
 #include "PollCommand.h"
 #include "PortsCommand.h"
@@ -40,6 +44,12 @@ std::unique_ptr<Subcommand> makeSubcommand(const std::string &name)
         return std::make_unique<OneRequestCommand>(Kind::Save);
     if (name == "restore-factory")
         return std::make_unique<OneRequestCommand>(Kind::Restore);
+#if ORTAVEL_HISTORY
+    if (name == "history")
+        return std::make_unique<HistoryCommand>();
+    if (name == "due")
+        return std::make_unique<DueCommand>();
+#endif
     return nullptr;
 }
 

@@ -58,6 +58,7 @@ void TransmitterReader::text(TransmitterRecord &record, std::optional<std::strin
         return;
     std::string error;
     field = readText(command, error);
+    record.reads.push_back({command, field.value_or(error), field.has_value()});
     if (!field)
         record.errors.emplace_back(name, error);
 }
@@ -69,6 +70,7 @@ void TransmitterReader::code(TransmitterRecord &record, std::optional<int> &fiel
         return;
     std::string error;
     field = readCode(command, low, high, error);
+    record.reads.push_back({command, field ? std::to_string(*field) : error, field.has_value()});
     if (!field)
         record.errors.emplace_back(name, error);
 }

@@ -9,6 +9,14 @@
 
 namespace ortavel::cli {
 
+// One request of a read: its command, the value or the failed result,
+// and whether it was good.
+struct FieldRead {
+    std::string command;
+    std::string value;
+    bool good = false;
+};
+
 // Every parameter of one transmitter as received; a field that could not
 // be read is empty and named in `errors` with the result text it got.
 struct TransmitterRecord {
@@ -29,6 +37,7 @@ struct TransmitterRecord {
     std::optional<std::string> temperature;
     CalibrationTable calibration;
     std::vector<std::pair<std::string, std::string>> errors;
+    std::vector<FieldRead> reads; // in the order asked
     bool interrupted = false;
 };
 

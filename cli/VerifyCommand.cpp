@@ -3,6 +3,7 @@
 #include "AddressText.h"
 #include "Bus.h"
 #include "CommonOptions.h"
+#include "HistoryNotes.h"
 #include "JsonText.h"
 #include "SearchOptions.h"
 #include "TargetRate.h"
@@ -13,7 +14,11 @@
 #include "link/Commands.h"
 #include "link/Numbers.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cstdio>
@@ -68,6 +73,66 @@ QJsonObject sheetJson(const verify::RunSheet &sheet)
                        {"points", points},
                        {"hysteresis", hysteresis},
                        {"verdict", QString::fromStdString(std::string(verify::verdictName(sheet.verdict)))}};
+}
+
+QJsonValue numberOrNull(bool known, double value)
+{
+    return known ? QJsonValue(value) : QJsonValue();
+}
+
+// A written file as the history names it: its whole path and SHA-256.
+QJsonObject fileJson(const std::string &path)
+{
+    QFile file(QString::fromStdString(path));
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const bool hashed = file.open(QIODevice::ReadOnly) && hash.addData(&file);
+    return QJsonObject{{"path", QFileInfo(file).absoluteFilePath()},
+                       {"sha256", hashed ? QJsonValue(QString::fromLatin1(hash.result().toHex())) : QJsonValue()}};
+}
+
+// The run as the history keeps it: the plan, each point with its samples,
+// and the certificate files written.
+std::string historyDetail(const verify::Run &run, const std::vector<std::string> &files)
+{
+    const verify::Plan &plan = run.plan();
+    const verify::Range &range = run.identity().range;
+    QJsonArray percents;
+    for (const double percent : plan.points)
+        percents.append(percent);
+    QJsonArray points;
+    for (int i = 0; i < static_cast<int>(run.points().size()); ++i) {
+        const verify::Point &p = run.points()[static_cast<std::size_t>(i)];
+        const verify::Figures f = run.figures(i);
+        const bool read = f.result != verify::PointResult::NotRead;
+        QJsonArray samples;
+        for (const double sample : p.samples)
+            samples.append(sample);
+        points.append(QJsonObject{
+            {"percent", p.planned.percent},
+            {"direction", QString::fromStdString(std::string(verify::directionName(p.planned.direction)))},
+            {"nominal", p.nominal},
+            {"reference", numberOrNull(p.taken, p.reference)},
+            {"mean", numberOrNull(read, f.reading)},
+            {"error", numberOrNull(read, f.error)},
+            {"verdict", read ? QString::fromStdString(std::string(verify::resultName(f.result))) : "skipped"},
+            {"samples", samples}});
+    }
+    QJsonArray written;
+    for (const std::string &file : files)
+        written.append(fileJson(file));
+    const QJsonObject planJson{{"points", percents},
+                               {"updown", plan.upDown},
+                               {"tolerance_pct_span", plan.tolerancePct},
+                               {"samples", plan.samples},
+                               {"operator", QString::fromStdString(plan.operatorName)},
+                               {"instrument", QString::fromStdString(plan.instrument)},
+                               {"range", QJsonObject{{"low", range.low},
+                                                     {"high", range.high},
+                                                     {"unit", QString::fromStdString(range.unit)},
+                                                     {"typed", range.typed}}}};
+    return QJsonDocument(QJsonObject{{"plan", planJson}, {"points", points}, {"files", written}})
+        .toJson(QJsonDocument::Compact)
+        .toStdString();
 }
 
 } // namespace
@@ -233,17 +298,21 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
         std::printf("as found: %s\n", std::string(verify::verdictName(m_asFound->verdict)).c_str());
 }
 
-bool VerifyCommand::writeOutputs(const verify::Certificate &certificate) const
+bool VerifyCommand::writeOutputs(const verify::Certificate &certificate, std::vector<std::string> &files) const
 {
     bool written = true;
-    if (!m_csv.empty() && !writeFile(m_csv, [&](std::ostream &out) { verify::writeCsv(out, certificate); })) {
-        std::fprintf(stderr, "ortavel-cli: cannot write %s\n", m_csv.c_str());
+    const auto note = [&](const std::string &file, bool ok) {
+        if (ok) {
+            files.push_back(file);
+            return;
+        }
+        std::fprintf(stderr, "ortavel-cli: cannot write %s\n", file.c_str());
         written = false;
-    }
-    if (!m_pdf.empty() && !writeCertificatePdf(m_pdf, certificate)) {
-        std::fprintf(stderr, "ortavel-cli: cannot write %s\n", m_pdf.c_str());
-        written = false;
-    }
+    };
+    if (!m_csv.empty())
+        note(m_csv, writeFile(m_csv, [&](std::ostream &out) { verify::writeCsv(out, certificate); }));
+    if (!m_pdf.empty())
+        note(m_pdf, writeCertificatePdf(m_pdf, certificate));
     return written;
 }
 
@@ -254,6 +323,7 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
         std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
+    nameOperator(bus, m_plan.operatorName, options);
     const auto ask = [&bus, this](const std::string &command) { return bus.send(m_address, command); };
     verify::IdentityRead read = verify::readIdentity(
         ask, m_address, [](int code) { return unitName(code); }, verify::localTimeText());
@@ -280,7 +350,12 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
     const verify::RunSheet sheet = verify::sheetOf(run, m_asLeft ? verify::kAsLeft : verify::kAsFound);
     (m_asLeft ? certificate.asLeft : certificate.asFound) = sheet;
     print(sheet, options);
-    const bool written = writeOutputs(certificate);
+    std::vector<std::string> files;
+    const bool written = writeOutputs(certificate, files);
+    // A run stopped half way is no verification of the transmitter.
+    if (complete)
+        recordVerification(bus, m_address, m_asLeft ? "as-left" : "as-found", sheet.verdict == verify::Verdict::Pass,
+                           historyDetail(run, files));
     if (!complete)
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     return written && sheet.verdict == verify::Verdict::Pass ? kExitOk : kExitFailed;

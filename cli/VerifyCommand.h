@@ -26,7 +26,8 @@ private:
     bool takeRun(Bus &bus, verify::Run &run);
     std::optional<double> referenceFor(int index, const verify::Point &point, const verify::Range &range);
     void print(const verify::RunSheet &sheet, const CommonOptions &options) const;
-    bool writeOutputs(const verify::Certificate &certificate) const;
+    // The files written go to `files`.
+    bool writeOutputs(const verify::Certificate &certificate, std::vector<std::string> &files) const;
 
     std::string m_address;
     verify::Plan m_plan;

@@ -13,11 +13,28 @@
 #include <string>
 #include <vector>
 
+// The history needs Qt SQL, which some builds lack.
+#if ORTAVEL_HISTORY
+#define ORTAVEL_HISTORY_USAGE                                                                                          \
+    "  history [ID | --address ADDR] [--since DATE] [--parameter P] [--json | --csv]\n"                                \
+    "                                   one transmitter's history, newest first, or every\n"                           \
+    "                                   transmitter known; DATE as YYYY-MM-DD or ISO time\n"                           \
+    "  history --check                  whether any entry was changed or removed\n"                                    \
+    "  due [--within DAYS] [--json] | due --set-interval ID MONTHS\n"                                                  \
+    "                                   transmitters due for verification (default 30 days)\n"                         \
+    "every run that talks to transmitters records its writes, reads and runs in the\n"                                 \
+    "history: --history for this run, else the window's, else the default place\n"
+#else
+#define ORTAVEL_HISTORY_USAGE ""
+#endif
+
 namespace {
 
 constexpr const char *kUsage =
     "usage: ortavel-cli [--device PATH | --port N] [--port-map N=PATH] [--baud 1200|2400|4800|9600|auto]\n"
-    "                   [--settings-dir DIR] [--json] [--trace] SUBCOMMAND ...\n"
+    "                   [--settings-dir DIR] [--json] [--trace]\n"
+    "                   [--history sqlite:PATH|postgresql:SERVICE | --no-history] [--operator NAME]\n"
+    "                   SUBCOMMAND ...\n"
     "subcommands:\n"
     "  send [--repeat N] ADDR COMMAND   send COMMAND to ADDR and print each result\n"
     "  ports                            serial ports and what stands behind com1 to com6\n"
@@ -44,8 +61,8 @@ constexpr const char *kUsage =
     "  verify ADDR [--points 0,25,50,75,100] [--updown] [--tolerance 0.25] [--samples 5]\n"
     "        [--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH]\n"
     "        [--csv FILE] [--pdf FILE] [--operator TEXT] [--instrument TEXT]\n"
-    "                                   a verification run (reads only); exit 1 on FAIL or INCOMPLETE\n"
-    "ortavel-cli --help | --version    this text | the version\n"
+    "                                   a verification run (reads only); exit 1 on FAIL or "
+    "INCOMPLETE\n" ORTAVEL_HISTORY_USAGE "ortavel-cli --help | --version    this text | the version\n"
     "exit status: 0 done and confirmed, 1 a transmitter failed, 2 usage error or port, 130 Ctrl-C\n";
 
 int usageError(const std::string &message)
@@ -76,6 +93,7 @@ int main(int argc, char **argv)
         std::fputs("ortavel-cli " ORTAVEL_VERSION "\n", stdout);
         return 0;
     }
+    QCoreApplication::setApplicationVersion(ORTAVEL_VERSION);
     std::string error;
     const auto parsed = ortavel::cli::parseCommandLine(args, error);
     if (!parsed)
@@ -100,5 +118,7 @@ int main(int argc, char **argv)
     // `send` keeps the default: Ctrl-C ends it at once, as it always has.
     if (parsed->subcommand != "send")
         ortavel::cli::Interrupt::install();
-    return command->run(session.bus(), parsed->options);
+    const int status = command->run(session.bus(), parsed->options);
+    session.finish();
+    return status;
 }

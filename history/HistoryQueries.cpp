@@ -177,8 +177,10 @@ std::optional<std::vector<TransmitterSummary>> transmitters(HistoryStore &store,
                 continue;
             if (!lastPassMs)
                 lastPassMs = run.timeMs;
-            if (run.parameter == kAsLeft && !s.dueMs)
+            if (run.parameter == kAsLeft && !s.dueMs) {
+                s.lastPassMs = run.timeMs;
                 s.dueMs = addMonths(run.timeMs, s.intervalMonths);
+            }
         }
         HistoryFilter writes;
         writes.kind = EntryKind::Write;

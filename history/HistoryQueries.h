@@ -23,7 +23,9 @@ struct TransmitterSummary {
     std::optional<std::int64_t> lastVerificationMs;
     std::string lastVerdict; // of the newest run, "pass" or "fail"; empty without one
     int intervalMonths = kDefaultIntervalMonths;
-    // The last passing as-left run plus the interval; nullopt without one.
+    // The last passing as-left run, and it plus the interval; nullopt
+    // without one.
+    std::optional<std::int64_t> lastPassMs;
     std::optional<std::int64_t> dueMs;
     // A change confirmed after the last passing run (or with none at all).
     bool changedSinceVerification = false;

@@ -10,15 +10,16 @@ _ortavel_cli()
         --port) COMPREPLY=($(compgen -W '1 2 3 4 5 6' -- "$cur")); return ;;
         --baud) COMPREPLY=($(compgen -W '1200 2400 4800 9600 auto' -- "$cur")); return ;;
         --save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")); return ;;
+        --history) COMPREPLY=($(compgen -W 'sqlite: postgresql:' -- "$cur")); compopt -o nospace; return ;;
         --as-found|--csv|--pdf) _filedir; return ;;
-        --port-map|--addresses|--bauds|--count|--interval|--repeat|--turnaround|--allowance|--points|--tolerance|--samples|--reference-values|--range|--operator|--instrument) return ;;
+        --port-map|--addresses|--bauds|--count|--interval|--repeat|--turnaround|--allowance|--points|--tolerance|--samples|--reference-values|--range|--operator|--instrument|--address|--since|--parameter|--within|--set-interval) return ;;
     esac
 
-    local subcommands='ports search read set backup apply poll zero save restore-factory send verify'
+    local subcommands='ports search read set backup apply poll zero save restore-factory send verify history due'
     local i subcommand=
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --device|--port|--port-map|--baud|--settings-dir) ((i++)) ;;
+            --device|--port|--port-map|--baud|--settings-dir|--history|--operator) ((i++)) ;;
             -*) ;;
             *) subcommand=${words[i]}; break ;;
         esac
@@ -26,7 +27,7 @@ _ortavel_cli()
 
     if [[ -z $subcommand ]]; then
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W '--device --port --port-map --baud --settings-dir --json --trace --help --version' -- "$cur"))
+            COMPREPLY=($(compgen -W '--device --port --port-map --baud --settings-dir --json --trace --history --no-history --operator --help --version' -- "$cur"))
         else
             COMPREPLY=($(compgen -W "$subcommands" -- "$cur"))
         fi
@@ -40,6 +41,8 @@ _ortavel_cli()
         poll) COMPREPLY=($(compgen -W '--count --interval' -- "$cur")) ;;
         save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")) ;;
         send) COMPREPLY=($(compgen -W '--repeat' -- "$cur")) ;;
+        history) COMPREPLY=($(compgen -W '--address --since --parameter --json --csv --check' -- "$cur")) ;;
+        due) COMPREPLY=($(compgen -W '--within --json --set-interval' -- "$cur")) ;;
         verify) COMPREPLY=($(compgen -W '--points --updown --tolerance --samples --reference-values --as-found --as-left --range --csv --pdf --operator --instrument' -- "$cur")) ;;
     esac
 } &&

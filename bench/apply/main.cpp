@@ -106,6 +106,8 @@ int main(int argc, char **argv)
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
+    // The runs keep their history as a user's do, in the temporary folder instead of the user's own.
+    qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit());
     std::printf("apply of a backup with calibration and save to %d transmitters at %d baud\n", kTargets, kBaud);
     const struct {
         const char *name;

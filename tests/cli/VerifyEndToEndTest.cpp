@@ -128,8 +128,9 @@ TEST_F(VerifyEndToEndTest, PromptsForEachPointAndTakesEnterAsTheNominal)
 {
     QProcess cli;
     cli.setReadChannel(QProcess::StandardError);
-    cli.start(ORTAVEL_CLI_PROGRAM, {"--settings-dir", m_folder.path(), "--device", QString::fromStdString(m_link),
-                                    "verify", "1", "--points", "0,50,100", "--updown", "--samples", "2"});
+    cli.start(ORTAVEL_CLI_PROGRAM,
+              {"--settings-dir", m_folder.path(), "--no-history", "--device", QString::fromStdString(m_link), "verify",
+               "1", "--points", "0,50,100", "--updown", "--samples", "2"});
     std::string err;
     for (int point = 0; point < 5; ++point) {
         while (!err.ends_with("]: ")) {

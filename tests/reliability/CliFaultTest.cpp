@@ -473,7 +473,8 @@ TEST_F(CommandText, SetChecksValuesOrSendsThemAsGiven)
         }
         EXPECT_NE(result.exitCode, 2) << result.err;
         ASSERT_FALSE(frames.empty());
-        EXPECT_EQ(frames.front(), Exchange::requestFrame("01", c.sentCommand));
+        // The write goes last: the history reads the value it replaces first.
+        EXPECT_EQ(frames.back(), Exchange::requestFrame("01", c.sentCommand));
     }
     expectLineWorks();
 }

@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,6 +37,17 @@ bool CliChild::start(const std::vector<std::string> &arguments)
     for (auto &a : all)
         argv.push_back(a.data());
     argv.push_back(nullptr);
+    // The history's default place and spool go below the settings folder too, never the user's own.
+    std::vector<std::string> variables = {"XDG_DATA_HOME=" + m_settings.path().toStdString()};
+    for (char **variable = environ; *variable != nullptr; ++variable) {
+        if (!std::string_view(*variable).starts_with("XDG_DATA_HOME="))
+            variables.emplace_back(*variable);
+    }
+    std::vector<char *> envp;
+    envp.reserve(variables.size() + 1);
+    for (auto &v : variables)
+        envp.push_back(v.data());
+    envp.push_back(nullptr);
     std::array<int, 2> out{};
     std::array<int, 2> err{};
     if (::pipe2(out.data(), O_CLOEXEC) != 0 || ::pipe2(err.data(), O_CLOEXEC) != 0)
@@ -45,7 +57,7 @@ bool CliChild::start(const std::vector<std::string> &arguments)
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    const int spawned = ::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = ::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
     ::close(err[1]);
