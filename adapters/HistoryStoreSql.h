@@ -61,6 +61,7 @@ private:
     HistoryPlace m_place;
     std::string m_connection; // the Qt connection name, unique per object
     std::string m_error;
+    bool m_appended = false;
 };
 
 } // namespace ortavel
