@@ -285,6 +285,14 @@ HistoryStoreSql::~HistoryStoreSql()
 {
     {
         QSqlDatabase db = QSqlDatabase::database(QString::fromStdString(m_connection), false);
+        // SQLite plans from statistics only ANALYZE gathers (PostgreSQL's
+        // autovacuum keeps its own): without them it may walk the parameter
+        // index for an address query. A sample of rows is enough and quick.
+        if (m_appended && db.isOpen() && m_place.backend == HistoryPlace::Backend::Sqlite) {
+            QSqlQuery q(db);
+            q.exec("PRAGMA analysis_limit=1000");
+            q.exec("ANALYZE entries");
+        }
         if (db.isValid())
             db.close();
     }
@@ -477,6 +485,7 @@ bool HistoryStoreSql::append(std::vector<HistoryEntry> &entries)
         return false;
     }
     entries = std::move(stored);
+    m_appended = true;
     return true;
 }
 

@@ -36,7 +36,13 @@ std::string defaultSpoolPath();
 
 // The history over Qt SQL (QSQLITE or QPSQL), one schema and one set of
 // queries for both. Each object holds a connection of its own and is used
-// from one thread.
+// from one thread. Ids come from a one-row chain head updated inside each
+// append, so writers in several programs take turns and ids stay gapless.
+// append() keeps text as both databases can hold it: bytes that are not
+// UTF-8, and NUL, become U+FFFD before the hash is taken. checkChain()
+// names the first entry "changed" (content or link to the one before does
+// not match its hash), "removed" (an id missing, or the head beyond the
+// last row) or "added" (a row past the head).
 class HistoryStoreSql final : public HistoryStore {
 public:
     explicit HistoryStoreSql(HistoryPlace place);
@@ -61,6 +67,7 @@ private:
     HistoryPlace m_place;
     std::string m_connection; // the Qt connection name, unique per object
     std::string m_error;
+    bool m_appended = false;
 };
 
 } // namespace ortavel

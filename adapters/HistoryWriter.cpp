@@ -91,7 +91,7 @@ std::string sqlError(const QSqlError &error)
 // programs of this user may share it, each taking only its own place's rows.
 class Spool {
 public:
-    Spool(std::string path, std::string place)
+    Spool(std::string path, const std::string &place)
         : m_path(std::move(path)), m_place(QString::fromStdString(place)),
           m_name(QString("ortavel-spool-%1").arg(++s_spools))
     {

@@ -69,10 +69,6 @@ bool PostgresServer::start()
                   "(install the postgresql package)";
         return false;
     }
-    if (!m_dir.isValid()) {
-        m_error = "no temporary folder: " + m_dir.errorString().toStdString();
-        return false;
-    }
     if (geteuid() == 0) {
         const passwd *owner = getpwnam("postgres");
         if (!owner || chown(m_dir.path().toLocal8Bit().constData(), owner->pw_uid, owner->pw_gid) != 0) {
