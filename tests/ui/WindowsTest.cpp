@@ -13,6 +13,7 @@
 #include "sim/SimServer.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
+#include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
 #include "traffic/FrmTraffic.h"
 #include "trend/FrmTrend.h"
@@ -87,7 +88,8 @@ protected:
     FakeMessageBox messages;
     QtEventPump events;
     QtWindowHost windows;
-    Ortavel model{this->port, this->clock, this->settings, messages, events, windows};
+    MemoryHistory history;
+    Ortavel model{this->port, this->clock, this->settings, messages, events, windows, history.recorder};
     MainWindow window{model};
 };
 
