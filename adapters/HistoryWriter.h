@@ -3,9 +3,11 @@
 #include "adapters/HistoryStoreSql.h"
 #include "history/HistoryStore.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ortavel {
 
@@ -30,6 +32,9 @@ public:
     bool flush(int timeoutMs);
     // Entries waiting in the spool.
     int spooled() const;
+    // Called on the writer's thread after each commit to the store, with the
+    // entries as stored (ids and hashes set).
+    void setOnStored(std::function<void(const std::vector<HistoryEntry> &)> onStored);
 
 private:
     struct State;
