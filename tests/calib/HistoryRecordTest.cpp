@@ -41,6 +41,10 @@ TEST(HistoryRecord, EachWriteSentIsOneEntryAndNothingRefusedIsRecorded)
          "write 07:ID SN4711>TAG9 confirmed"},
         {"trim bar step", [](Ortavel &w) { w.VScroll1.setValue(w.VScroll1.value() + 1); },
          "write 07:ZF +0123>+0124 confirmed"},
+        {"display Write", [](Ortavel &w) { w.TXT_DPH.type("+200.0"), w.cmdSCALE_Write.click(); },
+         "write 07:UT 2>2 confirmed | write 07:DP 1>1 confirmed | write 07:DL +000.0>+000.0 confirmed | "
+         "write 07:DH +100.0>+200.0 confirmed"},
+        {"Zero", [](Ortavel &w) { w.COM_SC.click(); }, "write 07:SZ >SZ confirmed"},
         {"console", [](Ortavel &w) { w.txtInsSend.setText("OL+001.5"), w.Cmd_INS.click(); },
          "write 07:OL +000.0>+001.5 confirmed"},
         {"Save Modified Value to all", [](Ortavel &w) { w.chkSame.setChecked(true), w.CMD_USER.click(); },
@@ -60,7 +64,7 @@ TEST(HistoryRecord, EachWriteSentIsOneEntryAndNothingRefusedIsRecorded)
         rig->window.Form_Load();
         FakeTransmitter &transmitter = rig->bus.add("07", {3});
         transmitter.values = FakeBus::typicalValues("1.50");
-        transmitter.values.insert({{"WU", "OK"}, {"AD", "07"}, {"BD", "3"}});
+        transmitter.values.insert({{"WU", "OK"}, {"SZ", "OK"}, {"AD", "07"}, {"BD", "3"}});
         rig->window.setSearchLastAddress(8);
         rig->window.cmdSEARCH.click();
         const std::size_t from = rig->history.store.all().size();
