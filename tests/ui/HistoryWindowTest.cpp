@@ -83,14 +83,19 @@ TEST(HistoryWindow, ShowsTheStoredHistoryFilteredComparedAndSaved)
             entry(EntryKind::Snapshot, "SN1", 3, "", "", "", snapshotOf("+001.0")),
             entry(EntryKind::Verification, "SN1", 4, "as-left", "", "", R"({"points":[{"nominal":0,"error":0.05}]})"),
             entry(EntryKind::Write, "SN2", 5, "ID", "X", "SN2"),
+            entry(EntryKind::Write, "SN1", 6, "UT", "2", "2"), // the value read, written back: no change
+            entry(EntryKind::Verification, "SN3", 4, "as-left", "", "", "{}"),
+            entry(EntryKind::Write, "SN3", 7, "OL", "+000.0", "+002.0"),
         };
         ASSERT_TRUE(writer.append(entries)) << writer.errorString();
     }
     Rig rig(path);
     HistoryWindow window = rig.open();
     FrmHistory &m = window.model();
-    EXPECT_EQ(column(window.table("transmitters"), 0), (QStringList{"SN2", "SN1"}));
-    EXPECT_EQ(column(window.table("transmitters"), 7), (QStringList{"-", "2027-06-01"})); // 12 months after the pass
+    EXPECT_EQ(column(window.table("transmitters"), 0), (QStringList{"SN3", "SN1", "SN2"}));
+    // 12 months after the pass; a change since then is marked
+    EXPECT_EQ(column(window.table("transmitters"), 7), (QStringList{"2027-06-01", "2027-06-01", "-"}));
+    EXPECT_EQ(column(window.table("transmitters"), 8), (QStringList{"changed", "", ""}));
     m.cmbTransmitter.choose(1);
 
     const struct {
@@ -99,10 +104,10 @@ TEST(HistoryWindow, ShowsTheStoredHistoryFilteredComparedAndSaved)
         const char *since;
         QStringList shown;
     } filters[] = {
-        {"all, newest first", 0, "", {"DL", "OL"}},
+        {"all, newest first", 0, "", {"UT", "DL", "OL"}},
         {"by parameter", 2, "", {"OL"}},
-        {"since a day", 0, "2026-05-30", {"DL"}},
-        {"a day not understood shows all", 0, "30.5.2026", {"DL", "OL"}},
+        {"since a day", 0, "2026-05-30", {"UT", "DL"}},
+        {"a day not understood shows all", 0, "30.5.2026", {"UT", "DL", "OL"}},
     };
     for (const auto &f : filters) {
         SCOPED_TRACE(f.name);
@@ -120,15 +125,25 @@ TEST(HistoryWindow, ShowsTheStoredHistoryFilteredComparedAndSaved)
               HistoryWindow::markColor());
     EXPECT_EQ(column(window.table("drift"), 3), QStringList{"0.05"});
 
+    // The interval set here is one entry of the transmitter; a value out of range is refused with a message.
+    for (const char *months : {"0", "6"}) {
+        m.txtInterval.type(months);
+        m.cmdInterval.click();
+    }
+    ASSERT_EQ(rig.memory.store.all().size(), 1U);
+    EXPECT_EQ(rig.memory.store.all()[0].identity.ident, "SN1");
+    EXPECT_EQ(rig.memory.store.all()[0].sent, "6");
+    EXPECT_EQ(rig.messages.shown.size(), 1U);
+
     const QString csv = dir.filePath(QStringLiteral("changes.csv"));
     ASSERT_TRUE(m.saveCsv(csv.toStdString()));
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[1].contains(",write,07,DL,+000.0,-005.0,-005.0,confirmed,jdoe,\"Doe, J.\",bench,"))
-        << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].contains(",OL,+000.0,+001.0,")) << lines[2].toStdString();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[2].contains(",write,07,DL,+000.0,-005.0,-005.0,confirmed,jdoe,\"Doe, J.\",bench,"))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].contains(",OL,+000.0,+001.0,")) << lines[3].toStdString();
 }
 
 // An empty store and one out of reach leave the tables empty and say why.
