@@ -10,13 +10,19 @@ namespace ortavel {
 FrmOrtavelAbout::FrmOrtavelAbout(SystemTools &tools, Registry *registry, MessageBox &messages, WindowHost &windows)
     : Form("FrmOrtavelAbout", kCaption), m_tools(tools), m_registry(registry), m_messages(messages), m_windows(windows)
 {
-    for (Control *control : std::initializer_list<Control *>{&Image1, &Label1, &Label2, &lblVersion, &Line1, &Label3,
-                                                             &Label4, &cmdOK, &cmdSysInfo})
+    for (Control *control : std::initializer_list<Control *>{&Image1, &Label1, &Label2, &lblVersion, &lblHistory,
+                                                             &Line1, &Label3, &Label4, &cmdOK, &cmdSysInfo})
         add(*control);
+    showHistoryPlace("");
     cmdOK.onClick = [this] { cmdOK_Click(); };
     cmdSysInfo.onClick = [this] { cmdSysInfo_Click(); };
     Label3.onClick = [this] { Label3_Click(); };
     Label4.onClick = [this] { Label4_Click(); };
+}
+
+void FrmOrtavelAbout::showHistoryPlace(const std::string &place)
+{
+    lblHistory.setCaption("Instrument history: " + (place.empty() ? std::string("not kept by this build") : place));
 }
 
 void FrmOrtavelAbout::cmdOK_Click()

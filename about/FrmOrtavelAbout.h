@@ -54,12 +54,16 @@ public:
     void StartSysInfo();
     bool GetKeyValue(std::uint32_t KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
                      std::string &KeyVal);
+    // Where the instrument history is kept ("sqlite:PATH"); empty for a
+    // build without it.
+    void showHistoryPlace(const std::string &place);
 
     Picture Image1{"Image1"};
     Label Label1{"Label1", "Kavrin Products Management Dept."};
     Label Label2{"Label2", "   The software is suitable to QX820/830 Intelligent Transmitter Version 2.00. The "
                            "software is free of charge. The users could download it from our website."};
     Label lblVersion{"lblVersion", "Version 1.35e                  2008.1"};
+    Label lblHistory{"lblHistory", ""};
     EtchedLine Line1{"Line1"};
     Label Label3{"Label3", std::string("Email:") + kMailAddress};
     Label Label4{"Label4", kWebAddress};

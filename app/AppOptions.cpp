@@ -1,16 +1,19 @@
 #include "AppOptions.h"
 
 #include "link/PortMap.h"
+#if ORTAVEL_HISTORY
+#include "adapters/HistoryStoreSql.h"
+#endif
 
 #include <charconv>
 
 namespace ortavel {
 
 const char *const kAppUsage =
-    "usage: ortavel [--port-map N=PATH]... [--settings-dir DIR]\n"
+    "usage: ortavel [--port-map N=PATH]... [--settings-dir DIR] [--history PLACE]\n"
     "               [--search-last N] [--screenshot FILE [--search] [--window NAME]]\n"
     "  --port-map N=PATH   com N is the serial device PATH for this run (N 1 to 6)\n"
-    "  --settings-dir DIR  keep the remembered port in DIR instead of the user's settings\n"
+    "  --settings-dir DIR  keep the remembered port (and the history) in DIR instead of the user's\n"
     "  --screenshot FILE   draw the main window offscreen into the PNG FILE and exit\n"
     "  --search            before the screenshot, search the bus and read the first transmitter\n"
     "  --window NAME       the screenshot shows the window NAME: frmYHJZ (calibration),\n"
@@ -19,6 +22,8 @@ const char *const kAppUsage =
     "                      seconds, Verification after a run, on the simulated demo bus unless\n"
     "                      --port-map is given\n"
     "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n"
+    "  --history PLACE     keep the instrument history in sqlite:PATH or postgresql:SERVICE\n"
+    "                      from now on (remembered; default an SQLite file in the user's data)\n"
     "  --help, --version   this text, the version\n";
 
 namespace {
@@ -53,7 +58,7 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
             continue;
         }
         const bool takesValue = arg == "--port-map" || arg == "--settings-dir" || arg == "--screenshot" ||
-                                arg == "--search-last" || arg == "--window";
+                                arg == "--search-last" || arg == "--window" || arg == "--history";
         if (!takesValue) {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -74,6 +79,18 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
             options.settingsDir = value;
         } else if (arg == "--screenshot") {
             options.screenshot = value;
+        } else if (arg == "--history") {
+#if ORTAVEL_HISTORY
+            std::string why;
+            if (!parseHistoryPlace(value, why)) {
+                error = "--history: " + why;
+                return std::nullopt;
+            }
+            options.history = value;
+#else
+            error = "--history: this build keeps no instrument history";
+            return std::nullopt;
+#endif
         } else if (arg == "--window") {
             if (value != "frmYHJZ" && value != "FrmOrtavelAbout" && value != "Traffic" && value != "Trend" &&
                 value != "Verification") {
@@ -99,5 +116,17 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
     }
     return options;
 }
+
+#if ORTAVEL_HISTORY
+HistoryPlace historyPlaceOf(const AppOptions &options, SettingsStore &settings)
+{
+    std::string error;
+    const auto given = options.history ? parseHistoryPlace(*options.history, error) : std::nullopt;
+    if (!given)
+        return rememberedHistoryPlace(settings);
+    rememberHistoryPlace(settings, *given);
+    return *given;
+}
+#endif
 
 } // namespace ortavel

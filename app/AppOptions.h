@@ -16,6 +16,8 @@ struct AppOptions {
     std::optional<std::string> window;
     bool search = false;
     std::optional<int> searchLast;
+    // Where the history is kept, as given ("sqlite:PATH"); checked.
+    std::optional<std::string> history;
     bool help = false;
     bool version = false;
 };
@@ -25,5 +27,13 @@ struct AppOptions {
 std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, std::string &error);
 
 extern const char *const kAppUsage;
+
+#if ORTAVEL_HISTORY
+struct HistoryPlace;
+class SettingsStore;
+// The place given with --history, remembered for the next runs; else the
+// one remembered, else the default.
+HistoryPlace historyPlaceOf(const AppOptions &options, SettingsStore &settings);
+#endif
 
 } // namespace ortavel

@@ -2,6 +2,12 @@
 #include "StderrMessageBox.h"
 #include "adapters/SettingsStoreQt.h"
 #include "adapters/SystemSerialPort.h"
+#if ORTAVEL_HISTORY
+#include "adapters/HistoryStoreSql.h"
+#include "adapters/HistoryWriter.h"
+#endif
+#include "history/HistoryRecorder.h"
+#include "history/OperatorName.h"
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
@@ -25,6 +31,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QPixmap>
+#include <QSysInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -46,6 +53,27 @@ constexpr int kDemoCollectMs = 4000;
 // Two refresh ticks of the window drawn.
 constexpr int kSettleMs = 250;
 constexpr int kSampleWaitMs = 20;
+
+#if !ORTAVEL_HISTORY
+// This build keeps no history: what the windows record goes nowhere.
+class NoHistory final : public HistorySink {
+public:
+    void post(HistoryEntry) override {}
+    std::optional<std::string> trouble() const override { return std::nullopt; }
+};
+#endif
+
+// Who records: the login, the operator's name set in the History window,
+// this computer and this program.
+Origin thisOrigin(const SettingsStore &settings)
+{
+    Origin origin;
+    origin.login = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME")).toStdString();
+    origin.operatorName = rememberedOperatorName(settings);
+    origin.host = QSysInfo::machineHostName().toStdString();
+    origin.program = "ortavel " ORTAVEL_VERSION;
+    return origin;
+}
 
 // The windows that show what collecting brings.
 bool showsCollect(const AppOptions &options)
@@ -232,13 +260,33 @@ int main(int argc, char **argv)
     Registry *registry = nullptr;
 #endif
 
-    Ortavel model(port, clock, *settings, messages, events, windows);
+    // The writer stores on a thread of its own; the History window reads
+    // through a connection of its own.
+#if ORTAVEL_HISTORY
+    // A run on its own settings folder keeps its history there too, unless
+    // told otherwise: tests and screenshots stay out of the user's.
+    const std::string ownFolder = options->settingsDir.value_or("");
+    const HistoryPlace place = !ownFolder.empty() && !options->history
+                                   ? HistoryPlace{HistoryPlace::Backend::Sqlite, ownFolder + "/history.sqlite"}
+                                   : historyPlaceOf(*options, *settings);
+    HistoryWriter writer(place, ownFolder.empty() ? defaultSpoolPath() : ownFolder + "/history-spool.sqlite");
+    HistoryStoreSql reads(place);
+    const HistoryReads historyReads{reads, [&reads] { return reads.isOpen() || reads.open(); }, place.text()};
+    const HistoryReads *history = &historyReads;
+    HistorySink &sink = writer;
+#else
+    NoHistory sink;
+    const HistoryReads *history = nullptr;
+#endif
+    HistoryRecorder recorder(sink, thisOrigin(*settings));
+
+    Ortavel model(port, clock, *settings, messages, events, windows, recorder);
     if (options->searchLast)
         model.setSearchLastAddress(*options->searchLast);
     MainWindow window(model);
     boxes.setParent(&window);
     windows.addWindow(model.name(), &window, true);
-    addToolWindows(windows, model, tools, registry);
+    addToolWindows(windows, model, tools, registry, history);
     model.Form_Load();
 
     if (options->screenshot)

@@ -2,6 +2,7 @@
 
 #include "controls/MessageBox.h"
 #include "controls/WindowHost.h"
+#include "history/DetailJson.h"
 #include "link/Commands.h"
 #include "link/Numbers.h"
 #include "link/SerialPort.h"
@@ -158,6 +159,7 @@ void frmYHJZ::Form_Load()
         if (!standard || !measured)
             unread.points.push_back(i + 1);
     }
+    recordTableRead();
     reportUnread(unread);
 }
 
@@ -187,7 +189,28 @@ void frmYHJZ::cmdReadCAL_Click()
         if (!standard || !measured)
             unread.points.push_back(i + 1);
     }
+    recordTableRead();
     reportUnread(unread);
+}
+
+std::string frmYHJZ::tableJson(int points) const
+{
+    const auto value = [](const TextBox &box) {
+        return box.holdsValue() && isNumberText(box.text()) ? jsonQuoted(box.text()) : std::string("null");
+    };
+    std::string json = "[";
+    for (int i = 0; i < points; ++i) {
+        json += (i == 0 ? "" : ",") + std::string("{\"point\":") + std::to_string(i + 1) +
+                ",\"standard\":" + value(txtLLYL(i)) + ",\"measured\":" + value(txtCLYL(i)) + "}";
+    }
+    return json + "]";
+}
+
+void frmYHJZ::recordTableRead()
+{
+    std::string read = tableJson(kPoints);
+    m_main.history().calibration(m_address, "read", m_table, read);
+    m_table = std::move(read);
 }
 
 void frmYHJZ::reportUnread(const Unread &unread)
@@ -298,6 +321,9 @@ bool frmYHJZ::saveCalibration()
                                  kSaveTitle, true);
         return false;
     }
+    std::string written = tableJson(*count);
+    m_main.history().calibration(address, "written", m_table, written);
+    m_table = std::move(written);
     m_main.messageBox().show(kSaveDone, kSaveTitle, false);
     CalSaved = 1;
     return true;

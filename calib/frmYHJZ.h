@@ -91,6 +91,10 @@ private:
     void setRowActive(int row, bool active);
     void reportUnread(const Unread &unread);
     bool saveCalibration();
+    // The first `points` rows as the history keeps a table: a JSON array
+    // of points, a box without a value as null.
+    std::string tableJson(int points) const;
+    void recordTableRead();
 
     Ortavel &m_main;
     // The transmitter the window was opened for: its address, line rate and
@@ -99,6 +103,9 @@ private:
     std::string m_address;
     std::string m_lineSettings;
     std::uint64_t m_selection = 0;
+    // The table as last read from or written to the transmitter, as JSON;
+    // empty before the first read.
+    std::string m_table;
 };
 
 } // namespace ortavel

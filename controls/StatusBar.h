@@ -18,8 +18,15 @@ public:
         assign(m_panels.at(static_cast<std::size_t>(number - 1)), text);
     }
 
+    const std::string &panelToolTip(int number) const { return m_toolTips.at(static_cast<std::size_t>(number - 1)); }
+    void setPanelToolTip(int number, const std::string &text)
+    {
+        assign(m_toolTips.at(static_cast<std::size_t>(number - 1)), text);
+    }
+
 private:
     std::array<std::string, kPanels> m_panels;
+    std::array<std::string, kPanels> m_toolTips;
 };
 
 } // namespace ortavel

@@ -94,11 +94,12 @@ std::optional<std::vector<HistoryEntry>> entriesOfGroup(HistoryStore &store, con
 }
 
 // A write that changed what the transmitter holds: stores and broadcasts
-// change nothing of their own.
+// change nothing of their own, nor does a write of the value it was read
+// with (the window writes a read trim or unit straight back).
 bool changesConfiguration(const HistoryEntry &e)
 {
     return e.kind == EntryKind::Write && (e.result == kConfirmed || e.result == kEchoDiffers) &&
-           e.parameter != cmd::SaveUser && e.parameter != cmd::SaveFactory;
+           e.parameter != cmd::SaveUser && e.parameter != cmd::SaveFactory && e.before != e.sent;
 }
 
 } // namespace

@@ -259,6 +259,16 @@ void HistoryRecorder::calibration(const std::string &address, const std::string 
     m_sink.post(std::move(entry));
 }
 
+void HistoryRecorder::interval(const Identity &identity, int months)
+{
+    HistoryEntry entry = entryFor("", EntryKind::Interval);
+    entry.identity = identity;
+    entry.parameter = "interval";
+    entry.sent = std::to_string(months);
+    entry.result = kConfirmed;
+    m_sink.post(std::move(entry));
+}
+
 Identity HistoryRecorder::identityOf(const std::string &address) const
 {
     const auto it = m_known.find(address);

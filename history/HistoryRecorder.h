@@ -1,17 +1,17 @@
 #pragma once
 
 #include "HistoryEntry.h"
+#include "HistoryStore.h"
 
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace ortavel {
-
-class HistorySink;
 
 // The local time now, for entries.
 struct TimeStamp {
@@ -64,6 +64,11 @@ public:
     // JSON arrays of points.
     void calibration(const std::string &address, const std::string &what, const std::string &before,
                      const std::string &after);
+    // The verification interval set for a transmitter, in months.
+    void interval(const Identity &identity, int months);
+
+    // Why entries cannot be stored now; nullopt while they are.
+    std::optional<std::string> trouble() const { return m_sink.trouble(); }
 
     // The identity last read of an address in this selection.
     Identity identityOf(const std::string &address) const;

@@ -17,9 +17,9 @@
 namespace ortavel {
 
 Ortavel::Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
-                 WindowHost &windows)
+                 WindowHost &windows, HistoryRecorder &history)
     : Form("Ortavel", kCaption), MSCommBsq(port), m_clock(clock), m_settings(settings), m_messages(messages),
-      m_events(events), m_windows(windows), m_exchange(port, clock)
+      m_events(events), m_windows(windows), m_history(history), m_exchange(port, clock)
 {
     registerControls();
     setInitialState();
@@ -73,7 +73,31 @@ std::string Ortavel::exchange(const std::string &send_addr, const std::string &s
     }
     m_traffic.record(m_exchange.lastStartMs(), m_clock.nowMs(), baud, send_addr, m_exchange.lastRequest(),
                      m_exchange.lastReceived(), result);
+    // The history only queues here. The port and its rate change in several
+    // places; the line is taken as it was for this exchange.
+    if (!m_exchange.lastRequest().empty()) {
+        m_history.setLine(m_openDevice, baud);
+        m_history.exchanged(send_addr, send_comm, result);
+    }
+    checkHistoryTrouble(false);
     return result;
+}
+
+void Ortavel::checkHistoryTrouble(bool showMessage)
+{
+    auto trouble = m_history.trouble();
+    if (trouble != m_historyTrouble) {
+        StatusBar1.setPanelToolTip(1, trouble ? "History: " + *trouble : std::string());
+        if (!trouble)
+            m_historyTroubleTold = false;
+        m_historyTrouble = std::move(trouble);
+    }
+    if (showMessage && m_historyTrouble && !m_historyTroubleTold && !searchUnderWay()) {
+        m_historyTroubleTold = true;
+        m_messages.show("The instrument history cannot store entries now: " + *m_historyTrouble +
+                            ". They are kept on this computer and stored once it can.",
+                        kAppTitle, true);
+    }
 }
 
 Reply Ortavel::ask(std::string_view command)
@@ -181,10 +205,12 @@ void Ortavel::forgetValuesShown()
         control->forgetValue();
 }
 
+// A search or another port: what was read belongs to no transmitter now.
 void Ortavel::forgetSelection()
 {
     forgetValuesShown();
     m_selectedEntry = -1;
+    m_history.forgetAll();
 }
 
 void Ortavel::setSearchLastAddress(int lastAddress)
@@ -201,6 +227,8 @@ void Ortavel::wireHandlers()
     mnuQuickSearch.onClick = [this] { mnuQuickSearch_Click(); };
     mnuQuickWait.onClick = [this] { mnuQuickWait_Click(); };
     mnuVerify.onClick = [this] { mnuVerify_Click(); };
+    mnuHistory.onClick = [this] { mnuHistory_Click(); };
+    tmrHistory.onTimer = [this] { checkHistoryTrouble(true); };
     Exit.onClick = [this] { Exit_Click(); };
     cmbCommPort.onClick = [this] { cmbCommPort_Click(); };
     CMB_ADDR.onClick = [this] { CMB_ADDR_Click(); };

@@ -11,6 +11,7 @@
 #include "controls/StatusBar.h"
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
+#include "history/HistoryRecorder.h"
 #include "link/Exchange.h"
 #include "mainwin/AccessLevels.h"
 #include "mainwin/Answers.h"
@@ -55,8 +56,12 @@ public:
     static constexpr const char *kAddressPrompt = "在线变送器地址列表";
     static constexpr int kDefaultSearchLastAddress = 99;
 
+    // How often the history's trouble is looked at while the line is idle.
+    static constexpr int kHistoryCheckMs = 2000;
+
+    // Every exchange goes through history as well.
     Ortavel(SerialPort &port, const Clock &clock, SettingsStore &settings, MessageBox &messages, EventPump &events,
-            WindowHost &windows);
+            WindowHost &windows, HistoryRecorder &history);
     ~Ortavel() override;
     Ortavel(const Ortavel &) = delete;
     Ortavel &operator=(const Ortavel &) = delete;
@@ -129,6 +134,7 @@ public:
     // Asks for the turnaround bound and the adapter allowance.
     void mnuQuickWait_Click();
     void mnuVerify_Click();
+    void mnuHistory_Click();
     void cmbCommPort_Click();
     void cmdSEARCH_Click();
     void CMB_ADDR_Click();
@@ -155,6 +161,11 @@ public:
     // Every exchange of Comm_Send, and the collect loop's values over time.
     TrafficRecorder &traffic() { return m_traffic; }
     TrendRecorder &trend() { return m_trend; }
+    HistoryRecorder &history() { return m_history; }
+    // Tells the operator when the history cannot store entries: panel 1's
+    // tool tip while it lasts, and one message each time it begins (only
+    // when showMessage and no search runs, so that no box stops a search).
+    void checkHistoryTrouble(bool showMessage);
 
     // The serial control.
     SerialPort &MSCommBsq;
@@ -175,6 +186,8 @@ public:
     MenuItem mnuQuickSearch{"mnuQuickSearch", "Quick Search(&Q)"};
     MenuItem mnuQuickWait{"mnuQuickWait", "Quick Search Wait...(&W)"};
     MenuItem mnuVerify{"mnuVerify", "Verification(&E)..."};
+    // Only in builds with the history.
+    MenuItem mnuHistory{"mnuHistory", "History(&H)..."};
 
     StatusBar StatusBar1{"StatusBar1"};
 
@@ -269,6 +282,7 @@ public:
     Button Cmd_INS{"Cmd_INS", "Send"};
 
     Timer Timer1{"Timer1", 200};
+    Timer tmrHistory{"tmrHistory", kHistoryCheckMs};
 
 private:
     void registerControls();
@@ -292,8 +306,11 @@ private:
     bool askAddress(int address, int bandIndex);
     void finishSearch(int lastBand);
     void readRows();
+    // A read of the full read: asked, and kept for its snapshot.
+    Reply readField(std::string_view command);
     void readUnitName(std::string_view command);
     void readTrim(std::string_view command, TextBox &box, ScrollBar &bar);
+    void recordSnapshot(const std::string &address);
     // Another transmitter, or none, from now on: every value read or typed
     // so far belongs to the one before.
     void newSelection();
@@ -306,6 +323,7 @@ private:
     MessageBox &m_messages;
     EventPump &m_events;
     WindowHost &m_windows;
+    HistoryRecorder &m_history;
     Exchange m_exchange;
     TrafficRecorder m_traffic;
     TrendRecorder m_trend;
@@ -318,6 +336,12 @@ private:
     // The running search's wait for a first character; none for Search.
     std::optional<QuickSearchWait> m_searchWait;
     int m_readDepth = 0;
+    // What the full read under way has read, for its snapshot.
+    std::vector<SnapshotField> m_readFields;
+    // The history's trouble last told; the message is not shown again
+    // until it has cleared.
+    std::optional<std::string> m_historyTrouble;
+    bool m_historyTroubleTold = false;
 
     // Declared last: they wire themselves to the controls above.
     BasicSetting m_basicSetting{*this};

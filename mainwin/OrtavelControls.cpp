@@ -16,6 +16,9 @@ void Ortavel::registerControls()
     addTo(nullptr, View);
     for (MenuItem *item : {&mnuTraffic, &mnuTrend, &mnuQuickSearch, &mnuQuickWait, &mnuVerify})
         addTo(&View, *item);
+#if ORTAVEL_HISTORY
+    addTo(&View, mnuHistory);
+#endif
 
     addTo(nullptr, StatusBar1);
 
@@ -59,6 +62,7 @@ void Ortavel::registerControls()
         addTo(&Frame_Command, *control);
 
     addTo(nullptr, Timer1);
+    addTo(nullptr, tmrHistory);
 }
 
 void Ortavel::setInitialState()

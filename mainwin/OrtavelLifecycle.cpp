@@ -42,6 +42,7 @@ void Ortavel::Form_Load()
     setUpPort();
     StatusBar1.setPanel(1, kSearchNeeded);
     PollPressure = true;
+    tmrHistory.setEnabled(true);
 }
 
 // Failures of these steps are skipped silently; only the port change that
@@ -121,6 +122,11 @@ void Ortavel::mnuTrend_Click()
 void Ortavel::mnuVerify_Click()
 {
     m_windows.showWindow("Verification");
+}
+
+void Ortavel::mnuHistory_Click()
+{
+    m_windows.showWindow("History");
 }
 
 void Ortavel::cmbCommPort_Click()

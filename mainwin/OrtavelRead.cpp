@@ -4,6 +4,7 @@
 #include "link/Commands.h"
 #include "link/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -45,6 +46,12 @@ void Ortavel::ReadTransmitterInfo()
     const int band = OnlineList[static_cast<std::size_t>(selected)];
     if (band < 0 || band >= CMB_BAND.count() || m_readDepth >= kMaxReadNesting)
         return;
+
+    // A read started inside this one adds to its snapshot.
+    const bool outermost = m_readDepth == 0;
+    const std::string address = CMB_ADDR.text();
+    if (outermost)
+        m_readFields.clear();
     const DepthGuard guard(m_readDepth);
 
     changeBaud(band);
@@ -52,41 +59,64 @@ void Ortavel::ReadTransmitterInfo()
     TXT_BAND.setText(CMB_BAND.text());
     readRows();
     Cmb_DP.setEnabled(TXT_VER.text() != kVersionWithRange);
+    if (outermost)
+        recordSnapshot(address);
+}
+
+Reply Ortavel::readField(std::string_view command)
+{
+    Reply reply = ask(command);
+    SnapshotField field{std::string(command), reply.good() ? reply.data() : reply.text, reply.good()};
+    // A field read twice counts as last read, where it was first read.
+    const auto same = std::find_if(m_readFields.begin(), m_readFields.end(),
+                                   [&](const SnapshotField &f) { return f.parameter == field.parameter; });
+    if (same == m_readFields.end())
+        m_readFields.push_back(std::move(field));
+    else
+        *same = std::move(field);
+    return reply;
+}
+
+void Ortavel::recordSnapshot(const std::string &address)
+{
+    if (!m_readFields.empty())
+        m_history.snapshot(address, m_readFields);
+    m_readFields.clear();
 }
 
 void Ortavel::readRows()
 {
-    takeData(TXT_TYPE, ask(cmd::Type));
-    takeData(TXT_VER, ask(cmd::Version));
-    takeAnswer(TXT_DAL, ask(cmd::Output4mA));
-    takeAnswer(TXT_DAH, ask(cmd::Output20mA));
+    takeData(TXT_TYPE, readField(cmd::Type));
+    takeData(TXT_VER, readField(cmd::Version));
+    takeAnswer(TXT_DAL, readField(cmd::Output4mA));
+    takeAnswer(TXT_DAH, readField(cmd::Output20mA));
 
     const bool withRange = TXT_VER.text() == kVersionWithRange;
-    takeData(TXT_SCZ, ask(withRange ? cmd::RangeLow : cmd::DisplayZero));
-    takeData(TXT_SCF, ask(withRange ? cmd::RangeHigh : cmd::DisplayFull));
+    takeData(TXT_SCZ, readField(withRange ? cmd::RangeLow : cmd::DisplayZero));
+    takeData(TXT_SCF, readField(withRange ? cmd::RangeHigh : cmd::DisplayFull));
     readUnitName(withRange ? cmd::RangeUnit : cmd::Unit);
     TXT_DPL.setEnabled(!withRange);
     TXT_DPH.setEnabled(!withRange);
 
-    takeData(TXT_DPL, ask(cmd::DisplayZero));
-    takeData(TXT_DPH, ask(cmd::DisplayFull));
+    takeData(TXT_DPL, readField(cmd::DisplayZero));
+    takeData(TXT_DPH, readField(cmd::DisplayFull));
 
-    selectAnswer(cmbUnit, ask(cmd::Unit));
+    selectAnswer(cmbUnit, readField(cmd::Unit));
     const int unit = cmbUnit.selectedIndex();
     Label3.setCaption(unit < 0 ? std::string() : cmbUnit.entries().at(static_cast<std::size_t>(unit)).text);
 
-    takeData(txtType, ask(cmd::Type));
-    if (takeData(TXT_ID, ask(cmd::Ident)))
+    takeData(txtType, readField(cmd::Type));
+    if (takeData(TXT_ID, readField(cmd::Ident)))
         txtID.setText(TXT_ID.text());
     else
         txtID.showFailure(TXT_ID.text());
 
-    selectAnswer(Cmb_DP, ask(cmd::Decimals));
+    selectAnswer(Cmb_DP, readField(cmd::Decimals));
 
     readTrim(cmd::Trim4mA, TXT_DAZF, VScroll1);
     readTrim(cmd::Trim20mA, TXT_DAFF, VScroll2);
 
-    if (takeAnswer(TXT_PRESSURE, ask(cmd::Pressure))) {
+    if (takeAnswer(TXT_PRESSURE, readField(cmd::Pressure))) {
         txtMAX.setText(TXT_PRESSURE.text());
         txtMIN.setText(TXT_PRESSURE.text());
     } else {
@@ -94,7 +124,7 @@ void Ortavel::readRows()
         txtMIN.setText(MeasuringValue::kNoMinimum);
     }
 
-    const Reply temperature = ask(cmd::Temperature);
+    const Reply temperature = readField(cmd::Temperature);
     if (!temperature.data().empty())
         TXT_TEMPERATURE.setText(formatPattern(readNumber(temperature.data()), kTemperaturePattern));
     else
@@ -104,7 +134,7 @@ void Ortavel::readRows()
 // A code outside the table names no unit: "Unknown".
 void Ortavel::readUnitName(std::string_view command)
 {
-    const Reply reply = ask(command);
+    const Reply reply = readField(command);
     if (reply.data().empty()) {
         TXT_FUNIT.showFailure(reply.text);
         return;
@@ -121,7 +151,7 @@ void Ortavel::readUnitName(std::string_view command)
 // another trim.
 void Ortavel::readTrim(std::string_view command, TextBox &box, ScrollBar &bar)
 {
-    const Reply reply = ask(command);
+    const Reply reply = readField(command);
     const bool answered = takeAnswer(box, reply);
     const auto number = answered ? plainNumber(box.text()) : std::nullopt;
     const auto position = number && std::trunc(*number) == *number ? wholeNumber16(*number) : std::nullopt;

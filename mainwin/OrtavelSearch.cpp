@@ -181,6 +181,8 @@ void Ortavel::CMB_ADDR_Click()
     }
     if (selected < 0 || selected >= static_cast<int>(OnlineList.size()))
         return;
+    // Picked again, it may be another transmitter on the same address.
+    m_history.newSelection(CMB_ADDR.text());
     changeBaud(OnlineList[static_cast<std::size_t>(selected)]);
     cmbUnit.setEnabled(false);
     ReadTransmitterInfo();

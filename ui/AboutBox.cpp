@@ -90,17 +90,18 @@ AboutBox::AboutBox(std::unique_ptr<FrmOrtavelAbout> model, QWidget *parent) : QW
     }
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(image, 0, 0, 3, 1);
+    grid->addWidget(image, 0, 0, 4, 1);
     grid->addWidget(m_view->widget(m.Label1.name()), 0, 1, 1, 2);
     grid->addWidget(description, 1, 1, 1, 2);
     grid->addWidget(m_view->widget(m.lblVersion.name()), 2, 1, 1, 2);
-    grid->addWidget(line, 3, 0, 1, 3);
-    grid->addWidget(m_view->widget(m.Label3.name()), 4, 1);
-    grid->addWidget(m_view->widget(m.Label4.name()), 5, 1);
+    grid->addWidget(m_view->widget(m.lblHistory.name()), 3, 1, 1, 2);
+    grid->addWidget(line, 4, 0, 1, 3);
+    grid->addWidget(m_view->widget(m.Label3.name()), 5, 1);
+    grid->addWidget(m_view->widget(m.Label4.name()), 6, 1);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_view->widget(m.cmdOK.name()));
     buttons->addWidget(m_view->widget(m.cmdSysInfo.name()));
-    grid->addLayout(buttons, 4, 2, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addLayout(buttons, 5, 2, 2, 1, Qt::AlignRight | Qt::AlignBottom);
     grid->setColumnStretch(1, 1);
 }
 

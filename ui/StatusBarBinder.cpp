@@ -37,6 +37,7 @@ void StatusBarBinder::updateWidget()
         const QString text = toQt(m_bar.panel(number));
         QLabel *label = panel(number);
         label->setText(text);
+        label->setToolTip(toQt(m_bar.panelToolTip(number)));
         // A screen reader speaks the panel's text; an empty panel says which
         // one it is.
         label->setAccessibleName(text.isEmpty() ? label->accessibleDescription() : text);

@@ -2,6 +2,10 @@
 
 #include "AboutBox.h"
 #include "CalibrationWindow.h"
+#if ORTAVEL_HISTORY
+#include "HistoryWindow.h"
+#include "history/FrmHistory.h"
+#endif
 #include "QtWindowHost.h"
 #include "TrafficWindow.h"
 #if ORTAVEL_TREND
@@ -17,15 +21,19 @@
 
 namespace ortavel {
 
-void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry)
+void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
+                    const HistoryReads *history)
 {
     host.addWindowMaker("frmYHJZ", [&main] {
         auto *window = new CalibrationWindow(std::make_unique<frmYHJZ>(main));
         window->model().Form_Load();
         return window;
     });
-    host.addWindowMaker("FrmOrtavelAbout", [&host, &main, &tools, registry] {
-        return new AboutBox(std::make_unique<FrmOrtavelAbout>(tools, registry, main.messageBox(), host));
+    const std::string place = history != nullptr ? history->place : std::string();
+    host.addWindowMaker("FrmOrtavelAbout", [&host, &main, &tools, registry, place] {
+        auto about = std::make_unique<FrmOrtavelAbout>(tools, registry, main.messageBox(), host);
+        about->showHistoryPlace(place);
+        return new AboutBox(std::move(about));
     });
 
     host.addWindowMaker("Traffic", [&main] {
@@ -37,6 +45,14 @@ void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Regis
     });
 #endif
     host.addWindowMaker("Verification", [&main] { return new VerificationWindow(std::make_unique<FrmVerify>(main)); });
+#if ORTAVEL_HISTORY
+    if (history != nullptr) {
+        host.addWindowMaker("History", [&main, reads = *history] {
+            return new HistoryWindow(std::make_unique<FrmHistory>(reads.store, reads.connect, main.history(),
+                                                                  main.settingsStore(), main.messageBox()));
+        });
+    }
+#endif
 }
 
 } // namespace ortavel

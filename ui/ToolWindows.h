@@ -1,16 +1,31 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace ortavel {
 
+class HistoryStore;
 class Ortavel;
 class QtWindowHost;
 class Registry;
 class SystemTools;
 
-// The windows the main window opens: the calibration window, the About box
-// and the Traffic and Trend windows, each made afresh at every opening. The main window closes them, with
-// their closing steps, before it closes itself and its port. registry may be
-// null where the platform has none.
-void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry);
+// What the History window reads: a store of its own (not the writer's),
+// and how to open it, again after a failure.
+struct HistoryReads {
+    HistoryStore &store;
+    std::function<bool()> connect;
+    std::string place; // as the About box names it
+};
+
+// The windows the main window opens: the calibration window, the About box,
+// the Traffic, Trend, Verification and History windows, each made afresh at
+// every opening. The main window closes them, with their closing steps,
+// before it closes itself and its port. registry may be null where the
+// platform has none; without history (or in builds without it) there is no
+// History window.
+void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
+                    const HistoryReads *history = nullptr);
 
 } // namespace ortavel

@@ -1,5 +1,6 @@
 #include "VerificationWindow.h"
 
+#include "FileDigest.h"
 #include "FormView.h"
 #include "adapters/CertificatePdf.h"
 #include "verify/FrmVerify.h"
@@ -128,6 +129,7 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
     m.writePdf = [](const std::string &path, const verify::Certificate &certificate) {
         return writeCertificatePdf(path, certificate);
     };
+    m.fileSha256 = fileSha256;
 }
 
 // The binders hold on to the model: they go first.
@@ -137,6 +139,7 @@ VerificationWindow::~VerificationWindow()
     m_model->onRowsChanged = nullptr;
     m_model->chooseSaveFile = nullptr;
     m_model->writePdf = nullptr;
+    m_model->fileSha256 = nullptr;
     qDeleteAll(findChildren<QObject *>(Qt::FindDirectChildrenOnly));
 }
 

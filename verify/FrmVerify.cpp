@@ -1,6 +1,7 @@
 #include "FrmVerify.h"
 
 #include "controls/MessageBox.h"
+#include "history/OperatorName.h"
 #include "link/Commands.h"
 #include "link/Numbers.h"
 #include "mainwin/Ortavel.h"
@@ -30,6 +31,11 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
     tmrSample.onTimer = [this] { tmrSample_Timer(); };
     cmdSavePdf.onClick = [this] { cmdSavePdf_Click(); };
     cmdSaveCsv.onClick = [this] { cmdSaveCsv_Click(); };
+    onQueryUnload = [this] {
+        recordFinishedRuns();
+        return true;
+    };
+    txtOperator.setText(rememberedOperatorName(m_main.settingsStore()));
     // The window belongs to the transmitter selected as it opens.
     m_address = m_main.hasTransmitter() ? m_main.selectedAddress() : std::string();
     m_selection = m_main.selection().current();
@@ -134,8 +140,32 @@ void FrmVerify::cmdStart_Click()
             return;
         }
     }
+    // The as-found run is final now.
+    recordFinishedRuns();
     (asLeft ? m_asLeft : m_asFound).emplace(*plan, read.identity);
     showState();
+}
+
+void FrmVerify::recordFinishedRuns()
+{
+    const auto record = [this](const std::optional<verify::Run> &run, RunRecord &kept, const char *name) {
+        if (!run || !run->done() || kept.recorded)
+            return;
+        m_main.history().verification(m_address, name, verify::runVerdictText(*run),
+                                      verify::runDetailJson(*run, kept.files));
+        kept.recorded = true;
+    };
+    record(m_asFound, m_asFoundRecord, "as-found");
+    record(m_asLeft, m_asLeftRecord, "as-left");
+}
+
+void FrmVerify::noteFile(const std::string &path)
+{
+    const std::string sha256 = fileSha256 ? fileSha256(path).value_or("") : std::string();
+    if (m_asFound && !m_asFoundRecord.recorded)
+        m_asFoundRecord.files.push_back({path, sha256});
+    if (m_asLeft && !m_asLeftRecord.recorded)
+        m_asLeftRecord.files.push_back({path, sha256});
 }
 
 void FrmVerify::cmdTake_Click()
@@ -292,15 +322,23 @@ void FrmVerify::cmdSavePdf_Click()
         return;
     const verify::Certificate c = certificate();
     saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".pdf", kTitle, m_main.messageBox(),
-                     [this, &c](const std::string &path) { return writePdf(path, c); });
+                     [this, &c](const std::string &path) {
+                         const bool written = writePdf(path, c);
+                         if (written)
+                             noteFile(path);
+                         return written;
+                     });
 }
 
 void FrmVerify::cmdSaveCsv_Click()
 {
     const verify::Certificate c = certificate();
     saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".csv", kTitle, m_main.messageBox(),
-                     [&c](const std::string &path) {
-                         return writeFile(path, [&c](std::ostream &out) { verify::writeCsv(out, c); });
+                     [this, &c](const std::string &path) {
+                         const bool written = writeFile(path, [&c](std::ostream &out) { verify::writeCsv(out, c); });
+                         if (written)
+                             noteFile(path);
+                         return written;
                      });
 }
 

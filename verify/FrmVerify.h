@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Certificate.h"
+#include "RunDetail.h"
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
 #include "controls/Form.h"
@@ -24,7 +25,9 @@ class Ortavel;
 // certificate as PDF and CSV. It only reads, through the main window's
 // Comm_Send, from the transmitter selected when it opened, one sample per
 // timer tick so the main window stays responsive. The as-found run is kept
-// until the window closes; the next run is the as-left run.
+// until the window closes; the next run is the as-left run. A finished run
+// goes into the history once it is final: when the as-left run starts after
+// it, or when the window closes, with the files saved while it was shown.
 class FrmVerify : public Form {
 public:
     static constexpr int kSampleMs = 1;
@@ -89,6 +92,8 @@ public:
     std::function<void()> onRowsChanged;
     ChooseSaveFile chooseSaveFile;
     std::function<bool(const std::string &path, const verify::Certificate &certificate)> writePdf;
+    // The SHA-256 of a file, in hex; nullopt when it cannot be read.
+    std::function<std::optional<std::string>(const std::string &path)> fileSha256;
 
 private:
     verify::Run *activeRun();
@@ -98,6 +103,9 @@ private:
     void finishPoint();
     void showState();
     void tell(const std::string &text);
+    // Notes a file written for the runs on show.
+    void noteFile(const std::string &path);
+    void recordFinishedRuns();
 
     Ortavel &m_main;
     std::string m_address;
@@ -106,6 +114,13 @@ private:
     std::optional<verify::Run> m_asLeft;
     int m_taking = -1; // the point being sampled
     int m_samplesLeft = 0;
+    // What the history gets of each run: its files, and whether it has it.
+    struct RunRecord {
+        std::vector<verify::FileDigest> files;
+        bool recorded = false;
+    };
+    RunRecord m_asFoundRecord;
+    RunRecord m_asLeftRecord;
 };
 
 } // namespace ortavel

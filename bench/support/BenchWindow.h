@@ -7,6 +7,7 @@
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
 #include "sim/SimServer.h"
+#include "support/MemoryHistory.h"
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtWindowHost.h"
@@ -43,7 +44,8 @@ public:
     NotedMessageBox messages;
     QtEventPump events;
     QtWindowHost windows;
-    Ortavel model{port, clock, settings, messages, events, windows};
+    test::MemoryHistory history;
+    Ortavel model{port, clock, settings, messages, events, windows, history.recorder};
     MainWindow window{model};
 };
 

@@ -10,6 +10,7 @@
 #include "link/SteadyClock.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
+#include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
 #include "traffic/TrafficRecorder.h"
 
@@ -80,7 +81,8 @@ int main()
     test::FakeMessageBox messages;
     test::FakeEventPump events;
     test::FakeWindowHost windows;
-    Ortavel window(port, clock, settings, messages, events, windows);
+    test::MemoryHistory history;
+    Ortavel window(port, clock, settings, messages, events, windows, history.recorder);
     Exchange bare(port, clock);
     const std::string address = "01";
     const std::string command = "RP0";

@@ -7,6 +7,7 @@
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
 #include "sim/SimServer.h"
+#include "support/MemoryHistory.h"
 
 #include <QTemporaryDir>
 
@@ -50,7 +51,8 @@ protected:
     FakeMessageBox m_messages;
     FakeEventPump m_events;
     FakeWindowHost m_windows;
-    Ortavel m_window{m_port, m_clock, m_settings, m_messages, m_events, m_windows};
+    MemoryHistory m_history;
+    Ortavel m_window{m_port, m_clock, m_settings, m_messages, m_events, m_windows, m_history.recorder};
 };
 
 TEST_F(RealLineTest, LoadSearchAndReadOnThePseudoTerminal)

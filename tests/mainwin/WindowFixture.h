@@ -5,6 +5,7 @@
 #include "mainwin/Ortavel.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
+#include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,8 @@ struct WindowRig {
     FakeMessageBox messages;
     FakeEventPump events;
     FakeWindowHost windows;
-    Ortavel window{port, clock, settings, messages, events, windows};
+    MemoryHistory history;
+    Ortavel window{port, clock, settings, messages, events, windows, history.recorder};
 };
 
 inline std::vector<std::string> entries(const ComboBox &list)

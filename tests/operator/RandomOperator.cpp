@@ -11,6 +11,7 @@
 #include "sim/FrameSplitter.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
+#include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
 #include "verify/FrmVerify.h"
 
@@ -347,7 +348,8 @@ private:
 
     void openMain()
     {
-        m_main = std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, *this);
+        m_main =
+            std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, *this, m_history.recorder);
         m_main->setSearchLastAddress(kLastAddress);
         m_seenSelection = 0;
         m_typedBySelection.clear();
@@ -1088,6 +1090,7 @@ private:
     MemorySettingsStore m_settings;
     FakeMessageBox m_messages;
     FakeEventPump m_events;
+    MemoryHistory m_history;
     std::map<int, std::unique_ptr<sim::Bus>> m_buses;
     std::map<int, sim::FrameSplitter> m_splitters;
     std::unique_ptr<Ortavel> m_main;

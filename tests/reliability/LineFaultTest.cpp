@@ -9,6 +9,7 @@
 #include "link/SteadyClock.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
+#include "support/MemoryHistory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +27,7 @@ using namespace std::chrono_literals;
 // The main window on a real port, with the user's answers faked.
 struct Window {
     Window(SerialPort &port, const Clock &clock, SettingsStore &settings)
-        : window(port, clock, settings, messages, events, windows)
+        : window(port, clock, settings, messages, events, windows, history.recorder)
     {
         window.Form_Load();
     }
@@ -34,6 +35,7 @@ struct Window {
     FakeMessageBox messages;
     FakeEventPump events;
     FakeWindowHost windows;
+    MemoryHistory history;
     Ortavel window;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/HistoryRecorder.h"
 #include "history/HistoryStore.h"
 
 #include <algorithm>
@@ -72,6 +73,13 @@ public:
 private:
     MemoryHistoryStore &m_store;
     std::optional<std::string> m_trouble;
+};
+
+// A recorder into memory, for a window under test.
+struct MemoryHistory {
+    MemoryHistoryStore store;
+    MemoryHistorySink sink{store};
+    HistoryRecorder recorder{sink, Origin{"tester", "", "testhost", "ortavel test"}};
 };
 
 } // namespace ortavel::test

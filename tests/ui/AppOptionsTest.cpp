@@ -35,16 +35,26 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{{"--port", "1"}, "unknown option --port"},
                       Refused{{"--window", "frmYHJZ"}, "--screenshot"},
                       Refused{{"--screenshot", "a.png", "--window", "Ortavel"},
-                              "frmYHJZ or FrmOrtavelAbout, Traffic, Trend or Verification"}));
+                              "frmYHJZ or FrmOrtavelAbout, Traffic, Trend or Verification"},
+                      Refused{{"--history", "mysql:plant"}, "--history: "}));
 
 TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
 {
     std::string error;
-    const auto options =
-        parseAppOptions({"--search", "--port-map", "2=/dev/pts/4", "--screenshot", "shot.png", "--port-map",
-                         "1=/tmp/sim link", "--search-last", "12", "--settings-dir", "/tmp/s"},
-                        error);
+    const auto options = parseAppOptions(
+        {
+            "--search", "--port-map", "2=/dev/pts/4", "--screenshot", "shot.png", "--port-map", "1=/tmp/sim link",
+                "--search-last", "12", "--settings-dir", "/tmp/s"
+#if ORTAVEL_HISTORY
+                ,
+                "--history", "sqlite:/tmp/h.sqlite"
+#endif
+        },
+        error);
     ASSERT_TRUE(options.has_value()) << error;
+#if ORTAVEL_HISTORY
+    EXPECT_EQ(options->history, "sqlite:/tmp/h.sqlite");
+#endif
     const std::vector<std::pair<int, std::string>> expected{{2, "/dev/pts/4"}, {1, "/tmp/sim link"}};
     EXPECT_EQ(options->portMap, expected);
     EXPECT_EQ(options->screenshot, "shot.png");

@@ -13,6 +13,7 @@
 #include "sim/SimServer.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
+#include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
 #include "traffic/FrmTraffic.h"
 #include "trend/FrmTrend.h"
@@ -87,7 +88,8 @@ protected:
     FakeMessageBox messages;
     QtEventPump events;
     QtWindowHost windows;
-    Ortavel model{this->port, this->clock, this->settings, messages, events, windows};
+    MemoryHistory history;
+    Ortavel model{this->port, this->clock, this->settings, messages, events, windows, history.recorder};
     MainWindow window{model};
 };
 
@@ -175,7 +177,12 @@ TEST_F(MainWindowTest, MenusHoldTheirEntries)
 {
     const QStringList expected[] = {{"Option(&O)", "UserCal (&C)", "-", "About...(&A)", "-", "Exit(&X)"},
                                     {"View(&V)", "Traffic(&T)", "Trend(&R)", "Quick Search(&Q)",
-                                     "Quick Search Wait...(&W)", "Verification(&E)..."}};
+                                     "Quick Search Wait...(&W)", "Verification(&E)..."
+#if ORTAVEL_HISTORY
+                                     ,
+                                     "History(&H)..."
+#endif
+                                    }};
     const QList<QAction *> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     for (int i = 0; i < 2; ++i) {
@@ -344,8 +351,11 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
     QApplication::processEvents();
     expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
     QtSystemTools tools;
-    addToolWindows(windows, model, tools, nullptr);
-    for (const char *name : {"frmYHJZ", "FrmOrtavelAbout", "Traffic", "Trend", "Verification"}) {
+    const HistoryReads reads{history.store, {}, "sqlite:/tmp/history.sqlite"};
+    addToolWindows(windows, model, tools, nullptr, &reads);
+    for (const char *name : {"frmYHJZ", "FrmOrtavelAbout", "Traffic", "Trend", "Verification", "History"}) {
+        if (!ORTAVEL_HISTORY && std::string(name) == "History")
+            continue;
         windows.showWindow(name);
         QWidget *shown = windows.window(name);
         ASSERT_NE(shown, nullptr) << name;

@@ -4,6 +4,7 @@
 #include "mainwin/Ortavel.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
+#include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
@@ -29,7 +30,8 @@ TEST(WindowsMainWindow, ViewMenuHasNoTrend)
     QtEventPump events;
     QtWindowHost windows;
     QtSystemTools tools;
-    Ortavel model{port, clock, settings, messages, events, windows};
+    MemoryHistory history;
+    Ortavel model{port, clock, settings, messages, events, windows, history.recorder};
     MainWindow window{model};
     windows.addWindow(model.name(), &window, true);
     addToolWindows(windows, model, tools, nullptr);
