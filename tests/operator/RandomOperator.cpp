@@ -413,6 +413,8 @@ private:
             Request request{commandOf(frame), {},          {},        target(), false, m_main->selection().current(),
                             m_saving,         searching(), lineBaud()};
             const auto parsed = FakeSerialPort::parseRequest(frame);
+            if (parsed && isBusAddress(parsed->first))
+                noteLineWrite(parsed->second);
             request.toAll = parsed && parsed->first == "AA";
             if (parsed && !request.toAll)
                 request.recipients = unitsAt(parsed->first, lineBaud());
@@ -1074,12 +1076,44 @@ private:
                     ", a value it never reported there (or not since a restore) and no operator typed for it");
     }
 
+    // A write form, store, restore or zero on the line: what the history must hold for it.
+    void noteLineWrite(const std::string &command)
+    {
+        const auto [field, value] = fieldAndValue(command);
+        if (value)
+            m_lineWrites.emplace_back(field, *value);
+        else if (command == cmd::SetZero || command == cmd::SaveUser || command == cmd::SaveFactory ||
+                 command == cmd::LoadFactory)
+            m_lineWrites.emplace_back(command, command);
+    }
+
+    // One history entry per write seen on the line, in order, with the value sent.
+    std::string historyMismatch() const
+    {
+        std::vector<std::pair<std::string, std::string>> recorded;
+        for (const HistoryEntry &e : m_history.store.all()) {
+            if (e.kind == EntryKind::Write)
+                recorded.emplace_back(e.parameter, e.sent);
+        }
+        const auto differ = std::mismatch(recorded.begin(), recorded.end(), m_lineWrites.begin(), m_lineWrites.end());
+        if (differ.first == recorded.end() && differ.second == m_lineWrites.end())
+            return {};
+        const auto shown = [](const auto &it, const auto &end) {
+            return it == end ? std::string("nothing") : it->first + " '" + printable(it->second) + "'";
+        };
+        return "the history holds " + shown(differ.first, recorded.end()) + " where the line carried " +
+               shown(differ.second, m_lineWrites.end()) + " (write " +
+               std::to_string(differ.first - recorded.begin() + 1) + ")";
+    }
+
     bool check()
     {
         m_requests.clear();
         m_refusedInSave.clear();
         if (m_run.failure.empty())
             m_run.failure = boxWithError();
+        if (m_run.failure.empty())
+            m_run.failure = historyMismatch();
         return m_run.failure.empty();
     }
 
@@ -1104,6 +1138,7 @@ private:
     bool m_console = false; // the action sends the console's text as typed
     bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
+    std::vector<std::pair<std::string, std::string>> m_lineWrites; // field and value, as the history must hold them
     std::map<Unit, Legit> m_legit;
     std::map<Unit, Legit> m_restoredAway; // what it held before a restore
     std::map<Unit, Legit> m_refused;      // values a transmitter answered with another one, until typed again
