@@ -1,5 +1,7 @@
 #include "HistoryStoreSql.h"
 
+#include "SqlErrorText.h"
+
 #include "link/SettingsStore.h"
 
 #include <QCryptographicHash>
@@ -133,14 +135,6 @@ bool readEntry(const QSqlQuery &q, HistoryEntry &e)
                            &e.previousHash, &e.hash})
         *s = str();
     return kindKnown;
-}
-
-std::string sqlError(const QSqlError &error)
-{
-    QString why = error.databaseText().trimmed();
-    if (why.isEmpty())
-        why = error.driverText().trimmed();
-    return why.simplified().toStdString();
 }
 
 // libpq's "key = value ..." text: values plain or in single quotes, with
@@ -307,7 +301,7 @@ namespace {
 bool migrate(QSqlDatabase &db, std::string &error)
 {
     if (!db.transaction()) {
-        error = "cannot begin: " + sqlError(db.lastError());
+        error = "cannot begin: " + sqlErrorText(db.lastError());
         return false;
     }
     QSqlQuery q(db);
@@ -329,7 +323,7 @@ bool migrate(QSqlDatabase &db, std::string &error)
     }
     if (ok && db.commit())
         return true;
-    error = "cannot set up the schema: " + sqlError(q.lastError().isValid() ? q.lastError() : db.lastError());
+    error = "cannot set up the schema: " + sqlErrorText(q.lastError().isValid() ? q.lastError() : db.lastError());
     db.rollback();
     return false;
 }
@@ -379,13 +373,13 @@ bool HistoryStoreSql::open()
         db.setConnectOptions(options.join(u';'));
     }
     if (!db.open()) {
-        m_error = "could not connect (" + sqlError(db.lastError()) + ")";
+        m_error = "could not connect (" + sqlErrorText(db.lastError()) + ")";
         return false;
     }
     if (m_place.backend == HistoryPlace::Backend::Sqlite) {
         QSqlQuery wal(db);
         if (!wal.exec("PRAGMA journal_mode=WAL")) {
-            m_error = "cannot use the file (" + sqlError(wal.lastError()) + ")";
+            m_error = "cannot use the file (" + sqlErrorText(wal.lastError()) + ")";
             db.close();
             return false;
         }
@@ -428,12 +422,12 @@ bool HistoryStoreSql::append(std::vector<HistoryEntry> &entries)
     if (entries.empty())
         return true;
     if (!db.transaction()) {
-        m_error = "cannot begin (" + sqlError(db.lastError()) + ")";
+        m_error = "cannot begin (" + sqlErrorText(db.lastError()) + ")";
         return false;
     }
     QSqlQuery q(db);
     const auto fail = [&](const QSqlError &error) {
-        m_error = "cannot append (" + sqlError(error) + ")";
+        m_error = "cannot append (" + sqlErrorText(error) + ")";
         q.finish();
         db.rollback();
         return false;
@@ -480,7 +474,7 @@ bool HistoryStoreSql::append(std::vector<HistoryEntry> &entries)
         return fail(q.lastError());
     q.finish();
     if (!db.commit()) {
-        m_error = "cannot commit (" + sqlError(db.lastError()) + ")";
+        m_error = "cannot commit (" + sqlErrorText(db.lastError()) + ")";
         db.rollback();
         return false;
     }
@@ -497,7 +491,7 @@ std::optional<std::vector<HistoryEntry>> readAll(QSqlQuery &q, std::string &erro
 {
     std::vector<HistoryEntry> list;
     if (!q.exec()) {
-        error = "cannot read (" + sqlError(q.lastError()) + ")";
+        error = "cannot read (" + sqlErrorText(q.lastError()) + ")";
         return std::nullopt;
     }
     while (q.next()) {
@@ -544,7 +538,7 @@ std::optional<std::vector<HistoryEntry>> HistoryStoreSql::entries(const HistoryF
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        m_error = "cannot read (" + sqlError(q.lastError()) + ")";
+        m_error = "cannot read (" + sqlErrorText(q.lastError()) + ")";
         return std::nullopt;
     }
     for (const QVariant &v : values)
@@ -589,7 +583,7 @@ std::optional<ChainBreak> HistoryStoreSql::checkChain()
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec("SELECT last_id, last_hash FROM chain_head WHERE one = 1") || !q.next()) {
-        m_error = "cannot read the chain head (" + sqlError(q.lastError()) + ")";
+        m_error = "cannot read the chain head (" + sqlErrorText(q.lastError()) + ")";
         return std::nullopt;
     }
     const std::int64_t headId = q.value(0).toLongLong();

@@ -1,5 +1,7 @@
 #include "HistoryWriter.h"
 
+#include "SqlErrorText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,14 +79,6 @@ bool fromJson(const QByteArray &text, HistoryEntry &e)
     e.result = s("result");
     e.detail = s("detail");
     return timeOk && kindFromName(s("kind"), e.kind);
-}
-
-std::string sqlError(const QSqlError &error)
-{
-    QString why = error.databaseText().trimmed();
-    if (why.isEmpty())
-        why = error.driverText().trimmed();
-    return why.simplified().toStdString();
 }
 
 // The local SQLite file where entries wait, in order, for the store. Other
@@ -206,7 +200,7 @@ private:
             !q.exec("CREATE TABLE IF NOT EXISTS pending (seq INTEGER PRIMARY KEY AUTOINCREMENT, place TEXT NOT NULL, "
                     "entry TEXT NOT NULL)") ||
             !q.exec("CREATE TABLE IF NOT EXISTS unreadable (seq INTEGER, place TEXT, entry TEXT)")) {
-            m_error = sqlError(q.lastError().isValid() ? q.lastError() : d.lastError());
+            m_error = sqlErrorText(q.lastError().isValid() ? q.lastError() : d.lastError());
             d.close();
             return false;
         }
@@ -229,7 +223,7 @@ private:
     }
     bool fail(const QSqlError &error)
     {
-        m_error = sqlError(error);
+        m_error = sqlErrorText(error);
         rollback();
         return false;
     }

@@ -19,7 +19,7 @@ namespace ortavel::cli {
 
 namespace {
 
-constexpr const char *kUsage = "due takes [--within DAYS] [--json], or --set-interval ID MONTHS";
+constexpr const char *kDueUsage = "due takes [--within DAYS] [--json], or --set-interval ID MONTHS";
 constexpr int kMaxDays = 3660;
 constexpr int kMaxMonths = 120;
 constexpr double kDayMs = 24.0 * 60 * 60 * 1000;
@@ -42,7 +42,7 @@ bool DueCommand::parse(const std::vector<std::string> &args, const CommonOptions
     const auto set = std::find(rest.begin(), rest.end(), "--set-interval");
     if (set != rest.end()) {
         if (rest.size() != 3 || set != rest.begin() || hasWithin || rest[1].empty()) {
-            error = kUsage;
+            error = kDueUsage;
             return false;
         }
         m_ident = rest[1];
@@ -55,7 +55,7 @@ bool DueCommand::parse(const std::vector<std::string> &args, const CommonOptions
         return true;
     }
     if (!rest.empty()) {
-        error = kUsage;
+        error = kDueUsage;
         return false;
     }
     if (hasWithin) {

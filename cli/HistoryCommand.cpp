@@ -22,7 +22,7 @@ namespace ortavel::cli {
 
 namespace {
 
-constexpr const char *kUsage =
+constexpr const char *kHistoryUsage =
     "history takes [ID | --address ADDR] [--since DATE] [--parameter P] [--json | --csv], or --check";
 
 // One column of the output, for the text, the CSV and the JSON alike.
@@ -176,7 +176,7 @@ bool HistoryCommand::parse(const std::vector<std::string> &args, const CommonOpt
     const bool hasIdent = rest.size() == 1 && !rest.front().starts_with("--");
     if (rest.size() > (hasIdent ? 1U : 0U) || (hasIdent && hasAddress) || (json && csv) ||
         (m_check && (hasIdent || hasAddress || hasSince || hasParameter || csv))) {
-        error = kUsage;
+        error = kHistoryUsage;
         return false;
     }
     if ((hasSince || hasParameter) && !hasIdent && !hasAddress) {

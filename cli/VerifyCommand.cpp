@@ -29,7 +29,7 @@ namespace ortavel::cli {
 
 namespace {
 
-constexpr const char *kUsage =
+constexpr const char *kVerifyUsage =
     "verify takes ADDR [--points 0,25,50,75,100] [--updown] [--tolerance 0.25] [--samples 5] "
     "[--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH] [--csv FILE] [--pdf FILE] "
     "[--operator TEXT] [--instrument TEXT]";
@@ -204,7 +204,7 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
         return false;
     const auto address = rest.size() == 1 ? parseAddress(rest.front()) : std::nullopt;
     if (!address) {
-        error = kUsage;
+        error = kVerifyUsage;
         return false;
     }
     m_address = formatAddress(*address);
