@@ -14,7 +14,7 @@ namespace ortavel {
 namespace {
 
 constexpr const char *kTitle = "History";
-constexpr std::int64_t kMinuteMs = 60 * 1000;
+constexpr std::int64_t kMinuteMs = 60LL * 1000;
 
 // A whole number from low to high, and nothing else.
 std::optional<int> boundedNumber(const std::string &text, int low, int high)
@@ -126,7 +126,7 @@ const TransmitterSummary *FrmHistory::chosen() const
                : &m_transmitters[static_cast<std::size_t>(index)];
 }
 
-void FrmHistory::tablesChanged()
+void FrmHistory::tablesChanged() const
 {
     if (onTablesChanged)
         onTablesChanged();

@@ -95,7 +95,7 @@ private:
     void fail(const std::string &what);
     void unwireLists();
     void wireLists();
-    void tablesChanged();
+    void tablesChanged() const;
 
     HistoryStore &m_store;
     std::function<bool()> m_connect;

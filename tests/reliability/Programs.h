@@ -24,7 +24,8 @@ struct CliResult {
     std::string err;
 };
 
-// ortavel-cli as a child with a settings folder of its own, which holds its default history too; the arguments are bytes, UTF-8 or not.
+// ortavel-cli as a child with a settings folder of its own, which holds its default history too; the arguments are
+// bytes, UTF-8 or not.
 class CliChild {
 public:
     ~CliChild();
