@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <map>
 
@@ -21,6 +23,12 @@ namespace ortavel::test {
 namespace {
 
 enum class Backend { Sqlite, Postgres };
+
+// Names the backend in ctest's list rather than its bytes.
+void PrintTo(Backend backend, std::ostream *out)
+{
+    *out << (backend == Backend::Sqlite ? "SQLite" : "PostgreSQL");
+}
 
 // One server for the whole program; its destructor stops and removes it.
 PostgresServer &server()
