@@ -8,6 +8,9 @@
 #include "mainwin/Ortavel.h"
 #include "sim/SimServer.h"
 #include "support/MemoryHistory.h"
+#ifdef ORTAVEL_BENCH_HISTORY
+#include "adapters/HistoryWriter.h"
+#endif
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtWindowHost.h"
@@ -44,8 +47,16 @@ public:
     NotedMessageBox messages;
     QtEventPump events;
     QtWindowHost windows;
-    test::MemoryHistory history;
-    Ortavel model{port, clock, settings, messages, events, windows, history.recorder};
+#ifdef ORTAVEL_BENCH_HISTORY
+    HistoryWriter historyWriter{
+        HistoryPlace{HistoryPlace::Backend::Sqlite, folder.filePath("history.sqlite").toStdString()},
+        folder.filePath("history-spool.sqlite").toStdString()};
+    HistoryRecorder history{historyWriter, Origin{"bench", "", "bench", "ortavel bench"}};
+#else
+    test::MemoryHistory memoryHistory;
+    HistoryRecorder &history = memoryHistory.recorder;
+#endif
+    Ortavel model{port, clock, settings, messages, events, windows, history};
     MainWindow window{model};
 };
 

@@ -1087,23 +1087,29 @@ private:
             m_lineWrites.emplace_back(command, command);
     }
 
-    // One history entry per write seen on the line, in order, with the value sent.
-    std::string historyMismatch() const
+    // One history entry per write seen on the line, in order, with the value sent; only what came
+    // since the last check is compared.
+    std::string historyMismatch()
     {
-        std::vector<std::pair<std::string, std::string>> recorded;
-        for (const HistoryEntry &e : m_history.store.all()) {
-            if (e.kind == EntryKind::Write)
-                recorded.emplace_back(e.parameter, e.sent);
-        }
-        const auto differ = std::mismatch(recorded.begin(), recorded.end(), m_lineWrites.begin(), m_lineWrites.end());
-        if (differ.first == recorded.end() && differ.second == m_lineWrites.end())
-            return {};
-        const auto shown = [](const auto &it, const auto &end) {
-            return it == end ? std::string("nothing") : it->first + " '" + printable(it->second) + "'";
+        const auto &entries = m_history.store.all();
+        const auto shown = [](const std::string &field, const std::string &value) {
+            return field + " '" + printable(value) + "'";
         };
-        return "the history holds " + shown(differ.first, recorded.end()) + " where the line carried " +
-               shown(differ.second, m_lineWrites.end()) + " (write " +
-               std::to_string(differ.first - recorded.begin() + 1) + ")";
+        for (; m_entriesChecked < entries.size(); ++m_entriesChecked) {
+            const HistoryEntry &e = entries[m_entriesChecked];
+            if (e.kind != EntryKind::Write)
+                continue;
+            if (m_writesChecked == m_lineWrites.size())
+                return "the history holds " + shown(e.parameter, e.sent) + ", a write the line never carried";
+            const auto &[field, value] = m_lineWrites[m_writesChecked++];
+            if (e.parameter != field || e.sent != value)
+                return "the history holds " + shown(e.parameter, e.sent) + " where the line carried " +
+                       shown(field, value) + " (write " + std::to_string(m_writesChecked) + ")";
+        }
+        if (m_writesChecked != m_lineWrites.size())
+            return "the history holds nothing for " +
+                   shown(m_lineWrites[m_writesChecked].first, m_lineWrites[m_writesChecked].second);
+        return {};
     }
 
     bool check()
@@ -1139,6 +1145,8 @@ private:
     bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
     std::vector<std::pair<std::string, std::string>> m_lineWrites; // field and value, as the history must hold them
+    std::size_t m_writesChecked = 0;                               // of m_lineWrites
+    std::size_t m_entriesChecked = 0;                              // of the history's entries
     std::map<Unit, Legit> m_legit;
     std::map<Unit, Legit> m_restoredAway; // what it held before a restore
     std::map<Unit, Legit> m_refused;      // values a transmitter answered with another one, until typed again
