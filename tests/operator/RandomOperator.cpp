@@ -1118,7 +1118,8 @@ private:
         m_refusedInSave.clear();
         if (m_run.failure.empty())
             m_run.failure = boxWithError();
-        if (m_run.failure.empty())
+        // Builds without the history record nothing.
+        if (m_run.failure.empty() && ORTAVEL_HISTORY)
             m_run.failure = historyMismatch();
         return m_run.failure.empty();
     }
