@@ -412,13 +412,21 @@ bool HistoryStoreSql::isOpen() const
     return QSqlDatabase::database(QString::fromStdString(m_connection), false).isOpen();
 }
 
+bool HistoryStoreSql::connection(QSqlDatabase &db)
+{
+    db = QSqlDatabase::database(QString::fromStdString(m_connection), false);
+    if (db.isOpen())
+        return true;
+    if (m_error.empty())
+        m_error = "the history is not open";
+    return false;
+}
+
 bool HistoryStoreSql::append(std::vector<HistoryEntry> &entries)
 {
-    QSqlDatabase db = QSqlDatabase::database(QString::fromStdString(m_connection), false);
-    if (!db.isOpen()) {
-        m_error = m_error.empty() ? "the history is not open" : m_error;
+    QSqlDatabase db;
+    if (!connection(db))
         return false;
-    }
     if (entries.empty())
         return true;
     if (!db.transaction()) {
@@ -506,11 +514,9 @@ std::optional<std::vector<HistoryEntry>> readAll(QSqlQuery &q, std::string &erro
 
 std::optional<std::vector<HistoryEntry>> HistoryStoreSql::entries(const HistoryFilter &filter)
 {
-    QSqlDatabase db = QSqlDatabase::database(QString::fromStdString(m_connection), false);
-    if (!db.isOpen()) {
-        m_error = m_error.empty() ? "the history is not open" : m_error;
+    QSqlDatabase db;
+    if (!connection(db))
         return std::nullopt;
-    }
     QStringList where;
     QVariantList values;
     const auto match = [&](const char *condition, const QVariant &value) {
@@ -548,11 +554,9 @@ std::optional<std::vector<HistoryEntry>> HistoryStoreSql::entries(const HistoryF
 
 std::optional<std::vector<HistoryEntry>> HistoryStoreSql::latestPerTransmitter()
 {
-    QSqlDatabase db = QSqlDatabase::database(QString::fromStdString(m_connection), false);
-    if (!db.isOpen()) {
-        m_error = m_error.empty() ? "the history is not open" : m_error;
+    QSqlDatabase db;
+    if (!connection(db))
         return std::nullopt;
-    }
     // Hops from one ID text to the next along the index, so the cost grows
     // with the transmitters, not with the entries.
     QSqlQuery q(db);
@@ -575,11 +579,9 @@ std::optional<std::vector<HistoryEntry>> HistoryStoreSql::latestPerTransmitter()
 
 std::optional<ChainBreak> HistoryStoreSql::checkChain()
 {
-    QSqlDatabase db = QSqlDatabase::database(QString::fromStdString(m_connection), false);
-    if (!db.isOpen()) {
-        m_error = m_error.empty() ? "the history is not open" : m_error;
+    QSqlDatabase db;
+    if (!connection(db))
         return std::nullopt;
-    }
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec("SELECT last_id, last_hash FROM chain_head WHERE one = 1") || !q.next()) {

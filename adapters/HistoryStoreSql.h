@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+class QSqlDatabase;
+
 namespace ortavel {
 
 class SettingsStore;
@@ -64,6 +66,9 @@ public:
     std::string errorString() const override { return m_error; }
 
 private:
+    // This object's connection; false, with the reason kept, when it is not open.
+    bool connection(QSqlDatabase &db);
+
     HistoryPlace m_place;
     std::string m_connection; // the Qt connection name, unique per object
     std::string m_error;
