@@ -10,12 +10,12 @@
 #include "TextTable.h"
 #include "Units.h"
 #include "adapters/CertificatePdf.h"
+#include "adapters/FileDigest.h"
 #include "controls/SaveFile.h"
 #include "link/Commands.h"
 #include "link/Numbers.h"
+#include "verify/RunDetail.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -75,64 +75,20 @@ QJsonObject sheetJson(const verify::RunSheet &sheet)
                        {"verdict", QString::fromStdString(std::string(verify::verdictName(sheet.verdict)))}};
 }
 
-QJsonValue numberOrNull(bool known, double value)
-{
-    return known ? QJsonValue(value) : QJsonValue();
-}
-
 // A written file as the history names it: its whole path and SHA-256.
-QJsonObject fileJson(const std::string &path)
+verify::FileDigest fileDigest(const std::string &path)
 {
-    QFile file(QString::fromStdString(path));
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    const bool hashed = file.open(QIODevice::ReadOnly) && hash.addData(&file);
-    return QJsonObject{{"path", QFileInfo(file).absoluteFilePath()},
-                       {"sha256", hashed ? QJsonValue(QString::fromLatin1(hash.result().toHex())) : QJsonValue()}};
+    return {QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString(), fileSha256(path).value_or("")};
 }
 
-// The run as the history keeps it: the plan, each point with its samples,
-// and the certificate files written.
+// The run as the history keeps it, in the window's form.
 std::string historyDetail(const verify::Run &run, const std::vector<std::string> &files)
 {
-    const verify::Plan &plan = run.plan();
-    const verify::Range &range = run.identity().range;
-    QJsonArray percents;
-    for (const double percent : plan.points)
-        percents.append(percent);
-    QJsonArray points;
-    for (int i = 0; i < static_cast<int>(run.points().size()); ++i) {
-        const verify::Point &p = run.points()[static_cast<std::size_t>(i)];
-        const verify::Figures f = run.figures(i);
-        const bool read = f.result != verify::PointResult::NotRead;
-        QJsonArray samples;
-        for (const double sample : p.samples)
-            samples.append(sample);
-        points.append(QJsonObject{
-            {"percent", p.planned.percent},
-            {"direction", QString::fromStdString(std::string(verify::directionName(p.planned.direction)))},
-            {"nominal", p.nominal},
-            {"reference", numberOrNull(p.taken, p.reference)},
-            {"mean", numberOrNull(read, f.reading)},
-            {"error", numberOrNull(read, f.error)},
-            {"verdict", read ? QString::fromStdString(std::string(verify::resultName(f.result))) : "skipped"},
-            {"samples", samples}});
-    }
-    QJsonArray written;
+    std::vector<verify::FileDigest> digests;
+    digests.reserve(files.size());
     for (const std::string &file : files)
-        written.append(fileJson(file));
-    const QJsonObject planJson{{"points", percents},
-                               {"updown", plan.upDown},
-                               {"tolerance_pct_span", plan.tolerancePct},
-                               {"samples", plan.samples},
-                               {"operator", QString::fromStdString(plan.operatorName)},
-                               {"instrument", QString::fromStdString(plan.instrument)},
-                               {"range", QJsonObject{{"low", range.low},
-                                                     {"high", range.high},
-                                                     {"unit", QString::fromStdString(range.unit)},
-                                                     {"typed", range.typed}}}};
-    return QJsonDocument(QJsonObject{{"plan", planJson}, {"points", points}, {"files", written}})
-        .toJson(QJsonDocument::Compact)
-        .toStdString();
+        digests.push_back(fileDigest(file));
+    return verify::runDetailJson(run, digests);
 }
 
 } // namespace

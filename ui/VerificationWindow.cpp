@@ -1,8 +1,8 @@
 #include "VerificationWindow.h"
 
-#include "FileDigest.h"
 #include "FormView.h"
 #include "adapters/CertificatePdf.h"
+#include "adapters/FileDigest.h"
 #include "verify/FrmVerify.h"
 
 #include <QBrush>

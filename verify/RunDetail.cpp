@@ -34,9 +34,9 @@ std::string pointJson(const Run &run, int index)
     const Figures figures = run.figures(index);
     const bool read = figures.result != PointResult::NotRead;
     const std::string verdict = read ? std::string(resultName(figures.result)) : "skipped";
-    return "{\"nominal\":" + jsonNumber(point.nominal) +
+    return "{\"percent\":" + jsonNumber(point.planned.percent) + ",\"nominal\":" + jsonNumber(point.nominal) +
            ",\"direction\":" + jsonQuoted(directionName(point.planned.direction)) +
-           ",\"reference\":" + jsonNumber(point.reference) +
+           ",\"reference\":" + (point.taken ? jsonNumber(point.reference) : "null") +
            ",\"mean\":" + (read ? jsonNumber(figures.reading) : "null") +
            ",\"error\":" + (read ? jsonNumber(figures.error) : "null") + ",\"verdict\":" + jsonQuoted(verdict) +
            ",\"samples\":" + numberArray(point.samples) + "}";
