@@ -27,6 +27,8 @@ public:
 
     // Runs when the window is asked to close; false refuses the close.
     std::function<bool()> onQueryUnload;
+    // Not const: the handler may save or close what the window holds.
+    // NOLINTNEXTLINE(readability-make-member-function-const)
     bool queryUnload() { return !onQueryUnload || onQueryUnload(); }
 
 protected:
