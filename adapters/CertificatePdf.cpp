@@ -1,5 +1,7 @@
 #include "CertificatePdf.h"
 
+#include "link/Numbers.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -93,8 +95,56 @@ private:
     int m_line = 0;
 };
 
-void runTable(PageWriter &page, const RunSheet &sheet, const std::string &unit)
+QString orDash(const std::string &text)
 {
+    return text.empty() ? QStringLiteral("-") : q(text);
+}
+
+// RT0 as answered: a number in degrees, or the failure as it came.
+QString temperatureText(const std::string &rt0)
+{
+    if (rt0.empty())
+        return QStringLiteral("-");
+    return isNumberText(rt0) ? q(rt0) + QStringLiteral(" \u2103") : q(rt0);
+}
+
+// What each run was done with: a run keeps its own plan, operator,
+// reference and range, whatever changed in the window since.
+void runContext(PageWriter &page, const RunSheet &sheet)
+{
+    const verify::Identity &id = sheet.identity;
+    const verify::Plan &plan = sheet.plan;
+    page.font(9, true);
+    page.line(q((sheet.run == verify::kAsFound ? "As found" : "As left") + std::string(" run, ") +
+                (id.time.empty() ? std::string("-") : id.time)));
+    page.font(9, false);
+    page.line(QStringLiteral("Range: %1 to %2 %3%4   transmitter temperature at start (RT0): %5")
+                  .arg(q(id.range.text(id.range.low)), q(id.range.text(id.range.high)), q(id.range.unit),
+                       id.range.typed ? QStringLiteral(" (typed by the operator, not read)") : QString(),
+                       temperatureText(id.temperature)));
+    page.line(QStringLiteral("Operator: %1   tolerance: \u00b1%2 % of span   samples per point: %3")
+                  .arg(orDash(plan.operatorName), q(sheet.tolerance))
+                  .arg(plan.samples));
+    page.line(QStringLiteral("Reference instrument: %1   serial %2   certificate %3   due %4")
+                  .arg(orDash(plan.instrument), orDash(plan.instrumentSerial), orDash(plan.instrumentCertificate),
+                       orDash(plan.instrumentDue)));
+    if (plan.overdueAccepted)
+        page.line(QStringLiteral("The reference instrument was past its due date (%1) at this run; the operator "
+                                 "went on.")
+                      .arg(q(plan.instrumentDue)));
+    const int discarded = sheet.discardedTakes();
+    const int skipped = sheet.skippedPoints();
+    if (discarded > 0 || skipped > 0)
+        page.line(QStringLiteral("Points repeated: %1 earlier take(s) discarded (kept in the CSV)   points skipped: %2")
+                      .arg(discarded)
+                      .arg(skipped));
+    if (!plan.note.empty())
+        page.line(QStringLiteral("Note: %1").arg(q(plan.note)));
+}
+
+void runTable(PageWriter &page, const RunSheet &sheet)
+{
+    runContext(page, sheet);
     page.font(11, true);
     page.line(q((sheet.run == verify::kAsFound ? "As found" : "As left") + std::string(": ") +
                 std::string(verify::verdictName(sheet.verdict))));
@@ -105,14 +155,16 @@ void runTable(PageWriter &page, const RunSheet &sheet, const std::string &unit)
     page.cells(header);
     page.font(8, false);
     for (const verify::SheetLine &l : sheet.lines) {
-        page.cells({q(l.point), q(l.direction), q(l.nominal), q(l.reference), q(l.reading.empty() ? "-" : l.reading),
-                    q(l.spread.empty() ? "-" : l.spread), q(l.error.empty() ? "-" : l.error),
-                    q(l.errorPct.empty() ? "-" : l.errorPct), q(l.result + (l.unstable ? ", unstable" : ""))});
+        page.cells({q(l.point), q(l.direction), q(l.nominal), q(l.reference + (l.referenceFromNominal ? " (n)" : "")),
+                    q(l.reading.empty() ? "-" : l.reading), q(l.spread.empty() ? "-" : l.spread),
+                    q(l.error.empty() ? "-" : l.error), q(l.errorPct.empty() ? "-" : l.errorPct),
+                    q(l.result + (l.unstable ? ", unstable" : "") +
+                      (l.discarded.empty() ? "" : ", repeated " + std::to_string(l.discarded.size()) + "x"))});
     }
     if (!sheet.hysteresis.empty()) {
         QString text = QStringLiteral("Hysteresis (% of span, not judged):");
         for (const verify::SheetHysteresis &h : sheet.hysteresis)
-            text += QStringLiteral("  at %1 %2: %3").arg(q(h.nominal), q(unit), q(h.pctOfSpan));
+            text += QStringLiteral("  at %1 %2: %3").arg(q(h.nominal), q(sheet.identity.range.unit), q(h.pctOfSpan));
         page.line(text);
     }
     page.gap();
@@ -129,48 +181,41 @@ bool writeCertificatePdf(const std::string &path, const verify::Certificate &cer
     writer.setResolution(kResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
                                      QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Calibration certificate"));
+    const QString title = QStringLiteral("Verification report");
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Ortavel"));
     QPainter painter(&writer);
     if (!painter.isActive())
         return false;
     const RunSheet &last = *runs.back();
     const verify::Identity &id = last.identity;
-    const verify::Plan &plan = certificate.plan;
     PageWriter page(writer, painter, painter.viewport());
     page.font(16, true);
-    page.line(QStringLiteral("Calibration certificate"));
+    page.line(title);
     page.font(9, false);
     page.line(QStringLiteral("Verification of a pressure transmitter: as found and as left against a reference"));
     page.rule();
     page.line(QStringLiteral("Transmitter: address %1   type %2   id %3   version %4")
-                  .arg(q(id.address), q(id.type), q(id.id), q(id.version.empty() ? "-" : id.version)));
-    page.line(QStringLiteral("Range: %1 to %2 %3%4   temperature at start: %5 \u2103")
-                  .arg(q(id.range.text(id.range.low)), q(id.range.text(id.range.high)), q(id.range.unit),
-                       id.range.typed ? QStringLiteral(" (typed by the operator, not read)") : QString(),
-                       q(id.temperature)));
-    page.line(QStringLiteral("Reference instrument: %1   certificate %2   due %3")
-                  .arg(q(plan.instrument.empty() ? "-" : plan.instrument),
-                       q(plan.instrumentCertificate.empty() ? "-" : plan.instrumentCertificate),
-                       q(plan.instrumentDue.empty() ? "-" : plan.instrumentDue)));
-    page.line(QStringLiteral("Operator: %1").arg(q(plan.operatorName.empty() ? "-" : plan.operatorName)));
-    for (const RunSheet *sheet : runs)
-        page.line(QStringLiteral("Date of the %1 run: %2")
-                      .arg(q(sheet->run), q(sheet->identity.time.empty() ? "-" : sheet->identity.time)));
-    page.line(QStringLiteral("Tolerance: \u00b1%1 % of span   samples per point: %2")
-                  .arg(q(last.tolerance))
-                  .arg(plan.samples));
-    if (!plan.note.empty())
-        page.line(QStringLiteral("Note: %1").arg(q(plan.note)));
+                  .arg(q(id.address), q(id.type), q(id.id), orDash(id.version)));
+    if (const auto adjustment = certificate.rangeAdjustment())
+        page.line(q(*adjustment));
+    for (const RunSheet *sheet : runs) {
+        if (sheet->plan.overdueAccepted) {
+            page.font(9, true);
+            page.line(QStringLiteral("A reference instrument past its due date was used (see the runs below)."));
+            page.font(9, false);
+            break;
+        }
+    }
     page.rule();
     for (const RunSheet *sheet : runs)
-        runTable(page, *sheet, id.range.unit);
+        runTable(page, *sheet);
     page.font(7, false);
     page.line(QStringLiteral("Pressures in %1 with the transmitter's decimals. Nominal: the point's pressure on the "
-                             "range; Reference: read off the reference instrument;")
+                             "range; Reference: read off the reference instrument, \"(n)\": the nominal taken over;")
                   .arg(q(id.range.unit.empty() ? "the transmitter's unit" : id.range.unit)));
-    page.line(QStringLiteral("Reading: mean of the transmitter's samples; Spread: highest minus lowest sample; Error: "
-                             "reading minus reference; Error %: of span."));
+    page.line(QStringLiteral("Reading: mean of the transmitter's samples, a digit more than it shows; Spread: highest "
+                             "minus lowest sample; Error: reading minus reference; Error %: of span."));
     page.line(QStringLiteral("A point passes when |Error %| is within the tolerance; \"unstable\": spread above a "
                              "quarter of the tolerance; \"not read\": a sample failed."));
     page.font(9, false);

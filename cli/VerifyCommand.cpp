@@ -32,7 +32,8 @@ namespace {
 constexpr const char *kVerifyUsage =
     "verify takes ADDR [--points 0,25,50,75,100] [--updown] [--tolerance 0.25] [--samples 5] "
     "[--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH] [--csv FILE] [--pdf FILE] "
-    "[--operator TEXT] [--instrument TEXT]";
+    "[--operator TEXT] [--instrument TEXT] [--reference-serial TEXT] [--reference-certificate TEXT] "
+    "[--reference-due YYYY-MM-DD [--accept-overdue-reference]]";
 
 QJsonObject sheetJson(const verify::RunSheet &sheet)
 {
@@ -46,6 +47,7 @@ QJsonObject sheetJson(const verify::RunSheet &sheet)
                                   {"direction", QString::fromStdString(l.direction)},
                                   {"nominal", QString::fromStdString(l.nominal)},
                                   {"reference", QString::fromStdString(l.reference)},
+                                  {"reference_from_nominal", l.referenceFromNominal},
                                   {"reading", orNull(l.reading)},
                                   {"spread", orNull(l.spread)},
                                   {"error", orNull(l.error)},
@@ -134,7 +136,7 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
         m_plan.samples = *samples;
     }
     if (option("--reference-values")) {
-        const auto references = verify::numberList(value);
+        const auto references = verify::numberTexts(value);
         if (!references) {
             error = "--reference-values takes numbers separated by commas";
             return false;
@@ -156,6 +158,10 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
     m_pdf = option("--pdf") ? value : std::string();
     m_plan.operatorName = option("--operator") ? value : std::string();
     m_plan.instrument = option("--instrument") ? value : std::string();
+    m_plan.instrumentSerial = option("--reference-serial") ? value : std::string();
+    m_plan.instrumentCertificate = option("--reference-certificate") ? value : std::string();
+    m_plan.instrumentDue = option("--reference-due") ? value : std::string();
+    m_acceptOverdue = takeFlag(rest, "--accept-overdue-reference");
     if (!error.empty())
         return false;
     const auto address = rest.size() == 1 ? parseAddress(rest.front()) : std::nullopt;
@@ -189,7 +195,8 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
     return true;
 }
 
-std::optional<double> VerifyCommand::referenceFor(int index, const verify::Point &point, const verify::Range &range)
+std::optional<std::string> VerifyCommand::referenceFor(int index, const verify::Point &point,
+                                                       const verify::Range &range)
 {
     if (!m_references.empty())
         return m_references[static_cast<std::size_t>(index)];
@@ -201,10 +208,13 @@ std::optional<double> VerifyCommand::referenceFor(int index, const verify::Point
         std::string line;
         if (!std::getline(std::cin, line))
             return std::nullopt;
-        if (line.find_first_not_of(" \t\r") == std::string::npos)
-            return point.nominal;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        // Enter takes the nominal over; the record says so.
+        if (line.find_first_not_of(" \t") == std::string::npos)
+            return std::string();
         if (isNumberText(line))
-            return readNumber(line);
+            return line;
         std::fputs("ortavel-cli: type a number, or Enter for the nominal pressure\n", stderr);
     }
 }
@@ -213,11 +223,11 @@ std::optional<double> VerifyCommand::referenceFor(int index, const verify::Point
 bool VerifyCommand::takeRun(Bus &bus, verify::Run &run)
 {
     for (int i = 0; i < static_cast<int>(run.points().size()); ++i) {
-        verify::Point &point = run.point(i);
-        const auto reference = referenceFor(i, point, run.identity().range);
+        const auto reference = referenceFor(i, run.point(i), run.identity().range);
         if (!reference || bus.interrupted())
             return false;
-        point.reference = *reference;
+        run.setReference(i, *reference);
+        verify::Point &point = run.point(i);
         for (int s = 0; s < run.plan().samples && !bus.interrupted(); ++s)
             run.addSample(i, bus.send(m_address, std::string(cmd::Pressure)));
         if (bus.interrupted())
@@ -243,8 +253,10 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
                 id.range.typed ? " (typed)" : "", id.time.c_str());
     TextTable table({"point", "dir", "nominal", "reference", "reading", "spread", "error", "error %", "result"});
     for (const verify::SheetLine &l : sheet.lines)
-        table.addRow({l.point, l.direction, l.nominal, l.reference, l.reading, l.spread, l.error, l.errorPct,
-                      l.result + (l.unstable ? " (unstable)" : "")});
+        table.addRow({l.point, l.direction, l.nominal, l.reference + (l.referenceFromNominal ? " (nominal)" : ""),
+                      l.reading, l.spread, l.error, l.errorPct,
+                      l.result + (l.unstable ? " (unstable)" : "") +
+                          (l.discarded.empty() ? "" : " (repeated " + std::to_string(l.discarded.size()) + "x)")});
     std::fputs(table.text().c_str(), stdout);
     for (const verify::SheetHysteresis &h : sheet.hysteresis)
         std::printf("hysteresis at %s: %s %% of span\n", h.nominal.c_str(), h.pctOfSpan.c_str());
@@ -274,6 +286,17 @@ bool VerifyCommand::writeOutputs(const verify::Certificate &certificate, std::ve
 
 int VerifyCommand::run(Bus &bus, const CommonOptions &options)
 {
+    // Before anything goes on the line.
+    if (m_plan.referenceOverdue(verify::localTimeText())) {
+        if (!m_acceptOverdue) {
+            std::fprintf(stderr,
+                         "ortavel-cli: the run does not start: the reference instrument was due on %s; "
+                         "--accept-overdue-reference goes on, and the report says so\n",
+                         m_plan.instrumentDue.c_str());
+            return kExitUsage;
+        }
+        m_plan.overdueAccepted = true;
+    }
     std::string error;
     if (!prepareTargetRate(bus, m_address, options, error)) {
         std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());

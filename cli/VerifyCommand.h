@@ -24,14 +24,16 @@ public:
 
 private:
     bool takeRun(Bus &bus, verify::Run &run);
-    std::optional<double> referenceFor(int index, const verify::Point &point, const verify::Range &range);
+    // The reference as typed, empty for the nominal; nothing when the input ended.
+    std::optional<std::string> referenceFor(int index, const verify::Point &point, const verify::Range &range);
     void print(const verify::RunSheet &sheet, const CommonOptions &options) const;
     // The files written go to `files`.
     bool writeOutputs(const verify::Certificate &certificate, std::vector<std::string> &files) const;
 
     std::string m_address;
     verify::Plan m_plan;
-    std::vector<double> m_references;
+    std::vector<std::string> m_references;
+    bool m_acceptOverdue = false;
     std::optional<verify::Range> m_typedRange;
     std::optional<verify::RunSheet> m_asFound;
     bool m_asLeft = false;

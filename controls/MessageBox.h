@@ -20,6 +20,14 @@ public:
         static_cast<void>(value);
         return std::nullopt;
     }
+    // Asks Yes or No, No the default; a box without an operator to ask says
+    // No.
+    virtual bool confirm(const std::string &text, const std::string &title)
+    {
+        static_cast<void>(text);
+        static_cast<void>(title);
+        return false;
+    }
 };
 
 } // namespace ortavel

@@ -27,4 +27,10 @@ std::optional<std::string> QtMessageBox::ask(const std::string &prompt, const st
     return text.toStdString();
 }
 
+bool QtMessageBox::confirm(const std::string &text, const std::string &title)
+{
+    return QMessageBox::question(m_parent, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 } // namespace ortavel

@@ -17,6 +17,7 @@ public:
     void show(const std::string &text, const std::string &title, bool exclamation) override;
     std::optional<std::string> ask(const std::string &prompt, const std::string &title,
                                    const std::string &value) override;
+    bool confirm(const std::string &text, const std::string &title) override;
 
 private:
     QPointer<QWidget> m_parent;

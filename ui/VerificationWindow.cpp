@@ -75,6 +75,7 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
                                                                   {&m.lblSamples, &m.txtSamples},
                                                                   {&m.lblOperator, &m.txtOperator},
                                                                   {&m.lblInstrument, &m.txtInstrument},
+                                                                  {&m.lblSerial, &m.txtSerial},
                                                                   {&m.lblCertificate, &m.txtCertificate},
                                                                   {&m.lblDue, &m.txtDue},
                                                                   {&m.lblNote, &m.txtNote}};

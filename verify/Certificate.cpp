@@ -2,6 +2,7 @@
 
 #include "link/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <sstream>
@@ -41,7 +42,7 @@ Verdict verdictOfLines(const std::vector<SheetLine> &lines)
 {
     bool failed = false;
     for (const SheetLine &line : lines) {
-        if (line.result == resultName(PointResult::NotRead))
+        if (line.result == resultName(PointResult::NotRead) || line.result == resultName(PointResult::Skipped))
             return Verdict::Incomplete;
         failed = failed || line.result == resultName(PointResult::Fail);
     }
@@ -55,6 +56,7 @@ RunSheet sheetOf(const Run &run, const std::string &name)
     RunSheet sheet;
     sheet.run = name;
     sheet.identity = run.identity();
+    sheet.plan = run.plan();
     sheet.tolerance = fixedText(run.plan().tolerancePct, kPctDecimals);
     const Range &range = run.identity().range;
     for (int i = 0; i < static_cast<int>(run.points().size()); ++i) {
@@ -65,12 +67,25 @@ RunSheet sheetOf(const Run &run, const std::string &name)
             fixedText(point.planned.percent, point.planned.percent == std::round(point.planned.percent) ? 0 : 2);
         line.direction = directionName(point.planned.direction);
         line.nominal = range.text(point.nominal);
-        line.reference = range.text(point.reference);
+        line.referenceFromNominal = point.referenceFromNominal();
+        line.reference =
+            fixedText(point.reference, point.referenceFromNominal() ? range.decimals : point.referenceDecimals);
         line.result = resultName(figures.result);
-        if (figures.result != PointResult::NotRead) {
-            line.reading = range.text(figures.reading);
-            line.spread = range.text(figures.spread);
-            line.error = range.text(figures.error);
+        const auto texts = [&figures](const std::vector<double> &values) {
+            std::vector<std::string> out;
+            for (const double value : values)
+                out.push_back(fixedText(value, figures.decimals));
+            return out;
+        };
+        line.samples = texts(point.samples);
+        for (const std::vector<double> &take : point.discarded)
+            line.discarded.push_back(texts(take));
+        if (figures.result == PointResult::Pass || figures.result == PointResult::Fail) {
+            line.reading = fixedText(figures.reading, figures.decimals);
+            line.spread = fixedText(figures.spread, figures.decimals);
+            // From the printed figures: the certificate's own sum holds to
+            // its last digit; the judgement uses the unrounded error.
+            line.error = fixedText(readNumber(line.reading) - readNumber(line.reference), figures.decimals);
             line.errorPct = fixedText(figures.errorPct, kPctDecimals);
             line.unstable = figures.unstable;
         }
@@ -80,6 +95,21 @@ RunSheet sheetOf(const Run &run, const std::string &name)
     for (const Hysteresis &h : run.hysteresis())
         sheet.hysteresis.push_back({range.text(h.nominal), h.pctOfSpan ? fixedText(*h.pctOfSpan, kPctDecimals) : "-"});
     return sheet;
+}
+
+int RunSheet::discardedTakes() const
+{
+    int count = 0;
+    for (const SheetLine &line : lines)
+        count += static_cast<int>(line.discarded.size());
+    return count;
+}
+
+int RunSheet::skippedPoints() const
+{
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [](const SheetLine &line) {
+        return line.result == resultName(PointResult::Skipped);
+    }));
 }
 
 std::vector<const RunSheet *> Certificate::runs() const
@@ -92,6 +122,19 @@ std::vector<const RunSheet *> Certificate::runs() const
     return list;
 }
 
+std::optional<std::string> Certificate::rangeAdjustment() const
+{
+    if (!asFound || !asLeft)
+        return std::nullopt;
+    const Range &before = asFound->identity.range;
+    const Range &after = asLeft->identity.range;
+    if (before.low == after.low && before.high == after.high && before.unit == after.unit)
+        return std::nullopt;
+    return "Range changed between the runs (adjusted): as found " + before.text(before.low) + " to " +
+           before.text(before.high) + " " + before.unit + ", as left " + after.text(after.low) + " to " +
+           after.text(after.high) + " " + after.unit;
+}
+
 std::optional<std::string> joinProblem(const Identity &asFound, const Identity &asLeft)
 {
     if (asFound.sameTransmitter(asLeft))
@@ -101,8 +144,89 @@ std::optional<std::string> joinProblem(const Identity &asFound, const Identity &
            asLeft.id;
 }
 
+namespace {
+
+std::string runKey(const std::string &run)
+{
+    return run == kAsFound ? "as_found" : "as_left";
+}
+
+std::string oneLine(const std::string &text)
+{
+    std::string clean = text;
+    for (char &c : clean) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return clean;
+}
+
+std::string joined(const std::vector<double> &numbers)
+{
+    std::string text;
+    for (const double number : numbers)
+        text += (text.empty() ? "" : ";") + fixedText(number, number == std::round(number) ? 0 : 2);
+    return text;
+}
+
+// The facts of one run, keyed as_found.* or as_left.*.
+std::vector<std::pair<std::string, std::string>> runFacts(const RunSheet &sheet)
+{
+    const Identity &id = sheet.identity;
+    const Plan &plan = sheet.plan;
+    return {{"started", id.time},
+            {"version", id.version},
+            {"temperature", id.temperature},
+            {"range_low", id.range.text(id.range.low)},
+            {"range_high", id.range.text(id.range.high)},
+            {"range_typed", id.range.typed ? "yes" : "no"},
+            {"decimals", std::to_string(id.range.decimals)},
+            {"unit", id.range.unit},
+            {"points", joined(plan.points)},
+            {"updown", plan.upDown ? "yes" : "no"},
+            {"tolerance_pct_span", sheet.tolerance},
+            {"samples", std::to_string(plan.samples)},
+            {"operator", plan.operatorName},
+            {"reference", plan.instrument},
+            {"reference_serial", plan.instrumentSerial},
+            {"reference_certificate", plan.instrumentCertificate},
+            {"reference_due", plan.instrumentDue},
+            {"reference_overdue_accepted", plan.overdueAccepted ? "yes" : "no"},
+            {"note", plan.note},
+            {"discarded_takes", std::to_string(sheet.discardedTakes())},
+            {"skipped_points", std::to_string(sheet.skippedPoints())},
+            {"verdict", std::string(verdictName(sheet.verdict))}};
+}
+
+void writeSamples(std::ostream &out, const RunSheet &sheet)
+{
+    for (std::size_t i = 0; i < sheet.lines.size(); ++i) {
+        const SheetLine &l = sheet.lines[i];
+        const std::string head = sheet.run + ',' + std::to_string(i + 1) + ',' + l.point + ',' + l.direction + ',' +
+                                 (l.referenceFromNominal ? "nominal" : "typed") + ',';
+        const auto take = [&](const std::vector<std::string> &samples, std::size_t number, const char *status) {
+            for (std::size_t k = 0; k < samples.size(); ++k)
+                out << head << number << ',' << k + 1 << ',' << samples[k] << ',' << status << '\n';
+        };
+        for (std::size_t t = 0; t < l.discarded.size(); ++t)
+            take(l.discarded[t], t + 1, "discarded");
+        take(l.samples, l.discarded.size() + 1, "kept");
+    }
+}
+
+} // namespace
+
 void writeCsv(std::ostream &out, const Certificate &certificate)
 {
+    out << "# Ortavel verification\n";
+    if (!certificate.reportNumber.empty())
+        out << "# report: " << oneLine(certificate.reportNumber) << '\n';
+    if (!certificate.issued.empty())
+        out << "# issued: " << certificate.issued << '\n';
+    for (const RunSheet *sheet : certificate.runs()) {
+        for (const auto &[key, value] : runFacts(*sheet))
+            out << "# " << runKey(sheet->run) << '.' << key << ": " << oneLine(value) << '\n';
+    }
     out << kCsvHeader << '\n';
     for (const RunSheet *sheet : certificate.runs()) {
         const Identity &id = sheet->identity;
@@ -112,25 +236,98 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
                 << ',' << l.spread << ',' << l.error << ',' << l.errorPct << ',' << l.result << '\n';
         }
     }
+    out << '\n' << kSamplesHeader << '\n';
+    for (const RunSheet *sheet : certificate.runs())
+        writeSamples(out, *sheet);
 }
+
+namespace {
+
+std::string withoutCr(std::string line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+// What the file says of its as-found run, over what its lines give.
+void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &facts)
+{
+    const auto fact = [&facts](const std::string &key) -> std::string {
+        const auto it = facts.find("as_found." + key);
+        return it == facts.end() ? std::string() : it->second;
+    };
+    Identity &id = sheet.identity;
+    id.time = fact("started");
+    id.version = fact("version");
+    id.temperature = fact("temperature");
+    id.range.unit = fact("unit");
+    id.range.typed = fact("range_typed") == "yes";
+    if (isNumberText(fact("range_low")) && isNumberText(fact("range_high"))) {
+        id.range.low = readNumber(fact("range_low"));
+        id.range.high = readNumber(fact("range_high"));
+    }
+    if (isNumberText(fact("decimals")))
+        id.range.decimals = static_cast<int>(readNumber(fact("decimals")));
+    Plan &plan = sheet.plan;
+    std::string points = fact("points");
+    std::replace(points.begin(), points.end(), ';', ',');
+    if (const auto list = numberList(points))
+        plan.points = *list;
+    plan.upDown = fact("updown") == "yes";
+    if (isNumberText(fact("tolerance_pct_span"))) {
+        plan.tolerancePct = readNumber(fact("tolerance_pct_span"));
+        sheet.tolerance = fact("tolerance_pct_span");
+    }
+    if (isNumberText(fact("samples")))
+        plan.samples = static_cast<int>(readNumber(fact("samples")));
+    plan.operatorName = fact("operator");
+    plan.instrument = fact("reference");
+    plan.instrumentSerial = fact("reference_serial");
+    plan.instrumentCertificate = fact("reference_certificate");
+    plan.instrumentDue = fact("reference_due");
+    plan.overdueAccepted = fact("reference_overdue_accepted") == "yes";
+    plan.note = fact("note");
+}
+
+// Reading less reference is the error the line states, to its last digit.
+bool sumsHold(const SheetLine &l)
+{
+    if (l.reading.empty())
+        return true;
+    const std::size_t point = l.error.find('.');
+    const int decimals = point == std::string::npos ? 0 : static_cast<int>(l.error.size() - point - 1);
+    return fixedText(readNumber(l.reading) - readNumber(l.reference), decimals) == l.error;
+}
+
+} // namespace
 
 std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
 {
     std::string line;
-    if (!std::getline(in, line) ||
-        (line.empty() ? line : line.substr(0, line.find_last_not_of('\r') + 1)) != kCsvHeader) {
-        error = "not a verification CSV (its first line is not the header)";
+    std::map<std::string, std::string> facts;
+    int number = 0;
+    // The facts in comment lines, then the header.
+    while (std::getline(in, line)) {
+        ++number;
+        line = withoutCr(line);
+        if (line.rfind("# ", 0) != 0)
+            break;
+        const std::size_t colon = line.find(": ");
+        if (colon != std::string::npos)
+            facts[line.substr(2, colon - 2)] = line.substr(colon + 2);
+    }
+    if (line != kCsvHeader) {
+        error = "not a verification CSV (no header line)";
         return std::nullopt;
     }
     RunSheet sheet;
     sheet.run = kAsFound;
-    int number = 1;
     while (std::getline(in, line)) {
         ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        line = withoutCr(line);
         if (line.empty())
-            continue;
+            break;
         const std::vector<std::string> f = fields(line);
         if (f.size() != kColumns) {
             error = "line " + std::to_string(number) + " has not 13 fields";
@@ -138,14 +335,19 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         }
         if (f[0] != kAsFound)
             continue;
-        SheetLine l{f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false};
-        const bool unread = l.result == resultName(PointResult::NotRead);
+        SheetLine l{f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false, false, {}, {}};
+        const bool unread =
+            l.result == resultName(PointResult::NotRead) || l.result == resultName(PointResult::Skipped);
         const bool known =
             unread || l.result == resultName(PointResult::Pass) || l.result == resultName(PointResult::Fail);
         const bool numbers = isNumberText(l.point) && isNumberText(l.nominal) && isNumberText(l.reference) &&
                              (unread || (isNumberText(l.reading) && isNumberText(l.error) && isNumberText(l.errorPct)));
         if (!known || !numbers || (l.direction != "up" && l.direction != "down")) {
             error = "line " + std::to_string(number) + " is no point of a run";
+            return std::nullopt;
+        }
+        if (!sumsHold(l)) {
+            error = "line " + std::to_string(number) + ": its reading less its reference is not its error";
             return std::nullopt;
         }
         if (sheet.lines.empty())
@@ -160,6 +362,29 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         error = "the file holds no as-found run";
         return std::nullopt;
     }
+    // Every sample, by point: kept ones to the point, discarded takes apart.
+    if (std::getline(in, line) && withoutCr(line) == kSamplesHeader) {
+        while (std::getline(in, line)) {
+            const std::vector<std::string> f = fields(withoutCr(line));
+            if (f.size() != 9 || f[0] != kAsFound || !isNumberText(f[1]) || !isNumberText(f[5]))
+                continue;
+            const auto index = static_cast<std::size_t>(readNumber(f[1]));
+            if (index < 1 || index > sheet.lines.size())
+                continue;
+            SheetLine &l = sheet.lines[index - 1];
+            l.referenceFromNominal = f[4] == "nominal";
+            if (f[8] == "kept") {
+                l.samples.push_back(f[7]);
+            } else {
+                const auto take = static_cast<std::size_t>(readNumber(f[5]));
+                if (take >= 1 && take <= 1000) {
+                    l.discarded.resize(std::max(l.discarded.size(), take));
+                    l.discarded[take - 1].push_back(f[7]);
+                }
+            }
+        }
+    }
+    restoreFacts(sheet, facts);
     sheet.verdict = verdictOfLines(sheet.lines);
     // Hysteresis from the errors of both directions at one nominal.
     std::map<std::string, double> upErrors;

@@ -14,6 +14,9 @@ inline constexpr const char *kAsFound = "as found";
 inline constexpr const char *kAsLeft = "as left";
 inline constexpr const char *kCsvHeader =
     "run,address,type,id,point,direction,nominal,reference,reading,spread,error,error_pct_span,result";
+// Every sample of every take, after the points and a blank line.
+inline constexpr const char *kSamplesHeader =
+    "run,point_index,point,direction,reference_source,take,sample,value,status";
 
 // One point as the certificate prints it; an unread point has empty
 // reading, spread, error and errorPct.
@@ -21,13 +24,16 @@ struct SheetLine {
     std::string point; // % of range
     std::string direction;
     std::string nominal;
-    std::string reference;
-    std::string reading;
+    std::string reference; // with the digits it was typed with
+    std::string reading;   // a digit more than the transmitter shows
     std::string spread;
-    std::string error;
+    std::string error; // printed reading - printed reference, to the last digit
     std::string errorPct;
     std::string result;
     bool unstable = false;
+    bool referenceFromNominal = false;
+    std::vector<std::string> samples;
+    std::vector<std::vector<std::string>> discarded; // earlier takes, repeated since
 };
 
 struct SheetHysteresis {
@@ -40,10 +46,14 @@ struct SheetHysteresis {
 struct RunSheet {
     std::string run; // kAsFound or kAsLeft
     Identity identity;
+    Plan plan;             // the run's own: operator, reference, tolerance, samples
     std::string tolerance; // % of span
     std::vector<SheetLine> lines;
     Verdict verdict = Verdict::Incomplete;
     std::vector<SheetHysteresis> hysteresis;
+
+    int discardedTakes() const;
+    int skippedPoints() const;
 };
 
 RunSheet sheetOf(const Run &run, const std::string &name);
@@ -52,19 +62,27 @@ RunSheet sheetOf(const Run &run, const std::string &name);
 struct Certificate {
     std::optional<RunSheet> asFound;
     std::optional<RunSheet> asLeft;
-    Plan plan; // the reference instrument, operator and note
+    Plan plan; // of the last run: what the report as a whole names
+    std::string reportNumber;
+    std::string issued; // YYYY-MM-DD
 
     std::vector<const RunSheet *> runs() const;
+    // "Range changed between the runs: ..." when the as-left run's range is
+    // not the as-found one's: the adjustment made between them.
+    std::optional<std::string> rangeAdjustment() const;
 };
 
 // Why the two runs cannot make one certificate; nothing when they can.
 std::optional<std::string> joinProblem(const Identity &asFound, const Identity &asLeft);
 
-// The header and one line per point and run.
+// The report's facts in comment lines, the header and one line per point
+// and run, then every sample.
 void writeCsv(std::ostream &out, const Certificate &certificate);
 
-// An as-found run from a CSV that writeCsv wrote; nothing, with the
-// reason, for anything else.
+// An as-found run from a CSV that writeCsv wrote, whole (date, version,
+// range and plan where the file carries them); nothing, with the reason,
+// for anything else, and for a line whose reading less reference is not
+// its error.
 std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error);
 
 } // namespace ortavel::verify

@@ -17,12 +17,13 @@ constexpr const char *kTitle = "Verification";
 FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_main(main)
 {
     for (Control *control : std::initializer_list<Control *>{
-             &lblPoints,     &txtPoints,     &chkUpDown,      &lblTolerance,   &txtTolerance, &lblSamples,
-             &txtSamples,    &lblRange,      &txtRangeLow,    &txtRangeHigh,   &lblOperator,  &txtOperator,
-             &lblInstrument, &txtInstrument, &lblCertificate, &txtCertificate, &lblDue,       &txtDue,
-             &lblNote,       &txtNote,       &chkAsLeftOnly,  &cmdStart,       &lblPoint,     &lblReference,
-             &txtReference,  &cmdTake,       &cmdRepeat,      &cmdSkip,        &lblProgress,  &lblVerdict,
-             &lblHysteresis, &lblAsFound,    &cmdSavePdf,     &cmdSaveCsv,     &tmrSample})
+             &lblPoints,     &txtPoints,     &chkUpDown,     &lblTolerance, &txtTolerance,   &lblSamples,
+             &txtSamples,    &lblRange,      &txtRangeLow,   &txtRangeHigh, &lblOperator,    &txtOperator,
+             &lblInstrument, &txtInstrument, &lblSerial,     &txtSerial,    &lblCertificate, &txtCertificate,
+             &lblDue,        &txtDue,        &lblNote,       &txtNote,      &chkAsLeftOnly,  &cmdStart,
+             &lblPoint,      &lblReference,  &txtReference,  &cmdTake,      &cmdRepeat,      &cmdSkip,
+             &lblProgress,   &lblVerdict,    &lblHysteresis, &lblAsFound,   &cmdSavePdf,     &cmdSaveCsv,
+             &tmrSample})
         add(*control);
     cmdStart.onClick = [this] { cmdStart_Click(); };
     cmdTake.onClick = [this] { cmdTake_Click(); };
@@ -92,6 +93,7 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
     plan.samples = samples.value_or(0);
     plan.operatorName = txtOperator.text();
     plan.instrument = txtInstrument.text();
+    plan.instrumentSerial = txtSerial.text();
     plan.instrumentCertificate = txtCertificate.text();
     plan.instrumentDue = txtDue.text();
     plan.note = txtNote.text();
@@ -132,6 +134,13 @@ void FrmVerify::cmdStart_Click()
         typed->decimals = read.identity.range.decimals;
         typed->unit = read.identity.range.unit;
         read.identity.range = *typed;
+    }
+    if (plan->referenceOverdue(read.identity.time)) {
+        if (!m_main.messageBox().confirm("The reference instrument was due on " + plan->instrumentDue +
+                                             ". Start anyway? The report will say so on its first page.",
+                                         kTitle))
+            return;
+        plan->overdueAccepted = true;
     }
     const bool asLeft = m_asFound.has_value() || chkAsLeftOnly.checked();
     if (asLeft && m_asFound) {
@@ -178,13 +187,12 @@ void FrmVerify::cmdTake_Click()
         return;
     }
     const int index = r->current();
-    verify::Point &point = r->point(index);
     const std::string typed = txtReference.text();
-    if (typed.find_first_not_of(' ') != std::string::npos && !isNumberText(typed)) {
+    // The nominal the box was given, unchanged, was not read off anything.
+    if (!r->setReference(index, typed == m_shownReference ? std::string() : typed)) {
         tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
         return;
     }
-    point.reference = isNumberText(typed) ? readNumber(typed) : point.nominal;
     r->clearPoint(index);
     m_taking = index;
     m_samplesLeft = r->plan().samples;
@@ -231,7 +239,7 @@ void FrmVerify::cmdRepeat_Click()
     verify::Run *r = activeRun();
     if (r == nullptr || taking() || r->current() == 0)
         return;
-    r->clearPoint(r->current() - 1);
+    r->repeatPoint(r->current() - 1);
     showState();
 }
 
@@ -240,9 +248,7 @@ void FrmVerify::cmdSkip_Click()
     verify::Run *r = activeRun();
     if (r == nullptr || taking() || r->done())
         return;
-    const int index = r->current();
-    r->clearPoint(index);
-    r->point(index).taken = true;
+    r->skipPoint(r->current());
     showState();
 }
 
@@ -295,8 +301,10 @@ void FrmVerify::showState()
         lblPoint.setCaption("Point " + std::to_string(r->current() + 1) + " of " + std::to_string(r->points().size()) +
                             " (" + std::string(directionName(p.planned.direction)) + "): apply " + nominal + " " +
                             r->identity().range.unit);
-        if (!taking())
+        if (!taking()) {
+            m_shownReference = nominal;
             txtReference.setText(nominal);
+        }
     } else {
         lblPoint.setCaption(m_asLeft ? "As left run done" : "As found run done: adjust, then Start as left");
     }

@@ -48,9 +48,11 @@ public:
     TextBox txtOperator{"txtOperator", ""};
     Label lblInstrument{"lblInstrument", "Reference instrument:"};
     TextBox txtInstrument{"txtInstrument", ""};
+    Label lblSerial{"lblSerial", "Its serial number:"};
+    TextBox txtSerial{"txtSerial", ""};
     Label lblCertificate{"lblCertificate", "Its certificate:"};
     TextBox txtCertificate{"txtCertificate", ""};
-    Label lblDue{"lblDue", "Due:"};
+    Label lblDue{"lblDue", "Due (YYYY-MM-DD):"};
     TextBox txtDue{"txtDue", ""};
     Label lblNote{"lblNote", "Note:"};
     TextBox txtNote{"txtNote", ""};
@@ -112,7 +114,8 @@ private:
     std::uint64_t m_selection = 0;
     std::optional<verify::Run> m_asFound;
     std::optional<verify::Run> m_asLeft;
-    int m_taking = -1; // the point being sampled
+    int m_taking = -1;            // the point being sampled
+    std::string m_shownReference; // what the reference box was given: the nominal
     int m_samplesLeft = 0;
     // What the history gets of each run: its files, and whether it has it.
     struct RunRecord {

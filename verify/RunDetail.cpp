@@ -21,8 +21,10 @@ std::string planJson(const Run &run)
     return std::string("{\"points\":") + numberArray(p.points) + ",\"upDown\":" + (p.upDown ? "true" : "false") +
            ",\"tolerancePct\":" + jsonNumber(p.tolerancePct) + ",\"samples\":" + std::to_string(p.samples) +
            ",\"operator\":" + jsonQuoted(p.operatorName) + ",\"instrument\":" + jsonQuoted(p.instrument) +
+           ",\"instrumentSerial\":" + jsonQuoted(p.instrumentSerial) +
            ",\"instrumentCertificate\":" + jsonQuoted(p.instrumentCertificate) +
-           ",\"instrumentDue\":" + jsonQuoted(p.instrumentDue) + ",\"note\":" + jsonQuoted(p.note) +
+           ",\"instrumentDue\":" + jsonQuoted(p.instrumentDue) +
+           ",\"overdueAccepted\":" + (p.overdueAccepted ? "true" : "false") + ",\"note\":" + jsonQuoted(p.note) +
            ",\"range\":{\"low\":" + jsonNumber(r.low) + ",\"high\":" + jsonNumber(r.high) +
            ",\"unit\":" + jsonQuoted(r.unit) + ",\"typed\":" + (r.typed ? "true" : "false") +
            "},\"started\":" + jsonQuoted(run.identity().time) + "}";
@@ -32,14 +34,22 @@ std::string pointJson(const Run &run, int index)
 {
     const Point &point = run.points()[static_cast<std::size_t>(index)];
     const Figures figures = run.figures(index);
-    const bool read = figures.result != PointResult::NotRead;
+    const bool read = figures.result == PointResult::Pass || figures.result == PointResult::Fail;
+    // "skipped" stands for every point without a reading; whether the
+    // operator skipped it or a poll failed is told beside it.
     const std::string verdict = read ? std::string(resultName(figures.result)) : "skipped";
+    std::string discarded = "[";
+    for (std::size_t i = 0; i < point.discarded.size(); ++i)
+        discarded += (i == 0 ? "" : ",") + numberArray(point.discarded[i]);
+    discarded += "]";
     return "{\"percent\":" + jsonNumber(point.planned.percent) + ",\"nominal\":" + jsonNumber(point.nominal) +
            ",\"direction\":" + jsonQuoted(directionName(point.planned.direction)) +
            ",\"reference\":" + (point.taken ? jsonNumber(point.reference) : "null") +
            ",\"mean\":" + (read ? jsonNumber(figures.reading) : "null") +
            ",\"error\":" + (read ? jsonNumber(figures.error) : "null") + ",\"verdict\":" + jsonQuoted(verdict) +
-           ",\"samples\":" + numberArray(point.samples) + "}";
+           ",\"samples\":" + numberArray(point.samples) + ",\"discarded\":" + discarded +
+           ",\"referenceFrom\":" + jsonQuoted(point.referenceFromNominal() ? "nominal" : "typed") +
+           ",\"skippedByOperator\":" + (point.skipped ? "true" : "false") + "}";
 }
 
 } // namespace

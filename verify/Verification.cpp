@@ -42,6 +42,8 @@ std::string_view resultName(PointResult result)
         return "pass";
     case PointResult::Fail:
         return "fail";
+    case PointResult::Skipped:
+        return "skipped";
     case PointResult::NotRead:
         break;
     }
@@ -61,19 +63,70 @@ std::string_view verdictName(Verdict verdict)
     return "INCOMPLETE";
 }
 
-std::optional<std::vector<double>> numberList(const std::string &text)
+std::optional<std::vector<std::string>> numberTexts(const std::string &text)
 {
-    std::vector<double> numbers;
+    std::vector<std::string> numbers;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string part = text.substr(start, comma - start);
+        std::string part = text.substr(start, comma - start);
         if (!isNumberText(part))
             return std::nullopt;
-        numbers.push_back(readNumber(part));
+        part.erase(0, part.find_first_not_of(" \t"));
+        part.erase(part.find_last_not_of(" \t") + 1);
+        numbers.push_back(part);
         start = comma + 1;
     }
     return numbers;
+}
+
+std::optional<std::vector<double>> numberList(const std::string &text)
+{
+    const auto texts = numberTexts(text);
+    if (!texts)
+        return std::nullopt;
+    std::vector<double> numbers;
+    for (const std::string &number : *texts)
+        numbers.push_back(readNumber(number));
+    return numbers;
+}
+
+int decimalsOf(const std::string &numberText)
+{
+    const std::size_t exponentAt = numberText.find_first_of("eE");
+    const std::string mantissa = numberText.substr(0, exponentAt);
+    const std::size_t point = mantissa.find('.');
+    int decimals = 0;
+    if (point != std::string::npos)
+        decimals = static_cast<int>(
+            mantissa.find_last_of("0123456789") + 1 > point ? mantissa.find_last_of("0123456789") - point : 0);
+    if (exponentAt != std::string::npos) {
+        const auto exponent = numberAtStart(numberText.substr(exponentAt + 1));
+        decimals -= exponent ? static_cast<int>(*exponent) : 0;
+    }
+    // Beyond what a double carries, digits are noise.
+    return std::clamp(decimals, 0, 9);
+}
+
+std::optional<std::string> isoDate(const std::string &text)
+{
+    std::string date = text;
+    date.erase(0, date.find_first_not_of(" \t"));
+    date.erase(date.find_last_not_of(" \t") + 1);
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-')
+        return std::nullopt;
+    for (const std::size_t i : {0U, 1U, 2U, 3U, 5U, 6U, 8U, 9U}) {
+        if (date[i] < '0' || date[i] > '9')
+            return std::nullopt;
+    }
+    const int year = std::stoi(date.substr(0, 4));
+    const int month = std::stoi(date.substr(5, 2));
+    const int day = std::stoi(date.substr(8, 2));
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const std::array<int, 12> days{31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1 || day > days[static_cast<std::size_t>(month - 1)])
+        return std::nullopt;
+    return date;
 }
 
 std::string fixedText(double value, int decimals)
@@ -103,7 +156,16 @@ std::optional<std::string> Plan::problem() const
         return "the tolerance must be above 0";
     if (samples < 1 || samples > kMaxSamples)
         return "samples per point lie from 1 to 100";
+    if (!instrumentDue.empty() && !isoDate(instrumentDue))
+        return "the reference's due date is written YYYY-MM-DD";
     return std::nullopt;
+}
+
+bool Plan::referenceOverdue(const std::string &time) const
+{
+    const auto due = isoDate(instrumentDue);
+    // ISO dates compare as text.
+    return due && time.size() >= 10 && *due < time.substr(0, 10);
 }
 
 std::vector<PlannedPoint> Plan::sequence() const
@@ -124,9 +186,15 @@ bool Identity::sameTransmitter(const Identity &other) const
     return address == other.address && type == other.type && id == other.id && !versionsDiffer;
 }
 
-Figures figuresOf(const Point &point, double span, double tolerancePct)
+Figures figuresOf(const Point &point, const Range &range, double tolerancePct)
 {
     Figures figures;
+    figures.decimals = std::max(range.decimals + 1, point.referenceDecimals);
+    const double span = range.span();
+    if (point.skipped) {
+        figures.result = PointResult::Skipped;
+        return figures;
+    }
     if (point.failedPoll || point.samples.empty() || span == 0)
         return figures;
     const auto [lowest, highest] = std::minmax_element(point.samples.begin(), point.samples.end());
@@ -169,17 +237,48 @@ void Run::addSample(int index, const std::string &result)
         p.failedPoll = true;
 }
 
+bool Run::setReference(int index, const std::string &typed)
+{
+    Point &p = point(index);
+    if (typed.find_first_not_of(" \t") == std::string::npos) {
+        p.reference = p.nominal;
+        p.referenceDecimals = -1;
+        return true;
+    }
+    if (!isNumberText(typed))
+        return false;
+    p.reference = readNumber(typed);
+    p.referenceDecimals = decimalsOf(typed);
+    return true;
+}
+
 void Run::clearPoint(int index)
 {
     Point &p = point(index);
     p.samples.clear();
     p.failedPoll = false;
     p.taken = false;
+    p.skipped = false;
+}
+
+void Run::repeatPoint(int index)
+{
+    Point &p = point(index);
+    if (p.taken && !p.skipped)
+        p.discarded.push_back(p.samples);
+    clearPoint(index);
+}
+
+void Run::skipPoint(int index)
+{
+    clearPoint(index);
+    point(index).skipped = true;
+    point(index).taken = true;
 }
 
 Figures Run::figures(int index) const
 {
-    return figuresOf(m_points.at(static_cast<std::size_t>(index)), m_identity.range.span(), m_plan.tolerancePct);
+    return figuresOf(m_points.at(static_cast<std::size_t>(index)), m_identity.range, m_plan.tolerancePct);
 }
 
 Verdict Run::verdict() const
@@ -187,7 +286,7 @@ Verdict Run::verdict() const
     bool failed = false;
     for (int i = 0; i < static_cast<int>(m_points.size()); ++i) {
         const PointResult result = figures(i).result;
-        if (result == PointResult::NotRead)
+        if (result == PointResult::NotRead || result == PointResult::Skipped)
             return Verdict::Incomplete;
         failed = failed || result == PointResult::Fail;
     }
@@ -209,7 +308,10 @@ std::vector<Hysteresis> Run::hysteresis() const
                 continue;
             const Figures fu = figures(up);
             const Figures fd = figures(down);
-            if (fu.result != PointResult::NotRead && fd.result != PointResult::NotRead && width > 0)
+            const auto read = [](const Figures &f) {
+                return f.result == PointResult::Pass || f.result == PointResult::Fail;
+            };
+            if (read(fu) && read(fd) && width > 0)
                 row.pctOfSpan = std::fabs(fu.error - fd.error) / width * 100.0;
         }
         rows.push_back(row);

@@ -9,20 +9,30 @@
 namespace ortavel::verify {
 
 enum class Direction { Up, Down };
-enum class PointResult { Pass, Fail, NotRead };
+enum class PointResult { Pass, Fail, NotRead, Skipped };
 enum class Verdict { Pass, Fail, Incomplete };
 
 std::string_view directionName(Direction direction); // "up", "down"
-std::string_view resultName(PointResult result);     // "pass", "fail", "not read"
+std::string_view resultName(PointResult result);     // "pass", "fail", "not read", "skipped"
 std::string_view verdictName(Verdict verdict);       // "PASS", "FAIL", "INCOMPLETE"
 
 // A value with a fixed number of decimals and a decimal point whatever the
 // locale; never "-0.00".
 std::string fixedText(double value, int decimals);
 
+// The decimals a number is written with: "-100.02" has 2, "5" none,
+// "1.5e-3" 4. A reference keeps the digits it was typed with.
+int decimalsOf(const std::string &numberText);
+
 // Numbers separated by commas ("0,25,50"), each one number as a whole; nothing when any part, an empty one
 // included, is not.
 std::optional<std::vector<double>> numberList(const std::string &text);
+// The same, each number as written.
+std::optional<std::vector<std::string>> numberTexts(const std::string &text);
+
+// A date as the report writes it, YYYY-MM-DD; nothing for anything else
+// (a day that does not exist included).
+std::optional<std::string> isoDate(const std::string &text);
 
 struct PlannedPoint {
     double percent = 0;
@@ -39,13 +49,19 @@ struct Plan {
     double tolerancePct = 0.25;                     // of span
     int samples = 5;
     std::string operatorName;
-    std::string instrument;
+    std::string instrument; // the reference: its description
+    std::string instrumentSerial;
     std::string instrumentCertificate;
-    std::string instrumentDue;
+    std::string instrumentDue; // YYYY-MM-DD, or empty
+    // The operator went on with a reference past its due date.
+    bool overdueAccepted = false;
     std::string note;
 
     // Why the plan cannot run; nothing when it can.
     std::optional<std::string> problem() const;
+    // True when the reference's due date lies before the date of `time`
+    // (a run's start, "YYYY-MM-DD ...").
+    bool referenceOverdue(const std::string &time) const;
     // The points in the order they are taken: up, then back down without
     // repeating the top.
     std::vector<PlannedPoint> sequence() const;
@@ -84,9 +100,15 @@ struct Point {
     PlannedPoint planned;
     double nominal = 0;
     double reference = 0;
+    int referenceDecimals = -1; // as typed; -1: the nominal, taken over untyped
     std::vector<double> samples;
+    // Earlier takes of the point, repeated since: kept for the record.
+    std::vector<std::vector<double>> discarded;
     bool failedPoll = false; // a poll without a number: the point has no reading
     bool taken = false;      // read, or skipped
+    bool skipped = false;
+
+    bool referenceFromNominal() const { return referenceDecimals < 0; }
 };
 
 // What a point's samples give, against the span and the tolerance.
@@ -94,12 +116,15 @@ struct Figures {
     PointResult result = PointResult::NotRead;
     double reading = 0; // mean of the samples
     double spread = 0;  // highest minus lowest sample
-    double error = 0;   // reading - reference
+    double error = 0;   // reading - reference, from the unrounded mean
     double errorPct = 0;
     bool unstable = false; // spread above a quarter of the tolerance
+    // The mean is printed with a digit more than the transmitter shows, and
+    // with at least the reference's own; the error with the same.
+    int decimals = 0;
 };
 
-Figures figuresOf(const Point &point, double span, double tolerancePct);
+Figures figuresOf(const Point &point, const Range &range, double tolerancePct);
 
 // The difference of the up and down errors at one nominal, in % of span;
 // nothing when either side has no reading.
@@ -125,8 +150,14 @@ public:
     // A polled RP0 result into the point's samples; a failed answer or no
     // number marks the point as not read.
     void addSample(int index, const std::string &result);
+    // The reference read off for the point, as typed; empty takes the
+    // nominal over. False, changing nothing, for text that is no number.
+    bool setReference(int index, const std::string &typed);
     // Forgets the point's samples, to take it again.
     void clearPoint(int index);
+    // Takes the point again: what it had is kept as discarded.
+    void repeatPoint(int index);
+    void skipPoint(int index);
 
     Figures figures(int index) const;
     // PASS when every point passes, FAIL when one fails, INCOMPLETE while a

@@ -45,6 +45,8 @@ TEST_F(VerifyEndToEndTest, BadInputIsRefusedWithOneLineAndNothingSent)
                                "error_pct_span,result\n";
     write(path("other.csv"), header + "as found,07,QX830,B0707,0,up,-1.0000,-1.0000,-1.0000,0.0000,0.0000,0.00,pass\n");
     write(path("traffic.csv"), "time_ms,baud,address,request,reply,result,duration_ms\n");
+    // Its reading less its reference is not the error it states.
+    write(path("altered.csv"), header + "as found,01,QX820,A1001,0,up,0.000,0,0.8013,0.0050,0.7013,0.80,fail\n");
     const std::vector<std::vector<std::string>> rows = {
         {"--points", "0,120"},
         {"--points", "50,25"},
@@ -58,6 +60,10 @@ TEST_F(VerifyEndToEndTest, BadInputIsRefusedWithOneLineAndNothingSent)
         {"--as-found", path("none.csv")},
         {"--as-found", path("traffic.csv")},
         {"--as-found", path("other.csv")},
+        {"--as-found", path("altered.csv")},
+        {"--reference-due", "2026-02-30"},
+        // Past due: nothing sent unless the operator goes on knowingly.
+        {"--reference-due", "2020-01-31"},
     };
     for (const auto &row : rows) {
         std::vector<std::string> arguments = {"verify", "1"};
@@ -77,7 +83,7 @@ TEST_F(VerifyEndToEndTest, AnOffsetFailsAsFoundAndAZeroPassesAsLeft)
     EXPECT_EQ(found.exitCode, 1) << found.err;
     expectOnlyReads();
     const std::string csv = read(path("found.csv"));
-    EXPECT_NE(csv.find("\nas found,01,QX820,A1001,0,up,0.000,0.000,0.80"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\nas found,01,QX820,A1001,0,up,0.000,0,0.80"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",fail\n"), std::string::npos) << csv;
 
     // Another transmitter's as-found run does not join.
@@ -87,24 +93,49 @@ TEST_F(VerifyEndToEndTest, AnOffsetFailsAsFoundAndAZeroPassesAsLeft)
         2);
 
     ASSERT_EQ(run({"zero", "1"}).exitCode, 0);
-    const auto left = run({"--json", "verify", "1", "--points", "0", "--reference-values", "0", "--as-found",
-                           path("found.csv"), "--csv", path("cert.csv"), "--pdf", path("cert.pdf"), "--operator",
-                           "J. Smith", "--instrument", "DPI 620"});
+    const auto left = run({"--json",
+                           "verify",
+                           "1",
+                           "--points",
+                           "0",
+                           "--reference-values",
+                           "0",
+                           "--as-found",
+                           path("found.csv"),
+                           "--csv",
+                           path("cert.csv"),
+                           "--pdf",
+                           path("cert.pdf"),
+                           "--operator",
+                           "J. Smith",
+                           "--instrument",
+                           "DPI 620",
+                           "--reference-due",
+                           "2020-01-31",
+                           "--accept-overdue-reference"});
     EXPECT_EQ(left.exitCode, 0) << left.err;
     expectOnlyReads();
     const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(left.out)).object();
     EXPECT_EQ(json["verdict"].toString(), "PASS");
     EXPECT_EQ(json["as_found"].toObject()["verdict"].toString(), "FAIL");
     const std::string certificate = read(path("cert.csv"));
-    EXPECT_EQ(std::count(certificate.begin(), certificate.end(), '\n'), 3) << certificate;
-    EXPECT_NE(certificate.find("\nas left,01,QX820,A1001,0,up,0.000,0.000,"), std::string::npos) << certificate;
+    // Both runs whole, each with its own samples and its own date and operator.
+    const QString all = QString::fromStdString(certificate);
+    EXPECT_EQ(all.count("\nas found,01,QX820,A1001,0,up,0.000,0,0.80"), 1) << certificate;
+    EXPECT_EQ(all.count("\nas left,01,QX820,A1001,0,up,0.000,0,"), 1) << certificate;
+    EXPECT_EQ(all.count(QRegularExpression("(?m)^as found,1,0,up,typed,1,\\d,0\\.[78]\\d+,kept$")), 3) << certificate;
+    EXPECT_EQ(all.count(QRegularExpression("(?m)^as left,1,0,up,typed,1,\\d,-?0\\.0\\d+,kept$")), 5) << certificate;
+    EXPECT_TRUE(all.contains("# as_found.operator: \n") && all.contains("# as_left.operator: J. Smith\n") &&
+                all.contains("# as_left.reference_overdue_accepted: yes\n"))
+        << certificate;
 
     QProcess text;
     text.start("pdftotext", {"-layout", QString::fromStdString(path("cert.pdf")), "-"});
     ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
     const std::string pdf = text.readAllStandardOutput().toStdString();
-    for (const char *expected : {"Calibration certificate", "As found: FAIL", "As left: PASS", "A1001", "QX820",
-                                 "J. Smith", "DPI 620", "0.80", "Signature"})
+    for (const char *expected :
+         {"Verification report", "As found: FAIL", "As left: PASS", "A1001", "QX820", "J. Smith", "DPI 620", "0.80",
+          "Signature", "past its due date (2020-01-31)", "transmitter temperature at start (RT0): 25."})
         EXPECT_NE(pdf.find(expected), std::string::npos) << expected << " in\n" << pdf;
 
     // No line of text lies over another.
@@ -148,7 +179,9 @@ TEST_F(VerifyEndToEndTest, PromptsForEachPointAndTakesEnterAsTheNominal)
     ASSERT_TRUE(cli.waitForFinished(20000));
     const std::string out = cli.readAllStandardOutput().toStdString();
     EXPECT_EQ(cli.exitCode(), 0) << out << err;
-    EXPECT_TRUE(QString::fromStdString(out).simplified().contains(" 50 up 50.000 50.010 ")) << out;
+    // As typed, and the nominal taken over marked as such.
+    EXPECT_TRUE(QString::fromStdString(out).simplified().contains(" 50 up 50.000 50.01 50.0")) << out;
+    EXPECT_TRUE(QString::fromStdString(out).simplified().contains(" 100 up 100.000 100.000 (nominal) ")) << out;
     EXPECT_NE(out.find("hysteresis at 50.000: "), std::string::npos) << out;
     EXPECT_NE(out.find(": PASS\n"), std::string::npos) << out;
 }

@@ -36,8 +36,17 @@ public:
             answers.erase(answers.begin());
         return answer;
     }
+    bool confirm(const std::string &text, const std::string &title) override
+    {
+        shown.push_back({text, title, false});
+        const bool yes = !confirmations.empty() && confirmations.front();
+        if (!confirmations.empty())
+            confirmations.erase(confirmations.begin());
+        return yes;
+    }
     std::vector<Shown> shown;
     std::vector<std::optional<std::string>> answers;
+    std::vector<bool> confirmations;
 };
 
 // Counts the pauses it is given and runs a scripted action at the N-th.

@@ -94,7 +94,7 @@ TEST(Verification, HysteresisAndTheCsvReadBack)
     EXPECT_EQ(back->identity.id, "A1001");
     EXPECT_EQ(back->verdict, Verdict::Pass);
     ASSERT_EQ(back->lines.size(), 5U);
-    EXPECT_EQ(back->lines[1].reading, "0.200");
+    EXPECT_EQ(back->lines[1].reading, "0.2000");
     EXPECT_EQ(back->lines[1].errorPct, "0.10");
     EXPECT_EQ(back->hysteresis[0].pctOfSpan, "0.20");
     // Saved again with Windows line ends, it reads the same.
@@ -108,6 +108,122 @@ TEST(Verification, HysteresisAndTheCsvReadBack)
     EXPECT_EQ(again->lines[4].result, back->lines[4].result);
     std::stringstream foreign("time_ms,baud,address\n1,2,3\n");
     EXPECT_FALSE(readAsFoundCsv(foreign, error));
+}
+
+// The reference keeps the digits it was typed with, the mean gets one more than the transmitter shows, and the
+// printed reading less the printed reference is the printed error to its last digit.
+TEST(Verification, PrintedFiguresAddUp)
+{
+    const struct {
+        const char *why;
+        int decimals;
+        std::string reference;
+        std::vector<double> samples;
+        const char *shownReference, *reading, *error;
+    } rows[] = {
+        {"a reference finer than the transmitter",
+         1,
+         "-100.02",
+         {-99.9, -100.0, -99.9, -99.9, -100.0},
+         "-100.02",
+         "-99.94",
+         "0.08"},
+        {"the nominal taken over", 3, "", {50.2, 50.2}, "50.000", "50.2000", "0.2000"},
+        {"a reference with more digits than the mean", 0, "12.345", {12, 13}, "12.345", "12.500", "0.155"},
+        {"a mean rounded up", 1, "0.05", {0.1, 0.1, 0.0}, "0.05", "0.07", "0.02"},
+        {"an exponent typed", 2, "1.5e1", {15.01}, "15", "15.010", "0.010"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.why);
+        Plan plan;
+        plan.points = {50};
+        verify::Run run(plan, Identity{"01", "QX820", "A1001", "", "", "", Range{0, 100, row.decimals, "kPa", false}});
+        ASSERT_TRUE(run.setReference(0, row.reference));
+        for (const double sample : row.samples)
+            run.addSample(0, "*01" + fixedText(sample, 3) + "\r");
+        run.point(0).taken = true;
+        const SheetLine line = sheetOf(run, kAsFound).lines[0];
+        EXPECT_EQ(line.reference, row.shownReference);
+        EXPECT_EQ(line.reading, row.reading);
+        EXPECT_EQ(line.error, row.error);
+        EXPECT_EQ(line.referenceFromNominal, row.reference.empty());
+    }
+}
+
+// A repeated point keeps its earlier take, a skipped one says so, and the CSV brings the run back whole; a CSV whose
+// sums do not hold is refused.
+TEST(Verification, TheCsvKeepsEverySampleAndItsContext)
+{
+    Plan plan;
+    plan.points = {0, 50, 100};
+    plan.operatorName = "A. Field";
+    plan.instrumentSerial = "SN 42";
+    plan.instrumentDue = "2020-01-31";
+    plan.overdueAccepted = true;
+    verify::Run run(plan, Identity{"01", "QX820", "A1001", "2.10", "ERR 0", "2026-12-07 08:00:00 +01:00",
+                                   Range{-100, 100, 2, "kPa", false}});
+    run.addSample(0, "*01-100.20\r");
+    run.point(0).taken = true;
+    run.repeatPoint(0);
+    ASSERT_TRUE(run.setReference(0, "-100.004"));
+    run.addSample(0, "*01-100.00\r");
+    run.point(0).taken = true;
+    run.skipPoint(1);
+    run.addSample(2, "*01100.01\r");
+    run.point(2).taken = true;
+    EXPECT_EQ(run.verdict(), Verdict::Incomplete);
+    Certificate certificate;
+    certificate.asFound = sheetOf(run, kAsFound);
+    certificate.reportNumber = "CAL-2026-0001";
+    std::stringstream csv;
+    writeCsv(csv, certificate);
+    std::string error;
+    std::stringstream in(csv.str());
+    const auto back = readAsFoundCsv(in, error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(back->identity.version, "2.10");
+    EXPECT_EQ(back->identity.time, "2026-12-07 08:00:00 +01:00");
+    EXPECT_EQ(back->identity.range.low, -100);
+    EXPECT_EQ(back->identity.range.decimals, 2);
+    EXPECT_EQ(back->plan.operatorName, "A. Field");
+    EXPECT_EQ(back->plan.instrumentSerial, "SN 42");
+    EXPECT_TRUE(back->plan.overdueAccepted);
+    EXPECT_EQ(back->discardedTakes(), 1);
+    EXPECT_EQ(back->skippedPoints(), 1);
+    ASSERT_EQ(back->lines.size(), 3U);
+    EXPECT_EQ(back->lines[0].discarded, std::vector<std::vector<std::string>>{{"-100.200"}});
+    EXPECT_EQ(back->lines[0].samples, std::vector<std::string>{"-100.000"});
+    EXPECT_EQ(back->lines[0].error, "0.004");
+    EXPECT_FALSE(back->lines[0].referenceFromNominal);
+    EXPECT_TRUE(back->lines[2].referenceFromNominal);
+    EXPECT_EQ(back->lines[1].result, "skipped");
+
+    std::string altered = csv.str();
+    altered.replace(altered.find(",0.004,"), 7, ",0.005,");
+    std::stringstream tampered(altered);
+    EXPECT_FALSE(readAsFoundCsv(tampered, error));
+    EXPECT_NE(error.find("is not its error"), std::string::npos) << error;
+}
+
+TEST(Verification, AReferencePastItsDueDate)
+{
+    const struct {
+        const char *due;
+        bool valid, overdue;
+    } rows[] = {{"", true, false},
+                {"2026-12-07", true, false},
+                {"2026-12-06", true, true},
+                {"2024-02-29", true, true},
+                {"2023-02-29", false, false},
+                {"2026-13-01", false, false},
+                {"07.12.2026", false, false},
+                {"2027-01-01", true, false}};
+    for (const auto &row : rows) {
+        Plan plan;
+        plan.instrumentDue = row.due;
+        EXPECT_EQ(!plan.problem(), row.valid) << row.due;
+        EXPECT_EQ(plan.referenceOverdue("2026-12-07 08:00:00 +01:00"), row.overdue) << row.due;
+    }
 }
 
 // The span comes from DL and DH; a failed answer, no number or an empty range stops the run before it starts.
