@@ -11,10 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include <cstdio>
 #include <functional>
 #include <map>
+#include <numeric>
+#include <ostream>
 
 // The filter rows name only the fields they set; the rest keep their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -216,7 +217,7 @@ TEST_P(HistoryBackends, NewerSchemaIsRefusedAndNothingWritten)
     tamper(place, "UPDATE schema_version SET version = 7");
     HistoryStoreSql older(place);
     EXPECT_FALSE(older.open());
-    EXPECT_NE(older.errorString().find("schema version 7; this Ortavel knows up to 1"), std::string::npos)
+    EXPECT_NE(older.errorString().find("schema version 7; this Ortavel knows up to 2"), std::string::npos)
         << older.errorString();
     std::vector<HistoryEntry> one{entry(EntryKind::Write, "PT-1", "01", "OL", 1000)};
     EXPECT_FALSE(older.append(one));
@@ -224,6 +225,104 @@ TEST_P(HistoryBackends, NewerSchemaIsRefusedAndNothingWritten)
     HistoryStoreSql current(place);
     ASSERT_TRUE(current.open()) << current.errorString();
     EXPECT_TRUE(stored(current).empty());
+}
+
+TEST_P(HistoryBackends, ReportNumbersCountPerPrefixAndYearOverConnectionsAndReopen)
+{
+    const HistoryPlace place = freshPlace();
+    auto a = std::make_unique<HistoryStoreSql>(place);
+    HistoryStoreSql b(place);
+    ASSERT_TRUE(a->open() && b.open()) << a->errorString() << b.errorString();
+    const struct {
+        const char *name;
+        bool first; // a, else b
+        const char *prefix;
+        int year;
+        int expected;
+    } rows[] = {
+        {"the first of a prefix and year", true, "CAL", 2026, 1},
+        {"the other connection goes on from it", false, "CAL", 2026, 2},
+        {"and back", true, "CAL", 2026, 3},
+        {"another year starts anew", false, "CAL", 2027, 1},
+        {"an empty prefix is a prefix of its own", true, "", 2026, 1},
+        {"case tells prefixes apart", false, "cal", 2026, 1},
+        {"the first prefix kept its count", false, "CAL", 2026, 4},
+        {"a reopened store goes on", true, "CAL", 2026, 5},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.first && row.expected == 5) {
+            a = std::make_unique<HistoryStoreSql>(place);
+            ASSERT_TRUE(a->open()) << a->errorString();
+        }
+        HistoryStore &store = row.first ? static_cast<HistoryStore &>(*a) : b;
+        EXPECT_EQ(store.nextReportSequence(row.prefix, row.year), row.expected) << store.errorString();
+    }
+}
+
+// A history written by the program before report numbers: their table is
+// added and the entries and their chain stay as they were.
+TEST_P(HistoryBackends, OldSchemaGetsReportNumbersAndKeepsItsChain)
+{
+    const HistoryPlace place = freshPlace();
+    std::vector<HistoryEntry> entries(3, entry(EntryKind::Write, "PT-1", "01", "OL", 1000));
+    {
+        HistoryStoreSql store(place);
+        ASSERT_TRUE(store.open() && store.append(entries)) << store.errorString();
+    }
+    tamper(place, "DROP TABLE report_number");
+    tamper(place, "UPDATE schema_version SET version = 1");
+    HistoryStoreSql store(place);
+    ASSERT_TRUE(store.open()) << store.errorString();
+    const auto all = stored(store);
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all.back().hash, entries.back().hash);
+    EXPECT_EQ(store.checkChain().value_or(ChainBreak{-1, "unreadable"}).id, 0);
+    EXPECT_EQ(store.nextReportSequence("CAL", 2026), 1) << store.errorString();
+}
+
+// `--take-numbers PLACE COUNT`: one of the programs below; prints each number.
+int takeNumbersAsHelper(const std::string &placeText, int count)
+{
+    std::string error;
+    HistoryStoreSql store(parseHistoryPlace(placeText, error).value_or(HistoryPlace{}));
+    if (!store.open())
+        return 1;
+    for (int i = 0; i < count; ++i) {
+        const auto sequence = store.nextReportSequence("CAL", 2026);
+        if (!sequence)
+            return 2;
+        std::printf("%d\n", *sequence);
+    }
+    return 0;
+}
+
+TEST_P(HistoryBackends, ThreeProgramsTakingReportNumbersAtOnceNeverShareOne)
+{
+    constexpr int kEach = 30;
+    const HistoryPlace place = freshPlace();
+    {
+        HistoryStoreSql store(place);
+        ASSERT_TRUE(store.open()) << store.errorString();
+    }
+    std::vector<std::unique_ptr<QProcess>> takers;
+    for (int i = 0; i < 3; ++i) {
+        takers.push_back(std::make_unique<QProcess>());
+        takers.back()->start(QCoreApplication::applicationFilePath(),
+                             {"--take-numbers", QString::fromStdString(place.text()), QString::number(kEach)});
+    }
+    std::vector<int> taken;
+    for (auto &t : takers) {
+        ASSERT_TRUE(t->waitForFinished(120000));
+        EXPECT_EQ(t->exitCode(), 0);
+        for (const QByteArray &line : t->readAllStandardOutput().split('\n'))
+            if (!line.isEmpty())
+                taken.push_back(line.toInt());
+    }
+    std::sort(taken.begin(), taken.end());
+    std::vector<int> expected(3 * kEach);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(taken, expected);
 }
 
 // `--append-history PLACE COUNT NAME`: one of the writers below.
@@ -373,6 +472,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     if (argc == 5 && std::string(argv[1]) == "--append-history")
         return ortavel::test::appendAsHelper(argv[2], std::atoi(argv[3]), argv[4]);
+    if (argc == 4 && std::string(argv[1]) == "--take-numbers")
+        return ortavel::test::takeNumbersAsHelper(argv[2], std::atoi(argv[3]));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
