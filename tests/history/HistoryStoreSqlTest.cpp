@@ -1,5 +1,7 @@
 #include "adapters/HistoryStoreSql.h"
 #include "adapters/HistoryWriter.h"
+#include "adapters/ReportNumbersOpen.h"
+#include "adapters/SettingsStoreQt.h"
 #include "support/PostgresServer.h"
 
 #include <QCoreApplication>
@@ -452,6 +454,49 @@ TEST(HistoryPlace, ParsesTheTwoBackendsAndRefusesAPassword)
         const auto place = parseHistoryPlace(row.text, error);
         EXPECT_NE((place ? place->text() : error).find(row.placeOrError), std::string::npos) << error;
     }
+}
+
+TEST(ReportNumbers, ComeFromTheHistoryElseTheLocalCounterWhichFollowsIt)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("history.sqlite").toStdString();
+    const HistoryPlace history{HistoryPlace::Backend::Sqlite, path};
+    const HistoryPlace away{HistoryPlace::Backend::Sqlite, "/dev/null/history.sqlite"};
+    SettingsStoreQt settings(dir.path());
+    const struct {
+        const char *name;
+        std::optional<HistoryPlace> place;
+        const char *prefix;
+        const char *expected; // the number, or a part of the reason
+        const char *source = "the local counter";
+    } rows[] = {
+        {"no history: the local counter", std::nullopt, "CAL", "CAL-2026-0001"},
+        {"the local counter goes on", std::nullopt, "CAL", "CAL-2026-0002"},
+        {"a prefix of its own, escaped", std::nullopt, "A/B c", "A/B c-2026-0001"},
+        {"no prefix, no dash", std::nullopt, "", "2026-0001"},
+        {"a kept history counts on its own", history, "CAL", "CAL-2026-0001", "the history at sqlite:"},
+        {"and goes on", history, "CAL", "CAL-2026-0002", "the history at sqlite:"},
+        {"a third from the history", history, "CAL", "CAL-2026-0003", "the history at sqlite:"},
+        {"a history out of reach: the local counter, past the history's", away, "CAL", "CAL-2026-0004",
+         "since the history at sqlite:/dev/null/history.sqlite could not give one"},
+        {"four digits at least, then more", std::nullopt, "BIG", "BIG-2026-10000"},
+        {"a count that is not one is refused, not restarted", away, "BAD", "holds \"x\", not a count"},
+    };
+    settings.setValue("Ortavel", "Verification", "LastReportNumber/2026/_BIG", "9999");
+    settings.setValue("Ortavel", "Verification", "LastReportNumber/2026/_BAD", "x");
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto numbers = openReportNumbers(row.place, settings, row.prefix);
+        const auto number = numbers->next(2026);
+        EXPECT_NE((number ? number->text : numbers->errorString()).find(row.expected), std::string::npos)
+            << numbers->errorString();
+        if (number) {
+            EXPECT_NE(number->source.find(row.source), std::string::npos) << number->source;
+        }
+    }
+    // Written as settings, so every program on this computer counts on from them.
+    EXPECT_EQ(SettingsStoreQt(dir.path()).value("Ortavel", "Verification", "LastReportNumber/2026/_A%2FB%20c", ""),
+              "1");
 }
 
 TEST(HistoryWriter, KeepsEntriesInMemoryAndSaysSoWhenNothingCanBeWritten)
