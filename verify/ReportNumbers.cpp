@@ -10,9 +10,9 @@
 namespace ortavel::verify {
 
 namespace {
-constexpr const char *kApplication = "Ortavel";
-constexpr const char *kSection = "Verification";
-constexpr const char *kSource = "the local counter";
+constexpr const char *kCounterApplication = "Ortavel";
+constexpr const char *kCounterSection = "Verification";
+constexpr const char *kLocalSource = "the local counter";
 } // namespace
 
 std::string reportNumberText(const std::string &prefix, int year, int sequence)
@@ -47,13 +47,13 @@ std::string LocalReportNumbers::key(int year) const
 
 std::optional<int> LocalReportNumbers::last(int year)
 {
-    const std::string text = m_settings.value(kApplication, kSection, key(year), "0");
+    const std::string text = m_settings.value(kCounterApplication, kCounterSection, key(year), "0");
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     // Counting again from 1 would hand out numbers already printed.
     if (error != std::errc() || end != text.data() + text.size() || value < 0) {
         m_error = "the local report counter " + key(year) + " holds \"" + text + "\", not a count: correct it in " +
-                  kApplication + "'s settings";
+                  kCounterApplication + "'s settings";
         return std::nullopt;
     }
     return value;
@@ -68,18 +68,18 @@ std::optional<ReportNumber> LocalReportNumbers::next(int year)
         m_error = "the local report counter " + key(year) + " is used up";
         return std::nullopt;
     }
-    if (!m_settings.setValue(kApplication, kSection, key(year), std::to_string(*sequence + 1))) {
+    if (!m_settings.setValue(kCounterApplication, kCounterSection, key(year), std::to_string(*sequence + 1))) {
         m_error = "cannot keep the local report counter in the settings";
         return std::nullopt;
     }
-    return ReportNumber{reportNumberText(m_prefix, year, *sequence + 1), kSource};
+    return ReportNumber{reportNumberText(m_prefix, year, *sequence + 1), kLocalSource};
 }
 
 void LocalReportNumbers::follow(int year, int sequence)
 {
     const auto sequenceNow = last(year);
     if (sequenceNow && *sequenceNow < sequence)
-        m_settings.setValue(kApplication, kSection, key(year), std::to_string(sequence));
+        m_settings.setValue(kCounterApplication, kCounterSection, key(year), std::to_string(sequence));
 }
 
 } // namespace ortavel::verify
