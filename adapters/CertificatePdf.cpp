@@ -2,6 +2,7 @@
 
 #include "link/Numbers.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace ortavel {
 
@@ -30,12 +32,19 @@ QString q(const std::string &text)
     return QString::fromStdString(text);
 }
 
-// Writes lines top down on the page.
+// Writes lines top down on the page, and on each page a footer with the
+// report number and "page x of y".
 class PageWriter {
 public:
-    PageWriter(QPdfWriter &writer, QPainter &painter, QRect area)
-        : m_writer(writer), m_painter(painter), m_area(area), m_y(area.top())
+    // `totalPages`: 0 while the pages are being counted.
+    PageWriter(QPdfWriter &writer, QPainter &painter, QRect viewport, QString reportNumber, int totalPages)
+        : m_writer(writer), m_painter(painter), m_area(viewport), m_reportNumber(std::move(reportNumber)),
+          m_totalPages(totalPages)
     {
+        const int footerLine = QFontMetrics(footerFont(), m_painter.device()).height();
+        m_area.setBottom(viewport.bottom() - 2 * footerLine);
+        m_footer = QRect(viewport.left(), viewport.bottom() - footerLine, viewport.width(), footerLine);
+        m_y = m_area.top();
     }
 
     void font(int points, bool bold)
@@ -79,19 +88,57 @@ public:
     int bottom() const { return m_area.bottom(); }
     int y() const { return m_y; }
     void moveTo(int y) { m_y = y; }
+    // Ends the report after the content: the pages it took.
+    int finish()
+    {
+        font(9, true);
+        gap();
+        // A reader can tell that no page is missing at the end.
+        line(QStringLiteral("End of report"));
+        drawFooter();
+        return m_page;
+    }
 
 private:
+    static QFont footerFont()
+    {
+        QFont f(QStringLiteral("Sans Serif"));
+        f.setPointSize(8);
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        return f;
+    }
+    void drawFooter()
+    {
+        m_painter.save();
+        m_painter.setFont(footerFont());
+        m_painter.drawLine(m_footer.left(), m_footer.top(), m_footer.right(), m_footer.top());
+        const QString total = m_totalPages > 0 ? QString::number(m_totalPages) : QStringLiteral("?");
+        const QString pageText = QStringLiteral("page %1 of %2").arg(m_page).arg(total);
+        m_painter.drawText(m_footer, Qt::AlignLeft | Qt::AlignBottom,
+                           m_reportNumber.isEmpty() ? pageText
+                                                    : QStringLiteral("Report %1   %2").arg(m_reportNumber, pageText));
+        m_painter.restore();
+    }
     // Longer plans than a page holds go on to the next.
     void room()
     {
-        if (m_y + m_line > m_area.bottom() && m_writer.newPage())
+        if (m_y + m_line <= m_area.bottom())
+            return;
+        drawFooter();
+        if (m_writer.newPage()) {
+            ++m_page;
             m_y = m_area.top();
+        }
     }
 
     QPdfWriter &m_writer;
     QPainter &m_painter;
     QRect m_area;
-    int m_y;
+    QRect m_footer;
+    QString m_reportNumber;
+    int m_totalPages;
+    int m_page = 1;
+    int m_y = 0;
     int m_line = 0;
 };
 
@@ -170,26 +217,20 @@ void runTable(PageWriter &page, const RunSheet &sheet)
     page.gap();
 }
 
-} // namespace
+// A calibration certificate states its uncertainty; without one it is a
+// verification report.
+QString titleOf(const verify::Certificate &certificate)
+{
+    static_cast<void>(certificate);
+    return QStringLiteral("Verification report");
+}
 
-bool writeCertificatePdf(const std::string &path, const verify::Certificate &certificate)
+void drawCertificate(PageWriter &page, const verify::Certificate &certificate)
 {
     const std::vector<const RunSheet *> runs = certificate.runs();
-    if (runs.empty())
-        return false;
-    QPdfWriter writer(q(path));
-    writer.setResolution(kResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
-                                     QPageLayout::Millimeter));
-    const QString title = QStringLiteral("Verification report");
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Ortavel"));
-    QPainter painter(&writer);
-    if (!painter.isActive())
-        return false;
     const RunSheet &last = *runs.back();
     const verify::Identity &id = last.identity;
-    PageWriter page(writer, painter, painter.viewport());
+    const QString title = titleOf(certificate);
     page.font(16, true);
     page.line(title);
     page.font(9, false);
@@ -225,7 +266,43 @@ bool writeCertificatePdf(const std::string &path, const verify::Certificate &cer
     page.gap();
     page.line(QStringLiteral("Checked by:   ______________________   Date: ____________   Signature: "
                              "______________________"));
-    return painter.end();
+}
+
+// The certificate on `writer`: the pages it took, 0 when it could not be drawn.
+int layOut(QPdfWriter &writer, const verify::Certificate &certificate, int totalPages)
+{
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 15),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(titleOf(certificate));
+    writer.setCreator(QStringLiteral("Ortavel"));
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return 0;
+    PageWriter page(writer, painter, painter.viewport(), q(certificate.reportNumber), totalPages);
+    drawCertificate(page, certificate);
+    const int pages = page.finish();
+    return painter.end() ? pages : 0;
+}
+
+} // namespace
+
+bool writeCertificatePdf(const std::string &path, const verify::Certificate &certificate)
+{
+    if (certificate.runs().empty())
+        return false;
+    // Every page names the total: a first layout into memory counts them.
+    QBuffer counted;
+    counted.open(QIODevice::WriteOnly);
+    int pages = 0;
+    {
+        QPdfWriter counting(&counted);
+        pages = layOut(counting, certificate, 0);
+    }
+    if (pages == 0)
+        return false;
+    QPdfWriter writer(q(path));
+    return layOut(writer, certificate, pages) == pages;
 }
 
 } // namespace ortavel

@@ -6,10 +6,12 @@
 
 namespace ortavel {
 
-// The certificate on one A4 page through Qt's PDF writer: title, the
+// The certificate on A4 pages through Qt's PDF writer: title, the
 // transmitter and reference instrument, operator, date, tolerance, each
-// run's table with its verdict and hysteresis, a legend, signature lines.
-// Needs a QGuiApplication (fonts). False when the file cannot be written.
+// run's table with its verdict and hysteresis, a legend, signature lines,
+// then "End of report". Every page's footer has the report number and
+// "page x of y". Needs a QGuiApplication (fonts). False when the file
+// cannot be written.
 bool writeCertificatePdf(const std::string &path, const verify::Certificate &certificate);
 
 } // namespace ortavel

@@ -52,6 +52,11 @@ const std::vector<Migration> &migrations()
           "CREATE INDEX entries_address ON entries (address, id)",
           "CREATE INDEX entries_parameter ON entries (parameter, id)",
           "CREATE INDEX entries_kind ON entries (kind, id)"}},
+        // Report numbers come from the shared store, so laptops sharing it
+        // never print the same one.
+        {2,
+         {"CREATE TABLE IF NOT EXISTS report_number (prefix TEXT NOT NULL, year INTEGER NOT NULL, "
+          "last INTEGER NOT NULL, PRIMARY KEY (prefix, year))"}},
     };
     return steps;
 }
@@ -489,6 +494,41 @@ bool HistoryStoreSql::append(std::vector<HistoryEntry> &entries)
     entries = std::move(stored);
     m_appended = true;
     return true;
+}
+
+std::optional<int> HistoryStoreSql::nextReportSequence(const std::string &prefix, int year)
+{
+    QSqlDatabase db;
+    if (!connection(db))
+        return std::nullopt;
+    if (!db.transaction()) {
+        m_error = "cannot begin (" + sqlErrorText(db.lastError()) + ")";
+        return std::nullopt;
+    }
+    // One statement both databases run atomically: the row is locked from
+    // the insert or update to the commit, so two programs never read the
+    // same value.
+    QSqlQuery q(db);
+    q.prepare("INSERT INTO report_number (prefix, year, last) VALUES (?, ?, 1) ON CONFLICT (prefix, year) "
+              "DO UPDATE SET last = report_number.last + 1 RETURNING last");
+    q.addBindValue(text(prefix));
+    q.addBindValue(year);
+    if (!q.exec() || !q.next()) {
+        m_error = "cannot take a report number (" + sqlErrorText(q.lastError()) + ")";
+        q.finish();
+        db.rollback();
+        return std::nullopt;
+    }
+    const int sequence = q.value(0).toInt();
+    q.finish();
+    // Handed out only once committed: a number lost to a failed commit
+    // would be taken again by the next caller.
+    if (!db.commit()) {
+        m_error = "cannot commit (" + sqlErrorText(db.lastError()) + ")";
+        db.rollback();
+        return std::nullopt;
+    }
+    return sequence;
 }
 
 namespace {

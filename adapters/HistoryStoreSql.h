@@ -63,6 +63,7 @@ public:
     std::optional<std::vector<HistoryEntry>> entries(const HistoryFilter &filter) override;
     std::optional<std::vector<HistoryEntry>> latestPerTransmitter() override;
     std::optional<ChainBreak> checkChain() override;
+    std::optional<int> nextReportSequence(const std::string &prefix, int year) override;
     std::string errorString() const override { return m_error; }
 
 private:

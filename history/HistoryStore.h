@@ -41,6 +41,11 @@ public:
     // Walks the whole chain: nullopt when it cannot be read, an empty
     // break (id 0) when it holds.
     virtual std::optional<ChainBreak> checkChain() = 0;
+    // Takes the next report number of this prefix and year: 1 for the
+    // first, then one more each call, never the same twice, also to
+    // several programs sharing the store. A number is only returned once
+    // it is committed.
+    virtual std::optional<int> nextReportSequence(const std::string &prefix, int year) = 0;
     virtual std::string errorString() const = 0;
 };
 

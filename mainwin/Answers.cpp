@@ -7,6 +7,8 @@
 #include "link/Numbers.h"
 #include "link/ReplyCheck.h"
 
+#include <algorithm>
+
 namespace ortavel {
 
 namespace {
@@ -38,6 +40,8 @@ const char *reasonText(SkipReason reason)
         return "not a number";
     case SkipReason::TooLong:
         return "too long";
+    case SkipReason::Control:
+        return "holds a control character";
     case SkipReason::NoTransmitter:
         return "no transmitter selected";
     }
@@ -128,6 +132,9 @@ std::optional<SkipReason> whyNotSendable(bool transmitterSelected, const Control
         if (text.find(kNoReply.substr(0, 5)) != std::string_view::npos ||
             text.find(kBadReply.substr(0, 5)) != std::string_view::npos)
             return SkipReason::NoValue;
+        if (std::any_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; }))
+            return SkipReason::Control;
         break;
     case ValueKind::Number:
         // "1e3" reads as a number elsewhere, but a box sends it as typed.
@@ -153,7 +160,7 @@ std::string SkipList::text() const
 {
     std::string text;
     for (const SkipReason reason : {SkipReason::NoTransmitter, SkipReason::NoValue, SkipReason::Empty,
-                                    SkipReason::NotANumber, SkipReason::TooLong}) {
+                                    SkipReason::NotANumber, SkipReason::TooLong, SkipReason::Control}) {
         std::string names;
         for (const auto &[letters, why] : m_skipped) {
             if (why == reason)

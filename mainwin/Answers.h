@@ -59,6 +59,7 @@ enum class SkipReason {
     Empty,        // the operator emptied the box: the letters alone would be a read
     NotANumber,   // a number box whose text is no number
     TooLong,      // a number no transmitter keeps: its frame would outlast the reply's wait
+    Control,      // a text with a line end or other control character: it would split the frame
     NoTransmitter // no transmitter is selected
 };
 

@@ -85,13 +85,14 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
         plan->addWidget(w(*box), row / 2, (row % 2) * 2 + 1);
         ++row;
     }
-    plan->addWidget(w(m.lblRange), 4, 0);
+    const int last = (row + 1) / 2;
+    plan->addWidget(w(m.lblRange), last, 0);
     auto *range = new QHBoxLayout;
     range->addWidget(w(m.txtRangeLow));
     range->addWidget(w(m.txtRangeHigh));
-    plan->addLayout(range, 4, 1);
-    plan->addWidget(w(m.chkUpDown), 4, 2);
-    plan->addWidget(w(m.chkAsLeftOnly), 4, 3);
+    plan->addLayout(range, last, 1);
+    plan->addWidget(w(m.chkUpDown), last, 2);
+    plan->addWidget(w(m.chkAsLeftOnly), last, 3);
     column->addLayout(plan);
 
     auto *take = new QHBoxLayout;

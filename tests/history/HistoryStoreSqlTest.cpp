@@ -1,5 +1,7 @@
 #include "adapters/HistoryStoreSql.h"
 #include "adapters/HistoryWriter.h"
+#include "adapters/ReportNumbersOpen.h"
+#include "adapters/SettingsStoreQt.h"
 #include "support/PostgresServer.h"
 
 #include <QCoreApplication>
@@ -11,10 +13,11 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
+#include <cstdio>
 #include <functional>
 #include <map>
+#include <numeric>
+#include <ostream>
 
 // The filter rows name only the fields they set; the rest keep their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -206,24 +209,100 @@ TEST_P(HistoryBackends, ChainCheckNamesTheEntryChangedOrRemoved)
     }
 }
 
-TEST_P(HistoryBackends, NewerSchemaIsRefusedAndNothingWritten)
+// A newer schema is refused; one from before report numbers gets their
+// table and keeps its entries and chain.
+TEST_P(HistoryBackends, NewerSchemaIsRefusedAndAnOlderOneMigrates)
 {
     const HistoryPlace place = freshPlace();
+    std::vector<HistoryEntry> entries(3, entry(EntryKind::Write, "PT-1", "01", "OL", 1000));
     {
         HistoryStoreSql store(place);
-        ASSERT_TRUE(store.open()) << store.errorString();
+        ASSERT_TRUE(store.open() && store.append(entries)) << store.errorString();
     }
     tamper(place, "UPDATE schema_version SET version = 7");
-    HistoryStoreSql older(place);
-    EXPECT_FALSE(older.open());
-    EXPECT_NE(older.errorString().find("schema version 7; this Ortavel knows up to 1"), std::string::npos)
-        << older.errorString();
+    HistoryStoreSql newer(place);
+    EXPECT_FALSE(newer.open());
+    EXPECT_NE(newer.errorString().find("schema version 7; this Ortavel knows up to 2"), std::string::npos)
+        << newer.errorString();
     std::vector<HistoryEntry> one{entry(EntryKind::Write, "PT-1", "01", "OL", 1000)};
-    EXPECT_FALSE(older.append(one));
+    EXPECT_FALSE(newer.append(one));
+    tamper(place, "DROP TABLE report_number");
     tamper(place, "UPDATE schema_version SET version = 1");
-    HistoryStoreSql current(place);
-    ASSERT_TRUE(current.open()) << current.errorString();
-    EXPECT_TRUE(stored(current).empty());
+    HistoryStoreSql older(place);
+    ASSERT_TRUE(older.open()) << older.errorString();
+    const auto all = stored(older);
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all.back().hash, entries.back().hash);
+    EXPECT_EQ(older.checkChain().value_or(ChainBreak{-1, "unreadable"}).id, 0);
+    EXPECT_EQ(older.nextReportSequence("CAL", 2026), 1) << older.errorString();
+}
+
+TEST_P(HistoryBackends, ReportNumbersCountPerPrefixAndYearOverTwoConnections)
+{
+    const HistoryPlace place = freshPlace();
+    HistoryStoreSql a(place);
+    HistoryStoreSql b(place);
+    ASSERT_TRUE(a.open() && b.open()) << a.errorString() << b.errorString();
+    const struct {
+        const char *name;
+        HistoryStore &store;
+        const char *prefix;
+        int year;
+        int expected;
+    } rows[] = {
+        {"the first of a prefix and year", a, "CAL", 2026, 1},
+        {"the other connection goes on from it", b, "CAL", 2026, 2},
+        {"and back", a, "CAL", 2026, 3},
+        {"another year starts anew", b, "CAL", 2027, 1},
+        {"an empty prefix is a prefix of its own", a, "", 2026, 1},
+        {"case tells prefixes apart", b, "cal", 2026, 1},
+        {"the first prefix kept its count", b, "CAL", 2026, 4},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.store.nextReportSequence(row.prefix, row.year), row.expected) << row.store.errorString();
+    }
+}
+
+// `--take-numbers PLACE COUNT`: one of the programs below; prints each number.
+int takeNumbersAsHelper(const std::string &placeText, int count)
+{
+    std::string error;
+    HistoryStoreSql store(parseHistoryPlace(placeText, error).value_or(HistoryPlace{}));
+    if (!store.open())
+        return 1;
+    for (int i = 0; i < count; ++i) {
+        const auto sequence = store.nextReportSequence("CAL", 2026);
+        if (!sequence)
+            return 2;
+        std::printf("%d\n", *sequence);
+    }
+    return 0;
+}
+
+TEST_P(HistoryBackends, ThreeProgramsTakingReportNumbersAtOnceNeverShareOne)
+{
+    constexpr int kEach = 30;
+    const HistoryPlace place = freshPlace();
+    ASSERT_TRUE(HistoryStoreSql(place).open()); // the schema made before the race
+    std::vector<std::unique_ptr<QProcess>> takers;
+    for (int i = 0; i < 3; ++i) {
+        takers.push_back(std::make_unique<QProcess>());
+        takers.back()->start(QCoreApplication::applicationFilePath(),
+                             {"--take-numbers", QString::fromStdString(place.text()), QString::number(kEach)});
+    }
+    std::vector<int> taken;
+    for (auto &t : takers) {
+        ASSERT_TRUE(t->waitForFinished(120000));
+        EXPECT_EQ(t->exitCode(), 0);
+        for (const QByteArray &line : t->readAllStandardOutput().split('\n'))
+            if (!line.isEmpty())
+                taken.push_back(line.toInt());
+    }
+    std::sort(taken.begin(), taken.end());
+    std::vector<int> expected(3 * kEach);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(taken, expected);
 }
 
 // `--append-history PLACE COUNT NAME`: one of the writers below.
@@ -355,6 +434,46 @@ TEST(HistoryPlace, ParsesTheTwoBackendsAndRefusesAPassword)
     }
 }
 
+TEST(ReportNumbers, ComeFromTheHistoryElseTheLocalCounterWhichFollowsIt)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("history.sqlite").toStdString();
+    const HistoryPlace history{HistoryPlace::Backend::Sqlite, path};
+    const HistoryPlace away{HistoryPlace::Backend::Sqlite, "/dev/null/history.sqlite"};
+    SettingsStoreQt settings(dir.path());
+    const struct {
+        const char *name;
+        std::optional<HistoryPlace> place;
+        const char *prefix;
+        const char *expected; // the number, or a part of the reason
+        const char *source = "the local counter";
+    } rows[] = {
+        {"no history: the local counter", std::nullopt, "CAL", "CAL-2026-0001"},
+        {"the local counter goes on", std::nullopt, "CAL", "CAL-2026-0002"},
+        {"a prefix of its own, escaped", std::nullopt, "A/B c", "A/B c-2026-0001"},
+        {"no prefix, no dash", std::nullopt, "", "2026-0001"},
+        {"a kept history counts on its own", history, "CAL", "CAL-2026-0001", "the history at sqlite:"},
+        {"and goes on", history, "CAL", "CAL-2026-0002", "the history at sqlite:"},
+        {"a third from the history", history, "CAL", "CAL-2026-0003", "the history at sqlite:"},
+        {"a history out of reach: the local counter, past the history's", away, "CAL", "CAL-2026-0004",
+         "since the history at sqlite:/dev/null/history.sqlite could not give one"},
+        {"four digits at least, then more", std::nullopt, "BIG", "BIG-2026-10000"},
+        {"a count that is not one is refused, not restarted", away, "BAD", "holds \"x\", not a count"},
+    };
+    settings.setValue("Ortavel", "Verification", "LastReportNumber/2026/_BIG", "9999");
+    settings.setValue("Ortavel", "Verification", "LastReportNumber/2026/_BAD", "x");
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto numbers = openReportNumbers(row.place, settings, row.prefix);
+        const auto number = numbers->next(2026);
+        EXPECT_NE((number ? number->text : numbers->errorString()).find(row.expected), std::string::npos)
+            << numbers->errorString();
+        if (number) {
+            EXPECT_NE(number->source.find(row.source), std::string::npos) << number->source;
+        }
+    }
+}
+
 TEST(HistoryWriter, KeepsEntriesInMemoryAndSaysSoWhenNothingCanBeWritten)
 {
     HistoryWriter writer({HistoryPlace::Backend::Sqlite, "/dev/null/history.sqlite"}, "/dev/null/spool.sqlite");
@@ -373,6 +492,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     if (argc == 5 && std::string(argv[1]) == "--append-history")
         return ortavel::test::appendAsHelper(argv[2], std::atoi(argv[3]), argv[4]);
+    if (argc == 4 && std::string(argv[1]) == "--take-numbers")
+        return ortavel::test::takeNumbersAsHelper(argv[2], std::atoi(argv[3]));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -133,6 +133,13 @@ TEST_F(WriteSafetyTest, AWriteWhoseEchoIsNotTheValueSentIsAFailure)
              w.cmdDA_Write.click();
          },
          "ZF+0123 FF-0045", "Not written: OL (not a number); OH (too long)"},
+        // A line end typed into a text would end the frame half way: the transmitter would take another ID.
+        {"line end in a text", "", "",
+         [](Ortavel &w) {
+             w.txtID.setText("PT\r\n114");
+             w.COM_ADDR.click();
+         },
+         "AD07 BD3 TYPT100", "Not written: ID (holds a control character)"},
         // The refused code selects nothing: no nested write and read replace the decimals picked.
         {"refused unit code", "UT", "2",
          [](Ortavel &w) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ortavel::test {
@@ -50,12 +51,17 @@ public:
         return list;
     }
     std::optional<ChainBreak> checkChain() override { return ChainBreak{}; }
+    std::optional<int> nextReportSequence(const std::string &prefix, int year) override
+    {
+        return ++m_reportSequences[{prefix, year}];
+    }
     std::string errorString() const override { return {}; }
 
     const std::vector<HistoryEntry> &all() const { return m_entries; }
 
 private:
     std::vector<HistoryEntry> m_entries;
+    std::map<std::pair<std::string, int>, int> m_reportSequences;
 };
 
 // Stores each entry as it is posted.

@@ -48,6 +48,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -815,7 +816,9 @@ TEST_F(EndToEndTest, VerificationTakesAnAsFoundRunPointByPoint)
     press(m.cmdSaveCsv);
     QFile saved(csv);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll().count('\n'), 6);
+    const QString text = QString::fromUtf8(saved.readAll());
+    EXPECT_EQ(text.count(QRegularExpression("(?m)^as found,01,")), 5) << text.toStdString();
+    EXPECT_EQ(text.count(QRegularExpression("(?m)^as found,\\d,.*,kept$")), 25) << text.toStdString();
     EXPECT_EQ(w->view().widget(m.cmdStart.name())->isEnabled(), true) << "the as-left run may start";
 }
 
