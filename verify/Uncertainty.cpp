@@ -17,12 +17,9 @@ constexpr double kSpanMa = 16;
 constexpr double kHighestMa = 24;
 constexpr std::string_view kBlanks = " \t";
 
-std::string_view trimmed(std::string_view text)
+bool isBlank(std::string_view text)
 {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    return text.find_first_not_of(kBlanks) == std::string_view::npos;
 }
 
 void skipBlanks(std::string_view &rest)
@@ -65,10 +62,10 @@ std::string shortestText(double value)
 }
 
 // Errors and limits are sums and differences of decimal values: binary noise far below any digit shown must not
-// move a value that lies exactly at a limit to the worse side.
-double slackOf(double limit)
+// move a value that lies exactly at a limit to the worse side. The slack scales with the tolerance.
+bool within(double size, double limit, double tolerance)
 {
-    return 1e-9 * std::max(1.0, std::fabs(limit));
+    return size <= limit + 1e-9 * std::max(1.0, std::fabs(tolerance));
 }
 
 } // namespace
@@ -187,13 +184,12 @@ Decision decide(DecisionRule rule, double error, double tolerance, double expand
     const bool usesU = rule != DecisionRule::Simple;
     if (!std::isfinite(error) || !std::isfinite(tolerance) || (usesU && !(std::isfinite(expanded) && expanded >= 0)))
         return Decision::Fail;
-    const double slack = slackOf(tolerance);
-    const auto within = [&](double limit) { return std::fabs(error) <= limit + slack; };
+    const auto inside = [&](double limit) { return within(std::fabs(error), limit, tolerance); };
     // T - U at or below zero (within the slack) leaves no acceptance zone: not even an error of 0 shows conformity.
-    const bool accepted = tolerance - expanded > slack && within(tolerance - expanded);
+    const bool accepted = !within(tolerance - expanded, 0, tolerance) && inside(tolerance - expanded);
     switch (rule) {
     case DecisionRule::Simple:
-        return within(tolerance) ? Decision::Pass : Decision::Fail;
+        return inside(tolerance) ? Decision::Pass : Decision::Fail;
     case DecisionRule::Guarded:
         return accepted ? Decision::Pass : Decision::Fail;
     case DecisionRule::Conditional:
@@ -201,9 +197,9 @@ Decision decide(DecisionRule rule, double error, double tolerance, double expand
     }
     if (accepted)
         return Decision::Pass;
-    if (within(tolerance))
+    if (inside(tolerance))
         return Decision::ConditionalPass;
-    return within(tolerance + expanded) ? Decision::ConditionalFail : Decision::Fail;
+    return inside(tolerance + expanded) ? Decision::ConditionalFail : Decision::Fail;
 }
 
 std::optional<double> expectedCurrent(double pressure, double ol, double oh)
@@ -226,22 +222,22 @@ std::optional<CurrentCheck> currentCheck(double measuredMa, double pressure, dou
     check.expectedMa = *expected;
     check.errorMa = measuredMa - *expected;
     check.errorPctSpan = check.errorMa / kSpanMa * 100.0;
-    check.pass = std::fabs(check.errorPctSpan) <= tolerancePct + slackOf(tolerancePct);
+    check.pass = within(std::fabs(check.errorPctSpan), tolerancePct, tolerancePct);
     return check;
 }
 
 std::optional<std::vector<std::optional<double>>> currentList(const std::string &text)
 {
     std::vector<std::optional<double>> values;
-    if (trimmed(text).empty())
+    if (isBlank(text))
         return values;
     const std::string_view all = text;
     std::size_t start = 0;
     while (start <= all.size()) {
         const std::size_t comma = std::min(all.find(',', start), all.size());
-        const std::string_view part = trimmed(all.substr(start, comma - start));
+        const std::string_view part = all.substr(start, comma - start);
         start = comma + 1;
-        if (part.empty()) {
+        if (isBlank(part)) {
             values.emplace_back();
             continue;
         }

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 
 namespace ortavel::test {
 namespace {
@@ -12,7 +11,6 @@ namespace {
 using namespace ortavel::verify;
 using Opt = std::optional<double>;
 using Samples = std::vector<double>;
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Each text with what the report writes for it, which must read back as the same numbers.
 TEST(Uncertainty, ReferenceUncertaintyReadsAsCertifiedAndRoundTrips)
@@ -89,13 +87,14 @@ TEST(Uncertainty, DecisionRulesAtAndJustPastEachLimit)
         const char *atLimit, *past;
         double step = 1e-6;
     } rows[] = {
-        {"simple: the slack of T 0.25 is 1e-9", R::Simple, 0.25, 0.05, 0.25 + 5e-10, "pass", "fail", 1.5e-9},
+        {"simple: the slack of T 0.25 is 1e-9, its end included", R::Simple, 0.25, 0.05, 0.25 + 1e-9, "pass", "fail",
+         1e-15},
         {"simple: the slack of T 1000 is 1e-6", R::Simple, 1000, 0, 1000 + 5e-7, "pass", "fail", 1.5e-6},
-        {"simple: -T, U unknown does not count", R::Simple, 0.25, kNaN, -0.25, "pass", "fail"},
+        {"simple: -T, U unknown does not count", R::Simple, 0.25, NAN, -0.25, "pass", "fail"},
         {"guarded: T-U", R::Guarded, 0.35, 0.1, -0.25, "pass", "fail"},
         {"guarded: a thin zone still accepts", R::Guarded, 0.35, 0.3499, 0.0001, "pass", "fail"},
         {"guarded: U = T leaves no zone", R::Guarded, 0.35, 0.35, 0, "fail", "fail"},
-        {"guarded: U unknown", R::Guarded, 0.35, kNaN, 0, "fail", "fail"},
+        {"guarded: U unknown", R::Guarded, 0.35, NAN, 0, "fail", "fail"},
         {"guarded: U negative", R::Guarded, 0.35, -0.1, 0, "fail", "fail"},
         {"conditional: T-U", R::Conditional, 0.35, 0.1, 0.25, "pass", "conditional pass"},
         {"conditional: T", R::Conditional, 0.35, 0.1, -0.35, "conditional pass", "conditional fail"},
@@ -103,7 +102,7 @@ TEST(Uncertainty, DecisionRulesAtAndJustPastEachLimit)
         {"conditional: U 0, T", R::Conditional, 0.35, 0, 0.35, "pass", "fail"},
         {"conditional: U = T, 0 is no pass", R::Conditional, 0.35, 0.35, 0, "conditional pass", "conditional pass"},
         {"conditional: U = T, T+U", R::Conditional, 0.35, 0.35, 0.7, "conditional fail", "fail"},
-        {"conditional: error unknown", R::Conditional, 0.35, 0.1, kNaN, "fail", "fail"},
+        {"conditional: error unknown", R::Conditional, 0.35, 0.1, NAN, "fail", "fail"},
     };
     for (const auto &row : rows) {
         EXPECT_EQ(decisionName(decide(row.rule, row.error, row.tolerance, row.expanded)), row.atLimit) << row.name;
@@ -111,8 +110,11 @@ TEST(Uncertainty, DecisionRulesAtAndJustPastEachLimit)
         EXPECT_EQ(decisionName(decide(row.rule, past, row.tolerance, row.expanded)), row.past) << row.name;
     }
     // The names are what the command line takes and the history keeps.
-    for (const R rule : {R::Simple, R::Guarded, R::Conditional})
-        EXPECT_EQ(decisionRuleFromName(decisionRuleName(rule)), rule);
+    for (const auto &[rule, name] :
+         {std::pair{R::Simple, "simple"}, {R::Guarded, "guarded"}, {R::Conditional, "conditional"}}) {
+        EXPECT_EQ(decisionRuleName(rule), name);
+        EXPECT_EQ(decisionRuleFromName(name), rule);
+    }
     EXPECT_FALSE(decisionRuleFromName("Guarded"));
 }
 
@@ -133,7 +135,7 @@ TEST(Uncertainty, CurrentAgainstTheOutputRange)
         {"OL = OH", 12, 5, 5, 5, 0.25, std::nullopt, std::nullopt},
         {"OH infinite", 12, 5, 0, INFINITY, 0.25, std::nullopt, std::nullopt},
         {"overflowing ends", 12, 1e308, -1e308, 1e308, 0.25, std::nullopt, std::nullopt},
-        {"meter reading unknown", kNaN, 50, 0, 100, 0.25, std::nullopt, std::nullopt},
+        {"meter reading unknown", NAN, 50, 0, 100, 0.25, std::nullopt, std::nullopt},
     };
     for (const auto &row : rows) {
         const auto check = currentCheck(row.measured, row.pressure, row.ol, row.oh, row.tolerance);
