@@ -33,6 +33,7 @@ struct Shape {
 std::vector<double> evenly(int count)
 {
     std::vector<double> percents;
+    percents.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         percents.push_back(100.0 * i / (count - 1));
     return percents;

@@ -20,9 +20,11 @@ enum class StepKind { Preload, Zero, Point };
 
 struct Step {
     StepKind kind = StepKind::Point;
-    int series = 0;     // 1-based measurement series (M1...), 0 for preloads
-    int preload = 0;    // 1-based preload number, for Preload steps
-    double percent = 0; // % of the display range: the point, or 100 for a preload (Zero steps: 0)
+    int series = 0;  // 1-based measurement series (M1...), 0 for preloads
+    int preload = 0; // 1-based preload number, for Preload steps
+    // % of the display range: the point, or 100 for a preload; 0 for a Zero step, which is read vented whatever
+    // 0 % of the range is.
+    double percent = 0;
     Direction direction = Direction::Up;
     bool zeroBefore = false; // for Zero steps: the reading before its series (else after)
 };
