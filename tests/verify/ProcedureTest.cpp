@@ -4,6 +4,7 @@
 
 #include <array>
 #include <sstream>
+#include <tuple>
 
 namespace ortavel::verify {
 namespace {
@@ -73,23 +74,25 @@ TEST(Procedure, StepsFollowTheGuidelineSequences)
             EXPECT_EQ(steps[i].direction, plan.sequence()[i].direction);
         }
     }
-    for (const Procedure p : {Plan, DkdA, DkdB, DkdC, Cg17Basic})
-        EXPECT_EQ(procedureFromName(procedureName(p)), p);
+    // The names the command line, the settings and the CSV carry, and the report's titles.
+    const std::tuple<Procedure, const char *, const char *> names[] = {
+        {Plan, "plan", "Free plan"},
+        {DkdA, "dkd-a", "DKD-R 6-1 (03/2014) sequence A"},
+        {DkdB, "dkd-b", "DKD-R 6-1 (03/2014) sequence B"},
+        {DkdC, "dkd-c", "DKD-R 6-1 (03/2014) sequence C"},
+        {Cg17Basic, "cg17-basic", "EURAMET cg-17 (v2.0) basic procedure"}};
+    for (const auto &[p, name, title] : names) {
+        EXPECT_EQ(procedureName(p), name);
+        EXPECT_EQ(procedureFromName(name), p);
+        EXPECT_EQ(procedureTitle(p), title);
+    }
     EXPECT_EQ(procedureFromName("DKD-A"), std::nullopt);
-    EXPECT_EQ(procedureTitle(DkdC), "DKD-R 6-1 (03/2014) sequence C");
 }
 
 SeriesErrors flat(int series, Direction d, std::vector<double> percents, double error, O before = {}, O after = {})
 {
     std::vector<O> errors(percents.size(), error);
     return {series, d, std::move(percents), std::move(errors), before, after};
-}
-
-SeriesErrors with(SeriesErrors s, double percent, O error)
-{
-    for (std::size_t i = 0; i < s.percents.size(); ++i)
-        s.errors[i] = s.percents[i] == percent ? error : s.errors[i];
-    return s;
 }
 
 void expectNear(const O &actual, const O &expected, const char *what)
@@ -108,11 +111,12 @@ TEST(Procedure, CharacteristicsAgainstHandWorkedSeries)
     const std::vector<double> nine{0, 12.5, 25, 37.5, 50, 62.5, 75, 87.5, 100};
     const SeriesErrors c1{1, kUp, five, {0, 50, 100, 150, 200}, 1, {}},
         c2{2, kDown, five, {10, 60, 110, 160, 210}, {}, 5};
-    const auto c2gap = with(c2, 50, {});
+    const SeriesErrors c2gap{2, kDown, five, {10, 60, {}, 160, 210}, {}, 5};
     const auto a1 = flat(1, kUp, nine, 0, 0), a2 = flat(2, kDown, nine, 20, {}, 3);
     const auto a3 = flat(3, kUp, nine, 10, 1), a4 = flat(4, kDown, nine, 40, {}, -4);
-    const std::vector dkdB{a1, flat(2, kDown, nine, 20, {}, 2), with(flat(3, kUp, nine, 0, 1, 1), 50, 30)};
-    const std::vector aGaps{a1, a2, a3, with(flat(4, kDown, nine, 40), 12.5, {})};
+    const std::vector dkdB{a1, flat(2, kDown, nine, 20, {}, 2),
+                           SeriesErrors{3, kUp, nine, {0, 0, 0, 0, 30, 0, 0, 0, 0}, 1, 1}};
+    const std::vector aGaps{a1, a2, a3, SeriesErrors{4, kDown, nine, {40, {}, 40, 40, 40, 40, 40, 40, 40}, {}, {}}};
     const std::vector<SeriesErrors> cg17{flat(1, kUp, six, 0, 0),
                                          flat(2, kDown, six, 10, {}, 1),
                                          {3, kUp, rep, {4, 2}, 0, {}},
