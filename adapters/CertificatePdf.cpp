@@ -21,11 +21,11 @@ namespace {
 using verify::RunSheet;
 
 constexpr int kResolution = 300;
-constexpr int kColumns = 9;
-const std::array<const char *, kColumns> kHeaders = {"Point %", "Dir.",  "Nominal", "Reference", "Reading",
-                                                     "Spread",  "Error", "Error %", "Result"};
-// Column widths in tenths of the line's width.
-const std::array<int, kColumns> kWidths = {8, 7, 12, 12, 12, 11, 11, 10, 17};
+constexpr int kColumns = 11;
+const std::array<const char *, kColumns> kHeaders = {"Point %", "Dir.",    "Nominal", "Reference", "Reading", "Spread",
+                                                     "Error",   "Error %", "U (k=2)", "TUR",       "Result"};
+// Column widths in hundredths of the line's width.
+const std::array<int, kColumns> kWidths = {7, 6, 10, 11, 11, 9, 9, 8, 9, 6, 14};
 
 QString q(const std::string &text)
 {
@@ -175,6 +175,10 @@ void runContext(PageWriter &page, const RunSheet &sheet)
     page.line(QStringLiteral("Reference instrument: %1   serial %2   certificate %3   due %4")
                   .arg(orDash(plan.instrument), orDash(plan.instrumentSerial), orDash(plan.instrumentCertificate),
                        orDash(plan.instrumentDue)));
+    page.line(QStringLiteral("Reference uncertainty (expanded): %1   decision rule: %2")
+                  .arg(plan.referenceUncertainty ? q(verify::referenceUncertaintyText(*plan.referenceUncertainty))
+                                                 : QStringLiteral("not stated"),
+                       q(std::string(verify::decisionRuleText(plan.decision)))));
     if (plan.overdueAccepted)
         page.line(QStringLiteral("The reference instrument was past its due date (%1) at this run; the operator "
                                  "went on.")
@@ -205,6 +209,7 @@ void runTable(PageWriter &page, const RunSheet &sheet)
         page.cells({q(l.point), q(l.direction), q(l.nominal), q(l.reference + (l.referenceFromNominal ? " (n)" : "")),
                     q(l.reading.empty() ? "-" : l.reading), q(l.spread.empty() ? "-" : l.spread),
                     q(l.error.empty() ? "-" : l.error), q(l.errorPct.empty() ? "-" : l.errorPct),
+                    q(l.expanded.empty() ? "-" : l.expanded), q(l.tur.empty() ? "-" : l.tur),
                     q(l.result + (l.unstable ? ", unstable" : "") +
                       (l.discarded.empty() ? "" : ", repeated " + std::to_string(l.discarded.size()) + "x"))});
     }
@@ -217,12 +222,9 @@ void runTable(PageWriter &page, const RunSheet &sheet)
     page.gap();
 }
 
-// A calibration certificate states its uncertainty; without one it is a
-// verification report.
 QString titleOf(const verify::Certificate &certificate)
 {
-    static_cast<void>(certificate);
-    return QStringLiteral("Verification report");
+    return q(certificate.title());
 }
 
 void drawCertificate(PageWriter &page, const verify::Certificate &certificate)
@@ -257,8 +259,10 @@ void drawCertificate(PageWriter &page, const verify::Certificate &certificate)
                   .arg(q(id.range.unit.empty() ? "the transmitter's unit" : id.range.unit)));
     page.line(QStringLiteral("Reading: mean of the transmitter's samples, a digit more than it shows; Spread: highest "
                              "minus lowest sample; Error: reading minus reference; Error %: of span."));
-    page.line(QStringLiteral("A point passes when |Error %| is within the tolerance; \"unstable\": spread above a "
-                             "quarter of the tolerance; \"not read\": a sample failed."));
+    page.line(QStringLiteral("U (k=2): expanded uncertainty of the error from the reference's stated uncertainty, one "
+                             "digit of the transmitter and the samples' standard deviation of their mean;"));
+    page.line(QStringLiteral("TUR: tolerance / U. Each point is judged by its run's decision rule; \"unstable\": "
+                             "spread above a quarter of the tolerance; \"not read\": a sample failed."));
     page.font(9, false);
     page.moveTo(std::max(page.y() + 40, page.bottom() - 200));
     page.line(QStringLiteral("Performed by: ______________________   Date: ____________   Signature: "

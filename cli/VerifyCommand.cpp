@@ -33,7 +33,8 @@ constexpr const char *kVerifyUsage =
     "verify takes ADDR [--points 0,25,50,75,100] [--updown] [--tolerance 0.25] [--samples 5] "
     "[--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH] [--csv FILE] [--pdf FILE] "
     "[--operator TEXT] [--instrument TEXT] [--reference-serial TEXT] [--reference-certificate TEXT] "
-    "[--reference-due YYYY-MM-DD [--accept-overdue-reference]]";
+    "[--reference-due YYYY-MM-DD [--accept-overdue-reference]] [--reference-uncertainty U[%][ k=K]] "
+    "[--decision simple|guarded|conditional]";
 
 QJsonObject sheetJson(const verify::RunSheet &sheet)
 {
@@ -53,6 +54,8 @@ QJsonObject sheetJson(const verify::RunSheet &sheet)
                                   {"error", orNull(l.error)},
                                   {"error_pct_span", orNull(l.errorPct)},
                                   {"result", QString::fromStdString(l.result)},
+                                  {"expanded_uncertainty", orNull(l.expanded)},
+                                  {"tur", orNull(l.tur)},
                                   {"unstable", l.unstable}});
     }
     QJsonArray hysteresis;
@@ -162,6 +165,21 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
     m_plan.instrumentCertificate = option("--reference-certificate") ? value : std::string();
     m_plan.instrumentDue = option("--reference-due") ? value : std::string();
     m_acceptOverdue = takeFlag(rest, "--accept-overdue-reference");
+    if (option("--reference-uncertainty")) {
+        m_plan.referenceUncertainty = verify::parseReferenceUncertainty(value);
+        if (!m_plan.referenceUncertainty) {
+            error = "--reference-uncertainty takes the reference's expanded uncertainty: 0.05, 0.02% or 0.02% k=2";
+            return false;
+        }
+    }
+    if (option("--decision")) {
+        const auto rule = verify::decisionRuleFromName(value);
+        if (!rule) {
+            error = "--decision takes simple, guarded or conditional";
+            return false;
+        }
+        m_plan.decision = *rule;
+    }
     if (!error.empty())
         return false;
     const auto address = rest.size() == 1 ? parseAddress(rest.front()) : std::nullopt;
@@ -251,15 +269,27 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
                 id.address.c_str(), id.type.c_str(), id.id.c_str(), id.version.c_str(),
                 id.range.text(id.range.low).c_str(), id.range.text(id.range.high).c_str(), id.range.unit.c_str(),
                 id.range.typed ? " (typed)" : "", id.time.c_str());
-    TextTable table({"point", "dir", "nominal", "reference", "reading", "spread", "error", "error %", "result"});
-    for (const verify::SheetLine &l : sheet.lines)
-        table.addRow({l.point, l.direction, l.nominal, l.reference + (l.referenceFromNominal ? " (nominal)" : ""),
-                      l.reading, l.spread, l.error, l.errorPct,
-                      l.result + (l.unstable ? " (unstable)" : "") +
-                          (l.discarded.empty() ? "" : " (repeated " + std::to_string(l.discarded.size()) + "x)")});
+    const bool stated = sheet.plan.referenceUncertainty.has_value();
+    std::vector<std::string> headers = {"point",   "dir",    "nominal", "reference",
+                                        "reading", "spread", "error",   "error %"};
+    if (stated)
+        headers.insert(headers.end(), {"U (k=2)", "TUR"});
+    headers.emplace_back("result");
+    TextTable table(headers);
+    for (const verify::SheetLine &l : sheet.lines) {
+        std::vector<std::string> row = {
+            l.point,   l.direction, l.nominal, l.reference + (l.referenceFromNominal ? " (nominal)" : ""),
+            l.reading, l.spread,    l.error,   l.errorPct};
+        if (stated)
+            row.insert(row.end(), {l.expanded, l.tur});
+        row.push_back(l.result + (l.unstable ? " (unstable)" : "") +
+                      (l.discarded.empty() ? "" : " (repeated " + std::to_string(l.discarded.size()) + "x)"));
+        table.addRow(row);
+    }
     std::fputs(table.text().c_str(), stdout);
     for (const verify::SheetHysteresis &h : sheet.hysteresis)
         std::printf("hysteresis at %s: %s %% of span\n", h.nominal.c_str(), h.pctOfSpan.c_str());
+    std::printf("decision rule: %s\n", std::string(verify::decisionRuleText(sheet.plan.decision)).c_str());
     std::printf("tolerance %s %% of span: %s\n", sheet.tolerance.c_str(),
                 std::string(verify::verdictName(sheet.verdict)).c_str());
     if (m_asFound)

@@ -78,6 +78,8 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
                                                                   {&m.lblSerial, &m.txtSerial},
                                                                   {&m.lblCertificate, &m.txtCertificate},
                                                                   {&m.lblDue, &m.txtDue},
+                                                                  {&m.lblUncertainty, &m.txtUncertainty},
+                                                                  {&m.lblDecision, &m.cmbDecision},
                                                                   {&m.lblNote, &m.txtNote}};
     int row = 0;
     for (const auto &[label, box] : fields) {

@@ -12,7 +12,8 @@ namespace ortavel::verify {
 namespace {
 
 constexpr int kPctDecimals = 2;
-constexpr int kColumns = 13;
+constexpr int kOldColumns = 13;
+constexpr int kColumns = 15;
 
 std::vector<std::string> fields(const std::string &line)
 {
@@ -38,15 +39,28 @@ std::string csvField(const std::string &text)
     return clean;
 }
 
+constexpr PointResult kResults[] = {PointResult::Pass,
+                                    PointResult::Fail,
+                                    PointResult::NotRead,
+                                    PointResult::Skipped,
+                                    PointResult::ConditionalPass,
+                                    PointResult::ConditionalFail};
+
+std::optional<PointResult> resultOfName(const std::string &name)
+{
+    for (const PointResult result : kResults) {
+        if (resultName(result) == name)
+            return result;
+    }
+    return std::nullopt;
+}
+
 Verdict verdictOfLines(const std::vector<SheetLine> &lines)
 {
-    bool failed = false;
-    for (const SheetLine &line : lines) {
-        if (line.result == resultName(PointResult::NotRead) || line.result == resultName(PointResult::Skipped))
-            return Verdict::Incomplete;
-        failed = failed || line.result == resultName(PointResult::Fail);
-    }
-    return failed ? Verdict::Fail : Verdict::Pass;
+    std::vector<PointResult> results;
+    for (const SheetLine &line : lines)
+        results.push_back(resultOfName(line.result).value_or(PointResult::NotRead));
+    return verdictOf(results);
 }
 
 } // namespace
@@ -80,7 +94,7 @@ RunSheet sheetOf(const Run &run, const std::string &name)
         line.samples = texts(point.samples);
         for (const std::vector<double> &take : point.discarded)
             line.discarded.push_back(texts(take));
-        if (figures.result == PointResult::Pass || figures.result == PointResult::Fail) {
+        if (isJudged(figures.result)) {
             line.reading = fixedText(figures.reading, figures.decimals);
             line.spread = fixedText(figures.spread, figures.decimals);
             // From the printed figures: the certificate's own sum holds to
@@ -88,6 +102,10 @@ RunSheet sheetOf(const Run &run, const std::string &name)
             line.error = fixedText(readNumber(line.reading) - readNumber(line.reference), figures.decimals);
             line.errorPct = fixedText(figures.errorPct, kPctDecimals);
             line.unstable = figures.unstable;
+            if (run.plan().referenceUncertainty) {
+                line.expanded = fixedText(figures.budget.expanded, figures.decimals);
+                line.tur = figures.budget.tur ? fixedText(*figures.budget.tur, kPctDecimals) : "-";
+            }
         }
         sheet.lines.push_back(line);
     }
@@ -120,6 +138,15 @@ std::vector<const RunSheet *> Certificate::runs() const
     if (asLeft)
         list.push_back(&*asLeft);
     return list;
+}
+
+std::string Certificate::title() const
+{
+    for (const RunSheet *sheet : runs()) {
+        if (sheet->plan.referenceUncertainty)
+            return "Calibration certificate";
+    }
+    return "Verification report";
 }
 
 std::optional<std::string> Certificate::rangeAdjustment() const
@@ -192,6 +219,9 @@ std::vector<std::pair<std::string, std::string>> runFacts(const RunSheet &sheet)
             {"reference_certificate", plan.instrumentCertificate},
             {"reference_due", plan.instrumentDue},
             {"reference_overdue_accepted", plan.overdueAccepted ? "yes" : "no"},
+            {"reference_uncertainty",
+             plan.referenceUncertainty ? referenceUncertaintyText(*plan.referenceUncertainty) : std::string()},
+            {"decision_rule", std::string(decisionRuleName(plan.decision))},
             {"note", plan.note},
             {"discarded_takes", std::to_string(sheet.discardedTakes())},
             {"skipped_points", std::to_string(sheet.skippedPoints())},
@@ -233,7 +263,8 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
         for (const SheetLine &l : sheet->lines) {
             out << sheet->run << ',' << csvField(id.address) << ',' << csvField(id.type) << ',' << csvField(id.id)
                 << ',' << l.point << ',' << l.direction << ',' << l.nominal << ',' << l.reference << ',' << l.reading
-                << ',' << l.spread << ',' << l.error << ',' << l.errorPct << ',' << l.result << '\n';
+                << ',' << l.spread << ',' << l.error << ',' << l.errorPct << ',' << l.result << ',' << l.expanded << ','
+                << l.tur << '\n';
         }
     }
     out << '\n' << kSamplesHeader << '\n';
@@ -288,6 +319,8 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
     plan.instrumentDue = fact("reference_due");
     plan.overdueAccepted = fact("reference_overdue_accepted") == "yes";
     plan.note = fact("note");
+    plan.referenceUncertainty = parseReferenceUncertainty(fact("reference_uncertainty"));
+    plan.decision = decisionRuleFromName(fact("decision_rule")).value_or(DecisionRule::Simple);
 }
 
 // Reading less reference is the error the line states, to its last digit.
@@ -317,10 +350,11 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         if (colon != std::string::npos)
             facts[line.substr(2, colon - 2)] = line.substr(colon + 2);
     }
-    if (line != kCsvHeader) {
+    if (line != kCsvHeader && line != kCsvHeaderWithoutUncertainty) {
         error = "not a verification CSV (no header line)";
         return std::nullopt;
     }
+    const std::size_t columns = line == kCsvHeader ? kColumns : kOldColumns;
     RunSheet sheet;
     sheet.run = kAsFound;
     while (std::getline(in, line)) {
@@ -329,17 +363,20 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         if (line.empty())
             break;
         const std::vector<std::string> f = fields(line);
-        if (f.size() != kColumns) {
-            error = "line " + std::to_string(number) + " has not 13 fields";
+        if (f.size() != columns) {
+            error = "line " + std::to_string(number) + " has not " + std::to_string(columns) + " fields";
             return std::nullopt;
         }
         if (f[0] != kAsFound)
             continue;
-        SheetLine l{f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false, false, {}, {}};
-        const bool unread =
-            l.result == resultName(PointResult::NotRead) || l.result == resultName(PointResult::Skipped);
-        const bool known =
-            unread || l.result == resultName(PointResult::Pass) || l.result == resultName(PointResult::Fail);
+        SheetLine l{f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false, false, {}, {}, {}, {}};
+        if (columns == kColumns) {
+            l.expanded = f[13];
+            l.tur = f[14];
+        }
+        const auto result = resultOfName(l.result);
+        const bool known = result.has_value();
+        const bool unread = !known || !isJudged(*result);
         const bool numbers = isNumberText(l.point) && isNumberText(l.nominal) && isNumberText(l.reference) &&
                              (unread || (isNumberText(l.reading) && isNumberText(l.error) && isNumberText(l.errorPct)));
         if (!known || !numbers || (l.direction != "up" && l.direction != "down")) {

@@ -12,7 +12,10 @@ namespace ortavel::verify {
 
 inline constexpr const char *kAsFound = "as found";
 inline constexpr const char *kAsLeft = "as left";
-inline constexpr const char *kCsvHeader =
+inline constexpr const char *kCsvHeader = "run,address,type,id,point,direction,nominal,reference,reading,spread,error,"
+                                          "error_pct_span,result,expanded_uncertainty,tur";
+// Files written before the uncertainty was stated read back as well.
+inline constexpr const char *kCsvHeaderWithoutUncertainty =
     "run,address,type,id,point,direction,nominal,reference,reading,spread,error,error_pct_span,result";
 // Every sample of every take, after the points and a blank line.
 inline constexpr const char *kSamplesHeader =
@@ -32,6 +35,8 @@ struct SheetLine {
     std::string result;
     bool unstable = false;
     bool referenceFromNominal = false;
+    std::string expanded; // U (k = 2), with the reading's digits; empty without the reference's uncertainty
+    std::string tur;      // tolerance / U
     std::vector<std::string> samples;
     std::vector<std::vector<std::string>> discarded; // earlier takes, repeated since
 };
@@ -67,6 +72,9 @@ struct Certificate {
     std::string issued; // YYYY-MM-DD
 
     std::vector<const RunSheet *> runs() const;
+    // "Calibration certificate" when the reference's uncertainty is stated,
+    // else "Verification report".
+    std::string title() const;
     // "Range changed between the runs: ..." when the as-left run's range is
     // not the as-found one's: the adjustment made between them.
     std::optional<std::string> rangeAdjustment() const;

@@ -25,6 +25,10 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
              &lblProgress,   &lblVerdict,    &lblHysteresis, &lblAsFound,   &cmdSavePdf,     &cmdSaveCsv,
              &tmrSample})
         add(*control);
+    for (const auto rule :
+         {verify::DecisionRule::Simple, verify::DecisionRule::Guarded, verify::DecisionRule::Conditional})
+        cmbDecision.addItem(std::string(verify::decisionRuleName(rule)), static_cast<int>(rule));
+    cmbDecision.setSelectedIndex(0);
     cmdStart.onClick = [this] { cmdStart_Click(); };
     cmdTake.onClick = [this] { cmdTake_Click(); };
     cmdRepeat.onClick = [this] { cmdRepeat_Click(); };
@@ -94,6 +98,15 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
     plan.operatorName = txtOperator.text();
     plan.instrument = txtInstrument.text();
     plan.instrumentSerial = txtSerial.text();
+    if (txtUncertainty.text().find_first_not_of(' ') != std::string::npos) {
+        plan.referenceUncertainty = verify::parseReferenceUncertainty(txtUncertainty.text());
+        if (!plan.referenceUncertainty) {
+            tell("Uncertainty: the reference's expanded uncertainty as its certificate states it, such as 0.05, "
+                 "0.02% or 0.02% k=2; or leave it empty.");
+            return std::nullopt;
+        }
+    }
+    plan.decision = static_cast<verify::DecisionRule>(cmbDecision.itemData(std::max(0, cmbDecision.selectedIndex())));
     plan.instrumentCertificate = txtCertificate.text();
     plan.instrumentDue = txtDue.text();
     plan.note = txtNote.text();
@@ -284,7 +297,8 @@ void FrmVerify::showState()
     cmdStart.setCaption(m_asFound ? "Start as left" : "Start as found");
     cmdStart.setEnabled(!taking() && !running && !m_asLeft);
     chkAsLeftOnly.setEnabled(!m_asFound && !m_asLeft);
-    for (Control *control : std::initializer_list<Control *>{&txtPoints, &chkUpDown, &txtTolerance, &txtSamples})
+    for (Control *control :
+         std::initializer_list<Control *>{&txtPoints, &chkUpDown, &txtTolerance, &txtSamples, &cmbDecision})
         control->setEnabled(!running && !taking());
     cmdTake.setEnabled(running && !taking());
     cmdSkip.setEnabled(running && !taking());

@@ -4,6 +4,7 @@
 #include "RunDetail.h"
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
 #include "controls/Form.h"
 #include "controls/Label.h"
 #include "controls/SaveFile.h"
@@ -54,6 +55,10 @@ public:
     TextBox txtCertificate{"txtCertificate", ""};
     Label lblDue{"lblDue", "Due (YYYY-MM-DD):"};
     TextBox txtDue{"txtDue", ""};
+    Label lblUncertainty{"lblUncertainty", "Its uncertainty (U, k):"};
+    TextBox txtUncertainty{"txtUncertainty", ""};
+    Label lblDecision{"lblDecision", "Decision rule:"};
+    ComboBox cmbDecision{"cmbDecision"};
     Label lblNote{"lblNote", "Note:"};
     TextBox txtNote{"txtNote", ""};
     CheckBox chkAsLeftOnly{"chkAsLeftOnly", "As left only (new installation)"};

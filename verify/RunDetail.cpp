@@ -24,7 +24,9 @@ std::string planJson(const Run &run)
            ",\"instrumentSerial\":" + jsonQuoted(p.instrumentSerial) +
            ",\"instrumentCertificate\":" + jsonQuoted(p.instrumentCertificate) +
            ",\"instrumentDue\":" + jsonQuoted(p.instrumentDue) +
-           ",\"overdueAccepted\":" + (p.overdueAccepted ? "true" : "false") + ",\"note\":" + jsonQuoted(p.note) +
+           ",\"overdueAccepted\":" + (p.overdueAccepted ? "true" : "false") + ",\"referenceUncertainty\":" +
+           jsonQuoted(p.referenceUncertainty ? referenceUncertaintyText(*p.referenceUncertainty) : "") +
+           ",\"decisionRule\":" + jsonQuoted(decisionRuleName(p.decision)) + ",\"note\":" + jsonQuoted(p.note) +
            ",\"range\":{\"low\":" + jsonNumber(r.low) + ",\"high\":" + jsonNumber(r.high) +
            ",\"unit\":" + jsonQuoted(r.unit) + ",\"typed\":" + (r.typed ? "true" : "false") +
            "},\"started\":" + jsonQuoted(run.identity().time) + "}";
@@ -34,7 +36,7 @@ std::string pointJson(const Run &run, int index)
 {
     const Point &point = run.points()[static_cast<std::size_t>(index)];
     const Figures figures = run.figures(index);
-    const bool read = figures.result == PointResult::Pass || figures.result == PointResult::Fail;
+    const bool read = isJudged(figures.result);
     // "skipped" stands for every point without a reading; whether the
     // operator skipped it or a poll failed is told beside it.
     const std::string verdict = read ? std::string(resultName(figures.result)) : "skipped";
@@ -49,7 +51,8 @@ std::string pointJson(const Run &run, int index)
            ",\"error\":" + (read ? jsonNumber(figures.error) : "null") + ",\"verdict\":" + jsonQuoted(verdict) +
            ",\"samples\":" + numberArray(point.samples) + ",\"discarded\":" + discarded +
            ",\"referenceFrom\":" + jsonQuoted(point.referenceFromNominal() ? "nominal" : "typed") +
-           ",\"skippedByOperator\":" + (point.skipped ? "true" : "false") + "}";
+           ",\"skippedByOperator\":" + (point.skipped ? "true" : "false") +
+           ",\"expandedUncertainty\":" + (read ? jsonNumber(figures.budget.expanded) : "null") + "}";
 }
 
 } // namespace

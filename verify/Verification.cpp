@@ -44,6 +44,10 @@ std::string_view resultName(PointResult result)
         return "fail";
     case PointResult::Skipped:
         return "skipped";
+    case PointResult::ConditionalPass:
+        return "conditional pass";
+    case PointResult::ConditionalFail:
+        return "conditional fail";
     case PointResult::NotRead:
         break;
     }
@@ -57,10 +61,30 @@ std::string_view verdictName(Verdict verdict)
         return "PASS";
     case Verdict::Fail:
         return "FAIL";
+    case Verdict::ConditionalPass:
+        return "CONDITIONAL PASS";
     case Verdict::Incomplete:
         break;
     }
     return "INCOMPLETE";
+}
+
+bool isJudged(PointResult result)
+{
+    return result != PointResult::NotRead && result != PointResult::Skipped;
+}
+
+Verdict verdictOf(const std::vector<PointResult> &results)
+{
+    bool failed = false;
+    bool conditional = false;
+    for (const PointResult result : results) {
+        if (!isJudged(result))
+            return Verdict::Incomplete;
+        failed = failed || result == PointResult::Fail || result == PointResult::ConditionalFail;
+        conditional = conditional || result == PointResult::ConditionalPass;
+    }
+    return failed ? Verdict::Fail : conditional ? Verdict::ConditionalPass : Verdict::Pass;
 }
 
 std::optional<std::vector<std::string>> numberTexts(const std::string &text)
@@ -186,7 +210,7 @@ bool Identity::sameTransmitter(const Identity &other) const
     return address == other.address && type == other.type && id == other.id && !versionsDiffer;
 }
 
-Figures figuresOf(const Point &point, const Range &range, double tolerancePct)
+Figures figuresOf(const Point &point, const Range &range, const Plan &plan)
 {
     Figures figures;
     figures.decimals = std::max(range.decimals + 1, point.referenceDecimals);
@@ -206,8 +230,23 @@ Figures figuresOf(const Point &point, const Range &range, double tolerancePct)
     figures.spread = *highest - *lowest;
     figures.error = figures.reading - point.reference;
     figures.errorPct = figures.error / width * 100.0;
-    figures.result = std::fabs(figures.errorPct) <= tolerancePct + kSlack ? PointResult::Pass : PointResult::Fail;
-    figures.unstable = figures.spread / width * 100.0 > tolerancePct / 4.0 + kSlack;
+    const double tolerance = plan.tolerancePct / 100.0 * width;
+    figures.budget = budgetOf(point.samples, point.reference, range.decimals, plan.referenceUncertainty, tolerance);
+    switch (decide(plan.decision, figures.error, tolerance, figures.budget.expanded)) {
+    case Decision::Pass:
+        figures.result = PointResult::Pass;
+        break;
+    case Decision::ConditionalPass:
+        figures.result = PointResult::ConditionalPass;
+        break;
+    case Decision::ConditionalFail:
+        figures.result = PointResult::ConditionalFail;
+        break;
+    case Decision::Fail:
+        figures.result = PointResult::Fail;
+        break;
+    }
+    figures.unstable = figures.spread / width * 100.0 > plan.tolerancePct / 4.0 + kSlack;
     return figures;
 }
 
@@ -278,19 +317,15 @@ void Run::skipPoint(int index)
 
 Figures Run::figures(int index) const
 {
-    return figuresOf(m_points.at(static_cast<std::size_t>(index)), m_identity.range, m_plan.tolerancePct);
+    return figuresOf(m_points.at(static_cast<std::size_t>(index)), m_identity.range, m_plan);
 }
 
 Verdict Run::verdict() const
 {
-    bool failed = false;
-    for (int i = 0; i < static_cast<int>(m_points.size()); ++i) {
-        const PointResult result = figures(i).result;
-        if (result == PointResult::NotRead || result == PointResult::Skipped)
-            return Verdict::Incomplete;
-        failed = failed || result == PointResult::Fail;
-    }
-    return failed ? Verdict::Fail : Verdict::Pass;
+    std::vector<PointResult> results;
+    for (int i = 0; i < static_cast<int>(m_points.size()); ++i)
+        results.push_back(figures(i).result);
+    return verdictOf(results);
 }
 
 std::vector<Hysteresis> Run::hysteresis() const
@@ -308,10 +343,7 @@ std::vector<Hysteresis> Run::hysteresis() const
                 continue;
             const Figures fu = figures(up);
             const Figures fd = figures(down);
-            const auto read = [](const Figures &f) {
-                return f.result == PointResult::Pass || f.result == PointResult::Fail;
-            };
-            if (read(fu) && read(fd) && width > 0)
+            if (isJudged(fu.result) && isJudged(fd.result) && width > 0)
                 row.pctOfSpan = std::fabs(fu.error - fd.error) / width * 100.0;
         }
         rows.push_back(row);

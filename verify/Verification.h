@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Uncertainty.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,12 +11,20 @@
 namespace ortavel::verify {
 
 enum class Direction { Up, Down };
-enum class PointResult { Pass, Fail, NotRead, Skipped };
-enum class Verdict { Pass, Fail, Incomplete };
+enum class PointResult { Pass, Fail, NotRead, Skipped, ConditionalPass, ConditionalFail };
+// A run with a conditional fail fails; one with a conditional pass and no
+// worse passes only conditionally.
+enum class Verdict { Pass, Fail, Incomplete, ConditionalPass };
 
 std::string_view directionName(Direction direction); // "up", "down"
-std::string_view resultName(PointResult result);     // "pass", "fail", "not read", "skipped"
-std::string_view verdictName(Verdict verdict);       // "PASS", "FAIL", "INCOMPLETE"
+// "pass", "fail", "not read", "skipped", "conditional pass", "conditional fail"
+std::string_view resultName(PointResult result);
+std::string_view verdictName(Verdict verdict); // "PASS", "FAIL", "INCOMPLETE", "CONDITIONAL PASS"
+// A point with a reading and a judgement.
+bool isJudged(PointResult result);
+// INCOMPLETE while a point has no judgement; FAIL when one fails, even
+// conditionally.
+Verdict verdictOf(const std::vector<PointResult> &results);
 
 // A value with a fixed number of decimals and a decimal point whatever the
 // locale; never "-0.00".
@@ -55,6 +65,10 @@ struct Plan {
     std::string instrumentDue; // YYYY-MM-DD, or empty
     // The operator went on with a reference past its due date.
     bool overdueAccepted = false;
+    // As its certificate states it; without it the run is a verification,
+    // not a calibration.
+    std::optional<ReferenceUncertainty> referenceUncertainty;
+    DecisionRule decision = DecisionRule::Simple;
     std::string note;
 
     // Why the plan cannot run; nothing when it can.
@@ -122,9 +136,10 @@ struct Figures {
     // The mean is printed with a digit more than the transmitter shows, and
     // with at least the reference's own; the error with the same.
     int decimals = 0;
+    Budget budget;
 };
 
-Figures figuresOf(const Point &point, const Range &range, double tolerancePct);
+Figures figuresOf(const Point &point, const Range &range, const Plan &plan);
 
 // The difference of the up and down errors at one nominal, in % of span;
 // nothing when either side has no reading.

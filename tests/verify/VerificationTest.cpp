@@ -205,6 +205,52 @@ TEST(Verification, TheCsvKeepsEverySampleAndItsContext)
     EXPECT_NE(error.find("is not its error"), std::string::npos) << error;
 }
 
+// Span 100, tolerance 0.25 % = 0.25; one sample at 50.2 (error 0.2) on 3 decimals; the reference's U 0.1 at k = 2
+// gives u = 0.05, resolution 0.001 / (2 sqrt 3) = 0.000289, so U = 2 * sqrt(0.05^2 + 0.000289^2) = 0.1000 and
+// T - U = 0.15 < 0.2 <= T.
+TEST(Verification, TheDecisionRuleJudgesEachPointAndTheRun)
+{
+    const struct {
+        DecisionRule rule;
+        const char *stated;
+        const char *result, *verdict, *title, *expanded;
+    } rows[] = {
+        {DecisionRule::Simple, "", "pass", "PASS", "Verification report", ""},
+        {DecisionRule::Simple, "0.1", "pass", "PASS", "Calibration certificate", "0.1000"},
+        {DecisionRule::Guarded, "0.1", "fail", "FAIL", "Calibration certificate", "0.1000"},
+        {DecisionRule::Conditional, "0.1 k=2", "conditional pass", "CONDITIONAL PASS", "Calibration certificate",
+         "0.1000"},
+        // 0.1 % of a reading of 50 at k = 2: u = 0.025; the resolution puts U a hair above 0.0500, so T - U is
+        // just below the error of 0.2.
+        {DecisionRule::Conditional, "0.1%", "conditional pass", "CONDITIONAL PASS", "Calibration certificate",
+         "0.0500"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.stated);
+        Plan plan;
+        plan.points = {50};
+        plan.decision = row.rule;
+        plan.referenceUncertainty = parseReferenceUncertainty(row.stated);
+        verify::Run run(plan, Identity{"01", "QX820", "A1001", "", "", "", Range{0, 100, 3, "kPa", false}});
+        run.addSample(0, "*0150.200\r");
+        run.point(0).taken = true;
+        Certificate certificate;
+        certificate.asFound = sheetOf(run, kAsFound);
+        EXPECT_EQ(certificate.asFound->lines[0].result, row.result);
+        EXPECT_EQ(verdictName(run.verdict()), row.verdict);
+        EXPECT_EQ(certificate.title(), row.title);
+        EXPECT_EQ(certificate.asFound->lines[0].expanded, row.expanded);
+        std::stringstream csv;
+        writeCsv(csv, certificate);
+        std::string error;
+        const auto back = readAsFoundCsv(csv, error);
+        ASSERT_TRUE(back) << error;
+        EXPECT_EQ(back->plan.decision, row.rule);
+        EXPECT_EQ(verdictName(back->verdict), row.verdict);
+        EXPECT_EQ(back->lines[0].expanded, row.expanded);
+    }
+}
+
 TEST(Verification, AReferencePastItsDueDate)
 {
     const struct {
