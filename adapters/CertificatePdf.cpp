@@ -3,6 +3,7 @@
 #include "link/Numbers.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <utility>
 
 namespace ortavel {
@@ -213,6 +215,19 @@ void runTable(PageWriter &page, const RunSheet &sheet)
                     q(l.result + (l.unstable ? ", unstable" : "") +
                       (l.discarded.empty() ? "" : ", repeated " + std::to_string(l.discarded.size()) + "x"))});
     }
+    if (sheet.currentVerdict) {
+        page.line(QStringLiteral("4-20 mA output (4 mA at OL %1, 20 mA at OH %2): %3")
+                      .arg(sheet.identity.outputLow ? q(sheet.identity.range.text(*sheet.identity.outputLow))
+                                                    : QStringLiteral("-"),
+                           sheet.identity.outputHigh ? q(sheet.identity.range.text(*sheet.identity.outputHigh))
+                                                     : QStringLiteral("-"),
+                           q(std::string(verify::verdictName(*sheet.currentVerdict)))));
+        for (const verify::SheetLine &l : sheet.lines) {
+            if (!l.maResult.empty())
+                page.line(QStringLiteral("  at %1 %: expected %2 mA, meter %3 mA, error %4 % of 16 mA, %5")
+                              .arg(q(l.point), q(l.maExpected), q(l.maReading), q(l.maErrorPct), q(l.maResult)));
+        }
+    }
     if (!sheet.hysteresis.empty()) {
         QString text = QStringLiteral("Hysteresis (% of span, not judged):");
         for (const verify::SheetHysteresis &h : sheet.hysteresis)
@@ -237,9 +252,29 @@ void drawCertificate(PageWriter &page, const verify::Certificate &certificate)
     page.line(title);
     page.font(9, false);
     page.line(QStringLiteral("Verification of a pressure transmitter: as found and as left against a reference"));
+    const verify::Plan &plan = certificate.plan;
+    page.line(
+        QStringLiteral("Report %1   issued %2").arg(orDash(certificate.reportNumber), orDash(certificate.issued)));
+    if (!plan.organisation.empty() || !plan.organisationAddress.empty())
+        page.line(QStringLiteral("Issued by: %1   %2").arg(q(plan.organisation), q(plan.organisationAddress)));
     page.rule();
-    page.line(QStringLiteral("Transmitter: address %1   type %2   id %3   version %4")
-                  .arg(q(id.address), q(id.type), q(id.id), orDash(id.version)));
+    page.line(QStringLiteral("Customer or owner: %1   tag: %2   location: %3   place of the work: %4")
+                  .arg(orDash(plan.customer), orDash(plan.tag), orDash(plan.location), orDash(plan.place)));
+    page.line(QStringLiteral("Transmitter: address %1   type %2   id %3   version %4   sensor range %5 to %6 %7")
+                  .arg(q(id.address), q(id.type), q(id.id), orDash(id.version), orDash(id.sensorLow),
+                       orDash(id.sensorHigh), q(id.sensorUnit)));
+    QString dates;
+    for (const RunSheet *sheet : runs)
+        dates += QStringLiteral("%1%2: %3")
+                     .arg(dates.isEmpty() ? QString() : QStringLiteral("   "), q(sheet->run),
+                          orDash(sheet->identity.time.substr(0, 10)));
+    page.line(QStringLiteral("Dates of the runs: %1").arg(dates));
+    if (!plan.departures.empty())
+        page.line(QStringLiteral("Departures from the method: %1").arg(q(plan.departures)));
+    if (!plan.ambientTemperature.empty() || !plan.ambientHumidity.empty() || !plan.ambientPressure.empty())
+        page.line(
+            QStringLiteral("Ambient conditions: temperature %1   humidity %2   atmospheric pressure %3")
+                .arg(orDash(plan.ambientTemperature), orDash(plan.ambientHumidity), orDash(plan.ambientPressure)));
     if (const auto adjustment = certificate.rangeAdjustment())
         page.line(q(*adjustment));
     for (const RunSheet *sheet : runs) {
@@ -263,6 +298,16 @@ void drawCertificate(PageWriter &page, const verify::Certificate &certificate)
                              "digit of the transmitter and the samples' standard deviation of their mean;"));
     page.line(QStringLiteral("TUR: tolerance / U. Each point is judged by its run's decision rule; \"unstable\": "
                              "spread above a quarter of the tolerance; \"not read\": a sample failed."));
+    page.line(QStringLiteral("The results relate only to the item calibrated. This report may be reproduced only in "
+                             "full."));
+    // The CSV written for this report holds every sample; its digest ties
+    // the two together.
+    std::ostringstream csv;
+    verify::writeCsv(csv, certificate);
+    page.line(
+        QStringLiteral("CSV record of this report: SHA-256 %1")
+            .arg(QString::fromLatin1(
+                QCryptographicHash::hash(QByteArray::fromStdString(csv.str()), QCryptographicHash::Sha256).toHex())));
     page.font(9, false);
     page.moveTo(std::max(page.y() + 40, page.bottom() - 200));
     page.line(QStringLiteral("Performed by: ______________________   Date: ____________   Signature: "

@@ -5,6 +5,7 @@
 #if ORTAVEL_HISTORY
 #include "adapters/HistoryStoreSql.h"
 #include "adapters/HistoryWriter.h"
+#include "adapters/ReportNumbersOpen.h"
 #endif
 #include "history/HistoryRecorder.h"
 #include "history/OperatorName.h"
@@ -274,9 +275,11 @@ int main(int argc, char **argv)
     const HistoryReads historyReads{reads, [&reads] { return reads.isOpen() || reads.open(); }, place.text()};
     const HistoryReads *history = &historyReads;
     HistorySink &sink = writer;
+    const std::optional<HistoryPlace> numbersFrom = place;
 #else
     NoHistory sink;
     const HistoryReads *history = nullptr;
+    const std::optional<HistoryPlace> numbersFrom;
 #endif
     HistoryRecorder recorder(sink, thisOrigin(*settings));
 
@@ -286,7 +289,9 @@ int main(int argc, char **argv)
     MainWindow window(model);
     boxes.setParent(&window);
     windows.addWindow(model.name(), &window, true);
-    addToolWindows(windows, model, tools, registry, history);
+    addToolWindows(windows, model, tools, registry, history, [numbersFrom, &settings](const std::string &prefix) {
+        return openReportNumbers(numbersFrom, *settings, prefix);
+    });
     model.Form_Load();
 
     if (options->screenshot)

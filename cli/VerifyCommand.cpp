@@ -11,10 +11,16 @@
 #include "Units.h"
 #include "adapters/CertificatePdf.h"
 #include "adapters/FileDigest.h"
+#include "adapters/ReportNumbersOpen.h"
+#include "adapters/SettingsStoreQt.h"
 #include "controls/SaveFile.h"
 #include "link/Commands.h"
 #include "link/Numbers.h"
 #include "verify/RunDetail.h"
+
+#if ORTAVEL_HISTORY
+#include "RunHistory.h"
+#endif
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -34,7 +40,13 @@ constexpr const char *kVerifyUsage =
     "[--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH] [--csv FILE] [--pdf FILE] "
     "[--operator TEXT] [--instrument TEXT] [--reference-serial TEXT] [--reference-certificate TEXT] "
     "[--reference-due YYYY-MM-DD [--accept-overdue-reference]] [--reference-uncertainty U[%][ k=K]] "
-    "[--decision simple|guarded|conditional]";
+    "[--decision simple|guarded|conditional] [--organisation TEXT] [--place TEXT] [--customer TEXT] [--tag TEXT] "
+    "[--location TEXT] [--ambient TEMPERATURE,HUMIDITY,PRESSURE] [--departures TEXT] [--ma-values MA1,MA2,...] "
+    "[--report-prefix TEXT]";
+
+// The organisation and report numbering as the window keeps them.
+constexpr const char *kVerifyApplication = "Ortavel";
+constexpr const char *kVerifySection = "Verification";
 
 QJsonObject sheetJson(const verify::RunSheet &sheet)
 {
@@ -56,6 +68,10 @@ QJsonObject sheetJson(const verify::RunSheet &sheet)
                                   {"result", QString::fromStdString(l.result)},
                                   {"expanded_uncertainty", orNull(l.expanded)},
                                   {"tur", orNull(l.tur)},
+                                  {"ma_reading", orNull(l.maReading)},
+                                  {"ma_expected", orNull(l.maExpected)},
+                                  {"ma_error_pct_span", orNull(l.maErrorPct)},
+                                  {"ma_result", orNull(l.maResult)},
                                   {"unstable", l.unstable}});
     }
     QJsonArray hysteresis;
@@ -172,6 +188,36 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
             return false;
         }
     }
+    const auto text = [&](const char *name, std::string &field) {
+        if (option(name))
+            field = value;
+    };
+    text("--organisation", m_plan.organisation);
+    text("--place", m_plan.place);
+    text("--customer", m_plan.customer);
+    text("--tag", m_plan.tag);
+    text("--location", m_plan.location);
+    text("--departures", m_plan.departures);
+    m_prefix = option("--report-prefix") ? std::optional(value) : std::nullopt;
+    if (option("--ambient")) {
+        const std::size_t first = value.find(',');
+        const std::size_t second = first == std::string::npos ? first : value.find(',', first + 1);
+        if (second == std::string::npos || value.find(',', second + 1) != std::string::npos) {
+            error = "--ambient takes TEMPERATURE,HUMIDITY,PRESSURE as typed, any of them empty";
+            return false;
+        }
+        m_plan.ambientTemperature = value.substr(0, first);
+        m_plan.ambientHumidity = value.substr(first + 1, second - first - 1);
+        m_plan.ambientPressure = value.substr(second + 1);
+    }
+    if (option("--ma-values")) {
+        const auto currents = verify::currentList(value);
+        if (!currents) {
+            error = "--ma-values takes a meter reading from 0 to 24 mA per point, separated by commas, empty for none";
+            return false;
+        }
+        m_currents = *currents;
+    }
     if (option("--decision")) {
         const auto rule = verify::decisionRuleFromName(value);
         if (!rule) {
@@ -190,6 +236,11 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
     m_address = formatAddress(*address);
     if (const auto problem = m_plan.problem()) {
         error = *problem;
+        return false;
+    }
+    if (!m_currents.empty() && m_currents.size() != m_plan.sequence().size()) {
+        error = "--ma-values gives " + std::to_string(m_currents.size()) + " values for " +
+                std::to_string(m_plan.sequence().size()) + " points";
         return false;
     }
     if (!m_references.empty() && m_references.size() != m_plan.sequence().size()) {
@@ -246,6 +297,8 @@ bool VerifyCommand::takeRun(Bus &bus, verify::Run &run)
             return false;
         run.setReference(i, *reference);
         verify::Point &point = run.point(i);
+        if (!m_currents.empty())
+            point.currentMa = m_currents[static_cast<std::size_t>(i)];
         for (int s = 0; s < run.plan().samples && !bus.interrupted(); ++s)
             run.addSample(i, bus.send(m_address, std::string(cmd::Pressure)));
         if (bus.interrupted())
@@ -255,15 +308,42 @@ bool VerifyCommand::takeRun(Bus &bus, verify::Run &run)
     return true;
 }
 
-void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &options) const
+std::optional<verify::ReportNumber> VerifyCommand::reportNumber(SettingsStore &settings, const CommonOptions &options,
+                                                                std::string &error) const
+{
+    std::optional<HistoryPlace> from;
+#if ORTAVEL_HISTORY
+    if (!options.noHistory) {
+        if (const auto chosen = chosenHistoryPlace(options, settings, error))
+            from = chosen->place;
+    }
+#else
+    static_cast<void>(options);
+#endif
+    const std::string prefix =
+        m_prefix.value_or(settings.value(kVerifyApplication, kVerifySection, "ReportPrefix", ""));
+    const auto numbers = openReportNumbers(from, settings, prefix);
+    const auto number = numbers->next(std::stoi(verify::localTimeText().substr(0, 4)));
+    if (!number)
+        error = numbers->errorString();
+    return number;
+}
+
+void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &options,
+                          const std::optional<verify::ReportNumber> &number) const
 {
     if (options.json) {
         QJsonObject json = sheetJson(sheet);
         if (m_asFound)
             json.insert("as_found", sheetJson(*m_asFound));
+        if (number)
+            json.insert("report", QJsonObject{{"number", QString::fromStdString(number->text)},
+                                              {"source", QString::fromStdString(number->source)}});
         printJson(json);
         return;
     }
+    if (number)
+        std::printf("report %s, numbered by %s\n", number->text.c_str(), number->source.c_str());
     const verify::Identity &id = sheet.identity;
     std::printf("%s run of %s: type %s, id %s, version %s, range %s to %s %s%s, %s\n", sheet.run.c_str(),
                 id.address.c_str(), id.type.c_str(), id.id.c_str(), id.version.c_str(),
@@ -292,6 +372,8 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
     std::printf("decision rule: %s\n", std::string(verify::decisionRuleText(sheet.plan.decision)).c_str());
     std::printf("tolerance %s %% of span: %s\n", sheet.tolerance.c_str(),
                 std::string(verify::verdictName(sheet.verdict)).c_str());
+    if (sheet.currentVerdict)
+        std::printf("4-20 mA output: %s\n", std::string(verify::verdictName(*sheet.currentVerdict)).c_str());
     if (m_asFound)
         std::printf("as found: %s\n", std::string(verify::verdictName(m_asFound->verdict)).c_str());
 }
@@ -327,6 +409,10 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
         }
         m_plan.overdueAccepted = true;
     }
+    SettingsStoreQt settings(QString::fromStdString(options.settingsDir));
+    if (m_plan.organisation.empty())
+        m_plan.organisation = settings.value(kVerifyApplication, kVerifySection, "Organisation", "");
+    m_plan.organisationAddress = settings.value(kVerifyApplication, kVerifySection, "OrganisationAddress", "");
     std::string error;
     if (!prepareTargetRate(bus, m_address, options, error)) {
         std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
@@ -358,7 +444,18 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
     certificate.asFound = m_asFound;
     const verify::RunSheet sheet = verify::sheetOf(run, m_asLeft ? verify::kAsLeft : verify::kAsFound);
     (m_asLeft ? certificate.asLeft : certificate.asFound) = sheet;
-    print(sheet, options);
+    // Files make a report: it takes its number.
+    std::optional<verify::ReportNumber> number;
+    if (!m_csv.empty() || !m_pdf.empty()) {
+        number = reportNumber(settings, options, error);
+        if (!number) {
+            std::fprintf(stderr, "ortavel-cli: the report has no number, and is not written: %s\n", error.c_str());
+            return kExitFailed;
+        }
+        certificate.reportNumber = number->text;
+        certificate.issued = verify::localTimeText().substr(0, 10);
+    }
+    print(sheet, options, number);
     std::vector<std::string> files;
     const bool written = writeOutputs(certificate, files);
     // A run stopped half way is no verification of the transmitter.
@@ -367,7 +464,8 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
                            historyDetail(run, files));
     if (!complete)
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
-    return written && sheet.verdict == verify::Verdict::Pass ? kExitOk : kExitFailed;
+    const bool outputPassed = !sheet.currentVerdict || *sheet.currentVerdict == verify::Verdict::Pass;
+    return written && sheet.verdict == verify::Verdict::Pass && outputPassed ? kExitOk : kExitFailed;
 }
 
 } // namespace ortavel::cli

@@ -2,10 +2,15 @@
 
 #include "Subcommand.h"
 #include "verify/Certificate.h"
+#include "verify/ReportNumbers.h"
 
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace ortavel {
+class SettingsStore;
+}
 
 namespace ortavel::cli {
 
@@ -26,7 +31,11 @@ private:
     bool takeRun(Bus &bus, verify::Run &run);
     // The reference as typed, empty for the nominal; nothing when the input ended.
     std::optional<std::string> referenceFor(int index, const verify::Point &point, const verify::Range &range);
-    void print(const verify::RunSheet &sheet, const CommonOptions &options) const;
+    void print(const verify::RunSheet &sheet, const CommonOptions &options,
+               const std::optional<verify::ReportNumber> &number) const;
+    // The next number of the history's, else this computer's, counter.
+    std::optional<verify::ReportNumber> reportNumber(SettingsStore &settings, const CommonOptions &options,
+                                                     std::string &error) const;
     // The files written go to `files`.
     bool writeOutputs(const verify::Certificate &certificate, std::vector<std::string> &files) const;
 
@@ -34,6 +43,8 @@ private:
     verify::Plan m_plan;
     std::vector<std::string> m_references;
     bool m_acceptOverdue = false;
+    std::vector<std::optional<double>> m_currents;
+    std::optional<std::string> m_prefix;
     std::optional<verify::Range> m_typedRange;
     std::optional<verify::RunSheet> m_asFound;
     bool m_asLeft = false;

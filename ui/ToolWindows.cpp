@@ -22,7 +22,7 @@
 namespace ortavel {
 
 void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
-                    const HistoryReads *history)
+                    const HistoryReads *history, ReportNumbersMaker reportNumbers)
 {
     host.addWindowMaker("frmYHJZ", [&main] {
         auto *window = new CalibrationWindow(std::make_unique<frmYHJZ>(main));
@@ -44,7 +44,11 @@ void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Regis
         return new TrendWindow(std::make_unique<FrmTrend>(main.trend(), main.Label3, main.messageBox()));
     });
 #endif
-    host.addWindowMaker("Verification", [&main] { return new VerificationWindow(std::make_unique<FrmVerify>(main)); });
+    host.addWindowMaker("Verification", [&main, reportNumbers] {
+        auto form = std::make_unique<FrmVerify>(main);
+        form->openReportNumbers = reportNumbers;
+        return new VerificationWindow(std::move(form));
+    });
 #if ORTAVEL_HISTORY
     if (history != nullptr) {
         host.addWindowMaker("History", [&main, reads = *history] {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "verify/ReportNumbers.h"
+
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace ortavel {
@@ -25,7 +28,10 @@ struct HistoryReads {
 // before it closes itself and its port. registry may be null where the
 // platform has none; without history (or in builds without it) there is no
 // History window.
+// Where the Verification window's report numbers come from, by prefix.
+using ReportNumbersMaker = std::function<std::unique_ptr<verify::ReportNumbers>(const std::string &prefix)>;
+
 void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
-                    const HistoryReads *history = nullptr);
+                    const HistoryReads *history = nullptr, ReportNumbersMaker reportNumbers = {});
 
 } // namespace ortavel

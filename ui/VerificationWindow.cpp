@@ -80,6 +80,15 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
                                                                   {&m.lblDue, &m.txtDue},
                                                                   {&m.lblUncertainty, &m.txtUncertainty},
                                                                   {&m.lblDecision, &m.cmbDecision},
+                                                                  {&m.lblOrganisation, &m.txtOrganisation},
+                                                                  {&m.lblAddress, &m.txtAddress},
+                                                                  {&m.lblPrefix, &m.txtPrefix},
+                                                                  {&m.lblPlace, &m.txtPlace},
+                                                                  {&m.lblCustomer, &m.txtCustomer},
+                                                                  {&m.lblTag, &m.txtTag},
+                                                                  {&m.lblLocation, &m.txtLocation},
+                                                                  {&m.lblAmbient, &m.txtAmbient},
+                                                                  {&m.lblDepartures, &m.txtDepartures},
                                                                   {&m.lblNote, &m.txtNote}};
     int row = 0;
     for (const auto &[label, box] : fields) {
@@ -98,9 +107,9 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
     column->addLayout(plan);
 
     auto *take = new QHBoxLayout;
-    for (const Control *control :
-         std::initializer_list<const Control *>{&m.cmdStart, &m.lblPoint, &m.lblReference, &m.txtReference, &m.cmdTake,
-                                                &m.cmdRepeat, &m.cmdSkip, &m.lblProgress})
+    for (const Control *control : std::initializer_list<const Control *>{
+             &m.cmdStart, &m.lblPoint, &m.lblReference, &m.txtReference, &m.lblCurrent, &m.txtCurrent, &m.cmdTake,
+             &m.cmdRepeat, &m.cmdSkip, &m.lblProgress})
         take->addWidget(w(*control));
     take->addStretch(1);
     column->addLayout(take);
@@ -113,14 +122,14 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
     column->addWidget(m_table, 1);
 
     for (const Control *control :
-         std::initializer_list<const Control *>{&m.lblVerdict, &m.lblHysteresis, &m.lblAsFound})
+         std::initializer_list<const Control *>{&m.lblVerdict, &m.lblHysteresis, &m.lblAsFound, &m.lblReport})
         column->addWidget(w(*control));
     auto *saves = new QHBoxLayout;
     saves->addStretch(1);
     saves->addWidget(w(m.cmdSavePdf));
     saves->addWidget(w(m.cmdSaveCsv));
     column->addLayout(saves);
-    resize(860, 560);
+    resize(900, 760);
 
     m.onRowsChanged = [this] { m_tableModel->refresh(); };
     m.chooseSaveFile = [this](const std::string &suggested) -> std::optional<std::string> {

@@ -13,7 +13,8 @@ namespace {
 
 constexpr int kPctDecimals = 2;
 constexpr int kOldColumns = 13;
-constexpr int kColumns = 15;
+constexpr int kColumns = 19;
+constexpr int kMaDecimals = 3;
 
 std::vector<std::string> fields(const std::string &line)
 {
@@ -107,9 +108,16 @@ RunSheet sheetOf(const Run &run, const std::string &name)
                 line.tur = figures.budget.tur ? fixedText(*figures.budget.tur, kPctDecimals) : "-";
             }
         }
+        if (figures.current) {
+            line.maReading = fixedText(*point.currentMa, kMaDecimals);
+            line.maExpected = fixedText(figures.current->expectedMa, kMaDecimals);
+            line.maErrorPct = fixedText(figures.current->errorPctSpan, kPctDecimals);
+            line.maResult = figures.current->pass ? "pass" : "fail";
+        }
         sheet.lines.push_back(line);
     }
     sheet.verdict = run.verdict();
+    sheet.currentVerdict = run.currentVerdict();
     for (const Hysteresis &h : run.hysteresis())
         sheet.hysteresis.push_back({range.text(h.nominal), h.pctOfSpan ? fixedText(*h.pctOfSpan, kPctDecimals) : "-"});
     return sheet;
@@ -223,6 +231,16 @@ std::vector<std::pair<std::string, std::string>> runFacts(const RunSheet &sheet)
              plan.referenceUncertainty ? referenceUncertaintyText(*plan.referenceUncertainty) : std::string()},
             {"decision_rule", std::string(decisionRuleName(plan.decision))},
             {"note", plan.note},
+            {"ambient_temperature", plan.ambientTemperature},
+            {"ambient_humidity", plan.ambientHumidity},
+            {"ambient_pressure", plan.ambientPressure},
+            {"departures", plan.departures},
+            {"sensor_low", id.sensorLow},
+            {"sensor_high", id.sensorHigh},
+            {"sensor_unit", id.sensorUnit},
+            {"output_low", id.outputLow ? fixedText(*id.outputLow, id.range.decimals) : std::string()},
+            {"output_high", id.outputHigh ? fixedText(*id.outputHigh, id.range.decimals) : std::string()},
+            {"ma_verdict", sheet.currentVerdict ? std::string(verdictName(*sheet.currentVerdict)) : std::string()},
             {"discarded_takes", std::to_string(sheet.discardedTakes())},
             {"skipped_points", std::to_string(sheet.skippedPoints())},
             {"verdict", std::string(verdictName(sheet.verdict))}};
@@ -253,6 +271,15 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
         out << "# report: " << oneLine(certificate.reportNumber) << '\n';
     if (!certificate.issued.empty())
         out << "# issued: " << certificate.issued << '\n';
+    const Plan &plan = certificate.plan;
+    for (const auto &[key, value] : std::initializer_list<std::pair<const char *, const std::string &>>{
+             {"organisation", plan.organisation},
+             {"organisation_address", plan.organisationAddress},
+             {"place", plan.place},
+             {"customer", plan.customer},
+             {"tag", plan.tag},
+             {"location", plan.location}})
+        out << "# " << key << ": " << oneLine(value) << '\n';
     for (const RunSheet *sheet : certificate.runs()) {
         for (const auto &[key, value] : runFacts(*sheet))
             out << "# " << runKey(sheet->run) << '.' << key << ": " << oneLine(value) << '\n';
@@ -264,7 +291,8 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
             out << sheet->run << ',' << csvField(id.address) << ',' << csvField(id.type) << ',' << csvField(id.id)
                 << ',' << l.point << ',' << l.direction << ',' << l.nominal << ',' << l.reference << ',' << l.reading
                 << ',' << l.spread << ',' << l.error << ',' << l.errorPct << ',' << l.result << ',' << l.expanded << ','
-                << l.tur << '\n';
+                << l.tur << ',' << l.maReading << ',' << l.maExpected << ',' << l.maErrorPct << ',' << l.maResult
+                << '\n';
         }
     }
     out << '\n' << kSamplesHeader << '\n';
@@ -319,6 +347,27 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
     plan.instrumentDue = fact("reference_due");
     plan.overdueAccepted = fact("reference_overdue_accepted") == "yes";
     plan.note = fact("note");
+    plan.ambientTemperature = fact("ambient_temperature");
+    plan.ambientHumidity = fact("ambient_humidity");
+    plan.ambientPressure = fact("ambient_pressure");
+    plan.departures = fact("departures");
+    id.sensorLow = fact("sensor_low");
+    id.sensorHigh = fact("sensor_high");
+    id.sensorUnit = fact("sensor_unit");
+    if (isNumberText(fact("output_low")) && isNumberText(fact("output_high"))) {
+        id.outputLow = readNumber(fact("output_low"));
+        id.outputHigh = readNumber(fact("output_high"));
+    }
+    const auto report = [&facts](const char *key) {
+        const auto it = facts.find(key);
+        return it == facts.end() ? std::string() : it->second;
+    };
+    plan.organisation = report("organisation");
+    plan.organisationAddress = report("organisation_address");
+    plan.place = report("place");
+    plan.customer = report("customer");
+    plan.tag = report("tag");
+    plan.location = report("location");
     plan.referenceUncertainty = parseReferenceUncertainty(fact("reference_uncertainty"));
     plan.decision = decisionRuleFromName(fact("decision_rule")).value_or(DecisionRule::Simple);
 }
@@ -369,10 +418,15 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         }
         if (f[0] != kAsFound)
             continue;
-        SheetLine l{f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false, false, {}, {}, {}, {}};
+        SheetLine l{f[4],  f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false,
+                    false, {},   {},   {},   {},   {},   {},    {},    {}};
         if (columns == kColumns) {
             l.expanded = f[13];
             l.tur = f[14];
+            l.maReading = f[15];
+            l.maExpected = f[16];
+            l.maErrorPct = f[17];
+            l.maResult = f[18];
         }
         const auto result = resultOfName(l.result);
         const bool known = result.has_value();
@@ -423,6 +477,11 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
     }
     restoreFacts(sheet, facts);
     sheet.verdict = verdictOfLines(sheet.lines);
+    for (const SheetLine &l : sheet.lines) {
+        if (!l.maResult.empty())
+            sheet.currentVerdict =
+                l.maResult == "pass" && sheet.currentVerdict != Verdict::Fail ? Verdict::Pass : Verdict::Fail;
+    }
     // Hysteresis from the errors of both directions at one nominal.
     std::map<std::string, double> upErrors;
     for (const SheetLine &l : sheet.lines) {

@@ -12,8 +12,9 @@ namespace ortavel::verify {
 
 inline constexpr const char *kAsFound = "as found";
 inline constexpr const char *kAsLeft = "as left";
-inline constexpr const char *kCsvHeader = "run,address,type,id,point,direction,nominal,reference,reading,spread,error,"
-                                          "error_pct_span,result,expanded_uncertainty,tur";
+inline constexpr const char *kCsvHeader =
+    "run,address,type,id,point,direction,nominal,reference,reading,spread,error,error_pct_span,result,"
+    "expanded_uncertainty,tur,ma_reading,ma_expected,ma_error_pct_span,ma_result";
 // Files written before the uncertainty was stated read back as well.
 inline constexpr const char *kCsvHeaderWithoutUncertainty =
     "run,address,type,id,point,direction,nominal,reference,reading,spread,error,error_pct_span,result";
@@ -37,6 +38,11 @@ struct SheetLine {
     bool referenceFromNominal = false;
     std::string expanded; // U (k = 2), with the reading's digits; empty without the reference's uncertainty
     std::string tur;      // tolerance / U
+    // The 4-20 mA output where the operator typed a meter reading.
+    std::string maReading;
+    std::string maExpected;
+    std::string maErrorPct; // of the 16 mA span
+    std::string maResult;
     std::vector<std::string> samples;
     std::vector<std::vector<std::string>> discarded; // earlier takes, repeated since
 };
@@ -55,6 +61,7 @@ struct RunSheet {
     std::string tolerance; // % of span
     std::vector<SheetLine> lines;
     Verdict verdict = Verdict::Incomplete;
+    std::optional<Verdict> currentVerdict; // the mA output's, when read
     std::vector<SheetHysteresis> hysteresis;
 
     int discardedTakes() const;

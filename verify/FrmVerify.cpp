@@ -11,6 +11,34 @@ namespace ortavel {
 namespace {
 
 constexpr const char *kTitle = "Verification";
+constexpr const char *kApplication = "Ortavel";
+constexpr const char *kSection = "Verification";
+
+// The report's own fields kept for the next report, by settings key.
+struct KeptField {
+    const char *key;
+    TextBox FrmVerify::*box;
+};
+constexpr KeptField kKeptFields[] = {{"Organisation", &FrmVerify::txtOrganisation},
+                                     {"OrganisationAddress", &FrmVerify::txtAddress},
+                                     {"ReportPrefix", &FrmVerify::txtPrefix},
+                                     {"Place", &FrmVerify::txtPlace}};
+
+// Three texts separated by commas, any of them empty.
+std::vector<std::string> ambientParts(const std::string &text)
+{
+    std::vector<std::string> parts(3);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < 3 && start <= text.size(); ++i) {
+        const std::size_t comma = i == 2 ? text.size() : std::min(text.find(',', start), text.size());
+        std::string part = text.substr(start, comma - start);
+        part.erase(0, part.find_first_not_of(' '));
+        part.erase(part.find_last_not_of(' ') + 1);
+        parts[i] = part;
+        start = comma + 1;
+    }
+    return parts;
+}
 
 } // namespace
 
@@ -41,6 +69,8 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
         return true;
     };
     txtOperator.setText(rememberedOperatorName(m_main.settingsStore()));
+    for (const KeptField &field : kKeptFields)
+        (this->*field.box).setText(m_main.settingsStore().value(kApplication, kSection, field.key, ""));
     // The window belongs to the transmitter selected as it opens.
     m_address = m_main.hasTransmitter() ? m_main.selectedAddress() : std::string();
     m_selection = m_main.selection().current();
@@ -110,6 +140,17 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
     plan.instrumentCertificate = txtCertificate.text();
     plan.instrumentDue = txtDue.text();
     plan.note = txtNote.text();
+    plan.organisation = txtOrganisation.text();
+    plan.organisationAddress = txtAddress.text();
+    plan.place = txtPlace.text();
+    plan.customer = txtCustomer.text();
+    plan.tag = txtTag.text();
+    plan.location = txtLocation.text();
+    const std::vector<std::string> ambient = ambientParts(txtAmbient.text());
+    plan.ambientTemperature = ambient[0];
+    plan.ambientHumidity = ambient[1];
+    plan.ambientPressure = ambient[2];
+    plan.departures = txtDepartures.text();
     if (const auto problem = plan.problem()) {
         tell("The run does not start: " + *problem + ".");
         return std::nullopt;
@@ -131,6 +172,14 @@ void FrmVerify::cmdStart_Click()
     auto plan = planFromBoxes();
     if (!plan)
         return;
+    // Asked before anything goes on the line.
+    if (plan->referenceOverdue(verify::localTimeText())) {
+        if (!m_main.messageBox().confirm("The reference instrument was due on " + plan->instrumentDue +
+                                             ". Start anyway? The report will say so on its first page.",
+                                         kTitle))
+            return;
+        plan->overdueAccepted = true;
+    }
     const auto ask = [this](const std::string &command) { return m_main.Comm_Send(m_address, command); };
     const auto unitName = [this](int code) {
         return code >= 0 && code < Ortavel::kUnitCount ? m_main.UnitNames[static_cast<std::size_t>(code)]
@@ -148,13 +197,6 @@ void FrmVerify::cmdStart_Click()
         typed->unit = read.identity.range.unit;
         read.identity.range = *typed;
     }
-    if (plan->referenceOverdue(read.identity.time)) {
-        if (!m_main.messageBox().confirm("The reference instrument was due on " + plan->instrumentDue +
-                                             ". Start anyway? The report will say so on its first page.",
-                                         kTitle))
-            return;
-        plan->overdueAccepted = true;
-    }
     const bool asLeft = m_asFound.has_value() || chkAsLeftOnly.checked();
     if (asLeft && m_asFound) {
         if (const auto problem = verify::joinProblem(m_asFound->identity(), read.identity)) {
@@ -164,6 +206,11 @@ void FrmVerify::cmdStart_Click()
     }
     // The as-found run is final now.
     recordFinishedRuns();
+    rememberReportFields();
+    // A new run makes a new report.
+    m_reportNumber.clear();
+    m_issued.clear();
+    lblReport.setCaption("");
     (asLeft ? m_asLeft : m_asFound).emplace(*plan, read.identity);
     showState();
 }
@@ -205,6 +252,17 @@ void FrmVerify::cmdTake_Click()
     if (!r->setReference(index, typed == m_shownReference ? std::string() : typed)) {
         tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
         return;
+    }
+    const std::string current = txtCurrent.text();
+    if (current.find_first_not_of(' ') != std::string::npos) {
+        const auto values = verify::currentList(current);
+        if (!values || values->size() != 1 || !values->front()) {
+            tell("mA: the meter's reading of the output from 0 to 24 mA, or leave it empty.");
+            return;
+        }
+        r->point(index).currentMa = values->front();
+    } else {
+        r->point(index).currentMa.reset();
     }
     r->clearPoint(index);
     m_taking = index;
@@ -281,6 +339,8 @@ std::vector<verify::SheetLine> FrmVerify::rows() const
 verify::Certificate FrmVerify::certificate() const
 {
     verify::Certificate certificate;
+    certificate.reportNumber = m_reportNumber;
+    certificate.issued = m_issued;
     if (m_asFound)
         certificate.asFound = verify::sheetOf(*m_asFound, verify::kAsFound);
     if (m_asLeft)
@@ -304,6 +364,7 @@ void FrmVerify::showState()
     cmdSkip.setEnabled(running && !taking());
     cmdRepeat.setEnabled(r != nullptr && !taking() && r->current() > 0);
     txtReference.setEnabled(running && !taking());
+    txtCurrent.setEnabled(running && !taking());
     cmdSavePdf.setEnabled(r != nullptr && r->done());
     cmdSaveCsv.setEnabled(r != nullptr && r->done());
     lblProgress.setCaption(taking() ? "Sample 1 of " + std::to_string(r->plan().samples) : std::string());
@@ -338,9 +399,37 @@ void FrmVerify::showState()
         onRowsChanged();
 }
 
+void FrmVerify::rememberReportFields()
+{
+    for (const KeptField &field : kKeptFields)
+        m_main.settingsStore().setValue(kApplication, kSection, field.key, (this->*field.box).text());
+}
+
+bool FrmVerify::numberReport()
+{
+    if (!m_reportNumber.empty())
+        return true;
+    const std::string prefix = txtPrefix.text();
+    const std::unique_ptr<verify::ReportNumbers> numbers =
+        openReportNumbers ? openReportNumbers(prefix)
+                          : std::make_unique<verify::LocalReportNumbers>(m_main.settingsStore(), prefix);
+    const std::string today = verify::localTimeText().substr(0, 10);
+    const auto number = numbers->next(std::stoi(today.substr(0, 4)));
+    if (!number) {
+        tell("The report has no number, and is not saved: " + numbers->errorString() + ".");
+        return false;
+    }
+    m_reportNumber = number->text;
+    m_issued = today;
+    lblReport.setCaption("Report " + number->text + " (" + number->source + ")");
+    if (number->fellBack)
+        tell("Report " + number->text + " is numbered by " + number->source + ".");
+    return true;
+}
+
 void FrmVerify::cmdSavePdf_Click()
 {
-    if (!writePdf)
+    if (!writePdf || !numberReport())
         return;
     const verify::Certificate c = certificate();
     saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".pdf", kTitle, m_main.messageBox(),
@@ -354,6 +443,8 @@ void FrmVerify::cmdSavePdf_Click()
 
 void FrmVerify::cmdSaveCsv_Click()
 {
+    if (!numberReport())
+        return;
     const verify::Certificate c = certificate();
     saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".csv", kTitle, m_main.messageBox(),
                      [this, &c](const std::string &path) {

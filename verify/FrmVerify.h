@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Certificate.h"
+#include "ReportNumbers.h"
 #include "RunDetail.h"
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
@@ -13,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +61,24 @@ public:
     TextBox txtUncertainty{"txtUncertainty", ""};
     Label lblDecision{"lblDecision", "Decision rule:"};
     ComboBox cmbDecision{"cmbDecision"};
+    Label lblOrganisation{"lblOrganisation", "Organisation:"};
+    TextBox txtOrganisation{"txtOrganisation", ""};
+    Label lblAddress{"lblAddress", "Its address:"};
+    TextBox txtAddress{"txtAddress", ""};
+    Label lblPrefix{"lblPrefix", "Report number prefix:"};
+    TextBox txtPrefix{"txtPrefix", ""};
+    Label lblPlace{"lblPlace", "Place of the work:"};
+    TextBox txtPlace{"txtPlace", ""};
+    Label lblCustomer{"lblCustomer", "Customer or owner:"};
+    TextBox txtCustomer{"txtCustomer", ""};
+    Label lblTag{"lblTag", "Tag:"};
+    TextBox txtTag{"txtTag", ""};
+    Label lblLocation{"lblLocation", "Location:"};
+    TextBox txtLocation{"txtLocation", ""};
+    Label lblAmbient{"lblAmbient", "Ambient (\u00b0C, %RH, hPa):"};
+    TextBox txtAmbient{"txtAmbient", ""};
+    Label lblDepartures{"lblDepartures", "Departures from the method:"};
+    TextBox txtDepartures{"txtDepartures", ""};
     Label lblNote{"lblNote", "Note:"};
     TextBox txtNote{"txtNote", ""};
     CheckBox chkAsLeftOnly{"chkAsLeftOnly", "As left only (new installation)"};
@@ -66,6 +86,8 @@ public:
     Label lblPoint{"lblPoint", ""};
     Label lblReference{"lblReference", "Reference:"};
     TextBox txtReference{"txtReference", ""};
+    Label lblCurrent{"lblCurrent", "mA:"};
+    TextBox txtCurrent{"txtCurrent", ""};
     Button cmdTake{"cmdTake", "Take reading"};
     Button cmdRepeat{"cmdRepeat", "Repeat point"};
     Button cmdSkip{"cmdSkip", "Skip"};
@@ -73,6 +95,7 @@ public:
     Label lblVerdict{"lblVerdict", ""};
     Label lblHysteresis{"lblHysteresis", ""};
     Label lblAsFound{"lblAsFound", ""};
+    Label lblReport{"lblReport", ""};
     Button cmdSavePdf{"cmdSavePdf", "Save certificate..."};
     Button cmdSaveCsv{"cmdSaveCsv", "Save CSV..."};
     Timer tmrSample{"tmrSample", kSampleMs};
@@ -101,6 +124,9 @@ public:
     std::function<bool(const std::string &path, const verify::Certificate &certificate)> writePdf;
     // The SHA-256 of a file, in hex; nullopt when it cannot be read.
     std::function<std::optional<std::string>(const std::string &path)> fileSha256;
+    // Where report numbers of a prefix come from; the local counter in the
+    // settings when not set.
+    std::function<std::unique_ptr<verify::ReportNumbers>(const std::string &prefix)> openReportNumbers;
 
 private:
     verify::Run *activeRun();
@@ -113,6 +139,9 @@ private:
     // Notes a file written for the runs on show.
     void noteFile(const std::string &path);
     void recordFinishedRuns();
+    // The number of the report on show, taken when it is first saved.
+    bool numberReport();
+    void rememberReportFields();
 
     Ortavel &m_main;
     std::string m_address;
@@ -121,6 +150,8 @@ private:
     std::optional<verify::Run> m_asLeft;
     int m_taking = -1;            // the point being sampled
     std::string m_shownReference; // what the reference box was given: the nominal
+    std::string m_reportNumber;
+    std::string m_issued;
     int m_samplesLeft = 0;
     // What the history gets of each run: its files, and whether it has it.
     struct RunRecord {

@@ -250,6 +250,14 @@ Figures figuresOf(const Point &point, const Range &range, const Plan &plan)
     return figures;
 }
 
+std::optional<CurrentCheck> currentOf(const Point &point, const Identity &identity, double tolerancePct)
+{
+    if (!point.currentMa || !identity.outputLow || !identity.outputHigh)
+        return std::nullopt;
+    // The applied pressure is what the reference read.
+    return currentCheck(*point.currentMa, point.reference, *identity.outputLow, *identity.outputHigh, tolerancePct);
+}
+
 Run::Run(Plan plan, Identity identity) : m_plan(std::move(plan)), m_identity(std::move(identity))
 {
     for (const PlannedPoint &planned : m_plan.sequence()) {
@@ -317,7 +325,26 @@ void Run::skipPoint(int index)
 
 Figures Run::figures(int index) const
 {
-    return figuresOf(m_points.at(static_cast<std::size_t>(index)), m_identity.range, m_plan);
+    const Point &point = m_points.at(static_cast<std::size_t>(index));
+    Figures figures = figuresOf(point, m_identity.range, m_plan);
+    if (point.taken && !point.skipped)
+        figures.current = currentOf(point, m_identity, m_plan.tolerancePct);
+    return figures;
+}
+
+std::optional<Verdict> Run::currentVerdict() const
+{
+    bool any = false;
+    bool failed = false;
+    for (int i = 0; i < static_cast<int>(m_points.size()); ++i) {
+        if (const auto current = figures(i).current) {
+            any = true;
+            failed = failed || !current->pass;
+        }
+    }
+    if (!any)
+        return std::nullopt;
+    return failed ? Verdict::Fail : Verdict::Pass;
 }
 
 Verdict Run::verdict() const
@@ -373,6 +400,13 @@ IdentityRead readIdentity(const Ask &ask, const std::string &address,
     const auto unit = numberOfReply(cmd::Unit);
     const auto decimals = numberOfReply(cmd::Decimals);
     identity.temperature = text(cmd::Temperature);
+    identity.sensorLow = text(cmd::RangeLow);
+    identity.sensorHigh = text(cmd::RangeHigh);
+    const auto sensorUnit = numberOfReply(cmd::RangeUnit);
+    const auto sensorUnitCode = sensorUnit ? wholeNumber32(*sensorUnit) : std::nullopt;
+    identity.sensorUnit = sensorUnitCode ? unitName(*sensorUnitCode) : std::string();
+    identity.outputLow = numberOfReply(cmd::Output4mA);
+    identity.outputHigh = numberOfReply(cmd::Output20mA);
     const auto unitCode = unit ? wholeNumber32(*unit) : std::nullopt;
     identity.range.unit = unitCode ? unitName(*unitCode) : std::string();
     const auto dp = decimals ? wholeNumber32(*decimals) : std::nullopt;

@@ -69,6 +69,18 @@ struct Plan {
     // not a calibration.
     std::optional<ReferenceUncertainty> referenceUncertainty;
     DecisionRule decision = DecisionRule::Simple;
+    // Who reports on what, where: the organisation from the settings, the
+    // rest typed. Printed when given.
+    std::string organisation;
+    std::string organisationAddress;
+    std::string place;
+    std::string customer;
+    std::string tag;
+    std::string location;
+    std::string ambientTemperature;
+    std::string ambientHumidity;
+    std::string ambientPressure;
+    std::string departures; // from the method
     std::string note;
 
     // Why the plan cannot run; nothing when it can.
@@ -103,6 +115,13 @@ struct Identity {
     std::string temperature; // RT0 as answered, or the failed result
     std::string time;        // local date and time with the UTC offset
     Range range;
+    // The sensor's range as answered (SL, SH, FU), or the failed results.
+    std::string sensorLow{};
+    std::string sensorHigh{};
+    std::string sensorUnit{};
+    // OL and OH, the pressures at 4 and 20 mA; nothing when not read.
+    std::optional<double> outputLow{};
+    std::optional<double> outputHigh{};
 
     // The same transmitter: address, type and id (and version where both
     // runs know it).
@@ -121,6 +140,7 @@ struct Point {
     bool failedPoll = false; // a poll without a number: the point has no reading
     bool taken = false;      // read, or skipped
     bool skipped = false;
+    std::optional<double> currentMa; // the operator's meter on the 4-20 mA output
 
     bool referenceFromNominal() const { return referenceDecimals < 0; }
 };
@@ -137,6 +157,7 @@ struct Figures {
     // with at least the reference's own; the error with the same.
     int decimals = 0;
     Budget budget;
+    std::optional<CurrentCheck> current; // with a meter reading and OL, OH read
 };
 
 Figures figuresOf(const Point &point, const Range &range, const Plan &plan);
@@ -175,6 +196,9 @@ public:
     void skipPoint(int index);
 
     Figures figures(int index) const;
+    // The 4-20 mA output's own verdict over the points with a meter
+    // reading; nothing when none has one.
+    std::optional<Verdict> currentVerdict() const;
     // PASS when every point passes, FAIL when one fails, INCOMPLETE while a
     // point is not read (or not yet taken).
     Verdict verdict() const;
@@ -190,7 +214,7 @@ private:
 // address, the result text as Comm_Send gives it.
 using Ask = std::function<std::string(const std::string &command)>;
 
-// Reads TY, ID, VR, DL, DH, UT, DP and RT0. rangeProblem says why the
+// Reads TY, ID, VR, DL, DH, UT, DP, RT0, SL, SH, FU, OL and OH. rangeProblem says why the
 // display range cannot serve (then a typed range may be put in).
 struct IdentityRead {
     Identity identity;

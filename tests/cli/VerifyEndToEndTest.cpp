@@ -3,7 +3,9 @@
 
 #include "reliability/Programs.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -33,7 +35,8 @@ protected:
     // Every request of the last run only reads.
     void expectOnlyReads() const
     {
-        const std::set<std::string> reads = {"TY", "ID", "VR", "DL", "DH", "UT", "DP", "RT0", "RP0"};
+        const std::set<std::string> reads = {"TY",  "ID",  "VR", "DL", "DH", "UT", "DP",
+                                             "RT0", "RP0", "SL", "SH", "FU", "OL", "OH"};
         for (const auto &entry : m_server.trace())
             EXPECT_EQ(reads.count(entry.command), 1U) << entry.command;
     }
@@ -64,6 +67,8 @@ TEST_F(VerifyEndToEndTest, BadInputIsRefusedWithOneLineAndNothingSent)
         {"--reference-due", "2026-02-30"},
         {"--reference-uncertainty", "-0.05"},
         {"--decision", "lenient"},
+        {"--ambient", "21 C"},
+        {"--ma-values", "25"},
         // Past due: nothing sent unless the operator goes on knowingly.
         {"--reference-due", "2020-01-31"},
     };
@@ -86,7 +91,7 @@ TEST_F(VerifyEndToEndTest, AnOffsetFailsAsFoundAndAZeroPassesAsLeft)
     expectOnlyReads();
     const std::string csv = read(path("found.csv"));
     EXPECT_NE(csv.find("\nas found,01,QX820,A1001,0,up,0.000,0,0.80"), std::string::npos) << csv;
-    EXPECT_NE(csv.find(",fail,,\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",fail,"), std::string::npos) << csv;
 
     // Another transmitter's as-found run does not join.
     write(path("foreign.csv"), QString::fromStdString(csv).replace("A1001", "Z9999").toStdString());
@@ -95,31 +100,52 @@ TEST_F(VerifyEndToEndTest, AnOffsetFailsAsFoundAndAZeroPassesAsLeft)
         2);
 
     ASSERT_EQ(run({"zero", "1"}).exitCode, 0);
-    const auto left = run({"--json",
-                           "verify",
-                           "1",
-                           "--points",
-                           "0",
-                           "--reference-values",
-                           "0",
-                           "--as-found",
-                           path("found.csv"),
-                           "--csv",
-                           path("cert.csv"),
-                           "--pdf",
-                           path("cert.pdf"),
-                           "--operator",
-                           "J. Smith",
-                           "--instrument",
-                           "DPI 620",
-                           "--reference-due",
-                           "2020-01-31",
-                           "--accept-overdue-reference"});
+    const std::vector<std::string> leftRun = {"--json",
+                                              "verify",
+                                              "1",
+                                              "--points",
+                                              "0",
+                                              "--reference-values",
+                                              "0",
+                                              "--as-found",
+                                              path("found.csv"),
+                                              "--csv",
+                                              path("cert.csv"),
+                                              "--pdf",
+                                              path("cert.pdf"),
+                                              "--operator",
+                                              "J. Smith",
+                                              "--instrument",
+                                              "DPI 620",
+                                              "--reference-due",
+                                              "2020-01-31",
+                                              "--accept-overdue-reference",
+                                              "--reference-uncertainty",
+                                              "0.01 k=2",
+                                              "--decision",
+                                              "conditional",
+                                              "--customer",
+                                              "Plant 7",
+                                              "--tag",
+                                              "PT-114",
+                                              "--ambient",
+                                              "21.5 C,,1013 hPa",
+                                              "--ma-values",
+                                              "4.010",
+                                              "--report-prefix",
+                                              "CAL"};
+    const auto left = run(leftRun);
     EXPECT_EQ(left.exitCode, 0) << left.err;
     expectOnlyReads();
     const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(left.out)).object();
     EXPECT_EQ(json["verdict"].toString(), "PASS");
     EXPECT_EQ(json["as_found"].toObject()["verdict"].toString(), "FAIL");
+    // The first report of the year from this computer's counter; 4.010 mA at 0 % of OL..OH is 0.06 % of 16 mA.
+    const QString number = json["report"].toObject()["number"].toString();
+    EXPECT_TRUE(number.startsWith("CAL-") && number.endsWith("-0001")) << left.out;
+    const QJsonObject zero = json["points"].toArray()[0].toObject();
+    EXPECT_EQ(zero["ma_expected"].toString() + " " + zero["ma_error_pct_span"].toString(), "4.000 0.06");
+    EXPECT_EQ(zero["ma_result"].toString(), "pass");
     const std::string certificate = read(path("cert.csv"));
     // Both runs whole, each with its own samples and its own date and operator.
     const QString all = QString::fromStdString(certificate);
@@ -135,10 +161,37 @@ TEST_F(VerifyEndToEndTest, AnOffsetFailsAsFoundAndAZeroPassesAsLeft)
     text.start("pdftotext", {"-layout", QString::fromStdString(path("cert.pdf")), "-"});
     ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
     const std::string pdf = text.readAllStandardOutput().toStdString();
-    for (const char *expected :
-         {"Verification report", "As found: FAIL", "As left: PASS", "A1001", "QX820", "J. Smith", "DPI 620", "0.80",
-          "Signature", "past its due date (2020-01-31)", "transmitter temperature at start (RT0): 25."})
+    // The as-left run states its reference's uncertainty: the report is a calibration certificate.
+    for (const char *expected : {"Calibration certificate",
+                                 "As found: FAIL",
+                                 "As left: PASS",
+                                 "A1001",
+                                 "QX820",
+                                 "J. Smith",
+                                 "DPI 620",
+                                 "0.80",
+                                 "Signature",
+                                 "past its due date (2020-01-31)",
+                                 "transmitter temperature at start (RT0): 25.",
+                                 "U (k=2)",
+                                 "0.01 k=2",
+                                 "Non-binary acceptance",
+                                 "Plant 7",
+                                 "PT-114",
+                                 "21.5 C",
+                                 "1013 hPa",
+                                 "relate only to the item",
+                                 "4-20 mA output",
+                                 "page 1 of 1",
+                                 "End of report"})
         EXPECT_NE(pdf.find(expected), std::string::npos) << expected << " in\n" << pdf;
+
+    EXPECT_NE(pdf.find(number.toStdString()), std::string::npos) << pdf;
+    // The PDF names the CSV written beside it by its digest.
+    QFile csvFile(QString::fromStdString(path("cert.csv")));
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    const QByteArray digest = QCryptographicHash::hash(csvFile.readAll(), QCryptographicHash::Sha256).toHex();
+    EXPECT_NE(pdf.find("SHA-256 " + digest.toStdString()), std::string::npos) << pdf;
 
     // No line of text lies over another.
     text.start("pdftotext", {"-bbox", QString::fromStdString(path("cert.pdf")), "-"});

@@ -778,6 +778,50 @@ TEST(TrendWindow, DrawsBothValuesWithGapsUnitsAndSavesAPicture)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// A reference past its due date starts nothing until the operator confirms; the first saved file numbers the report
+// from this computer's counter, and the mA typed for a point is judged beside its pressure.
+TEST_F(EndToEndTest, VerificationAsksForAnOverdueReferenceAndNumbersItsReport)
+{
+    chooseFirst();
+    window.view().action(model.mnuVerify.name())->trigger();
+    auto *w = dynamic_cast<VerificationWindow *>(windows.window("Verification"));
+    ASSERT_NE(w, nullptr);
+    FrmVerify &m = w->model();
+    m.txtPoints.setText("0");
+    m.txtSamples.setText("1");
+    m.txtDue.setText("2020-01-31");
+    server.clearTrace();
+    messages.confirmations = {false};
+    m.cmdStart.click();
+    EXPECT_EQ(m.run(), nullptr);
+    EXPECT_TRUE(server.trace().empty()) << "nothing sent while the operator decides";
+    messages.confirmations = {true};
+    m.cmdStart.click();
+    ASSERT_NE(m.run(), nullptr);
+    EXPECT_TRUE(m.run()->plan().overdueAccepted);
+    server.setPressure(1, m.run()->points()[0].nominal);
+    m.txtCurrent.setText("4.01");
+    m.cmdTake.click();
+    for (int wait = 0; m.taking() && wait < 500; ++wait)
+        QTest::qWait(20);
+    ASSERT_TRUE(m.run()->done());
+    EXPECT_EQ(m.rows()[0].maResult, "pass");
+
+    const QString csv = folder.path() + "/found.csv";
+    m.chooseSaveFile = [&csv](const std::string &) { return std::optional(csv.toStdString()); };
+    m.cmdSaveCsv.click();
+    EXPECT_TRUE(QRegularExpression("^Report \\d{4}-0001 \\(the local counter\\)$")
+                    .match(QString::fromStdString(m.lblReport.caption()))
+                    .hasMatch())
+        << m.lblReport.caption();
+    QFile saved(csv);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(saved.readAll());
+    EXPECT_TRUE(text.contains(QRegularExpression("(?m)^# report: \\d{4}-0001$")) &&
+                text.contains("# as_found.reference_overdue_accepted: yes"))
+        << text.toStdString();
+}
+
 // A whole as-found run through the window's buttons, the pressure applied as each point asks: only RP0 is polled.
 TEST_F(EndToEndTest, VerificationTakesAnAsFoundRunPointByPoint)
 {
