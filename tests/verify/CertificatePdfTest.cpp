@@ -29,8 +29,25 @@ TEST(CertificatePdf, EveryPageNamesTheReportAndItsPlaceAndTheLastEndsIt)
     sheet.run = verify::kAsLeft;
     for (int i = 0; i < 199; ++i) {
         const std::string point = std::to_string(i < 100 ? i : 198 - i);
-        sheet.lines.push_back(
-            {point, i < 100 ? "up" : "down", point, point, point, "0.0", "0.0", "0.00", "pass", false, false, {}, {}, {}, {}, {}, {}, {}, {}});
+        sheet.lines.push_back({point,
+                               i < 100 ? "up" : "down",
+                               point,
+                               point,
+                               point,
+                               "0.0",
+                               "0.0",
+                               "0.00",
+                               "pass",
+                               false,
+                               false,
+                               {},
+                               {},
+                               {},
+                               {},
+                               {},
+                               {},
+                               {},
+                               {}});
     }
     QTemporaryDir dir;
     const QString path = dir.filePath("long.pdf");
