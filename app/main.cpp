@@ -1,11 +1,11 @@
 #include "AppOptions.h"
 #include "StderrMessageBox.h"
+#include "adapters/ReportNumbersOpen.h"
 #include "adapters/SettingsStoreQt.h"
 #include "adapters/SystemSerialPort.h"
 #if ORTAVEL_HISTORY
 #include "adapters/HistoryStoreSql.h"
 #include "adapters/HistoryWriter.h"
-#include "adapters/ReportNumbersOpen.h"
 #endif
 #include "history/HistoryRecorder.h"
 #include "history/OperatorName.h"

@@ -323,7 +323,7 @@ std::optional<verify::ReportNumber> VerifyCommand::reportNumber(SettingsStore &s
     const std::string prefix =
         m_prefix.value_or(settings.value(kVerifyApplication, kVerifySection, "ReportPrefix", ""));
     const auto numbers = openReportNumbers(from, settings, prefix);
-    const auto number = numbers->next(std::stoi(verify::localTimeText().substr(0, 4)));
+    auto number = numbers->next(std::stoi(verify::localTimeText().substr(0, 4)));
     if (!number)
         error = numbers->errorString();
     return number;

@@ -22,7 +22,7 @@
 namespace ortavel {
 
 void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
-                    const HistoryReads *history, ReportNumbersMaker reportNumbers)
+                    const HistoryReads *history, const ReportNumbersMaker &reportNumbers)
 {
     host.addWindowMaker("frmYHJZ", [&main] {
         auto *window = new CalibrationWindow(std::make_unique<frmYHJZ>(main));

@@ -32,6 +32,6 @@ struct HistoryReads {
 using ReportNumbersMaker = std::function<std::unique_ptr<verify::ReportNumbers>(const std::string &prefix)>;
 
 void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
-                    const HistoryReads *history = nullptr, ReportNumbersMaker reportNumbers = {});
+                    const HistoryReads *history = nullptr, const ReportNumbersMaker &reportNumbers = {});
 
 } // namespace ortavel

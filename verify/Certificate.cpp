@@ -59,6 +59,7 @@ std::optional<PointResult> resultOfName(const std::string &name)
 Verdict verdictOfLines(const std::vector<SheetLine> &lines)
 {
     std::vector<PointResult> results;
+    results.reserve(lines.size());
     for (const SheetLine &line : lines)
         results.push_back(resultOfName(line.result).value_or(PointResult::NotRead));
     return verdictOf(results);
@@ -88,6 +89,7 @@ RunSheet sheetOf(const Run &run, const std::string &name)
         line.result = resultName(figures.result);
         const auto texts = [&figures](const std::vector<double> &values) {
             std::vector<std::string> out;
+            out.reserve(values.size());
             for (const double value : values)
                 out.push_back(fixedText(value, figures.decimals));
             return out;

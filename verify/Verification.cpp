@@ -350,6 +350,7 @@ std::optional<Verdict> Run::currentVerdict() const
 Verdict Run::verdict() const
 {
     std::vector<PointResult> results;
+    results.reserve(m_points.size());
     for (int i = 0; i < static_cast<int>(m_points.size()); ++i)
         results.push_back(figures(i).result);
     return verdictOf(results);
