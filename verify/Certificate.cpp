@@ -1,5 +1,6 @@
 #include "Certificate.h"
 
+#include "ProcedureSheet.h"
 #include "link/Numbers.h"
 
 #include <algorithm>
@@ -112,6 +113,7 @@ RunSheet sheetOf(const Run &run, const std::string &name)
     sheet.verdict = run.verdict();
     for (const Hysteresis &h : run.hysteresis())
         sheet.hysteresis.push_back({range.text(h.nominal), h.pctOfSpan ? fixedText(*h.pctOfSpan, kPctDecimals) : "-"});
+    addProcedureFigures(sheet, run);
     return sheet;
 }
 
@@ -240,8 +242,9 @@ void writeSamples(std::ostream &out, const RunSheet &sheet)
         };
         for (std::size_t t = 0; t < l.discarded.size(); ++t)
             take(l.discarded[t], t + 1, "discarded");
-        take(l.samples, l.discarded.size() + 1, "kept");
+        take(l.samples, l.discarded.size() + 1, l.takenEarly ? kKeptEarly : "kept");
     }
+    writeZeroSamples(out, sheet);
 }
 
 } // namespace
@@ -255,6 +258,8 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
         out << "# issued: " << certificate.issued << '\n';
     for (const RunSheet *sheet : certificate.runs()) {
         for (const auto &[key, value] : runFacts(*sheet))
+            out << "# " << runKey(sheet->run) << '.' << key << ": " << oneLine(value) << '\n';
+        for (const auto &[key, value] : procedureFacts(*sheet))
             out << "# " << runKey(sheet->run) << '.' << key << ": " << oneLine(value) << '\n';
     }
     out << kCsvHeader << '\n';
@@ -321,6 +326,7 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
     plan.note = fact("note");
     plan.referenceUncertainty = parseReferenceUncertainty(fact("reference_uncertainty"));
     plan.decision = decisionRuleFromName(fact("decision_rule")).value_or(DecisionRule::Simple);
+    restoreProcedureFacts(sheet, fact);
 }
 
 // Reading less reference is the error the line states, to its last digit.
@@ -369,7 +375,7 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         }
         if (f[0] != kAsFound)
             continue;
-        SheetLine l{f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false, false, {}, {}, {}, {}};
+        SheetLine l{f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false, false, {}, {}, {}, {}, false};
         if (columns == kColumns) {
             l.expanded = f[13];
             l.tur = f[14];
@@ -410,8 +416,9 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
                 continue;
             SheetLine &l = sheet.lines[index - 1];
             l.referenceFromNominal = f[4] == "nominal";
-            if (f[8] == "kept") {
+            if (f[8] == "kept" || f[8] == kKeptEarly) {
                 l.samples.push_back(f[7]);
+                l.takenEarly = f[8] == kKeptEarly;
             } else {
                 const auto take = static_cast<std::size_t>(readNumber(f[5]));
                 if (take >= 1 && take <= 1000) {

@@ -5,12 +5,26 @@
 #include "link/Commands.h"
 #include "link/Numbers.h"
 #include "mainwin/Ortavel.h"
+#include "verify/Procedure.h"
 
 namespace ortavel {
 
 namespace {
 
 constexpr const char *kTitle = "Verification";
+
+constexpr verify::Procedure kProcedures[] = {verify::Procedure::Plan, verify::Procedure::DkdA, verify::Procedure::DkdB,
+                                             verify::Procedure::DkdC, verify::Procedure::Cg17Basic};
+
+// The dwell remembered in the settings, or the default where it is unset or no whole number of seconds.
+std::string rememberedDwell(const SettingsStore &settings)
+{
+    const std::string text = settings.value("Ortavel", "Verification", "DwellSeconds", "");
+    const auto seconds = isNumberText(text) ? wholeNumber32(readNumber(text)) : std::nullopt;
+    return std::to_string(seconds && *seconds >= 0 && *seconds <= verify::Plan::kMaxDwellSeconds
+                              ? *seconds
+                              : FrmVerify::kDefaultDwellSeconds);
+}
 
 } // namespace
 
@@ -29,6 +43,15 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
          {verify::DecisionRule::Simple, verify::DecisionRule::Guarded, verify::DecisionRule::Conditional})
         cmbDecision.addItem(std::string(verify::decisionRuleName(rule)), static_cast<int>(rule));
     cmbDecision.setSelectedIndex(0);
+    for (Control *control :
+         std::initializer_list<Control *>{&lblProcedure, &cmbProcedure, &lblDwell, &txtDwell, &tmrDwell})
+        add(*control);
+    for (const auto procedure : kProcedures)
+        cmbProcedure.addItem(std::string(verify::procedureName(procedure)), static_cast<int>(procedure));
+    cmbProcedure.setSelectedIndex(0);
+    cmbProcedure.onChange = [this] { cmbProcedure_Change(); };
+    tmrDwell.onTimer = [this] { tmrDwell_Timer(); };
+    txtDwell.setText(rememberedDwell(m_main.settingsStore()));
     cmdStart.onClick = [this] { cmdStart_Click(); };
     cmdTake.onClick = [this] { cmdTake_Click(); };
     cmdRepeat.onClick = [this] { cmdRepeat_Click(); };
@@ -107,6 +130,10 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
         }
     }
     plan.decision = static_cast<verify::DecisionRule>(cmbDecision.itemData(std::max(0, cmbDecision.selectedIndex())));
+    plan.procedure = static_cast<verify::Procedure>(cmbProcedure.itemData(std::max(0, cmbProcedure.selectedIndex())));
+    const auto dwell = isNumberText(txtDwell.text()) ? wholeNumber32(readNumber(txtDwell.text())) : std::nullopt;
+    // The free plan reads at once, as it always has; the dwell box serves the guidelines' sequences.
+    plan.dwellSeconds = plan.procedure == verify::Procedure::Plan ? 0 : dwell.value_or(-1);
     plan.instrumentCertificate = txtCertificate.text();
     plan.instrumentDue = txtDue.text();
     plan.note = txtNote.text();
@@ -131,6 +158,8 @@ void FrmVerify::cmdStart_Click()
     auto plan = planFromBoxes();
     if (!plan)
         return;
+    if (plan->procedure != verify::Procedure::Plan)
+        m_main.settingsStore().setValue("Ortavel", "Verification", "DwellSeconds", std::to_string(plan->dwellSeconds));
     const auto ask = [this](const std::string &command) { return m_main.Comm_Send(m_address, command); };
     const auto unitName = [this](int code) {
         return code >= 0 && code < Ortavel::kUnitCount ? m_main.UnitNames[static_cast<std::size_t>(code)]
@@ -195,22 +224,81 @@ void FrmVerify::cmdTake_Click()
     verify::Run *r = activeRun();
     if (r == nullptr || r->done() || taking())
         return;
+    if (dwelling()) {
+        tmrDwell.setEnabled(false);
+        const int step = m_dwelling;
+        m_dwelling = -1;
+        startSampling(step, true);
+        return;
+    }
     if (!ownTransmitterSelected()) {
         tell("The transmitter " + m_address + " is no longer selected in the main window; no reading is taken.");
         return;
     }
-    const int index = r->current();
-    const std::string typed = txtReference.text();
-    // The nominal the box was given, unchanged, was not read off anything.
-    if (!r->setReference(index, typed == m_shownReference ? std::string() : typed)) {
-        tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
+    const int step = r->currentStep();
+    const verify::RunStep &s = r->steps()[static_cast<std::size_t>(step)];
+    if (s.step.kind == verify::StepKind::Preload) {
+        r->confirmPreload(step);
+        showState();
         return;
     }
-    r->clearPoint(index);
-    m_taking = index;
+    if (s.step.kind == verify::StepKind::Point) {
+        const std::string typed = txtReference.text();
+        // The nominal the box was given, unchanged, was not read off anything.
+        if (!r->setReference(s.record, typed == m_shownReference ? std::string() : typed)) {
+            tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
+            return;
+        }
+    }
+    // Not taken yet: this only clears what a stopped reading left.
+    r->repeatStep(step);
+    if (r->plan().dwellSeconds > 0) {
+        m_dwelling = step;
+        m_dwellLeftSeconds = r->plan().dwellSeconds;
+        showState();
+        tmrDwell.setEnabled(true);
+        return;
+    }
+    startSampling(step, false);
+}
+
+void FrmVerify::startSampling(int step, bool early)
+{
+    verify::Run *r = activeRun();
+    r->reading(step)->takenEarly = early;
+    m_taking = step;
     m_samplesLeft = r->plan().samples;
     showState();
     tmrSample.setEnabled(true);
+}
+
+// One tick a second, so the window never waits.
+void FrmVerify::tmrDwell_Timer()
+{
+    if (!dwelling() || activeRun() == nullptr) {
+        tmrDwell.setEnabled(false);
+        return;
+    }
+    if (!ownTransmitterSelected()) {
+        tmrDwell.setEnabled(false);
+        m_dwelling = -1;
+        showState();
+        tell("The transmitter " + m_address + " is no longer selected in the main window; no reading is taken.");
+        return;
+    }
+    if (--m_dwellLeftSeconds > 0) {
+        showState();
+        return;
+    }
+    tmrDwell.setEnabled(false);
+    const int step = m_dwelling;
+    m_dwelling = -1;
+    startSampling(step, false);
+}
+
+void FrmVerify::cmbProcedure_Change()
+{
+    showState();
 }
 
 // One sample a tick: between two exchanges the main window's handlers run.
@@ -224,13 +312,13 @@ void FrmVerify::tmrSample_Timer()
     if (!ownTransmitterSelected()) {
         // What was polled so far is no reading of this transmitter.
         tmrSample.setEnabled(false);
-        r->clearPoint(m_taking);
+        r->repeatStep(m_taking);
         m_taking = -1;
         showState();
         tell("The transmitter " + m_address + " is no longer selected in the main window; the reading stopped.");
         return;
     }
-    r->addSample(m_taking, m_main.Comm_Send(m_address, std::string(cmd::Pressure)));
+    r->addStepSample(m_taking, m_main.Comm_Send(m_address, std::string(cmd::Pressure)));
     if (--m_samplesLeft > 0) {
         lblProgress.setCaption("Sample " + std::to_string(r->plan().samples - m_samplesLeft + 1) + " of " +
                                std::to_string(r->plan().samples));
@@ -242,7 +330,7 @@ void FrmVerify::tmrSample_Timer()
 void FrmVerify::finishPoint()
 {
     tmrSample.setEnabled(false);
-    activeRun()->point(m_taking).taken = true;
+    activeRun()->reading(m_taking)->taken = true;
     m_taking = -1;
     showState();
 }
@@ -250,18 +338,18 @@ void FrmVerify::finishPoint()
 void FrmVerify::cmdRepeat_Click()
 {
     verify::Run *r = activeRun();
-    if (r == nullptr || taking() || r->current() == 0)
+    if (r == nullptr || taking() || dwelling() || r->currentStep() == 0)
         return;
-    r->repeatPoint(r->current() - 1);
+    r->repeatStep(r->currentStep() - 1);
     showState();
 }
 
 void FrmVerify::cmdSkip_Click()
 {
     verify::Run *r = activeRun();
-    if (r == nullptr || taking() || r->done())
+    if (r == nullptr || taking() || dwelling() || r->done())
         return;
-    r->skipPoint(r->current());
+    r->skipStep(r->currentStep());
     showState();
 }
 
@@ -295,27 +383,41 @@ void FrmVerify::showState()
     const verify::Run *r = run();
     const bool running = r != nullptr && !r->done();
     cmdStart.setCaption(m_asFound ? "Start as left" : "Start as found");
-    cmdStart.setEnabled(!taking() && !running && !m_asLeft);
+    cmdStart.setEnabled(!taking() && !dwelling() && !running && !m_asLeft);
     chkAsLeftOnly.setEnabled(!m_asFound && !m_asLeft);
     for (Control *control :
          std::initializer_list<Control *>{&txtPoints, &chkUpDown, &txtTolerance, &txtSamples, &cmbDecision})
         control->setEnabled(!running && !taking());
+    const bool freePlan =
+        cmbProcedure.itemData(std::max(0, cmbProcedure.selectedIndex())) == static_cast<int>(verify::Procedure::Plan);
+    txtPoints.setEnabled(txtPoints.enabled() && freePlan);
+    chkUpDown.setEnabled(chkUpDown.enabled() && freePlan);
+    cmbProcedure.setEnabled(!running && !taking());
+    txtDwell.setEnabled(!running && !taking() && !freePlan);
+    const verify::RunStep *step = running ? &r->steps()[static_cast<std::size_t>(r->currentStep())] : nullptr;
+    const bool idle = !taking() && !dwelling();
     cmdTake.setEnabled(running && !taking());
-    cmdSkip.setEnabled(running && !taking());
-    cmdRepeat.setEnabled(r != nullptr && !taking() && r->current() > 0);
-    txtReference.setEnabled(running && !taking());
+    cmdSkip.setEnabled(step != nullptr && idle && step->step.kind != verify::StepKind::Preload);
+    cmdRepeat.setEnabled(r != nullptr && idle && r->currentStep() > 0);
+    txtReference.setEnabled(step != nullptr && idle && step->step.kind == verify::StepKind::Point);
     cmdSavePdf.setEnabled(r != nullptr && r->done());
     cmdSaveCsv.setEnabled(r != nullptr && r->done());
-    lblProgress.setCaption(taking() ? "Sample 1 of " + std::to_string(r->plan().samples) : std::string());
+    lblProgress.setCaption(taking()     ? "Sample 1 of " + std::to_string(r->plan().samples)
+                           : dwelling() ? "Dwell: " + std::to_string(m_dwellLeftSeconds) + " s left; Take reads now"
+                                        : std::string());
     if (r == nullptr) {
         lblPoint.setCaption("Choose the plan, then Start.");
+    } else if (running && step->step.kind != verify::StepKind::Point) {
+        lblPoint.setCaption(stepPrompt(*r));
+        if (idle)
+            txtReference.setText(step->step.kind == verify::StepKind::Zero ? "0" : "");
     } else if (running) {
-        const verify::Point &p = r->points()[static_cast<std::size_t>(r->current())];
+        const verify::Point &p = r->points()[static_cast<std::size_t>(step->record)];
         const std::string nominal = r->identity().range.text(p.nominal);
-        lblPoint.setCaption("Point " + std::to_string(r->current() + 1) + " of " + std::to_string(r->points().size()) +
+        lblPoint.setCaption("Point " + std::to_string(step->record + 1) + " of " + std::to_string(r->points().size()) +
                             " (" + std::string(directionName(p.planned.direction)) + "): apply " + nominal + " " +
                             r->identity().range.unit);
-        if (!taking()) {
+        if (idle) {
             m_shownReference = nominal;
             txtReference.setText(nominal);
         }
@@ -336,6 +438,19 @@ void FrmVerify::showState()
                               : std::string());
     if (onRowsChanged)
         onRowsChanged();
+}
+
+std::string FrmVerify::stepPrompt(const verify::Run &run) const
+{
+    const verify::Step &step = run.steps()[static_cast<std::size_t>(run.currentStep())].step;
+    if (step.kind == verify::StepKind::Zero)
+        return "Zero reading (M" + std::to_string(step.series) + (step.zeroBefore ? ", before" : ", after") +
+               "): vent, then Take";
+    const auto preloads = std::count_if(run.steps().begin(), run.steps().end(), [](const verify::RunStep &s) {
+        return s.step.kind == verify::StepKind::Preload;
+    });
+    return "Preload " + std::to_string(step.preload) + " of " + std::to_string(preloads) +
+           ": apply full scale, hold, vent; then Take";
 }
 
 void FrmVerify::cmdSavePdf_Click()
