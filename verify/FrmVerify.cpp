@@ -7,6 +7,8 @@
 #include "mainwin/Ortavel.h"
 #include "verify/Procedure.h"
 
+#include <algorithm>
+
 namespace ortavel {
 
 namespace {
@@ -43,13 +45,17 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
          {verify::DecisionRule::Simple, verify::DecisionRule::Guarded, verify::DecisionRule::Conditional})
         cmbDecision.addItem(std::string(verify::decisionRuleName(rule)), static_cast<int>(rule));
     cmbDecision.setSelectedIndex(0);
+    // Once each, whichever list holds them: a control added twice gets two widgets.
     for (Control *control :
-         std::initializer_list<Control *>{&lblProcedure, &cmbProcedure, &lblDwell, &txtDwell, &tmrDwell})
-        add(*control);
+         std::initializer_list<Control *>{&lblUncertainty, &txtUncertainty, &lblDecision, &cmbDecision, &lblProcedure,
+                                          &cmbProcedure, &lblDwell, &txtDwell, &tmrDwell}) {
+        if (std::find(controls().begin(), controls().end(), control) == controls().end())
+            add(*control);
+    }
     for (const auto procedure : kProcedures)
         cmbProcedure.addItem(std::string(verify::procedureName(procedure)), static_cast<int>(procedure));
     cmbProcedure.setSelectedIndex(0);
-    cmbProcedure.onChange = [this] { cmbProcedure_Change(); };
+    cmbProcedure.onClick = [this] { cmbProcedure_Click(); };
     tmrDwell.onTimer = [this] { tmrDwell_Timer(); };
     txtDwell.setText(rememberedDwell(m_main.settingsStore()));
     cmdStart.onClick = [this] { cmdStart_Click(); };
@@ -296,7 +302,7 @@ void FrmVerify::tmrDwell_Timer()
     startSampling(step, false);
 }
 
-void FrmVerify::cmbProcedure_Change()
+void FrmVerify::cmbProcedure_Click()
 {
     showState();
 }

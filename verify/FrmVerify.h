@@ -91,7 +91,7 @@ public:
     void tmrSample_Timer();
     void cmdSavePdf_Click();
     void cmdSaveCsv_Click();
-    void cmbProcedure_Change();
+    void cmbProcedure_Click();
     void tmrDwell_Timer();
 
     // The run on show (as left once started, else as found); nullptr before
