@@ -49,6 +49,7 @@ void addProcedureFigures(RunSheet &sheet, const Run &run)
         SheetZero zero{step.step.series, step.step.zeroBefore, {}, {}, p.skipped, p.takenEarly, {}, {}};
         const auto texts = [decimals](const std::vector<double> &values) {
             std::vector<std::string> out;
+            out.reserve(values.size());
             for (const double value : values)
                 out.push_back(fixedText(value, decimals));
             return out;

@@ -126,6 +126,7 @@ Characteristics Run::characteristics() const
         e.errors.push_back(isJudged(f.result) ? std::optional<double>(f.error) : std::nullopt);
     }
     std::vector<SeriesErrors> all;
+    all.reserve(series.size());
     for (auto &[number, errors] : series)
         all.push_back(std::move(errors));
     return characteristicsOf(m_plan.procedure, all);
