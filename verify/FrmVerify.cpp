@@ -6,6 +6,7 @@
 #include "link/Numbers.h"
 #include "mainwin/Ortavel.h"
 #include "verify/Procedure.h"
+#include "verify/ProcedureSheet.h"
 
 #include <algorithm>
 
@@ -436,6 +437,12 @@ void FrmVerify::showState()
     if (r != nullptr) {
         for (const verify::SheetHysteresis &h : verify::sheetOf(*r, "").hysteresis)
             hysteresis += (hysteresis.empty() ? "Hysteresis (% of span): " : ", ") + h.nominal + ": " + h.pctOfSpan;
+    }
+    // A guideline's run shows what its procedure reports instead: h there is over the whole sequence.
+    if (r != nullptr && r->plan().procedure != verify::Procedure::Plan) {
+        hysteresis.clear();
+        for (const verify::SheetCharacteristic &c : verify::sheetOf(*r, "").characteristics)
+            hysteresis += (hysteresis.empty() ? "" : "; ") + verify::characteristicText(c, r->identity().range.unit);
     }
     lblHysteresis.setCaption(hysteresis);
     lblAsFound.setCaption(m_asFound && m_asLeft

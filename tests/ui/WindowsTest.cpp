@@ -870,6 +870,10 @@ TEST_F(EndToEndTest, VerificationFollowsDkdCStepByStep)
     EXPECT_EQ(prompts, expected);
     EXPECT_EQ(w->view().widgetAs<QLabel>(m.lblVerdict.name())->text(), "Verdict: PASS");
     EXPECT_EQ(w->table()->model()->rowCount(), 10);
+    EXPECT_TRUE(w->view()
+                    .widgetAs<QLabel>(m.lblHysteresis.name())
+                    ->text()
+                    .contains(QRegularExpression("^Hysteresis h: 0\\.(09|10|11)")));
     EXPECT_EQ(server.trace().size(), 12U * 5U) << "five samples at each point and zero reading, none at the preload";
 
     const QString csv = folder.path() + "/dkd-c.csv";
