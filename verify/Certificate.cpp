@@ -286,6 +286,13 @@ std::string withoutCr(std::string line)
     return line;
 }
 
+// A whole number from low to high; nothing for any other text.
+std::optional<int> wholeFact(const std::string &text, int low, int high)
+{
+    const auto value = isNumberText(text) ? wholeNumber32(readNumber(text)) : std::nullopt;
+    return value && *value >= low && *value <= high ? value : std::nullopt;
+}
+
 // What the file says of its as-found run, over what its lines give.
 void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &facts)
 {
@@ -303,8 +310,9 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
         id.range.low = readNumber(fact("range_low"));
         id.range.high = readNumber(fact("range_high"));
     }
-    if (isNumberText(fact("decimals")))
-        id.range.decimals = static_cast<int>(readNumber(fact("decimals")));
+    // A file may say anything: a number past int is no count, and converting it would be undefined.
+    if (const auto decimals = wholeFact(fact("decimals"), 0, 4))
+        id.range.decimals = *decimals;
     Plan &plan = sheet.plan;
     std::string points = fact("points");
     std::replace(points.begin(), points.end(), ';', ',');
@@ -315,8 +323,8 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
         plan.tolerancePct = readNumber(fact("tolerance_pct_span"));
         sheet.tolerance = fact("tolerance_pct_span");
     }
-    if (isNumberText(fact("samples")))
-        plan.samples = static_cast<int>(readNumber(fact("samples")));
+    if (const auto samples = wholeFact(fact("samples"), 1, Plan::kMaxSamples))
+        plan.samples = *samples;
     plan.operatorName = fact("operator");
     plan.instrument = fact("reference");
     plan.instrumentSerial = fact("reference_serial");

@@ -115,8 +115,10 @@ void restoreProcedureFacts(RunSheet &sheet, const std::function<std::string(cons
 {
     sheet.plan.procedure = procedureFromName(fact("procedure")).value_or(Procedure::Plan);
     sheet.method = procedureTitle(sheet.plan.procedure);
-    if (isNumberText(fact("dwell_seconds")))
-        sheet.plan.dwellSeconds = static_cast<int>(readNumber(fact("dwell_seconds")));
+    const std::string dwell = fact("dwell_seconds");
+    const auto seconds = isNumberText(dwell) ? wholeNumber32(readNumber(dwell)) : std::nullopt;
+    if (seconds && *seconds >= 0 && *seconds <= Plan::kMaxDwellSeconds)
+        sheet.plan.dwellSeconds = *seconds;
     for (const CharacteristicKind &kind : kKinds) {
         const std::string value = fact(kind.key);
         if (!value.empty())
