@@ -1,6 +1,7 @@
 #include "CertificatePdf.h"
 
 #include "link/Numbers.h"
+#include "verify/ProcedureSheet.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -195,6 +196,40 @@ void runContext(PageWriter &page, const RunSheet &sheet)
         page.line(QStringLiteral("Note: %1").arg(q(plan.note)));
 }
 
+// What the run's procedure adds below its table: its method when the runs differ, preloads, zero readings,
+// readings taken early and the characteristics, which are printed and not judged.
+void procedureLines(PageWriter &page, const RunSheet &sheet)
+{
+    const std::string &unit = sheet.identity.range.unit;
+    QString steps = QStringLiteral("Method: %1").arg(q(sheet.method));
+    if (sheet.plan.dwellSeconds > 0)
+        steps += QStringLiteral("   dwell before each reading: %1 s").arg(sheet.plan.dwellSeconds);
+    if (sheet.preloads > 0)
+        steps += QStringLiteral("   preloads: %1 of %2").arg(sheet.preloadsConfirmed).arg(sheet.preloads);
+    page.line(steps);
+    if (!sheet.zeros.empty()) {
+        QString zeros = QStringLiteral("Zero readings (vented, %1):").arg(q(unit));
+        for (const verify::SheetZero &z : sheet.zeros)
+            zeros += QStringLiteral("  M%1 %2: %3")
+                         .arg(z.series)
+                         .arg(z.before ? QStringLiteral("before") : QStringLiteral("after"))
+                         .arg(z.reading.empty() ? QStringLiteral("-") : q(z.reading));
+        page.line(zeros);
+    }
+    int early = 0;
+    for (const verify::SheetLine &l : sheet.lines)
+        early += l.takenEarly ? 1 : 0;
+    for (const verify::SheetZero &z : sheet.zeros)
+        early += z.takenEarly ? 1 : 0;
+    if (early > 0)
+        page.line(QStringLiteral("Readings taken before their dwell ran out: %1").arg(early));
+    if (sheet.characteristics.empty())
+        return;
+    page.line(QStringLiteral("Characteristics (not judged):"));
+    for (const verify::SheetCharacteristic &c : sheet.characteristics)
+        page.line(QStringLiteral("  ") + q(verify::characteristicText(c, unit)));
+}
+
 void runTable(PageWriter &page, const RunSheet &sheet)
 {
     runContext(page, sheet);
@@ -234,6 +269,7 @@ void runTable(PageWriter &page, const RunSheet &sheet)
             text += QStringLiteral("  at %1 %2: %3").arg(q(h.nominal), q(sheet.identity.range.unit), q(h.pctOfSpan));
         page.line(text);
     }
+    procedureLines(page, sheet);
     page.gap();
 }
 
@@ -275,6 +311,7 @@ void drawCertificate(PageWriter &page, const verify::Certificate &certificate)
         page.line(
             QStringLiteral("Ambient conditions: temperature %1   humidity %2   atmospheric pressure %3")
                 .arg(orDash(plan.ambientTemperature), orDash(plan.ambientHumidity), orDash(plan.ambientPressure)));
+    page.line(QStringLiteral("Method: %1").arg(q(last.method)));
     if (const auto adjustment = certificate.rangeAdjustment())
         page.line(q(*adjustment));
     for (const RunSheet *sheet : runs) {

@@ -138,12 +138,14 @@ void takeRun(QWidget *shown, const ApplyPressure &applyPressure)
     FrmVerify &form = verification->model();
     form.cmdStart.click();
     while (form.run() != nullptr && !form.run()->done()) {
-        const verify::Point &point = form.run()->points()[static_cast<std::size_t>(form.run()->current())];
-        applyPressure(point.nominal);
+        const int step = form.run()->currentStep();
+        // A preload has no reading: full scale, confirmed at once.
+        const verify::Point *point = form.run()->reading(step);
+        applyPressure(point != nullptr ? point->nominal : form.run()->identity().range.high);
         form.cmdTake.click();
-        if (!form.taking())
+        if (!form.taking() && !form.dwelling() && form.run()->currentStep() == step)
             return;
-        while (form.taking())
+        while (form.taking() || form.dwelling())
             runEventsFor(kSampleWaitMs);
     }
 }

@@ -16,6 +16,8 @@
 #include "controls/SaveFile.h"
 #include "link/Commands.h"
 #include "link/Numbers.h"
+#include "verify/Procedure.h"
+#include "verify/ProcedureSheet.h"
 #include "verify/RunDetail.h"
 
 #if ORTAVEL_HISTORY
@@ -27,9 +29,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <thread>
 
 namespace ortavel::cli {
 
@@ -42,11 +47,48 @@ constexpr const char *kVerifyUsage =
     "[--reference-due YYYY-MM-DD [--accept-overdue-reference]] [--reference-uncertainty U[%][ k=K]] "
     "[--decision simple|guarded|conditional] [--organisation TEXT] [--place TEXT] [--customer TEXT] [--tag TEXT] "
     "[--location TEXT] [--ambient TEMPERATURE,HUMIDITY,PRESSURE] [--departures TEXT] [--ma-values MA1,MA2,...] "
-    "[--report-prefix TEXT]";
+    "[--report-prefix TEXT] [--procedure plan|dkd-a|dkd-b|dkd-c|cg17-basic] [--dwell SECONDS]";
 
 // The organisation and report numbering as the window keeps them.
 constexpr const char *kVerifyApplication = "Ortavel";
 constexpr const char *kVerifySection = "Verification";
+
+constexpr int kDwellSliceMs = 50;
+
+// The method, preloads, zero readings and characteristics of a run, added to its JSON.
+void addProcedureJson(QJsonObject &json, const verify::RunSheet &sheet)
+{
+    const auto orNull = [](const std::string &text) {
+        return text.empty() || text == "-" ? QJsonValue() : QJsonValue(QString::fromStdString(text));
+    };
+    json.insert("procedure", QString::fromStdString(std::string(verify::procedureName(sheet.plan.procedure))));
+    json.insert("method", QString::fromStdString(std::string(verify::procedureTitle(sheet.plan.procedure))));
+    json.insert("dwell_seconds", sheet.plan.dwellSeconds);
+    json.insert("preloads", QJsonObject{{"planned", sheet.preloads}, {"confirmed", sheet.preloadsConfirmed}});
+    QJsonArray zeros;
+    for (const verify::SheetZero &z : sheet.zeros)
+        zeros.append(QJsonObject{{"series", z.series},
+                                 {"when", z.before ? "before" : "after"},
+                                 {"reading", orNull(z.reading)},
+                                 {"spread", orNull(z.spread)},
+                                 {"skipped", z.skipped},
+                                 {"taken_early", z.takenEarly}});
+    json.insert("zero_readings", zeros);
+    QJsonObject characteristics;
+    for (const verify::SheetCharacteristic &c : sheet.characteristics)
+        characteristics.insert(QString::fromStdString(c.key),
+                               QJsonObject{{"value", orNull(c.value)}, {"pct_of_span", orNull(c.pctOfSpan)}});
+    json.insert("characteristics", characteristics);
+    QJsonArray points = json.value("points").toArray();
+    for (qsizetype i = 0; i < points.size() && i < static_cast<qsizetype>(sheet.lines.size()); ++i) {
+        QJsonObject point = points[i].toObject();
+        point.insert("taken_early", sheet.lines[static_cast<std::size_t>(i)].takenEarly);
+        points[i] = point;
+    }
+    json.insert("points", points);
+}
+
+QJsonObject runJson(const verify::RunSheet &sheet);
 
 QJsonObject sheetJson(const verify::RunSheet &sheet)
 {
@@ -226,6 +268,22 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
         }
         m_plan.decision = *rule;
     }
+    if (option("--procedure")) {
+        const auto procedure = verify::procedureFromName(value);
+        if (!procedure) {
+            error = "--procedure takes plan, dkd-a, dkd-b, dkd-c or cg17-basic";
+            return false;
+        }
+        m_plan.procedure = *procedure;
+    }
+    if (option("--dwell")) {
+        const auto seconds = parseBoundedInt(value, 0, verify::Plan::kMaxDwellSeconds);
+        if (!seconds) {
+            error = "--dwell takes a whole number of seconds from 0 to 3600";
+            return false;
+        }
+        m_plan.dwellSeconds = *seconds;
+    }
     if (!error.empty())
         return false;
     const auto address = rest.size() == 1 ? parseAddress(rest.front()) : std::nullopt;
@@ -238,14 +296,17 @@ bool VerifyCommand::parse(const std::vector<std::string> &args, const CommonOpti
         error = *problem;
         return false;
     }
-    if (!m_currents.empty() && m_currents.size() != m_plan.sequence().size()) {
-        error = "--ma-values gives " + std::to_string(m_currents.size()) + " values for " +
-                std::to_string(m_plan.sequence().size()) + " points";
+    const auto steps = verify::stepsOf(m_plan.procedure, m_plan.points, m_plan.upDown);
+    const auto pointCount = static_cast<std::size_t>(std::count_if(
+        steps.begin(), steps.end(), [](const verify::Step &s) { return s.kind == verify::StepKind::Point; }));
+    if (!m_currents.empty() && m_currents.size() != pointCount) {
+        error = "--ma-values gives " + std::to_string(m_currents.size()) + " values for " + std::to_string(pointCount) +
+                " points";
         return false;
     }
-    if (!m_references.empty() && m_references.size() != m_plan.sequence().size()) {
+    if (!m_references.empty() && m_references.size() != pointCount) {
         error = "--reference-values gives " + std::to_string(m_references.size()) + " values for " +
-                std::to_string(m_plan.sequence().size()) + " points";
+                std::to_string(pointCount) + " points";
         return false;
     }
     if (hasAsFound) {
@@ -271,8 +332,13 @@ std::optional<std::string> VerifyCommand::referenceFor(int index, const verify::
         return m_references[static_cast<std::size_t>(index)];
     const std::string nominal = range.text(point.nominal);
     for (;;) {
-        std::fprintf(stderr, "Apply %s %s, then type the reference reading [%s]: ", nominal.c_str(), range.unit.c_str(),
-                     nominal.c_str());
+        // A guideline's series read the same pressures several times: the prompt says which one this is.
+        const std::string series = m_plan.procedure == verify::Procedure::Plan
+                                       ? std::string()
+                                       : " (M" + std::to_string(point.series) + " " +
+                                             std::string(verify::directionName(point.planned.direction)) + ")";
+        std::fprintf(stderr, "Apply %s %s%s, then type the reference reading [%s]: ", nominal.c_str(),
+                     range.unit.c_str(), series.c_str(), nominal.c_str());
         std::fflush(stderr);
         std::string line;
         if (!std::getline(std::cin, line))
@@ -288,22 +354,63 @@ std::optional<std::string> VerifyCommand::referenceFor(int index, const verify::
     }
 }
 
-// Every point in turn; false when the input ended or Ctrl-C stopped it.
+bool VerifyCommand::confirmStep(const std::string &prompt) const
+{
+    std::fprintf(stderr, "%s", prompt.c_str());
+    if (!m_references.empty()) {
+        std::fputc('\n', stderr);
+        return true;
+    }
+    std::fflush(stderr);
+    std::string line;
+    return static_cast<bool>(std::getline(std::cin, line));
+}
+
+bool VerifyCommand::dwell(Bus &bus) const
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(m_plan.dwellSeconds);
+    while (!bus.interrupted() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(kDwellSliceMs));
+    return !bus.interrupted();
+}
+
+// Every step in turn; false when the input ended or Ctrl-C stopped it.
 bool VerifyCommand::takeRun(Bus &bus, verify::Run &run)
 {
-    for (int i = 0; i < static_cast<int>(run.points().size()); ++i) {
-        const auto reference = referenceFor(i, run.point(i), run.identity().range);
-        if (!reference || bus.interrupted())
+    const auto preloads = std::count_if(run.steps().begin(), run.steps().end(), [](const verify::RunStep &s) {
+        return s.step.kind == verify::StepKind::Preload;
+    });
+    for (int i = 0; i < static_cast<int>(run.steps().size()); ++i) {
+        const verify::Step step = run.steps()[static_cast<std::size_t>(i)].step;
+        const int record = run.steps()[static_cast<std::size_t>(i)].record;
+        if (step.kind == verify::StepKind::Preload) {
+            if (!confirmStep("Preload " + std::to_string(step.preload) + " of " + std::to_string(preloads) +
+                             ": apply full scale, hold, vent, then press Enter") ||
+                bus.interrupted())
+                return false;
+            run.confirmPreload(i);
+            continue;
+        }
+        if (step.kind == verify::StepKind::Zero) {
+            if (!confirmStep("Zero reading (M" + std::to_string(step.series) +
+                             (step.zeroBefore ? ", before" : ", after") + "): vent, then press Enter") ||
+                bus.interrupted())
+                return false;
+        } else {
+            const auto reference = referenceFor(record, run.point(record), run.identity().range);
+            if (!reference || bus.interrupted())
+                return false;
+            run.setReference(record, *reference);
+            if (!m_currents.empty())
+                run.point(record).currentMa = m_currents[static_cast<std::size_t>(record)];
+        }
+        if (m_plan.dwellSeconds > 0 && !dwell(bus))
             return false;
-        run.setReference(i, *reference);
-        verify::Point &point = run.point(i);
-        if (!m_currents.empty())
-            point.currentMa = m_currents[static_cast<std::size_t>(i)];
         for (int s = 0; s < run.plan().samples && !bus.interrupted(); ++s)
-            run.addSample(i, bus.send(m_address, std::string(cmd::Pressure)));
+            run.addStepSample(i, bus.send(m_address, std::string(cmd::Pressure)));
         if (bus.interrupted())
             return false;
-        point.taken = true;
+        run.reading(i)->taken = true;
     }
     return true;
 }
@@ -333,9 +440,9 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
                           const std::optional<verify::ReportNumber> &number) const
 {
     if (options.json) {
-        QJsonObject json = sheetJson(sheet);
+        QJsonObject json = runJson(sheet);
         if (m_asFound)
-            json.insert("as_found", sheetJson(*m_asFound));
+            json.insert("as_found", runJson(*m_asFound));
         if (number)
             json.insert("report", QJsonObject{{"number", QString::fromStdString(number->text)},
                                               {"source", QString::fromStdString(number->source)}});
@@ -349,6 +456,7 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
                 id.address.c_str(), id.type.c_str(), id.id.c_str(), id.version.c_str(),
                 id.range.text(id.range.low).c_str(), id.range.text(id.range.high).c_str(), id.range.unit.c_str(),
                 id.range.typed ? " (typed)" : "", id.time.c_str());
+    std::printf("method: %s\n", std::string(verify::procedureTitle(sheet.plan.procedure)).c_str());
     const bool stated = sheet.plan.referenceUncertainty.has_value();
     std::vector<std::string> headers = {"point",   "dir",    "nominal", "reference",
                                         "reading", "spread", "error",   "error %"};
@@ -369,6 +477,13 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
     std::fputs(table.text().c_str(), stdout);
     for (const verify::SheetHysteresis &h : sheet.hysteresis)
         std::printf("hysteresis at %s: %s %% of span\n", h.nominal.c_str(), h.pctOfSpan.c_str());
+    if (sheet.preloads > 0)
+        std::printf("preloads: %d of %d\n", sheet.preloadsConfirmed, sheet.preloads);
+    for (const verify::SheetZero &z : sheet.zeros)
+        std::printf("zero reading M%d %s: %s\n", z.series, z.before ? "before" : "after",
+                    z.reading.empty() ? "not read" : (z.reading + " " + id.range.unit).c_str());
+    for (const verify::SheetCharacteristic &c : sheet.characteristics)
+        std::printf("%s\n", verify::characteristicText(c, id.range.unit).c_str());
     std::printf("decision rule: %s\n", std::string(verify::decisionRuleText(sheet.plan.decision)).c_str());
     std::printf("tolerance %s %% of span: %s\n", sheet.tolerance.c_str(),
                 std::string(verify::verdictName(sheet.verdict)).c_str());
@@ -377,6 +492,17 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
     if (m_asFound)
         std::printf("as found: %s\n", std::string(verify::verdictName(m_asFound->verdict)).c_str());
 }
+
+namespace {
+
+QJsonObject runJson(const verify::RunSheet &sheet)
+{
+    QJsonObject json = sheetJson(sheet);
+    addProcedureJson(json, sheet);
+    return json;
+}
+
+} // namespace
 
 bool VerifyCommand::writeOutputs(const verify::Certificate &certificate, std::vector<std::string> &files) const
 {

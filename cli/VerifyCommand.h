@@ -31,6 +31,11 @@ private:
     bool takeRun(Bus &bus, verify::Run &run);
     // The reference as typed, empty for the nominal; nothing when the input ended.
     std::optional<std::string> referenceFor(int index, const verify::Point &point, const verify::Range &range);
+    // A prompt to stderr, then Enter; with every reference given beforehand it goes on at once. False when the
+    // input ended.
+    bool confirmStep(const std::string &prompt) const;
+    // The dwell before a reading; false when Ctrl-C stopped it.
+    bool dwell(Bus &bus) const;
     void print(const verify::RunSheet &sheet, const CommonOptions &options,
                const std::optional<verify::ReportNumber> &number) const;
     // The next number of the history's, else this computer's, counter.

@@ -61,6 +61,7 @@ constexpr const char *kUsage =
     "  verify ADDR [--points 0,25,50,75,100] [--updown] [--tolerance 0.25] [--samples 5]\n"
     "        [--reference-values V1,V2,...] [--as-found FILE.csv | --as-left] [--range LOW,HIGH]\n"
     "        [--csv FILE] [--pdf FILE] [--operator TEXT] [--instrument TEXT]\n"
+    "        [--procedure plan|dkd-a|dkd-b|dkd-c|cg17-basic] [--dwell SECONDS]\n"
     "                                   a verification run (reads only); exit 1 on FAIL or "
     "INCOMPLETE\n" ORTAVEL_HISTORY_USAGE "ortavel-cli --help | --version    this text | the version\n"
     "exit status: 0 done and confirmed, 1 a transmitter failed, 2 usage error or port, 130 Ctrl-C\n";

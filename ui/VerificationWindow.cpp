@@ -104,6 +104,10 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
     plan->addLayout(range, last, 1);
     plan->addWidget(w(m.chkUpDown), last, 2);
     plan->addWidget(w(m.chkAsLeftOnly), last, 3);
+    plan->addWidget(w(m.lblProcedure), last + 1, 0);
+    plan->addWidget(w(m.cmbProcedure), last + 1, 1);
+    plan->addWidget(w(m.lblDwell), last + 1, 2);
+    plan->addWidget(w(m.txtDwell), last + 1, 3);
     column->addLayout(plan);
 
     auto *take = new QHBoxLayout;
@@ -149,6 +153,7 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
 VerificationWindow::~VerificationWindow()
 {
     m_model->tmrSample.setEnabled(false);
+    m_model->tmrDwell.setEnabled(false);
     m_model->onRowsChanged = nullptr;
     m_model->chooseSaveFile = nullptr;
     m_model->writePdf = nullptr;

@@ -1,5 +1,6 @@
 #include "Certificate.h"
 
+#include "ProcedureSheet.h"
 #include "link/Numbers.h"
 
 #include <algorithm>
@@ -122,6 +123,7 @@ RunSheet sheetOf(const Run &run, const std::string &name)
     sheet.currentVerdict = run.currentVerdict();
     for (const Hysteresis &h : run.hysteresis())
         sheet.hysteresis.push_back({range.text(h.nominal), h.pctOfSpan ? fixedText(*h.pctOfSpan, kPctDecimals) : "-"});
+    addProcedureFigures(sheet, run);
     return sheet;
 }
 
@@ -260,8 +262,9 @@ void writeSamples(std::ostream &out, const RunSheet &sheet)
         };
         for (std::size_t t = 0; t < l.discarded.size(); ++t)
             take(l.discarded[t], t + 1, "discarded");
-        take(l.samples, l.discarded.size() + 1, "kept");
+        take(l.samples, l.discarded.size() + 1, l.takenEarly ? kKeptEarly : "kept");
     }
+    writeZeroSamples(out, sheet);
 }
 
 } // namespace
@@ -284,6 +287,8 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
         out << "# " << key << ": " << oneLine(value) << '\n';
     for (const RunSheet *sheet : certificate.runs()) {
         for (const auto &[key, value] : runFacts(*sheet))
+            out << "# " << runKey(sheet->run) << '.' << key << ": " << oneLine(value) << '\n';
+        for (const auto &[key, value] : procedureFacts(*sheet))
             out << "# " << runKey(sheet->run) << '.' << key << ": " << oneLine(value) << '\n';
     }
     out << kCsvHeader << '\n';
@@ -311,6 +316,13 @@ std::string withoutCr(std::string line)
     return line;
 }
 
+// A whole number from low to high; nothing for any other text.
+std::optional<int> wholeFact(const std::string &text, int low, int high)
+{
+    const auto value = isNumberText(text) ? wholeNumber32(readNumber(text)) : std::nullopt;
+    return value && *value >= low && *value <= high ? value : std::nullopt;
+}
+
 // What the file says of its as-found run, over what its lines give.
 void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &facts)
 {
@@ -328,8 +340,9 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
         id.range.low = readNumber(fact("range_low"));
         id.range.high = readNumber(fact("range_high"));
     }
-    if (isNumberText(fact("decimals")))
-        id.range.decimals = static_cast<int>(readNumber(fact("decimals")));
+    // A file may say anything: a number past int is no count, and converting it would be undefined.
+    if (const auto decimals = wholeFact(fact("decimals"), 0, 4))
+        id.range.decimals = *decimals;
     Plan &plan = sheet.plan;
     std::string points = fact("points");
     std::replace(points.begin(), points.end(), ';', ',');
@@ -340,8 +353,8 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
         plan.tolerancePct = readNumber(fact("tolerance_pct_span"));
         sheet.tolerance = fact("tolerance_pct_span");
     }
-    if (isNumberText(fact("samples")))
-        plan.samples = static_cast<int>(readNumber(fact("samples")));
+    if (const auto samples = wholeFact(fact("samples"), 1, Plan::kMaxSamples))
+        plan.samples = *samples;
     plan.operatorName = fact("operator");
     plan.instrument = fact("reference");
     plan.instrumentSerial = fact("reference_serial");
@@ -372,6 +385,7 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
     plan.location = report("location");
     plan.referenceUncertainty = parseReferenceUncertainty(fact("reference_uncertainty"));
     plan.decision = decisionRuleFromName(fact("decision_rule")).value_or(DecisionRule::Simple);
+    restoreProcedureFacts(sheet, fact);
 }
 
 // Reading less reference is the error the line states, to its last digit.
@@ -420,8 +434,16 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         }
         if (f[0] != kAsFound)
             continue;
-        SheetLine l{f[4],  f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], false,
-                    false, {},   {},   {},   {},   {},   {},    {},    {}};
+        SheetLine l;
+        l.point = f[4];
+        l.direction = f[5];
+        l.nominal = f[6];
+        l.reference = f[7];
+        l.reading = f[8];
+        l.spread = f[9];
+        l.error = f[10];
+        l.errorPct = f[11];
+        l.result = f[12];
         if (columns == kColumns) {
             l.expanded = f[13];
             l.tur = f[14];
@@ -466,8 +488,9 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
                 continue;
             SheetLine &l = sheet.lines[index - 1];
             l.referenceFromNominal = f[4] == "nominal";
-            if (f[8] == "kept") {
+            if (f[8] == "kept" || f[8] == kKeptEarly) {
                 l.samples.push_back(f[7]);
+                l.takenEarly = f[8] == kKeptEarly;
             } else {
                 const auto take = static_cast<std::size_t>(readNumber(f[5]));
                 if (take >= 1 && take <= 1000) {

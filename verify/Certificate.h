@@ -45,6 +45,28 @@ struct SheetLine {
     std::string maResult;
     std::vector<std::string> samples;
     std::vector<std::vector<std::string>> discarded; // earlier takes, repeated since
+    bool takenEarly = false;                         // read before its dwell ran out
+};
+
+// A zero reading of a guideline's sequence: read vented, not judged.
+struct SheetZero {
+    int series = 0;
+    bool before = false; // before its series, else after it
+    std::string reading; // the mean, with a digit more than the transmitter shows; empty when not read
+    std::string spread;
+    bool skipped = false;
+    bool takenEarly = false;
+    std::vector<std::string> samples;
+    std::vector<std::vector<std::string>> discarded;
+};
+
+// A characteristic the run's procedure reports (b, h, f0, linearity): printed, not judged. "-" where a reading it
+// needs is missing.
+struct SheetCharacteristic {
+    std::string key;       // repeatability_b, hysteresis_h, zero_deviation_f0, linearity
+    std::string name;      // "Repeatability b", ...
+    std::string value;     // pressure unit, with a digit more than the transmitter shows
+    std::string pctOfSpan; // two decimals
 };
 
 struct SheetHysteresis {
@@ -63,6 +85,11 @@ struct RunSheet {
     Verdict verdict = Verdict::Incomplete;
     std::optional<Verdict> currentVerdict; // the mA output's, when read
     std::vector<SheetHysteresis> hysteresis;
+    std::string method; // the procedure's title
+    std::vector<SheetZero> zeros;
+    int preloads = 0; // of the procedure
+    int preloadsConfirmed = 0;
+    std::vector<SheetCharacteristic> characteristics;
 
     int discardedTakes() const;
     int skippedPoints() const;

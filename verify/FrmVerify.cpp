@@ -5,6 +5,10 @@
 #include "link/Commands.h"
 #include "link/Numbers.h"
 #include "mainwin/Ortavel.h"
+#include "verify/Procedure.h"
+#include "verify/ProcedureSheet.h"
+
+#include <algorithm>
 
 namespace ortavel {
 
@@ -40,23 +44,47 @@ std::vector<std::string> ambientParts(const std::string &text)
     return parts;
 }
 
+constexpr verify::Procedure kProcedures[] = {verify::Procedure::Plan, verify::Procedure::DkdA, verify::Procedure::DkdB,
+                                             verify::Procedure::DkdC, verify::Procedure::Cg17Basic};
+
+// The dwell remembered in the settings, or the default where it is unset or no whole number of seconds.
+std::string rememberedDwell(const SettingsStore &settings)
+{
+    const std::string text = settings.value("Ortavel", "Verification", "DwellSeconds", "");
+    const auto seconds = isNumberText(text) ? wholeNumber32(readNumber(text)) : std::nullopt;
+    return std::to_string(seconds && *seconds >= 0 && *seconds <= verify::Plan::kMaxDwellSeconds
+                              ? *seconds
+                              : FrmVerify::kDefaultDwellSeconds);
+}
+
 } // namespace
 
 FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_main(main)
 {
     for (Control *control : std::initializer_list<Control *>{
-             &lblPoints,     &txtPoints,     &chkUpDown,     &lblTolerance, &txtTolerance,   &lblSamples,
-             &txtSamples,    &lblRange,      &txtRangeLow,   &txtRangeHigh, &lblOperator,    &txtOperator,
-             &lblInstrument, &txtInstrument, &lblSerial,     &txtSerial,    &lblCertificate, &txtCertificate,
-             &lblDue,        &txtDue,        &lblNote,       &txtNote,      &chkAsLeftOnly,  &cmdStart,
-             &lblPoint,      &lblReference,  &txtReference,  &cmdTake,      &cmdRepeat,      &cmdSkip,
-             &lblProgress,   &lblVerdict,    &lblHysteresis, &lblAsFound,   &cmdSavePdf,     &cmdSaveCsv,
-             &tmrSample})
+             &lblPoints,       &txtPoints,       &chkUpDown,      &lblTolerance,   &txtTolerance,   &lblSamples,
+             &txtSamples,      &lblRange,        &txtRangeLow,    &txtRangeHigh,   &lblOperator,    &txtOperator,
+             &lblInstrument,   &txtInstrument,   &lblSerial,      &txtSerial,      &lblCertificate, &txtCertificate,
+             &lblDue,          &txtDue,          &lblUncertainty, &txtUncertainty, &lblDecision,    &cmbDecision,
+             &lblOrganisation, &txtOrganisation, &lblAddress,     &txtAddress,     &lblPrefix,      &txtPrefix,
+             &lblPlace,        &txtPlace,        &lblCustomer,    &txtCustomer,    &lblTag,         &txtTag,
+             &lblLocation,     &txtLocation,     &lblAmbient,     &txtAmbient,     &lblDepartures,  &txtDepartures,
+             &lblNote,         &txtNote,         &lblProcedure,   &cmbProcedure,   &lblDwell,       &txtDwell,
+             &chkAsLeftOnly,   &cmdStart,        &lblPoint,       &lblReference,   &txtReference,   &lblCurrent,
+             &txtCurrent,      &cmdTake,         &cmdRepeat,      &cmdSkip,        &lblProgress,    &lblVerdict,
+             &lblHysteresis,   &lblAsFound,      &lblReport,      &cmdSavePdf,     &cmdSaveCsv,     &tmrSample,
+             &tmrDwell})
         add(*control);
     for (const auto rule :
          {verify::DecisionRule::Simple, verify::DecisionRule::Guarded, verify::DecisionRule::Conditional})
         cmbDecision.addItem(std::string(verify::decisionRuleName(rule)), static_cast<int>(rule));
     cmbDecision.setSelectedIndex(0);
+    for (const auto procedure : kProcedures)
+        cmbProcedure.addItem(std::string(verify::procedureName(procedure)), static_cast<int>(procedure));
+    cmbProcedure.setSelectedIndex(0);
+    cmbProcedure.onClick = [this] { cmbProcedure_Click(); };
+    tmrDwell.onTimer = [this] { tmrDwell_Timer(); };
+    txtDwell.setText(rememberedDwell(m_main.settingsStore()));
     cmdStart.onClick = [this] { cmdStart_Click(); };
     cmdTake.onClick = [this] { cmdTake_Click(); };
     cmdRepeat.onClick = [this] { cmdRepeat_Click(); };
@@ -137,6 +165,10 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
         }
     }
     plan.decision = static_cast<verify::DecisionRule>(cmbDecision.itemData(std::max(0, cmbDecision.selectedIndex())));
+    plan.procedure = static_cast<verify::Procedure>(cmbProcedure.itemData(std::max(0, cmbProcedure.selectedIndex())));
+    const auto dwell = isNumberText(txtDwell.text()) ? wholeNumber32(readNumber(txtDwell.text())) : std::nullopt;
+    // The free plan reads at once, as it always has; the dwell box serves the guidelines' sequences.
+    plan.dwellSeconds = plan.procedure == verify::Procedure::Plan ? 0 : dwell.value_or(-1);
     plan.instrumentCertificate = txtCertificate.text();
     plan.instrumentDue = txtDue.text();
     plan.note = txtNote.text();
@@ -180,6 +212,8 @@ void FrmVerify::cmdStart_Click()
             return;
         plan->overdueAccepted = true;
     }
+    if (plan->procedure != verify::Procedure::Plan)
+        m_main.settingsStore().setValue("Ortavel", "Verification", "DwellSeconds", std::to_string(plan->dwellSeconds));
     const auto ask = [this](const std::string &command) { return m_main.Comm_Send(m_address, command); };
     const auto unitName = [this](int code) {
         return code >= 0 && code < Ortavel::kUnitCount ? m_main.UnitNames[static_cast<std::size_t>(code)]
@@ -242,33 +276,92 @@ void FrmVerify::cmdTake_Click()
     verify::Run *r = activeRun();
     if (r == nullptr || r->done() || taking())
         return;
+    if (dwelling()) {
+        tmrDwell.setEnabled(false);
+        const int step = m_dwelling;
+        m_dwelling = -1;
+        startSampling(step, true);
+        return;
+    }
     if (!ownTransmitterSelected()) {
         tell("The transmitter " + m_address + " is no longer selected in the main window; no reading is taken.");
         return;
     }
-    const int index = r->current();
-    const std::string typed = txtReference.text();
-    // The nominal the box was given, unchanged, was not read off anything.
-    if (!r->setReference(index, typed == m_shownReference ? std::string() : typed)) {
-        tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
+    const int step = r->currentStep();
+    const verify::RunStep &s = r->steps()[static_cast<std::size_t>(step)];
+    if (s.step.kind == verify::StepKind::Preload) {
+        r->confirmPreload(step);
+        showState();
         return;
     }
-    const std::string current = txtCurrent.text();
-    if (current.find_first_not_of(' ') != std::string::npos) {
-        const auto values = verify::currentList(current);
-        if (!values || values->size() != 1 || !values->front()) {
-            tell("mA: the meter's reading of the output from 0 to 24 mA, or leave it empty.");
+    if (s.step.kind == verify::StepKind::Point) {
+        const std::string typed = txtReference.text();
+        // The nominal the box was given, unchanged, was not read off anything.
+        if (!r->setReference(s.record, typed == m_shownReference ? std::string() : typed)) {
+            tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
             return;
         }
-        r->point(index).currentMa = values->front();
-    } else {
-        r->point(index).currentMa.reset();
+        const std::string current = txtCurrent.text();
+        std::optional<double> currentMa;
+        if (current.find_first_not_of(' ') != std::string::npos) {
+            const auto values = verify::currentList(current);
+            if (!values || values->size() != 1 || !values->front()) {
+                tell("mA: the meter's reading of the output from 0 to 24 mA, or leave it empty.");
+                return;
+            }
+            currentMa = values->front();
+        }
+        r->point(s.record).currentMa = currentMa;
     }
-    r->clearPoint(index);
-    m_taking = index;
+    // Not taken yet: this only clears what a stopped reading left.
+    r->repeatStep(step);
+    if (r->plan().dwellSeconds > 0) {
+        m_dwelling = step;
+        m_dwellLeftSeconds = r->plan().dwellSeconds;
+        showState();
+        tmrDwell.setEnabled(true);
+        return;
+    }
+    startSampling(step, false);
+}
+
+void FrmVerify::startSampling(int step, bool early)
+{
+    verify::Run *r = activeRun();
+    r->reading(step)->takenEarly = early;
+    m_taking = step;
     m_samplesLeft = r->plan().samples;
     showState();
     tmrSample.setEnabled(true);
+}
+
+// One tick a second, so the window never waits.
+void FrmVerify::tmrDwell_Timer()
+{
+    if (!dwelling() || activeRun() == nullptr) {
+        tmrDwell.setEnabled(false);
+        return;
+    }
+    if (!ownTransmitterSelected()) {
+        tmrDwell.setEnabled(false);
+        m_dwelling = -1;
+        showState();
+        tell("The transmitter " + m_address + " is no longer selected in the main window; no reading is taken.");
+        return;
+    }
+    if (--m_dwellLeftSeconds > 0) {
+        showState();
+        return;
+    }
+    tmrDwell.setEnabled(false);
+    const int step = m_dwelling;
+    m_dwelling = -1;
+    startSampling(step, false);
+}
+
+void FrmVerify::cmbProcedure_Click()
+{
+    showState();
 }
 
 // One sample a tick: between two exchanges the main window's handlers run.
@@ -282,13 +375,13 @@ void FrmVerify::tmrSample_Timer()
     if (!ownTransmitterSelected()) {
         // What was polled so far is no reading of this transmitter.
         tmrSample.setEnabled(false);
-        r->clearPoint(m_taking);
+        r->repeatStep(m_taking);
         m_taking = -1;
         showState();
         tell("The transmitter " + m_address + " is no longer selected in the main window; the reading stopped.");
         return;
     }
-    r->addSample(m_taking, m_main.Comm_Send(m_address, std::string(cmd::Pressure)));
+    r->addStepSample(m_taking, m_main.Comm_Send(m_address, std::string(cmd::Pressure)));
     if (--m_samplesLeft > 0) {
         lblProgress.setCaption("Sample " + std::to_string(r->plan().samples - m_samplesLeft + 1) + " of " +
                                std::to_string(r->plan().samples));
@@ -300,7 +393,7 @@ void FrmVerify::tmrSample_Timer()
 void FrmVerify::finishPoint()
 {
     tmrSample.setEnabled(false);
-    activeRun()->point(m_taking).taken = true;
+    activeRun()->reading(m_taking)->taken = true;
     m_taking = -1;
     showState();
 }
@@ -308,18 +401,18 @@ void FrmVerify::finishPoint()
 void FrmVerify::cmdRepeat_Click()
 {
     verify::Run *r = activeRun();
-    if (r == nullptr || taking() || r->current() == 0)
+    if (r == nullptr || taking() || dwelling() || r->currentStep() == 0)
         return;
-    r->repeatPoint(r->current() - 1);
+    r->repeatStep(r->currentStep() - 1);
     showState();
 }
 
 void FrmVerify::cmdSkip_Click()
 {
     verify::Run *r = activeRun();
-    if (r == nullptr || taking() || r->done())
+    if (r == nullptr || taking() || dwelling() || r->done())
         return;
-    r->skipPoint(r->current());
+    r->skipStep(r->currentStep());
     showState();
 }
 
@@ -355,28 +448,42 @@ void FrmVerify::showState()
     const verify::Run *r = run();
     const bool running = r != nullptr && !r->done();
     cmdStart.setCaption(m_asFound ? "Start as left" : "Start as found");
-    cmdStart.setEnabled(!taking() && !running && !m_asLeft);
+    cmdStart.setEnabled(!taking() && !dwelling() && !running && !m_asLeft);
     chkAsLeftOnly.setEnabled(!m_asFound && !m_asLeft);
     for (Control *control :
          std::initializer_list<Control *>{&txtPoints, &chkUpDown, &txtTolerance, &txtSamples, &cmbDecision})
         control->setEnabled(!running && !taking());
+    const bool freePlan =
+        cmbProcedure.itemData(std::max(0, cmbProcedure.selectedIndex())) == static_cast<int>(verify::Procedure::Plan);
+    txtPoints.setEnabled(txtPoints.enabled() && freePlan);
+    chkUpDown.setEnabled(chkUpDown.enabled() && freePlan);
+    cmbProcedure.setEnabled(!running && !taking());
+    txtDwell.setEnabled(!running && !taking() && !freePlan);
+    const verify::RunStep *step = running ? &r->steps()[static_cast<std::size_t>(r->currentStep())] : nullptr;
+    const bool idle = !taking() && !dwelling();
     cmdTake.setEnabled(running && !taking());
-    cmdSkip.setEnabled(running && !taking());
-    cmdRepeat.setEnabled(r != nullptr && !taking() && r->current() > 0);
-    txtReference.setEnabled(running && !taking());
-    txtCurrent.setEnabled(running && !taking());
+    cmdSkip.setEnabled(step != nullptr && idle && step->step.kind != verify::StepKind::Preload);
+    cmdRepeat.setEnabled(r != nullptr && idle && r->currentStep() > 0);
+    txtReference.setEnabled(step != nullptr && idle && step->step.kind == verify::StepKind::Point);
+    txtCurrent.setEnabled(step != nullptr && idle && step->step.kind == verify::StepKind::Point);
     cmdSavePdf.setEnabled(r != nullptr && r->done());
     cmdSaveCsv.setEnabled(r != nullptr && r->done());
-    lblProgress.setCaption(taking() ? "Sample 1 of " + std::to_string(r->plan().samples) : std::string());
+    lblProgress.setCaption(taking()     ? "Sample 1 of " + std::to_string(r->plan().samples)
+                           : dwelling() ? "Dwell: " + std::to_string(m_dwellLeftSeconds) + " s left; Take reads now"
+                                        : std::string());
     if (r == nullptr) {
         lblPoint.setCaption("Choose the plan, then Start.");
+    } else if (running && step->step.kind != verify::StepKind::Point) {
+        lblPoint.setCaption(stepPrompt(*r));
+        if (idle)
+            txtReference.setText(step->step.kind == verify::StepKind::Zero ? "0" : "");
     } else if (running) {
-        const verify::Point &p = r->points()[static_cast<std::size_t>(r->current())];
+        const verify::Point &p = r->points()[static_cast<std::size_t>(step->record)];
         const std::string nominal = r->identity().range.text(p.nominal);
-        lblPoint.setCaption("Point " + std::to_string(r->current() + 1) + " of " + std::to_string(r->points().size()) +
+        lblPoint.setCaption("Point " + std::to_string(step->record + 1) + " of " + std::to_string(r->points().size()) +
                             " (" + std::string(directionName(p.planned.direction)) + "): apply " + nominal + " " +
                             r->identity().range.unit);
-        if (!taking()) {
+        if (idle) {
             m_shownReference = nominal;
             txtReference.setText(nominal);
         }
@@ -389,6 +496,12 @@ void FrmVerify::showState()
     if (r != nullptr) {
         for (const verify::SheetHysteresis &h : verify::sheetOf(*r, "").hysteresis)
             hysteresis += (hysteresis.empty() ? "Hysteresis (% of span): " : ", ") + h.nominal + ": " + h.pctOfSpan;
+    }
+    // A guideline's run shows what its procedure reports instead: h there is over the whole sequence.
+    if (r != nullptr && r->plan().procedure != verify::Procedure::Plan) {
+        hysteresis.clear();
+        for (const verify::SheetCharacteristic &c : verify::sheetOf(*r, "").characteristics)
+            hysteresis += (hysteresis.empty() ? "" : "; ") + verify::characteristicText(c, r->identity().range.unit);
     }
     lblHysteresis.setCaption(hysteresis);
     lblAsFound.setCaption(m_asFound && m_asLeft
@@ -425,6 +538,19 @@ bool FrmVerify::numberReport()
     if (number->fellBack)
         tell("Report " + number->text + " is numbered by " + number->source + ".");
     return true;
+}
+
+std::string FrmVerify::stepPrompt(const verify::Run &run) const
+{
+    const verify::Step &step = run.steps()[static_cast<std::size_t>(run.currentStep())].step;
+    if (step.kind == verify::StepKind::Zero)
+        return "Zero reading (M" + std::to_string(step.series) + (step.zeroBefore ? ", before" : ", after") +
+               "): vent, then Take";
+    const auto preloads = std::count_if(run.steps().begin(), run.steps().end(), [](const verify::RunStep &s) {
+        return s.step.kind == verify::StepKind::Preload;
+    });
+    return "Preload " + std::to_string(step.preload) + " of " + std::to_string(preloads) +
+           ": apply full scale, hold, vent; then Take";
 }
 
 void FrmVerify::cmdSavePdf_Click()

@@ -34,6 +34,8 @@ class Ortavel;
 class FrmVerify : public Form {
 public:
     static constexpr int kSampleMs = 1;
+    static constexpr int kDwellTickMs = 1000;
+    static constexpr int kDefaultDwellSeconds = 30;
 
     explicit FrmVerify(Ortavel &main);
 
@@ -99,6 +101,11 @@ public:
     Button cmdSavePdf{"cmdSavePdf", "Save certificate..."};
     Button cmdSaveCsv{"cmdSaveCsv", "Save CSV..."};
     Timer tmrSample{"tmrSample", kSampleMs};
+    Label lblProcedure{"lblProcedure", "Procedure:"};
+    ComboBox cmbProcedure{"cmbProcedure"};
+    Label lblDwell{"lblDwell", "Dwell before each reading (s):"};
+    TextBox txtDwell{"txtDwell", ""};
+    Timer tmrDwell{"tmrDwell", kDwellTickMs};
 
     void cmdStart_Click();
     void cmdTake_Click();
@@ -107,6 +114,8 @@ public:
     void tmrSample_Timer();
     void cmdSavePdf_Click();
     void cmdSaveCsv_Click();
+    void cmbProcedure_Click();
+    void tmrDwell_Timer();
 
     // The run on show (as left once started, else as found); nullptr before
     // the first start.
@@ -117,6 +126,8 @@ public:
     std::vector<verify::SheetLine> rows() const;
     verify::Certificate certificate() const;
     bool taking() const { return m_taking >= 0; }
+    // Counting down before a reading; Take reads at once, recorded as taken early.
+    bool dwelling() const { return m_dwelling >= 0; }
 
     // The view's side.
     std::function<void()> onRowsChanged;
@@ -134,6 +145,8 @@ private:
     std::optional<verify::Plan> planFromBoxes();
     std::optional<verify::Range> typedRange() const;
     void finishPoint();
+    void startSampling(int step, bool early);
+    std::string stepPrompt(const verify::Run &run) const;
     void showState();
     void tell(const std::string &text);
     // Notes a file written for the runs on show.
@@ -148,11 +161,13 @@ private:
     std::uint64_t m_selection = 0;
     std::optional<verify::Run> m_asFound;
     std::optional<verify::Run> m_asLeft;
-    int m_taking = -1;            // the point being sampled
+    int m_taking = -1;            // the step being sampled
     std::string m_shownReference; // what the reference box was given: the nominal
     std::string m_reportNumber;
     std::string m_issued;
     int m_samplesLeft = 0;
+    int m_dwelling = -1; // the step whose dwell runs
+    int m_dwellLeftSeconds = 0;
     // What the history gets of each run: its files, and whether it has it.
     struct RunRecord {
         std::vector<verify::FileDigest> files;

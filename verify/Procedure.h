@@ -8,26 +8,9 @@
 
 namespace ortavel::verify {
 
-// How a run is measured: the operator's own plan, or a sequence of a pressure-calibration guideline with its
-// points, preloads and measurement series fixed by that guideline.
-enum class Procedure { Plan, DkdA, DkdB, DkdC, Cg17Basic };
-
 std::string_view procedureName(Procedure p); // "plan", "dkd-a", "dkd-b", "dkd-c", "cg17-basic"
 std::optional<Procedure> procedureFromName(std::string_view name);
 std::string_view procedureTitle(Procedure p); // for the report: "DKD-R 6-1 (03/2014) sequence C", ...
-
-enum class StepKind { Preload, Zero, Point };
-
-struct Step {
-    StepKind kind = StepKind::Point;
-    int series = 0;  // 1-based measurement series (M1...), 0 for preloads
-    int preload = 0; // 1-based preload number, for Preload steps
-    // % of the display range: the point, or 100 for a preload; 0 for a Zero step, which is read vented whatever
-    // 0 % of the range is.
-    double percent = 0;
-    Direction direction = Direction::Up;
-    bool zeroBefore = false; // for Zero steps: the reading before its series (else after)
-};
 
 // The whole sequence an operator follows, in order. The free plan: the plan's points up, and when upDown back down
 // without repeating the top (Plan::sequence()), one series each, no preloads, no zero readings. A guideline

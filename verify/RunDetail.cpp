@@ -1,5 +1,6 @@
 #include "RunDetail.h"
 
+#include "Procedure.h"
 #include "history/DetailJson.h"
 
 namespace ortavel::verify {
@@ -52,7 +53,47 @@ std::string pointJson(const Run &run, int index)
            ",\"samples\":" + numberArray(point.samples) + ",\"discarded\":" + discarded +
            ",\"referenceFrom\":" + jsonQuoted(point.referenceFromNominal() ? "nominal" : "typed") +
            ",\"skippedByOperator\":" + (point.skipped ? "true" : "false") +
-           ",\"expandedUncertainty\":" + (read ? jsonNumber(figures.budget.expanded) : "null") + "}";
+           ",\"expandedUncertainty\":" + (read ? jsonNumber(figures.budget.expanded) : "null") +
+           ",\"series\":" + std::to_string(point.series) + ",\"takenEarly\":" + (point.takenEarly ? "true" : "false") +
+           "}";
+}
+
+std::string optionalNumber(const std::optional<double> &value)
+{
+    return value ? jsonNumber(*value) : "null";
+}
+
+// The procedure, its preloads and zero readings, and what it reports (pressure unit; null where not measured).
+std::string procedureJson(const Run &run)
+{
+    int preloads = 0;
+    int confirmed = 0;
+    std::string zeros = "[";
+    for (const RunStep &step : run.steps()) {
+        if (step.step.kind == StepKind::Preload) {
+            ++preloads;
+            confirmed += step.confirmed ? 1 : 0;
+        } else if (step.step.kind == StepKind::Zero) {
+            const Point &p = run.zeros()[static_cast<std::size_t>(step.record)];
+            zeros += (zeros.size() == 1 ? "" : ",") + std::string("{\"series\":") + std::to_string(step.step.series) +
+                     ",\"before\":" + (step.step.zeroBefore ? "true" : "false") +
+                     ",\"mean\":" + optionalNumber(run.zeroReading(step.record)) +
+                     ",\"samples\":" + numberArray(p.samples) + ",\"skipped\":" + (p.skipped ? "true" : "false") +
+                     ",\"takenEarly\":" + (p.takenEarly ? "true" : "false") + "}";
+        }
+    }
+    const Characteristics c = run.characteristics();
+    const Reported reported = reportedBy(run.plan().procedure, run.plan().upDown);
+    const auto figure = [](bool wanted, const std::optional<double> &value) {
+        return wanted ? optionalNumber(value) : std::string("null");
+    };
+    return "{\"name\":" + jsonQuoted(procedureName(run.plan().procedure)) +
+           ",\"dwellSeconds\":" + std::to_string(run.plan().dwellSeconds) +
+           ",\"preloads\":" + std::to_string(preloads) + ",\"preloadsConfirmed\":" + std::to_string(confirmed) +
+           ",\"zeros\":" + zeros + "],\"repeatability\":" + figure(reported.repeatability, c.maxRepeatability) +
+           ",\"hysteresis\":" + figure(reported.hysteresis, c.maxHysteresis) +
+           ",\"zeroDeviation\":" + figure(reported.zeroDeviation, c.zeroDeviation) +
+           ",\"linearity\":" + figure(reported.linearity, c.linearity) + "}";
 }
 
 } // namespace
@@ -62,7 +103,8 @@ std::string runDetailJson(const Run &run, const std::vector<FileDigest> &files)
     std::string json = "{\"plan\":" + planJson(run) + ",\"points\":[";
     for (int i = 0; i < static_cast<int>(run.points().size()); ++i)
         json += (i == 0 ? "" : ",") + pointJson(run, i);
-    json += "],\"files\":[";
+    json += "],\"procedure\":" + procedureJson(run);
+    json += ",\"files\":[";
     for (std::size_t i = 0; i < files.size(); ++i) {
         json += (i == 0 ? "" : ",") + std::string("{\"path\":") + jsonQuoted(files[i].path) +
                 ",\"sha256\":" + jsonQuoted(files[i].sha256) + "}";

@@ -180,6 +180,8 @@ std::optional<std::string> Plan::problem() const
         return "the tolerance must be above 0";
     if (samples < 1 || samples > kMaxSamples)
         return "samples per point lie from 1 to 100";
+    if (dwellSeconds < 0 || dwellSeconds > kMaxDwellSeconds)
+        return "the dwell lies from 0 to 3600 s";
     if (!instrumentDue.empty() && !isoDate(instrumentDue))
         return "the reference's due date is written YYYY-MM-DD";
     return std::nullopt;
@@ -260,13 +262,7 @@ std::optional<CurrentCheck> currentOf(const Point &point, const Identity &identi
 
 Run::Run(Plan plan, Identity identity) : m_plan(std::move(plan)), m_identity(std::move(identity))
 {
-    for (const PlannedPoint &planned : m_plan.sequence()) {
-        Point point;
-        point.planned = planned;
-        point.nominal = m_identity.range.nominal(planned.percent);
-        point.reference = point.nominal;
-        m_points.push_back(point);
-    }
+    buildSteps();
 }
 
 int Run::current() const
@@ -282,6 +278,17 @@ void Run::addSample(int index, const std::string &result)
         p.samples.push_back(*value);
     else
         p.failedPoll = true;
+}
+
+void Run::addStepSample(int step, const std::string &result)
+{
+    Point *p = reading(step);
+    if (p == nullptr)
+        return;
+    if (const auto value = numberOf(result, m_identity.address))
+        p->samples.push_back(*value);
+    else
+        p->failedPoll = true;
 }
 
 bool Run::setReference(int index, const std::string &typed)
@@ -306,6 +313,7 @@ void Run::clearPoint(int index)
     p.failedPoll = false;
     p.taken = false;
     p.skipped = false;
+    p.takenEarly = false;
 }
 
 void Run::repeatPoint(int index)

@@ -44,6 +44,25 @@ std::optional<std::vector<std::string>> numberTexts(const std::string &text);
 // (a day that does not exist included).
 std::optional<std::string> isoDate(const std::string &text);
 
+// How a run is measured: the operator's own plan, or a sequence of a pressure-calibration guideline with its
+// points, preloads and measurement series fixed by that guideline (verify/Procedure.h).
+enum class Procedure { Plan, DkdA, DkdB, DkdC, Cg17Basic };
+
+enum class StepKind { Preload, Zero, Point };
+
+struct Step {
+    StepKind kind = StepKind::Point;
+    int series = 0;  // 1-based measurement series (M1...), 0 for preloads
+    int preload = 0; // 1-based preload number, for Preload steps
+    // % of the display range: the point, or 100 for a preload; 0 for a Zero step, which is read vented whatever
+    // 0 % of the range is.
+    double percent = 0;
+    Direction direction = Direction::Up;
+    bool zeroBefore = false; // for Zero steps: the reading before its series (else after)
+};
+
+struct Characteristics;
+
 struct PlannedPoint {
     double percent = 0;
     Direction direction = Direction::Up;
@@ -53,11 +72,16 @@ struct PlannedPoint {
 // certificate carries.
 struct Plan {
     static constexpr int kMaxSamples = 100;
+    static constexpr int kMaxDwellSeconds = 3600;
 
     std::vector<double> points{0, 25, 50, 75, 100}; // % of the display range
     bool upDown = false;                            // the same points back down
     double tolerancePct = 0.25;                     // of span
     int samples = 5;
+    // A guideline's sequence replaces points and upDown.
+    Procedure procedure = Procedure::Plan;
+    // The wait before each reading, for the pressure to settle.
+    int dwellSeconds = 0;
     std::string operatorName;
     std::string instrument; // the reference: its description
     std::string instrumentSerial;
@@ -141,6 +165,8 @@ struct Point {
     bool taken = false;      // read, or skipped
     bool skipped = false;
     std::optional<double> currentMa; // the operator's meter on the 4-20 mA output
+    int series = 0;                  // the measurement series it belongs to (1-based)
+    bool takenEarly = false;         // read before its dwell ran out
 
     bool referenceFromNominal() const { return referenceDecimals < 0; }
 };
@@ -170,6 +196,14 @@ struct Hysteresis {
     std::optional<double> pctOfSpan;
 };
 
+// One step of a run as the operator follows it. A Zero step is sampled like a point with 0 applied vented and is
+// not judged; a Preload takes no reading, the operator confirms it.
+struct RunStep {
+    Step step;
+    int record = -1;        // Point: index into points(); Zero: into zeros(); Preload: -1
+    bool confirmed = false; // Preload: done
+};
+
 // One run: the plan, the identity at its start and the points so far.
 class Run {
 public:
@@ -181,7 +215,7 @@ public:
     Point &point(int index) { return m_points.at(static_cast<std::size_t>(index)); }
     // The first point not yet taken; points().size() when the run is done.
     int current() const;
-    bool done() const { return current() == static_cast<int>(m_points.size()); }
+    bool done() const { return currentStep() == static_cast<int>(m_steps.size()); }
 
     // A polled RP0 result into the point's samples; a failed answer or no
     // number marks the point as not read.
@@ -204,10 +238,35 @@ public:
     Verdict verdict() const;
     std::vector<Hysteresis> hysteresis() const;
 
+    // Every step in order: for the free plan its points only.
+    const std::vector<RunStep> &steps() const { return m_steps; }
+    // The zero readings, in the order of their steps.
+    const std::vector<Point> &zeros() const { return m_zeros; }
+    // The first step not yet done; steps().size() when the run is done.
+    int currentStep() const;
+    bool stepDone(int step) const;
+    // What a Zero or Point step samples into; nullptr for a Preload.
+    Point *reading(int step);
+    const Point *reading(int step) const;
+    void confirmPreload(int step);
+    // addSample(), repeatPoint() and skipPoint() for any step: a preload is confirmed again (repeat) or not at all
+    // (skip leaves it as it is).
+    void addStepSample(int step, const std::string &result);
+    void repeatStep(int step);
+    void skipStep(int step);
+    // The mean of a zero reading; nothing without one.
+    std::optional<double> zeroReading(int zero) const;
+    // b, h, f0 and linearity from the points' errors per series and the zero readings (pressure unit).
+    Characteristics characteristics() const;
+
 private:
     Plan m_plan;
     Identity m_identity;
     std::vector<Point> m_points;
+    std::vector<RunStep> m_steps;
+    std::vector<Point> m_zeros;
+
+    void buildSteps();
 };
 
 // One exchange with the transmitter under test: the command without the

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace ortavel::test {
@@ -69,6 +70,12 @@ TEST_F(VerifyEndToEndTest, BadInputIsRefusedWithOneLineAndNothingSent)
         {"--decision", "lenient"},
         {"--ambient", "21 C"},
         {"--ma-values", "25"},
+        {"--procedure", "dkd-d"},
+        {"--dwell", "-1"},
+        {"--dwell", "3601"},
+        {"--dwell", "1.5"},
+        // dkd-c reads ten points: the values count the points, not the preload and zero readings.
+        {"--procedure", "dkd-c", "--reference-values", "0,25,50,75,100,100,75,50,25,0,0,0"},
         // Past due: nothing sent unless the operator goes on knowingly.
         {"--reference-due", "2020-01-31"},
     };
@@ -239,6 +246,122 @@ TEST_F(VerifyEndToEndTest, PromptsForEachPointAndTakesEnterAsTheNominal)
     EXPECT_TRUE(QString::fromStdString(out).simplified().contains(" 100 up 100.000 100.000 (nominal) ")) << out;
     EXPECT_NE(out.find("hysteresis at 50.000: "), std::string::npos) << out;
     EXPECT_NE(out.find(": PASS\n"), std::string::npos) << out;
+}
+
+// Each procedure run through as the prompts ask: full scale for a preload, vented for a zero reading (0.2 kPa more
+// after a cycle than before it), each point with an offset per series, so that b, h, f0 and linearity come out as
+// worked by hand (noise of the demo transmitter: +-0.004 kPa).
+TEST_F(VerifyEndToEndTest, EachProcedurePromptsItsStepsAndReportsItsCharacteristics)
+{
+    constexpr double kSeriesOffsets[] = {0.0, 0.5, 0.1, 0.6, 0.05}; // M1...M5, kPa
+    constexpr double kNoise = 0.012;
+    struct Row {
+        const char *name;
+        const char *procedure;
+        const char *method;
+        int preloads, zeros, points;
+        std::optional<double> b, h, f0;
+        double linearity;
+    };
+    const Row rows[] = {
+        // Means 0.25, 0.25, 0 at 0, 50, 100: the least-squares line leaves 1/12 at 50.
+        {"free plan up and down: h only where both directions read",
+         "plan",
+         "Free plan",
+         0,
+         0,
+         5,
+         {},
+         0.5,
+         {},
+         0.5 / 6},
+        {"dkd-c: one preload, one cycle, no repeated series",
+         "dkd-c",
+         "DKD-R 6-1 (03/2014) sequence C",
+         1,
+         2,
+         10,
+         {},
+         0.5,
+         0.2,
+         0},
+        {"dkd-b: M3 repeats M1", "dkd-b", "DKD-R 6-1 (03/2014) sequence B", 2, 4, 27, 0.1, 0.5, 0.2, 0},
+        {"dkd-a: b the larger of M1/M3 and M2/M4, h their mean", "dkd-a", "DKD-R 6-1 (03/2014) sequence A", 3, 4, 36,
+         0.1, 0.5, 0.2, 0},
+        {"cg17-basic: b over three repeats at 0 and 40 %", "cg17-basic", "EURAMET cg-17 (v2.0) basic procedure", 1, 4,
+         18, 0.55, 0.5, 0.2, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string csv = path("procedure.csv");
+        const std::string pdf = path("procedure.pdf");
+        QProcess cli;
+        cli.setReadChannel(QProcess::StandardError);
+        const QString arguments = "--no-history --json verify 1 --points 0,50,100 --updown --samples 2 --tolerance 1";
+        cli.start(ORTAVEL_CLI_PROGRAM,
+                  QStringList{"--settings-dir", m_folder.path(), "--device", QString::fromStdString(m_link)} +
+                      arguments.split(' ') +
+                      QStringList{"--procedure", row.procedure, "--csv", QString::fromStdString(csv), "--pdf",
+                                  QString::fromStdString(pdf)});
+        int preloads = 0, zeros = 0, points = 0, series = 1;
+        double last = -1;
+        std::string err;
+        for (;;) {
+            while (!err.ends_with("]: ") && !err.ends_with("press Enter") && cli.waitForReadyRead(20000))
+                err += cli.readAllStandardError().toStdString();
+            const QString prompt = QString::fromStdString(err.substr(err.rfind('\n') + 1));
+            if (prompt.startsWith("Preload")) {
+                ++preloads;
+                m_server.setPressure(1, 100.0);
+            } else if (prompt.startsWith("Zero reading")) {
+                ++zeros;
+                m_server.setPressure(1, 0.0, prompt.contains("after") ? 0.2 : 0.0);
+            } else if (prompt.startsWith("Apply")) {
+                ++points;
+                const double pressure = prompt.section(' ', 1, 1).toDouble();
+                const auto named = QRegularExpression("\\(M(\\d) ").match(prompt);
+                // The free plan's prompt names no series: it turns down where the pressure stops rising.
+                series = named.hasMatch() ? named.captured(1).toInt() : pressure <= last ? 2 : series;
+                last = pressure;
+                m_server.setPressure(1, pressure, kSeriesOffsets[series - 1]);
+            } else {
+                break;
+            }
+            err.clear();
+            cli.write("\n");
+        }
+        ASSERT_TRUE(cli.state() == QProcess::NotRunning || cli.waitForFinished(20000));
+        EXPECT_EQ(cli.exitCode(), 0) << err;
+        EXPECT_EQ(std::vector({preloads, zeros, points}), std::vector({row.preloads, row.zeros, row.points}));
+        const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+        EXPECT_EQ(json["method"].toString(), row.method);
+        const QJsonObject figures = json["characteristics"].toObject();
+        const std::pair<const char *, std::optional<double>> expected[] = {{"repeatability_b", row.b},
+                                                                           {"hysteresis_h", row.h},
+                                                                           {"zero_deviation_f0", row.f0},
+                                                                           {"linearity", row.linearity}};
+        for (const auto &[key, value] : expected) {
+            EXPECT_EQ(figures.contains(key), value.has_value()) << key;
+            if (value) {
+                EXPECT_NEAR(figures[key].toObject()["value"].toString().toDouble(), *value, kNoise) << key;
+            }
+        }
+
+        QProcess text;
+        text.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+        ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
+        const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(pdfText.contains(QString("Method: ") + row.method)) << pdfText.toStdString();
+        EXPECT_EQ(pdfText.contains("Repeatability b: "), row.b.has_value()) << pdfText.toStdString();
+        EXPECT_TRUE(pdfText.contains("Linearity: ")) << pdfText.toStdString();
+
+        // The as-left run reads the as-found CSV back with its procedure and figures.
+        const auto left = run({"--json", "verify", "1", "--points", "0", "--reference-values", "0", "--as-found", csv});
+        const QJsonObject found =
+            QJsonDocument::fromJson(QByteArray::fromStdString(left.out)).object()["as_found"].toObject();
+        EXPECT_EQ(found["procedure"].toString(), row.procedure) << left.out;
+        EXPECT_EQ(found["characteristics"].toObject(), figures) << left.out;
+    }
 }
 
 } // namespace

@@ -714,8 +714,10 @@ private:
                 return [this, form, &box, text, named] {
                     if (!named("edits to '" + printable(text) + "'", box))
                         return;
-                    // An edit of a value stays the operator's; an edit of anything else is no value.
-                    if (known(targetOf(*form), box.text()) || m_typed.count(box.text()) != 0)
+                    // An edit is the operator's value, also of a value no longer the transmitter's (shown
+                    // grey); an edit of a failed answer is no value.
+                    if (known(targetOf(*form), box.text()) || m_typed.count(box.text()) != 0 ||
+                        !failureText(box.text()))
                         typed(targetOf(*form), text, form == m_main.get());
                     m_console = &box == &m_main->txtInsSend;
                     box.type(text);
@@ -908,6 +910,13 @@ private:
                (field.starts_with(cmd::Measured) && l.has(std::string(cmd::Pressure), value));
     }
 
+    // What the window shows for a failed answer.
+    static bool failureText(const std::string &text)
+    {
+        return text == " 0" || text == " 3" || text.find("ERR") != std::string::npos ||
+               text.find("EER") != std::string::npos;
+    }
+
     std::string boxWithError() const
     {
         for (const Form *form : forms()) {
@@ -915,10 +924,8 @@ private:
                 const auto *box = dynamic_cast<const TextBox *>(control);
                 if (box == nullptr || !box->holdsValue() || m_typed.count(box->text()) != 0)
                     continue;
-                const std::string &text = box->text();
-                if (text == " 0" || text == " 3" || text.find("ERR") != std::string::npos ||
-                    text.find("EER") != std::string::npos)
-                    return box->name() + " holds '" + printable(text) + "' as a value";
+                if (failureText(box->text()))
+                    return box->name() + " holds '" + printable(box->text()) + "' as a value";
             }
         }
         return {};

@@ -866,5 +866,86 @@ TEST_F(EndToEndTest, VerificationTakesAnAsFoundRunPointByPoint)
     EXPECT_EQ(w->view().widget(m.cmdStart.name())->isEnabled(), true) << "the as-left run may start";
 }
 
+// dkd-c as the operator follows it: the preload and zero readings prompted in their places, each point read once the
+// dwell (0 here) is over; then an as-left run whose zero reading is taken during its countdown, recorded as early.
+TEST_F(EndToEndTest, VerificationFollowsDkdCStepByStep)
+{
+    chooseFirst();
+    window.view().action(model.mnuVerify.name())->trigger();
+    auto *w = dynamic_cast<VerificationWindow *>(windows.window("Verification"));
+    ASSERT_NE(w, nullptr);
+    FrmVerify &m = w->model();
+    const auto press = [w](const Control &c) {
+        QTest::mouseClick(w->view().widgetAs<QPushButton>(c.name()), Qt::LeftButton);
+    };
+    const auto choose = [w, &m](const char *procedure, const char *seconds) {
+        auto *list = w->view().widgetAs<QComboBox>(m.cmbProcedure.name());
+        list->setCurrentIndex(list->findText(procedure));
+        emit list->activated(list->currentIndex());
+        auto *dwell = w->view().widgetAs<QLineEdit>(m.txtDwell.name());
+        dwell->clear();
+        QTest::keyClicks(dwell, seconds);
+    };
+    EXPECT_EQ(w->view().widgetAs<QLineEdit>(m.txtDwell.name())->text(), "30") << "unset in the settings";
+    choose("dkd-c", "0");
+    EXPECT_FALSE(w->view().widget(m.txtPoints.name())->isEnabled()) << "the sequence fixes its points";
+    press(m.cmdStart);
+    ASSERT_NE(m.run(), nullptr);
+    server.clearTrace();
+    const auto *prompt = w->view().widgetAs<QLabel>(m.lblPoint.name());
+    std::vector<std::string> prompts;
+    for (int step = 0; step < 20 && !m.run()->done(); ++step) {
+        const QString text = prompt->text();
+        prompts.push_back(text.section(':', 0, 0).toStdString());
+        const double pressure =
+            text.startsWith("Preload") ? 100.0 : text.section("apply ", 1).section(' ', 0, 0).toDouble();
+        // 0.1 kPa more on the way down: h, within the tolerance.
+        server.setPressure(1, pressure, text.contains("(down)") ? 0.1 : 0.0);
+        press(m.cmdTake);
+        for (int wait = 0; m.taking() && wait < 500; ++wait)
+            QTest::qWait(20);
+        ASSERT_FALSE(m.taking());
+    }
+    const std::vector<std::string> expected = {
+        "Preload 1 of 1",          "Zero reading (M1, before)", "Point 1 of 10 (up)",   "Point 2 of 10 (up)",
+        "Point 3 of 10 (up)",      "Point 4 of 10 (up)",        "Point 5 of 10 (up)",   "Point 6 of 10 (down)",
+        "Point 7 of 10 (down)",    "Point 8 of 10 (down)",      "Point 9 of 10 (down)", "Point 10 of 10 (down)",
+        "Zero reading (M2, after)"};
+    EXPECT_EQ(prompts, expected);
+    EXPECT_EQ(w->view().widgetAs<QLabel>(m.lblVerdict.name())->text(), "Verdict: PASS");
+    EXPECT_EQ(w->table()->model()->rowCount(), 10);
+    EXPECT_TRUE(w->view()
+                    .widgetAs<QLabel>(m.lblHysteresis.name())
+                    ->text()
+                    .contains(QRegularExpression("^Hysteresis h: 0\\.(09|10|11)")));
+    EXPECT_EQ(server.trace().size(), 12U * 5U) << "five samples at each point and zero reading, none at the preload";
+
+    const QString csv = folder.path() + "/dkd-c.csv";
+    m.chooseSaveFile = [&csv](const std::string &) { return std::optional(csv.toStdString()); };
+    press(m.cmdSaveCsv);
+    QFile saved(csv);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(saved.readAll());
+    EXPECT_TRUE(text.contains("# as_found.procedure: dkd-c\n") && text.contains("# as_found.preloads: 1 of 1\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("# as_found.hysteresis_h: 0\\.(09|10|11)\\d*\n")))
+        << text.toStdString();
+    EXPECT_EQ(text.count(QRegularExpression("(?m)^as found,z[12],0,M[12] (before|after),vented,1,\\d,.*,kept$")), 10)
+        << text.toStdString();
+
+    choose("dkd-c", "30");
+    press(m.cmdStart);
+    press(m.cmdTake); // the preload: no dwell, no reading
+    press(m.cmdTake);
+    EXPECT_EQ(w->view().widgetAs<QLabel>(m.lblProgress.name())->text(), "Dwell: 30 s left; Take reads now");
+    EXPECT_FALSE(m.taking());
+    press(m.cmdTake);
+    EXPECT_TRUE(m.taking());
+    for (int wait = 0; m.taking() && wait < 500; ++wait)
+        QTest::qWait(20);
+    ASSERT_EQ(m.run()->currentStep(), 2);
+    EXPECT_TRUE(m.run()->zeros()[0].takenEarly);
+}
+
 } // namespace
 } // namespace ortavel::test

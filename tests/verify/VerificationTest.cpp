@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 namespace ortavel::verify {
@@ -290,6 +291,72 @@ TEST(Verification, TheRangeMustBeReadToStart)
             "01", [](int) { return "kPa"; }, "now");
         EXPECT_EQ(!read.rangeProblem, row.starts) << row.low << row.high;
         EXPECT_EQ(read.identity.range.span(), row.starts ? 200 : 0) << row.low;
+    }
+}
+
+// A dkd-c run read at its nominals, 0.010 kPa more on the way down and 0.020 more at the zero after it: h and f0 as
+// worked by hand. A skipped reading leaves its figure unknown, never smaller. The CSV carries the figures back with
+// the procedure and the reading taken early.
+TEST(Verification, AProcedureRunReportsItsCharacteristicsAndTheCsvKeepsThem)
+{
+    const struct {
+        const char *why;
+        int skippedStep; // 0 preload, 1 zero, 2-6 up, 7-11 down, 12 zero; -1 none
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"every step read", -1, {"hysteresis_h 0.0100", "zero_deviation_f0 0.0200", "linearity 0.0000"}},
+        {"the zero after skipped: no f0", 12, {"hysteresis_h 0.0100", "zero_deviation_f0 -", "linearity 0.0000"}},
+        // Means 0.005 but 0 at 75 %: the least-squares line misses 75 % by 0.0035.
+        {"the down point at 75 % skipped: no h", 8, {"hysteresis_h -", "zero_deviation_f0 0.0200", "linearity 0.0035"}},
+    };
+    const auto texts = [](const std::vector<SheetCharacteristic> &figures) {
+        std::vector<std::string> out;
+        for (const SheetCharacteristic &c : figures)
+            out.push_back(c.key + " " + c.value);
+        return out;
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.why);
+        Plan plan;
+        plan.procedure = Procedure::DkdC;
+        verify::Run run(plan, Identity{"01", "QX820", "A1001", "2.10", "25.46", "", Range{0, 100, 3, "kPa", false}});
+        ASSERT_EQ(run.steps().size(), 13U);
+        for (int i = 0; i < 13; ++i) {
+            const Step step = run.steps()[static_cast<std::size_t>(i)].step;
+            if (step.kind == StepKind::Preload) {
+                run.confirmPreload(i);
+            } else if (i == row.skippedStep) {
+                run.skipStep(i);
+            } else {
+                const double offset = step.kind == StepKind::Zero ? (step.zeroBefore ? 0 : 0.02)
+                                                                  : (step.direction == Direction::Down ? 0.01 : 0);
+                run.addStepSample(i, "*01" + fixedText(run.reading(i)->nominal + offset, 3) + "\r");
+                run.reading(i)->taken = true;
+            }
+        }
+        run.reading(2)->takenEarly = true;
+        ASSERT_TRUE(run.done());
+        const RunSheet sheet = sheetOf(run, kAsFound);
+        EXPECT_EQ(texts(sheet.characteristics), row.expected);
+
+        Certificate certificate;
+        certificate.asFound = sheet;
+        std::stringstream csv;
+        writeCsv(csv, certificate);
+        std::string error;
+        // Counts past any int are refused, not converted.
+        const std::string text =
+            std::regex_replace(csv.str(), std::regex("(samples|decimals|dwell_seconds): \\d+"), "$1: 1e300");
+        std::istringstream in(text);
+        const auto back = readAsFoundCsv(in, error);
+        ASSERT_TRUE(back) << error;
+        EXPECT_EQ(back->plan.procedure, Procedure::DkdC);
+        EXPECT_EQ(std::vector({back->plan.samples, back->identity.range.decimals, back->plan.dwellSeconds}),
+                  std::vector({5, 0, 0}))
+            << text;
+        EXPECT_EQ(texts(back->characteristics), row.expected);
+        EXPECT_EQ(back->lines.size(), 10U) << "the zero readings are no points";
+        EXPECT_TRUE(back->lines[0].takenEarly && !back->lines[1].takenEarly) << text;
     }
 }
 
