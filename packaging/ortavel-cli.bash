@@ -43,7 +43,7 @@ _ortavel_cli()
         send) COMPREPLY=($(compgen -W '--repeat' -- "$cur")) ;;
         history) COMPREPLY=($(compgen -W '--address --since --parameter --json --csv --check' -- "$cur")) ;;
         due) COMPREPLY=($(compgen -W '--within --json --set-interval' -- "$cur")) ;;
-        verify) COMPREPLY=($(compgen -W '--points --updown --tolerance --samples --reference-values --as-found --as-left --range --csv --pdf --operator --instrument --procedure --dwell' -- "$cur")) ;;
+        verify) COMPREPLY=($(compgen -W '--points --updown --tolerance --samples --reference-values --as-found --as-left --range --csv --pdf --operator --instrument --procedure --dwell --reference-serial --reference-certificate --reference-due --accept-overdue-reference --reference-uncertainty --decision --organisation --place --customer --tag --location --ambient --departures --ma-values --report-prefix' -- "$cur")) ;;
     esac
 } &&
     complete -F _ortavel_cli ortavel-cli
