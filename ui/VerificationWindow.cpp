@@ -16,7 +16,7 @@
 namespace ortavel {
 
 VerificationTableModel::VerificationTableModel(const FrmVerify &form, QObject *parent)
-    : RowsTableModel(static_cast<int>(form.rows().size()), parent), m_form(form)
+    : RowsTableModel(static_cast<int>(form.rows().size()), parent), m_form(form), m_rows(form.rows())
 {
 }
 
@@ -27,7 +27,7 @@ int VerificationTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant VerificationTableModel::data(const QModelIndex &index, int role) const
 {
-    const auto rows = m_form.rows();
+    const auto &rows = m_rows;
     if (index.row() < 0 || index.row() >= static_cast<int>(rows.size()))
         return {};
     const verify::SheetLine &l = rows[static_cast<std::size_t>(index.row())];
@@ -57,7 +57,8 @@ QVariant VerificationTableModel::headerData(int section, Qt::Orientation orienta
 
 void VerificationTableModel::refresh()
 {
-    refreshRows(static_cast<int>(m_form.rows().size()));
+    m_rows = m_form.rows();
+    refreshRows(static_cast<int>(m_rows.size()));
 }
 
 VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget *parent)

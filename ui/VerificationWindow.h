@@ -1,11 +1,13 @@
 #pragma once
 
 #include "RowsTableModel.h"
+#include "verify/Certificate.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QTableView;
 
@@ -28,6 +30,9 @@ public:
 
 private:
     const FrmVerify &m_form;
+    // The rows as of the last refresh: a cell must not work out the whole
+    // sheet again.
+    std::vector<verify::SheetLine> m_rows;
 };
 
 // The Verification window on screen: the plan, the point to take, the
