@@ -209,45 +209,62 @@ std::string joined(const std::vector<double> &numbers)
 }
 
 // The facts of one run, keyed as_found.* or as_left.*.
+// The plan's typed texts, written as facts and read back by the same key.
+struct TextFact {
+    const char *key;
+    std::string Plan::*field;
+};
+constexpr TextFact kRunTexts[] = {{"operator", &Plan::operatorName},
+                                  {"reference", &Plan::instrument},
+                                  {"reference_serial", &Plan::instrumentSerial},
+                                  {"reference_certificate", &Plan::instrumentCertificate},
+                                  {"reference_due", &Plan::instrumentDue},
+                                  {"note", &Plan::note},
+                                  {"ambient_temperature", &Plan::ambientTemperature},
+                                  {"ambient_humidity", &Plan::ambientHumidity},
+                                  {"ambient_pressure", &Plan::ambientPressure},
+                                  {"departures", &Plan::departures}};
+// The report's parties: once per report, not per run.
+constexpr TextFact kReportTexts[] = {{"organisation", &Plan::organisation},
+                                     {"organisation_address", &Plan::organisationAddress},
+                                     {"place", &Plan::place},
+                                     {"customer", &Plan::customer},
+                                     {"tag", &Plan::tag},
+                                     {"location", &Plan::location}};
+
 std::vector<std::pair<std::string, std::string>> runFacts(const RunSheet &sheet)
 {
     const Identity &id = sheet.identity;
     const Plan &plan = sheet.plan;
-    return {{"started", id.time},
-            {"version", id.version},
-            {"temperature", id.temperature},
-            {"range_low", id.range.text(id.range.low)},
-            {"range_high", id.range.text(id.range.high)},
-            {"range_typed", id.range.typed ? "yes" : "no"},
-            {"decimals", std::to_string(id.range.decimals)},
-            {"unit", id.range.unit},
-            {"points", joined(plan.points)},
-            {"updown", plan.upDown ? "yes" : "no"},
-            {"tolerance_pct_span", sheet.tolerance},
-            {"samples", std::to_string(plan.samples)},
-            {"operator", plan.operatorName},
-            {"reference", plan.instrument},
-            {"reference_serial", plan.instrumentSerial},
-            {"reference_certificate", plan.instrumentCertificate},
-            {"reference_due", plan.instrumentDue},
-            {"reference_overdue_accepted", plan.overdueAccepted ? "yes" : "no"},
-            {"reference_uncertainty",
-             plan.referenceUncertainty ? referenceUncertaintyText(*plan.referenceUncertainty) : std::string()},
-            {"decision_rule", std::string(decisionRuleName(plan.decision))},
-            {"note", plan.note},
-            {"ambient_temperature", plan.ambientTemperature},
-            {"ambient_humidity", plan.ambientHumidity},
-            {"ambient_pressure", plan.ambientPressure},
-            {"departures", plan.departures},
-            {"sensor_low", id.sensorLow},
-            {"sensor_high", id.sensorHigh},
-            {"sensor_unit", id.sensorUnit},
-            {"output_low", id.outputLow ? fixedText(*id.outputLow, id.range.decimals) : std::string()},
-            {"output_high", id.outputHigh ? fixedText(*id.outputHigh, id.range.decimals) : std::string()},
-            {"ma_verdict", sheet.currentVerdict ? std::string(verdictName(*sheet.currentVerdict)) : std::string()},
-            {"discarded_takes", std::to_string(sheet.discardedTakes())},
-            {"skipped_points", std::to_string(sheet.skippedPoints())},
-            {"verdict", std::string(verdictName(sheet.verdict))}};
+    std::vector<std::pair<std::string, std::string>> facts = {
+        {"started", id.time},
+        {"version", id.version},
+        {"temperature", id.temperature},
+        {"range_low", id.range.text(id.range.low)},
+        {"range_high", id.range.text(id.range.high)},
+        {"range_typed", id.range.typed ? "yes" : "no"},
+        {"decimals", std::to_string(id.range.decimals)},
+        {"unit", id.range.unit},
+        {"points", joined(plan.points)},
+        {"updown", plan.upDown ? "yes" : "no"},
+        {"tolerance_pct_span", sheet.tolerance},
+        {"samples", std::to_string(plan.samples)},
+        {"reference_overdue_accepted", plan.overdueAccepted ? "yes" : "no"},
+        {"reference_uncertainty",
+         plan.referenceUncertainty ? referenceUncertaintyText(*plan.referenceUncertainty) : std::string()},
+        {"decision_rule", std::string(decisionRuleName(plan.decision))},
+        {"sensor_low", id.sensorLow},
+        {"sensor_high", id.sensorHigh},
+        {"sensor_unit", id.sensorUnit},
+        {"output_low", id.outputLow ? fixedText(*id.outputLow, id.range.decimals) : std::string()},
+        {"output_high", id.outputHigh ? fixedText(*id.outputHigh, id.range.decimals) : std::string()},
+        {"ma_verdict", sheet.currentVerdict ? std::string(verdictName(*sheet.currentVerdict)) : std::string()},
+        {"discarded_takes", std::to_string(sheet.discardedTakes())},
+        {"skipped_points", std::to_string(sheet.skippedPoints())},
+        {"verdict", std::string(verdictName(sheet.verdict))}};
+    for (const TextFact &text : kRunTexts)
+        facts.emplace_back(text.key, plan.*text.field);
+    return facts;
 }
 
 void writeSamples(std::ostream &out, const RunSheet &sheet)
@@ -277,14 +294,8 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
     if (!certificate.issued.empty())
         out << "# issued: " << certificate.issued << '\n';
     const Plan &plan = certificate.plan;
-    for (const auto &[key, value] : std::initializer_list<std::pair<const char *, const std::string &>>{
-             {"organisation", plan.organisation},
-             {"organisation_address", plan.organisationAddress},
-             {"place", plan.place},
-             {"customer", plan.customer},
-             {"tag", plan.tag},
-             {"location", plan.location}})
-        out << "# " << key << ": " << oneLine(value) << '\n';
+    for (const TextFact &text : kReportTexts)
+        out << "# " << text.key << ": " << oneLine(plan.*text.field) << '\n';
     for (const RunSheet *sheet : certificate.runs()) {
         for (const auto &[key, value] : runFacts(*sheet))
             out << "# " << runKey(sheet->run) << '.' << key << ": " << oneLine(value) << '\n';
@@ -355,17 +366,9 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
     }
     if (const auto samples = wholeFact(fact("samples"), 1, Plan::kMaxSamples))
         plan.samples = *samples;
-    plan.operatorName = fact("operator");
-    plan.instrument = fact("reference");
-    plan.instrumentSerial = fact("reference_serial");
-    plan.instrumentCertificate = fact("reference_certificate");
-    plan.instrumentDue = fact("reference_due");
+    for (const TextFact &text : kRunTexts)
+        plan.*text.field = fact(text.key);
     plan.overdueAccepted = fact("reference_overdue_accepted") == "yes";
-    plan.note = fact("note");
-    plan.ambientTemperature = fact("ambient_temperature");
-    plan.ambientHumidity = fact("ambient_humidity");
-    plan.ambientPressure = fact("ambient_pressure");
-    plan.departures = fact("departures");
     id.sensorLow = fact("sensor_low");
     id.sensorHigh = fact("sensor_high");
     id.sensorUnit = fact("sensor_unit");
@@ -377,12 +380,8 @@ void restoreFacts(RunSheet &sheet, const std::map<std::string, std::string> &fac
         const auto it = facts.find(key);
         return it == facts.end() ? std::string() : it->second;
     };
-    plan.organisation = report("organisation");
-    plan.organisationAddress = report("organisation_address");
-    plan.place = report("place");
-    plan.customer = report("customer");
-    plan.tag = report("tag");
-    plan.location = report("location");
+    for (const TextFact &text : kReportTexts)
+        plan.*text.field = report(text.key);
     plan.referenceUncertainty = parseReferenceUncertainty(fact("reference_uncertainty"));
     plan.decision = decisionRuleFromName(fact("decision_rule")).value_or(DecisionRule::Simple);
     restoreProcedureFacts(sheet, fact);
