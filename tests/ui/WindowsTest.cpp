@@ -510,6 +510,18 @@ protected:
         model.CMB_ADDR.setSelectedIndex(0);
     }
 
+    // The Verification window of 01, opened from the View menu.
+    VerificationWindow *openVerification()
+    {
+        chooseFirst();
+        window.view().action(model.mnuVerify.name())->trigger();
+        return dynamic_cast<VerificationWindow *>(windows.window("Verification"));
+    }
+    static void press(VerificationWindow *w, const Control &c)
+    {
+        QTest::mouseClick(w->view().widgetAs<QPushButton>(c.name()), Qt::LeftButton);
+    }
+
     QString shown(const Control &control) const { return window.view().widgetAs<QLineEdit>(control.name())->text(); }
     void expectShowsTransmitter(int address, const char *band)
     {
@@ -782,9 +794,7 @@ TEST(TrendWindow, DrawsBothValuesWithGapsUnitsAndSavesAPicture)
 // from this computer's counter, and the mA typed for a point is judged beside its pressure.
 TEST_F(EndToEndTest, VerificationAsksForAnOverdueReferenceAndNumbersItsReport)
 {
-    chooseFirst();
-    window.view().action(model.mnuVerify.name())->trigger();
-    auto *w = dynamic_cast<VerificationWindow *>(windows.window("Verification"));
+    auto *w = openVerification();
     ASSERT_NE(w, nullptr);
     FrmVerify &m = w->model();
     m.txtPoints.setText("0");
@@ -825,14 +835,10 @@ TEST_F(EndToEndTest, VerificationAsksForAnOverdueReferenceAndNumbersItsReport)
 // A whole as-found run through the window's buttons, the pressure applied as each point asks: only RP0 is polled.
 TEST_F(EndToEndTest, VerificationTakesAnAsFoundRunPointByPoint)
 {
-    chooseFirst();
-    window.view().action(model.mnuVerify.name())->trigger();
-    auto *w = dynamic_cast<VerificationWindow *>(windows.window("Verification"));
+    auto *w = openVerification();
     ASSERT_NE(w, nullptr);
     FrmVerify &m = w->model();
-    const auto press = [w](const Control &c) {
-        QTest::mouseClick(w->view().widgetAs<QPushButton>(c.name()), Qt::LeftButton);
-    };
+    const auto press = [w](const Control &c) { EndToEndTest::press(w, c); };
     press(m.cmdStart);
     ASSERT_NE(m.run(), nullptr);
     server.clearTrace();
@@ -870,14 +876,10 @@ TEST_F(EndToEndTest, VerificationTakesAnAsFoundRunPointByPoint)
 // dwell (0 here) is over; then an as-left run whose zero reading is taken during its countdown, recorded as early.
 TEST_F(EndToEndTest, VerificationFollowsDkdCStepByStep)
 {
-    chooseFirst();
-    window.view().action(model.mnuVerify.name())->trigger();
-    auto *w = dynamic_cast<VerificationWindow *>(windows.window("Verification"));
+    auto *w = openVerification();
     ASSERT_NE(w, nullptr);
     FrmVerify &m = w->model();
-    const auto press = [w](const Control &c) {
-        QTest::mouseClick(w->view().widgetAs<QPushButton>(c.name()), Qt::LeftButton);
-    };
+    const auto press = [w](const Control &c) { EndToEndTest::press(w, c); };
     const auto choose = [w, &m](const char *procedure, const char *seconds) {
         auto *list = w->view().widgetAs<QComboBox>(m.cmbProcedure.name());
         list->setCurrentIndex(list->findText(procedure));
