@@ -286,6 +286,18 @@ void writeSamples(std::ostream &out, const RunSheet &sheet)
 
 } // namespace
 
+namespace {
+
+// A point line's columns after run, address, type and id, in the header's
+// order; the older header ends after `result`.
+constexpr std::string SheetLine::*kLineColumns[] = {
+    &SheetLine::point,  &SheetLine::direction, &SheetLine::nominal,    &SheetLine::reference,  &SheetLine::reading,
+    &SheetLine::spread, &SheetLine::error,     &SheetLine::errorPct,   &SheetLine::result,     &SheetLine::expanded,
+    &SheetLine::tur,    &SheetLine::maReading, &SheetLine::maExpected, &SheetLine::maErrorPct, &SheetLine::maResult};
+constexpr std::size_t kFirstLineColumn = 4;
+
+} // namespace
+
 void writeCsv(std::ostream &out, const Certificate &certificate)
 {
     out << "# Ortavel verification\n";
@@ -306,11 +318,10 @@ void writeCsv(std::ostream &out, const Certificate &certificate)
     for (const RunSheet *sheet : certificate.runs()) {
         const Identity &id = sheet->identity;
         for (const SheetLine &l : sheet->lines) {
-            out << sheet->run << ',' << csvField(id.address) << ',' << csvField(id.type) << ',' << csvField(id.id)
-                << ',' << l.point << ',' << l.direction << ',' << l.nominal << ',' << l.reference << ',' << l.reading
-                << ',' << l.spread << ',' << l.error << ',' << l.errorPct << ',' << l.result << ',' << l.expanded << ','
-                << l.tur << ',' << l.maReading << ',' << l.maExpected << ',' << l.maErrorPct << ',' << l.maResult
-                << '\n';
+            out << sheet->run << ',' << csvField(id.address) << ',' << csvField(id.type) << ',' << csvField(id.id);
+            for (const auto column : kLineColumns)
+                out << ',' << l.*column;
+            out << '\n';
         }
     }
     out << '\n' << kSamplesHeader << '\n';
@@ -434,23 +445,8 @@ std::optional<RunSheet> readAsFoundCsv(std::istream &in, std::string &error)
         if (f[0] != kAsFound)
             continue;
         SheetLine l;
-        l.point = f[4];
-        l.direction = f[5];
-        l.nominal = f[6];
-        l.reference = f[7];
-        l.reading = f[8];
-        l.spread = f[9];
-        l.error = f[10];
-        l.errorPct = f[11];
-        l.result = f[12];
-        if (columns == kColumns) {
-            l.expanded = f[13];
-            l.tur = f[14];
-            l.maReading = f[15];
-            l.maExpected = f[16];
-            l.maErrorPct = f[17];
-            l.maResult = f[18];
-        }
+        for (std::size_t c = kFirstLineColumn; c < columns; ++c)
+            l.*kLineColumns[c - kFirstLineColumn] = f[c];
         const auto result = resultOfName(l.result);
         const bool known = result.has_value();
         const bool unread = !known || !isJudged(*result);
