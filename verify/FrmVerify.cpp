@@ -514,8 +514,13 @@ void FrmVerify::showState()
 
 void FrmVerify::rememberReportFields()
 {
-    for (const KeptField &field : kKeptFields)
-        m_main.settingsStore().setValue(kApplication, kSection, field.key, (this->*field.box).text());
+    // Each write rewrites the settings file; an unchanged field is not written.
+    SettingsStore &store = m_main.settingsStore();
+    for (const KeptField &field : kKeptFields) {
+        const std::string text = (this->*field.box).text();
+        if (store.value(kApplication, kSection, field.key, "") != text)
+            store.setValue(kApplication, kSection, field.key, text);
+    }
 }
 
 bool FrmVerify::numberReport()
