@@ -2,7 +2,7 @@
 #include "StderrMessageBox.h"
 #include "adapters/ReportNumbersOpen.h"
 #include "adapters/SettingsStoreQt.h"
-#include "adapters/SystemSerialPort.h"
+#include "adapters/LinkPort.h"
 #if ORTAVEL_HISTORY
 #include "adapters/HistoryStoreSql.h"
 #include "adapters/HistoryWriter.h"
@@ -248,7 +248,7 @@ int main(int argc, char **argv)
     PortMap portMap(settings.get(), &devices);
     for (const auto &[number, path] : options->portMap)
         portMap.setOverride(number, path);
-    SystemSerialPort port(portMap);
+    LinkPort port(portMap);
     SteadyClock clock;
     QtMessageBox boxes;
     StderrMessageBox printed;

@@ -24,6 +24,9 @@ public:
                               const std::optional<QuickSearchWait> &quick) = 0;
     virtual bool setBaud(int baud) = 0;
     virtual int baud() const = 0;
+    // The one rate of a line whose rate is set elsewhere (a raw TCP device
+    // server); nothing where setBaud changes it.
+    virtual std::optional<int> fixedBaud() const { return std::nullopt; }
     virtual bool interrupted() const = 0;
     // What the run records into the instrument history besides the
     // exchanges themselves; nullptr when it keeps none.

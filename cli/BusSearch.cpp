@@ -10,12 +10,14 @@ SearchOutcome BusSearch::run(Bus &bus, const std::vector<int> &addresses, const 
                              const Progress &progress, const std::optional<QuickSearchWait> &quick)
 {
     SearchOutcome outcome;
-    for (const int baud : bauds) {
+    for (const int baud : ratesFor(bus, bauds)) {
         if (bus.interrupted()) {
             outcome.interrupted = true;
             break;
         }
-        bus.setBaud(baud);
+        // An answer at the rate the line kept would be listed at this one.
+        if (!bus.setBaud(baud))
+            continue;
         for (const int number : addresses) {
             if (bus.interrupted()) {
                 outcome.interrupted = true;
@@ -34,14 +36,22 @@ SearchOutcome BusSearch::run(Bus &bus, const std::vector<int> &addresses, const 
 
 std::optional<int> BusSearch::locate(Bus &bus, const std::string &address, const std::vector<int> &bauds)
 {
-    for (const int baud : bauds) {
+    for (const int baud : ratesFor(bus, bauds)) {
         if (bus.interrupted())
             return std::nullopt;
-        bus.setBaud(baud);
+        if (!bus.setBaud(baud))
+            continue;
         if (isAddressEcho(bus.probe(address, std::string(cmd::Address), std::nullopt), address))
             return baud;
     }
     return std::nullopt;
+}
+
+std::vector<int> BusSearch::ratesFor(const Bus &bus, const std::vector<int> &bauds)
+{
+    if (const auto fixed = bus.fixedBaud())
+        return {*fixed};
+    return bauds;
 }
 
 } // namespace ortavel::cli

@@ -37,6 +37,9 @@ public:
     // The first rate of `bauds` at which `address` answers the address
     // query; the line is left at that rate.
     static std::optional<int> locate(Bus &bus, const std::string &address, const std::vector<int> &bauds);
+
+    // The rates of `bauds` the line can be set to: only its own where that is fixed.
+    static std::vector<int> ratesFor(const Bus &bus, const std::vector<int> &bauds);
 };
 
 } // namespace ortavel::cli

@@ -41,6 +41,11 @@ std::string ExchangeBus::exchange(const std::string &address, const std::string 
     return result;
 }
 
+std::optional<int> ExchangeBus::fixedBaud() const
+{
+    return m_port.fixedBaud();
+}
+
 bool ExchangeBus::setBaud(int baud)
 {
     if (!m_port.setSettings(lineSettingsText(std::to_string(baud))))

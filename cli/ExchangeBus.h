@@ -37,6 +37,7 @@ public:
                       const std::optional<QuickSearchWait> &quick) override;
     bool setBaud(int baud) override;
     int baud() const override { return m_baud; }
+    std::optional<int> fixedBaud() const override;
     bool interrupted() const override { return m_stop && m_stop(); }
     HistoryRecorder *history() override { return m_history; }
 

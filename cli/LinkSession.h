@@ -3,7 +3,7 @@
 #include "CommonOptions.h"
 #include "ExchangeBus.h"
 #include "adapters/SettingsStoreQt.h"
-#include "adapters/SystemSerialPort.h"
+#include "adapters/LinkPort.h"
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
@@ -45,7 +45,7 @@ private:
     SettingsStoreQt m_store;
     SerialDeviceFolder m_devices;
     PortMap m_portMap;
-    SystemSerialPort m_port;
+    LinkPort m_port;
     SteadyClock m_clock;
     ExchangeBus m_bus;
     CommonOptions m_options;

@@ -64,6 +64,8 @@ bool SearchCommand::parse(const std::vector<std::string> &args, const CommonOpti
 int SearchCommand::run(Bus &bus, const CommonOptions &options)
 {
     ProgressLine progress;
+    if (const auto fixed = bus.fixedBaud())
+        std::fprintf(stderr, "the line's rate is set at its device server: searching at %d baud only\n", *fixed);
     const auto outcome = BusSearch::run(
         bus, m_addresses, m_bauds,
         [&](const std::string &address, int baud, std::size_t found) {

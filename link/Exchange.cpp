@@ -42,7 +42,8 @@ std::string Exchange::requestFrame(const std::string &send_addr, const std::stri
 std::string Exchange::Comm_Send(const std::string &send_addr, const std::string &send_comm, AfterFailure afterFailure,
                                 const std::optional<QuickSearchWait> &quick)
 {
-    const int timeoutMs = replyTimeoutMs(m_port.settings());
+    const int lineTimeoutMs = replyTimeoutMs(m_port.settings());
+    const int timeoutMs = lineTimeoutMs > 0 ? lineTimeoutMs + m_port.allowanceMs() : 0;
     m_lastRequest = requestFrame(send_addr, send_comm);
     m_lastReceived.clear();
     m_late.reset();
@@ -66,7 +67,8 @@ std::string Exchange::Comm_Send(const std::string &send_addr, const std::string 
         return std::string(kNoReply);
     const int firstCharacterMs =
         quick
-            ? std::min(timeoutMs, quick->firstCharacterMs(frame.size(), baudOfSettings(m_port.settings()).value_or(0)))
+            ? std::min(timeoutMs, quick->firstCharacterMs(frame.size(), baudOfSettings(m_port.settings()).value_or(0)) +
+                                      m_port.allowanceMs() + m_port.latencyMs())
             : timeoutMs;
     m_lastReceived = collectReply(timeoutMs, firstCharacterMs, start);
     std::string result = checkReply(m_lastReceived);

@@ -1,5 +1,6 @@
 #include "PortMap.h"
 
+#include "PortAddress.h"
 #include "SerialDevices.h"
 #include "SettingsStore.h"
 
@@ -58,8 +59,9 @@ std::array<PortEntry, PortMap::kLastPort> PortMap::lastingEntries() const
             continue;
         const std::string stored =
             m_store->value(kSettingsApplication, kPortMapSection, std::to_string(i + kFirstPort), "");
-        // Only an absolute path counts; anything else in the store is ignored.
-        if (!stored.empty() && stored.front() == '/')
+        // Only an absolute path or a network link counts; anything else in
+        // the store is ignored.
+        if (isPortAddressText(stored))
             entries.at(i) = {stored, PortSource::Set};
     }
     return entries;

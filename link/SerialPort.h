@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace ortavel {
@@ -39,6 +40,15 @@ public:
     virtual WaitResult waitForInput(int timeoutMs) = 0;
 
     virtual std::string errorString() const = 0;
+
+    // Milliseconds a link adds to every reply wait (a network's delay).
+    virtual int allowanceMs() const { return 0; }
+    // Milliseconds an adapter may hold received bytes back beyond what the
+    // quick search allows for already.
+    virtual int latencyMs() const { return 0; }
+    // The one rate of a line whose rate is set elsewhere (a raw TCP device
+    // server); nothing where setSettings changes it.
+    virtual std::optional<int> fixedBaud() const { return std::nullopt; }
 
     // The device behind a port number, for the operator to see; empty when
     // the port has no such name.

@@ -44,6 +44,8 @@ const char *reasonText(SkipReason reason)
         return "holds a control character";
     case SkipReason::NoTransmitter:
         return "no transmitter selected";
+    case SkipReason::FixedRate:
+        return "the device server sets the line's rate";
     }
     return "";
 }
@@ -160,7 +162,7 @@ std::string SkipList::text() const
 {
     std::string text;
     for (const SkipReason reason : {SkipReason::NoTransmitter, SkipReason::NoValue, SkipReason::Empty,
-                                    SkipReason::NotANumber, SkipReason::TooLong, SkipReason::Control}) {
+                                    SkipReason::NotANumber, SkipReason::TooLong, SkipReason::Control, SkipReason::FixedRate}) {
         std::string names;
         for (const auto &[letters, why] : m_skipped) {
             if (why == reason)

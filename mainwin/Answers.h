@@ -60,7 +60,8 @@ enum class SkipReason {
     NotANumber,   // a number box whose text is no number
     TooLong,      // a number no transmitter keeps: its frame would outlast the reply's wait
     Control,      // a text with a line end or other control character: it would split the frame
-    NoTransmitter // no transmitter is selected
+    NoTransmitter, // no transmitter is selected
+    FixedRate      // a rate change where the device server sets the line's rate: the line could not follow
 };
 
 // The writes an operation skipped, by reason: "DL, DH (no value read); OL

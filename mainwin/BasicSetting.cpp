@@ -58,8 +58,13 @@ void BasicSetting::COM_ADDR_Click()
     std::string address = w.selectedAddress();
     if (w.sendable(w.TXT_ADDR, ValueKind::Address, cmd::Address, report))
         report.check(writeAddress(entry, address), cmd::Address);
-    if (w.sendable(w.CMB_BAND, cmd::Baud, report))
-        report.check(writeBaud(address, entry), cmd::Baud);
+    if (w.sendable(w.CMB_BAND, cmd::Baud, report)) {
+        const auto fixed = w.MSCommBsq.fixedBaud();
+        if (fixed && w.CMB_BAND.text() != std::to_string(*fixed))
+            report.notWritten(cmd::Baud, SkipReason::FixedRate);
+        else
+            report.check(writeBaud(address, entry), cmd::Baud);
+    }
     for (auto [letters, box] : {std::pair{cmd::Type, &w.txtType}, std::pair{cmd::Ident, &w.txtID}}) {
         if (const auto value = w.sendable(*box, ValueKind::Text, letters, report)) {
             const Reply reply = w.askAt(address, cmd::write(letters, *value));

@@ -70,7 +70,11 @@ void Ortavel::cmdSEARCH_Click()
 
     int lastBand = -1;
     bool portLost = false;
+    // A device server that keeps its own rate is asked at that rate only.
+    const auto fixedBaud = MSCommBsq.fixedBaud();
     for (int band = CMB_BAND.count() - 1; band >= 0 && searching() && !portLost; --band) {
+        if (fixedBaud && CMB_BAND.entries().at(static_cast<std::size_t>(band)).text != std::to_string(*fixedBaud))
+            continue;
         lastBand = band;
         changeBaud(band);
         for (int address = 1; address <= m_searchLastAddress; ++address) {
@@ -153,7 +157,11 @@ void Ortavel::mnuQuickWait_Click()
 void Ortavel::finishSearch(int lastBand)
 {
     cmdSEARCH.setCaption(kSearchCaption);
-    StatusBar1.setPanel(1, "Searching over.");
+    if (const auto fixed = MSCommBsq.fixedBaud())
+        StatusBar1.setPanel(1, "Searching over. Only " + std::to_string(*fixed) +
+                                   " baud was searched: the device server sets the line's rate.");
+    else
+        StatusBar1.setPanel(1, "Searching over.");
     if (CMB_ADDR.count() == 0) {
         StatusBar1.setPanel(2, "Online: 0");
         StatusBar1.setPanel(4, "Band:");

@@ -1,0 +1,179 @@
+#include "LinkPort.h"
+
+#include "link/PortMap.h"
+
+#if ORTAVEL_NETWORK
+#include "NetworkSerialPort.h"
+#endif
+
+namespace ortavel {
+
+LinkPort::LinkPort(const PortMap &portMap) : m_portMap(portMap), m_device(portMap) {}
+
+LinkPort::~LinkPort() = default;
+
+bool LinkPort::fail(const std::string &description)
+{
+    m_error = description;
+    return false;
+}
+
+SerialPort &LinkPort::active()
+{
+#if ORTAVEL_NETWORK
+    if (m_address.isNetwork() && m_network)
+        return *m_network;
+#endif
+    return m_device;
+}
+
+const SerialPort &LinkPort::active() const
+{
+#if ORTAVEL_NETWORK
+    if (m_address.isNetwork() && m_network)
+        return *m_network;
+#endif
+    return m_device;
+}
+
+bool LinkPort::openDevice(const std::string &text)
+{
+    if (isOpen())
+        return fail("Port already open");
+    std::string error;
+    const auto address = parsePortAddress(text, error);
+    if (!address)
+        return fail(text + ": " + error);
+    const std::string settings = active().settings();
+    m_address = *address;
+    if (!address->isNetwork()) {
+        m_device.setSettings(settings);
+        return m_device.openDevice(address->device) || fail(m_device.errorString());
+    }
+#if ORTAVEL_NETWORK
+    if (!m_network)
+        m_network = std::make_unique<NetworkSerialPort>();
+    // A raw server's rate is its own; any other link takes the rate in use.
+    if (!address->fixedBaud)
+        m_network->setSettings(settings);
+    return m_network->openAddress(*address) || fail(m_network->errorString());
+#else
+    m_address = PortAddress();
+    return fail(text + ": this build has no network links");
+#endif
+}
+
+bool LinkPort::isOpen() const
+{
+    return active().isOpen();
+}
+
+bool LinkPort::open()
+{
+    return openDevice(m_portMap.devicePath(m_number));
+}
+
+bool LinkPort::close()
+{
+    return active().close() || fail(active().errorString());
+}
+
+int LinkPort::portNumber() const
+{
+    return m_number;
+}
+
+bool LinkPort::setPortNumber(int number)
+{
+    if (isOpen())
+        return fail("Operation valid only when the port is closed");
+    if (!m_device.setPortNumber(number))
+        return fail(m_device.errorString());
+    m_number = number;
+    return true;
+}
+
+std::string LinkPort::settings() const
+{
+    return active().settings();
+}
+
+bool LinkPort::setSettings(const std::string &settings)
+{
+    return active().setSettings(settings) || fail(active().errorString());
+}
+
+bool LinkPort::discardInput()
+{
+    return active().discardInput() || fail(active().errorString());
+}
+
+bool LinkPort::discardOutput()
+{
+    return active().discardOutput() || fail(active().errorString());
+}
+
+bool LinkPort::write(const std::string &bytes)
+{
+    return active().write(bytes) || fail(active().errorString());
+}
+
+std::string LinkPort::readAvailable()
+{
+    return active().readAvailable();
+}
+
+bool LinkPort::setTextInputMode()
+{
+    return active().setTextInputMode() || fail(active().errorString());
+}
+
+bool LinkPort::setReadLength(int length)
+{
+    return active().setReadLength(length) || fail(active().errorString());
+}
+
+bool LinkPort::setReceiveThreshold(int threshold)
+{
+    return active().setReceiveThreshold(threshold) || fail(active().errorString());
+}
+
+bool LinkPort::setSendThreshold(int threshold)
+{
+    return active().setSendThreshold(threshold) || fail(active().errorString());
+}
+
+WaitResult LinkPort::waitForInput(int timeoutMs)
+{
+    const WaitResult result = active().waitForInput(timeoutMs);
+    if (result == WaitResult::Failed)
+        m_error = active().errorString();
+    return result;
+}
+
+std::string LinkPort::errorString() const
+{
+    return m_error;
+}
+
+std::string LinkPort::deviceName(int number) const
+{
+    return m_portMap.devicePath(number);
+}
+
+int LinkPort::allowanceMs() const
+{
+    return m_address.allowanceMs;
+}
+
+int LinkPort::latencyMs() const
+{
+    return active().latencyMs();
+}
+
+std::optional<int> LinkPort::fixedBaud() const
+{
+    return active().fixedBaud();
+}
+
+} // namespace ortavel

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "SystemSerialPort.h"
+#include "link/PortAddress.h"
+#include "link/SerialPort.h"
+
+#include <memory>
+
+namespace ortavel {
+
+class NetworkSerialPort;
+class PortMap;
+
+// The port behind a port number as the port map names it: a serial device
+// of this computer or a link to a device server. The choice is made at each
+// open; everything else goes to the link chosen.
+class LinkPort final : public SerialPort {
+public:
+    explicit LinkPort(const PortMap &portMap);
+    ~LinkPort() override;
+    LinkPort(const LinkPort &) = delete;
+    LinkPort &operator=(const LinkPort &) = delete;
+
+    // Opens what a text names, bypassing the port number (command line).
+    bool openDevice(const std::string &text);
+
+    bool isOpen() const override;
+    bool open() override;
+    bool close() override;
+    int portNumber() const override;
+    bool setPortNumber(int number) override;
+    std::string settings() const override;
+    bool setSettings(const std::string &settings) override;
+    bool discardInput() override;
+    bool discardOutput() override;
+    bool write(const std::string &bytes) override;
+    std::string readAvailable() override;
+    bool setTextInputMode() override;
+    bool setReadLength(int length) override;
+    bool setReceiveThreshold(int threshold) override;
+    bool setSendThreshold(int threshold) override;
+    WaitResult waitForInput(int timeoutMs) override;
+    std::string errorString() const override;
+    std::string deviceName(int number) const override;
+    int allowanceMs() const override;
+    int latencyMs() const override;
+    std::optional<int> fixedBaud() const override;
+
+    // The link open now, or last opened.
+    const PortAddress &address() const { return m_address; }
+
+private:
+    bool fail(const std::string &description);
+    SerialPort &active();
+    const SerialPort &active() const;
+
+    const PortMap &m_portMap;
+    SystemSerialPort m_device;
+    std::unique_ptr<NetworkSerialPort> m_network;
+    PortAddress m_address;
+    int m_number = 1;
+    std::string m_error;
+};
+
+} // namespace ortavel
