@@ -26,7 +26,14 @@ bool NetworkSerialPort::lose(const std::string &what)
     m_socket.abort();
     m_open = false;
     m_input.clear();
-    return fail(what + " " + m_address.target() + (reason.empty() ? std::string() : ": " + reason));
+    m_lost = what + " " + m_address.target() + (reason.empty() ? std::string() : ": " + reason);
+    return fail(m_lost);
+}
+
+// What went wrong stays the reason until the port is opened again.
+bool NetworkSerialPort::closedFailure()
+{
+    return fail(m_lost.empty() ? "Port is closed" : m_lost);
 }
 
 bool NetworkSerialPort::openAddress(const PortAddress &address)
@@ -36,6 +43,7 @@ bool NetworkSerialPort::openAddress(const PortAddress &address)
     if (!address.isNetwork())
         return fail("Not a network link: " + address.target());
     m_address = address;
+    m_lost.clear();
     m_codec = TelnetComPort();
     m_input.clear();
     m_serverAcknowledges = true;
@@ -138,7 +146,7 @@ bool NetworkSerialPort::applySettings()
 bool NetworkSerialPort::send(const std::string &bytes)
 {
     if (!m_open)
-        return fail("Port is closed");
+        return closedFailure();
     const auto size = static_cast<qint64>(bytes.size());
     if (m_socket.write(bytes.data(), size) != size)
         return lose("Cannot write to");
@@ -168,7 +176,7 @@ bool NetworkSerialPort::take()
 bool NetworkSerialPort::discardInput()
 {
     if (!m_open)
-        return fail("Port is closed");
+        return closedFailure();
     // What is on its way is read and dropped, so the server's answers in it
     // are still heard; the purge empties what the server still holds.
     m_socket.waitForReadyRead(0);
@@ -181,7 +189,7 @@ bool NetworkSerialPort::discardInput()
 bool NetworkSerialPort::discardOutput()
 {
     if (!m_open)
-        return fail("Port is closed");
+        return closedFailure();
     // Every write has left for the server before it returned.
     return !telnet() || send(TelnetComPort::purge(TelnetComPort::Purge::ToSend));
 }
@@ -225,7 +233,7 @@ bool NetworkSerialPort::setSendThreshold(int threshold)
 WaitResult NetworkSerialPort::waitForInput(int timeoutMs)
 {
     if (!m_open) {
-        fail("Port is closed");
+        closedFailure();
         return WaitResult::Failed;
     }
     QElapsedTimer timer;

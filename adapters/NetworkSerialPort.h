@@ -51,6 +51,7 @@ public:
 private:
     bool fail(const std::string &description);
     bool lose(const std::string &what);
+    bool closedFailure();
     bool send(const std::string &bytes);
     // Moves what the socket holds into m_input; false once the connection is gone.
     bool take();
@@ -63,6 +64,7 @@ private:
     std::string m_input;
     std::string m_settings = "9600,N,8,1";
     std::string m_error;
+    std::string m_lost;
     int m_number = 1;
     bool m_open = false;
     bool m_serverAcknowledges = true;

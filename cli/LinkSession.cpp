@@ -53,6 +53,13 @@ bool LinkSession::open(std::string &error)
         error = m_port.errorString();
         return false;
     }
+    if (const auto fixed = m_port.fixedBaud(); fixed && *fixed != m_bus.baud()) {
+        error = "--baud " + std::to_string(m_bus.baud()) + ": the line's rate is set at its device server (" +
+                std::to_string(*fixed) + " baud)";
+        m_port.close();
+        return false;
+    }
+    m_opened = true;
 #if ORTAVEL_HISTORY
     if (m_history)
         m_history->attach(m_bus, m_options.device.value_or(m_portMap.devicePath(m_options.port.value_or(1))));
@@ -62,6 +69,9 @@ bool LinkSession::open(std::string &error)
 
 void LinkSession::finish()
 {
+    // Every request after the loss got no reply; this says why, once.
+    if (m_opened && !m_port.isOpen())
+        std::fprintf(stderr, "ortavel-cli: the line was lost during the run: %s\n", m_port.errorString().c_str());
 #if ORTAVEL_HISTORY
     if (m_history)
         m_history->finish();

@@ -2,8 +2,8 @@
 
 #include "CommonOptions.h"
 #include "ExchangeBus.h"
-#include "adapters/SettingsStoreQt.h"
 #include "adapters/LinkPort.h"
+#include "adapters/SettingsStoreQt.h"
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
 #include "link/SteadyClock.h"
@@ -51,6 +51,7 @@ private:
     CommonOptions m_options;
     std::int64_t m_start;
     bool m_traceHeaderWritten = false;
+    bool m_opened = false;
 #if ORTAVEL_HISTORY
     std::unique_ptr<RunHistory> m_history;
 #endif

@@ -35,8 +35,8 @@ WriteReport WriteRunner::run(Bus &bus, const std::string &address, const std::ve
             outcome.reason = "not sent: the address change was not confirmed";
         } else if (const auto fixed = bus.fixedBaud(); write.newBaud != 0 && fixed && write.newBaud != *fixed) {
             // The transmitter would move to a rate the line cannot follow.
-            outcome.reason = "not sent: the line's rate is set at its device server (" + std::to_string(*fixed) +
-                             " baud)";
+            outcome.reason =
+                "not sent: the line's rate is set at its device server (" + std::to_string(*fixed) + " baud)";
         } else {
             outcome.result = bus.send(report.address, write.command);
             outcome.confirmed = isConfirmed(write, outcome.result, report.address);

@@ -161,8 +161,9 @@ void SkipList::add(std::string_view letters, SkipReason reason)
 std::string SkipList::text() const
 {
     std::string text;
-    for (const SkipReason reason : {SkipReason::NoTransmitter, SkipReason::NoValue, SkipReason::Empty,
-                                    SkipReason::NotANumber, SkipReason::TooLong, SkipReason::Control, SkipReason::FixedRate}) {
+    for (const SkipReason reason :
+         {SkipReason::NoTransmitter, SkipReason::NoValue, SkipReason::Empty, SkipReason::NotANumber,
+          SkipReason::TooLong, SkipReason::Control, SkipReason::FixedRate}) {
         std::string names;
         for (const auto &[letters, why] : m_skipped) {
             if (why == reason)

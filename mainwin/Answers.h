@@ -55,11 +55,11 @@ bool selectEcho(ComboBox &list, const Reply &reply, int sent);
 
 // Why a control's value did not go out.
 enum class SkipReason {
-    NoValue,      // nothing read from the transmitter now selected, nor typed for it
-    Empty,        // the operator emptied the box: the letters alone would be a read
-    NotANumber,   // a number box whose text is no number
-    TooLong,      // a number no transmitter keeps: its frame would outlast the reply's wait
-    Control,      // a text with a line end or other control character: it would split the frame
+    NoValue,       // nothing read from the transmitter now selected, nor typed for it
+    Empty,         // the operator emptied the box: the letters alone would be a read
+    NotANumber,    // a number box whose text is no number
+    TooLong,       // a number no transmitter keeps: its frame would outlast the reply's wait
+    Control,       // a text with a line end or other control character: it would split the frame
     NoTransmitter, // no transmitter is selected
     FixedRate      // a rate change where the device server sets the line's rate: the line could not follow
 };
