@@ -158,7 +158,17 @@ std::string LinkPort::errorString() const
 
 std::string LinkPort::deviceName(int number) const
 {
-    return m_portMap.devicePath(number);
+    const std::string text = m_portMap.devicePath(number);
+    std::string error;
+    const auto address = parsePortAddress(text, error);
+    return address ? address->target() : text;
+}
+
+std::string LinkPort::linkDetails(int number) const
+{
+    std::string error;
+    const auto address = parsePortAddress(m_portMap.devicePath(number), error);
+    return address ? address->linkText() : error;
 }
 
 int LinkPort::allowanceMs() const

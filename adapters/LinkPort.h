@@ -42,6 +42,7 @@ public:
     WaitResult waitForInput(int timeoutMs) override;
     std::string errorString() const override;
     std::string deviceName(int number) const override;
+    std::string linkDetails(int number) const override;
     int allowanceMs() const override;
     int latencyMs() const override;
     std::optional<int> fixedBaud() const override;

@@ -1,5 +1,6 @@
 #include "AppOptions.h"
 
+#include "link/PortAddress.h"
 #include "link/PortMap.h"
 #if ORTAVEL_HISTORY
 #include "adapters/HistoryStoreSql.h"
@@ -12,7 +13,8 @@ namespace ortavel {
 const char *const kAppUsage =
     "usage: ortavel [--port-map N=PATH]... [--settings-dir DIR] [--history PLACE]\n"
     "               [--search-last N] [--screenshot FILE [--search] [--window NAME]]\n"
-    "  --port-map N=PATH   com N is the serial device PATH for this run (N 1 to 6)\n"
+    "  --port-map N=PATH   com N is the serial device PATH for this run (N 1 to 6), or a\n"
+    "                      device server: tcp://HOST:PORT or rfc2217://HOST:PORT[?OPTIONS]\n"
     "  --settings-dir DIR  keep the remembered port (and the history) in DIR instead of the user's\n"
     "  --screenshot FILE   draw the main window offscreen into the PNG FILE and exit\n"
     "  --search            before the screenshot, search the bus and read the first transmitter\n"
@@ -72,6 +74,10 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
             const auto mapping = PortMap::parseOption(value);
             if (!mapping) {
                 error = "--port-map takes N=PATH with N from 1 to 6, not " + value;
+                return std::nullopt;
+            }
+            if (std::string why; !parsePortAddress(mapping->second, why)) {
+                error = "--port-map " + value + ": " + why;
                 return std::nullopt;
             }
             options.portMap.push_back(*mapping);

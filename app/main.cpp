@@ -1,8 +1,8 @@
 #include "AppOptions.h"
 #include "StderrMessageBox.h"
+#include "adapters/LinkPort.h"
 #include "adapters/ReportNumbersOpen.h"
 #include "adapters/SettingsStoreQt.h"
-#include "adapters/LinkPort.h"
 #if ORTAVEL_HISTORY
 #include "adapters/HistoryStoreSql.h"
 #include "adapters/HistoryWriter.h"

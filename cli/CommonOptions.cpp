@@ -1,6 +1,7 @@
 #include "CommonOptions.h"
 
 #include "link/LineSettings.h"
+#include "link/PortAddress.h"
 #include "link/PortMap.h"
 
 #include <charconv>
@@ -56,6 +57,10 @@ std::optional<ParsedCommandLine> parseCommandLine(const std::vector<std::string>
             const auto entry = PortMap::parseOption(*value);
             if (!entry) {
                 error = "--port-map takes N=PATH with N from 1 to 6";
+                return std::nullopt;
+            }
+            if (std::string why; !parsePortAddress(entry->second, why)) {
+                error = "--port-map " + *value + ": " + why;
                 return std::nullopt;
             }
             parsed.options.portMap.push_back(*entry);

@@ -8,6 +8,7 @@
 #endif
 #include "adapters/SerialPortList.h"
 #include "adapters/SettingsStoreQt.h"
+#include "link/PortAddress.h"
 #include "link/PortMap.h"
 #include "link/SerialDevices.h"
 
@@ -68,18 +69,28 @@ int PortsCommand::runWithoutPort(const CommonOptions &options)
     QJsonArray mapList;
     // Why each device is there: option (--port-map), set (settings store),
     // found (an adapter present) or default.
-    TextTable mapTable({"port", "device", "why", "present"});
+    TextTable mapTable({"port", "device", "why", "present", "link"});
     for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n) {
         const PortEntry entry = map.entry(n);
-        const QString path = QString::fromStdString(entry.device);
+        std::string error;
+        const auto address = parsePortAddress(entry.device, error);
+        const std::string target = address ? address->target() : entry.device;
+        const QString path = QString::fromStdString(target);
         const char *why = PortMap::sourceName(entry.source);
         // Windows' COMn names are no files: present is what the system lists.
+        // A device server is known to be there only once it is reached.
+        const bool network = address && address->isNetwork();
         const bool present =
-            QFileInfo::exists(path) ||
-            std::any_of(ports.begin(), ports.end(), [&entry](const auto &p) { return p.device == entry.device; });
-        mapList.append(
-            QJsonObject{{"port", "com" + QString::number(n)}, {"device", path}, {"why", why}, {"present", present}});
-        mapTable.addRow({"com" + std::to_string(n), path.toStdString(), why, present ? "yes" : "no"});
+            !network && (QFileInfo::exists(path) || std::any_of(ports.begin(), ports.end(), [&target](const auto &p) {
+                             return p.device == target;
+                         }));
+        const std::string link = address ? address->linkText() : "not a port: " + error;
+        mapList.append(QJsonObject{{"port", "com" + QString::number(n)},
+                                   {"device", path},
+                                   {"why", why},
+                                   {"present", network ? QJsonValue() : QJsonValue(present)},
+                                   {"link", QString::fromStdString(link)}});
+        mapTable.addRow({"com" + std::to_string(n), target, why, network ? "-" : present ? "yes" : "no", link});
     }
     QJsonObject json{{"ports", portList}, {"map", mapList}};
     std::string historyLine;

@@ -118,16 +118,22 @@ std::string PortAddress::target() const
            std::to_string(tcpPort);
 }
 
-std::string PortAddress::description() const
+std::string PortAddress::linkText() const
 {
-    std::string text = target();
-    if (fixedBaud)
-        text += ", fixed at " + std::to_string(*fixedBaud) + " baud";
-    if (allowanceMs > 0)
-        text += ", +" + std::to_string(allowanceMs) + " ms per reply";
-    if (echo != "auto")
-        text += ", echo " + echo;
-    return text;
+    std::string text;
+    switch (kind) {
+    case LinkKind::RawTcp:
+        text =
+            "raw TCP, rate fixed at " + std::to_string(fixedBaud.value_or(kDefaultFixedBaud)) + " baud by the server";
+        break;
+    case LinkKind::Rfc2217:
+        text = "RFC 2217";
+        break;
+    case LinkKind::Device:
+        text = "serial device";
+        break;
+    }
+    return text + ", reply allowance " + std::to_string(allowanceMs) + " ms, echo " + echo;
 }
 
 std::optional<PortAddress> parsePortAddress(std::string_view text, std::string &error)

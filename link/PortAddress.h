@@ -34,8 +34,9 @@ struct PortAddress {
     bool isNetwork() const { return kind != LinkKind::Device; }
     // "tcp://plc-7:4001" or the device path, without the options.
     std::string target() const;
-    // For the operator: the target and what differs from the defaults.
-    std::string description() const;
+    // For the operator: "raw TCP, rate fixed at 9600 baud by the server,
+    // reply allowance 20 ms, echo auto".
+    std::string linkText() const;
 };
 
 // Nothing, with the reason in error, for anything that is not one of the

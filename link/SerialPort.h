@@ -53,6 +53,9 @@ public:
     // The device behind a port number, for the operator to see; empty when
     // the port has no such name.
     virtual std::string deviceName(int /*number*/) const { return {}; }
+    // How that device is reached, for the operator to see; empty when
+    // nothing needs saying.
+    virtual std::string linkDetails(int /*number*/) const { return {}; }
 };
 
 } // namespace ortavel

@@ -30,8 +30,10 @@ std::optional<int> rememberedPort(const std::string &text)
 // names are taken afresh whenever the port is set up or changed.
 void showPortDevices(ComboBox &ports, const SerialPort &port)
 {
-    for (int i = 0; i < ports.count(); ++i)
-        ports.setItemToolTip(i, port.deviceName(ports.itemData(i)));
+    for (int i = 0; i < ports.count(); ++i) {
+        const std::string details = port.linkDetails(ports.itemData(i));
+        ports.setItemToolTip(i, port.deviceName(ports.itemData(i)) + (details.empty() ? "" : " (" + details + ")"));
+    }
 }
 
 } // namespace
