@@ -66,6 +66,8 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         std::string leftover = {}; // the tail of a late reply, waiting in the buffer
         PortTrouble trouble = PortTrouble::None;
         std::optional<QuickSearchWait> wait = {};
+        int allowanceMs = 0; // the link's, on every wait
+        int latencyMs = 0;   // the adapter's, on the quick wait only
     } rows[] = {
         {"silent at 9600", {}, "ERR 0\r", 100},
         {"silent at 4800", {}, "ERR 0\r", 150, "4800,N,8,1"},
@@ -104,6 +106,11 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
          "",
          none,
          quick},
+        {"network: silent, the allowance on the timeout", {}, "ERR 0\r", 120, "9600,N,8,1", "", none, {}, 20},
+        {"network: a reply past the rate's timeout", {{frame, 115}}, good, 115, "9600,N,8,1", "", none, {}, 20},
+        {"network: other settings stay one pass", {{frame, 0}}, good, 0, "19200,N,8,1", "", none, {}, 20},
+        {"quick: allowance and latency on the wait", {}, "ERR 0\r", 89, "9600,N,8,1", "", none, quick, 20, 8},
+        {"quick: latency never beyond the timeout", {}, "ERR 0\r", 100, "9600,N,8,1", "", none, quick, 0, 60},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -113,6 +120,8 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
             port.close();
         port.failWrites = row.trouble == PortTrouble::WriteFails;
         port.failWaits = row.trouble == PortTrouble::ReadFails;
+        port.allowance = row.allowanceMs;
+        port.latency = row.latencyMs;
         answerWith(row.pieces);
         Exchange fresh{port, clock}; // no failed exchange before this one
         const auto start = clock.nowMs();

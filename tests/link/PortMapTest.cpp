@@ -1,4 +1,5 @@
 #include "link/PortMap.h"
+#include "link/PortAddress.h"
 #include "link/SerialDevices.h"
 #include "support/MemorySettingsStore.h"
 
@@ -56,6 +57,11 @@ TEST(PortMap, DefaultsFromTheAdaptersPresent)
          {{1, "/tmp/1"}, {2, "/tmp/2"}},
          "/tmp/1 option /tmp/2 option /dev/ttyS1 default /dev/ttyS2 default /dev/ttyS3 default /dev/ttyS4 default"},
         {{"/g", "/f", "/e", "/d", "/c", "/b", "/a"}, {}, {}, "/a found /b found /c found /d found /e found /f found"},
+        {{},
+         {{"1", "rfc2217://10.0.0.7:2217?echo=on"}, {"2", "tcp://plc"}, {"3", "ftp://plc:21"}},
+         {},
+         "rfc2217://10.0.0.7:2217?echo=on set /dev/ttyS1 default /dev/ttyS2 default /dev/ttyS3 default "
+         "/dev/ttyS4 default /dev/ttyS5 default"},
     };
     for (const auto &c : cases) {
         test::MemorySettingsStore store;
@@ -92,6 +98,43 @@ TEST(PortMap, ParsesTheOption)
     EXPECT_EQ(PortMap::parseOption("6=a=b"), std::make_pair(6, std::string("a=b")));
     for (const char *bad : {"", "=", "1=", "0=/x", "7=/x", "x=/x", "1/x", " 1=/x", "01x=/x"})
         EXPECT_FALSE(PortMap::parseOption(bad)) << bad;
+}
+
+// What the operator sees of a link, or why it is none.
+TEST(PortAddress, ReadsEachFormAndRefusesTheRest)
+{
+    const struct {
+        const char *text;
+        const char *shown; // target and link, or the reason it is refused
+    } rows[] = {
+        {"/dev/ttyUSB0", "/dev/ttyUSB0: serial device, reply allowance 0 ms, echo auto"},
+        {"/dev/ttyUSB0?echo=on&allowance=5", "/dev/ttyUSB0: serial device, reply allowance 5 ms, echo on"},
+        {"tcp://plc-7.site:4001",
+         "tcp://plc-7.site:4001: raw TCP, rate fixed at 9600 baud by the server, reply allowance 20 ms, echo auto"},
+        {"tcp://10.1.2.3:4001?baud=2400&allowance=0",
+         "tcp://10.1.2.3:4001: raw TCP, rate fixed at 2400 baud by the server, reply allowance 0 ms, echo auto"},
+        {"rfc2217://[fe80::1]:2217?echo=off", "rfc2217://[fe80::1]:2217: RFC 2217, reply allowance 20 ms, echo off"},
+        {"rfc2217://host:2217?baud=9600", "baud= is for raw TCP links only: elsewhere the rate is set on the line"},
+        {"tcp://host:4001?baud=19200", "baud takes 1200, 2400, 4800 or 9600"},
+        {"tcp://host:4001?allowance=1001", "allowance takes a whole number of milliseconds from 0 to 1000"},
+        {"tcp://host:4001?echo=yes", "echo takes off, on or auto"},
+        {"tcp://host:4001?speed=1", "unknown option \"speed\" (baud, allowance and echo are known)"},
+        {"tcp://host:4001?", "unknown option \"\" (baud, allowance and echo are known)"},
+        {"tcp://host", "the host needs a :PORT"},
+        {"tcp://host:0", "the TCP port takes a whole number from 1 to 65535"},
+        {"tcp://host:65536", "the TCP port takes a whole number from 1 to 65535"},
+        {"tcp://:4001", "the host is empty or has characters no host name has"},
+        {"tcp://a b:4001", "the host is empty or has characters no host name has"},
+        {"tcp://fe80::1:4001", "an IPv6 address goes in brackets followed by :PORT"},
+        {"rfc2217://[fe80::1]2217", "an IPv6 address goes in brackets followed by :PORT"},
+        {"telnet://host:23", "only tcp:// and rfc2217:// links are known"},
+        {"?echo=on", "no device given"},
+    };
+    for (const auto &row : rows) {
+        std::string error;
+        const auto address = parsePortAddress(row.text, error);
+        EXPECT_EQ(address ? address->target() + ": " + address->linkText() : error, row.shown) << row.text;
+    }
 }
 
 } // namespace

@@ -62,6 +62,10 @@ public:
     bool setSendThreshold(int n) override { return record("setSendThreshold " + std::to_string(n)); }
     WaitResult waitForInput(int timeoutMs) override;
     std::string errorString() const override { return m_error; }
+    int allowanceMs() const override { return allowance; }
+    int latencyMs() const override { return latency; }
+    int allowance = 0;
+    int latency = 0;
 
     // "*" + payload + checksum + CR: a well-formed reply frame.
     static std::string replyFrame(const std::string &payload);
