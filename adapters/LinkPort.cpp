@@ -1,5 +1,6 @@
 #include "LinkPort.h"
 
+#include "link/LatencyTimer.h"
 #include "link/PortMap.h"
 
 #if ORTAVEL_NETWORK
@@ -166,9 +167,21 @@ std::string LinkPort::deviceName(int number) const
 
 std::string LinkPort::linkDetails(int number) const
 {
+    return details(m_portMap.devicePath(number));
+}
+
+std::string LinkPort::details(const std::string &text)
+{
     std::string error;
-    const auto address = parsePortAddress(m_portMap.devicePath(number), error);
-    return address ? address->linkText() : error;
+    const auto address = parsePortAddress(text, error);
+    if (!address)
+        return "not a port: " + error;
+    std::string shown = address->linkText();
+    if (address->isNetwork())
+        return shown;
+    if (const int latency = latencyAllowanceMs("/sys", address->device); latency > 0)
+        shown += ", latency timer " + std::to_string(latency) + " ms (added to the quick search's wait)";
+    return shown;
 }
 
 int LinkPort::allowanceMs() const

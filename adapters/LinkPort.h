@@ -47,6 +47,10 @@ public:
     int latencyMs() const override;
     std::optional<int> fixedBaud() const override;
 
+    // How a port text is reached, for the operator: the kind of link, its
+    // options and a USB adapter's latency timer; or why it is no port.
+    static std::string details(const std::string &text);
+
     // The link open now, or last opened.
     const PortAddress &address() const { return m_address; }
 

@@ -4,7 +4,14 @@
 #include "LineSettingsParse.h"
 #include "link/PortMap.h"
 
+#include "link/LatencyTimer.h"
+
 #include <QFileInfo>
+
+#ifdef __linux__
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 
 namespace ortavel {
 
@@ -119,8 +126,30 @@ bool SerialPortQt::openDevice(const std::string &path)
         m_port.close();
         return fail(description);
     }
+    askForLowLatency();
+    m_latencyMs = latencyAllowanceMs("/sys", device.toStdString());
     ++m_openings;
     return true;
+}
+
+// Common USB chips then hand on what they received after 1 ms instead of
+// 16. A device without the setting (a pseudo-terminal, a built-in port
+// whose driver refuses) stays as it is.
+void SerialPortQt::askForLowLatency()
+{
+#ifdef __linux__
+    const auto fd = static_cast<int>(m_port.handle());
+    serial_struct serial{};
+    if (fd < 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    ::ioctl(fd, TIOCSSERIAL, &serial);
+#endif
+}
+
+int SerialPortQt::latencyMs() const
+{
+    return m_latencyMs;
 }
 
 bool SerialPortQt::open()

@@ -35,6 +35,9 @@ public:
     WaitResult waitForInput(int timeoutMs) override;
     std::string errorString() const override;
     std::string deviceName(int number) const override;
+    // The adapter's latency timer where it is above what the quick search
+    // allows for, as read when the port opened.
+    int latencyMs() const override;
 
     // Opens a device path directly, bypassing the port number (command line).
     bool openDevice(const std::string &path);
@@ -44,6 +47,7 @@ private:
     bool failFromPort();
     bool applySettings();
     void dropOnFatalError(unsigned opening);
+    void askForLowLatency();
 
     const PortMap &m_portMap;
     QSerialPort m_port;
@@ -51,6 +55,7 @@ private:
     std::string m_settings = "9600,N,8,1";
     std::string m_error;
     unsigned m_openings = 0; // successful opens so far
+    int m_latencyMs = 0;
 };
 
 } // namespace ortavel

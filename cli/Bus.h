@@ -27,6 +27,9 @@ public:
     // The one rate of a line whose rate is set elsewhere (a raw TCP device
     // server); nothing where setBaud changes it.
     virtual std::optional<int> fixedBaud() const { return std::nullopt; }
+    // What the line adds to every reply wait, and to the quick search's.
+    virtual int allowanceMs() const { return 0; }
+    virtual int latencyMs() const { return 0; }
     virtual bool interrupted() const = 0;
     // What the run records into the instrument history besides the
     // exchanges themselves; nullptr when it keeps none.

@@ -46,6 +46,16 @@ std::optional<int> ExchangeBus::fixedBaud() const
     return m_port.fixedBaud();
 }
 
+int ExchangeBus::allowanceMs() const
+{
+    return m_port.allowanceMs();
+}
+
+int ExchangeBus::latencyMs() const
+{
+    return m_port.latencyMs();
+}
+
 bool ExchangeBus::setBaud(int baud)
 {
     if (!m_port.setSettings(lineSettingsText(std::to_string(baud))))

@@ -38,6 +38,8 @@ public:
     bool setBaud(int baud) override;
     int baud() const override { return m_baud; }
     std::optional<int> fixedBaud() const override;
+    int allowanceMs() const override;
+    int latencyMs() const override;
     bool interrupted() const override { return m_stop && m_stop(); }
     HistoryRecorder *history() override { return m_history; }
 

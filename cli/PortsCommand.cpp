@@ -6,6 +6,7 @@
 #if ORTAVEL_HISTORY
 #include "RunHistory.h"
 #endif
+#include "adapters/LinkPort.h"
 #include "adapters/SerialPortList.h"
 #include "adapters/SettingsStoreQt.h"
 #include "link/PortAddress.h"
@@ -84,7 +85,7 @@ int PortsCommand::runWithoutPort(const CommonOptions &options)
             !network && (QFileInfo::exists(path) || std::any_of(ports.begin(), ports.end(), [&target](const auto &p) {
                              return p.device == target;
                          }));
-        const std::string link = address ? address->linkText() : "not a port: " + error;
+        const std::string link = LinkPort::details(entry.device);
         mapList.append(QJsonObject{{"port", "com" + QString::number(n)},
                                    {"device", path},
                                    {"why", why},

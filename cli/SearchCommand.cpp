@@ -74,8 +74,11 @@ int SearchCommand::run(Bus &bus, const CommonOptions &options)
         },
         m_quick);
     progress.clear();
-    if (m_quick)
+    if (m_quick) {
         std::fprintf(stderr, "%s\n", quickSearchNotice(m_quick->turnaroundMs).c_str());
+        if (const std::string added = quickSearchAdditions(bus.allowanceMs(), bus.latencyMs()); !added.empty())
+            std::fprintf(stderr, "%s\n", added.c_str());
+    }
     if (options.json) {
         QJsonArray list;
         for (const auto &t : outcome.found)

@@ -71,6 +71,23 @@ std::string quickSearchNotice(int turnaroundMs)
            " ms for a transmitter to start answering; use Search for slower ones";
 }
 
+std::string quickSearchAdditions(int linkAllowanceMs, int latencyMs)
+{
+    const std::string allowance = "the link's reply allowance (" + std::to_string(linkAllowanceMs) + " ms)";
+    const std::string latency = "the adapter's latency timer (" + std::to_string(latencyMs) + " ms)";
+    std::string text;
+    if (linkAllowanceMs > 0 && latencyMs > 0)
+        text = allowance + " and " + latency + " are";
+    else if (linkAllowanceMs > 0)
+        text = allowance + " is";
+    else if (latencyMs > 0)
+        text = latency + " is";
+    else
+        return {};
+    text.front() = 'T';
+    return text + " added to the wait";
+}
+
 QuickSearchWait loadQuickSearchWait(const SettingsStore &store)
 {
     return {loadOne(store, kTurnaroundSetting), loadOne(store, kAllowanceSetting)};

@@ -43,6 +43,10 @@ std::optional<int> parseWaitMs(std::string_view text, const WaitSetting &setting
 std::string waitSettingError(const WaitSetting &setting);
 // Where the quick search is offered: who it misses.
 std::string quickSearchNotice(int turnaroundMs);
+// What the line adds to the quick search's wait beyond its settings: "The
+// link's reply allowance (20 ms) and the adapter's latency timer (16 ms)
+// are added to the wait"; empty when nothing is.
+std::string quickSearchAdditions(int linkAllowanceMs, int latencyMs);
 
 // Kept per user; a missing or unreadable value is its default.
 QuickSearchWait loadQuickSearchWait(const SettingsStore &store);

@@ -157,11 +157,15 @@ void Ortavel::mnuQuickWait_Click()
 void Ortavel::finishSearch(int lastBand)
 {
     cmdSEARCH.setCaption(kSearchCaption);
+    std::string over = "Searching over.";
     if (const auto fixed = MSCommBsq.fixedBaud())
-        StatusBar1.setPanel(1, "Searching over. Only " + std::to_string(*fixed) +
-                                   " baud was searched: the device server sets the line's rate.");
-    else
-        StatusBar1.setPanel(1, "Searching over.");
+        over += " Only " + std::to_string(*fixed) + " baud was searched: the device server sets the line's rate.";
+    if (m_searchWait) {
+        if (const std::string added = quickSearchAdditions(MSCommBsq.allowanceMs(), MSCommBsq.latencyMs());
+            !added.empty())
+            over += " " + added + ".";
+    }
+    StatusBar1.setPanel(1, over);
     if (CMB_ADDR.count() == 0) {
         StatusBar1.setPanel(2, "Online: 0");
         StatusBar1.setPanel(4, "Band:");
