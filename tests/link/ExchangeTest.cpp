@@ -1,5 +1,6 @@
 #include "link/Exchange.h"
 #include "link/Commands.h"
+#include "link/EchoFilter.h"
 #include "link/LineSettings.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
@@ -121,6 +122,91 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         clock.advance(1000); // lets the rest of the reply arrive before the next row
         if (!port.isOpen())
             port.open();
+    }
+}
+
+// Through an adapter that hands the request back before the reply: the echo
+// is taken out and the wait goes on to the reply's own CR or the timeout.
+// Each row runs twice on one opening and once after reopening, so a fault
+// is told once per opening.
+TEST_F(ExchangeTest, TakesTheEchoOutBeforeJudgingTheReply)
+{
+    const std::string echo = Exchange::requestFrame("01", "RP0");
+    const std::string other = Exchange::requestFrame("02", "RP0");
+    const std::string frame = FakeSerialPort::replyFrame("01+012.34");
+    const std::string good = "*01+012.34\r";
+    const std::optional<QuickSearchWait> quick = QuickSearchWait{};
+    const struct {
+        const char *name;
+        EchoMode mode;
+        std::vector<FakeReply> pieces;
+        std::string result;
+        int elapsedMs;
+        std::string received; // what the exchange was handed
+        int faults = 0;       // per opening
+        std::optional<QuickSearchWait> wait = {};
+    } rows[] = {
+        {"echo then reply", EchoMode::Auto, {{echo, 10}, {frame, 30}}, good, 30, frame},
+        {"echo and reply in one piece", EchoMode::Auto, {{echo + frame, 30}}, good, 30, frame},
+        {"echo in pieces",
+         EchoMode::Auto,
+         {{echo.substr(0, 1), 3},
+          {echo.substr(1, 4), 6},
+          {echo.substr(5) + frame.substr(0, 2), 10},
+          {frame.substr(2), 40}},
+         good,
+         40,
+         frame},
+        {"echo alone: no reply at the timeout", EchoMode::Auto, {{echo, 10}}, "ERR 0\r", 100, ""},
+        {"echo of another frame is refused", EchoMode::Auto, {{other, 10}, {frame, 30}}, "EER 3\r", 10, other},
+        {"echo cut short goes on whole",
+         EchoMode::Auto,
+         {{echo.substr(0, 4), 10}, {frame, 30}},
+         "EER 3\r",
+         30,
+         echo.substr(0, 4) + frame},
+        {"no echo: the reply as it came", EchoMode::Auto, {{frame, 30}}, good, 30, frame},
+        {"on: echo present", EchoMode::On, {{echo, 10}, {frame, 30}}, good, 30, frame},
+        {"on: no echo is told, the reply still taken", EchoMode::On, {{frame, 30}}, good, 30, frame, 1},
+        {"off: the echo's CR ends the wait", EchoMode::Off, {{echo, 10}, {frame, 30}}, "EER 3\r", 10, echo},
+        {"quick: the echo is no first character",
+         EchoMode::Auto,
+         {{echo, 10}, {frame, 62}},
+         "ERR 0\r",
+         61,
+         "",
+         0,
+         quick},
+        {"quick: reply begun in time after the echo",
+         EchoMode::Auto,
+         {{echo, 10}, {frame.substr(0, 1), 61}, {frame.substr(1), 95}},
+         good,
+         95,
+         frame,
+         0,
+         quick},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EchoFilter filter{port, clock, row.mode};
+        std::vector<std::string> faults;
+        filter.onLineFault = [&](const std::string &message) { faults.push_back(message); };
+        answerWith(row.pieces);
+        for (const bool reopen : {false, false, true}) {
+            if (reopen) {
+                ASSERT_TRUE(filter.close());
+                ASSERT_TRUE(filter.open());
+            }
+            Exchange fresh{filter, clock};
+            const auto start = clock.nowMs();
+            EXPECT_EQ(fresh.Comm_Send("01", "RP0", AfterFailure::Drain, row.wait), row.result);
+            EXPECT_EQ(clock.nowMs() - start, row.elapsedMs);
+            EXPECT_EQ(fresh.lastReceived(), row.received);
+            clock.advance(1000);
+        }
+        EXPECT_EQ(static_cast<int>(faults.size()), 2 * row.faults);
+        for (const auto &message : faults)
+            EXPECT_NE(message.find("echo setting"), std::string::npos) << message;
     }
 }
 
