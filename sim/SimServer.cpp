@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <future>
+#include <limits>
 #include <poll.h>
 #include <stdexcept>
 #include <unistd.h>
@@ -18,6 +19,11 @@ using SteadyClock = std::chrono::steady_clock;
 // A master that keeps reporting a hang-up is left alone this long, so a
 // broken line cannot make the loop spin.
 constexpr auto kHangUpPause = std::chrono::milliseconds(50);
+
+// The echo is the request itself on the line: a request that follows does
+// not cancel it, as it does what is left of a reply. Reply groups count up
+// from 1 and never reach this one.
+constexpr std::uint64_t kEchoGroup = std::numeric_limits<std::uint64_t>::max();
 
 std::string freshLinkPath()
 {
@@ -203,6 +209,14 @@ void SimServer::readRequests(SteadyClock::time_point now)
     if (failed && bytes.empty()) {
         m_masterQuietUntil = now + kHangUpPause;
         return;
+    }
+    if (m_options.echo && !bytes.empty()) {
+        // Back on the line once the last of these bytes has been sent on it.
+        const auto due = now + m_options.timing.bytesTime(bytes.size(), m_link->lineBaud());
+        m_timers.schedule(due, kEchoGroup, [this, bytes] {
+            if (m_link->isOpen())
+                m_link->write(bytes);
+        });
     }
     const auto frames = m_splitter.feed(bytes);
     if (frames.empty())

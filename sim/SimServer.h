@@ -32,6 +32,9 @@ public:
         WireTiming timing;
         std::ostream *log = nullptr; // gets the --trace lines
         std::size_t traceLimit = 100000;
+        // The line hands back every byte the tool sends, as a two-wire
+        // adapter that hears its own transmission does.
+        bool echo = false;
     };
 
     SimServer();

@@ -20,7 +20,8 @@ constexpr int kMaxTurnaroundMs = 10000;
 constexpr const char *kDefaultLink = "/tmp/ortavel-sim";
 
 constexpr const char *kUsage =
-    "Usage: ortavel-sim [--link PATH] [--bus FILE] [--trace] [--turnaround MS] [--no-wire-time] [--seed N]\n"
+    "Usage: ortavel-sim [--link PATH] [--bus FILE] [--trace] [--turnaround MS] [--no-wire-time] [--echo]\n"
+    "                   [--seed N]\n"
     "\n"
     "Simulated pressure transmitters on a pseudo-terminal. Prints the path of the\n"
     "serial end (a symbolic link) as the first line and answers until SIGINT or SIGTERM.\n"
@@ -32,6 +33,8 @@ constexpr const char *kUsage =
     "  --trace           log every request and reply on stderr (ms on the steady clock)\n"
     "  --turnaround MS   time between request and reply, default 5\n"
     "  --no-wire-time    bytes take no time on the line (the turnaround stays)\n"
+    "  --echo            hand every request back before its reply, as a two-wire RS-485\n"
+    "                    adapter that hears its own transmission does\n"
     "  --seed N          seed of the noise and of random faults (default: the bus's, else 1)\n"
     "  --help            this text\n"
     "  --version         the version\n";
@@ -42,6 +45,7 @@ struct Arguments {
     bool trace = false;
     int turnaroundMs = 5;
     bool wireTime = true;
+    bool echo = false;
     std::optional<std::uint64_t> seed;
     bool help = false;
     bool version = false;
@@ -89,6 +93,8 @@ std::optional<Arguments> parseArguments(int argc, char **argv)
             args.trace = true;
         } else if (option == "--no-wire-time") {
             args.wireTime = false;
+        } else if (option == "--echo") {
+            args.echo = true;
         } else if (takesValue) {
             const auto text = value();
             if (!text)
@@ -168,6 +174,7 @@ int main(int argc, char **argv)
     options.linkPath = args->link;
     options.timing.turnaround = std::chrono::milliseconds(args->turnaroundMs);
     options.timing.wireTime = args->wireTime;
+    options.echo = args->echo;
     options.log = args->trace ? &std::cerr : nullptr;
     options.traceLimit = 1000; // the log is the record here
 

@@ -3,6 +3,7 @@
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
 #include "controls/MessageBox.h"
+#include "link/EchoFilter.h"
 #include "link/PortMap.h"
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
@@ -31,7 +32,8 @@ public:
 
 // The main window as the operator meets it, on the real serial port to a
 // simulated bus: port com1 remembered in a fresh settings folder and opened
-// by the window's load.
+// by the window's load. On a line that echoes, the window talks through an
+// echo filter that takes the echo out.
 class BenchWindow {
 public:
     explicit BenchWindow(const sim::BusConfig &bus, const sim::SimServer::Options &options = {});
@@ -44,6 +46,8 @@ public:
     PortMap portMap{&settings};
     SerialPortQt port{portMap};
     SteadyClock clock;
+    EchoFilter echoFilter{port, clock, EchoMode::Auto};
+    SerialPort &line; // the port itself, or through echoFilter
     NotedMessageBox messages;
     QtEventPump events;
     QtWindowHost windows;
@@ -56,7 +60,7 @@ public:
     test::MemoryHistory memoryHistory;
     HistoryRecorder &history = memoryHistory.recorder;
 #endif
-    Ortavel model{port, clock, settings, messages, events, windows, history};
+    Ortavel model{line, clock, settings, messages, events, windows, history};
     MainWindow window{model};
 };
 

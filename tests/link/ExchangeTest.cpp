@@ -1,5 +1,6 @@
 #include "link/Exchange.h"
 #include "link/Commands.h"
+#include "link/EchoFilter.h"
 #include "link/LineSettings.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
@@ -130,6 +131,52 @@ TEST_F(ExchangeTest, JudgesWhatArrivedInTime)
         clock.advance(1000); // lets the rest of the reply arrive before the next row
         if (!port.isOpen())
             port.open();
+    }
+}
+
+// Through an adapter that hands the request back before the reply. Each row
+// runs twice, then once after reopening: a fault is told once per opening.
+TEST_F(ExchangeTest, TakesTheEchoOutBeforeJudgingTheReply)
+{
+    const std::string e = Exchange::requestFrame("01", "RP0");
+    const std::string head = e.substr(0, 4);
+    const std::string other = Exchange::requestFrame("02", "RP0");
+    const std::string f = FakeSerialPort::replyFrame("01+012.34");
+    const std::string good = "*01+012.34\r";
+    const struct {
+        const char *name;
+        EchoMode mode;
+        std::vector<FakeReply> pieces;
+        std::string result;
+        int elapsedMs;
+        std::string received; // what the exchange was handed
+        int faults = 0;
+        std::optional<QuickSearchWait> wait = {};
+    } rows[] = {
+        {"echo then reply", EchoMode::Auto, {{e, 10}, {f, 30}}, good, 30, f},
+        {"echo in pieces", EchoMode::Auto, {{head, 3}, {e.substr(4) + "*0", 10}, {f.substr(2), 40}}, good, 40, f},
+        {"echo alone", EchoMode::Auto, {{e, 10}}, "ERR 0\r", 100, ""},
+        {"echo of another frame", EchoMode::Auto, {{other, 10}, {f, 30}}, "EER 3\r", 10, other},
+        {"on: no echo, told", EchoMode::On, {{f, 30}}, good, 30, f, 1},
+        {"off: the echo's CR ends it", EchoMode::Off, {{e, 10}, {f, 30}}, "EER 3\r", 10, e},
+        {"quick: no first character", EchoMode::Auto, {{e, 10}, {f, 62}}, "ERR 0\r", 61, "", 0, QuickSearchWait{}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EchoFilter filter{port, clock, row.mode};
+        int faults = 0;
+        filter.onLineFault = [&](const std::string &) { ++faults; };
+        answerWith(row.pieces);
+        for (const bool reopen : {false, false, true}) {
+            ASSERT_TRUE(!reopen || (filter.close() && filter.open()));
+            Exchange fresh{filter, clock};
+            const auto start = clock.nowMs();
+            EXPECT_EQ(fresh.Comm_Send("01", "RP0", AfterFailure::Drain, row.wait), row.result);
+            EXPECT_EQ(clock.nowMs() - start, row.elapsedMs);
+            EXPECT_EQ(fresh.lastReceived(), row.received);
+            clock.advance(1000);
+        }
+        EXPECT_EQ(faults, 2 * row.faults);
     }
 }
 

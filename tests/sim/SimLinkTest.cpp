@@ -2,7 +2,10 @@
 
 #include "SimBusBuilder.h"
 #include "adapters/SerialPortQt.h"
+#include "cli/BusSearch.h"
+#include "cli/ExchangeBus.h"
 #include "link/Commands.h"
+#include "link/EchoFilter.h"
 #include "link/Exchange.h"
 #include "link/LineSettings.h"
 #include "link/PortMap.h"
@@ -187,6 +190,45 @@ TEST_F(SimLink, VanishingLineMakesThePortFailAndComesBackAtTheSamePath)
     ASSERT_TRUE(m_server.comeBack());
     EXPECT_EQ(m_server.linkPath(), m_path);
     EXPECT_TRUE(m_port.openDevice(m_path)) << m_port.errorString();
+}
+
+// Through the echo filter on a line that hands every request back, and on one that does not.
+TEST_F(SimLink, SearchReadAndWriteThroughTheEchoFilter)
+{
+    const struct {
+        const char *why;
+        bool lineEchoes;
+        EchoMode mode;
+        std::size_t found; // of 24 at 9600 and 23 at 4800, by both searches
+        bool answered;     // the reads and the write
+        int faults;
+    } rows[] = {
+        {"echoing line, auto", true, EchoMode::Auto, 2, true, 0},
+        {"plain line, on: told once", false, EchoMode::On, 2, true, 1},
+        // Proves the line echoes: unfiltered, each echo is taken for the reply.
+        {"echoing line, off", true, EchoMode::Off, 0, false, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.why);
+        m_port.close();
+        SimServer::Options options;
+        options.echo = row.lineEchoes;
+        ASSERT_TRUE(m_port.openDevice(m_server.start(fourRates(), options))) << m_port.errorString();
+        EchoFilter filter{m_port, m_clock, row.mode};
+        int faults = 0;
+        filter.onLineFault = [&](const std::string &) { ++faults; };
+        cli::ExchangeBus line{filter, m_clock};
+        for (const auto &quick : {std::optional<QuickSearchWait>{}, std::optional(QuickSearchWait{})})
+            EXPECT_EQ(cli::BusSearch::run(line, {23, 24, 25}, {9600, 4800}, {}, quick).found.size(), row.found);
+
+        ASSERT_TRUE(line.setBaud(9600));
+        EXPECT_EQ(line.send("24", "IDECHO7") == "*24ECHO7\r", row.answered);
+        EXPECT_EQ(line.send("24", "ID") == "*24ECHO7\r", row.answered);
+        ASSERT_TRUE(line.setBaud(4800));
+        EXPECT_EQ(isReplyFrom(line.send("23", "RP0"), "23"), row.answered);
+        EXPECT_EQ(m_server.transmitter(24).value_or(TransmitterState{}).config.working.ident, "ECHO7");
+        EXPECT_EQ(faults, row.faults);
+    }
 }
 
 double processCpuMs()
