@@ -21,20 +21,25 @@ bool LinkPort::fail(const std::string &description)
 
 SerialPort &LinkPort::active()
 {
-#if ORTAVEL_NETWORK
-    if (m_address.isNetwork() && m_network)
-        return *m_network;
-#endif
+    if (m_echo)
+        return *m_echo;
     return m_device;
 }
 
 const SerialPort &LinkPort::active() const
 {
-#if ORTAVEL_NETWORK
-    if (m_address.isNetwork() && m_network)
-        return *m_network;
-#endif
+    if (m_echo)
+        return *m_echo;
     return m_device;
+}
+
+void LinkPort::putEchoInFront(SerialPort &link)
+{
+    m_echo = std::make_unique<EchoFilter>(link, m_clock, m_address.echo);
+    m_echo->onLineFault = [this](const std::string &fault) {
+        if (onLineFault)
+            onLineFault(fault);
+    };
 }
 
 bool LinkPort::openDevice(const std::string &text)
@@ -49,6 +54,7 @@ bool LinkPort::openDevice(const std::string &text)
     m_address = *address;
     if (!address->isNetwork()) {
         m_device.setSettings(settings);
+        putEchoInFront(m_device);
         return m_device.openDevice(address->device) || fail(m_device.errorString());
     }
 #if ORTAVEL_NETWORK
@@ -57,6 +63,7 @@ bool LinkPort::openDevice(const std::string &text)
     // A raw server's rate is its own; any other link takes the rate in use.
     if (!address->fixedBaud)
         m_network->setSettings(settings);
+    putEchoInFront(*m_network);
     return m_network->openAddress(*address) || fail(m_network->errorString());
 #else
     m_address = PortAddress();

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "SystemSerialPort.h"
+#include "link/EchoFilter.h"
 #include "link/PortAddress.h"
 #include "link/SerialPort.h"
+#include "link/SteadyClock.h"
 
+#include <functional>
 #include <memory>
 
 namespace ortavel {
@@ -12,8 +15,9 @@ class NetworkSerialPort;
 class PortMap;
 
 // The port behind a port number as the port map names it: a serial device
-// of this computer or a link to a device server. The choice is made at each
-// open; everything else goes to the link chosen.
+// of this computer or a link to a device server, with the port's echo
+// setting in front. The choice is made at each open; everything else goes
+// to the link chosen.
 class LinkPort final : public SerialPort {
 public:
     explicit LinkPort(const PortMap &portMap);
@@ -54,14 +58,21 @@ public:
     // The link open now, or last opened.
     const PortAddress &address() const { return m_address; }
 
+    // Told once per opening when a port set to echo "on" gets no echo.
+    std::function<void(const std::string &)> onLineFault;
+
 private:
     bool fail(const std::string &description);
+    void putEchoInFront(SerialPort &link);
     SerialPort &active();
     const SerialPort &active() const;
 
     const PortMap &m_portMap;
+    SteadyClock m_clock;
     SystemSerialPort m_device;
     std::unique_ptr<NetworkSerialPort> m_network;
+    // In front of the link opened last; none before the first opening.
+    std::unique_ptr<EchoFilter> m_echo;
     PortAddress m_address;
     int m_number = 1;
     std::string m_error;

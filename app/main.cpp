@@ -286,6 +286,7 @@ int main(int argc, char **argv)
     HistoryRecorder recorder(sink, thisOrigin(*settings));
 
     Ortavel model(port, clock, *settings, messages, events, windows, recorder);
+    port.onLineFault = [&model](const std::string &fault) { model.lineNotice(fault); };
     if (options->searchLast)
         model.setSearchLastAddress(*options->searchLast);
     MainWindow window(model);

@@ -16,6 +16,7 @@ LinkSession::LinkSession(const CommonOptions &options)
     // The port is closed: this only chooses the rate it opens at.
     m_bus.setBaud(options.baud);
     m_bus.setStopCheck([] { return Interrupt::requested(); });
+    m_port.onLineFault = [](const std::string &fault) { std::fprintf(stderr, "ortavel-cli: %s\n", fault.c_str()); };
     if (options.trace)
         m_bus.setTrace([this](const ExchangeTrace &exchange) { traceLine(exchange, classifyResult(exchange.result)); });
     m_bus.setLateReplyNotice([this](const LateReply &late, bool first) {

@@ -63,6 +63,10 @@ public:
     WaitResult waitForInput(int timeoutMs) override;
     std::string errorString() const override { return m_inner.errorString(); }
     std::string deviceName(int number) const override { return m_inner.deviceName(number); }
+    std::string linkDetails(int number) const override { return m_inner.linkDetails(number); }
+    int allowanceMs() const override { return m_inner.allowanceMs(); }
+    int latencyMs() const override { return m_inner.latencyMs(); }
+    std::optional<int> fixedBaud() const override { return m_inner.fixedBaud(); }
 
 private:
     void takeIn(const std::string &bytes);

@@ -96,11 +96,13 @@ bool applyOption(std::string_view option, PortAddress &address, std::string &err
         return true;
     }
     if (key == "echo") {
-        if (value != "off" && value != "on" && value != "auto") {
+        std::string why;
+        const auto mode = parseEchoMode(value, why);
+        if (!mode) {
             error = "echo takes off, on or auto";
             return false;
         }
-        address.echo = std::string(value);
+        address.echo = *mode;
         return true;
     }
     error = "unknown option \"" + std::string(key) + "\" (baud, allowance and echo are known)";
@@ -133,7 +135,7 @@ std::string PortAddress::linkText() const
         text = "serial device";
         break;
     }
-    return text + ", reply allowance " + std::to_string(allowanceMs) + " ms, echo " + echo;
+    return text + ", reply allowance " + std::to_string(allowanceMs) + " ms, echo " + echoModeName(echo);
 }
 
 std::optional<PortAddress> parsePortAddress(std::string_view text, std::string &error)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EchoFilter.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,7 +31,7 @@ struct PortAddress {
     // The rate a raw TCP server's line is set to; the search asks only there.
     std::optional<int> fixedBaud;
     int allowanceMs = 0;
-    std::string echo = "auto";
+    EchoMode echo = kDefaultEchoMode;
 
     bool isNetwork() const { return kind != LinkKind::Device; }
     // "tcp://plc-7:4001" or the device path, without the options.

@@ -67,9 +67,7 @@ std::string Ortavel::exchange(const std::string &send_addr, const std::string &s
     if (const auto &late = m_exchange.lateReply()) {
         m_traffic.record(late->startMs, late->endMs, baud, late->address, late->request, late->bytes,
                          ExchangeResult::LateReply);
-        const std::string notice = lateReplyNotice(late->address, late->timeoutMs);
-        if (!OperationReport::noteLateReply(notice))
-            StatusBar1.setPanel(1, notice);
+        lineNotice(lateReplyNotice(late->address, late->timeoutMs));
     }
     m_traffic.record(m_exchange.lastStartMs(), m_clock.nowMs(), baud, send_addr, m_exchange.lastRequest(),
                      m_exchange.lastReceived(), result);
@@ -81,6 +79,12 @@ std::string Ortavel::exchange(const std::string &send_addr, const std::string &s
     }
     checkHistoryTrouble(false);
     return result;
+}
+
+void Ortavel::lineNotice(const std::string &notice)
+{
+    if (!OperationReport::noteLateReply(notice))
+        StatusBar1.setPanel(1, notice);
 }
 
 void Ortavel::checkHistoryTrouble(bool showMessage)

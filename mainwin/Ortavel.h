@@ -80,6 +80,9 @@ public:
     // The console's exchange: the instruction as typed, to the selected
     // transmitter's address or, with none selected, to no address at all.
     std::string sendInstruction(const std::string &instruction);
+    // Something about the line itself (a late reply, a missing echo): added
+    // to the operation under way, else shown in status panel 1.
+    void lineNotice(const std::string &notice);
     // A request to the current transmitter, the entry chosen in CMB_ADDR.
     Reply ask(std::string_view command);
     // A request to the given address, judged for it.
