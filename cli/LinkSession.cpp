@@ -1,5 +1,6 @@
 #include "LinkSession.h"
 
+#include "Console.h"
 #include "Interrupt.h"
 #include "traffic/TrafficLine.h"
 
@@ -23,14 +24,23 @@ LinkSession::LinkSession(const CommonOptions &options)
             traceLine(ExchangeTrace{late.startMs, late.endMs, m_bus.baud(), late.address, late.request, late.bytes, {}},
                       ExchangeResult::LateReply);
         if (first)
-            std::fprintf(stderr, "%s\n", lateReplyNotice(late.address, late.timeoutMs).c_str());
+            errf("%s\n", lateReplyNotice(late.address, late.timeoutMs).c_str());
     });
 }
+
+#if ORTAVEL_HISTORY
+LinkSession::LinkSession(const CommonOptions &options, std::shared_ptr<HistoryWriter> writer) : LinkSession(options)
+{
+    m_sharedWriter = std::move(writer);
+}
+#endif
 
 bool LinkSession::open(std::string &error)
 {
 #if ORTAVEL_HISTORY
-    if (!m_options.noHistory) {
+    if (m_sharedWriter) {
+        m_history = std::make_unique<RunHistory>(m_sharedWriter, runOrigin(m_options, m_store));
+    } else if (!m_options.noHistory) {
         const auto place = chosenHistoryPlace(m_options, m_store, error);
         if (!place)
             return false;
@@ -75,10 +85,10 @@ void LinkSession::traceLine(const ExchangeTrace &exchange, ExchangeResult result
     one.record(exchange.startMs, exchange.endMs, exchange.baud, exchange.address, exchange.request, exchange.received,
                result);
     if (!m_traceHeaderWritten) {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(kTrafficHeader.size()), kTrafficHeader.data());
+        errf("%.*s\n", static_cast<int>(kTrafficHeader.size()), kTrafficHeader.data());
         m_traceHeaderWritten = true;
     }
-    std::fprintf(stderr, "%s\n", trafficLine(one.at(0)).c_str());
+    errf("%s\n", trafficLine(one.at(0)).c_str());
 }
 
 } // namespace ortavel::cli

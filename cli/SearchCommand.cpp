@@ -3,6 +3,7 @@
 #include "Bus.h"
 #include "BusSearch.h"
 #include "CommonOptions.h"
+#include "Console.h"
 #include "JsonText.h"
 #include "ProgressLine.h"
 #include "SearchOptions.h"
@@ -73,7 +74,7 @@ int SearchCommand::run(Bus &bus, const CommonOptions &options)
         m_quick);
     progress.clear();
     if (m_quick)
-        std::fprintf(stderr, "%s\n", quickSearchNotice(m_quick->turnaroundMs).c_str());
+        errf("%s\n", quickSearchNotice(m_quick->turnaroundMs).c_str());
     if (options.json) {
         QJsonArray list;
         for (const auto &t : outcome.found)
@@ -83,10 +84,10 @@ int SearchCommand::run(Bus &bus, const CommonOptions &options)
         TextTable table({"address", "baud"});
         for (const auto &t : outcome.found)
             table.addRow({t.address, std::to_string(t.baud)});
-        std::fputs(table.text().c_str(), stdout);
+        outTable(table);
     }
-    std::fprintf(stderr, "%s: %zu found in %d exchanges\n", outcome.interrupted ? "interrupted" : "search over",
-                 outcome.found.size(), outcome.exchanges);
+    errf("%s: %zu found in %d exchanges\n", outcome.interrupted ? "interrupted" : "search over", outcome.found.size(),
+         outcome.exchanges);
     if (outcome.interrupted)
         return kExitInterrupted;
     return outcome.found.empty() ? kExitFailed : kExitOk;
