@@ -181,7 +181,7 @@ std::string mergedOutput(const std::vector<BusOutput> &outputs)
             } else if (const auto *value = std::get_if<QJsonValue>(&item)) {
                 anyJson = true;
                 const QJsonArray values = value->isArray() ? value->toArray() : QJsonArray{*value};
-                for (const QJsonValue &one : values) {
+                for (const auto &one : values) {
                     QJsonObject object = one.isObject() ? one.toObject() : QJsonObject{{"value", one}};
                     object.insert("port", port);
                     json.append(object);

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <sstream>
+#include <thread>
 
 namespace ortavel::test {
 namespace {
@@ -151,6 +153,34 @@ TEST_F(MultiBusEndToEndTest, ReadShowsTheSilentBusAsSuchWhileTheOthersSucceedAnd
     // The table rows name their bus too: the good one's id, the silent one's gap.
     EXPECT_TRUE(hasLine(text.out, {"com1", "id", "A1001"})) << text.out;
     EXPECT_TRUE(hasLine(text.out, {"com3", "id", "-"})) << text.out;
+}
+
+TEST_F(MultiBusEndToEndTest, CtrlCStopsEveryBusBetweenExchanges)
+{
+    CliChild search;
+    std::vector<std::string> arguments = {"--no-history", "--port", "1,2,3", "search"};
+    for (std::size_t i = 0; i < m_links.size(); ++i)
+        arguments.insert(arguments.begin(), {"--port-map", std::to_string(i + 1) + "=" + m_links[i]});
+    ASSERT_TRUE(search.start(arguments));
+    const auto everyBusAsked = [&] {
+        return std::all_of(m_servers.begin(), m_servers.end(), [](const auto &s) { return s.trace().size() >= 2; });
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!everyBusAsked() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(everyBusAsked());
+    ::kill(search.pid(), SIGINT);
+    ASSERT_TRUE(search.finish(10000));
+    EXPECT_EQ(search.result().exitCode, 130);
+    for (std::size_t i = 0; i < m_servers.size(); ++i) {
+        const std::string port = "com" + std::to_string(i + 1);
+        SCOPED_TRACE(port);
+        EXPECT_NE(search.result().err.find(port + ": interrupted:"), std::string::npos) << search.result().err;
+        const auto asked = m_servers[i].trace().size();
+        EXPECT_LT(asked, 100U) << "a whole search asks 396 times";
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_EQ(m_servers[i].trace().size(), asked);
+    }
 }
 
 TEST_F(MultiBusEndToEndTest, SeveralBusesAreRefusedWhereTheyCannotWork)
