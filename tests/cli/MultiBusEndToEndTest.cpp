@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -21,25 +22,19 @@ QJsonArray arrayOf(const std::string &text)
     return QJsonDocument::fromJson(QByteArray::fromStdString(text)).array();
 }
 
-// The words of each text line.
-std::vector<std::vector<std::string>> wordsOf(const std::string &text)
-{
-    std::vector<std::vector<std::string>> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
-        auto &row = lines.emplace_back();
-        for (std::string word; words >> word;)
-            row.push_back(word);
-    }
-    return lines;
-}
-
+// Whether a line of the text holds just these words.
 bool hasLine(const std::string &text, const std::vector<std::string> &words)
 {
-    const auto lines = wordsOf(text);
-    return std::find(lines.begin(), lines.end(), words) != lines.end();
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream cells(line);
+        if (std::vector<std::string>(std::istream_iterator<std::string>(cells), {}) == words)
+            return true;
+    }
+    return false;
 }
+
+constexpr const char *kAddresses = "1,5,7,12";
 
 class MultiBusEndToEndTest : public ::testing::Test {
 protected:
@@ -60,13 +55,18 @@ protected:
         }
     }
 
-    // ortavel-cli with com1 to com3 mapped to the three buses, and its wall time.
-    CliResult run(std::vector<std::string> arguments, double *wallMs = nullptr)
+    // The arguments with com1 to com3 mapped to the three buses.
+    std::vector<std::string> mapped(std::vector<std::string> arguments) const
     {
         for (std::size_t i = 0; i < m_links.size(); ++i)
             arguments.insert(arguments.begin(), {"--port-map", std::to_string(i + 1) + "=" + m_links[i]});
+        return arguments;
+    }
+    // ortavel-cli on the three buses, and its wall time.
+    CliResult run(const std::vector<std::string> &arguments, double *wallMs = nullptr)
+    {
         const auto start = std::chrono::steady_clock::now();
-        auto result = runCli(arguments);
+        auto result = runCli(mapped(arguments));
         if (wallMs)
             *wallMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         return result;
@@ -79,19 +79,14 @@ protected:
 
 TEST_F(MultiBusEndToEndTest, SearchGivesTheUnionInPortOrderAndTakesTheTimeOfTheSlowestBus)
 {
-    const std::vector<std::string> search = {"search", "--addresses", "1,5,7,12"};
     double sumMs = 0;
     for (const char *port : {"1", "2", "3"}) {
         double ms = 0;
-        std::vector<std::string> one = {"--port", port};
-        one.insert(one.end(), search.begin(), search.end());
-        run(one, &ms);
+        run({"--port", port, "search", "--addresses", kAddresses}, &ms);
         sumMs += ms;
     }
     double wallMs = 0;
-    std::vector<std::string> all = {"--json", "--port", "3,1", "--port", "2"};
-    all.insert(all.end(), search.begin(), search.end());
-    const auto json = run(all, &wallMs);
+    const auto json = run({"--json", "--port", "3,1", "--port", "2", "search", "--addresses", kAddresses}, &wallMs);
     EXPECT_LT(wallMs, 0.8 * sumMs) << "three buses " << wallMs << " ms, one after another " << sumMs << " ms";
     // The empty bus is the worst outcome, and says so under its port.
     EXPECT_EQ(json.exitCode, 1) << json.err;
@@ -103,7 +98,7 @@ TEST_F(MultiBusEndToEndTest, SearchGivesTheUnionInPortOrderAndTakesTheTimeOfTheS
     } expected[] = {{"com1", "01", 9600}, {"com2", "01", 9600}, {"com2", "07", 4800}, {"com2", "12", 2400}};
     const QJsonArray found = arrayOf(json.out);
     ASSERT_EQ(found.size(), 4) << json.out;
-    const auto text = run({"--port", "1,2,3", "search", "--addresses", "1,5,7,12"});
+    const auto text = run({"--port", "1,2,3", "search", "--addresses", kAddresses});
     for (int i = 0; i < 4; ++i) {
         const auto &e = expected[i];
         SCOPED_TRACE(std::string(e.port) + " " + e.address);
@@ -158,10 +153,7 @@ TEST_F(MultiBusEndToEndTest, ReadShowsTheSilentBusAsSuchWhileTheOthersSucceedAnd
 TEST_F(MultiBusEndToEndTest, CtrlCStopsEveryBusBetweenExchanges)
 {
     CliChild search;
-    std::vector<std::string> arguments = {"--no-history", "--port", "1,2,3", "search"};
-    for (std::size_t i = 0; i < m_links.size(); ++i)
-        arguments.insert(arguments.begin(), {"--port-map", std::to_string(i + 1) + "=" + m_links[i]});
-    ASSERT_TRUE(search.start(arguments));
+    ASSERT_TRUE(search.start(mapped({"--no-history", "--port", "1,2,3", "search"})));
     const auto everyBusAsked = [&] {
         return std::all_of(m_servers.begin(), m_servers.end(), [](const auto &s) { return s.trace().size() >= 2; });
     };
