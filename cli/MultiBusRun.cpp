@@ -10,10 +10,12 @@
 #include "RunHistory.h"
 #endif
 
+#include <QFileInfo>
 #include <QThread>
 
 #include <array>
 #include <exception>
+#include <map>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -85,6 +87,26 @@ void runBus(const ParsedCommandLine &parsed, const BusChoice &bus, const SharedW
     session->finish();
 }
 
+// The same device twice, once by number and once by path, would have two
+// sessions talk over each other on one line.
+std::optional<std::string> whySameDevice(const CommonOptions &options)
+{
+    const SettingsStoreQt store(QString::fromStdString(options.settingsDir));
+    const SerialDeviceFolder devices;
+    PortMap map(&store, &devices);
+    for (const auto &[number, path] : options.portMap)
+        map.setOverride(number, path);
+    std::map<QString, std::string> seen;
+    for (const BusChoice &bus : options.buses) {
+        const QString path = QString::fromStdString(bus.port ? map.devicePath(*bus.port) : bus.device);
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        const auto [at, added] = seen.emplace(canonical.isEmpty() ? path : canonical, bus.name());
+        if (!added)
+            return at->second + " and " + bus.name() + " are the same device " + path.toStdString();
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> whyNotOnSeveralBuses(const std::string &subcommand)
@@ -97,6 +119,10 @@ std::optional<std::string> whyNotOnSeveralBuses(const std::string &subcommand)
 
 int runOnSeveralBuses(const ParsedCommandLine &parsed)
 {
+    if (const auto why = whySameDevice(parsed.options)) {
+        errf("ortavel-cli: %s\n", why->c_str());
+        return kExitUsage;
+    }
     SharedWriter writer{};
 #if ORTAVEL_HISTORY
     if (!parsed.options.noHistory) {

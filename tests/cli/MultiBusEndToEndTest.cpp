@@ -3,6 +3,7 @@
 
 #include "reliability/Programs.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -175,17 +176,38 @@ TEST_F(MultiBusEndToEndTest, CtrlCStopsEveryBusBetweenExchanges)
     }
 }
 
+// The operator answers one bus after another, and each bus's report is a file of its own.
+TEST_F(MultiBusEndToEndTest, VerifyTakesTheBusesInTurnAndWritesAReportForEach)
+{
+    const QString folder = m_folder.path() + "/";
+    const auto verify = run({"--no-history", "--trace", "--port", "2,1", "verify", "1", "--points", "0", "--samples",
+                             "1", "--reference-values", "0", "--csv", (folder + "run.csv").toStdString()});
+    EXPECT_NE(verify.exitCode, 2) << verify.err;
+    EXPECT_LT(verify.err.rfind("\ncom1: "), verify.err.find("\ncom2: ")) << "the runs overlapped\n" << verify.err;
+    const std::pair<const char *, const char *> rows[] = {{"com1", "A1001"}, {"com2", "D2001"}};
+    for (const auto &[port, id] : rows) {
+        SCOPED_TRACE(port);
+        QFile file(folder + "run-" + port + ".csv");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains(QByteArray(",01,QX820,") + id + ","));
+        EXPECT_TRUE(hasLine(verify.out, {port, "method:", "Free", "plan"})) << verify.out;
+    }
+}
+
 TEST_F(MultiBusEndToEndTest, SeveralBusesAreRefusedWhereTheyCannotWork)
 {
     const struct {
         const char *name;
         std::vector<std::string> args;
-        const char *says;
+        std::string says;
     } cases[] = {
         {"a port twice", {"--port", "1,2", "--port", "1", "search"}, "--port 1 is given twice"},
         {"a device twice", {"--device", "/dev/a", "--device", "/dev/a", "search"}, "given twice"},
         {"a write to one transmitter", {"--port", "1,2", "set", "1", "unit=1"}, "set takes one port"},
         {"a port out of range in the list", {"--port", "1,7", "search"}, "--port takes a number from 1 to 6"},
+        {"one device by number and by path",
+         {"--port", "2", "--device", m_folder.path().toStdString() + "/com2", "search"},
+         "com2 and " + m_folder.path().toStdString() + "/com2 are the same device"},
         {"devices whose files would collide",
          {"--device", "/dev/a/b", "--device", "/dev/a_b", "search"},
          "same name in files"},
