@@ -4,6 +4,7 @@
 #include "Bus.h"
 #include "BusSearch.h"
 #include "CommonOptions.h"
+#include "Console.h"
 #include "HistoryNotes.h"
 #include "JsonText.h"
 #include "ProgressLine.h"
@@ -162,22 +163,21 @@ int ApplyCommand::runWithoutPort(const CommonOptions &)
     for (const auto &address : m_addresses) {
         const bool own = m_withTrims || (address == m_file.sourceAddress && m_file.namesSource());
         if (hasOwn && !own)
-            std::fprintf(stderr, "%s\n", ownNotice(address).c_str());
+            errf("%s\n", ownNotice(address).c_str());
         for (const auto &write : planFor(TargetFacts{}, own)) {
-            std::printf("%s %s", address.c_str(), escapeControls(write.command).c_str());
+            outf("%s %s", address.c_str(), escapeControls(write.command).c_str());
             if (!write.note.empty())
-                std::printf("    (%s)", write.note.c_str());
-            std::putchar('\n');
+                outf("    (%s)", write.note.c_str());
+            out("\n");
         }
     }
     if (hasOwn && !m_withTrims && m_file.namesSource() &&
         std::find(m_addresses.begin(), m_addresses.end(), m_file.sourceAddress) != m_addresses.end())
-        std::fprintf(stderr,
-                     "note: trims and calibration go to %s only if its type, id and version are still %s, %s, %s\n",
-                     m_file.sourceAddress.c_str(), m_file.sourceType.c_str(), m_file.sourceId.c_str(),
-                     m_file.sourceVersion.c_str());
+        errf("note: trims and calibration go to %s only if its type, id and version are still %s, %s, %s\n",
+             m_file.sourceAddress.c_str(), m_file.sourceType.c_str(), m_file.sourceId.c_str(),
+             m_file.sourceVersion.c_str());
     if (WritePlan::needsDecimals(m_settings))
-        std::fputs("note: range and output values are formatted with the transmitter's decimals\n", stderr);
+        err("note: range and output values are formatted with the transmitter's decimals\n");
     return kExitOk;
 }
 
@@ -193,7 +193,7 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
         targets = outcome.found;
         if (outcome.interrupted) {
             progress.clear();
-            std::fprintf(stderr, "interrupted during the search; nothing written (%zu found)\n", targets.size());
+            errf("interrupted during the search; nothing written (%zu found)\n", targets.size());
             return kExitInterrupted;
         }
     } else {
@@ -218,10 +218,10 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
         } else {
             if (!*own) {
                 t.withheld = ownFields();
-                std::fprintf(stderr, "%s\n", ownNotice(t.address).c_str());
+                errf("%s\n", ownNotice(t.address).c_str());
             }
             if (const auto why = WritePlan::whyOutputsAsTyped(m_settings, facts))
-                std::fprintf(stderr, "note: %s: %s\n", t.address.c_str(), why->c_str());
+                errf("note: %s: %s\n", t.address.c_str(), why->c_str());
             const auto plan = planFor(facts, *own);
             // The table it replaces, for the history's calibration entry.
             const bool calibrates = m_withCalibration && *own;
@@ -257,20 +257,20 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
         for (const auto &t : results)
             table.addRow({t.address, t.baud != 0 ? std::to_string(t.baud) : "-",
                           std::to_string(t.report.confirmedCount()), failureText(t)});
-        std::fputs(table.text().c_str(), stdout);
+        outTable(table);
     }
     for (const auto &t : results) {
         if (!t.error.empty() || !t.report.allConfirmed()) {
             allDone = false;
-            std::fprintf(stderr, "%s: %s\n", t.address.c_str(), failureText(t).c_str());
+            errf("%s: %s\n", t.address.c_str(), failureText(t).c_str());
         }
     }
     if (bus.interrupted()) {
-        std::fprintf(stderr, "interrupted after %zu of %zu transmitters\n", results.size(), targets.size());
+        errf("interrupted after %zu of %zu transmitters\n", results.size(), targets.size());
         return kExitInterrupted;
     }
     if (targets.empty())
-        std::fputs("no transmitter to write to\n", stderr);
+        err("no transmitter to write to\n");
     return allDone && !targets.empty() ? kExitOk : kExitFailed;
 }
 

@@ -3,6 +3,8 @@
 #include "AddressText.h"
 #include "BackupFile.h"
 #include "Bus.h"
+#include "CommonOptions.h"
+#include "Console.h"
 #include "HistoryNotes.h"
 #include "TargetRate.h"
 #include "TransmitterReader.h"
@@ -29,38 +31,37 @@ int BackupCommand::run(Bus &bus, const CommonOptions &options)
 {
     std::string error;
     if (!prepareTargetRate(bus, m_address, options, error)) {
-        std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
+        errf("ortavel-cli: %s\n", error.c_str());
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
     const TransmitterRecord record = TransmitterReader(bus, m_address).readAll();
     recordSnapshot(bus, record);
     if (record.interrupted) {
-        std::fputs("interrupted: no backup written\n", stderr);
+        err("interrupted: no backup written\n");
         return kExitInterrupted;
     }
     std::vector<std::string> missing;
     const auto backup = BackupFile::fromRecord(record, missing);
     if (!backup) {
         // A backup with holes would later write less than it promises.
-        std::fprintf(stderr, "ortavel-cli: no backup written; not read from %s:", m_address.c_str());
+        std::string fields;
         for (const auto &field : missing)
-            std::fprintf(stderr, " %s", field.c_str());
-        std::fputc('\n', stderr);
+            fields += " " + field;
+        errf("ortavel-cli: no backup written; not read from %s:%s\n", m_address.c_str(), fields.c_str());
         return kExitFailed;
     }
     const QByteArray json = backup->toJson();
     if (m_file.empty()) {
-        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-        std::fflush(stdout);
+        outJsonBytes(json);
         return kExitOk;
     }
-    QSaveFile file(QString::fromStdString(m_file));
+    const std::string fileName = fileForBus(m_file, options);
+    QSaveFile file(QString::fromStdString(fileName));
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        std::fprintf(stderr, "ortavel-cli: cannot write %s: %s\n", m_file.c_str(),
-                     file.errorString().toStdString().c_str());
+        errf("ortavel-cli: cannot write %s: %s\n", fileName.c_str(), file.errorString().toStdString().c_str());
         return kExitUsage;
     }
-    std::fprintf(stderr, "backup of %s written to %s\n", m_address.c_str(), m_file.c_str());
+    errf("backup of %s written to %s\n", m_address.c_str(), fileName.c_str());
     return kExitOk;
 }
 

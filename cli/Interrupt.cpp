@@ -1,15 +1,19 @@
 #include "Interrupt.h"
 
+#include <atomic>
 #include <csignal>
 
 namespace ortavel::cli {
 
 namespace {
-volatile std::sig_atomic_t g_requested = 0;
+// Atomic, not just volatile: several buses' threads read it while the
+// handler sets it; lock-free, so the handler may touch it.
+std::atomic<bool> g_requested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void onInterrupt(int signalNumber)
 {
-    g_requested = 1;
+    g_requested = true;
     std::signal(signalNumber, SIG_DFL);
 }
 } // namespace
@@ -21,12 +25,12 @@ void Interrupt::install()
 
 bool Interrupt::requested()
 {
-    return g_requested != 0;
+    return g_requested;
 }
 
 void Interrupt::reset()
 {
-    g_requested = 0;
+    g_requested = false;
 }
 
 } // namespace ortavel::cli

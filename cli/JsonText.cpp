@@ -1,11 +1,9 @@
 #include "JsonText.h"
 
+#include "Console.h"
 #include "Units.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-
-#include <cstdio>
 
 namespace ortavel::cli {
 
@@ -57,14 +55,7 @@ QJsonObject recordToJson(const TransmitterRecord &r)
 
 void printJson(const QJsonValue &value)
 {
-    QJsonDocument document;
-    if (value.isArray())
-        document.setArray(value.toArray());
-    else
-        document.setObject(value.toObject());
-    const QByteArray bytes = document.toJson(QJsonDocument::Indented);
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
+    outJson(value);
 }
 
 } // namespace ortavel::cli

@@ -1,5 +1,6 @@
 #include "LinkSession.h"
 
+#include "Console.h"
 #include "Interrupt.h"
 #include "traffic/TrafficLine.h"
 
@@ -16,7 +17,7 @@ LinkSession::LinkSession(const CommonOptions &options)
     // The port is closed: this only chooses the rate it opens at.
     m_bus.setBaud(options.baud);
     m_bus.setStopCheck([] { return Interrupt::requested(); });
-    m_port.onLineFault = [](const std::string &fault) { std::fprintf(stderr, "ortavel-cli: %s\n", fault.c_str()); };
+    m_port.onLineFault = [](const std::string &fault) { errf("ortavel-cli: %s\n", fault.c_str()); };
     if (options.trace)
         m_bus.setTrace([this](const ExchangeTrace &exchange) { traceLine(exchange, classifyResult(exchange.result)); });
     m_bus.setLateReplyNotice([this](const LateReply &late, bool first) {
@@ -24,14 +25,23 @@ LinkSession::LinkSession(const CommonOptions &options)
             traceLine(ExchangeTrace{late.startMs, late.endMs, m_bus.baud(), late.address, late.request, late.bytes, {}},
                       ExchangeResult::LateReply);
         if (first)
-            std::fprintf(stderr, "%s\n", lateReplyNotice(late.address, late.timeoutMs).c_str());
+            errf("%s\n", lateReplyNotice(late.address, late.timeoutMs).c_str());
     });
 }
+
+#if ORTAVEL_HISTORY
+LinkSession::LinkSession(const CommonOptions &options, std::shared_ptr<HistoryWriter> writer) : LinkSession(options)
+{
+    m_sharedWriter = std::move(writer);
+}
+#endif
 
 bool LinkSession::open(std::string &error)
 {
 #if ORTAVEL_HISTORY
-    if (!m_options.noHistory) {
+    if (m_sharedWriter) {
+        m_history = std::make_unique<RunHistory>(m_sharedWriter, runOrigin(m_options, m_store));
+    } else if (!m_options.noHistory) {
         const auto place = chosenHistoryPlace(m_options, m_store, error);
         if (!place)
             return false;
@@ -72,7 +82,7 @@ void LinkSession::finish()
 {
     // Every request after the loss got no reply; this says why, once.
     if (m_opened && !m_port.isOpen())
-        std::fprintf(stderr, "ortavel-cli: the line was lost during the run: %s\n", m_port.errorString().c_str());
+        errf("ortavel-cli: the line was lost during the run: %s\n", m_port.errorString().c_str());
 #if ORTAVEL_HISTORY
     if (m_history)
         m_history->finish();
@@ -86,10 +96,10 @@ void LinkSession::traceLine(const ExchangeTrace &exchange, ExchangeResult result
     one.record(exchange.startMs, exchange.endMs, exchange.baud, exchange.address, exchange.request, exchange.received,
                result);
     if (!m_traceHeaderWritten) {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(kTrafficHeader.size()), kTrafficHeader.data());
+        errf("%.*s\n", static_cast<int>(kTrafficHeader.size()), kTrafficHeader.data());
         m_traceHeaderWritten = true;
     }
-    std::fprintf(stderr, "%s\n", trafficLine(one.at(0)).c_str());
+    errf("%s\n", trafficLine(one.at(0)).c_str());
 }
 
 } // namespace ortavel::cli

@@ -26,6 +26,11 @@ namespace ortavel::cli {
 class LinkSession {
 public:
     explicit LinkSession(const CommonOptions &options);
+#if ORTAVEL_HISTORY
+    // One bus of several: the history goes through `writer`, which every
+    // bus shares and whose owner finishes it.
+    LinkSession(const CommonOptions &options, std::shared_ptr<HistoryWriter> writer);
+#endif
 
     // Opens the history, then the device or numbered port at the chosen
     // rate; false with the reason (a --history that names no place, or the
@@ -35,7 +40,10 @@ public:
     // not be stored. The run's exit status stays what it was.
     void finish();
 
-    Bus &bus() { return m_bus; }
+    Bus &bus()
+    {
+        return m_bus;
+    }
 
 private:
     // One line per exchange in the format of traffic/TrafficLine.h, after a
@@ -54,6 +62,7 @@ private:
     bool m_opened = false;
 #if ORTAVEL_HISTORY
     std::unique_ptr<RunHistory> m_history;
+    std::shared_ptr<HistoryWriter> m_sharedWriter;
 #endif
 };
 

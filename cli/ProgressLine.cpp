@@ -1,11 +1,14 @@
 #include "ProgressLine.h"
 
+#include "Console.h"
+
 #include <cstdio>
 #include <unistd.h>
 
 namespace ortavel::cli {
 
-ProgressLine::ProgressLine() : m_enabled(isatty(STDERR_FILENO) != 0) {}
+// Several buses at once would rewrite one another's line.
+ProgressLine::ProgressLine() : m_enabled(isatty(STDERR_FILENO) != 0 && !capturing()) {}
 
 ProgressLine::~ProgressLine()
 {

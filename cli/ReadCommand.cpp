@@ -3,6 +3,7 @@
 #include "AddressText.h"
 #include "Bus.h"
 #include "CommonOptions.h"
+#include "Console.h"
 #include "HistoryNotes.h"
 #include "JsonText.h"
 #include "TargetRate.h"
@@ -44,12 +45,12 @@ void printRecord(const TransmitterRecord &r)
     table.addRow({"pressure", shown(r.pressure)});
     table.addRow({"temperature", shown(r.temperature)});
     table.addRow({"calibration points", shown(r.calibration.points)});
-    std::fputs(table.text().c_str(), stdout);
+    outTable(table);
     TextTable points({"point", "standard", "measured"});
     for (std::size_t i = 0; i < r.calibration.rows.size(); ++i)
         points.addRow(
             {std::to_string(i), shown(r.calibration.rows[i].standard), shown(r.calibration.rows[i].measured)});
-    std::fputs(points.text().c_str(), stdout);
+    outTable(points);
 }
 } // namespace
 
@@ -68,7 +69,7 @@ int ReadCommand::run(Bus &bus, const CommonOptions &options)
 {
     std::string error;
     if (!prepareTargetRate(bus, m_address, options, error)) {
-        std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
+        errf("ortavel-cli: %s\n", error.c_str());
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
     const TransmitterRecord record = TransmitterReader(bus, m_address).readAll();
@@ -78,9 +79,9 @@ int ReadCommand::run(Bus &bus, const CommonOptions &options)
     else
         printRecord(record);
     for (const auto &[field, result] : record.errors)
-        std::fprintf(stderr, "%s: not read (%s)\n", field.c_str(), result.c_str());
+        errf("%s: not read (%s)\n", field.c_str(), result.c_str());
     if (record.interrupted) {
-        std::fputs("interrupted: the fields not yet asked are empty\n", stderr);
+        err("interrupted: the fields not yet asked are empty\n");
         return kExitInterrupted;
     }
     return record.errors.empty() ? kExitOk : kExitFailed;

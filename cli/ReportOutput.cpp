@@ -1,5 +1,6 @@
 #include "ReportOutput.h"
 
+#include "Console.h"
 #include "TextTable.h"
 #include "traffic/TrafficLine.h"
 
@@ -19,7 +20,7 @@ void printWriteReport(const WriteReport &report)
     TextTable table({"field", "request", "result", "status"});
     for (const auto &o : report.outcomes)
         table.addRow({o.field, escapeControls(o.command), resultLine(o.result), o.confirmed ? "confirmed" : o.reason});
-    std::fputs(table.text().c_str(), stdout);
+    outTable(table);
 }
 
 QJsonObject writeReportToJson(const WriteReport &report)

@@ -104,7 +104,13 @@ bool reportTrouble(const HistorySink &sink)
 }
 
 RunHistory::RunHistory(const HistoryPlace &place, Origin origin)
-    : m_writer(place, defaultSpoolPath()), m_recorder(m_writer, std::move(origin))
+    : m_writer(std::make_shared<HistoryWriter>(place, defaultSpoolPath())), m_ownsWriter(true),
+      m_recorder(*m_writer, std::move(origin))
+{
+}
+
+RunHistory::RunHistory(std::shared_ptr<HistoryWriter> shared, Origin origin)
+    : m_writer(std::move(shared)), m_ownsWriter(false), m_recorder(*m_writer, std::move(origin))
 {
 }
 
@@ -131,10 +137,16 @@ void RunHistory::attach(ExchangeBus &bus, std::string device)
     });
 }
 
+void finishWriter(HistoryWriter &writer)
+{
+    writer.flush(kFlushMs);
+    reportTrouble(writer);
+}
+
 void RunHistory::finish()
 {
-    m_writer.flush(kFlushMs);
-    reportTrouble(m_writer);
+    if (m_ownsWriter)
+        finishWriter(*m_writer);
 }
 
 } // namespace ortavel::cli

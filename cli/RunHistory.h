@@ -42,6 +42,10 @@ Origin runOrigin(const CommonOptions &options, const SettingsStore &settings);
 // the setting the window keeps, else 12.
 int defaultIntervalMonths(const SettingsStore &settings);
 
+// Waits at most a few seconds for what the writer holds to be stored or
+// spooled, then reports trouble as reportTrouble does.
+void finishWriter(HistoryWriter &writer);
+
 // Prints "ortavel-cli: history: ..." once when the sink cannot store what
 // it was given; true when it did.
 bool reportTrouble(const HistorySink &sink);
@@ -51,16 +55,21 @@ bool reportTrouble(const HistorySink &sink);
 class RunHistory {
 public:
     RunHistory(const HistoryPlace &place, Origin origin);
+    // One bus of several: the buses' entries go through one writer, which
+    // its owner finishes once they are all done.
+    RunHistory(std::shared_ptr<HistoryWriter> shared, Origin origin);
 
     HistoryRecorder &recorder() { return m_recorder; }
     // From now on the bus tells the recorder of every exchange, and of the
     // line with every rate.
     void attach(ExchangeBus &bus, std::string device);
-    // Waits until every entry is stored or spooled, then reports trouble.
+    // Waits until every entry is stored or spooled, then reports trouble;
+    // nothing for a shared writer.
     void finish();
 
 private:
-    HistoryWriter m_writer;
+    std::shared_ptr<HistoryWriter> m_writer;
+    bool m_ownsWriter;
     HistoryRecorder m_recorder;
     std::string m_device;
     int m_baud = 0;

@@ -3,6 +3,7 @@
 #include "Bus.h"
 #include "BusSearch.h"
 #include "CommonOptions.h"
+#include "Console.h"
 #include "JsonText.h"
 #include "ProgressLine.h"
 #include "SearchOptions.h"
@@ -65,7 +66,7 @@ int SearchCommand::run(Bus &bus, const CommonOptions &options)
 {
     ProgressLine progress;
     if (const auto fixed = bus.fixedBaud())
-        std::fprintf(stderr, "the line's rate is set at its device server: searching at %d baud only\n", *fixed);
+        errf("the line's rate is set at its device server: searching at %d baud only\n", *fixed);
     const auto outcome = BusSearch::run(
         bus, m_addresses, m_bauds,
         [&](const std::string &address, int baud, std::size_t found) {
@@ -75,9 +76,9 @@ int SearchCommand::run(Bus &bus, const CommonOptions &options)
         m_quick);
     progress.clear();
     if (m_quick) {
-        std::fprintf(stderr, "%s\n", quickSearchNotice(m_quick->turnaroundMs).c_str());
+        errf("%s\n", quickSearchNotice(m_quick->turnaroundMs).c_str());
         if (const std::string added = quickSearchAdditions(bus.allowanceMs(), bus.latencyMs()); !added.empty())
-            std::fprintf(stderr, "%s\n", added.c_str());
+            errf("%s\n", added.c_str());
     }
     if (options.json) {
         QJsonArray list;
@@ -88,10 +89,10 @@ int SearchCommand::run(Bus &bus, const CommonOptions &options)
         TextTable table({"address", "baud"});
         for (const auto &t : outcome.found)
             table.addRow({t.address, std::to_string(t.baud)});
-        std::fputs(table.text().c_str(), stdout);
+        outTable(table);
     }
-    std::fprintf(stderr, "%s: %zu found in %d exchanges\n", outcome.interrupted ? "interrupted" : "search over",
-                 outcome.found.size(), outcome.exchanges);
+    errf("%s: %zu found in %d exchanges\n", outcome.interrupted ? "interrupted" : "search over", outcome.found.size(),
+         outcome.exchanges);
     if (outcome.interrupted)
         return kExitInterrupted;
     return outcome.found.empty() ? kExitFailed : kExitOk;

@@ -13,7 +13,7 @@ std::size_t displayWidth(const std::string &text)
 }
 } // namespace
 
-TextTable::TextTable(std::vector<std::string> header)
+TextTable::TextTable(std::vector<std::string> header) : m_hasHeader(!header.empty())
 {
     if (!header.empty())
         m_rows.push_back(std::move(header));

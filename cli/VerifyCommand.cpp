@@ -3,6 +3,7 @@
 #include "AddressText.h"
 #include "Bus.h"
 #include "CommonOptions.h"
+#include "Console.h"
 #include "HistoryNotes.h"
 #include "JsonText.h"
 #include "SearchOptions.h"
@@ -337,8 +338,8 @@ std::optional<std::string> VerifyCommand::referenceFor(int index, const verify::
                                        ? std::string()
                                        : " (M" + std::to_string(point.series) + " " +
                                              std::string(verify::directionName(point.planned.direction)) + ")";
-        std::fprintf(stderr, "Apply %s %s%s, then type the reference reading [%s]: ", nominal.c_str(),
-                     range.unit.c_str(), series.c_str(), nominal.c_str());
+        errf("Apply %s %s%s, then type the reference reading [%s]: ", nominal.c_str(), range.unit.c_str(),
+             series.c_str(), nominal.c_str());
         std::fflush(stderr);
         std::string line;
         if (!std::getline(std::cin, line))
@@ -350,15 +351,15 @@ std::optional<std::string> VerifyCommand::referenceFor(int index, const verify::
             return std::string();
         if (isNumberText(line))
             return line;
-        std::fputs("ortavel-cli: type a number, or Enter for the nominal pressure\n", stderr);
+        err("ortavel-cli: type a number, or Enter for the nominal pressure\n");
     }
 }
 
 bool VerifyCommand::confirmStep(const std::string &prompt) const
 {
-    std::fprintf(stderr, "%s", prompt.c_str());
+    errf("%s", prompt.c_str());
     if (!m_references.empty()) {
-        std::fputc('\n', stderr);
+        err("\n");
         return true;
     }
     std::fflush(stderr);
@@ -450,13 +451,13 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
         return;
     }
     if (number)
-        std::printf("report %s, numbered by %s\n", number->text.c_str(), number->source.c_str());
+        outf("report %s, numbered by %s\n", number->text.c_str(), number->source.c_str());
     const verify::Identity &id = sheet.identity;
-    std::printf("%s run of %s: type %s, id %s, version %s, range %s to %s %s%s, %s\n", sheet.run.c_str(),
-                id.address.c_str(), id.type.c_str(), id.id.c_str(), id.version.c_str(),
-                id.range.text(id.range.low).c_str(), id.range.text(id.range.high).c_str(), id.range.unit.c_str(),
-                id.range.typed ? " (typed)" : "", id.time.c_str());
-    std::printf("method: %s\n", std::string(verify::procedureTitle(sheet.plan.procedure)).c_str());
+    outf("%s run of %s: type %s, id %s, version %s, range %s to %s %s%s, %s\n", sheet.run.c_str(), id.address.c_str(),
+         id.type.c_str(), id.id.c_str(), id.version.c_str(), id.range.text(id.range.low).c_str(),
+         id.range.text(id.range.high).c_str(), id.range.unit.c_str(), id.range.typed ? " (typed)" : "",
+         id.time.c_str());
+    outf("method: %s\n", std::string(verify::procedureTitle(sheet.plan.procedure)).c_str());
     const bool stated = sheet.plan.referenceUncertainty.has_value();
     std::vector<std::string> headers = {"point",   "dir",    "nominal", "reference",
                                         "reading", "spread", "error",   "error %"};
@@ -474,23 +475,23 @@ void VerifyCommand::print(const verify::RunSheet &sheet, const CommonOptions &op
                       (l.discarded.empty() ? "" : " (repeated " + std::to_string(l.discarded.size()) + "x)"));
         table.addRow(row);
     }
-    std::fputs(table.text().c_str(), stdout);
+    outTable(table);
     for (const verify::SheetHysteresis &h : sheet.hysteresis)
-        std::printf("hysteresis at %s: %s %% of span\n", h.nominal.c_str(), h.pctOfSpan.c_str());
+        outf("hysteresis at %s: %s %% of span\n", h.nominal.c_str(), h.pctOfSpan.c_str());
     if (sheet.preloads > 0)
-        std::printf("preloads: %d of %d\n", sheet.preloadsConfirmed, sheet.preloads);
+        outf("preloads: %d of %d\n", sheet.preloadsConfirmed, sheet.preloads);
     for (const verify::SheetZero &z : sheet.zeros)
-        std::printf("zero reading M%d %s: %s\n", z.series, z.before ? "before" : "after",
-                    z.reading.empty() ? "not read" : (z.reading + " " + id.range.unit).c_str());
+        outf("zero reading M%d %s: %s\n", z.series, z.before ? "before" : "after",
+             z.reading.empty() ? "not read" : (z.reading + " " + id.range.unit).c_str());
     for (const verify::SheetCharacteristic &c : sheet.characteristics)
-        std::printf("%s\n", verify::characteristicText(c, id.range.unit).c_str());
-    std::printf("decision rule: %s\n", std::string(verify::decisionRuleText(sheet.plan.decision)).c_str());
-    std::printf("tolerance %s %% of span: %s\n", sheet.tolerance.c_str(),
-                std::string(verify::verdictName(sheet.verdict)).c_str());
+        outf("%s\n", verify::characteristicText(c, id.range.unit).c_str());
+    outf("decision rule: %s\n", std::string(verify::decisionRuleText(sheet.plan.decision)).c_str());
+    outf("tolerance %s %% of span: %s\n", sheet.tolerance.c_str(),
+         std::string(verify::verdictName(sheet.verdict)).c_str());
     if (sheet.currentVerdict)
-        std::printf("4-20 mA output: %s\n", std::string(verify::verdictName(*sheet.currentVerdict)).c_str());
+        outf("4-20 mA output: %s\n", std::string(verify::verdictName(*sheet.currentVerdict)).c_str());
     if (m_asFound)
-        std::printf("as found: %s\n", std::string(verify::verdictName(m_asFound->verdict)).c_str());
+        outf("as found: %s\n", std::string(verify::verdictName(m_asFound->verdict)).c_str());
 }
 
 namespace {
@@ -512,7 +513,7 @@ bool VerifyCommand::writeOutputs(const verify::Certificate &certificate, std::ve
             files.push_back(file);
             return;
         }
-        std::fprintf(stderr, "ortavel-cli: cannot write %s\n", file.c_str());
+        errf("ortavel-cli: cannot write %s\n", file.c_str());
         written = false;
     };
     if (!m_csv.empty())
@@ -524,13 +525,15 @@ bool VerifyCommand::writeOutputs(const verify::Certificate &certificate, std::ve
 
 int VerifyCommand::run(Bus &bus, const CommonOptions &options)
 {
+    // One bus of several writes files of its own.
+    m_csv = fileForBus(m_csv, options);
+    m_pdf = fileForBus(m_pdf, options);
     // Before anything goes on the line.
     if (m_plan.referenceOverdue(verify::localTimeText())) {
         if (!m_acceptOverdue) {
-            std::fprintf(stderr,
-                         "ortavel-cli: the run does not start: the reference instrument was due on %s; "
-                         "--accept-overdue-reference goes on, and the report says so\n",
-                         m_plan.instrumentDue.c_str());
+            errf("ortavel-cli: the run does not start: the reference instrument was due on %s; "
+                 "--accept-overdue-reference goes on, and the report says so\n",
+                 m_plan.instrumentDue.c_str());
             return kExitUsage;
         }
         m_plan.overdueAccepted = true;
@@ -541,7 +544,7 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
     m_plan.organisationAddress = settings.value(kVerifyApplication, kVerifySection, "OrganisationAddress", "");
     std::string error;
     if (!prepareTargetRate(bus, m_address, options, error)) {
-        std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());
+        errf("ortavel-cli: %s\n", error.c_str());
         return bus.interrupted() ? kExitInterrupted : kExitFailed;
     }
     nameOperator(bus, m_plan.operatorName, options);
@@ -553,13 +556,12 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
         m_typedRange->unit = read.identity.range.unit;
         read.identity.range = *m_typedRange;
     } else if (read.rangeProblem) {
-        std::fprintf(stderr, "ortavel-cli: the run does not start: %s; give it with --range LOW,HIGH\n",
-                     read.rangeProblem->c_str());
+        errf("ortavel-cli: the run does not start: %s; give it with --range LOW,HIGH\n", read.rangeProblem->c_str());
         return kExitFailed;
     }
     if (m_asFound) {
         if (const auto problem = verify::joinProblem(m_asFound->identity, read.identity)) {
-            std::fprintf(stderr, "ortavel-cli: --as-found: %s\n", problem->c_str());
+            errf("ortavel-cli: --as-found: %s\n", problem->c_str());
             return kExitUsage;
         }
     }
@@ -575,7 +577,7 @@ int VerifyCommand::run(Bus &bus, const CommonOptions &options)
     if (!m_csv.empty() || !m_pdf.empty()) {
         number = reportNumber(settings, options, error);
         if (!number) {
-            std::fprintf(stderr, "ortavel-cli: the report has no number, and is not written: %s\n", error.c_str());
+            errf("ortavel-cli: the report has no number, and is not written: %s\n", error.c_str());
             return kExitFailed;
         }
         certificate.reportNumber = number->text;

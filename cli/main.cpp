@@ -1,6 +1,7 @@
 #include "CommonOptions.h"
 #include "Interrupt.h"
 #include "LinkSession.h"
+#include "MultiBusRun.h"
 #include "Subcommand.h"
 #include "VerifyCommand.h"
 
@@ -31,7 +32,7 @@
 namespace {
 
 constexpr const char *kUsage =
-    "usage: ortavel-cli [--device PATH | --port N] [--port-map N=PATH] [--baud 1200|2400|4800|9600|auto]\n"
+    "usage: ortavel-cli [--device PATH | --port N[,N...]]... [--port-map N=PATH] [--baud 1200|2400|4800|9600|auto]\n"
     "                   [--settings-dir DIR] [--json] [--trace]\n"
     "                   [--history sqlite:PATH|postgresql:SERVICE | --no-history] [--operator NAME]\n"
     "                   SUBCOMMAND ...\n"
@@ -64,6 +65,9 @@ constexpr const char *kUsage =
     "        [--procedure plan|dkd-a|dkd-b|dkd-c|cg17-basic] [--dwell SECONDS]\n"
     "                                   a verification run (reads only); exit 1 on FAIL or "
     "INCOMPLETE\n" ORTAVEL_HISTORY_USAGE "ortavel-cli --help | --version    this text | the version\n"
+    "several buses: --port 1,3,4 or --device repeated runs search, read, backup, apply or\n"
+    "  verify on every bus at once (verify one bus after another), each row led by its port\n"
+    "  and files named FILE-com3.EXT; the exit status is the worst of the buses\n"
     "exit status: 0 done and confirmed, 1 a transmitter failed, 2 usage error or port, 130 Ctrl-C\n";
 
 int usageError(const std::string &message)
@@ -102,6 +106,10 @@ int main(int argc, char **argv)
     const auto command = ortavel::cli::makeSubcommand(parsed->subcommand);
     if (!command)
         return usageError("unknown subcommand " + parsed->subcommand);
+    if (!parsed->options.buses.empty()) {
+        if (const auto why = ortavel::cli::whyNotOnSeveralBuses(parsed->subcommand))
+            return usageError(*why);
+    }
     if (!command->parse(parsed->arguments, parsed->options, error)) {
         if (parsed->subcommand == "send")
             return usageError(error);
@@ -111,6 +119,10 @@ int main(int argc, char **argv)
     if (!command->usesPort())
         return command->runWithoutPort(parsed->options);
 
+    if (!parsed->options.buses.empty()) {
+        ortavel::cli::Interrupt::install();
+        return ortavel::cli::runOnSeveralBuses(*parsed);
+    }
     ortavel::cli::LinkSession session(parsed->options);
     if (!session.open(error)) {
         std::fprintf(stderr, "ortavel-cli: %s\n", error.c_str());

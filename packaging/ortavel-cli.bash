@@ -7,7 +7,13 @@ _ortavel_cli()
     case $prev in
         --device) _filedir; return ;;
         --settings-dir) _filedir -d; return ;;
-        --port) COMPREPLY=($(compgen -W '1 2 3 4 5 6' -- "$cur")); return ;;
+        --port)
+            # --port 1,3,4: complete the number after the last comma.
+            local given=
+            [[ $cur == *,* ]] && given=${cur%,*},
+            COMPREPLY=($(compgen -P "$given" -W '1 2 3 4 5 6' -- "${cur##*,}"))
+            compopt -o nospace
+            return ;;
         --baud) COMPREPLY=($(compgen -W '1200 2400 4800 9600 auto' -- "$cur")); return ;;
         --save) COMPREPLY=($(compgen -W 'user factory' -- "$cur")); return ;;
         --history) COMPREPLY=($(compgen -W 'sqlite: postgresql:' -- "$cur")); compopt -o nospace; return ;;

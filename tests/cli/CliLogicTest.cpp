@@ -7,6 +7,7 @@
 #include "cli/BackupFile.h"
 #include "cli/BusSearch.h"
 #include "cli/CollectLoop.h"
+#include "cli/CommonOptions.h"
 #include "cli/Confirmation.h"
 #include "cli/ExchangeBus.h"
 #include "cli/ReportOutput.h"
@@ -705,4 +706,28 @@ TEST_F(WriteRunnerTest, InterruptStopsBetweenExchanges)
 }
 
 } // namespace
+// Files of one bus among several must never overwrite another bus's.
+TEST(SeveralBusesTest, EachBusWritesFilesOfItsOwn)
+{
+    const struct {
+        const char *why;
+        std::optional<BusChoice> bus;
+        const char *file;
+        const char *written;
+    } rows[] = {
+        {"the port goes before the extension", BusChoice{3, {}}, "golden.json", "golden-com3.json"},
+        {"a dot in a folder is no extension", BusChoice{1, {}}, "/a.b/golden", "/a.b/golden-com1"},
+        {"a hidden file's dot is no extension", BusChoice{1, {}}, "/x/.golden", "/x/.golden-com1"},
+        {"a device by its name below /dev", BusChoice{std::nullopt, "/dev/pts/4"}, "out.csv", "out-pts_4.csv"},
+        {"a device elsewhere by its whole path", BusChoice{std::nullopt, "/tmp/a"}, "out.csv", "out-tmp_a.csv"},
+        {"one bus writes the file as given", std::nullopt, "golden.json", "golden.json"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.why);
+        CommonOptions options;
+        options.bus = row.bus;
+        EXPECT_EQ(fileForBus(row.file, options), row.written);
+    }
+}
+
 } // namespace ortavel::cli
