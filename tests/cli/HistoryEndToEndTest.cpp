@@ -18,11 +18,6 @@
 namespace ortavel::test {
 namespace {
 
-QJsonArray arrayOf(const std::string &text)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).array();
-}
-
 // The cells of a text table, cut where its header's names start.
 std::vector<std::map<QString, QString>> cellsOf(const std::string &text)
 {
@@ -60,7 +55,7 @@ protected:
         arguments.emplace_back("--json");
         const auto result = record(arguments, file);
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        return arrayOf(result.out);
+        return jsonArrayOf(result.out);
     }
     // The entries of one kind, newest first.
     QJsonArray entries(std::vector<std::string> arguments, const char *kind)

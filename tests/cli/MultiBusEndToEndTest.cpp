@@ -18,11 +18,6 @@
 namespace ortavel::test {
 namespace {
 
-QJsonArray arrayOf(const std::string &text)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).array();
-}
-
 // Whether a line of the text holds just these words.
 bool hasLine(const std::string &text, const std::vector<std::string> &words)
 {
@@ -97,7 +92,7 @@ TEST_F(MultiBusEndToEndTest, SearchGivesTheUnionInPortOrderAndTakesTheTimeOfTheS
         const char *port, *address;
         int baud;
     } expected[] = {{"com1", "01", 9600}, {"com2", "01", 9600}, {"com2", "07", 4800}, {"com2", "12", 2400}};
-    const QJsonArray found = arrayOf(json.out);
+    const QJsonArray found = jsonArrayOf(json.out);
     ASSERT_EQ(found.size(), 4) << json.out;
     const auto text = run({"--port", "1,2,3", "search", "--addresses", kAddresses});
     for (int i = 0; i < 4; ++i) {
@@ -126,9 +121,9 @@ TEST_F(MultiBusEndToEndTest, ReadShowsTheSilentBusAsSuchWhileTheOthersSucceedAnd
     } rows[] = {{"the first bus", "com1", "A1001", m_links[0]},
                 {"another 01 on the second", "com2", "D2001", m_links[1]},
                 {"the silent bus", "com3", nullptr, m_links[2]}};
-    const QJsonArray records = arrayOf(json.out);
+    const QJsonArray records = jsonArrayOf(json.out);
     ASSERT_EQ(records.size(), 3) << json.out;
-    const QJsonArray known = arrayOf(run({"--history", history, "history", "--json"}).out);
+    const QJsonArray known = jsonArrayOf(run({"--history", history, "history", "--json"}).out);
     for (int i = 0; i < 3; ++i) {
         const auto &row = rows[i];
         SCOPED_TRACE(row.name);

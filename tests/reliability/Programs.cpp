@@ -1,6 +1,7 @@
 #include "Programs.h"
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
 
 #include <array>
 #include <cerrno>
@@ -108,6 +109,11 @@ bool CliChild::finish(int timeoutMs)
         ::waitpid(m_pid, &status, 0);
     m_result.exitCode = finished && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return finished;
+}
+
+QJsonArray jsonArrayOf(const std::string &text)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).array();
 }
 
 CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs)

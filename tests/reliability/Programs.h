@@ -4,6 +4,7 @@
 #include "sim/SimServer.h"
 #include "traffic/TrafficLine.h"
 
+#include <QJsonArray>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -43,6 +44,8 @@ private:
 };
 
 CliResult runCli(const std::vector<std::string> &arguments, int timeoutMs = 60000);
+// The array a command printed with --json; empty for anything else.
+QJsonArray jsonArrayOf(const std::string &text);
 
 // The ortavel-sim program as a child process; it prints its line's path first.
 class SimProgram {
