@@ -1,7 +1,10 @@
-// The real ortavel-cli on three simulated buses at once: com1 holds 01, com2 another 01 with 07 and 12, com3 no
-// transmitter at all.
+// The real ortavel-cli on three simulated buses at once: com1 holds 01, com2 another 01 with 07 and 12, reached
+// through a real device server (ser2net, RFC 2217), com3 no transmitter at all.
 
 #include "reliability/Programs.h"
+#if ORTAVEL_NETWORK
+#include "support/DeviceServer.h"
+#endif
 
 #include <QFile>
 #include <QJsonArray>
@@ -49,6 +52,10 @@ protected:
             m_links[i] = m_servers[i].start(buses[i], options);
             ASSERT_FALSE(m_links[i].empty());
         }
+#if ORTAVEL_NETWORK
+        ASSERT_TRUE(m_deviceServer.start(m_links[1])) << m_deviceServer.error();
+        m_links[1] = m_deviceServer.rfc2217Url();
+#endif
     }
 
     // The arguments with com1 to com3 mapped to the three buses.
@@ -70,7 +77,10 @@ protected:
 
     QTemporaryDir m_folder;
     std::array<sim::SimServer, 3> m_servers;
-    std::array<std::string, 3> m_links;
+    std::array<std::string, 3> m_links; // what com1 to com3 stand for
+#if ORTAVEL_NETWORK
+    DeviceServer m_deviceServer;
+#endif
 };
 
 TEST_F(MultiBusEndToEndTest, SearchGivesTheUnionInPortOrderAndTakesTheTimeOfTheSlowestBus)
@@ -201,8 +211,8 @@ TEST_F(MultiBusEndToEndTest, SeveralBusesAreRefusedWhereTheyCannotWork)
         {"a write to one transmitter", {"--port", "1,2", "set", "1", "unit=1"}, "set takes one port"},
         {"a port out of range in the list", {"--port", "1,7", "search"}, "--port takes a number from 1 to 6"},
         {"one device by number and by path",
-         {"--port", "2", "--device", m_folder.path().toStdString() + "/com2", "search"},
-         "com2 and " + m_folder.path().toStdString() + "/com2 are the same device"},
+         {"--port", "1", "--device", m_folder.path().toStdString() + "/com1", "search"},
+         "com1 and " + m_folder.path().toStdString() + "/com1 are the same device"},
         {"devices whose files would collide",
          {"--device", "/dev/a/b", "--device", "/dev/a_b", "search"},
          "same name in files"},
