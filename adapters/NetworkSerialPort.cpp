@@ -152,7 +152,8 @@ bool NetworkSerialPort::send(const std::string &bytes)
         return lose("Cannot write to");
     while (m_socket.bytesToWrite() > 0) {
         if (!m_socket.waitForBytesWritten(kWriteTimeoutMs))
-            return lose("Writing took longer than 1 s to");
+            return lose(m_socket.state() == QAbstractSocket::ConnectedState ? "Writing took longer than 1 s to"
+                                                                            : "Lost the connection to");
     }
     return true;
 }

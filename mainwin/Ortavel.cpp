@@ -62,7 +62,13 @@ std::string Ortavel::exchange(const std::string &send_addr, const std::string &s
 {
     // The recorder sees every exchange of every window; it costs the
     // exchange a few copies into a ring slot whose storage is reused.
+    const bool wasOpen = MSCommBsq.isOpen();
     std::string result = m_exchange.Comm_Send(send_addr, send_comm, afterFailure, quick);
+    // A lost network link or a pulled adapter: every request after it gets
+    // no reply at once, so this is the one place that can say why.
+    if (wasOpen && !MSCommBsq.isOpen())
+        lineNotice("The port closed: " + MSCommBsq.errorString() +
+                   ". Nothing more is sent; choose the port again to reconnect.");
     const int baud = baudOfSettings(MSCommBsq.settings()).value_or(0);
     if (const auto &late = m_exchange.lateReply()) {
         m_traffic.record(late->startMs, late->endMs, baud, late->address, late->request, late->bytes,

@@ -1,13 +1,17 @@
-// QSerialPort on the simulator's pseudo-terminal, QSettings in a temporary folder.
+// The programs' port on the simulator's pseudo-terminal, directly and through a real device server (ser2net),
+// QSettings in a temporary folder.
 
 #include "FakeServices.h"
-#include "adapters/SerialPortQt.h"
+#include "adapters/LinkPort.h"
 #include "adapters/SettingsStoreQt.h"
 #include "link/PortMap.h"
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
 #include "sim/SimServer.h"
 #include "support/MemoryHistory.h"
+#if ORTAVEL_NETWORK
+#include "support/DeviceServer.h"
+#endif
 
 #include <QTemporaryDir>
 
@@ -45,7 +49,7 @@ protected:
     sim::SimServer m_server; // outlives the port
     QTemporaryDir m_folder;
     PortMap m_portMap;
-    SerialPortQt m_port{m_portMap};
+    LinkPort m_port{m_portMap};
     SteadyClock m_clock;
     SettingsStoreQt m_settings{m_folder.path()};
     FakeMessageBox m_messages;
@@ -128,6 +132,62 @@ TEST_F(RealLineTest, RememberedPortThatCannotOpen)
     EXPECT_TRUE(m_port.isOpen());
     EXPECT_EQ(SettingsStoreQt(m_folder.path()).value("Kavrin", "Transmitter", "CommPort", ""), "3");
 }
+
+#if ORTAVEL_NETWORK
+// com5 through the server with line control to the bus of com3, com6 raw at the server's 9600 baud to another
+// bus with one transmitter at each of 9600 and 4800.
+TEST_F(RealLineTest, ThroughADeviceServer)
+{
+    sim::BusConfig other;
+    other.transmitters = {transmitter(1, 9600, "2.10", 0, 0), transmitter(2, 4800, "2.10", 0, 0)};
+    sim::SimServer rawBus;
+    const std::string rawLine = rawBus.start(other);
+    DeviceServer server;
+    ASSERT_TRUE(server.start(m_portMap.devicePath(3), rawLine)) << server.error();
+    m_portMap.setOverride(5, server.rfc2217Url());
+    m_portMap.setOverride(6, server.rawUrl());
+    m_settings.setValue("Kavrin", "Transmitter", "CommPort", "5");
+    m_window.Form_Load();
+    ASSERT_TRUE(m_port.isOpen()) << m_port.errorString();
+    m_window.setSearchLastAddress(3);
+    m_window.cmdSEARCH.click();
+    EXPECT_EQ(m_window.OnlineList, (std::vector<std::int16_t>{3, 2, 0}));
+    m_window.CMB_ADDR.setSelectedIndex(2);
+    EXPECT_EQ(m_window.txtType.text(), "T1200");
+    EXPECT_EQ(m_server.trace().back().lineBaud, 1200) << "the rate reached the line";
+
+    m_window.cmbCommPort.setSelectedIndex(5);
+    m_window.cmdSEARCH.click();
+    EXPECT_EQ(m_window.OnlineList, (std::vector<std::int16_t>{3}));
+    EXPECT_EQ(m_window.StatusBar1.panel(1),
+              "Searching over. Only 9600 baud was searched: the device server sets the line's rate.");
+    // A rate the server does not keep is never sent.
+    rawBus.clearTrace();
+    m_window.CMB_BAND.setSelectedIndex(2);
+    m_window.COM_ADDR.click();
+    EXPECT_NE(m_window.StatusBar1.panel(1).find("BD (the device server sets the line's rate)"), std::string::npos)
+        << m_window.StatusBar1.panel(1);
+    for (const auto &entry : rawBus.trace())
+        EXPECT_NE(entry.command.substr(0, 2), "BR") << entry.frame;
+    EXPECT_EQ(rawBus.transmitter(1)->config.baud, 9600);
+
+    // The server gone: the port closes and says why; picked again, it works.
+    server.stop();
+    rawBus.clearTrace();
+    m_window.CMB_ADDR_Click();
+    EXPECT_FALSE(m_port.isOpen());
+    EXPECT_NE(m_window.StatusBar1.panel(1).find("The port closed: Lost the connection to " + server.rawUrl()),
+              std::string::npos)
+        << m_window.StatusBar1.panel(1);
+    EXPECT_TRUE(rawBus.trace().empty());
+    ASSERT_TRUE(server.start(m_portMap.devicePath(3), rawLine)) << server.error();
+    m_window.cmbCommPort_Click(); // the same entry picked again
+    ASSERT_TRUE(m_port.isOpen()) << m_port.errorString();
+    m_window.setSearchLastAddress(1);
+    m_window.cmdSEARCH.click();
+    EXPECT_EQ(m_window.CMB_ADDR.text(), "01");
+}
+#endif
 
 } // namespace
 } // namespace ortavel::test

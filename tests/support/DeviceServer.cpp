@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
 
 namespace ortavel::test {
@@ -17,13 +16,20 @@ int freePort()
     return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
 }
 
+// Read from the kernel's table: a trial connection would make ser2net open
+// the device and refuse the test's own connection while it closes it again.
 bool listening(int port)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-    const bool up = socket.waitForConnected(200);
-    socket.abort();
-    return up;
+    QFile table("/proc/net/tcp");
+    if (!table.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray local = ":" + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 3 && fields[1].endsWith(local) && fields[3] == "0A")
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -33,26 +39,30 @@ DeviceServer::~DeviceServer()
     stop();
 }
 
-bool DeviceServer::start(const std::string &device)
+bool DeviceServer::start(const std::string &device, const std::string &rawDevice)
 {
     const QString program = "/usr/sbin/ser2net";
     if (!QFileInfo::exists(program)) {
         m_error = "ser2net is not installed (Debian package ser2net)";
         return false;
     }
-    m_rawPort = freePort();
-    m_rfc2217Port = freePort();
+    // Started again, it listens where it did: the links stay the same.
+    if (m_rawPort == 0) {
+        m_rawPort = freePort();
+        m_rfc2217Port = freePort();
+    }
     // ser2net keeps no lock file of its own here: the device is a test's.
     const QString line = QFileInfo(QString::fromStdString(device)).canonicalFilePath();
+    const QString rawLine = rawDevice.empty() ? line : QFileInfo(QString::fromStdString(rawDevice)).canonicalFilePath();
     const QString config = QString("connection: &raw\n"
                                    "  accepter: tcp,127.0.0.1,%1\n"
-                                   "  connector: serialdev,%3,9600n81,local\n"
+                                   "  connector: serialdev,%4,9600n81,local\n"
                                    "connection: &rfc2217\n"
                                    "  accepter: telnet(rfc2217),tcp,127.0.0.1,%2\n"
                                    "  connector: serialdev,%3,9600n81,local\n")
                                .arg(m_rawPort)
                                .arg(m_rfc2217Port)
-                               .arg(line);
+                               .arg(line, rawLine);
     QFile file(m_dir.filePath("ser2net.yaml"));
     if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(config.toUtf8()) < 0) {
         m_error = "cannot write the ser2net configuration";

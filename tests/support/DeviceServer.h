@@ -17,8 +17,9 @@ public:
     DeviceServer(const DeviceServer &) = delete;
     DeviceServer &operator=(const DeviceServer &) = delete;
 
-    // True once both ports take connections.
-    bool start(const std::string &device);
+    // True once both ports take connections; the raw one in front of
+    // rawDevice when given. One device serves one connection at a time.
+    bool start(const std::string &device, const std::string &rawDevice = {});
     void stop();
     // "tcp://127.0.0.1:PORT" and "rfc2217://127.0.0.1:PORT".
     std::string rawUrl() const;
