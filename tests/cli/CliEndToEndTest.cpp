@@ -374,3 +374,45 @@ TEST_F(CliEndToEndTest, PollAlternatesAndReportsTheExtremes)
 
 } // namespace
 } // namespace ortavel::test
+
+namespace ortavel::test {
+namespace {
+
+// A port's echo setting on a line that echoes every request, and on one that does not.
+TEST(EchoSetting, OfThePortDecidesWhatIsTakenForTheReply)
+{
+    QTemporaryDir folder;
+    sim::SimServer echoing;
+    sim::SimServer plain;
+    sim::SimServer::Options options;
+    options.timing.wireTime = false;
+    options.echo = true;
+    const std::string echoLine = echoing.start(sim::demoBus(), options);
+    options.echo = false;
+    const std::string plainLine = plain.start(sim::demoBus(), options);
+    const struct {
+        const char *name;
+        std::string device;
+        std::string out;
+        int faults; // times the port's fault is told
+    } rows[] = {
+        {"auto by default", echoLine, "*01QX820\n*01QX820\n", 0},
+        {"on", echoLine + "?echo=on", "*01QX820\n*01QX820\n", 0},
+        {"off: the echo is taken for the reply", echoLine + "?echo=off", "EER 3\nEER 3\n", 0},
+        {"on without an echo: told once, the reply still taken", plainLine + "?echo=on", "*01QX820\n*01QX820\n", 1},
+        {"auto without an echo", plainLine, "*01QX820\n*01QX820\n", 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto run = runCli({"--no-history", "--device", row.device, "send", "--repeat", "2", "01", "TY"});
+        EXPECT_EQ(run.out, row.out) << run.err;
+        std::size_t told = 0;
+        for (std::size_t at = run.err.find("did not come back as an echo"); at != std::string::npos;
+             at = run.err.find("did not come back as an echo", at + 1))
+            ++told;
+        EXPECT_EQ(told, static_cast<std::size_t>(row.faults)) << run.err;
+    }
+}
+
+} // namespace
+} // namespace ortavel::test
