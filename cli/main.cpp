@@ -36,6 +36,8 @@ constexpr const char *kUsage =
     "                   [--settings-dir DIR] [--json] [--trace]\n"
     "                   [--history sqlite:PATH|postgresql:SERVICE | --no-history] [--operator NAME]\n"
     "                   SUBCOMMAND ...\n"
+    "PATH may be a serial device server: tcp://HOST:PORT[?baud=9600] or rfc2217://HOST:PORT, with options\n"
+    "?allowance=MS (added to every reply wait) and echo=off|on|auto, joined by &\n"
     "subcommands:\n"
     "  send [--repeat N] ADDR COMMAND   send COMMAND to ADDR and print each result\n"
     "  ports                            serial ports and what stands behind com1 to com6\n"

@@ -5,7 +5,15 @@ _ortavel_cli()
     _init_completion || return
 
     case $prev in
-        --device) _filedir; return ;;
+        --device)
+            # A device path, or the start of a device server's address.
+            if [[ -n $cur && ( tcp:// == "$cur"* || rfc2217:// == "$cur"* ) ]]; then
+                COMPREPLY=($(compgen -W 'tcp:// rfc2217://' -- "$cur"))
+                compopt -o nospace
+            else
+                _filedir
+            fi
+            return ;;
         --settings-dir) _filedir -d; return ;;
         --port)
             # --port 1,3,4: complete the number after the last comma.
