@@ -1,8 +1,8 @@
-// Comm_Send through QSerialPort against the simulated bus: how soon a reply
+// Comm_Send through the programs' port (QSerialPort behind its echo filter) against the simulated bus: how soon a reply
 // is picked up after its CR, what waiting on a silent bus costs, and how
 // close answered exchanges come to the time the wire itself needs.
 #include "Figures.h"
-#include "adapters/SerialPortQt.h"
+#include "adapters/LinkPort.h"
 #include "link/Exchange.h"
 #include "link/PortMap.h"
 #include "link/SteadyClock.h"
@@ -50,7 +50,7 @@ int main(int argc, char **argv)
         std::string(1, static_cast<char>('0' + number / 10)) + static_cast<char>('0' + number % 10);
 
     PortMap map;
-    SerialPortQt port(map);
+    LinkPort port(map);
     port.setSettings("9600,N,8,1");
     if (!port.openDevice(path)) {
         std::fprintf(stderr, "cannot open %s: %s\n", path.c_str(), port.errorString().c_str());

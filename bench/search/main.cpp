@@ -177,7 +177,7 @@ int main(int argc, char **argv)
 
     bench::BenchWindow bench{sim::BusConfig{}};
     Ortavel &model = bench.model;
-    SerialPortQt &port = bench.port;
+    LinkPort &port = bench.port;
     MainWindow &window = bench.window;
     const std::string link = bench.server.linkPath();
     window.show();

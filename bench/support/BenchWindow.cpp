@@ -12,7 +12,6 @@ void NotedMessageBox::show(const std::string &text, const std::string &title, bo
 }
 
 BenchWindow::BenchWindow(const sim::BusConfig &bus, const sim::SimServer::Options &options)
-    : line(options.echo ? static_cast<SerialPort &>(echoFilter) : port)
 {
     portMap.setOverride(1, server.start(bus, options));
     settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey, "1");

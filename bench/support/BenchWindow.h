@@ -1,9 +1,8 @@
 #pragma once
 
-#include "adapters/SerialPortQt.h"
+#include "adapters/LinkPort.h"
 #include "adapters/SettingsStoreQt.h"
 #include "controls/MessageBox.h"
-#include "link/EchoFilter.h"
 #include "link/PortMap.h"
 #include "link/SteadyClock.h"
 #include "mainwin/Ortavel.h"
@@ -30,10 +29,10 @@ public:
     bool quiet = false;
 };
 
-// The main window as the operator meets it, on the real serial port to a
+// The main window as the operator meets it, on the programs' own port to a
 // simulated bus: port com1 remembered in a fresh settings folder and opened
-// by the window's load. On a line that echoes, the window talks through an
-// echo filter that takes the echo out.
+// by the window's load. Its echo setting is the default, auto: on a line
+// that echoes, the echo is taken out.
 class BenchWindow {
 public:
     explicit BenchWindow(const sim::BusConfig &bus, const sim::SimServer::Options &options = {});
@@ -44,10 +43,8 @@ public:
     QTemporaryDir folder;
     SettingsStoreQt settings{folder.path()};
     PortMap portMap{&settings};
-    SerialPortQt port{portMap};
+    LinkPort port{portMap};
     SteadyClock clock;
-    EchoFilter echoFilter{port, clock, EchoMode::Auto};
-    SerialPort &line; // the port itself, or through echoFilter
     NotedMessageBox messages;
     QtEventPump events;
     QtWindowHost windows;
@@ -60,7 +57,7 @@ public:
     test::MemoryHistory memoryHistory;
     HistoryRecorder &history = memoryHistory.recorder;
 #endif
-    Ortavel model{line, clock, settings, messages, events, windows, history};
+    Ortavel model{port, clock, settings, messages, events, windows, history};
     MainWindow window{model};
 };
 

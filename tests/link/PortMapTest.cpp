@@ -1,5 +1,7 @@
 #include "link/PortMap.h"
+#include "link/LatencyTimer.h"
 #include "link/PortAddress.h"
+#include "link/QuickSearchWait.h"
 #include "link/SerialDevices.h"
 #include "support/MemorySettingsStore.h"
 
@@ -10,6 +12,7 @@
 #endif
 
 #include <filesystem>
+#include <fstream>
 
 namespace ortavel {
 namespace {
@@ -90,7 +93,52 @@ TEST(PortMap, ListsTheLinksThatLeadSomewhere)
     fs::remove_all(folder);
     EXPECT_EQ(found, std::vector<std::string>{(folder / "usb-one").string()});
 }
+
+// A USB adapter's latency timer as the device tree shows it, reached through the stable name's link.
+TEST(LatencyTimer, ReadFromTheDeviceTreeAndAddedAboveTwoMs)
+{
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("ortavel-sysfs-" + std::to_string(::getpid()));
+    const struct {
+        const char *name;
+        const char *file; // nullptr: the device shows no timer
+        std::optional<int> ms;
+        int added;
+    } rows[] = {
+        {"the common default", "16\n", 16, 16},
+        {"low latency granted", "1\n", 1, 0},
+        {"at the limit", "2", 2, 0},
+        {"just above", "3", 3, 3},
+        {"no timer (not a USB chip)", nullptr, std::nullopt, 0},
+        {"not a number", "x16\n", std::nullopt, 0},
+        {"beyond what a chip keeps", "256", std::nullopt, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(root);
+        fs::create_directories(root / "dev" / "serial");
+        fs::create_directories(root / "class" / "tty" / "ttyUSB3" / "device");
+        std::ofstream(root / "dev" / "ttyUSB3").put('\0');
+        fs::create_symlink(root / "dev" / "ttyUSB3", root / "dev" / "serial" / "usb-chip");
+        if (row.file != nullptr)
+            std::ofstream(root / "class" / "tty" / "ttyUSB3" / "device" / "latency_timer") << row.file;
+        const std::string stable = (root / "dev" / "serial" / "usb-chip").string();
+        EXPECT_EQ(readLatencyTimerMs(root.string(), stable), row.ms);
+        EXPECT_EQ(latencyAllowanceMs(root.string(), stable), row.added);
+    }
+    fs::remove_all(root);
+}
 #endif
+
+// What the quick search says it added to its wait.
+TEST(QuickSearchWait, NamesWhatTheLineAdds)
+{
+    EXPECT_EQ(quickSearchAdditions(0, 0), "");
+    EXPECT_EQ(quickSearchAdditions(20, 0), "The link's reply allowance (20 ms) is added to the wait");
+    EXPECT_EQ(quickSearchAdditions(0, 16), "The adapter's latency timer (16 ms) is added to the wait");
+    EXPECT_EQ(quickSearchAdditions(20, 16),
+              "The link's reply allowance (20 ms) and the adapter's latency timer (16 ms) are added to the wait");
+}
 
 TEST(PortMap, ParsesTheOption)
 {

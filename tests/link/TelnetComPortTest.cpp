@@ -1,4 +1,13 @@
 #include "adapters/TelnetComPort.h"
+#if ORTAVEL_NETWORK
+#include "adapters/NetworkSerialPort.h"
+#include "link/Exchange.h"
+#include "link/SteadyClock.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -93,3 +102,40 @@ TEST(TelnetComPort, TakesTheDataOutOfWhatTheServerSends)
 
 } // namespace
 } // namespace ortavel
+
+#if ORTAVEL_NETWORK
+namespace ortavel {
+namespace {
+
+// A server that takes the connection and never answers a negotiation or a request: the open and every
+// exchange go on, each request on the wire whole, none waiting longer than once for an acknowledgement.
+TEST(NetworkSerialPort, AServerThatAcknowledgesNothingStillCarriesTheExchange)
+{
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    std::string error;
+    const auto address =
+        parsePortAddress("rfc2217://127.0.0.1:" + std::to_string(server.serverPort()) + "?allowance=0", error);
+    ASSERT_TRUE(address) << error;
+    NetworkSerialPort port;
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(port.openAddress(*address)) << port.errorString();
+    EXPECT_TRUE(port.setSettings("4800,N,8,1")) << port.errorString();
+    SteadyClock clock;
+    Exchange exchange(port, clock);
+    EXPECT_EQ(exchange.Comm_Send("01", "TY"), "ERR 0\r");
+    EXPECT_EQ(exchange.Comm_Send("01", "TY"), "ERR 0\r");
+    // One wait for the rate's acknowledgement, then two timeouts of 150 ms at 4800.
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_TRUE(port.isOpen());
+    ASSERT_TRUE(server.waitForNewConnection(1000));
+    QTcpSocket *far = server.nextPendingConnection();
+    far->waitForReadyRead(1000);
+    const QByteArray sent = far->readAll();
+    EXPECT_EQ(sent.count("$01TY0C\r"), 2) << sent.toHex().toStdString();
+}
+
+} // namespace
+} // namespace ortavel
+#endif
