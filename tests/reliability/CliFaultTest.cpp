@@ -17,6 +17,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <filesystem>
@@ -501,18 +502,27 @@ TEST_F(CliSettingsGarbage, PortMapEntriesThatAreNoPathAreIgnored)
     const std::string longPath = "/" + std::string(5000, 'q');
     const std::string settings = "[PortMap]\n1=ttyUSB0\n2=" + m_link + "\n3=" + longPath +
                                  "\n4=\x01\xFF\xFE\n5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10QString)\n"
-                                 "6=\n7=/dev/null\nx=/dev/null\n";
+                                 "6=rfc2217://plc-7:2217?echo=on\n7=/dev/null\nx=/dev/null\n";
     // An entry of the command line goes before the settings.
     const auto ports = runWith(settings, {"--port-map", "4=" + m_link, "--json", "ports"});
     ASSERT_EQ(ports.exitCode, 0) << ports.err;
     const QJsonArray map = QJsonDocument::fromJson(QByteArray::fromStdString(ports.out)).object()["map"].toArray();
     ASSERT_EQ(map.size(), 6) << ports.out;
-    const std::string expected[] = {"/dev/ttyS0", m_link, longPath, m_link, "/dev/ttyS4", "/dev/ttyS5"};
+    const std::string expected[] = {"/dev/ttyS0", m_link, longPath, m_link, "/dev/ttyS4", "rfc2217://plc-7:2217"};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(map[i].toObject()["device"].toString().toStdString(), expected[i]) << "com" << i + 1;
     EXPECT_EQ(map[3].toObject()["why"].toString(), "option");
     EXPECT_TRUE(map[3].toObject()["present"].toBool());
     EXPECT_EQ(map[4].toObject()["why"].toString(), "default");
+    // A device server in the settings: known to be there only once reached, its link said with its options.
+    EXPECT_TRUE(map[5].toObject()["present"].isNull());
+    EXPECT_EQ(map[5].toObject()["link"].toString(), "RFC 2217, reply allowance 20 ms, echo on");
+    const auto text = runWith(settings, {"ports"}).out;
+    const auto row = text.find("\ncom6 ");
+    ASSERT_NE(row, std::string::npos) << text;
+    std::string line = text.substr(row + 1, text.find('\n', row + 1) - row - 1);
+    line.erase(std::unique(line.begin(), line.end(), [](char a, char b) { return a == ' ' && b == ' '; }), line.end());
+    EXPECT_EQ(line, "com6 rfc2217://plc-7:2217 set - RFC 2217, reply allowance 20 ms, echo on");
     EXPECT_TRUE(m_server.trace().empty());
 
     // The entry naming the simulator's line works; the long one fails with the serial layer's word.
