@@ -187,4 +187,13 @@ std::vector<TransmitterState> Bus::states() const
     return states;
 }
 
+std::vector<TransmitterState> Bus::settledStates() const
+{
+    std::vector<TransmitterState> states;
+    states.reserve(m_transmitters.size());
+    for (const auto &transmitter : m_transmitters)
+        states.push_back(transmitter.settledState());
+    return states;
+}
+
 } // namespace ortavel::sim

@@ -33,6 +33,8 @@ public:
     int setPressure(int address, double pressure, double offset, double gain);
 
     std::vector<TransmitterState> states() const;
+    // As the next request finds them, with the pending commit done.
+    std::vector<TransmitterState> settledStates() const;
     const WireTiming &timing() const { return m_timing; }
 
 private:

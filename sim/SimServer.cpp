@@ -1,5 +1,6 @@
 #include "SimServer.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <ctime>
@@ -290,6 +291,13 @@ std::vector<TraceEntry> SimServer::trace() const
     return {m_trace.begin(), m_trace.end()};
 }
 
+std::vector<TraceEntry> SimServer::traceFrom(std::uint64_t index) const
+{
+    const std::lock_guard lock(m_mutex);
+    const auto skip = std::min<std::uint64_t>(index > m_firstTraceId ? index - m_firstTraceId : 0, m_trace.size());
+    return {m_trace.begin() + static_cast<std::ptrdiff_t>(skip), m_trace.end()};
+}
+
 void SimServer::clearTrace()
 {
     const std::lock_guard lock(m_mutex);
@@ -313,6 +321,12 @@ std::vector<TransmitterState> SimServer::transmitters() const
 {
     const std::lock_guard lock(m_mutex);
     return m_bus ? m_bus->states() : std::vector<TransmitterState>{};
+}
+
+std::vector<TransmitterState> SimServer::settledTransmitters() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_bus ? m_bus->settledStates() : std::vector<TransmitterState>{};
 }
 
 std::optional<TransmitterState> SimServer::transmitter(int address) const

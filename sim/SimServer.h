@@ -54,6 +54,9 @@ public:
     // Every request seen since the start (or the last clearTrace), oldest
     // first; at most traceLimit entries are kept.
     std::vector<TraceEntry> trace() const;
+    // The entries from the index-th request since the start on, counting
+    // those cleared: for a reader that takes them as they come.
+    std::vector<TraceEntry> traceFrom(std::uint64_t index) const;
     void clearTrace();
 
     // The fault setting of every transmitter at an address, from the next
@@ -65,6 +68,9 @@ public:
     int setPressure(int address, double pressure, double offset = 0.0, double gain = 1.0);
 
     std::vector<TransmitterState> transmitters() const;
+    // As the next request will find them: a new address or rate whose reply
+    // is still on its way counts already.
+    std::vector<TransmitterState> settledTransmitters() const;
     // The first transmitter now at an address.
     std::optional<TransmitterState> transmitter(int address) const;
 

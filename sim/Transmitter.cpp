@@ -181,6 +181,14 @@ void Transmitter::commitPending()
     m_pendingBaud.reset();
 }
 
+TransmitterState Transmitter::settledState() const
+{
+    TransmitterState settled = m_state;
+    settled.config.address = m_pendingAddress.value_or(settled.config.address);
+    settled.config.baud = m_pendingBaud.value_or(settled.config.baud);
+    return settled;
+}
+
 double Transmitter::sensedPressure() const
 {
     return m_state.config.pressure * m_state.config.pressureGain + m_state.config.pressureOffset;

@@ -37,6 +37,9 @@ public:
 
     bool hasPending() const { return m_pendingAddress.has_value() || m_pendingBaud.has_value(); }
     void commitPending();
+    // The state as the next request finds it: the line moves on to a new
+    // address or rate before that request is answered.
+    TransmitterState settledState() const;
 
     // The live values as the transmitter reports them now.
     double sensedPressure() const;

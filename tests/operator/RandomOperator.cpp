@@ -1,5 +1,6 @@
 #include "RandomOperator.h"
 
+#include "InProcessLine.h"
 #include "calib/frmYHJZ.h"
 #include "link/Commands.h"
 #include "link/LineSettings.h"
@@ -7,9 +8,6 @@
 #include "mainwin/AccessLevels.h"
 #include "mainwin/FakeServices.h"
 #include "mainwin/Ortavel.h"
-#include "sim/Bus.h"
-#include "sim/FrameSplitter.h"
-#include "support/FakeClock.h"
 #include "support/FakeSerialPort.h"
 #include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
@@ -34,8 +32,6 @@ constexpr int kBusPort = 3;
 constexpr int kOtherBusPort = 4;
 constexpr int kEmptyPort = 5;
 constexpr int kLastAddress = 4;
-// Far above any action's real time, even under the sanitizers.
-constexpr auto kSlowAction = std::chrono::seconds(5);
 // Display and output values the transmitters take: half the operator's whole numbers lie outside.
 constexpr double kValueSpan = 5000.0;
 const sim::FaultSetting kRandomFaults{sim::Fault::None, 0.15};
@@ -225,22 +221,22 @@ struct Legit {
 // Plays the operator, and is the window host that opens and closes the calibration window.
 class Operator final : public WindowHost {
 public:
-    Operator(std::uint64_t seed, OperatorRun &run, bool trace) : m_run(run), m_random(seed), m_trace(trace)
+    Operator(OperatorLine &line, std::uint64_t seed, OperatorRun &run, bool trace)
+        : m_line(line), m_run(run), m_random(seed), m_trace(trace)
     {
-        for (const int port : {kBusPort, kOtherBusPort}) {
-            const int line = port == kBusPort ? 0 : 1;
-            m_buses.emplace(port, std::make_unique<sim::Bus>(busConfig(seed, line), sim::WireTiming{}));
-            m_splitters[port];
-        }
-        m_port.setResponder([this](const std::string &bytes) -> std::optional<FakeReply> {
-            onFrames(bytes);
-            return std::nullopt;
-        });
+        m_line.onRequest = [this](const std::string &frame) { onRequest(frame); };
+        m_line.onAnswer = [this](const sim::TraceEntry &entry) { onAnswer(entry); };
         m_settings.setValue(Ortavel::kAppTitle, Ortavel::kSettingsSection, Ortavel::kSettingsKey,
                             std::to_string(kBusPort));
-        m_port.missingPorts = {1, 2, 6};
         openMain();
     }
+    ~Operator() override
+    {
+        m_line.onRequest = nullptr;
+        m_line.onAnswer = nullptr;
+    }
+    Operator(const Operator &) = delete;
+    Operator &operator=(const Operator &) = delete;
 
     // One random action; false when a check failed.
     bool step()
@@ -260,30 +256,31 @@ public:
             m_events.actions[m_events.calls + 1 + below(40)] = [this] { duringSearch(); };
         m_description = "(nothing: the control went out of use)";
         // Now and then one address answers with another address's frames for the whole action.
-        sim::Bus *strayBus = nullptr;
+        std::optional<int> strayPort;
         std::string strays;
-        if (const auto bus = m_buses.find(m_port.portNumber()); bus != m_buses.end() && below(20) == 0) {
-            strayBus = bus->second.get();
+        if (const int port = m_line.port().portNumber(); !m_line.transmitters(port).empty() && below(20) == 0) {
+            strayPort = port;
             const int address = 1 + below(3);
             const auto fault = below(2) == 0 ? sim::Fault::Stray : sim::Fault::StrayBefore;
-            strayBus->setFault(address, {fault, 0.0});
+            m_line.setFault(port, address, {fault, 0.0});
             strays = " [" + std::string(sim::faultName(fault)) + " from " + std::to_string(address) + "]";
         }
         const auto started = std::chrono::steady_clock::now();
         action();
         const auto took = std::chrono::steady_clock::now() - started;
+        settleLine();
         settleRestore();
         judgeRefusedBox();
         // An address written in the action may have taken the fault along.
-        if (strayBus != nullptr) {
-            for (const auto &state : strayBus->states())
-                strayBus->setFault(state.config.address, kRandomFaults);
+        if (strayPort) {
+            for (const auto &state : m_line.transmitters(*strayPort))
+                m_line.setFault(*strayPort, state.config.address, kRandomFaults);
         }
         m_run.actions.push_back(m_description + m_inSearch + strays);
         m_closed.clear();
         if (m_mainClosed)
             openMain();
-        if (took > kSlowAction) {
+        if (took > m_line.slowAction()) {
             m_run.failure = "the action took " +
                             std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()) + " ms";
             return false;
@@ -331,6 +328,7 @@ private:
         bool saving = false;         // sent by a calibration save
         bool inSearch = false;       // while the main window's search ran
         int baud = 0;                // the line's rate
+        std::size_t messages = 0;    // message boxes shown before it
     };
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -348,8 +346,8 @@ private:
 
     void openMain()
     {
-        m_main =
-            std::make_unique<Ortavel>(m_port, m_clock, m_settings, m_messages, m_events, *this, m_history.recorder);
+        m_main = std::make_unique<Ortavel>(m_line.port(), m_line.clock(), m_settings, m_messages, m_events, *this,
+                                           m_history.recorder);
         m_main->setSearchLastAddress(kLastAddress);
         m_seenSelection = 0;
         m_typedBySelection.clear();
@@ -362,25 +360,21 @@ private:
     // As the operator sees it: the Search button offers to stop.
     bool searching() const { return m_main->cmdSEARCH.caption() == "Stop"; }
 
-    int lineBaud() const
-    {
-        const auto &settings = m_port.settings();
-        return settings.ends_with(",N,8,1") ? static_cast<int>(std::strtol(settings.c_str(), nullptr, 10)) : 0;
-    }
+    int lineBaud() const { return lineBaudOf(m_line.port().settings()); }
 
     // The transmitters behind an address on the line in force: more than one where a change of address
     // or rate put two on the same.
     std::vector<Unit> unitsAt(const std::string &address, int baud) const
     {
         std::vector<Unit> out;
-        const auto bus = m_buses.find(m_port.portNumber());
-        if (bus == m_buses.end() || address.size() != 2)
+        const int port = m_line.port().portNumber();
+        if (address.size() != 2)
             return out;
-        const auto states = bus->second->states();
+        const auto states = m_line.transmitters(port);
         for (std::size_t i = 0; i < states.size(); ++i) {
             const auto &config = states[i].config;
             if (std::to_string(100 + config.address).substr(1) == address && config.baud == baud)
-                out.emplace_back(bus->first, static_cast<int>(i));
+                out.emplace_back(port, static_cast<int>(i));
         }
         return out;
     }
@@ -404,38 +398,50 @@ private:
         return &form == m_main.get() ? target() : &form == m_cal.get() ? m_calTarget : std::nullopt;
     }
 
-    void onFrames(const std::string &bytes)
+    // Judged as it goes out, against what was known and typed until then.
+    void onRequest(const std::string &frame)
     {
-        const auto bus = m_buses.find(m_port.portNumber());
-        for (const auto &frame : m_splitters[m_port.portNumber()].feed(bytes)) {
-            settleRestore();
-            judgeRefusedBox();
-            Request request{commandOf(frame), {},          {},        target(), false, m_main->selection().current(),
-                            m_saving,         searching(), lineBaud()};
-            const auto parsed = FakeSerialPort::parseRequest(frame);
-            if (parsed && isBusAddress(parsed->first))
-                noteLineWrite(parsed->second);
-            request.toAll = parsed && parsed->first == "AA";
-            if (parsed && !request.toAll)
-                request.recipients = unitsAt(parsed->first, lineBaud());
-            if (bus != m_buses.end()) {
-                const auto plan = bus->second->onFrame(frame, lineBaud());
-                for (const auto &burst : plan.bursts) {
-                    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(burst.at).count();
-                    m_port.deliver(burst.bytes, static_cast<int>(ms));
-                }
-                if (plan.commitPending)
-                    bus->second->commitPending();
-                request.entries.push_back(plan.entry);
-                if (m_trace)
-                    std::cerr << "  " << printable(frame) << " -> " << printable(plan.entry.reply) << std::endl;
-            }
-            // Judged as it goes out, against what was known and typed until then.
-            m_requests.push_back(request);
-            if (m_run.failure.empty())
-                judge(m_requests.back());
-            learn(m_requests.back());
-        }
+        settleRestore();
+        judgeRefusedBox();
+        Request request{commandOf(frame),
+                        {},
+                        {},
+                        target(),
+                        false,
+                        m_main->selection().current(),
+                        m_saving,
+                        searching(),
+                        lineBaud(),
+                        m_messages.shown.size()};
+        const auto parsed = FakeSerialPort::parseRequest(frame);
+        if (parsed && isBusAddress(parsed->first))
+            noteLineWrite(parsed->second);
+        request.toAll = parsed && parsed->first == "AA";
+        if (parsed && !request.toAll)
+            request.recipients = unitsAt(parsed->first, lineBaud());
+        m_requests.push_back(request);
+        if (m_run.failure.empty())
+            judge(m_requests.back());
+    }
+
+    // What the bus made of the oldest request not yet answered.
+    void onAnswer(const sim::TraceEntry &entry)
+    {
+        if (m_answered >= m_requests.size())
+            return;
+        Request &request = m_requests[m_answered++];
+        if (m_trace && entry.note != "no bus")
+            std::cerr << "  " << printable(entry.frame) << " -> " << printable(entry.reply) << std::endl;
+        request.entries.push_back(entry);
+        learn(request, entry);
+    }
+
+    // Every request written so far has its answer learnt, and reached its bus as written.
+    void settleLine()
+    {
+        std::string error;
+        if (!m_line.settle(error) && m_run.failure.empty())
+            fail(error);
     }
 
     std::string garbage()
@@ -806,7 +812,7 @@ private:
         if (kind < 95) {
             return [this] {
                 describe("Timer1 ticks");
-                m_clock.advance(m_main->Timer1.interval());
+                m_line.letPass(std::chrono::milliseconds(m_main->Timer1.interval()));
                 m_main->Timer1.tick();
             };
         }
@@ -903,7 +909,7 @@ private:
             return false;
         const Legit &l = it->second;
         const std::string version =
-            m_buses.at(unit.first)->states().at(static_cast<std::size_t>(unit.second)).config.version;
+            m_line.transmitters(unit.first).at(static_cast<std::size_t>(unit.second)).config.version;
         const bool patterned = field == "DL" || field == "DH" || field == cmd::Address ||
                                ((field == "OL" || field == "OH") && readNumber(version) < 2.0);
         return l.has(field, value) || l.has("*", value) || (patterned && l.has("~", value)) ||
@@ -987,38 +993,35 @@ private:
 
     // What a transmitter answered, under the field it was asked for, with the address and rate it answers at;
     // a write answered with another value was refused.
-    void learn(const Request &request)
+    void learn(const Request &request, const sim::TraceEntry &entry)
     {
-        for (const auto &entry : request.entries) {
-            m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
-            const auto data = goodData(entry);
-            if (!data || request.recipients.size() != 1)
-                continue;
-            const Unit unit = request.recipients.front();
-            const auto [field, value] = fieldAndValue(request.command);
-            if (field == cmd::LoadFactory && *data == "OK") {
-                m_restoring = Restoring{unit, request.selection, m_messages.shown.size()};
-                continue;
-            }
-            // What it reports is its own again, even a value it refused before.
-            m_refused[unit].forget(*data);
-            if (value && !echoes(*value, *data)) {
-                m_refused[unit].add(field, *value);
-                if (request.saving)
-                    m_refusedInSave.insert(unit);
-                if (!m_console)
-                    m_refusedBox = {boxOf(field),
-                                    "the echo '" + printable(*data) + "' of " + printable(request.command)};
-            }
-            Legit &l = m_legit[unit];
-            l.add(field, *data);
-            // A trim bar takes a reply's value as a whole position, rounded to even.
-            if (const auto number = asNumber(*data))
-                l.numbers[field].insert(std::nearbyint(*number));
-            l.add(std::string(cmd::Address), entry.address);
-            if (const auto band = bandIndexOfBaud(entry.lineBaud))
-                l.add(std::string(cmd::Baud), std::to_string(*band));
+        m_run.faultsInjected += entry.fault != sim::Fault::None ? 1 : 0;
+        const auto data = goodData(entry);
+        if (!data || request.recipients.size() != 1)
+            return;
+        const Unit unit = request.recipients.front();
+        const auto [field, value] = fieldAndValue(request.command);
+        if (field == cmd::LoadFactory && *data == "OK") {
+            m_restoring = Restoring{unit, request.selection, request.messages};
+            return;
         }
+        // What it reports is its own again, even a value it refused before.
+        m_refused[unit].forget(*data);
+        if (value && !echoes(*value, *data)) {
+            m_refused[unit].add(field, *value);
+            if (request.saving)
+                m_refusedInSave.insert(unit);
+            if (!m_console)
+                m_refusedBox = {boxOf(field), "the echo '" + printable(*data) + "' of " + printable(request.command)};
+        }
+        Legit &l = m_legit[unit];
+        l.add(field, *data);
+        // A trim bar takes a reply's value as a whole position, rounded to even.
+        if (const auto number = asNumber(*data))
+            l.numbers[field].insert(std::nearbyint(*number));
+        l.add(std::string(cmd::Address), entry.address);
+        if (const auto band = bandIndexOfBaud(entry.lineBaud))
+            l.add(std::string(cmd::Baud), std::to_string(*band));
     }
 
     // The main window's box a field is written from.
@@ -1121,7 +1124,9 @@ private:
 
     bool check()
     {
+        settleLine();
         m_requests.clear();
+        m_answered = 0;
         m_refusedInSave.clear();
         if (m_run.failure.empty())
             m_run.failure = boxWithError();
@@ -1131,16 +1136,13 @@ private:
         return m_run.failure.empty();
     }
 
+    OperatorLine &m_line;
     OperatorRun &m_run;
     std::mt19937_64 m_random;
-    FakeClock m_clock;
-    FakeSerialPort m_port{m_clock};
     MemorySettingsStore m_settings;
     FakeMessageBox m_messages;
     FakeEventPump m_events;
     MemoryHistory m_history;
-    std::map<int, std::unique_ptr<sim::Bus>> m_buses;
-    std::map<int, sim::FrameSplitter> m_splitters;
     std::unique_ptr<Ortavel> m_main;
     std::unique_ptr<frmYHJZ> m_cal;
     std::unique_ptr<FrmVerify> m_verify;
@@ -1152,6 +1154,7 @@ private:
     bool m_console = false; // the action sends the console's text as typed
     bool m_saving = false;  // the action saves the calibration table
     std::vector<Request> m_requests;
+    std::size_t m_answered = 0;                                    // of m_requests, those the line has answered
     std::vector<std::pair<std::string, std::string>> m_lineWrites; // field and value, as the history must hold them
     std::size_t m_writesChecked = 0;                               // of m_lineWrites
     std::size_t m_entriesChecked = 0;                              // of the history's entries
@@ -1176,15 +1179,30 @@ private:
 
 } // namespace
 
-OperatorRun runRandomOperator(std::uint64_t seed, int actionCount, bool trace)
+LineLayout operatorLayout(std::uint64_t seed)
+{
+    LineLayout layout;
+    layout.buses = {{kBusPort, busConfig(seed, 0)}, {kOtherBusPort, busConfig(seed, 1)}};
+    layout.emptyPort = kEmptyPort;
+    layout.missingPorts = {1, 2, 6};
+    return layout;
+}
+
+OperatorRun runRandomOperator(OperatorLine &line, std::uint64_t seed, int actionCount, bool trace)
 {
     OperatorRun run;
     run.seed = seed;
-    Operator player(seed, run, trace);
+    Operator player(line, seed, run, trace);
     int played = 0;
     while (played < actionCount && player.step())
         ++played;
     return run;
+}
+
+OperatorRun runRandomOperator(std::uint64_t seed, int actionCount, bool trace)
+{
+    InProcessLine line(operatorLayout(seed));
+    return runRandomOperator(line, seed, actionCount, trace);
 }
 
 std::string replayText(const OperatorRun &run)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OperatorLine.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,9 +18,14 @@ struct OperatorRun {
     long faultsInjected = 0;          // replies the bus spoiled
 };
 
-// Random actions on the main and calibration windows against the simulator's bus with random faults,
-// the same for the same seed, up to the first failed check; trace prints each action as it starts and each
-// request with its reply.
+// The buses of a seed's run by port, the port with nobody on it and the ports that do not open.
+LineLayout operatorLayout(std::uint64_t seed);
+
+// Random actions on the main and calibration windows against the simulator's buses with random faults, on
+// a line made from operatorLayout(seed), up to the first failed check; trace prints each action as it starts
+// and each request with its reply. On the fake port the same seed plays the same actions.
+OperatorRun runRandomOperator(OperatorLine &line, std::uint64_t seed, int actionCount, bool trace = false);
+// On the buses in this process behind a fake port.
 OperatorRun runRandomOperator(std::uint64_t seed, int actionCount, bool trace = false);
 
 // The seed and the action list, for the failure message.

@@ -92,6 +92,7 @@ TEST(Bus, NewAddressWaitsForTheReply)
     EXPECT_TRUE(plan.commitPending);
     EXPECT_EQ(plan.commitAt, plan.bursts.back().at);
     EXPECT_EQ(bus.states()[0].config.address, 1);
+    EXPECT_EQ(bus.settledStates()[0].config.address, 33) << "the next request finds it at the new one";
 }
 
 TEST(Bus, ReplyIsCompleteAfterRequestTurnaroundAndReplyOnTheWire)
