@@ -9,6 +9,12 @@
 
 namespace ortavel {
 
+#if !ORTAVEL_NETWORK
+// Without network links the pointer stays empty; its type need only be
+// complete where LinkPort is destroyed.
+class NetworkSerialPort {};
+#endif
+
 LinkPort::LinkPort(const PortMap &portMap) : m_portMap(portMap), m_device(portMap) {}
 
 LinkPort::~LinkPort() = default;

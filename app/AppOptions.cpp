@@ -77,7 +77,8 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
                 return std::nullopt;
             }
             if (std::string why; !parsePortAddress(mapping->second, why)) {
-                error = "--port-map " + value + ": " + why;
+                error = "--port-map " + value;
+                error += ": " + why;
                 return std::nullopt;
             }
             options.portMap.push_back(*mapping);

@@ -143,7 +143,8 @@ std::optional<ParsedCommandLine> parseCommandLine(const std::vector<std::string>
                 return std::nullopt;
             }
             if (std::string why; !parsePortAddress(entry->second, why)) {
-                error = "--port-map " + *value + ": " + why;
+                error = "--port-map " + *value;
+                error += ": " + why;
                 return std::nullopt;
             }
             parsed.options.portMap.push_back(*entry);

@@ -8,7 +8,11 @@
 #include <variant>
 #include <vector>
 
-#if defined(__GNUC__)
+// MinGW's libstdc++ uses the C99 printf, which knows %zu; plain "printf"
+// there would check against Microsoft's.
+#if defined(__MINGW32__)
+#define ORTAVEL_PRINTF_LIKE(formatAt, firstAt) __attribute__((format(gnu_printf, formatAt, firstAt)))
+#elif defined(__GNUC__)
 #define ORTAVEL_PRINTF_LIKE(formatAt, firstAt) __attribute__((format(printf, formatAt, firstAt)))
 #else
 #define ORTAVEL_PRINTF_LIKE(formatAt, firstAt)

@@ -70,6 +70,7 @@ void runBus(const ParsedCommandLine &parsed, const BusChoice &bus, const SharedW
 #if ORTAVEL_HISTORY
     auto session = writer ? std::make_unique<LinkSession>(options, writer) : std::make_unique<LinkSession>(options);
 #else
+    static_cast<void>(writer); // no history to share
     auto session = std::make_unique<LinkSession>(options);
 #endif
     if (!session->open(error)) {
