@@ -55,9 +55,6 @@ public:
     // options and a USB adapter's latency timer; or why it is no port.
     static std::string details(const std::string &text);
 
-    // The link open now, or last opened.
-    const PortAddress &address() const { return m_address; }
-
     // Told once per opening when a port set to echo "on" gets no echo.
     std::function<void(const std::string &)> onLineFault;
 

@@ -129,7 +129,8 @@ bool NetworkSerialPort::applySettings()
     // Data sent before the server has the new rate would go out at the old.
     QElapsedTimer timer;
     timer.start();
-    while (m_serverAcknowledges && m_codec.baudAcknowledgements() == before) {
+    // A server that refused COM port control will not answer either.
+    while (m_serverAcknowledges && !m_codec.comPortRefused() && m_codec.baudAcknowledgements() == before) {
         const auto left = static_cast<int>(kAcknowledgeWaitMs - timer.elapsed());
         if (left <= 0) {
             m_serverAcknowledges = false;
