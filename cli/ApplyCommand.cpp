@@ -11,12 +11,8 @@
 #include "ReportOutput.h"
 #include "SaveOption.h"
 #include "SearchOptions.h"
-#include "TargetFactsRead.h"
 #include "TargetRate.h"
 #include "TextTable.h"
-#include "TransmitterReader.h"
-#include "WriteRunner.h"
-#include "link/Commands.h"
 #include "traffic/TrafficLine.h"
 
 #include <QFile>
@@ -27,43 +23,17 @@
 
 namespace ortavel::cli {
 
-namespace {
-struct TargetResult {
-    std::string address;
-    int baud = 0;
-    WriteReport report;
-    std::string error;                 // set when nothing could be written
-    std::vector<std::string> withheld; // the backup's own fields, not written here
-};
-
-std::string failureText(const TargetResult &t)
-{
-    if (!t.error.empty())
-        return t.error;
-    std::string text;
-    for (const auto &o : t.report.outcomes) {
-        if (!o.confirmed)
-            text += (text.empty() ? "" : ", ") + o.field;
-    }
-    return text.empty() ? "-" : text;
-}
-
-bool isTrim(const CheckedSetting &setting)
-{
-    return setting.key == SettingKey::Trim4mA || setting.key == SettingKey::Trim20mA;
-}
-} // namespace
-
 bool ApplyCommand::parse(const std::vector<std::string> &args, const CommonOptions &, std::string &error)
 {
     std::vector<std::string> rest = args;
     m_dryRun = takeFlag(rest, "--dry-run");
-    m_withCalibration = takeFlag(rest, "--with-calibration");
+    const bool withCalibration = takeFlag(rest, "--with-calibration");
     m_withTrims = takeFlag(rest, "--with-trims");
     m_all = takeFlag(rest, "--all");
     const bool searchOptions = std::find(rest.begin(), rest.end(), "--addresses") != rest.end() ||
                                std::find(rest.begin(), rest.end(), "--bauds") != rest.end();
-    if (!takeSaveOption(rest, m_save, error) || !takeSearchOptions(rest, m_searchAddresses, m_searchBauds, error))
+    SaveArea save = SaveArea::None;
+    if (!takeSaveOption(rest, save, error) || !takeSearchOptions(rest, m_searchAddresses, m_searchBauds, error))
         return false;
     if (rest.empty() || (m_all == (rest.size() > 1)) || (searchOptions && !m_all)) {
         error = "apply takes FILE ADDR... or FILE --all [--addresses A] [--bauds B]";
@@ -81,77 +51,34 @@ bool ApplyCommand::parse(const std::vector<std::string> &args, const CommonOptio
         }
         m_addresses.push_back(formatAddress(*address));
     }
-    QFile file(QString::fromStdString(rest.front()));
+    m_fileName = rest.front();
+    QFile file(QString::fromStdString(m_fileName));
     if (!file.open(QIODevice::ReadOnly)) {
-        error = "cannot read " + rest.front() + ": " + file.errorString().toStdString();
+        error = "cannot read " + m_fileName + ": " + file.errorString().toStdString();
         return false;
     }
-    const auto backup = BackupFile::parse(file.readAll(), error);
-    if (!backup) {
-        error = rest.front() + ": " + error;
+    auto backup = parseBackup(file.readAll(), error);
+    if (backup)
+        m_applier = Applier::make(std::move(*backup), withCalibration, m_withTrims, save, error);
+    if (!m_applier) {
+        error = m_fileName + ": " + error;
         return false;
     }
-    m_file = *backup;
-    if (m_withCalibration && !m_file.hasCalibration) {
-        error = rest.front() + " holds no calibration table";
-        return false;
-    }
-    std::vector<std::string> problems;
-    const auto checked = SettingChecker::check(m_file.settings, problems);
-    if (!checked) {
-        error = rest.front() + ": " + problems.front();
-        return false;
-    }
-    m_settings = *checked;
     return true;
-}
-
-std::vector<PlannedWrite> ApplyCommand::planFor(const TargetFacts &facts, bool own) const
-{
-    std::vector<CheckedSetting> settings = m_settings;
-    if (!own)
-        std::erase_if(settings, isTrim);
-    auto plan = WritePlan::settings(settings, facts);
-    if (m_withCalibration && own) {
-        const auto calibration = WritePlan::calibration(m_file.calibration);
-        plan.insert(plan.end(), calibration.begin(), calibration.end());
-    }
-    if (auto save = WritePlan::save(m_save))
-        plan.push_back(std::move(*save));
-    return plan;
-}
-
-std::vector<std::string> ApplyCommand::ownFields() const
-{
-    std::vector<std::string> fields;
-    for (const auto &setting : m_settings) {
-        if (isTrim(setting))
-            fields.emplace_back(settingName(setting.key));
-    }
-    if (m_withCalibration)
-        fields.emplace_back("calibration");
-    return fields;
 }
 
 std::string ApplyCommand::ownNotice(const std::string &target) const
 {
-    const std::string source = m_file.sourceAddress.empty() ? "the backup's transmitter" : m_file.sourceAddress;
-    return "trims and calibration are " + source + "'s own: not written to " + target +
-           "; --with-trims to write them anyway";
+    return m_applier->ownNotice(target) + "; --with-trims to write them anyway";
 }
 
-std::optional<bool> ApplyCommand::readIsSource(Bus &bus, const std::string &address, const TargetFacts &facts,
-                                               std::string &error) const
+void ApplyCommand::tellNotRead() const
 {
-    TransmitterReader reader(bus, address);
-    std::string result;
-    const auto type = reader.readText(std::string(cmd::Type), result);
-    const auto id = type ? reader.readText(std::string(cmd::Ident), result) : std::nullopt;
-    if (!type || !id) {
-        error = std::string(type ? "id" : "type") + " not read (" + result + ")";
-        return std::nullopt;
-    }
-    return m_file.isTakenFrom(*type, *id, facts.version.value_or(""));
+    std::string names;
+    for (const auto &name : m_applier->file().notRead)
+        names += (names.empty() ? "" : ", ") + name;
+    if (!names.empty())
+        errf("note: %s holds %s as not read: not written\n", m_fileName.c_str(), names.c_str());
 }
 
 int ApplyCommand::runWithoutPort(const CommonOptions &)
@@ -159,24 +86,26 @@ int ApplyCommand::runWithoutPort(const CommonOptions &)
     // Nothing is sent, so the version is unknown: output values show as
     // given, with the form a transmitter below 2.0 would get beside them.
     // Nor is the identity known: the source's address stands for it.
-    const bool hasOwn = !ownFields().empty();
+    const Applier &applier = *m_applier;
+    const BackupFile &file = applier.file();
+    tellNotRead();
+    const bool hasOwn = !applier.ownFields().empty();
     for (const auto &address : m_addresses) {
-        const bool own = m_withTrims || (address == m_file.sourceAddress && m_file.namesSource());
+        const bool own = m_withTrims || (address == file.sourceAddress && file.namesSource());
         if (hasOwn && !own)
             errf("%s\n", ownNotice(address).c_str());
-        for (const auto &write : planFor(TargetFacts{}, own)) {
+        for (const auto &write : applier.planFor(TargetFacts{}, own)) {
             outf("%s %s", address.c_str(), escapeControls(write.command).c_str());
             if (!write.note.empty())
                 outf("    (%s)", write.note.c_str());
             out("\n");
         }
     }
-    if (hasOwn && !m_withTrims && m_file.namesSource() &&
-        std::find(m_addresses.begin(), m_addresses.end(), m_file.sourceAddress) != m_addresses.end())
+    if (hasOwn && !m_withTrims && file.namesSource() &&
+        std::find(m_addresses.begin(), m_addresses.end(), file.sourceAddress) != m_addresses.end())
         errf("note: trims and calibration go to %s only if its type, id and version are still %s, %s, %s\n",
-             m_file.sourceAddress.c_str(), m_file.sourceType.c_str(), m_file.sourceId.c_str(),
-             m_file.sourceVersion.c_str());
-    if (WritePlan::needsDecimals(m_settings))
+             file.sourceAddress.c_str(), file.sourceType.c_str(), file.sourceId.c_str(), file.sourceVersion.c_str());
+    if (WritePlan::needsDecimals(applier.settings()))
         err("note: range and output values are formatted with the transmitter's decimals\n");
     return kExitOk;
 }
@@ -200,39 +129,26 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
         for (const auto &address : m_addresses)
             targets.push_back({address, 0});
     }
+    tellNotRead();
 
-    std::vector<TargetResult> results;
+    ApplyHooks hooks;
+    hooks.notice = [](const std::string &text) { errf("%s\n", text.c_str()); };
+    hooks.withheld = [this](const std::string &address) { errf("%s\n", ownNotice(address).c_str()); };
+    hooks.beforeWrites = readBeforeWrites;
+    hooks.tableBefore = readCalibrationTable;
+    hooks.tableWritten = recordCalibrationWritten;
+    std::vector<ApplyResult> results;
     for (std::size_t i = 0; i < targets.size() && !bus.interrupted(); ++i) {
-        TargetResult t{targets[i].address, targets[i].baud, {}, {}, {}};
-        progress.show("writing to " + t.address + " (" + std::to_string(i + 1) + " of " +
-                      std::to_string(targets.size()) + ")");
+        const std::string &address = targets[i].address;
+        progress.show("writing to " + address + " (" + std::to_string(i + 1) + " of " + std::to_string(targets.size()) +
+                      ")");
         std::string error;
-        TargetFacts facts;
-        const bool ready = t.baud != 0 ? bus.setBaud(t.baud) : prepareTargetRate(bus, t.address, options, error);
-        // The version read doubles as the check that the transmitter answers.
-        std::optional<bool> own;
-        if (ready && readTargetFacts(bus, t.address, true, WritePlan::needsDecimals(m_settings), facts, error))
-            own = m_withTrims || ownFields().empty() ? std::optional(true) : readIsSource(bus, t.address, facts, error);
-        if (!own) {
-            t.error = "did not answer: " + error;
-        } else {
-            if (!*own) {
-                t.withheld = ownFields();
-                errf("%s\n", ownNotice(t.address).c_str());
-            }
-            if (const auto why = WritePlan::whyOutputsAsTyped(m_settings, facts))
-                errf("note: %s: %s\n", t.address.c_str(), why->c_str());
-            const auto plan = planFor(facts, *own);
-            // The table it replaces, for the history's calibration entry.
-            const bool calibrates = m_withCalibration && *own;
-            const std::string tableBefore = calibrates ? readCalibrationTable(bus, t.address) : std::string();
-            readBeforeWrites(bus, t.address, plan);
-            t.report = WriteRunner::run(bus, t.address, plan);
-            if (!tableBefore.empty())
-                recordCalibrationWritten(bus, t.report.address, tableBefore);
-        }
-        t.baud = t.error.empty() ? bus.baud() : 0;
-        results.push_back(std::move(t));
+        const bool ready =
+            targets[i].baud != 0 ? bus.setBaud(targets[i].baud) : prepareTargetRate(bus, address, options, error);
+        if (ready)
+            results.push_back(m_applier->applyTo(bus, address, hooks));
+        else
+            results.push_back({address, 0, {}, "did not answer: " + error, {}});
     }
     progress.clear();
 
@@ -256,13 +172,13 @@ int ApplyCommand::run(Bus &bus, const CommonOptions &options)
         TextTable table({"transmitter", "baud", "confirmed", "failures"});
         for (const auto &t : results)
             table.addRow({t.address, t.baud != 0 ? std::to_string(t.baud) : "-",
-                          std::to_string(t.report.confirmedCount()), failureText(t)});
+                          std::to_string(t.report.confirmedCount()), t.failureText()});
         outTable(table);
     }
     for (const auto &t : results) {
-        if (!t.error.empty() || !t.report.allConfirmed()) {
+        if (!t.confirmed()) {
             allDone = false;
-            errf("%s: %s\n", t.address.c_str(), failureText(t).c_str());
+            errf("%s: %s\n", t.address.c_str(), t.failureText().c_str());
         }
     }
     if (bus.interrupted()) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BackupFile.h"
-#include "SettingChecker.h"
+#include "Applier.h"
 #include "Subcommand.h"
-#include "WritePlan.h"
+
+#include <optional>
 
 namespace ortavel::cli {
 
@@ -21,27 +21,17 @@ public:
     int runWithoutPort(const CommonOptions &options) override;
 
 private:
-    // `own`: the target may get the trims and the calibration.
-    std::vector<PlannedWrite> planFor(const TargetFacts &facts, bool own) const;
-    // The fields of the backup that are its transmitter's own, as written
-    // with the options given; empty when there are none.
-    std::vector<std::string> ownFields() const;
-    // "trims and calibration are 03's own: not written to 05; ..."
+    // "trims and calibration are 03's own: not written to 05; --with-trims ..."
     std::string ownNotice(const std::string &target) const;
-    // Whether the transmitter at `address` is the one the backup was taken
-    // from (its version is in `facts`); nullopt with `error` set when its
-    // type or id could not be read.
-    std::optional<bool> readIsSource(Bus &bus, const std::string &address, const TargetFacts &facts,
-                                     std::string &error) const;
+    // Tells which values the file holds as not read, once.
+    void tellNotRead() const;
 
-    BackupFile m_file;
-    std::vector<CheckedSetting> m_settings;
+    std::string m_fileName;
+    std::optional<Applier> m_applier;
     std::vector<std::string> m_addresses;
     bool m_all = false;
     std::vector<int> m_searchAddresses;
     std::vector<int> m_searchBauds;
-    SaveArea m_save = SaveArea::None;
-    bool m_withCalibration = false;
     bool m_withTrims = false;
     bool m_dryRun = false;
 };

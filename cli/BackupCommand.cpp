@@ -1,7 +1,7 @@
 #include "BackupCommand.h"
 
 #include "AddressText.h"
-#include "BackupFile.h"
+#include "BackupJson.h"
 #include "Bus.h"
 #include "CommonOptions.h"
 #include "Console.h"
@@ -50,7 +50,7 @@ int BackupCommand::run(Bus &bus, const CommonOptions &options)
         errf("ortavel-cli: no backup written; not read from %s:%s\n", m_address.c_str(), fields.c_str());
         return kExitFailed;
     }
-    const QByteArray json = backup->toJson();
+    const QByteArray json = backupToJson(*backup);
     if (m_file.empty()) {
         outJsonBytes(json);
         return kExitOk;

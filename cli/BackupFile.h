@@ -1,9 +1,8 @@
 #pragma once
 
 #include "Calibration.h"
+#include "SettingKey.h"
 #include "TransmitterRecord.h"
-
-#include <QByteArray>
 
 #include <optional>
 #include <string>
@@ -19,6 +18,9 @@ struct BackupFile {
 
     // In write order, each value in the form `set` takes.
     std::vector<std::pair<std::string, std::string>> settings;
+    // Keys saved as not read ("calibration" for the table): kept in the
+    // file as null, never written.
+    std::vector<std::string> notRead;
     CalibrationTable calibration;
     bool hasCalibration = false;
     // Where it came from. Type, id and version name the transmitter whose
@@ -36,9 +38,12 @@ struct BackupFile {
 
     // Refuses a record with holes: `missing` names the fields not read.
     static std::optional<BackupFile> fromRecord(const TransmitterRecord &record, std::vector<std::string> &missing);
-    QByteArray toJson() const;
-    // Checks the frame of the file only; values are checked by `set`'s rules.
-    static std::optional<BackupFile> parse(const QByteArray &bytes, std::string &error);
+    // Keeps what the record holds and names the rest in `notRead`; nullopt
+    // when it holds no value to write at all.
+    static std::optional<BackupFile> fromPartialRecord(const TransmitterRecord &record);
 };
+
+// The keys a backup may hold, in write order.
+const std::vector<SettingKey> &backupKeys();
 
 } // namespace ortavel::cli

@@ -7,24 +7,6 @@
 
 namespace ortavel::cli {
 
-QJsonValue jsonText(const std::optional<std::string> &text)
-{
-    return text ? QJsonValue(QString::fromStdString(*text)) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonValue jsonNumber(const std::optional<int> &number)
-{
-    return number ? QJsonValue(*number) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonObject calibrationToJson(const CalibrationTable &table)
-{
-    QJsonArray rows;
-    for (const auto &row : table.rows)
-        rows.append(QJsonObject{{"standard", jsonText(row.standard)}, {"measured", jsonText(row.measured)}});
-    return QJsonObject{{"points", jsonNumber(table.points)}, {"table", rows}};
-}
-
 QJsonObject recordToJson(const TransmitterRecord &r)
 {
     QJsonObject errors;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackupJson.h"
 #include "TransmitterRecord.h"
 
 #include <QJsonObject>
@@ -10,12 +11,8 @@
 
 namespace ortavel::cli {
 
-QJsonValue jsonText(const std::optional<std::string> &text);
-QJsonValue jsonNumber(const std::optional<int> &number);
-
 // The object of `read --json`.
 QJsonObject recordToJson(const TransmitterRecord &record);
-QJsonObject calibrationToJson(const CalibrationTable &table);
 
 // Indented JSON and a line feed on stdout.
 void printJson(const QJsonValue &value);

@@ -4,7 +4,7 @@
 #include "support/FakeSerialPort.h"
 
 #include "cli/AddressText.h"
-#include "cli/BackupFile.h"
+#include "cli/BackupJson.h"
 #include "cli/BusSearch.h"
 #include "cli/CollectLoop.h"
 #include "cli/CommonOptions.h"
@@ -71,24 +71,26 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
         // Nothing apply could write would still be reported as confirmed.
         {head + R"("source":{"address":"03"}})", "settings holds none of the keys apply writes"},
         {head + R"("settings":{}})", "settings holds none of the keys apply writes"},
-        {head + R"("settings":[{"type":"X"}]})", "settings holds none of the keys apply writes"},
+        {head + R"("settings":[{"type":"X"}]})", "settings must be an object"},
         {head + R"("settings":{"type":100}})", "settings.type must be a text"},
         {head + R"("settings":{"display_zero":true}})", "settings.display_zero must be a text or a number"},
-        {head + R"("settings":{"output_4ma":null}})", "settings.output_4ma must be a text or a number"},
+        {head + R"("settings":{"output_4ma":null}})", "settings holds no value to write: every key is saved as not read"},
+        {head + R"("settings":"type=X"})", "settings must be an object"},
+        {head + R"("settings":{"unit":1},"calibration":[]})", "calibration must be an object or null"},
     };
     for (const auto &c : cases) {
         std::string error;
-        EXPECT_FALSE(BackupFile::parse(QByteArray::fromStdString(c.json), error)) << c.json;
+        EXPECT_FALSE(parseBackup(QByteArray::fromStdString(c.json), error)) << c.json;
         EXPECT_NE(error.find(c.errorPart), std::string::npos) << c.json << " -> " << error;
     }
     std::string error;
-    const auto numbers = BackupFile::parse(
+    const auto numbers = parseBackup(
         QByteArray::fromStdString(head + R"("settings":{"unit":4,"display_zero":12.5,"trim_4ma":-3}})"), error);
     ASSERT_TRUE(numbers) << error;
     std::vector<std::string> errors;
     EXPECT_TRUE(SettingChecker::check(numbers->settings, errors));
     // Codes are written back as numbers, as a person editing the file expects.
-    EXPECT_TRUE(QJsonDocument::fromJson(numbers->toJson())["settings"]["unit"].isDouble());
+    EXPECT_TRUE(QJsonDocument::fromJson(backupToJson(*numbers))["settings"]["unit"].isDouble());
 }
 
 // A number of a file goes out as the shortest text of the same value, then in the target's pattern where it takes one.
@@ -112,7 +114,7 @@ TEST(BackupFileTest, NumbersGoOutInTheirShortestTextThenInThePattern)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         std::string error;
-        const auto file = BackupFile::parse(
+        const auto file = parseBackup(
             QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,"settings":{)" + row.settings +
                                       "}}"),
             error);
@@ -141,7 +143,7 @@ TEST(BackupFileTest, NamesItsOwnTransmitterByTypeIdAndVersion)
     for (const auto &row : rows) {
         std::string error;
         const auto file =
-            BackupFile::parse(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,)"
+            parseBackup(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,)"
                                                         R"("settings":{"unit":0},"source":{)" +
                                                         row.source + "}}"),
                               error);
