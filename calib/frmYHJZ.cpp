@@ -113,13 +113,12 @@ Control *frmYHJZ::parentOf(const Control &control) const
 
 std::string frmYHJZ::ask(const std::string &command)
 {
-    return m_main.Comm_Send(m_address, command);
+    return m_main.Comm_Send(m_held.address, command);
 }
 
 bool frmYHJZ::ownTransmitterSelected() const
 {
-    return !m_address.empty() && !m_main.whyNoOperation() && m_main.selection().current() == m_selection &&
-           m_main.selectedAddress() == m_address && m_main.MSCommBsq.settings() == m_lineSettings;
+    return m_main.stillSelected(m_held);
 }
 
 // Another entry, a search, a port change or a new address: the table read
@@ -129,12 +128,12 @@ bool frmYHJZ::refused()
     if (ownTransmitterSelected())
         return false;
     std::string text;
-    if (m_address.empty())
+    if (m_held.address.empty())
         text = kNoTransmitter;
     else if (m_main.hasTransmitter() && m_main.whyNoOperation())
         text = "Nothing sent: " + *m_main.whyNoOperation() + "; try again when it has ended.";
     else
-        text = "The transmitter " + m_address +
+        text = "The transmitter " + m_held.address +
                " read by this window is no longer selected; close the window and open it again.";
     m_main.messageBox().show(text, Ortavel::kAppTitle, true);
     return true;
@@ -144,9 +143,7 @@ void frmYHJZ::Form_Load()
 {
     CalSaved = 0;
     Label2.setCaption(kUnitPrefix + m_main.cmbUnit.text());
-    m_address = m_main.selectedAddress();
-    m_lineSettings = m_main.MSCommBsq.settings();
-    m_selection = m_main.selection().current();
+    m_held = m_main.holdSelected();
     if (refused())
         return;
     Unread unread;
@@ -154,8 +151,8 @@ void frmYHJZ::Form_Load()
     // Without a count read there is none to give back at closing.
     OldPointCount = unread.count ? std::string() : std::to_string(Combo1.selectedIndex());
     for (int i = 0; i < kPoints; ++i) {
-        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)), m_address);
-        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)), m_address);
+        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)), m_held.address);
+        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)), m_held.address);
         if (!standard || !measured)
             unread.points.push_back(i + 1);
     }
@@ -167,7 +164,7 @@ void frmYHJZ::Form_Load()
 bool frmYHJZ::readPointCount()
 {
     const std::string result = ask(std::string(cmd::PointCount));
-    if (!isReplyFrom(result, m_address))
+    if (!isReplyFrom(result, m_held.address))
         return false;
     const auto number = numberAtStart(replyData(result));
     const auto count = number ? wholeNumber16(*number) : std::nullopt;
@@ -184,8 +181,8 @@ void frmYHJZ::cmdReadCAL_Click()
     Unread unread;
     unread.count = !readPointCount();
     for (int i = 0; i < kPoints; ++i) {
-        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)), m_address);
-        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)), m_address);
+        const bool measured = take(txtCLYL(i), ask(cmd::point(cmd::Measured, i)), m_held.address);
+        const bool standard = take(txtLLYL(i), ask(cmd::point(cmd::Standard, i)), m_held.address);
         if (!standard || !measured)
             unread.points.push_back(i + 1);
     }
@@ -209,7 +206,7 @@ std::string frmYHJZ::tableJson(int points) const
 void frmYHJZ::recordTableRead()
 {
     std::string read = tableJson(kPoints);
-    m_main.history().calibration(m_address, "read", m_table, read);
+    m_main.history().calibration(m_held.address, "read", m_table, read);
     m_table = std::move(read);
 }
 
@@ -257,7 +254,7 @@ void frmYHJZ::cmdYL_Click(std::int16_t Index)
 {
     if (Index < 0 || Index >= kPoints || refused())
         return;
-    if (!take(txtCLYL(Index), ask(std::string(cmd::Pressure)), m_address))
+    if (!take(txtCLYL(Index), ask(std::string(cmd::Pressure)), m_held.address))
         reportUnread({false, {Index + 1}});
 }
 
@@ -292,7 +289,7 @@ bool frmYHJZ::saveCalibration()
         return false;
     }
 
-    const std::string &address = m_address;
+    const std::string &address = m_held.address;
     std::string failed;
     std::string failedResult;
     const auto send = [&](const std::string &command, const auto &confirms) {
@@ -334,7 +331,7 @@ void frmYHJZ::cmdSaveFactory_Click()
     if (!saveCalibration())
         return;
     const std::string result = ask(std::string(cmd::SaveFactory));
-    if (!isStored(result, m_address))
+    if (!isStored(result, m_held.address))
         m_main.messageBox().show("Save to Factury failed (answer: " + shownResult(result) + ").", kFactoryTitle, true);
 }
 
@@ -355,7 +352,7 @@ void frmYHJZ::Form_QueryUnload()
         return;
     }
     m_main.messageBox().show("The point count " + OldPointCount + " was not given back to the transmitter " +
-                                 m_address + ": it is no longer selected.",
+                                 m_held.address + ": it is no longer selected.",
                              Ortavel::kAppTitle, true);
 }
 

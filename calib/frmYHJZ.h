@@ -7,6 +7,7 @@
 #include "controls/Frame.h"
 #include "controls/Label.h"
 #include "controls/TextBox.h"
+#include "mainwin/HeldTransmitter.h"
 
 #include <cstdint>
 #include <string>
@@ -100,9 +101,7 @@ private:
     // The transmitter the window was opened for: its address, line rate and
     // the main window's selection it belongs to; no address when none was
     // selected.
-    std::string m_address;
-    std::string m_lineSettings;
-    std::uint64_t m_selection = 0;
+    HeldTransmitter m_held;
     // The table as last read from or written to the transmitter, as JSON;
     // empty before the first read.
     std::string m_table;

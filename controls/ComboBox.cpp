@@ -53,7 +53,8 @@ bool ComboBox::setSelectedIndex(int index)
     if (index < 0)
         unstamp();
     else
-        stamp();
+        stamp(m_choosing);
+    m_choosing = false;
     if (index == m_selected) {
         if (index >= 0)
             assign(m_text, m_entries[static_cast<std::size_t>(index)].text);
@@ -71,6 +72,8 @@ bool ComboBox::choose(int index)
 {
     if (index < 0 || index >= count())
         return false;
+    // The pick is the operator's; a selection the click handler makes is not.
+    m_choosing = true;
     if (index != m_selected)
         return setSelectedIndex(index);
     setSelectedIndex(index);

@@ -59,6 +59,7 @@ private:
     std::string m_prompt;
     bool m_editable = false;
     bool m_repickRunsClick = false;
+    bool m_choosing = false;
 };
 
 } // namespace ortavel

@@ -50,6 +50,9 @@ public:
     {
         return m_origin != 0 && m_selectionCount != nullptr && m_origin == m_selectionCount->current();
     }
+    // The same, and the value came from a reply, not from the operator's
+    // typing or picking: what the transmitter holds, as far as it is known.
+    bool holdsReadValue() const { return holdsCurrentValue() && !m_byOperator; }
     // The value stays on show but no longer counts as one.
     virtual void forgetValue() { unstamp(); }
 
@@ -57,7 +60,11 @@ protected:
     // Tells every view that the state has changed.
     void changed();
     // The value now held belongs to the selection in force, or to none.
-    void stamp() { m_origin = m_selectionCount ? m_selectionCount->current() : 0; }
+    void stamp(bool byOperator = false)
+    {
+        m_origin = m_selectionCount ? m_selectionCount->current() : 0;
+        m_byOperator = byOperator;
+    }
     void unstamp() { m_origin = 0; }
 
     // Sets a field and tells the views; false when it already held value.
@@ -79,6 +86,7 @@ private:
     int m_nextId = 1;
     const SelectionCount *m_selectionCount = nullptr;
     std::uint64_t m_origin = 0;
+    bool m_byOperator = false;
 };
 
 } // namespace ortavel

@@ -18,7 +18,7 @@ void TextBox::type(const std::string &text)
     // keeps either end of the failure keeps the failure.
     const bool keepsFailure = m_content == Content::Failure && !m_text.empty() && !text.empty() &&
                               (m_text.front() == text.front() || m_text.back() == text.back());
-    put(text, keepsFailure ? Content::Failure : Content::Value);
+    put(text, keepsFailure ? Content::Failure : Content::Value, true);
 }
 
 void TextBox::forgetValue()
@@ -28,14 +28,14 @@ void TextBox::forgetValue()
     unstamp();
 }
 
-void TextBox::put(const std::string &text, Content content)
+void TextBox::put(const std::string &text, Content content, bool byOperator)
 {
     // Views hear of a change of kind too: the same text may stop being a
     // value. Both change before anybody is told.
     const bool kindChanged = m_content != content;
     m_content = content;
     if (content == Content::Value)
-        stamp();
+        stamp(byOperator);
     else
         unstamp();
     if (assign(m_text, text)) {

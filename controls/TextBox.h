@@ -49,7 +49,7 @@ public:
     bool validate() const;
 
 private:
-    void put(const std::string &text, Content content);
+    void put(const std::string &text, Content content, bool byOperator = false);
 
     std::string m_text;
     Content m_content = Content::Initial;

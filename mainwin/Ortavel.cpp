@@ -139,10 +139,42 @@ bool Ortavel::hasTransmitter() const
     return selected >= 0 && selected < static_cast<int>(OnlineList.size());
 }
 
-std::optional<std::string> Ortavel::whyNoOperation() const
+HeldTransmitter Ortavel::holdSelected() const
 {
+    return {selectedAddress(), m_selection.current(), MSCommBsq.settings()};
+}
+
+bool Ortavel::stillSelected(const HeldTransmitter &held) const
+{
+    return !held.address.empty() && !whyNoOperation() && m_selection.current() == held.selection &&
+           selectedAddress() == held.address && MSCommBsq.settings() == held.lineSettings;
+}
+
+void Ortavel::beginWindowOperation(const std::string &what)
+{
+    m_windowOperation = what;
+    Timer1.setEnabled(false);
+    cmdON_OFF.setCaption("Collect");
+}
+
+void Ortavel::endWindowOperation()
+{
+    m_windowOperation.clear();
+}
+
+std::optional<std::string> Ortavel::whyLineBusy() const
+{
+    if (!m_windowOperation.empty())
+        return m_windowOperation;
     if (searchUnderWay())
         return "a search is running";
+    return std::nullopt;
+}
+
+std::optional<std::string> Ortavel::whyNoOperation() const
+{
+    if (auto why = whyLineBusy())
+        return why;
     if (!hasTransmitter())
         return "no transmitter selected";
     return std::nullopt;

@@ -18,6 +18,7 @@
 #include "mainwin/BasicSetting.h"
 #include "mainwin/DataAreas.h"
 #include "mainwin/DisplaySettings.h"
+#include "mainwin/HeldTransmitter.h"
 #include "mainwin/InstructionConsole.h"
 #include "mainwin/MeasuringValue.h"
 #include "mainwin/OutputSettings.h"
@@ -97,9 +98,23 @@ public:
 
     // A transmitter is chosen in CMB_ADDR.
     bool hasTransmitter() const;
+    // The transmitter selected now, for a window that talks to it alone.
+    HeldTransmitter holdSelected() const;
+    // Whether a window's transmitter may still be asked: it is selected in
+    // the same selection on the same line settings, and no operation stands
+    // in the way (see whyNoOperation).
+    bool stillSelected(const HeldTransmitter &held) const;
+    // Another window writes to transmitters while pumping events: until it
+    // ends, every operation here is refused with `what` ("configurations
+    // are being applied"), and the collect loop is stopped.
+    void beginWindowOperation(const std::string &what);
+    void endWindowOperation();
     // Why a panel's operation may not talk to a transmitter now (no
     // transmitter selected, a search running); nothing when it may.
     std::optional<std::string> whyNoOperation() const;
+    // Why nothing may go on the line now, whoever asks: another window's
+    // operation, or a search; nothing when it may.
+    std::optional<std::string> whyLineBusy() const;
     // The same, told in the report; true when the operation must send nothing.
     bool refuses(OperationReport &report) const;
     // A request must not go out now (see whyNoOperation): told in panel 1;
@@ -191,6 +206,10 @@ public:
     MenuItem mnuVerify{"mnuVerify", "Verification(&E)..."};
     // Only in builds with the history.
     MenuItem mnuHistory{"mnuHistory", "History(&H)..."};
+    MenuItem mnuConfiguration{"mnuConfiguration", "Configuration(&G)"};
+    MenuItem mnuSaveConfig{"mnuSaveConfig", "Save Configuration..."};
+    MenuItem mnuCompareConfig{"mnuCompareConfig", "Compare with File..."};
+    MenuItem mnuApplyConfig{"mnuApplyConfig", "Apply File to Transmitters..."};
 
     StatusBar StatusBar1{"StatusBar1"};
 
@@ -336,6 +355,8 @@ private:
     std::string m_openDevice;
     int m_searchLastAddress = kDefaultSearchLastAddress;
     bool m_searchRunning = false;
+    // What another window is doing on the line; empty when nothing.
+    std::string m_windowOperation;
     // The running search's wait for a first character; none for Search.
     std::optional<QuickSearchWait> m_searchWait;
     int m_readDepth = 0;

@@ -19,6 +19,9 @@ void Ortavel::registerControls()
 #if ORTAVEL_HISTORY
     addTo(&View, mnuHistory);
 #endif
+    addTo(nullptr, mnuConfiguration);
+    for (MenuItem *item : {&mnuSaveConfig, &mnuCompareConfig, &mnuApplyConfig})
+        addTo(&mnuConfiguration, *item);
 
     addTo(nullptr, StatusBar1);
 

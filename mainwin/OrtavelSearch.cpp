@@ -45,6 +45,10 @@ void Ortavel::changeBaud(int bandIndex)
 
 void Ortavel::cmdSEARCH_Click()
 {
+    if (!m_windowOperation.empty()) {
+        tellRefused(m_windowOperation);
+        return;
+    }
     Timer1.setEnabled(false);
     cmdON_OFF.setCaption("Collect");
 

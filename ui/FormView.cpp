@@ -9,6 +9,7 @@
 #include "FrameBinder.h"
 #include "LabelBinder.h"
 #include "MenuItemBinder.h"
+#include "ProgressBarBinder.h"
 #include "QtText.h"
 #include "ScrollBarBinder.h"
 #include "StatusBarBinder.h"
@@ -20,6 +21,7 @@
 #include "controls/Form.h"
 #include "controls/Frame.h"
 #include "controls/MenuItem.h"
+#include "controls/ProgressBar.h"
 #include "controls/ScrollBar.h"
 #include "controls/StatusBar.h"
 #include "controls/TextBox.h"
@@ -33,6 +35,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -78,6 +81,8 @@ void FormView::makeControl(Control &control, QWidget *container)
         binder = new ComboBoxBinder(*combo, new QComboBox(container), m_guard);
     } else if (auto *bar = dynamic_cast<ScrollBar *>(&control)) {
         binder = new ScrollBarBinder(*bar, new QScrollBar(Qt::Vertical, container), m_guard);
+    } else if (auto *progress = dynamic_cast<ProgressBar *>(&control)) {
+        binder = new ProgressBarBinder(*progress, new QProgressBar(container));
     } else if (auto *status = dynamic_cast<StatusBar *>(&control)) {
         binder = new StatusBarBinder(*status, new QStatusBar(container));
     } else if (auto *timer = dynamic_cast<Timer *>(&control)) {

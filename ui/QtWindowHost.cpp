@@ -54,8 +54,8 @@ void QtWindowHost::showWindow(const std::string &formName)
     if (it == m_windows.end() || it->second == nullptr)
         return;
     QWidget *window = it->second;
-    // Modeless: the caller goes on at once.
-    window->setWindowModality(Qt::NonModal);
+    // Modeless unless it asks otherwise: either way the caller goes on at once.
+    window->setWindowModality(window->property(kModalProperty).toBool() ? Qt::ApplicationModal : Qt::NonModal);
     window->show();
     window->raise();
     window->activateWindow();

@@ -16,6 +16,8 @@ namespace ortavel {
 class QtWindowHost final : public WindowHost {
 public:
     using WindowMaker = std::function<QWidget *()>;
+    // A window with this property set to true opens application-modal.
+    static constexpr const char *kModalProperty = "ortavelModal";
 
     QtWindowHost() = default;
     // Deletes the made windows still there.

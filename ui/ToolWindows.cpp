@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "CalibrationWindow.h"
+#include "ConfigurationWindows.h"
 #if ORTAVEL_HISTORY
 #include "HistoryWindow.h"
 #include "history/FrmHistory.h"
@@ -21,8 +22,9 @@
 
 namespace ortavel {
 
-void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
-                    const HistoryReads *history, const ReportNumbersMaker &reportNumbers)
+std::shared_ptr<ConfigurationMenu> addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools,
+                                                  Registry *registry, const HistoryReads *history,
+                                                  const ReportNumbersMaker &reportNumbers)
 {
     host.addWindowMaker("frmYHJZ", [&main] {
         auto *window = new CalibrationWindow(std::make_unique<frmYHJZ>(main));
@@ -57,6 +59,7 @@ void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Regis
         });
     }
 #endif
+    return addConfigurationWindows(host, main);
 }
 
 } // namespace ortavel

@@ -8,6 +8,7 @@
 
 namespace ortavel {
 
+class ConfigurationMenu;
 class HistoryStore;
 class Ortavel;
 class QtWindowHost;
@@ -31,7 +32,10 @@ struct HistoryReads {
 // Where the Verification window's report numbers come from, by prefix.
 using ReportNumbersMaker = std::function<std::unique_ptr<verify::ReportNumbers>(const std::string &prefix)>;
 
-void addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools, Registry *registry,
-                    const HistoryReads *history = nullptr, const ReportNumbersMaker &reportNumbers = {});
+// The Configuration menu comes back for its file hooks; the host's makers
+// hold it too.
+std::shared_ptr<ConfigurationMenu> addToolWindows(QtWindowHost &host, Ortavel &main, SystemTools &tools,
+                                                  Registry *registry, const HistoryReads *history = nullptr,
+                                                  const ReportNumbersMaker &reportNumbers = {});
 
 } // namespace ortavel

@@ -100,9 +100,8 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
     for (const KeptField &field : kKeptFields)
         (this->*field.box).setText(m_main.settingsStore().value(kApplication, kSection, field.key, ""));
     // The window belongs to the transmitter selected as it opens.
-    m_address = m_main.hasTransmitter() ? m_main.selectedAddress() : std::string();
-    m_selection = m_main.selection().current();
-    setCaption(m_address.empty() ? std::string(kTitle) : std::string(kTitle) + " - " + m_address);
+    m_held = m_main.holdSelected();
+    setCaption(m_held.address.empty() ? std::string(kTitle) : std::string(kTitle) + " - " + m_held.address);
     showState();
 }
 
@@ -110,8 +109,7 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
 // on the same address may answer there.
 bool FrmVerify::ownTransmitterSelected() const
 {
-    return !m_address.empty() && !m_main.whyNoOperation() && m_main.selection().current() == m_selection &&
-           m_main.selectedAddress() == m_address;
+    return m_main.stillSelected(m_held);
 }
 
 const verify::Run *FrmVerify::run() const
@@ -195,10 +193,11 @@ void FrmVerify::cmdStart_Click()
     if (taking())
         return;
     if (!ownTransmitterSelected()) {
-        tell(m_address.empty() ? "No transmitter was selected when this window opened; close it, choose one and "
-                                 "open it again."
-                               : "The transmitter " + m_address +
-                                     " is no longer selected in the main window; close this window and open it again.");
+        tell(m_held.address.empty()
+                 ? "No transmitter was selected when this window opened; close it, choose one and "
+                   "open it again."
+                 : "The transmitter " + m_held.address +
+                       " is no longer selected in the main window; close this window and open it again.");
         return;
     }
     auto plan = planFromBoxes();
@@ -214,12 +213,12 @@ void FrmVerify::cmdStart_Click()
     }
     if (plan->procedure != verify::Procedure::Plan)
         m_main.settingsStore().setValue("Ortavel", "Verification", "DwellSeconds", std::to_string(plan->dwellSeconds));
-    const auto ask = [this](const std::string &command) { return m_main.Comm_Send(m_address, command); };
+    const auto ask = [this](const std::string &command) { return m_main.Comm_Send(m_held.address, command); };
     const auto unitName = [this](int code) {
         return code >= 0 && code < Ortavel::kUnitCount ? m_main.UnitNames[static_cast<std::size_t>(code)]
                                                        : std::string();
     };
-    verify::IdentityRead read = verify::readIdentity(ask, m_address, unitName, verify::localTimeText());
+    verify::IdentityRead read = verify::readIdentity(ask, m_held.address, unitName, verify::localTimeText());
     if (read.rangeProblem) {
         auto typed = typedRange();
         if (!typed) {
@@ -254,7 +253,7 @@ void FrmVerify::recordFinishedRuns()
     const auto record = [this](const std::optional<verify::Run> &run, RunRecord &kept, const char *name) {
         if (!run || !run->done() || kept.recorded)
             return;
-        m_main.history().verification(m_address, name, verify::runVerdictText(*run),
+        m_main.history().verification(m_held.address, name, verify::runVerdictText(*run),
                                       verify::runDetailJson(*run, kept.files));
         kept.recorded = true;
     };
@@ -284,7 +283,7 @@ void FrmVerify::cmdTake_Click()
         return;
     }
     if (!ownTransmitterSelected()) {
-        tell("The transmitter " + m_address + " is no longer selected in the main window; no reading is taken.");
+        tell("The transmitter " + m_held.address + " is no longer selected in the main window; no reading is taken.");
         return;
     }
     const int step = r->currentStep();
@@ -346,7 +345,7 @@ void FrmVerify::tmrDwell_Timer()
         tmrDwell.setEnabled(false);
         m_dwelling = -1;
         showState();
-        tell("The transmitter " + m_address + " is no longer selected in the main window; no reading is taken.");
+        tell("The transmitter " + m_held.address + " is no longer selected in the main window; no reading is taken.");
         return;
     }
     if (--m_dwellLeftSeconds > 0) {
@@ -378,10 +377,10 @@ void FrmVerify::tmrSample_Timer()
         r->repeatStep(m_taking);
         m_taking = -1;
         showState();
-        tell("The transmitter " + m_address + " is no longer selected in the main window; the reading stopped.");
+        tell("The transmitter " + m_held.address + " is no longer selected in the main window; the reading stopped.");
         return;
     }
-    r->addStepSample(m_taking, m_main.Comm_Send(m_address, std::string(cmd::Pressure)));
+    r->addStepSample(m_taking, m_main.Comm_Send(m_held.address, std::string(cmd::Pressure)));
     if (--m_samplesLeft > 0) {
         lblProgress.setCaption("Sample " + std::to_string(r->plan().samples - m_samplesLeft + 1) + " of " +
                                std::to_string(r->plan().samples));
@@ -563,7 +562,7 @@ void FrmVerify::cmdSavePdf_Click()
     if (!writePdf || !numberReport())
         return;
     const verify::Certificate c = certificate();
-    saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".pdf", kTitle, m_main.messageBox(),
+    saveToChosenFile(chooseSaveFile, "certificate-" + m_held.address + ".pdf", kTitle, m_main.messageBox(),
                      [this, &c](const std::string &path) {
                          const bool written = writePdf(path, c);
                          if (written)
@@ -577,7 +576,7 @@ void FrmVerify::cmdSaveCsv_Click()
     if (!numberReport())
         return;
     const verify::Certificate c = certificate();
-    saveToChosenFile(chooseSaveFile, "certificate-" + m_address + ".csv", kTitle, m_main.messageBox(),
+    saveToChosenFile(chooseSaveFile, "certificate-" + m_held.address + ".csv", kTitle, m_main.messageBox(),
                      [this, &c](const std::string &path) {
                          const bool written = writeFile(path, [&c](std::ostream &out) { verify::writeCsv(out, c); });
                          if (written)

@@ -11,6 +11,7 @@
 #include "controls/SaveFile.h"
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
+#include "mainwin/HeldTransmitter.h"
 
 #include <cstdint>
 #include <functional>
@@ -157,8 +158,7 @@ private:
     void rememberReportFields();
 
     Ortavel &m_main;
-    std::string m_address;
-    std::uint64_t m_selection = 0;
+    HeldTransmitter m_held;
     std::optional<verify::Run> m_asFound;
     std::optional<verify::Run> m_asLeft;
     int m_taking = -1;            // the step being sampled
