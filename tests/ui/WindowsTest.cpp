@@ -1,6 +1,9 @@
 #include "adapters/SerialPortQt.h"
 #include "adapters/SettingsStoreQt.h"
 #include "calib/frmYHJZ.h"
+#include "config/ConfigurationMenu.h"
+#include "config/FrmApply.h"
+#include "config/FrmCompare.h"
 #include "controls/MenuItem.h"
 #include "controls/Timer.h"
 #include "link/Numbers.h"
@@ -19,6 +22,7 @@
 #include "trend/FrmTrend.h"
 #include "ui/AboutBox.h"
 #include "ui/CalibrationWindow.h"
+#include "ui/ConfigurationWindows.h"
 #include "ui/FormView.h"
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
@@ -38,6 +42,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
 #include <QLegend>
@@ -61,6 +67,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <set>
 #include <stdexcept>
 
@@ -176,17 +183,18 @@ TEST_F(MainWindowTest, FieldsAreNamedByTheirLabels)
 
 TEST_F(MainWindowTest, MenusHoldTheirEntries)
 {
-    const QStringList expected[] = {{"Option(&O)", "UserCal (&C)", "-", "About...(&A)", "-", "Exit(&X)"},
-                                    {"View(&V)", "Traffic(&T)", "Trend(&R)", "Quick Search(&Q)",
-                                     "Quick Search Wait...(&W)", "Verification(&E)..."
+    const QStringList expected[] = {
+        {"Option(&O)", "UserCal (&C)", "-", "About...(&A)", "-", "Exit(&X)"},
+        {"View(&V)", "Traffic(&T)", "Trend(&R)", "Quick Search(&Q)", "Quick Search Wait...(&W)", "Verification(&E)..."
 #if ORTAVEL_HISTORY
-                                     ,
-                                     "History(&H)..."
+         ,
+         "History(&H)..."
 #endif
-                                    }};
+        },
+        {"Configuration(&G)", "Save Configuration...", "Compare with File...", "Apply File to Transmitters..."}};
     const QList<QAction *> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
-    for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(menus.size(), 3);
+    for (int i = 0; i < 3; ++i) {
         QStringList shown{menus[i]->text()};
         for (const QAction *item : menus[i]->menu()->actions())
             shown << shownText(item);
@@ -353,11 +361,25 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
     expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
     QtSystemTools tools;
     const HistoryReads reads{history.store, {}, "sqlite:/tmp/history.sqlite"};
-    addToolWindows(windows, model, tools, nullptr, &reads);
-    for (const char *name : {"frmYHJZ", "FrmOrtavelAbout", "Traffic", "Trend", "Verification", "History"}) {
+    const auto menu = addToolWindows(windows, model, tools, nullptr, &reads);
+    // The configuration windows open for a file the menu checked, on a transmitter chosen.
+    menu->chooseOpenFile = [] { return std::optional<std::string>("office.json"); };
+    menu->readConfiguration = [](const std::string &, std::string &) {
+        return std::optional(cli::BackupFile{{{"unit", "1"}}, {"calibration"}, {}, false, "01", "PT", "A1", "2.10"});
+    };
+    model.OnlineList = {3};
+    model.CMB_ADDR.addItem("01", 0);
+    model.CMB_ADDR.setSelectedIndex(0);
+    const std::map<std::string, MenuItem *> byMenu = {{"CompareConfiguration", &model.mnuCompareConfig},
+                                                      {"ApplyConfiguration", &model.mnuApplyConfig}};
+    for (const char *name : {"frmYHJZ", "FrmOrtavelAbout", "Traffic", "Trend", "Verification", "History",
+                             "CompareConfiguration", "ApplyConfiguration"}) {
         if (!ORTAVEL_HISTORY && std::string(name) == "History")
             continue;
-        windows.showWindow(name);
+        if (byMenu.count(name) != 0)
+            byMenu.at(name)->onClick();
+        else
+            windows.showWindow(name);
         QWidget *shown = windows.window(name);
         ASSERT_NE(shown, nullptr) << name;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(shown)) << name;
@@ -504,7 +526,7 @@ protected:
     // 01 chosen, with the tool windows known to the host.
     void chooseFirst()
     {
-        addToolWindows(windows, model, tools, nullptr);
+        menu = addToolWindows(windows, model, tools, nullptr);
         model.OnlineList = {3};
         model.CMB_ADDR.addItem("01", 0);
         model.CMB_ADDR.setSelectedIndex(0);
@@ -536,6 +558,7 @@ protected:
     }
 
     QtSystemTools tools;
+    std::shared_ptr<ConfigurationMenu> menu;
 };
 
 TEST_F(EndToEndTest, SearchFindsTheDemoTransmittersAndReadsTheFirst)
@@ -947,6 +970,218 @@ TEST_F(EndToEndTest, VerificationFollowsDkdCStepByStep)
         QTest::qWait(20);
     ASSERT_EQ(m.run()->currentStep(), 2);
     EXPECT_TRUE(m.run()->zeros()[0].takenEarly);
+}
+
+// The office's configuration file: 01's as saved from the window, with the values the office changed.
+QString editedConfiguration(const QString &saved, const QString &path, const QJsonObject &changes)
+{
+    QFile in(saved);
+    EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+    QJsonObject root = QJsonDocument::fromJson(in.readAll()).object();
+    QJsonObject settings = root["settings"].toObject();
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        settings[it.key()] = it.value();
+    root["settings"] = settings;
+    QFile out(path);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(QJsonDocument(root).toJson());
+    return path;
+}
+
+// Save 01's configuration, compare an edited copy with 01, write the rows left ticked, see a refused echo
+// fail its row, and compare the file with another transmitter.
+TEST_F(EndToEndTest, ConfigurationComparedWithATransmitterWritesTheTickedRows)
+{
+    chooseFirst();
+    model.TXT_DAL.type("5"); // the operator's, not 01's: saved as not read
+    const QString saved = folder.filePath("01.json");
+    menu->chooseSaveFile = [&saved](const std::string &) { return std::optional(saved.toStdString()); };
+    window.view().action(model.mnuSaveConfig.name())->trigger();
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    EXPECT_EQ(root["settings"]["type"].toString(), "QX820");
+    EXPECT_TRUE(root["settings"]["output_4ma"].isNull());
+    EXPECT_TRUE(root["calibration"].isNull());
+    EXPECT_EQ(root["source"]["id"].toString(), "A1001");
+
+    const QString edited = editedConfiguration(saved, folder.filePath("office.json"),
+                                               {{"display_full_scale", "250"}, {"trim_4ma", "30"}, {"unit", 3}});
+    menu->chooseOpenFile = [&edited] { return std::optional(edited.toStdString()); };
+    const auto open = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.view().action(model.mnuCompareConfig.name())->trigger();
+        return dynamic_cast<CompareWindow *>(windows.window("CompareConfiguration"));
+    };
+    CompareWindow *w = open();
+    ASSERT_NE(w, nullptr);
+    const auto row = [&w](const std::string &key) {
+        const auto &rows = w->model().rows();
+        const auto found = std::find_if(rows.begin(), rows.end(), [&key](const auto &r) { return r.key == key; });
+        return found == rows.end() ? CompareRow{} : *found;
+    };
+    const auto tick = [&w, &row](const std::string &key, bool ticked) {
+        const auto &rows = w->model().rows();
+        const int index = static_cast<int>(
+            std::find_if(rows.begin(), rows.end(), [&key](const auto &r) { return r.key == key; }) - rows.begin());
+        w->table()->model()->setData(w->table()->model()->index(index, CompareTableModel::Write),
+                                     ticked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        EXPECT_EQ(row(key).ticked, ticked) << key;
+    };
+    const struct {
+        std::string key;
+        bool differs;
+        bool ticked;
+    } before[] = {{"type", false, false},   {"id", false, false},
+                  {"unit", true, true},     {"display_full_scale", true, true},
+                  {"trim_4ma", true, true}, {"output_4ma", false, false}};
+    for (const auto &r : before) {
+        SCOPED_TRACE(r.key);
+        EXPECT_EQ(row(r.key).differs, r.differs);
+        EXPECT_EQ(row(r.key).ticked, r.ticked);
+    }
+    EXPECT_EQ(row("output_4ma").fileText, ConfigurationCompare::kNotRead);
+    EXPECT_EQ(w->table()->model()->data(w->table()->model()->index(2, CompareTableModel::Differs)).toString(),
+              QStringLiteral("\u2260"));
+
+    tick("unit", false);
+    QTest::mouseClick(w->view().widget(w->model().cmdWrite.name()), Qt::LeftButton);
+    auto state = server.transmitter(1);
+    EXPECT_EQ(state->config.working.displayHigh, 250.0);
+    EXPECT_EQ(state->config.working.trimZero, 30);
+    EXPECT_EQ(state->config.working.unit, 0) << "unticked: not written";
+    EXPECT_EQ(row("display_full_scale").outcome, "confirmed");
+    EXPECT_FALSE(row("display_full_scale").differs) << "read back";
+    EXPECT_TRUE(row("unit").differs && row("unit").outcome.empty());
+
+    // A value the transmitter refuses comes back as its old one: that row fails, the next still goes.
+    w->close();
+    const QString refused =
+        editedConfiguration(saved, folder.filePath("refused.json"), {{"display_full_scale", "150000"}, {"unit", 3}});
+    menu->chooseOpenFile = [&refused] { return std::optional(refused.toStdString()); };
+    w = open();
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w->view().widget(w->model().cmdWrite.name()), Qt::LeftButton);
+    EXPECT_TRUE(row("display_full_scale").failed && row("display_full_scale").differs);
+    EXPECT_NE(row("display_full_scale").outcome.find("not confirmed"), std::string::npos)
+        << row("display_full_scale").outcome;
+    EXPECT_EQ(w->table()->model()->data(w->table()->model()->index(5, CompareTableModel::Result), Qt::ForegroundRole),
+              QVariant(QBrush(Qt::red)))
+        << "display_full_scale is the sixth row";
+    EXPECT_EQ(server.transmitter(1)->config.working.displayHigh, 250.0);
+    EXPECT_EQ(row("unit").outcome, "confirmed");
+    EXPECT_EQ(server.transmitter(1)->config.working.unit, 3);
+    w->close();
+
+    // On 07 the file is another transmitter's: its type is not ticked, its trims not offered.
+    menu->chooseOpenFile = [&edited] { return std::optional(edited.toStdString()); };
+    model.OnlineList.push_back(2);
+    model.CMB_ADDR.addItem("07", 1);
+    model.CMB_ADDR.setSelectedIndex(1);
+    w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(row("type").differs && row("type").offered && !row("type").ticked);
+    EXPECT_TRUE(row("trim_4ma").differs && !row("trim_4ma").offered);
+    QTest::mouseClick(w->view().widget(w->model().cmdWrite.name()), Qt::LeftButton);
+    EXPECT_EQ(server.transmitter(7)->config.working.displayHigh, 250.0);
+    EXPECT_EQ(server.transmitter(7)->config.working.trimZero, 0) << "trims stay 01's own";
+    EXPECT_EQ(server.transmitter(7)->config.working.type, "QX830");
+}
+
+// A file applied to three transmitters with one silent, then a second run cancelled while its first
+// transmitter is being written.
+TEST_F(EndToEndTest, ConfigurationAppliedToManyReportsEachAndCancelStopsAfterTheCurrentWrite)
+{
+    chooseFirst();
+    model.OnlineList = {3, 2, 1};
+    model.CMB_ADDR.addItem("07", 1);
+    model.CMB_ADDR.addItem("12", 2);
+    const QString saved = folder.filePath("01.json");
+    menu->chooseSaveFile = [&saved](const std::string &) { return std::optional(saved.toStdString()); };
+    window.view().action(model.mnuSaveConfig.name())->trigger();
+    const auto apply = [&](const QString &file) {
+        menu->chooseOpenFile = [file] { return std::optional(file.toStdString()); };
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window.view().action(model.mnuApplyConfig.name())->trigger();
+        auto *w = dynamic_cast<ApplyWindow *>(windows.window("ApplyConfiguration"));
+        EXPECT_NE(w, nullptr);
+        return w;
+    };
+    server.setFault(12, {sim::Fault::Silent});
+    ApplyWindow *w = apply(editedConfiguration(saved, folder.filePath("a.json"), {{"display_full_scale", "250"}}));
+    ASSERT_NE(w, nullptr);
+    QTest::mouseClick(w->view().widget(w->model().cmdApply.name()), Qt::LeftButton);
+    server.setFault(12, {});
+    const auto &targets = w->model().targets();
+    ASSERT_EQ(targets.size(), 3U);
+    EXPECT_EQ(targets[0].state, ApplyTarget::State::Confirmed);
+    EXPECT_EQ(targets[1].state, ApplyTarget::State::Confirmed);
+    EXPECT_NE(targets[1].result.find("trims and calibration not written"), std::string::npos) << targets[1].result;
+    EXPECT_EQ(targets[2].state, ApplyTarget::State::Failed);
+    EXPECT_NE(targets[2].result.find("did not answer"), std::string::npos) << targets[2].result;
+    EXPECT_EQ(w->table()->model()->data(w->table()->model()->index(2, ApplyTableModel::State)).toString(), "failed");
+    EXPECT_EQ(server.transmitter(7)->config.working.displayHigh, 250.0);
+    EXPECT_EQ(server.transmitter(7)->config.working.trimZero, 0);
+    EXPECT_EQ(w->view().widgetAs<QLabel>(w->model().lblResult.name())->text(), "2 confirmed, 1 failed, 0 skipped.");
+    w->close();
+
+    // Cancel once 01 holds the new full scale: 01 stops after that write, 07 and 12 are not reached.
+    w = apply(
+        editedConfiguration(saved, folder.filePath("b.json"), {{"display_full_scale", "300"}, {"output_20ma", "300"}}));
+    ASSERT_NE(w, nullptr);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (server.transmitter(1)->config.working.displayHigh == 300.0)
+            QTest::mouseClick(w->view().widget(w->model().cmdCancel.name()), Qt::LeftButton);
+    });
+    watch.start(0);
+    QTest::mouseClick(w->view().widget(w->model().cmdApply.name()), Qt::LeftButton);
+    watch.stop();
+    const auto &cancelled = w->model().targets();
+    EXPECT_EQ(cancelled[0].state, ApplyTarget::State::Failed);
+    EXPECT_NE(cancelled[0].result.find("cancelled after"), std::string::npos) << cancelled[0].result;
+    EXPECT_EQ(server.transmitter(1)->config.working.outputHigh, 100.0) << "the write after the cancel never went";
+    EXPECT_EQ(cancelled[1].state, ApplyTarget::State::Skipped);
+    EXPECT_EQ(cancelled[2].state, ApplyTarget::State::Skipped);
+    EXPECT_EQ(server.transmitter(7)->config.working.displayHigh, 250.0);
+    EXPECT_FALSE(model.whyLineBusy()) << "the main window is free again";
+}
+
+// A file that is no configuration is refused, naming the problem, before any window opens or anything is sent.
+TEST_F(EndToEndTest, FilesThatAreNoConfigurationAreRefusedBeforeAnythingIsSent)
+{
+    chooseFirst();
+    const std::string head = R"({"format":"ortavel-backup","format_version":1,)";
+    const struct {
+        const char *why;
+        std::string json;
+        std::string named;
+    } files[] = {
+        {"not JSON", "{settings", "not a JSON object"},
+        {"unknown keys only", R"({"tag":"PT-101","range":"0-10"})", "not an ortavel backup"},
+        {"a key no backup holds", head + R"("settings":{"address":"05"}})", "settings.address"},
+        {"a value of the wrong kind", head + R"("settings":{"display_zero":[0]}})", "settings.display_zero must be"},
+        {"a value set would refuse", head + R"("settings":{"unit":9}})", "unit: 9"},
+    };
+    for (const auto &f : files) {
+        SCOPED_TRACE(f.why);
+        const QString path = folder.filePath("bad.json");
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(QByteArray::fromStdString(f.json));
+        out.close();
+        menu->chooseOpenFile = [path] { return std::optional(path.toStdString()); };
+        messages.shown.clear();
+        server.clearTrace();
+        for (const MenuItem *item : {&model.mnuCompareConfig, &model.mnuApplyConfig}) {
+            window.view().action(item->name())->trigger();
+            EXPECT_EQ(windows.window(item == &model.mnuApplyConfig ? "ApplyConfiguration" : "CompareConfiguration"),
+                      nullptr);
+        }
+        ASSERT_EQ(messages.shown.size(), 2U);
+        EXPECT_NE(messages.shown[0].text.find(f.named), std::string::npos) << messages.shown[0].text;
+        EXPECT_TRUE(server.trace().empty());
+    }
 }
 
 } // namespace
