@@ -4,6 +4,7 @@
 #include "support/FakeSerialPort.h"
 
 #include "cli/AddressText.h"
+#include "cli/Applier.h"
 #include "cli/BackupJson.h"
 #include "cli/BusSearch.h"
 #include "cli/CollectLoop.h"
@@ -91,6 +92,26 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
     EXPECT_TRUE(SettingChecker::check(numbers->settings, errors));
     // Codes are written back as numbers, as a person editing the file expects.
     EXPECT_TRUE(QJsonDocument::fromJson(backupToJson(*numbers))["settings"]["unit"].isDouble());
+}
+
+// A value saved as not read stays so through the file and never goes out; the rest keep the write order.
+TEST(BackupFileTest, ValuesSavedAsNotReadAreKeptAndNeverWritten)
+{
+    std::string error;
+    const auto file = parseBackup(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,)"
+                                                            R"("settings":{"trim_4ma":null,"unit":2,"type":"PT"},)"
+                                                            R"("calibration":null})"),
+                                  error);
+    ASSERT_TRUE(file) << error;
+    EXPECT_EQ(file->notRead, (std::vector<std::string>{"trim_4ma", "calibration"}));
+    const auto again = parseBackup(backupToJson(*file), error);
+    ASSERT_TRUE(again) << error;
+    EXPECT_EQ(again->notRead, file->notRead);
+    EXPECT_FALSE(again->hasCalibration);
+    const auto applier = Applier::make(*again, false, true, SaveArea::None, error);
+    ASSERT_TRUE(applier) << error;
+    EXPECT_EQ(commandsOf(applier->planFor(TargetFacts{"2.10", 1}, true)), (std::vector<std::string>{"TYPT", "UT2"}));
+    EXPECT_FALSE(Applier::make(*again, true, false, SaveArea::None, error)) << "no table to write";
 }
 
 // A number of a file goes out as the shortest text of the same value, then in the target's pattern where it takes one.
