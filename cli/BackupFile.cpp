@@ -4,14 +4,14 @@
 
 namespace ortavel::cli {
 
-namespace {
-
 std::optional<std::string> recordValue(const TransmitterRecord &r, SettingKey key)
 {
     const auto code = [](const std::optional<int> &c) { return c ? std::optional(std::to_string(*c)) : std::nullopt; };
     switch (key) {
     case SettingKey::Type:
         return r.type;
+    case SettingKey::Id:
+        return r.id;
     case SettingKey::Unit:
         return code(r.unitCode);
     case SettingKey::Decimals:
@@ -32,8 +32,6 @@ std::optional<std::string> recordValue(const TransmitterRecord &r, SettingKey ke
         return std::nullopt;
     }
 }
-
-} // namespace
 
 std::optional<BackupFile> BackupFile::fromRecord(const TransmitterRecord &record, std::vector<std::string> &missing)
 {

@@ -43,6 +43,10 @@ struct BackupFile {
     static std::optional<BackupFile> fromPartialRecord(const TransmitterRecord &record);
 };
 
+// The value of a `set` key as the record holds it ("3" for a unit code);
+// nullopt when it was not read, or for address and baud.
+std::optional<std::string> recordValue(const TransmitterRecord &record, SettingKey key);
+
 // The keys a backup may hold, in write order.
 const std::vector<SettingKey> &backupKeys();
 

@@ -23,37 +23,6 @@ bool isIdentityKey(const std::string &key)
     return key == "type" || key == "id";
 }
 
-std::optional<std::string> deviceValue(const TransmitterRecord &r, SettingKey key)
-{
-    const auto code = [](const std::optional<int> &c) { return c ? std::optional(std::to_string(*c)) : std::nullopt; };
-    switch (key) {
-    case SettingKey::Type:
-        return r.type;
-    case SettingKey::Id:
-        return r.id;
-    case SettingKey::Unit:
-        return code(r.unitCode);
-    case SettingKey::Decimals:
-        return code(r.decimals);
-    case SettingKey::DisplayZero:
-        return r.displayZero;
-    case SettingKey::DisplayFullScale:
-        return r.displayFullScale;
-    case SettingKey::Output4mA:
-        return r.output4mA;
-    case SettingKey::Output20mA:
-        return r.output20mA;
-    case SettingKey::Trim4mA:
-        return r.trim4mA;
-    case SettingKey::Trim20mA:
-        return r.trim20mA;
-    case SettingKey::Address:
-    case SettingKey::Baud:
-        break;
-    }
-    return std::nullopt;
-}
-
 // Numbers are the same value however they are written ("+012.3", "12.30").
 bool sameValue(SettingKey key, const std::string &a, const std::string &b)
 {
@@ -150,7 +119,7 @@ std::vector<CompareRow> ConfigurationCompare::rows(const BackupFile &file, const
         row.key = name;
         row.fileHasValue = fileValue.has_value();
         row.fileText = fileValue ? shown(key, *fileValue) : kNotRead;
-        const auto device = deviceValue(now, key);
+        const auto device = cli::recordValue(now, key);
         row.deviceRead = device.has_value();
         row.deviceText = device ? shown(key, *device) : failureOf(now, name);
         // The text may differ where the value does not ("+012.3" and "12.3").

@@ -14,7 +14,7 @@ namespace {
 constexpr const char *kApplyTitle = "Apply Configuration";
 } // namespace
 
-FrmApply::FrmApply(Ortavel &main, cli::BackupFile file, std::string fileName)
+FrmApply::FrmApply(Ortavel &main, cli::BackupFile file, const std::string &fileName)
     : Form("ApplyConfiguration", kApplyTitle), m_main(main), m_bus(main), m_file(std::move(file))
 {
     for (Control *control : std::initializer_list<Control *>{&lblFile, &chkCalibration, &chkSave, &cmdApply, &cmdCancel,
@@ -65,7 +65,7 @@ void FrmApply::setTicked(int row, bool ticked)
     rowsChanged();
 }
 
-bool FrmApply::Form_QueryUnload()
+bool FrmApply::Form_QueryUnload() const
 {
     return !m_running;
 }
@@ -177,7 +177,7 @@ void FrmApply::run()
     rowsChanged();
 }
 
-void FrmApply::rowsChanged()
+void FrmApply::rowsChanged() const
 {
     if (onRowsChanged)
         onRowsChanged();

@@ -34,7 +34,7 @@ struct ApplyTarget {
 // the write under way; the transmitters not reached are skipped.
 class FrmApply : public Form {
 public:
-    FrmApply(Ortavel &main, cli::BackupFile file, std::string fileName);
+    FrmApply(Ortavel &main, cli::BackupFile file, const std::string &fileName);
 
     Label lblFile{"lblFile", ""};
     CheckBox chkCalibration{"chkCalibration", "Calibration table too (to the file's own transmitter only)"};
@@ -48,7 +48,7 @@ public:
     void cmdApply_Click();
     void cmdCancel_Click();
     // False while a run is under way.
-    bool Form_QueryUnload();
+    bool Form_QueryUnload() const;
 
     const std::vector<ApplyTarget> &targets() const { return m_targets; }
     void setTicked(int row, bool ticked);
@@ -60,7 +60,7 @@ public:
 
 private:
     void run();
-    void rowsChanged();
+    void rowsChanged() const;
 
     Ortavel &m_main;
     MainWindowBus m_bus;

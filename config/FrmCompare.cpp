@@ -24,7 +24,7 @@ std::string describeSource(const cli::BackupFile &file, bool same)
 }
 } // namespace
 
-FrmCompare::FrmCompare(Ortavel &main, cli::BackupFile file, std::string fileName)
+FrmCompare::FrmCompare(Ortavel &main, cli::BackupFile file, const std::string &fileName)
     : Form("CompareConfiguration", kCompareTitle), m_main(main), m_bus(main), m_file(std::move(file))
 {
     for (Control *control :
@@ -126,7 +126,7 @@ void FrmCompare::cmdWrite_Click()
     read();
 }
 
-void FrmCompare::rowsChanged()
+void FrmCompare::rowsChanged() const
 {
     if (onRowsChanged)
         onRowsChanged();

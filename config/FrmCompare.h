@@ -24,7 +24,7 @@ class Ortavel;
 // back into the rows.
 class FrmCompare : public Form {
 public:
-    FrmCompare(Ortavel &main, cli::BackupFile file, std::string fileName);
+    FrmCompare(Ortavel &main, cli::BackupFile file, const std::string &fileName);
 
     Label lblFile{"lblFile", ""};
     Label lblSource{"lblSource", ""};
@@ -50,7 +50,7 @@ private:
     // Why nothing may go to the transmitter now; nullopt when it may.
     std::optional<std::string> whyRefused() const;
     void read();
-    void rowsChanged();
+    void rowsChanged() const;
 
     Ortavel &m_main;
     MainWindowBus m_bus;

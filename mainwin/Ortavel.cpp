@@ -102,7 +102,7 @@ void Ortavel::checkHistoryTrouble(bool showMessage)
             m_historyTroubleTold = false;
         m_historyTrouble = std::move(trouble);
     }
-    if (showMessage && m_historyTrouble && !m_historyTroubleTold && !searchUnderWay()) {
+    if (showMessage && m_historyTrouble && !m_historyTroubleTold && !whyLineBusy()) {
         m_historyTroubleTold = true;
         m_messages.show("The instrument history cannot store entries now: " + *m_historyTrouble +
                             ". They are kept on this computer and stored once it can.",

@@ -182,7 +182,8 @@ public:
     HistoryRecorder &history() { return m_history; }
     // Tells the operator when the history cannot store entries: panel 1's
     // tool tip while it lasts, and one message each time it begins (only
-    // when showMessage and no search runs, so that no box stops a search).
+    // when showMessage and the line is not busy, so that no box stops a search
+    // or another window's run).
     void checkHistoryTrouble(bool showMessage);
 
     // The serial control.

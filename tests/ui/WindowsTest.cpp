@@ -1045,9 +1045,13 @@ TEST_F(EndToEndTest, ConfigurationComparedWithATransmitterWritesTheTickedRows)
               QStringLiteral("\u2260"));
 
     tick("unit", false);
+    QTest::mouseClick(w->view().widget(w->model().chkSave.name()), Qt::LeftButton);
     QTest::mouseClick(w->view().widget(w->model().cmdWrite.name()), Qt::LeftButton);
     auto state = server.transmitter(1);
     EXPECT_EQ(state->config.working.displayHigh, 250.0);
+    EXPECT_EQ(state->user.displayHigh, 250.0) << "saved after the writes were confirmed";
+    EXPECT_NE(w->model().lblResult.caption().find("saved to the user area"), std::string::npos)
+        << w->model().lblResult.caption();
     EXPECT_EQ(state->config.working.trimZero, 30);
     EXPECT_EQ(state->config.working.unit, 0) << "unticked: not written";
     EXPECT_EQ(row("display_full_scale").outcome, "confirmed");
@@ -1122,6 +1126,7 @@ TEST_F(EndToEndTest, ConfigurationAppliedToManyReportsEachAndCancelStopsAfterThe
     EXPECT_EQ(w->table()->model()->data(w->table()->model()->index(2, ApplyTableModel::State)).toString(), "failed");
     EXPECT_EQ(server.transmitter(7)->config.working.displayHigh, 250.0);
     EXPECT_EQ(server.transmitter(7)->config.working.trimZero, 0);
+    EXPECT_FALSE(model.TXT_DPH.holdsValue()) << "01 was written: what the main window shows is no longer its own";
     EXPECT_EQ(w->view().widgetAs<QLabel>(w->model().lblResult.name())->text(), "2 confirmed, 1 failed, 0 skipped.");
     w->close();
 
@@ -1130,7 +1135,9 @@ TEST_F(EndToEndTest, ConfigurationAppliedToManyReportsEachAndCancelStopsAfterThe
         editedConfiguration(saved, folder.filePath("b.json"), {{"display_full_scale", "300"}, {"output_20ma", "300"}}));
     ASSERT_NE(w, nullptr);
     QTimer watch;
+    bool busy = false;
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        busy = busy || model.whyNoOperation() == "configurations are being applied";
         if (server.transmitter(1)->config.working.displayHigh == 300.0)
             QTest::mouseClick(w->view().widget(w->model().cmdCancel.name()), Qt::LeftButton);
     });
@@ -1144,6 +1151,7 @@ TEST_F(EndToEndTest, ConfigurationAppliedToManyReportsEachAndCancelStopsAfterThe
     EXPECT_EQ(cancelled[1].state, ApplyTarget::State::Skipped);
     EXPECT_EQ(cancelled[2].state, ApplyTarget::State::Skipped);
     EXPECT_EQ(server.transmitter(7)->config.working.displayHigh, 250.0);
+    EXPECT_TRUE(busy) << "the main window sent nothing of its own meanwhile";
     EXPECT_FALSE(model.whyLineBusy()) << "the main window is free again";
 }
 
@@ -1182,6 +1190,80 @@ TEST_F(EndToEndTest, FilesThatAreNoConfigurationAreRefusedBeforeAnythingIsSent)
         EXPECT_NE(messages.shown[0].text.find(f.named), std::string::npos) << messages.shown[0].text;
         EXPECT_TRUE(server.trace().empty());
     }
+}
+
+// Which rows differ, which may be written and which are ticked; what each ticked row says after the writes.
+TEST(ConfigurationCompare, RowsDifferByValueAndOfferOnlyWhatMayGo)
+{
+    cli::TransmitterRecord now;
+    now.type = "QX820";
+    now.id = "A1001";
+    now.version = "2.10";
+    now.unitCode = 0;
+    now.displayZero = "+0.000";
+    now.displayFullScale = "+100.000";
+    now.trim4mA = "+0012";
+    now.errors = {{"output_4ma", "ERR 0"}};
+    now.calibration.points = 1;
+    for (auto &row : now.calibration.rows)
+        row = {"+0.000", "+0.012"};
+    cli::BackupFile file{{{"type", "QX830"},
+                          {"unit", "3"},
+                          {"display_zero", "0"},
+                          {"display_full_scale", "250"},
+                          {"output_4ma", "4"},
+                          {"trim_4ma", "30"}},
+                         {},
+                         now.calibration,
+                         true,
+                         "01",
+                         "QX820",
+                         "A1001",
+                         "2.10"};
+    file.calibration.rows[0].measured = "0.012";
+    const struct {
+        const char *key;
+        std::string fileText;
+        bool differs, offeredSame, tickedSame, offeredOther, tickedOther;
+    } rows[] = {
+        {"type", "QX830", true, true, true, true, false},
+        {"id", "A1001", false, false, false, true, false}, // the other's id differs
+        {"unit", "3 (Bar)", true, true, true, true, true},
+        {"display_zero", "0", false, false, false, false, false},
+        {"display_full_scale", "250", true, true, true, true, true},
+        {"output_4ma", "4", false, true, false, true, false},
+        {"trim_4ma", "30", true, true, true, false, false},
+        {"calibration", "1 point: +0.000/0.012", false, false, false, false, false},
+    };
+    const auto same = ConfigurationCompare::rows(file, now);
+    file.sourceId = "A1002";
+    auto other = ConfigurationCompare::rows(file, now);
+    ASSERT_EQ(same.size(), std::size(rows));
+    for (std::size_t i = 0; i < same.size(); ++i) {
+        SCOPED_TRACE(rows[i].key);
+        EXPECT_EQ(same[i].key, rows[i].key);
+        EXPECT_EQ(same[i].fileText, rows[i].fileText);
+        EXPECT_EQ(same[i].differs, rows[i].differs);
+        EXPECT_EQ(std::pair(same[i].offered, same[i].ticked), std::pair(rows[i].offeredSame, rows[i].tickedSame));
+        EXPECT_EQ(std::pair(other[i].offered, other[i].ticked), std::pair(rows[i].offeredOther, rows[i].tickedOther));
+    }
+    EXPECT_EQ(same[5].deviceText, "ERR 0");
+
+    cli::ApplyResult result;
+    result.report.outcomes = {{"type", "TYQX830", "*01QX820", false, "not confirmed"},
+                              {"unit", "UT3", "*013", true, {}}};
+    other[0].ticked = true;
+    other[6].ticked = other[6].offered = true; // trims the transmitter withheld
+    result.withheld = {"trim_4ma"};
+    ConfigurationCompare::markOutcomes(other, result);
+    EXPECT_EQ(other[0].outcome, "not confirmed: *01QX820");
+    EXPECT_EQ(other[2].outcome, "confirmed");
+    EXPECT_TRUE(other[4].failed) << "ticked, never sent";
+    EXPECT_EQ(other[6].outcome, "not written: the transmitter is not the file's own");
+    result = {};
+    result.error = "did not answer: version not read (ERR 0)";
+    ConfigurationCompare::markOutcomes(other, result);
+    EXPECT_EQ(other[2].outcome, result.error);
 }
 
 } // namespace
