@@ -1037,7 +1037,9 @@ private:
             const ApplyTarget &t = m_apply->targets()[i];
             m_apply->setTicked(static_cast<int>(i), below(3) != 0);
             m_description += t.ticked ? " " + t.address : "";
-            for (const Unit &unit : t.ticked ? unitsAt(t.address, std::atoi(t.baud.c_str())) : std::vector<Unit>{})
+            for (const Unit &unit : t.ticked
+                                        ? unitsAt(t.address, static_cast<int>(std::strtol(t.baud.c_str(), nullptr, 10)))
+                                        : std::vector<Unit>{})
                 m_config->to.insert(unit);
         }
         m_apply->chkCalibration.setChecked(m_apply->chkCalibration.enabled() && below(2) == 0);
