@@ -21,6 +21,12 @@ void TextBox::type(const std::string &text)
     put(text, keepsFailure ? Content::Failure : Content::Value, true);
 }
 
+void TextBox::reformat(const std::string &text)
+{
+    if (holdsCurrentValue())
+        put(text, Content::Value, !holdsReadValue());
+}
+
 void TextBox::forgetValue()
 {
     if (m_content == Content::Value)

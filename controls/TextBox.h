@@ -25,6 +25,9 @@ public:
     // The operator's edit. What is left of a failed answer after an edit
     // stays a failure; a new text in its place is a value.
     void type(const std::string &text);
+    // The value of this selection in another form: it stays the operator's
+    // or the transmitter's, as it was. Anything else is left alone.
+    void reformat(const std::string &text);
     void forgetValue() override;
     // Shows a failed answer; the box then holds no value.
     void showFailure(const std::string &text);

@@ -9,11 +9,10 @@ namespace ortavel {
 
 std::optional<std::string> patternedValueText(std::string_view typed, std::string_view pattern)
 {
-    // An exponent form is no number for these boxes: formatting would send
-    // what it reads as.
-    if (typed.find_first_of("eE") != std::string_view::npos)
-        return std::nullopt;
-    const auto number = numberAtStart(typed);
+    // Only a plain number is formatted: an exponent form or "0x1F" would go
+    // out as what its start reads as, a value nobody typed. Left as typed,
+    // the write refuses it.
+    const auto number = plainNumber(typed);
     const auto single = number ? toSingle(*number) : std::nullopt;
     if (!single)
         return std::nullopt;
@@ -37,8 +36,8 @@ void DisplaySettings::cmbUnit_Click()
     const int selected = m_window.cmbUnit.selectedIndex();
     if (selected < 0)
         return;
-    // During a search's pause the line is at the search's rate.
-    if (m_window.refusesWhileSearching())
+    // During a search's pause or a window's run the line is not this one's.
+    if (m_window.refusesWhileLineBusy())
         return;
     if (const auto why =
             whyNotSendable(m_window.hasTransmitter(), m_window.cmbUnit, codeText(selected), ValueKind::Number)) {
@@ -96,13 +95,14 @@ bool DisplaySettings::TXT_DPH_Validate()
 void DisplaySettings::formatWithDecimals(TextBox &box) const
 {
     // The text stays the kind it was: formatting makes no value of a failure,
-    // nor the transmitter's now of another's. Decimals not read for this one
-    // give no pattern.
+    // nor the transmitter's now of another's, nor a read value of a typed one
+    // (Save Configuration keeps only read values). Decimals not read for this
+    // one give no pattern.
     if (!box.holdsCurrentValue())
         return;
     const ComboBox &decimals = m_window.Cmb_DP;
     if (const auto text = patternedValueText(box.text(), decimals.holdsCurrentValue() ? decimals.text() : ""))
-        box.setText(*text);
+        box.reformat(*text);
 }
 
 } // namespace ortavel

@@ -10,8 +10,8 @@ class Ortavel;
 class TextBox;
 
 // A typed range or output value written with the sign and the decimals
-// pattern; nullopt when the text does not read as a number (it then stays
-// as typed).
+// pattern; nullopt when the text is not a plain number (it then stays as
+// typed).
 std::optional<std::string> patternedValueText(std::string_view typed, std::string_view pattern);
 
 // The digital display panel of the main window: unit, decimals and range.

@@ -230,9 +230,9 @@ bool Ortavel::refusesRequest()
     return why.has_value();
 }
 
-bool Ortavel::refusesWhileSearching()
+bool Ortavel::refusesWhileLineBusy()
 {
-    return searchUnderWay() && refusesRequest();
+    return (searchUnderWay() || !m_windowOperation.empty()) && refusesRequest();
 }
 
 void Ortavel::newSelection()

@@ -120,8 +120,9 @@ public:
     // A request must not go out now (see whyNoOperation): told in panel 1;
     // true then. For handlers that run inside other operations too.
     bool refusesRequest();
-    // The same, only for a search under way.
-    bool refusesWhileSearching();
+    // The same, only for a search or a window's run under way: the line is
+    // at another rate than the selected transmitter's then.
+    bool refusesWhileLineBusy();
     // Every value on show stops counting as the transmitter's (its working
     // values changed under them): nothing of it goes out until read again.
     void forgetValuesShown();

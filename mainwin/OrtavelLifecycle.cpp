@@ -133,6 +133,15 @@ void Ortavel::mnuHistory_Click()
 
 void Ortavel::cmbCommPort_Click()
 {
+    // A window's run owns the line: its port stays open under it.
+    if (!m_windowOperation.empty()) {
+        tellRefused(m_windowOperation);
+        for (int i = 0; i < cmbCommPort.count(); ++i) {
+            if (cmbCommPort.itemData(i) == MSCommBsq.portNumber())
+                cmbCommPort.setSelectedIndex(i);
+        }
+        return;
+    }
     const int selected = cmbCommPort.selectedIndex();
     if (selected < 0)
         return;

@@ -43,6 +43,11 @@ void Ortavel::ReadTransmitterInfo()
     const int selected = CMB_ADDR.selectedIndex();
     if (selected < 0 || selected >= static_cast<int>(OnlineList.size()))
         return;
+    // A window's run owns the line and its rate between its exchanges.
+    if (!m_windowOperation.empty()) {
+        tellRefused(m_windowOperation);
+        return;
+    }
     const int band = OnlineList[static_cast<std::size_t>(selected)];
     if (band < 0 || band >= CMB_BAND.count() || m_readDepth >= kMaxReadNesting)
         return;

@@ -189,6 +189,13 @@ void Ortavel::finishSearch(int lastBand)
 
 void Ortavel::CMB_ADDR_Click()
 {
+    // A window's run owns the line and its rate: the selection stays, and
+    // nothing is read between its exchanges.
+    if (!m_windowOperation.empty()) {
+        tellRefused(m_windowOperation);
+        CMB_ADDR.setSelectedIndex(m_selectedEntry);
+        return;
+    }
     const int selected = CMB_ADDR.selectedIndex();
     // The entry already shown is the same transmitter, read again.
     if (selected != m_selectedEntry) {

@@ -70,8 +70,8 @@ void OutputSettings::VScroll2_Change()
 void OutputSettings::writeTrim(ScrollBar &bar, TextBox &box, std::string_view letters)
 {
     const std::string value = trimValueText(bar.value());
-    // During a search's pause the line is at the search's rate.
-    if (m_window.refusesWhileSearching()) {
+    // During a search's pause or a window's run the line is not this one's.
+    if (m_window.refusesWhileLineBusy()) {
         bar.revert();
         holdBarWithBox(bar, box);
         return;

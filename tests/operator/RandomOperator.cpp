@@ -2,6 +2,11 @@
 
 #include "InProcessLine.h"
 #include "calib/frmYHJZ.h"
+#include "cli/BackupJson.h"
+#include "cli/SettingKey.h"
+#include "config/ConfigurationMenu.h"
+#include "config/FrmApply.h"
+#include "config/FrmCompare.h"
 #include "link/Commands.h"
 #include "link/LineSettings.h"
 #include "link/Numbers.h"
@@ -293,6 +298,8 @@ public:
         // The Verification window only reads: whatever it is made to do, no write may come of it.
         if (name == "Verification" && !m_verify)
             m_verify = std::make_unique<FrmVerify>(*m_main);
+        if (name == ConfigurationMenu::kCompareWindow || name == ConfigurationMenu::kApplyWindow)
+            openConfigurationWindow(name);
         if (name != "frmYHJZ" || m_cal)
             return;
         m_calTarget = target();
@@ -310,6 +317,10 @@ public:
     {
         if (m_verify)
             m_closed.push_back(std::move(m_verify));
+        if (m_compare)
+            m_closed.push_back(std::move(m_compare));
+        if (m_apply && m_apply->queryUnload())
+            m_closed.push_back(std::move(m_apply));
         if (m_cal && m_cal->queryUnload())
             m_closed.push_back(std::move(m_cal));
     }
@@ -329,6 +340,15 @@ private:
         bool inSearch = false;       // while the main window's search ran
         int baud = 0;                // the line's rate
         std::size_t messages = 0;    // message boxes shown before it
+        std::string address;         // as the frame names it
+    };
+    // A configuration move's writes: the file's values they may carry by field, the file, the transmitters
+    // chosen for them, and whether Cancel was pressed.
+    struct ConfigMove {
+        Legit values;
+        cli::BackupFile file;
+        std::set<Unit> to;
+        bool cancelled = false;
     };
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -346,8 +366,11 @@ private:
 
     void openMain()
     {
+        m_compare.reset();
+        m_apply.reset();
         m_main = std::make_unique<Ortavel>(m_line.port(), m_line.clock(), m_settings, m_messages, m_events, *this,
                                            m_history.recorder);
+        openConfigurationMenu();
         m_main->setSearchLastAddress(kLastAddress);
         m_seenSelection = 0;
         m_typedBySelection.clear();
@@ -412,13 +435,16 @@ private:
                         m_saving,
                         searching(),
                         lineBaud(),
-                        m_messages.shown.size()};
+                        m_messages.shown.size(),
+                        {}};
         const auto parsed = FakeSerialPort::parseRequest(frame);
         if (parsed && isBusAddress(parsed->first))
             noteLineWrite(parsed->second);
         request.toAll = parsed && parsed->first == "AA";
         if (parsed && !request.toAll)
             request.recipients = unitsAt(parsed->first, lineBaud());
+        if (parsed)
+            request.address = parsed->first;
         m_requests.push_back(request);
         if (m_run.failure.empty())
             judge(m_requests.back());
@@ -476,9 +502,11 @@ private:
         }
     }
 
-    static void remember(Legit &legit, const std::string &text)
+    // Under `field` as typed, under `rounded` also in each decimals pattern.
+    static void remember(Legit &legit, const std::string &text, const std::string &field = "*",
+                         const std::string &rounded = "~")
     {
-        legit.add("*", text);
+        legit.add(field, text);
         char *end = nullptr;
         const double value = std::strtod(text.c_str(), &end);
         if (end == text.c_str() || std::isnan(value))
@@ -486,10 +514,10 @@ private:
         // The window writes a typed range value, as single, in the decimals in force; a half typed as such
         // (2.675, below it as single) goes away from zero.
         for (const double number : {value, static_cast<double>(static_cast<float>(value))}) {
-            legit.numbers["*"].insert(number);
+            legit.numbers[field].insert(number);
             for (const double scale : {1.0, 10.0, 100.0, 1000.0, 10000.0}) {
-                legit.numbers["~"].insert(std::round(number * scale) / scale);
-                legit.numbers["~"].insert(std::round(number * scale * (1 + 1e-9)) / scale);
+                legit.numbers[rounded].insert(std::round(number * scale) / scale);
+                legit.numbers[rounded].insert(std::round(number * scale * (1 + 1e-9)) / scale);
             }
         }
     }
@@ -652,7 +680,8 @@ private:
         }
     }
 
-    // By weight: 20 % lists, 20 % boxes, 7 % partial edits, 8 % focus moves, 25 % clicks, 8 % trim bars
+    // By weight, after one in 15 for a restore or a refused value and one in 12 for the Configuration menu:
+    // 20 % lists, 20 % boxes, 7 % partial edits, 8 % focus moves, 25 % clicks, 8 % trim bars
     // (in the calibration window a whole calibration), 7 % timer ticks, the rest the same-settings box. Each takes the
     // focus first, as a click does.
     Action pick()
@@ -664,6 +693,17 @@ private:
         };
         if (form == m_main.get() && below(15) == 0)
             return below(2) == 0 ? restoreAndWrite() : writeOutOfRange();
+        // Save the selected transmitter's values; compare the file with the transmitter selected now (or in a
+        // window left open) and write some ticked rows; or apply it to part of the online list.
+        if (form == m_main.get() && below(12) == 0) {
+            return [this, move = below(3)] {
+                describe(move == 0 ? "Ortavel saves the configuration" : "Ortavel uses the file");
+                if (move == 0)
+                    m_main->mnuSaveConfig.click();
+                else
+                    move == 1 ? compareAndWrite() : applyToMany();
+            };
+        }
         const int kind = below(100);
         if (kind < 20) {
             auto lists = usable<ComboBox>(*form);
@@ -899,6 +939,171 @@ private:
         };
     }
 
+    // The Configuration menu over a file the operator keeps, through the codec the program writes files with.
+    void openConfigurationMenu()
+    {
+        m_menu = std::make_unique<ConfigurationMenu>(*m_main, *this);
+        m_menu->chooseSaveFile = [](const std::string &suggested) { return std::optional(suggested); };
+        m_menu->chooseOpenFile = [this] {
+            return m_fileJson.isEmpty() ? std::nullopt : std::optional<std::string>("c");
+        };
+        m_menu->readConfiguration = [this](const std::string &, std::string &error) {
+            return cli::parseBackup(m_fileJson, error);
+        };
+        m_menu->writeConfiguration = [this](const std::string &, const cli::BackupFile &file) {
+            checkSaved(file);
+            m_fileJson = cli::backupToJson(file);
+            return true;
+        };
+    }
+
+    // A window replaces the one of its kind; Compare reads the transmitter selected now, the one it is for.
+    void openConfigurationWindow(const std::string &name)
+    {
+        auto opened = m_menu->takeOpened();
+        if (!opened)
+            return;
+        const bool apply = name == ConfigurationMenu::kApplyWindow;
+        m_closed.push_back(apply ? std::unique_ptr<Form>(std::move(m_apply)) : std::move(m_compare));
+        (apply ? m_applyMove : m_compareMove) = ConfigMove{{}, opened->file, {}};
+        if (apply) {
+            m_apply = std::make_unique<FrmApply>(*m_main, std::move(opened->file), opened->path);
+            return;
+        }
+        if (const auto unit = target())
+            m_compareMove.to.insert(*unit);
+        m_compare = std::make_unique<FrmCompare>(*m_main, std::move(opened->file), opened->path);
+        m_compare->Form_Load();
+    }
+
+    // What Save keeps as the transmitter's must be what it reported in that field: no typed value, failure
+    // or value from before a restore.
+    void checkSaved(const cli::BackupFile &file)
+    {
+        const auto unit = target();
+        auto fields = file.settings;
+        fields.insert(fields.end(), {{"id", file.sourceId}, {"VR", file.sourceVersion}});
+        for (auto &[field, value] : fields) {
+            if (const auto key = cli::settingKeyNamed(field))
+                field = cli::settingLetters(*key);
+            if (unit && !value.empty() && !m_legit[*unit].has(field, value) && m_run.failure.empty())
+                fail("Save Configuration keeps " + field + " '" + printable(value) + "' as " + unitName(unit) +
+                     "'s, a value it never reported there (or not since a restore)");
+        }
+    }
+
+    // Starts judging a move's writes: the file's values of the rows ticked (of all without rows), in any pattern.
+    void startMove(const ConfigMove &move, const std::optional<std::set<std::string>> &ticked = std::nullopt)
+    {
+        m_config = move;
+        for (const auto &[name, value] : move.file.settings) {
+            const std::string field(cli::settingLetters(*cli::settingKeyNamed(name)));
+            if (!ticked || ticked->count(name) != 0)
+                remember(m_config->values, value, field, field);
+        }
+        if (ticked && ticked->count("id") != 0)
+            remember(m_config->values, move.file.sourceId, std::string(cmd::Ident));
+    }
+
+    void compareAndWrite()
+    {
+        if (!m_compare || below(3) != 0)
+            m_main->mnuCompareConfig.click();
+        if (!m_compare)
+            return;
+        std::set<std::string> ticked;
+        for (std::size_t i = 0; i < m_compare->rows().size(); ++i) {
+            if (below(3) == 0)
+                m_compare->setTicked(static_cast<int>(i), below(2) == 0);
+            if (m_compare->rows()[i].ticked)
+                ticked.insert(m_compare->rows()[i].key);
+        }
+        m_compare->chkSave.setChecked(below(2) == 0);
+        m_description +=
+            " to write " + std::to_string(ticked.size()) + " rows" + (m_compare->chkSave.checked() ? " and save" : "");
+        startMove(m_compareMove, ticked);
+        m_compare->cmdWrite_Click();
+        m_config.reset();
+    }
+
+    void applyToMany()
+    {
+        m_main->mnuApplyConfig.click();
+        if (!m_apply)
+            return;
+        startMove(m_applyMove);
+        m_description += " to apply to";
+        for (std::size_t i = 0; i < m_apply->targets().size(); ++i) {
+            const ApplyTarget &t = m_apply->targets()[i];
+            m_apply->setTicked(static_cast<int>(i), below(3) != 0);
+            m_description += t.ticked ? " " + t.address : "";
+            for (const Unit &unit : t.ticked
+                                        ? unitsAt(t.address, static_cast<int>(std::strtol(t.baud.c_str(), nullptr, 10)))
+                                        : std::vector<Unit>{})
+                m_config->to.insert(unit);
+        }
+        m_apply->chkCalibration.setChecked(m_apply->chkCalibration.enabled() && below(2) == 0);
+        m_apply->chkSave.setChecked(below(2) == 0);
+        m_description += m_apply->chkSave.checked() ? " and save" : "";
+        if (below(3) == 0) {
+            const int pause = 1 + below(12);
+            m_description += ", Cancel at pause " + std::to_string(pause);
+            m_events.actions[m_events.calls + pause] = [this] {
+                m_config->cancelled = m_apply->running();
+                m_apply->cmdCancel_Click();
+            };
+        }
+        target(); // the selection's transmitter, found at its rate before the run moves the line
+        m_apply->cmdApply_Click();
+        m_config.reset();
+    }
+
+    // A configuration's write carries the file's value of a key chosen, to a transmitter chosen; trims and
+    // the table go only to the file's own transmitter; a store follows only confirmed writes; nothing goes
+    // out after Cancel.
+    bool judgeConfiguration(const Request &request, const std::string &field, const std::optional<std::string> &value)
+    {
+        const bool store = field == cmd::SaveUser || field == cmd::SaveFactory;
+        const auto reaches = [&request](const auto &test) {
+            return std::any_of(request.recipients.begin(), request.recipients.end(), test);
+        };
+        const std::string what =
+            "the configuration's " + printable(request.command) + " to " +
+            unitName(request.recipients.empty() ? std::nullopt : std::optional(request.recipients.front()));
+        if (!value && !store)
+            return true;
+        if (m_config->cancelled)
+            return fail(what + " goes out after Cancel");
+        if (!request.recipients.empty() && !reaches([this](const Unit &unit) { return m_config->to.count(unit) != 0; }))
+            return fail(what + " reaches no transmitter the operator chose for it");
+        for (const Request &earlier : m_requests) {
+            if (store && earlier.address == request.address && earlier.baud == request.baud && !confirmedWrite(earlier))
+                return fail(what + " stores after " + printable(earlier.command) + ", which it did not confirm");
+        }
+        m_run.writesChecked += store ? 0 : 1;
+        if (!store && !m_config->values.has(field, *value))
+            return fail(what + " carries no value the file holds for " + field + " in a row chosen");
+        const bool own = field == cmd::Trim4mA || field == cmd::Trim20mA || field == cmd::PointCount ||
+                         field.starts_with(cmd::Measured) || field.starts_with(cmd::Standard);
+        if (own && !reaches([this](const Unit &unit) {
+                const auto states = m_line.transmitters(unit.first);
+                const auto &config = states.at(static_cast<std::size_t>(unit.second)).config;
+                return m_config->file.isTakenFrom(config.working.type, config.working.ident, config.version);
+            }))
+            return fail(what + " is a trim or the table of another transmitter than the file's own");
+        return true;
+    }
+
+    // A read, or a write whose value came back in a good reply.
+    static bool confirmedWrite(const Request &request)
+    {
+        const auto value = fieldAndValue(request.command).second;
+        return !value || std::any_of(request.entries.begin(), request.entries.end(), [&value](const auto &entry) {
+            const auto data = goodData(entry);
+            return data && echoes(*value, *data);
+        });
+    }
+
     // A value may go to a field as reported there or typed for the transmitter; a typed range value or
     // address also rounded to a pattern (output values only below version 2.0); a measured point also as
     // the live pressure it was taken from.
@@ -1011,7 +1216,8 @@ private:
             m_refused[unit].add(field, *value);
             if (request.saving)
                 m_refusedInSave.insert(unit);
-            if (!m_console)
+            // A configuration's writes come from its file, not from a box.
+            if (!m_console && !m_config)
                 m_refusedBox = {boxOf(field), "the echo '" + printable(*data) + "' of " + printable(request.command)};
         }
         Legit &l = m_legit[unit];
@@ -1063,6 +1269,8 @@ private:
             std::any_of(request.recipients.begin(), request.recipients.end(),
                         [this](const Unit &unit) { return m_refusedInSave.count(unit) != 0; }))
             return fail("the calibration save stores with " + what + " after a write its transmitter refused");
+        if (m_config)
+            return judgeConfiguration(request, field, value);
         if (!value || m_console)
             return true;
         if (!request.toAll && request.target && !answeredAt(*request.target, request.baud))
@@ -1146,6 +1354,13 @@ private:
     std::unique_ptr<Ortavel> m_main;
     std::unique_ptr<frmYHJZ> m_cal;
     std::unique_ptr<FrmVerify> m_verify;
+    std::unique_ptr<ConfigurationMenu> m_menu;
+    QByteArray m_fileJson; // the configuration file the operator saved
+    std::unique_ptr<FrmCompare> m_compare;
+    std::unique_ptr<FrmApply> m_apply;
+    ConfigMove m_compareMove; // as each window was opened
+    ConfigMove m_applyMove;
+    std::optional<ConfigMove> m_config;
     std::optional<Unit> m_calTarget; // the transmitter the calibration window was opened for
     std::optional<Unit> m_selected;  // the main window's, as of its selection count below
     std::uint64_t m_seenSelection = 0;
