@@ -232,7 +232,7 @@ bool Ortavel::refusesRequest()
 
 bool Ortavel::refusesWhileLineBusy()
 {
-    return (searchUnderWay() || !m_windowOperation.empty()) && refusesRequest();
+    return whyLineBusy() && refusesRequest();
 }
 
 void Ortavel::newSelection()
