@@ -1,5 +1,6 @@
 #include "MainWindowBus.h"
 
+#include "link/LineSettings.h"
 #include "link/Numbers.h"
 #include "link/SerialPort.h"
 #include "mainwin/Ortavel.h"
@@ -19,14 +20,11 @@ std::string MainWindowBus::probe(const std::string &address, const std::string &
 
 bool MainWindowBus::setBaud(int baud)
 {
-    const auto &entries = m_main.CMB_BAND.entries();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].text == std::to_string(baud)) {
-            m_main.changeBaud(static_cast<int>(i));
-            return m_main.MSCommBsq.isOpen();
-        }
-    }
-    return false;
+    const auto band = bandIndexOfBaud(baud);
+    if (!band || *band >= m_main.CMB_BAND.count())
+        return false;
+    m_main.changeBaud(*band);
+    return m_main.MSCommBsq.isOpen();
 }
 
 int MainWindowBus::baud() const
