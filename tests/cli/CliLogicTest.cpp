@@ -75,7 +75,8 @@ TEST(BackupFileTest, RejectsFilesItCannotTrust)
         {head + R"("settings":[{"type":"X"}]})", "settings must be an object"},
         {head + R"("settings":{"type":100}})", "settings.type must be a text"},
         {head + R"("settings":{"display_zero":true}})", "settings.display_zero must be a text or a number"},
-        {head + R"("settings":{"output_4ma":null}})", "settings holds no value to write: every key is saved as not read"},
+        {head + R"("settings":{"output_4ma":null}})",
+         "settings holds no value to write: every key is saved as not read"},
         {head + R"("settings":"type=X"})", "settings must be an object"},
         {head + R"("settings":{"unit":1},"calibration":[]})", "calibration must be an object or null"},
     };
@@ -135,10 +136,10 @@ TEST(BackupFileTest, NumbersGoOutInTheirShortestTextThenInThePattern)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         std::string error;
-        const auto file = parseBackup(
-            QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,"settings":{)" + row.settings +
-                                      "}}"),
-            error);
+        const auto file =
+            parseBackup(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,"settings":{)" +
+                                                  row.settings + "}}"),
+                        error);
         ASSERT_TRUE(file) << error;
         std::vector<std::string> errors;
         const auto checked = SettingChecker::check(file->settings, errors);
@@ -163,11 +164,10 @@ TEST(BackupFileTest, NamesItsOwnTransmitterByTypeIdAndVersion)
     };
     for (const auto &row : rows) {
         std::string error;
-        const auto file =
-            parseBackup(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,)"
-                                                        R"("settings":{"unit":0},"source":{)" +
-                                                        row.source + "}}"),
-                              error);
+        const auto file = parseBackup(QByteArray::fromStdString(R"({"format":"ortavel-backup","format_version":1,)"
+                                                                R"("settings":{"unit":0},"source":{)" +
+                                                                row.source + "}}"),
+                                      error);
         ASSERT_TRUE(file) << error;
         EXPECT_EQ(file->isTakenFrom("PT-100", "SN4711", "2.10"), row.own) << row.name;
     }
