@@ -2,11 +2,14 @@
 # The Windows programs under Wine against the Linux simulator: Wine's COM1
 # is pointed at the simulator's pseudo-terminal; then ser2net serves that
 # line on loopback, raw and as RFC 2217.
-#   end-to-end.sh ORTAVEL_SIM BIN_DIR
+#   end-to-end.sh ORTAVEL_SIM BIN_DIR [FEATURES]
+# FEATURES, as built: "trend;history;network" (the default) or fewer.
 # WINEPREFIX must name a prefix made with wineboot.
 set -euo pipefail
 sim_program=$1
 bin=$2
+features=${3-trend;history;network}
+built() { [[ ";$features;" == *";$1;"* ]]; }
 dir=$(mktemp -d /tmp/ortavel-wine.XXXXXX)
 "$sim_program" --link "$dir/com1" >"$dir/sim.out" 2>"$dir/sim.err" &
 sim=$!
@@ -43,13 +46,20 @@ echo "$read07" | head -20
 grep -q '"07"' <<<"$read07" || fail "read 07 did not name 07"
 
 echo "== ortavel.exe --screenshot after a search, and the Traffic and Trend windows after a collect"
-for window in Main Traffic Trend; do
+windows=(Main Traffic)
+! built trend || windows+=(Trend)
+for window in "${windows[@]}"; do
   args=(--settings-dir "Z:$dir/settings" --port-map 1=COM1 --screenshot "Z:$dir/$window.png" --search --search-last 12)
   [ "$window" = Main ] || args+=(--window "$window")
   QT_QPA_PLATFORM=offscreen wine "$bin/ortavel.exe" "${args[@]}" || fail "ortavel.exe --screenshot ($window) failed"
   [ "$(head -c 8 "$dir/$window.png" | od -An -c | tr -d ' \n')" = '211PNG\r\n032\n' ] || fail "$window.png is no PNG"
   echo "$window.png: $(stat -c %s "$dir/$window.png") bytes"
 done
+if ! built network || ! built history; then
+  echo "end to end under Wine: good (built without network links or history)"
+  exit 0
+fi
+
 # Listening, from the kernel's table: a trial connection would make ser2net
 # hold the line and refuse the program's own.
 listening() { grep -q ":$(printf '%04X' "$1") 00000000:0000 0A" /proc/net/tcp; }
