@@ -443,10 +443,27 @@ void HistoryWriter::State::run()
     }
 }
 
+namespace {
+
+// The SQL drivers are loaded on the thread that makes the writer: loaded
+// first on the writer's own thread, ortavel-cli.exe crashed in Qt Core as
+// that thread ended (under Wine, once the history had been written).
+void loadDrivers(const HistoryPlace &place)
+{
+    const QString name = QStringLiteral("ortavel-driver-load");
+    for (const char *driver : {"QSQLITE", place.backend == HistoryPlace::Backend::Postgres ? "QPSQL" : "QSQLITE"}) {
+        QSqlDatabase::addDatabase(QString::fromLatin1(driver), name);
+        QSqlDatabase::removeDatabase(name);
+    }
+}
+
+} // namespace
+
 HistoryWriter::HistoryWriter(HistoryPlace place, std::string spoolPath) : m_state(std::make_unique<State>())
 {
     m_state->place = std::move(place);
     m_state->spoolPath = std::move(spoolPath);
+    loadDrivers(m_state->place);
     try {
         m_state->thread = std::thread([state = m_state.get()] { state->run(); });
     } catch (const std::system_error &e) {

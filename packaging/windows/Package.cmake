@@ -1,11 +1,15 @@
 # The Windows installer (NSIS through CPack): the two programs, the Qt and
-# mingw runtime DLLs, the platform plugins and a Start menu entry.
+# mingw runtime DLLs, the platform, style and SQLite plugins and a Start
+# menu entry.
 set_target_properties(ortavel PROPERTIES WIN32_EXECUTABLE ON)
 
 install(TARGETS ortavel ortavel-cli RUNTIME DESTINATION bin)
 install(FILES ${ORTAVEL_QT_DLLS} ${ORTAVEL_MINGW_DLLS} DESTINATION bin)
 install(FILES ${ORTAVEL_QT_PLATFORMS} DESTINATION bin/platforms)
 install(FILES ${ORTAVEL_QT_STYLES} DESTINATION bin/styles)
+if(ORTAVEL_QT_SQLDRIVERS)
+  install(FILES ${ORTAVEL_QT_SQLDRIVERS} DESTINATION bin/sqldrivers)
+endif()
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/copyright DESTINATION . RENAME copyright.txt)
 
 set(CPACK_GENERATOR NSIS)

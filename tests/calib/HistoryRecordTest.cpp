@@ -138,7 +138,8 @@ TEST_F(HistoryRecordTest, SnapshotsTablesAndRunsAreRecorded)
     EXPECT_EQ(detail["points"][1]["nominal"], 100.0);
     EXPECT_DOUBLE_EQ(detail["points"][1]["error"].get<double>(), 12.34 - 100.0);
     EXPECT_EQ(detail["points"][1]["samples"], nlohmann::json::parse("[12.34]"));
-    EXPECT_EQ(detail["files"], nlohmann::json::parse(R"([{"path":")" + csv + R"(","sha256":"5ca1ab1e"}])"));
+    // Built, not pasted into JSON text: a Windows path's backslashes must be escaped.
+    EXPECT_EQ(detail["files"], nlohmann::json::array({{{"path", csv}, {"sha256", "5ca1ab1e"}}}));
 }
 
 // Trouble of the store shows in panel 1's tool tip after an exchange, and once as a message on the timer until it

@@ -19,17 +19,29 @@ wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
 rm -rf "$unix_target"
 trap 'wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true; rm -rf "$unix_target"' EXIT
 
+expected=(bin/ortavel.exe bin/ortavel-cli.exe bin/libstdc++-6.dll bin/platforms/qwindows.dll Uninstall.exe)
+# Every Qt module and SQL driver copied beside the programs in the build, but
+# the tests' own.
+for dll in "$build"/bin/Qt6*.dll "$build"/bin/sqldrivers/*.dll; do
+  if [ -f "$dll" ] && [ "${dll##*/}" != Qt6Test.dll ]; then expected+=("bin/${dll#"$build/bin/"}"); fi
+done
+
 # Twice: the second is an upgrade, which removes the first silently.
 for round in install upgrade; do
   wine "$installer" /S "/D=$target" || { echo "the $round failed"; exit 1; }
-  for file in bin/ortavel.exe bin/ortavel-cli.exe bin/Qt6Widgets.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll \
-    Uninstall.exe; do
+  for file in "${expected[@]}"; do
     [ -f "$unix_target/$file" ] || { echo "the $round left out $file"; exit 1; }
   done
   shown=$(wine "$target\\bin\\ortavel-cli.exe" --version | tr -d '\r')
   echo "$round: $shown"
   [ "$shown" = "ortavel-cli $version" ] || { echo "the installed ortavel-cli said: $shown"; exit 1; }
 done
+# The installed SQLite driver: a new history made and checked.
+if [ -f "$build/bin/sqldrivers/qsqlite.dll" ]; then
+  checked=$(wine "$target\\bin\\ortavel-cli.exe" --history "sqlite:$target\\history.sqlite" history --check |
+    tr -d '\r') || { echo "the installed ortavel-cli cannot keep a history: $checked"; exit 1; }
+  echo "history: $checked"
+fi
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Ortavel*/Ortavel.lnk' | head -1)
 [ -n "$shortcut" ] || { echo "no Start menu entry"; exit 1; }
 echo "Start menu: ${shortcut#"$WINEPREFIX/"}"
