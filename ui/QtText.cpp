@@ -1,6 +1,24 @@
 #include "QtText.h"
 
+#include "adapters/TextTranslator.h"
+
 namespace ortavel {
+
+namespace {
+
+const TextTranslator *g_shownTranslator = nullptr;
+
+} // namespace
+
+QString shown(const std::string &text)
+{
+    return g_shownTranslator ? g_shownTranslator->translate(text) : toQt(text);
+}
+
+void setShownTranslator(const TextTranslator *translator)
+{
+    g_shownTranslator = translator;
+}
 
 QString spokenName(const std::string &caption)
 {

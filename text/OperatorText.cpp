@@ -1,0 +1,91 @@
+#include "OperatorText.h"
+
+#include <deque>
+#include <mutex>
+#include <unordered_map>
+
+namespace ortavel {
+
+namespace {
+
+// Built texts live as long as they may be on show; the oldest go first. Far
+// more than every window shows at once, few enough to stay small.
+constexpr std::size_t kRemembered = 4096;
+
+class Recipes {
+public:
+    void remember(const std::string &text, TextRecipe recipe)
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto [place, added] = m_byText.insert_or_assign(text, std::move(recipe));
+        if (!added)
+            return;
+        m_order.push_back(text);
+        if (m_order.size() > kRemembered) {
+            m_byText.erase(m_order.front());
+            m_order.pop_front();
+        }
+    }
+
+    std::optional<TextRecipe> find(const std::string &text)
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto place = m_byText.find(text);
+        if (place == m_byText.end())
+            return std::nullopt;
+        return place->second;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::unordered_map<std::string, TextRecipe> m_byText;
+    std::deque<std::string> m_order;
+};
+
+Recipes &recipes()
+{
+    static Recipes kept;
+    return kept;
+}
+
+} // namespace
+
+std::string fill(std::string_view pattern, std::initializer_list<std::string_view> parts)
+{
+    std::string text;
+    text.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto index = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < parts.size()) {
+            text += *(parts.begin() + index);
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    // A pattern without parts to fill is a fixed text, translated as it stands.
+    if (parts.size() != 0)
+        recipes().remember(text, TextRecipe{std::string(pattern), {parts.begin(), parts.end()}, false});
+    return text;
+}
+
+std::string joinTexts(const std::vector<std::string> &parts, std::string_view separator)
+{
+    std::string text;
+    for (const auto &part : parts) {
+        if (!text.empty() || &part != &parts.front())
+            text += separator;
+        text += part;
+    }
+    if (parts.size() > 1)
+        recipes().remember(text, TextRecipe{std::string(separator), parts, true});
+    return text;
+}
+
+std::optional<TextRecipe> recipeOf(const std::string &text)
+{
+    return recipes().find(text);
+}
+
+} // namespace ortavel
