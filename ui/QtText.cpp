@@ -20,9 +20,9 @@ void setShownTranslator(const TextTranslator *translator)
     g_shownTranslator = translator;
 }
 
-QString spokenName(const std::string &caption)
+QString spokenName(const QString &caption)
 {
-    const QString text = toQt(caption);
+    const QString &text = caption;
     QString spoken;
     spoken.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -29,6 +29,6 @@ void setShownTranslator(const TextTranslator *translator);
 
 // A caption as a screen reader should say it: without access-key marks and
 // without the trailing colon of a field label.
-QString spokenName(const std::string &caption);
+QString spokenName(const QString &caption);
 
 } // namespace ortavel

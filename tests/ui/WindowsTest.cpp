@@ -33,6 +33,7 @@
 #include "ui/TrafficWindow.h"
 #include "ui/TrendWindow.h"
 #include "ui/VerificationWindow.h"
+#include "ui/WindowLanguage.h"
 #include "verify/FrmVerify.h"
 
 #include <QAction>
@@ -352,13 +353,84 @@ void expectLaidOut(QWidget &window, const std::set<std::pair<std::string, std::s
     }
 }
 
-TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
+// Every text a person reads in the window: title, captions, menu entries, tool tips, list entries, table
+// headers, status panels; not what edit boxes hold.
+QStringList readableTexts(const QWidget &window)
 {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        texts << widget->toolTip();
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            texts << label->text();
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+            texts << button->text();
+        } else if (const auto *box = qobject_cast<const QGroupBox *>(widget)) {
+            texts << box->title();
+        } else if (const auto *list = qobject_cast<const QComboBox *>(widget)) {
+            texts << list->placeholderText();
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        } else if (const auto *table = qobject_cast<const QTableView *>(widget); table && table->model()) {
+            for (int column = 0; column < table->model()->columnCount(); ++column)
+                texts << table->model()->headerData(column, Qt::Horizontal).toString();
+        }
+    }
+    for (const QAction *action : window.findChildren<QAction *>())
+        texts << action->text() << action->toolTip();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// Units, letter codes and names that read the same in every language.
+const QStringList kKeptWords = {
+    "mA",      "kPa",    "MPa",  "Pa",  "Bar", "bar", "mbar", "psi",     "mmHg", "mmH2O",  "inH2O",
+    "SL",      "SH",     "DL",   "DH",  "OL",  "OH",  "UT",   "ID",      "RP",   "ERR",    "EER",
+    "PDF",     "CSV",    "JSON", "COM", "TCP", "RFC", "DKD",  "EURAMET", "ILAC", "SQLite", "PostgreSQL",
+    "Ortavel", "Kavrin", "Ver",  "e",   "FS",  "TUR", "SHA",  "USB",     "RS",   "Qt"};
+
+// In English no Chinese character is left; in Chinese no English word but units and codes.
+void expectSpoken(const QWidget &window, TextLanguage language)
+{
+    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z0-9]*"));
+    // Paths and file names are values, whatever the language.
+    static const QRegularExpression path(QStringLiteral("\\S*/\\S*|\\w+\\.\\w+"));
+    for (QString text : readableTexts(window)) {
+        text.remove(path);
+        if (language == TextLanguage::English) {
+            EXPECT_FALSE(text.contains(chinese)) << text.toStdString();
+        } else if (language == TextLanguage::Chinese) {
+            for (auto words = word.globalMatch(text); words.hasNext();) {
+                const QString found = words.next().captured();
+                EXPECT_TRUE(kKeptWords.contains(found)) << found.toStdString() << " in " << text.toStdString();
+            }
+        }
+    }
+}
+
+constexpr TextLanguage kLanguages[] = {TextLanguage::Specified, TextLanguage::English, TextLanguage::Chinese};
+
+// Each window in each language: every control in its place however long its texts, and no text left in the other
+// language.
+TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlaceInEachLanguage)
+{
+    WindowLanguage language;
+    const auto speak = [&language](TextLanguage chosen) {
+        SCOPED_TRACE(textLanguageCode(chosen));
+        ASSERT_TRUE(language.choose(chosen));
+        QApplication::processEvents();
+    };
     // At the first access level, then with every control shown.
-    expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    for (const TextLanguage chosen : kLanguages) {
+        speak(chosen);
+        expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    }
     model.txtPass.setText(std::string(kFactoryCode));
-    QApplication::processEvents();
-    expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    for (const TextLanguage chosen : kLanguages) {
+        speak(chosen);
+        expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+        expectSpoken(window, chosen);
+    }
     QtSystemTools tools;
     const HistoryReads reads{history.store, {}, "sqlite:/tmp/history.sqlite"};
     const auto menu = addToolWindows(windows, model, tools, nullptr, &reads);
@@ -388,7 +460,11 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
             calibration->model().txtPass.setText(std::string(kDisplayCode));
             QApplication::processEvents();
         }
-        expectLaidOut(*shown, {{"cmdExit", "txtPass"}});
+        for (const TextLanguage chosen : kLanguages) {
+            speak(chosen);
+            expectLaidOut(*shown, {{"cmdExit", "txtPass"}});
+            expectSpoken(*shown, chosen);
+        }
         if (auto *about = dynamic_cast<AboutBox *>(shown)) { // the texts take a wider box's room, not the logo
             const int logo = about->findChild<QLabel *>(QStringLiteral("Image1"))->width();
             about->resize(about->width() + 200, about->height());
