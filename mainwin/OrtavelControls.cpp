@@ -1,6 +1,7 @@
 #include "Ortavel.h"
 
 #include "link/LineSettings.h"
+#include "text/OperatorText.h"
 
 #include <initializer_list>
 
@@ -89,11 +90,11 @@ void Ortavel::setInitialState()
                          &TXT_TEMPERATURE, &TXT_DAZF, &TXT_DAFF})
         box->setReadOnly(true);
 
-    TXT_ADDR.setToolTip("Input Address");
-    TXT_PRESSURE.setToolTip("Current Measuring Value");
-    TXT_TEMPERATURE.setToolTip("当前温度值");
-    TXT_DAL.setToolTip("PressureValue at 4mA Output");
-    TXT_DAH.setToolTip("PressureValue at 20mA Output");
+    TXT_ADDR.setToolTip(OT_TR("Ortavel", "Input Address"));
+    TXT_PRESSURE.setToolTip(OT_TR("Ortavel", "Current Measuring Value"));
+    TXT_TEMPERATURE.setToolTip(OT_TR("Ortavel", "当前温度值"));
+    TXT_DAL.setToolTip(OT_TR("Ortavel", "PressureValue at 4mA Output"));
+    TXT_DAH.setToolTip(OT_TR("Ortavel", "PressureValue at 20mA Output"));
 
     for (Control *control :
          std::initializer_list<Control *>{&Label19, &Label20, &cmdReset, &lblMAX, &txtMAX, &lblMIN, &txtMIN, &Label9,
