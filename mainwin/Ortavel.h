@@ -20,6 +20,7 @@
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/HeldTransmitter.h"
 #include "mainwin/InstructionConsole.h"
+#include "mainwin/LanguageChoice.h"
 #include "mainwin/MeasuringValue.h"
 #include "mainwin/OutputSettings.h"
 #include "text/OperatorText.h"
@@ -168,6 +169,7 @@ public:
 
     const Clock &clock() const { return m_clock; }
     SettingsStore &settingsStore() { return m_settings; }
+    LanguageChoice &languageChoice() { return m_languageChoice; }
     MessageBox &messageBox() { return m_messages; }
     EventPump &eventPump() { return m_events; }
     WindowHost &windowHost() { return m_windows; }
@@ -209,6 +211,17 @@ public:
     MenuItem mnuVerify{"mnuVerify", OT_TR("Ortavel", "Verification(&E)...")};
     // Only in builds with the history.
     MenuItem mnuHistory{"mnuHistory", OT_TR("Ortavel", "History(&H)...")};
+    // Each language names itself: the operator finds his own in any.
+    MenuItem mnuLanguage{"mnuLanguage", OT_TR("Ortavel", "Language(&L)")};
+    MenuItem mnuLanguageSpec{"mnuLanguageSpec", OT_TR("Ortavel", "Specified")};
+    MenuItem mnuLanguageEnglish{"mnuLanguageEnglish", "English"};
+    MenuItem mnuLanguageChinese{"mnuLanguageChinese", "中文"};
+    MenuItem mnuLanguageSep{"mnuLanguageSep", "-"};
+    MenuItem mnuReportLanguage{"mnuReportLanguage", OT_TR("Ortavel", "Reports")};
+    MenuItem mnuReportAsWindow{"mnuReportAsWindow", OT_TR("Ortavel", "As the Window")};
+    MenuItem mnuReportSpec{"mnuReportSpec", OT_TR("Ortavel", "Specified")};
+    MenuItem mnuReportEnglish{"mnuReportEnglish", "English"};
+    MenuItem mnuReportChinese{"mnuReportChinese", "中文"};
     MenuItem mnuConfiguration{"mnuConfiguration", OT_TR("Ortavel", "Configuration(&G)")};
     MenuItem mnuSaveConfig{"mnuSaveConfig", OT_TR("Ortavel", "Save Configuration...")};
     MenuItem mnuCompareConfig{"mnuCompareConfig", OT_TR("Ortavel", "Compare with File...")};
@@ -378,6 +391,7 @@ private:
     InstructionConsole m_instructionConsole{*this};
     DataAreas m_dataAreas{*this};
     AccessLevels m_accessLevels{*this};
+    LanguageChoice m_languageChoice{*this};
 };
 
 } // namespace ortavel

@@ -20,6 +20,12 @@ void Ortavel::registerControls()
 #if ORTAVEL_HISTORY
     addTo(&View, mnuHistory);
 #endif
+    addTo(&View, mnuLanguage);
+    for (MenuItem *item : {&mnuLanguageSpec, &mnuLanguageEnglish, &mnuLanguageChinese, &mnuLanguageSep})
+        addTo(&mnuLanguage, *item);
+    addTo(&mnuLanguage, mnuReportLanguage);
+    for (MenuItem *item : {&mnuReportAsWindow, &mnuReportSpec, &mnuReportEnglish, &mnuReportChinese})
+        addTo(&mnuReportLanguage, *item);
     addTo(nullptr, mnuConfiguration);
     for (MenuItem *item : {&mnuSaveConfig, &mnuCompareConfig, &mnuApplyConfig})
         addTo(&mnuConfiguration, *item);

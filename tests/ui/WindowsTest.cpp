@@ -191,7 +191,8 @@ TEST_F(MainWindowTest, MenusHoldTheirEntries)
          ,
          "History(&H)..."
 #endif
-        },
+         ,
+         "Language(&L)"},
         {"Configuration(&G)", "Save Configuration...", "Compare with File...", "Apply File to Transmitters..."}};
     const QList<QAction *> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
