@@ -27,11 +27,14 @@ namespace {
 using verify::RunSheet;
 
 constexpr int kResolution = 300;
+// Words of measurement that mean otherwise in the window ("Error").
+constexpr const char *kReportContext = "Verification";
 constexpr int kColumns = 11;
 const std::array<const char *, kColumns> kHeaders = {
-    OT_TR("Ortavel", "Point %"), OT_TR("Ortavel", "Dir."),   OT_TR("Ortavel", "Nominal"), OT_TR("Ortavel", "Reference"),
-    OT_TR("Ortavel", "Reading"), OT_TR("Ortavel", "Spread"), OT_TR("Ortavel", "Error"),   OT_TR("Ortavel", "Error %"),
-    OT_TR("Ortavel", "U (k=2)"), OT_TR("Ortavel", "TUR"),    OT_TR("Ortavel", "Result")};
+    OT_TR("Ortavel", "Point %"),    OT_TR("Ortavel", "Dir."),    OT_TR("Ortavel", "Nominal"),
+    OT_TR("Ortavel", "Reference"),  OT_TR("Ortavel", "Reading"), OT_TR("Ortavel", "Spread"),
+    OT_TR("Verification", "Error"), OT_TR("Ortavel", "Error %"), OT_TR("Ortavel", "U (k=2)"),
+    OT_TR("Ortavel", "TUR"),        OT_TR("Ortavel", "Result")};
 // Column widths in hundredths of the line's width.
 const std::array<int, kColumns> kWidths = {7, 6, 10, 11, 11, 9, 9, 8, 9, 6, 14};
 
@@ -48,7 +51,10 @@ public:
     explicit Words(const TextTranslator *translator) : m_translator(translator) {}
 
     // A marked text, or one the verification core built from marked patterns.
-    QString operator()(const std::string &text) const { return m_translator ? m_translator->translate(text) : q(text); }
+    QString operator()(const std::string &text) const
+    {
+        return m_translator ? m_translator->translate(text, kReportContext) : q(text);
+    }
     // A marked pattern in the language with %1..%9 replaced in one pass, so
     // a part holding "%1" (a note, a name) stays as typed.
     QString filled(const char *pattern, std::initializer_list<QString> parts) const

@@ -88,6 +88,16 @@ QString TextTranslator::translate(const std::string &text) const
     return translate(text, 0);
 }
 
+QString TextTranslator::translate(const std::string &text, const char *context) const
+{
+    if (m_texts && m_loaded && !text.empty()) {
+        const QString own = m_texts->translate(context, text.c_str());
+        if (!own.isEmpty())
+            return own;
+    }
+    return translate(text, 0);
+}
+
 QString TextTranslator::translate(const std::string &text, int depth) const
 {
     if (!m_texts || !m_loaded || text.empty())

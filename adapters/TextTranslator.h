@@ -39,6 +39,9 @@ public:
     // then shown as written.
     bool loaded() const { return m_loaded; }
     QString translate(const std::string &text) const;
+    // The same, looked up first among the texts of `context`: a word that
+    // means another thing there ("Error" of a reading, not of an operation).
+    QString translate(const std::string &text, const char *context) const;
     // Qt's own texts (dialog buttons) in the language, if Qt has them.
     QTranslator *qtTexts() const { return m_qtTexts.get(); }
     QTranslator *texts() const { return m_texts.get(); }

@@ -1,5 +1,6 @@
 #include "OperatorText.h"
 
+#include <algorithm>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -8,22 +9,33 @@ namespace ortavel {
 
 namespace {
 
-// Built texts live as long as they may be on show; the oldest go first. Far
-// more than every window shows at once, few enough to stay small.
-constexpr std::size_t kRemembered = 4096;
+// Built texts live as long as they may be on show. Each pattern keeps its
+// latest ones, so that a count refreshed ten times a second never pushes out
+// the texts of other patterns built once, at the start.
+constexpr std::size_t kRememberedPerPattern = 256;
 
 class Recipes {
 public:
     void remember(const std::string &text, TextRecipe recipe)
     {
         const std::lock_guard lock(m_mutex);
-        const auto [place, added] = m_byText.insert_or_assign(text, std::move(recipe));
-        if (!added)
-            return;
-        m_order.push_back(text);
-        if (m_order.size() > kRemembered) {
-            m_byText.erase(m_order.front());
-            m_order.pop_front();
+        const std::string key = (recipe.joined ? "\n" : "") + recipe.pattern;
+        auto &latest = m_byPattern[key];
+        const auto known = m_byText.find(text);
+        if (known != m_byText.end() && known->second.pattern == recipe.pattern &&
+            known->second.joined == recipe.joined) {
+            // Built again: among the latest once more.
+            if (const auto place = std::find(latest.begin(), latest.end(), text); place != latest.end())
+                latest.erase(place);
+        }
+        m_byText.insert_or_assign(text, std::move(recipe));
+        latest.push_back(text);
+        if (latest.size() > kRememberedPerPattern) {
+            const auto oldest = m_byText.find(latest.front());
+            // The same text may since have been built from another pattern.
+            if (oldest != m_byText.end() && (oldest->second.joined ? "\n" : "") + oldest->second.pattern == key)
+                m_byText.erase(oldest);
+            latest.pop_front();
         }
     }
 
@@ -39,7 +51,7 @@ public:
 private:
     std::mutex m_mutex;
     std::unordered_map<std::string, TextRecipe> m_byText;
-    std::deque<std::string> m_order;
+    std::unordered_map<std::string, std::deque<std::string>> m_byPattern;
 };
 
 Recipes &recipes()

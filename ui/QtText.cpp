@@ -15,6 +15,11 @@ QString shown(const std::string &text)
     return g_shownTranslator ? g_shownTranslator->translate(text) : toQt(text);
 }
 
+QString shown(const std::string &text, const char *context)
+{
+    return g_shownTranslator ? g_shownTranslator->translate(text, context) : toQt(text);
+}
+
 void setShownTranslator(const TextTranslator *translator)
 {
     g_shownTranslator = translator;

@@ -23,6 +23,8 @@ class TextTranslator;
 // models hold stays as written, so every view shows its texts through this.
 // Values and what the operator typed go through toQt(), never through this.
 QString shown(const std::string &text);
+// The same, looked up first among the texts of `context`.
+QString shown(const std::string &text, const char *context);
 // The window's language from now on; nullptr for the texts as written. The
 // translator must outlive its use.
 void setShownTranslator(const TextTranslator *translator);
