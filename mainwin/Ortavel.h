@@ -240,7 +240,7 @@ public:
     TextBox TXT_BAND{"TXT_BAND", "TXT_BAND"};
     Label LBL_DPH{"LBL_DPH", OT_TR("Ortavel", "Range:")};
     TextBox TXT_SCZ{"TXT_SCZ", "SCZ"};
-    Label Label15{"Label15", "～"};
+    Label Label15{"Label15", OT_TR("Ortavel", "～")};
     TextBox TXT_SCF{"TXT_SCF", "SCF"};
     TextBox TXT_FUNIT{"TXT_FUNIT", "UNIT"};
     Label LBL_VR{"LBL_VR", OT_TR("Ortavel", "Versie:")};

@@ -86,7 +86,8 @@ void Ortavel::setInitialState()
     for (int band = 0; band < 4; ++band)
         CMB_BAND.addItem(std::to_string(kBaudRates.at(static_cast<std::size_t>(band))), band);
     int code = 0;
-    for (const char *unit : {"kPa", "Mpa", "mH2O", "Bar", "psi", "mBar", "unknow"})
+    // The unit symbols read alike in every language; the last entry is a word.
+    for (const char *unit : {"kPa", "Mpa", "mH2O", "Bar", "psi", "mBar", OT_TR("Ortavel", "unknow")})
         cmbUnit.addItem(unit, code++);
     code = 0;
     for (const char *pattern : {"0000.", "000.0", "00.00", "0.000", ".0000"})

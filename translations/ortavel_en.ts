@@ -5,7 +5,7 @@
     <name>Ortavel</name>
     <message>
         <source>Status panel %1</source>
-        <translation type="unfinished" />
+        <translation>Status panel %1</translation>
     </message>
     <message>
         <source>Point %</source>
@@ -216,24 +216,24 @@
         <translation>A reference instrument past its due date was used (see the runs below).</translation>
     </message>
     <message>
-        <source>Pressures in %1 with the transmitter's decimals. Nominal: the point's pressure on the range; Reference: read off the reference instrument, "(n)": the nominal taken over;</source>
-        <translation>Pressures in %1 with the transmitter's decimals. Nominal: the point's pressure on the range; Reference: read off the reference instrument, "(n)": the nominal taken over;</translation>
+        <source>Pressures in %1 with the transmitter&apos;s decimals. Nominal: the point&apos;s pressure on the range; Reference: read off the reference instrument, &quot;(n)&quot;: the nominal taken over;</source>
+        <translation>Pressures in %1 with the transmitter&apos;s decimals. Nominal: the point&apos;s pressure on the range; Reference: read off the reference instrument, &quot;(n)&quot;: the nominal taken over;</translation>
     </message>
     <message>
-        <source>the transmitter's unit</source>
-        <translation>the transmitter's unit</translation>
+        <source>the transmitter&apos;s unit</source>
+        <translation>the transmitter&apos;s unit</translation>
     </message>
     <message>
-        <source>Reading: mean of the transmitter's samples, a digit more than it shows; Spread: highest minus lowest sample; Error: reading minus reference; Error %: of span.</source>
-        <translation>Reading: mean of the transmitter's samples, a digit more than it shows; Spread: highest minus lowest sample; Error: reading minus reference; Error %: of span.</translation>
+        <source>Reading: mean of the transmitter&apos;s samples, a digit more than it shows; Spread: highest minus lowest sample; Error: reading minus reference; Error %: of span.</source>
+        <translation>Reading: mean of the transmitter&apos;s samples, a digit more than it shows; Spread: highest minus lowest sample; Error: reading minus reference; Error %: of span.</translation>
     </message>
     <message>
-        <source>U (k=2): expanded uncertainty of the error from the reference's stated uncertainty, one digit of the transmitter and the samples' standard deviation of their mean;</source>
-        <translation>U (k=2): expanded uncertainty of the error from the reference's stated uncertainty, one digit of the transmitter and the samples' standard deviation of their mean;</translation>
+        <source>U (k=2): expanded uncertainty of the error from the reference&apos;s stated uncertainty, one digit of the transmitter and the samples&apos; standard deviation of their mean;</source>
+        <translation>U (k=2): expanded uncertainty of the error from the reference&apos;s stated uncertainty, one digit of the transmitter and the samples&apos; standard deviation of their mean;</translation>
     </message>
     <message>
-        <source>TUR: tolerance / U. Each point is judged by its run's decision rule; "unstable": spread above a quarter of the tolerance; "not read": a sample failed.</source>
-        <translation>TUR: tolerance / U. Each point is judged by its run's decision rule; "unstable": spread above a quarter of the tolerance; "not read": a sample failed.</translation>
+        <source>TUR: tolerance / U. Each point is judged by its run&apos;s decision rule; &quot;unstable&quot;: spread above a quarter of the tolerance; &quot;not read&quot;: a sample failed.</source>
+        <translation>TUR: tolerance / U. Each point is judged by its run&apos;s decision rule; &quot;unstable&quot;: spread above a quarter of the tolerance; &quot;not read&quot;: a sample failed.</translation>
     </message>
     <message>
         <source>The results relate only to the item calibrated. This report may be reproduced only in full.</source>
@@ -256,8 +256,8 @@
         <translation>%1 may be opened by its owner only; ask the administrator of this machine for access.</translation>
     </message>
     <message>
-        <source>To use %1, join its group "%2" (sudo usermod -aG %2 $USER), then log out and log in again.</source>
-        <translation>To use %1, join its group "%2" (sudo usermod -aG %2 $USER), then log out and log in again.</translation>
+        <source>To use %1, join its group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log out and log in again.</source>
+        <translation>To use %1, join its group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log out and log in again.</translation>
     </message>
     <message>
         <source>Port already open</source>
@@ -280,8 +280,8 @@
         <translation>not a port: %1</translation>
     </message>
     <message>
-        <source>%1, latency timer %2 ms (added to the quick search's wait)</source>
-        <translation>%1, latency timer %2 ms (added to the quick search's wait)</translation>
+        <source>%1, latency timer %2 ms (added to the quick search&apos;s wait)</source>
+        <translation>%1, latency timer %2 ms (added to the quick search&apos;s wait)</translation>
     </message>
     <message>
         <source>Port is closed</source>
@@ -340,8 +340,8 @@
         <translation>Cannot write %1</translation>
     </message>
     <message>
-        <source>Port %1: the request did not come back as an echo before the reply, so the port's echo setting "on" may be wrong for this adapter ("auto" suits adapters with and without an echo)</source>
-        <translation>Port %1: the request did not come back as an echo before the reply, so the port's echo setting "on" may be wrong for this adapter ("auto" suits adapters with and without an echo)</translation>
+        <source>Port %1: the request did not come back as an echo before the reply, so the port&apos;s echo setting &quot;on&quot; may be wrong for this adapter (&quot;auto&quot; suits adapters with and without an echo)</source>
+        <translation>Port %1: the request did not come back as an echo before the reply, so the port&apos;s echo setting &quot;on&quot; may be wrong for this adapter (&quot;auto&quot; suits adapters with and without an echo)</translation>
     </message>
     <message>
         <source>%1 answers later than the %2 ms timeout; its values were not taken</source>
@@ -380,8 +380,8 @@
         <translation>echo takes off, on or auto</translation>
     </message>
     <message>
-        <source>unknown option "%1" (baud, allowance and echo are known)</source>
-        <translation>unknown option "%1" (baud, allowance and echo are known)</translation>
+        <source>unknown option &quot;%1&quot; (baud, allowance and echo are known)</source>
+        <translation>unknown option &quot;%1&quot; (baud, allowance and echo are known)</translation>
     </message>
     <message>
         <source>raw TCP, rate fixed at %1 baud by the server</source>
@@ -420,16 +420,16 @@
         <translation>Quick search waits %1 ms for a transmitter to start answering; use Search for slower ones</translation>
     </message>
     <message>
-        <source>The link's reply allowance (%1 ms) and the adapter's latency timer (%2 ms) are added to the wait</source>
-        <translation>The link's reply allowance (%1 ms) and the adapter's latency timer (%2 ms) are added to the wait</translation>
+        <source>The link&apos;s reply allowance (%1 ms) and the adapter&apos;s latency timer (%2 ms) are added to the wait</source>
+        <translation>The link&apos;s reply allowance (%1 ms) and the adapter&apos;s latency timer (%2 ms) are added to the wait</translation>
     </message>
     <message>
-        <source>The link's reply allowance (%1 ms) is added to the wait</source>
-        <translation>The link's reply allowance (%1 ms) is added to the wait</translation>
+        <source>The link&apos;s reply allowance (%1 ms) is added to the wait</source>
+        <translation>The link&apos;s reply allowance (%1 ms) is added to the wait</translation>
     </message>
     <message>
-        <source>The adapter's latency timer (%1 ms) is added to the wait</source>
-        <translation>The adapter's latency timer (%1 ms) is added to the wait</translation>
+        <source>The adapter&apos;s latency timer (%1 ms) is added to the wait</source>
+        <translation>The adapter&apos;s latency timer (%1 ms) is added to the wait</translation>
     </message>
     <message>
         <source>no value read</source>
@@ -456,8 +456,8 @@
         <translation>no transmitter selected</translation>
     </message>
     <message>
-        <source>the device server sets the line's rate</source>
-        <translation>the device server sets the line's rate</translation>
+        <source>the device server sets the line&apos;s rate</source>
+        <translation>the device server sets the line&apos;s rate</translation>
     </message>
     <message>
         <source>%1 (answer: %2)</source>
@@ -629,19 +629,19 @@
     </message>
     <message>
         <source>Language(&amp;L)</source>
-        <translation type="unfinished" />
+        <translation>Language(&amp;L)</translation>
     </message>
     <message>
         <source>Specified</source>
-        <translation type="unfinished" />
+        <translation>Specified</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished" />
+        <translation>Reports</translation>
     </message>
     <message>
         <source>As the Window</source>
-        <translation type="unfinished" />
+        <translation>As the Window</translation>
     </message>
     <message>
         <source>Configuration(&amp;G)</source>
@@ -890,8 +890,8 @@ Longest wait for a transmitter to start answering</translation>
         <translation>Time a USB serial adapter may hold received bytes back</translation>
     </message>
     <message>
-        <source>%1 Only %2 baud was searched: the device server sets the line's rate.</source>
-        <translation>%1 Only %2 baud was searched: the device server sets the line's rate.</translation>
+        <source>%1 Only %2 baud was searched: the device server sets the line&apos;s rate.</source>
+        <translation>%1 Only %2 baud was searched: the device server sets the line&apos;s rate.</translation>
     </message>
     <message>
         <source>%1 %2.</source>
@@ -934,8 +934,8 @@ Longest wait for a transmitter to start answering</translation>
         <translation>Points: numbers in % of the range, separated by commas.</translation>
     </message>
     <message>
-        <source>Uncertainty: the reference's expanded uncertainty as its certificate states it, such as 0.05, 0.02% or 0.02% k=2; or leave it empty.</source>
-        <translation>Uncertainty: the reference's expanded uncertainty as its certificate states it, such as 0.05, 0.02% or 0.02% k=2; or leave it empty.</translation>
+        <source>Uncertainty: the reference&apos;s expanded uncertainty as its certificate states it, such as 0.05, 0.02% or 0.02% k=2; or leave it empty.</source>
+        <translation>Uncertainty: the reference&apos;s expanded uncertainty as its certificate states it, such as 0.05, 0.02% or 0.02% k=2; or leave it empty.</translation>
     </message>
     <message>
         <source>The run does not start: %1.</source>
@@ -954,8 +954,8 @@ Longest wait for a transmitter to start answering</translation>
         <translation>The reference instrument was due on %1. Start anyway? The report will say so on its first page.</translation>
     </message>
     <message>
-        <source>The run does not start: %1. Type the range (low and high) beside "Range" to verify against it.</source>
-        <translation>The run does not start: %1. Type the range (low and high) beside "Range" to verify against it.</translation>
+        <source>The run does not start: %1. Type the range (low and high) beside &quot;Range&quot; to verify against it.</source>
+        <translation>The run does not start: %1. Type the range (low and high) beside &quot;Range&quot; to verify against it.</translation>
     </message>
     <message>
         <source>The as-left run does not join the as-found run: %1.</source>
@@ -970,8 +970,8 @@ Longest wait for a transmitter to start answering</translation>
         <translation>Reference: type the reading of the reference instrument, or leave it empty for the nominal.</translation>
     </message>
     <message>
-        <source>mA: the meter's reading of the output from 0 to 24 mA, or leave it empty.</source>
-        <translation>mA: the meter's reading of the output from 0 to 24 mA, or leave it empty.</translation>
+        <source>mA: the meter&apos;s reading of the output from 0 to 24 mA, or leave it empty.</source>
+        <translation>mA: the meter&apos;s reading of the output from 0 to 24 mA, or leave it empty.</translation>
     </message>
     <message>
         <source>The transmitter %1 is no longer selected in the main window; the reading stopped.</source>
@@ -1222,8 +1222,8 @@ Longest wait for a transmitter to start answering</translation>
         <translation>the local counter</translation>
     </message>
     <message>
-        <source>the local report counter %1 holds "%2", not a count: correct it in %3's settings</source>
-        <translation>the local report counter %1 holds "%2", not a count: correct it in %3's settings</translation>
+        <source>the local report counter %1 holds &quot;%2&quot;, not a count: correct it in %3&apos;s settings</source>
+        <translation>the local report counter %1 holds &quot;%2&quot;, not a count: correct it in %3&apos;s settings</translation>
     </message>
     <message>
         <source>the local report counter %1 is used up</source>
@@ -1330,8 +1330,8 @@ Longest wait for a transmitter to start answering</translation>
         <translation>the dwell lies from 0 to 3600 s</translation>
     </message>
     <message>
-        <source>the reference's due date is written YYYY-MM-DD</source>
-        <translation>the reference's due date is written YYYY-MM-DD</translation>
+        <source>the reference&apos;s due date is written YYYY-MM-DD</source>
+        <translation>the reference&apos;s due date is written YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the display range (DL, DH) could not be read</source>
@@ -1340,6 +1340,941 @@ Longest wait for a transmitter to start answering</translation>
     <message>
         <source>the display range is empty (DL equals DH)</source>
         <translation>the display range is empty (DL equals DH)</translation>
+    </message>
+    <message>
+        <source>Instrument history: %1</source>
+        <translation>Instrument history: %1</translation>
+    </message>
+    <message>
+        <source>not kept by this build</source>
+        <translation>not kept by this build</translation>
+    </message>
+    <message>
+        <source>About Ortavel</source>
+        <translation>About Ortavel</translation>
+    </message>
+    <message>
+        <source>此时系统信息不可用</source>
+        <translation>System information is not available at this time</translation>
+    </message>
+    <message>
+        <source>Kavrin Products Management Dept.</source>
+        <translation>Kavrin Products Management Dept.</translation>
+    </message>
+    <message>
+        <source>   The software is suitable to QX820/830 Intelligent Transmitter Version 2.00. The software is free of charge. The users could download it from our website.</source>
+        <translation>   The software is suitable to QX820/830 Intelligent Transmitter Version 2.00. The software is free of charge. The users could download it from our website.</translation>
+    </message>
+    <message>
+        <source>Version 1.35e                  2008.1</source>
+        <translation>Version 1.35e                  2008.1</translation>
+    </message>
+    <message>
+        <source>Email:%1</source>
+        <translation>Email:%1</translation>
+    </message>
+    <message>
+        <source>Ok(&amp;O)</source>
+        <translation>Ok(&amp;O)</translation>
+    </message>
+    <message>
+        <source>System Info(&amp;S)</source>
+        <translation>System Info(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save to Factury</source>
+        <translation>Save to Factury</translation>
+    </message>
+    <message>
+        <source>No transmitter is selected in the main window; close this window, choose one and open it again.</source>
+        <translation>No transmitter is selected in the main window; close this window, choose one and open it again.</translation>
+    </message>
+    <message>
+        <source>point %1</source>
+        <translation>point %1</translation>
+    </message>
+    <message>
+        <source>points %1</source>
+        <translation>points %1</translation>
+    </message>
+    <message>
+        <source>Nothing sent: %1; try again when it has ended.</source>
+        <translation>Nothing sent: %1; try again when it has ended.</translation>
+    </message>
+    <message>
+        <source>The transmitter %1 read by this window is no longer selected; close the window and open it again.</source>
+        <translation>The transmitter %1 read by this window is no longer selected; close the window and open it again.</translation>
+    </message>
+    <message>
+        <source>Unit:  %1</source>
+        <translation>Unit:  %1</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>Could not read the number of calibration points.</source>
+        <translation>Could not read the number of calibration points.</translation>
+    </message>
+    <message>
+        <source>Could not read the number of calibration points and %1; the boxes show the answer received.</source>
+        <translation>Could not read the number of calibration points and %1; the boxes show the answer received.</translation>
+    </message>
+    <message>
+        <source>Could not read %1; the boxes show the answer received.</source>
+        <translation>Could not read %1; the boxes show the answer received.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the number of calibration points must be 0 to 8.</source>
+        <translation>Nothing was sent: the number of calibration points must be 0 to 8.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1 holds no value. Read the calibration data again or type the values.</source>
+        <translation>Nothing was sent: %1 holds no value. Read the calibration data again or type the values.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1 hold no value. Read the calibration data again or type the values.</source>
+        <translation>Nothing was sent: %1 hold no value. Read the calibration data again or type the values.</translation>
+    </message>
+    <message>
+        <source>Download Calibration Data failed at %1 (answer: %2); the transmitter did not store the table.</source>
+        <translation>Download Calibration Data failed at %1 (answer: %2); the transmitter did not store the table.</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>Save to Factury failed (answer: %1).</source>
+        <translation>Save to Factury failed (answer: %1).</translation>
+    </message>
+    <message>
+        <source>The point count %1 was not given back to the transmitter %2: it is no longer selected.</source>
+        <translation>The point count %1 was not given back to the transmitter %2: it is no longer selected.</translation>
+    </message>
+    <message>
+        <source>QX820/830 Transmitter Calibration</source>
+        <translation>QX820/830 Transmitter Calibration</translation>
+    </message>
+    <message>
+        <source>     Calibration Steps: Press &quot;Recalibrate&quot;→ Select &quot;Calibration <byte value="xd"/>
+Point Amount&quot; → Input calibration pressure and practical pressure <byte value="xd"/>
+correspondingly → Press &quot;Save Calibration Data&quot; → Finish<byte value="xd"/>
+The practical pressure can be gotten by pressing corresponding keys <byte value="xd"/>
+&quot;Pressure Point&quot;. When press &quot;Save Calibration Data&quot;, the standard <byte value="xd"/>
+data will be downloaded and saved in the transmitter.<byte value="xd"/>
+</source>
+        <translation>     Calibration Steps: Press &quot;Recalibrate&quot;→ Select &quot;Calibration <byte value="xd"/>
+Point Amount&quot; → Input calibration pressure and practical pressure <byte value="xd"/>
+correspondingly → Press &quot;Save Calibration Data&quot; → Finish<byte value="xd"/>
+The practical pressure can be gotten by pressing corresponding keys <byte value="xd"/>
+&quot;Pressure Point&quot;. When press &quot;Save Calibration Data&quot;, the standard <byte value="xd"/>
+data will be downloaded and saved in the transmitter.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Download Calibration Data</source>
+        <translation>Download Calibration Data</translation>
+    </message>
+    <message>
+        <source>Download Calibration Data finished !</source>
+        <translation>Download Calibration Data finished !</translation>
+    </message>
+    <message>
+        <source>Calibration Points:</source>
+        <translation>Calibration Points:</translation>
+    </message>
+    <message>
+        <source>Calibration Pressure:</source>
+        <translation>Calibration Pressure:</translation>
+    </message>
+    <message>
+        <source>Measuring Pressure:</source>
+        <translation>Measuring Pressure:</translation>
+    </message>
+    <message>
+        <source>Press.%1</source>
+        <translation>Press.%1</translation>
+    </message>
+    <message>
+        <source>Read Cal. Data</source>
+        <translation>Read Cal. Data</translation>
+    </message>
+    <message>
+        <source>Recalibrate</source>
+        <translation>Recalibrate</translation>
+    </message>
+    <message>
+        <source>Save Cal. Data</source>
+        <translation>Save Cal. Data</translation>
+    </message>
+    <message>
+        <source>Calibration Explain</source>
+        <translation>Calibration Explain</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Instrument history</source>
+        <translation>Instrument history</translation>
+    </message>
+    <message>
+        <source>Your name, recorded with every entry beside the login</source>
+        <translation>Your name, recorded with every entry beside the login</translation>
+    </message>
+    <message>
+        <source>Only changes on or after this day</source>
+        <translation>Only changes on or after this day</translation>
+    </message>
+    <message>
+        <source>The history %1.</source>
+        <translation>The history %1.</translation>
+    </message>
+    <message>
+        <source>The history %1: %2</source>
+        <translation>The history %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot be reached</source>
+        <translation>cannot be reached</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>The history holds no transmitter yet.</source>
+        <translation>The history holds no transmitter yet.</translation>
+    </message>
+    <message>
+        <source>%1 transmitters known.</source>
+        <translation>%1 transmitters known.</translation>
+    </message>
+    <message>
+        <source>Since: type a day as YYYY-MM-DD; until then every change is shown.</source>
+        <translation>Since: type a day as YYYY-MM-DD; until then every change is shown.</translation>
+    </message>
+    <message>
+        <source>Not set: the interval takes a whole number of months from 1 to %1.</source>
+        <translation>Not set: the interval takes a whole number of months from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Interval of %1 set to %2 months; Refresh shows the due date it gives.</source>
+        <translation>Interval of %1 set to %2 months; Refresh shows the due date it gives.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Transmitter (ID):</source>
+        <translation>Transmitter (ID):</translation>
+    </message>
+    <message>
+        <source>Interval (months):</source>
+        <translation>Interval (months):</translation>
+    </message>
+    <message>
+        <source>Set interval</source>
+        <translation>Set interval</translation>
+    </message>
+    <message>
+        <source>Due within (days):</source>
+        <translation>Due within (days):</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>Parameter:</translation>
+    </message>
+    <message>
+        <source>Since (YYYY-MM-DD):</source>
+        <translation>Since (YYYY-MM-DD):</translation>
+    </message>
+    <message>
+        <source>Snapshot:</source>
+        <translation>Snapshot:</translation>
+    </message>
+    <message>
+        <source>against:</source>
+        <translation>against:</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>snapshot</source>
+        <translation>snapshot</translation>
+    </message>
+    <message>
+        <source>verification</source>
+        <translation>verification</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibration</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>interval</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmed</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>no reply</translation>
+    </message>
+    <message>
+        <source>echo differs</source>
+        <translation>echo differs</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>%1 of %2 read</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>Traffic</translation>
+    </message>
+    <message>
+        <source>%1 of %2 exchanges recorded</source>
+        <translation>%1 of %2 exchanges recorded</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Last: %1, %2</source>
+        <translation>Last: %1, %2</translation>
+    </message>
+    <message>
+        <source>Span:</source>
+        <translation>Span:</translation>
+    </message>
+    <message>
+        <source>Save PNG...</source>
+        <translation>Save PNG...</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>it holds no calibration table</source>
+        <translation>it holds no calibration table</translation>
+    </message>
+    <message>
+        <source>%1 not read (%2)</source>
+        <translation>%1 not read (%2)</translation>
+    </message>
+    <message>
+        <source>did not answer: %1</source>
+        <translation>did not answer: %1</translation>
+    </message>
+    <message>
+        <source>note: %1: %2</source>
+        <translation>note: %1: %2</translation>
+    </message>
+    <message>
+        <source>calibration.points: %1 is not a whole number from 0 to 8</source>
+        <translation>calibration.points: %1 is not a whole number from 0 to 8</translation>
+    </message>
+    <message>
+        <source>calibration.table has more than 8 rows</source>
+        <translation>calibration.table has more than 8 rows</translation>
+    </message>
+    <message>
+        <source>calibration.table.%1 needs a standard and a measured value</source>
+        <translation>calibration.table.%1 needs a standard and a measured value</translation>
+    </message>
+    <message>
+        <source>not a JSON object: %1</source>
+        <translation>not a JSON object: %1</translation>
+    </message>
+    <message>
+        <source>not an ortavel backup (format is not &quot;ortavel-backup&quot;)</source>
+        <translation>not an ortavel backup (format is not &quot;ortavel-backup&quot;)</translation>
+    </message>
+    <message>
+        <source>backup format version %1 is not supported (expected %2)</source>
+        <translation>backup format version %1 is not supported (expected %2)</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 must be an object</translation>
+    </message>
+    <message>
+        <source>settings.%1 is not a key a backup may hold</source>
+        <translation>settings.%1 is not a key a backup may hold</translation>
+    </message>
+    <message>
+        <source>settings.%1 must be a text</source>
+        <translation>settings.%1 must be a text</translation>
+    </message>
+    <message>
+        <source>settings.%1 must be a text or a number</source>
+        <translation>settings.%1 must be a text or a number</translation>
+    </message>
+    <message>
+        <source>calibration must be an object or null</source>
+        <translation>calibration must be an object or null</translation>
+    </message>
+    <message>
+        <source>settings holds none of the keys apply writes (type, unit, decimals, display_zero, display_full_scale, output_4ma, output_20ma, trim_4ma, trim_20ma)</source>
+        <translation>settings holds none of the keys apply writes (type, unit, decimals, display_zero, display_full_scale, output_4ma, output_20ma, trim_4ma, trim_20ma)</translation>
+    </message>
+    <message>
+        <source>settings holds no value to write: every key is saved as not read</source>
+        <translation>settings holds no value to write: every key is saved as not read</translation>
+    </message>
+    <message>
+        <source>%1: needs a text without control characters, not empty</source>
+        <translation>%1: needs a text without control characters, not empty</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not kPa, MPa, mH2O, Bar, Psi, mBar, Unknown or a code 0-6</source>
+        <translation>%1: %2 is not kPa, MPa, mH2O, Bar, Psi, mBar, Unknown or a code 0-6</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0 to 4</source>
+        <translation>%1: %2 is not 0 to 4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a decimal number</source>
+        <translation>%1: %2 is not a decimal number</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number from -5000 to 5000</source>
+        <translation>%1: %2 is not a whole number from -5000 to 5000</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an address from 1 to 99</source>
+        <translation>%1: %2 is not an address from 1 to 99</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 1200, 2400, 4800 or 9600</source>
+        <translation>%1: %2 is not 1200, 2400, 4800 or 9600</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>unknown key %1</translation>
+    </message>
+    <message>
+        <source>%1 given twice</source>
+        <translation>%1 given twice</translation>
+    </message>
+    <message>
+        <source>version &quot;%1&quot; is not a number: output values go out as typed</source>
+        <translation>version &quot;%1&quot; is not a number: output values go out as typed</translation>
+    </message>
+    <message>
+        <source>not stored: an earlier write was not confirmed</source>
+        <translation>not stored: an earlier write was not confirmed</translation>
+    </message>
+    <message>
+        <source>not sent: the address change was not confirmed</source>
+        <translation>not sent: the address change was not confirmed</translation>
+    </message>
+    <message>
+        <source>not sent: the line&apos;s rate is set at its device server (%1 baud)</source>
+        <translation>not sent: the line&apos;s rate is set at its device server (%1 baud)</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>not confirmed</translation>
+    </message>
+    <message>
+        <source>confirmed, but the line could not follow</source>
+        <translation>confirmed, but the line could not follow</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>not asked</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 point</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>not written: the transmitter is not the file&apos;s own</source>
+        <translation>not written: the transmitter is not the file&apos;s own</translation>
+    </message>
+    <message>
+        <source>not sent: cancelled</source>
+        <translation>not sent: cancelled</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Save Configuration</translation>
+    </message>
+    <message>
+        <source>Nothing saved: %1.</source>
+        <translation>Nothing saved: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing saved: no value of %1 has been read in this selection; press Reflash first.</source>
+        <translation>Nothing saved: no value of %1 has been read in this selection; press Reflash first.</translation>
+    </message>
+    <message>
+        <source>Configuration of %1 saved</source>
+        <translation>Configuration of %1 saved</translation>
+    </message>
+    <message>
+        <source>Configuration of %1 saved (not read: %2)</source>
+        <translation>Configuration of %1 saved (not read: %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration that can be written: %2. Nothing was sent.</source>
+        <translation>%1 is not a configuration that can be written: %2. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Compare Configuration</source>
+        <translation>Compare Configuration</translation>
+    </message>
+    <message>
+        <source>Apply Configuration</source>
+        <translation>Apply Configuration</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>No transmitter in the online list: search the bus first.</source>
+        <translation>No transmitter in the online list: search the bus first.</translation>
+    </message>
+    <message>
+        <source>%1 - cancelling after this write</source>
+        <translation>%1 - cancelling after this write</translation>
+    </message>
+    <message>
+        <source>Nothing sent: the port is not open.</source>
+        <translation>Nothing sent: the port is not open.</translation>
+    </message>
+    <message>
+        <source>Nothing written: no transmitter is ticked.</source>
+        <translation>Nothing written: no transmitter is ticked.</translation>
+    </message>
+    <message>
+        <source>Nothing written: %1</source>
+        <translation>Nothing written: %1</translation>
+    </message>
+    <message>
+        <source>configurations are being applied</source>
+        <translation>configurations are being applied</translation>
+    </message>
+    <message>
+        <source>cancelled before it was reached</source>
+        <translation>cancelled before it was reached</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>not ticked</translation>
+    </message>
+    <message>
+        <source>Writing to %1 (%2 of %3)</source>
+        <translation>Writing to %1 (%2 of %3)</translation>
+    </message>
+    <message>
+        <source>its rate is not known</source>
+        <translation>its rate is not known</translation>
+    </message>
+    <message>
+        <source>%1 writes confirmed</source>
+        <translation>%1 writes confirmed</translation>
+    </message>
+    <message>
+        <source>trims and calibration not written: not the file&apos;s own transmitter</source>
+        <translation>trims and calibration not written: not the file&apos;s own transmitter</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 writes confirmed</source>
+        <translation>cancelled after %1 writes confirmed</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Done.</translation>
+    </message>
+    <message>
+        <source>%1 confirmed, %2 failed, %3 skipped.</source>
+        <translation>%1 confirmed, %2 failed, %3 skipped.</translation>
+    </message>
+    <message>
+        <source>Calibration table too (to the file&apos;s own transmitter only)</source>
+        <translation>Calibration table too (to the file&apos;s own transmitter only)</translation>
+    </message>
+    <message>
+        <source>Save to the user area afterwards</source>
+        <translation>Save to the user area afterwards</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The file names no transmitter it was taken from: trims and calibration are not offered.</source>
+        <translation>The file names no transmitter it was taken from: trims and calibration are not offered.</translation>
+    </message>
+    <message>
+        <source>The file was taken from this transmitter, %1.</source>
+        <translation>The file was taken from this transmitter, %1.</translation>
+    </message>
+    <message>
+        <source>The file was taken from another transmitter, %1: type and ID are not ticked, trims and calibration are not offered.</source>
+        <translation>The file was taken from another transmitter, %1: type and ID are not ticked, trims and calibration are not offered.</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Nothing written: no row is ticked.</source>
+        <translation>Nothing written: no row is ticked.</translation>
+    </message>
+    <message>
+        <source>%1 written and confirmed, %2 not</source>
+        <translation>%1 written and confirmed, %2 not</translation>
+    </message>
+    <message>
+        <source>%1 written and confirmed</source>
+        <translation>%1 written and confirmed</translation>
+    </message>
+    <message>
+        <source>saved to the user area</source>
+        <translation>saved to the user area</translation>
+    </message>
+    <message>
+        <source>not saved: %1</source>
+        <translation>not saved: %1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Write Selected</source>
+        <translation>Write Selected</translation>
+    </message>
+    <message>
+        <source>Read Again</source>
+        <translation>Read Again</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>bad reply</source>
+        <translation>bad reply</translation>
+    </message>
+    <message>
+        <source>late reply</source>
+        <translation>late reply</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>Transmitter</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Differs</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>Baud</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Configurations (*.json);;All files (*)</source>
+        <translation>Configurations (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Configuration file</source>
+        <translation>Configuration file</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Save configuration</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Last seen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Addr</source>
+        <translation>Addr</translation>
+    </message>
+    <message>
+        <source>Last verified</source>
+        <translation>Last verified</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Next due</source>
+        <translation>Next due</translation>
+    </message>
+    <message>
+        <source>Changed since</source>
+        <translation>Changed since</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Echo</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Error at %1</source>
+        <translation>Error at %1</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>(overwritten)</source>
+        <translation>(overwritten)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Request</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Reply</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>Exchanges</translation>
+    </message>
+    <message>
+        <source>No reply</source>
+        <translation>No reply</translation>
+    </message>
+    <message>
+        <source>Bad reply</source>
+        <translation>Bad reply</translation>
+    </message>
+    <message>
+        <source>Mean ms</source>
+        <translation>Mean ms</translation>
+    </message>
+    <message>
+        <source>p95 ms</source>
+        <translation>p95 ms</translation>
+    </message>
+    <message>
+        <source>Longest ms</source>
+        <translation>Longest ms</translation>
+    </message>
+    <message>
+        <source>Save traffic</source>
+        <translation>Save traffic</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Save trend picture</source>
+        <translation>Save trend picture</translation>
+    </message>
+    <message>
+        <source>Save trend</source>
+        <translation>Save trend</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation>PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Pressure max</source>
+        <translation>Pressure max</translation>
+    </message>
+    <message>
+        <source>Pressure min</source>
+        <translation>Pressure min</translation>
+    </message>
+    <message>
+        <source>Temperature max</source>
+        <translation>Temperature max</translation>
+    </message>
+    <message>
+        <source>Temperature min</source>
+        <translation>Temperature min</translation>
+    </message>
+    <message>
+        <source>Temperature (℃)</source>
+        <translation>Temperature (℃)</translation>
+    </message>
+    <message>
+        <source>Elapsed time (%1)</source>
+        <translation>Elapsed time (%1)</translation>
+    </message>
+    <message>
+        <source>Pressure (%1)</source>
+        <translation>Pressure (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (unstable)</source>
+        <translation>%1 (unstable)</translation>
+    </message>
+    <message>
+        <source>Save certificate</source>
+        <translation>Save certificate</translation>
+    </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>～</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
+    <name>Verification</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>Ortavel</name>
     <message>
         <source>Status panel %1</source>
-        <translation type="unfinished" />
+        <translation>状态栏 %1</translation>
     </message>
     <message>
         <source>Point %</source>
@@ -216,23 +216,23 @@
         <translation>使用了已过有效期的标准器（见下文各次测量）。</translation>
     </message>
     <message>
-        <source>Pressures in %1 with the transmitter's decimals. Nominal: the point's pressure on the range; Reference: read off the reference instrument, "(n)": the nominal taken over;</source>
+        <source>Pressures in %1 with the transmitter&apos;s decimals. Nominal: the point&apos;s pressure on the range; Reference: read off the reference instrument, &quot;(n)&quot;: the nominal taken over;</source>
         <translation>压力单位为 %1，小数位数与变送器相同。标称值：该点在量程上的压力；标准值：从标准器读取，“(n)”：采用标称值；</translation>
     </message>
     <message>
-        <source>the transmitter's unit</source>
+        <source>the transmitter&apos;s unit</source>
         <translation>变送器的单位</translation>
     </message>
     <message>
-        <source>Reading: mean of the transmitter's samples, a digit more than it shows; Spread: highest minus lowest sample; Error: reading minus reference; Error %: of span.</source>
+        <source>Reading: mean of the transmitter&apos;s samples, a digit more than it shows; Spread: highest minus lowest sample; Error: reading minus reference; Error %: of span.</source>
         <translation>读数：变送器各采样的平均值，比其显示多一位小数；离散：最高采样减最低采样；误差：读数减标准值；误差 %：相对量程跨度。</translation>
     </message>
     <message>
-        <source>U (k=2): expanded uncertainty of the error from the reference's stated uncertainty, one digit of the transmitter and the samples' standard deviation of their mean;</source>
+        <source>U (k=2): expanded uncertainty of the error from the reference&apos;s stated uncertainty, one digit of the transmitter and the samples&apos; standard deviation of their mean;</source>
         <translation>U (k=2)：误差的扩展不确定度，由标准器给出的不确定度、变送器的一个末位数字和采样平均值的标准偏差合成；</translation>
     </message>
     <message>
-        <source>TUR: tolerance / U. Each point is judged by its run's decision rule; "unstable": spread above a quarter of the tolerance; "not read": a sample failed.</source>
+        <source>TUR: tolerance / U. Each point is judged by its run&apos;s decision rule; &quot;unstable&quot;: spread above a quarter of the tolerance; &quot;not read&quot;: a sample failed.</source>
         <translation>TUR：允差 / U。各点按其所属测量的判定规则判定；“不稳定”：离散超过允差的四分之一；“未读取”：有采样失败。</translation>
     </message>
     <message>
@@ -256,7 +256,7 @@
         <translation>%1 仅其所有者可以打开；请向本机管理员申请访问权限。</translation>
     </message>
     <message>
-        <source>To use %1, join its group "%2" (sudo usermod -aG %2 $USER), then log out and log in again.</source>
+        <source>To use %1, join its group &quot;%2&quot; (sudo usermod -aG %2 $USER), then log out and log in again.</source>
         <translation>要使用 %1，请加入其用户组“%2”（sudo usermod -aG %2 $USER），然后注销并重新登录。</translation>
     </message>
     <message>
@@ -280,7 +280,7 @@
         <translation>不是串口：%1</translation>
     </message>
     <message>
-        <source>%1, latency timer %2 ms (added to the quick search's wait)</source>
+        <source>%1, latency timer %2 ms (added to the quick search&apos;s wait)</source>
         <translation>%1，延迟计时器 %2 ms（计入快速搜索的等待时间）</translation>
     </message>
     <message>
@@ -340,7 +340,7 @@
         <translation>无法写入文件 %1</translation>
     </message>
     <message>
-        <source>Port %1: the request did not come back as an echo before the reply, so the port's echo setting "on" may be wrong for this adapter ("auto" suits adapters with and without an echo)</source>
+        <source>Port %1: the request did not come back as an echo before the reply, so the port&apos;s echo setting &quot;on&quot; may be wrong for this adapter (&quot;auto&quot; suits adapters with and without an echo)</source>
         <translation>串口 %1：请求的回显未在应答之前返回，因此该串口的回显设置“on”可能不适合此适配器（“auto”适用于有回显和无回显的适配器）</translation>
     </message>
     <message>
@@ -380,7 +380,7 @@
         <translation>echo 可取 off、on 或 auto</translation>
     </message>
     <message>
-        <source>unknown option "%1" (baud, allowance and echo are known)</source>
+        <source>unknown option &quot;%1&quot; (baud, allowance and echo are known)</source>
         <translation>未知选项“%1”（可用选项为 baud、allowance 和 echo）</translation>
     </message>
     <message>
@@ -420,15 +420,15 @@
         <translation>快速搜索等待变送器开始应答 %1 ms；较慢的变送器请用“搜索”</translation>
     </message>
     <message>
-        <source>The link's reply allowance (%1 ms) and the adapter's latency timer (%2 ms) are added to the wait</source>
+        <source>The link&apos;s reply allowance (%1 ms) and the adapter&apos;s latency timer (%2 ms) are added to the wait</source>
         <translation>等待时间已加上连接的应答余量（%1 ms）和适配器的延迟计时器（%2 ms）</translation>
     </message>
     <message>
-        <source>The link's reply allowance (%1 ms) is added to the wait</source>
+        <source>The link&apos;s reply allowance (%1 ms) is added to the wait</source>
         <translation>等待时间已加上连接的应答余量（%1 ms）</translation>
     </message>
     <message>
-        <source>The adapter's latency timer (%1 ms) is added to the wait</source>
+        <source>The adapter&apos;s latency timer (%1 ms) is added to the wait</source>
         <translation>等待时间已加上适配器的延迟计时器（%1 ms）</translation>
     </message>
     <message>
@@ -456,7 +456,7 @@
         <translation>未选择变送器</translation>
     </message>
     <message>
-        <source>the device server sets the line's rate</source>
+        <source>the device server sets the line&apos;s rate</source>
         <translation>波特率由设备服务器设定</translation>
     </message>
     <message>
@@ -629,19 +629,19 @@
     </message>
     <message>
         <source>Language(&amp;L)</source>
-        <translation type="unfinished" />
+        <translation>语言(&amp;L)</translation>
     </message>
     <message>
         <source>Specified</source>
-        <translation type="unfinished" />
+        <translation>原文（规定文本）</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished" />
+        <translation>报告</translation>
     </message>
     <message>
         <source>As the Window</source>
-        <translation type="unfinished" />
+        <translation>与窗口相同</translation>
     </message>
     <message>
         <source>Configuration(&amp;G)</source>
@@ -890,7 +890,7 @@ Longest wait for a transmitter to start answering</source>
         <translation>USB 串口适配器可滞留已接收字节的时间</translation>
     </message>
     <message>
-        <source>%1 Only %2 baud was searched: the device server sets the line's rate.</source>
+        <source>%1 Only %2 baud was searched: the device server sets the line&apos;s rate.</source>
         <translation>%1仅以 %2 波特搜索：波特率由设备服务器设定。</translation>
     </message>
     <message>
@@ -934,7 +934,7 @@ Longest wait for a transmitter to start answering</source>
         <translation>测量点：以量程的 % 表示的数值，用逗号（,）分隔。</translation>
     </message>
     <message>
-        <source>Uncertainty: the reference's expanded uncertainty as its certificate states it, such as 0.05, 0.02% or 0.02% k=2; or leave it empty.</source>
+        <source>Uncertainty: the reference&apos;s expanded uncertainty as its certificate states it, such as 0.05, 0.02% or 0.02% k=2; or leave it empty.</source>
         <translation>不确定度：标准器证书给出的扩展不确定度，如 0.05、0.02% 或 0.02% k=2；也可留空。</translation>
     </message>
     <message>
@@ -954,7 +954,7 @@ Longest wait for a transmitter to start answering</source>
         <translation>标准器已于 %1 到期。仍要开始吗？报告将在首页注明。</translation>
     </message>
     <message>
-        <source>The run does not start: %1. Type the range (low and high) beside "Range" to verify against it.</source>
+        <source>The run does not start: %1. Type the range (low and high) beside &quot;Range&quot; to verify against it.</source>
         <translation>测量未开始：%1。请在“量程”旁输入量程（下限和上限），按此量程核查。</translation>
     </message>
     <message>
@@ -970,7 +970,7 @@ Longest wait for a transmitter to start answering</source>
         <translation>标准值：请输入标准器的读数，或留空以采用标称值。</translation>
     </message>
     <message>
-        <source>mA: the meter's reading of the output from 0 to 24 mA, or leave it empty.</source>
+        <source>mA: the meter&apos;s reading of the output from 0 to 24 mA, or leave it empty.</source>
         <translation>mA：电流表读取的输出值（0 至 24 mA），或留空。</translation>
     </message>
     <message>
@@ -1222,7 +1222,7 @@ Longest wait for a transmitter to start answering</source>
         <translation>本机计数器</translation>
     </message>
     <message>
-        <source>the local report counter %1 holds "%2", not a count: correct it in %3's settings</source>
+        <source>the local report counter %1 holds &quot;%2&quot;, not a count: correct it in %3&apos;s settings</source>
         <translation>本机报告计数器 %1 的值为“%2”，不是计数：请在 %3 的设置中更正</translation>
     </message>
     <message>
@@ -1330,7 +1330,7 @@ Longest wait for a transmitter to start answering</source>
         <translation>稳定时间应在 0 至 3600 s 之间</translation>
     </message>
     <message>
-        <source>the reference's due date is written YYYY-MM-DD</source>
+        <source>the reference&apos;s due date is written YYYY-MM-DD</source>
         <translation>标准器有效期应写作 YYYY-MM-DD</translation>
     </message>
     <message>
@@ -1340,6 +1340,939 @@ Longest wait for a transmitter to start answering</source>
     <message>
         <source>the display range is empty (DL equals DH)</source>
         <translation>显示量程为空（DL 等于 DH）</translation>
+    </message>
+    <message>
+        <source>Instrument history: %1</source>
+        <translation>仪表历史记录：%1</translation>
+    </message>
+    <message>
+        <source>not kept by this build</source>
+        <translation>此版本不保存</translation>
+    </message>
+    <message>
+        <source>About Ortavel</source>
+        <translation>关于 Ortavel</translation>
+    </message>
+    <message>
+        <source>此时系统信息不可用</source>
+        <translation>此时系统信息不可用</translation>
+    </message>
+    <message>
+        <source>Kavrin Products Management Dept.</source>
+        <translation>Kavrin 产品管理部</translation>
+    </message>
+    <message>
+        <source>   The software is suitable to QX820/830 Intelligent Transmitter Version 2.00. The software is free of charge. The users could download it from our website.</source>
+        <translation>   本软件适用于 QX820/830 智能变送器 2.00 版本。本软件免费提供，用户可从我们的网站下载。</translation>
+    </message>
+    <message>
+        <source>Version 1.35e                  2008.1</source>
+        <translation>版本 1.35e                  2008.1</translation>
+    </message>
+    <message>
+        <source>Email:%1</source>
+        <translation>电子邮件：%1</translation>
+    </message>
+    <message>
+        <source>Ok(&amp;O)</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>System Info(&amp;S)</source>
+        <translation>系统信息(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save to Factury</source>
+        <translation>保存到工厂数据区</translation>
+    </message>
+    <message>
+        <source>No transmitter is selected in the main window; close this window, choose one and open it again.</source>
+        <translation>主窗口中未选择变送器；请关闭本窗口，选择一台变送器后重新打开。</translation>
+    </message>
+    <message>
+        <source>point %1</source>
+        <translation>校准点 %1</translation>
+    </message>
+    <message>
+        <source>points %1</source>
+        <translation>校准点 %1</translation>
+    </message>
+    <message>
+        <source>Nothing sent: %1; try again when it has ended.</source>
+        <translation>未发送：%1；请在其结束后重试。</translation>
+    </message>
+    <message>
+        <source>The transmitter %1 read by this window is no longer selected; close the window and open it again.</source>
+        <translation>本窗口读取的变送器 %1 已不再被选中；请关闭窗口后重新打开。</translation>
+    </message>
+    <message>
+        <source>Unit:  %1</source>
+        <translation>单位：%1</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>已读取</translation>
+    </message>
+    <message>
+        <source>Could not read the number of calibration points.</source>
+        <translation>无法读取校准点数。</translation>
+    </message>
+    <message>
+        <source>Could not read the number of calibration points and %1; the boxes show the answer received.</source>
+        <translation>无法读取校准点数和%1；输入框中显示收到的应答。</translation>
+    </message>
+    <message>
+        <source>Could not read %1; the boxes show the answer received.</source>
+        <translation>无法读取%1；输入框中显示收到的应答。</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the number of calibration points must be 0 to 8.</source>
+        <translation>未发送任何数据：校准点数必须为 0 到 8。</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1 holds no value. Read the calibration data again or type the values.</source>
+        <translation>未发送任何数据：%1 没有数值。请重新读取校准数据或输入数值。</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1 hold no value. Read the calibration data again or type the values.</source>
+        <translation>未发送任何数据：%1 没有数值。请重新读取校准数据或输入数值。</translation>
+    </message>
+    <message>
+        <source>Download Calibration Data failed at %1 (answer: %2); the transmitter did not store the table.</source>
+        <translation>下载校准数据在 %1 处失败（应答：%2）；变送器未保存校准表。</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>已写入</translation>
+    </message>
+    <message>
+        <source>Save to Factury failed (answer: %1).</source>
+        <translation>保存到工厂数据区失败（应答：%1）。</translation>
+    </message>
+    <message>
+        <source>The point count %1 was not given back to the transmitter %2: it is no longer selected.</source>
+        <translation>校准点数 %1 未恢复到变送器 %2：该变送器已不再被选中。</translation>
+    </message>
+    <message>
+        <source>QX820/830 Transmitter Calibration</source>
+        <translation>QX820/830 变送器校准</translation>
+    </message>
+    <message>
+        <source>     Calibration Steps: Press &quot;Recalibrate&quot;→ Select &quot;Calibration <byte value="xd"/>
+Point Amount&quot; → Input calibration pressure and practical pressure <byte value="xd"/>
+correspondingly → Press &quot;Save Calibration Data&quot; → Finish<byte value="xd"/>
+The practical pressure can be gotten by pressing corresponding keys <byte value="xd"/>
+&quot;Pressure Point&quot;. When press &quot;Save Calibration Data&quot;, the standard <byte value="xd"/>
+data will be downloaded and saved in the transmitter.<byte value="xd"/>
+</source>
+        <translation>     校准步骤：按“重新校准”→ 选择“校准点数”→ 对应输入校准压力和实际压力<byte value="xd"/>
+→ 按“保存校准数据”→ 完成<byte value="xd"/>
+实际压力可通过按对应的“压力点”键获得。按“保存校准数据”时，<byte value="xd"/>
+标准数据将下载并保存到变送器中。<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Download Calibration Data</source>
+        <translation>下载校准数据</translation>
+    </message>
+    <message>
+        <source>Download Calibration Data finished !</source>
+        <translation>校准数据下载完成！</translation>
+    </message>
+    <message>
+        <source>Calibration Points:</source>
+        <translation>校准点数：</translation>
+    </message>
+    <message>
+        <source>Calibration Pressure:</source>
+        <translation>校准压力：</translation>
+    </message>
+    <message>
+        <source>Measuring Pressure:</source>
+        <translation>测量压力：</translation>
+    </message>
+    <message>
+        <source>Press.%1</source>
+        <translation>压力点%1</translation>
+    </message>
+    <message>
+        <source>Read Cal. Data</source>
+        <translation>读取校准数据</translation>
+    </message>
+    <message>
+        <source>Recalibrate</source>
+        <translation>重新校准</translation>
+    </message>
+    <message>
+        <source>Save Cal. Data</source>
+        <translation>保存校准数据</translation>
+    </message>
+    <message>
+        <source>Calibration Explain</source>
+        <translation>校准说明</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Instrument history</source>
+        <translation>仪表历史记录</translation>
+    </message>
+    <message>
+        <source>Your name, recorded with every entry beside the login</source>
+        <translation>您的姓名，与登录名一起记入每条记录</translation>
+    </message>
+    <message>
+        <source>Only changes on or after this day</source>
+        <translation>仅显示该日及以后的更改</translation>
+    </message>
+    <message>
+        <source>The history %1.</source>
+        <translation>历史记录%1。</translation>
+    </message>
+    <message>
+        <source>The history %1: %2</source>
+        <translation>历史记录%1：%2</translation>
+    </message>
+    <message>
+        <source>cannot be reached</source>
+        <translation>无法访问</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>The history holds no transmitter yet.</source>
+        <translation>历史记录中尚无变送器。</translation>
+    </message>
+    <message>
+        <source>%1 transmitters known.</source>
+        <translation>已知 %1 台变送器。</translation>
+    </message>
+    <message>
+        <source>Since: type a day as YYYY-MM-DD; until then every change is shown.</source>
+        <translation>起始日期：请按 YYYY-MM-DD 输入日期；在此之前显示全部更改。</translation>
+    </message>
+    <message>
+        <source>Not set: the interval takes a whole number of months from 1 to %1.</source>
+        <translation>未设置：核查周期须为 1 到 %1 之间的整月数。</translation>
+    </message>
+    <message>
+        <source>Interval of %1 set to %2 months; Refresh shows the due date it gives.</source>
+        <translation>%1 的核查周期已设为 %2 个月；刷新后显示由此得出的到期日期。</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Transmitter (ID):</source>
+        <translation>变送器（标识）：</translation>
+    </message>
+    <message>
+        <source>Interval (months):</source>
+        <translation>核查周期（月）：</translation>
+    </message>
+    <message>
+        <source>Set interval</source>
+        <translation>设置周期</translation>
+    </message>
+    <message>
+        <source>Due within (days):</source>
+        <translation>到期范围（天）：</translation>
+    </message>
+    <message>
+        <source>Parameter:</source>
+        <translation>参数：</translation>
+    </message>
+    <message>
+        <source>Since (YYYY-MM-DD):</source>
+        <translation>起始日期（YYYY-MM-DD）：</translation>
+    </message>
+    <message>
+        <source>Snapshot:</source>
+        <translation>快照：</translation>
+    </message>
+    <message>
+        <source>against:</source>
+        <translation>对比：</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>verification</source>
+        <translation>核查</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>核查周期</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>已确认</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>无应答</translation>
+    </message>
+    <message>
+        <source>echo differs</source>
+        <translation>回显不符</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>%1 of %2 read</source>
+        <translation>已读取 %1/%2 项</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>校准表</translation>
+    </message>
+    <message>
+        <source>Traffic</source>
+        <translation>通信记录</translation>
+    </message>
+    <message>
+        <source>%1 of %2 exchanges recorded</source>
+        <translation>显示 %1 条，共记录 %2 条通信</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>趋势</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Last: %1, %2</source>
+        <translation>最新：%1，%2</translation>
+    </message>
+    <message>
+        <source>Span:</source>
+        <translation>时间范围：</translation>
+    </message>
+    <message>
+        <source>Save PNG...</source>
+        <translation>保存 PNG...</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1：%2（%3）</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>it holds no calibration table</source>
+        <translation>文件中没有校准表</translation>
+    </message>
+    <message>
+        <source>%1 not read (%2)</source>
+        <translation>%1 未读取（%2）</translation>
+    </message>
+    <message>
+        <source>did not answer: %1</source>
+        <translation>无应答：%1</translation>
+    </message>
+    <message>
+        <source>note: %1: %2</source>
+        <translation>注意：%1：%2</translation>
+    </message>
+    <message>
+        <source>calibration.points: %1 is not a whole number from 0 to 8</source>
+        <translation>calibration.points：%1 不是 0 到 8 的整数</translation>
+    </message>
+    <message>
+        <source>calibration.table has more than 8 rows</source>
+        <translation>calibration.table 超过 8 行</translation>
+    </message>
+    <message>
+        <source>calibration.table.%1 needs a standard and a measured value</source>
+        <translation>calibration.table.%1 需要标准值和测量值</translation>
+    </message>
+    <message>
+        <source>not a JSON object: %1</source>
+        <translation>不是 JSON 对象：%1</translation>
+    </message>
+    <message>
+        <source>not an ortavel backup (format is not &quot;ortavel-backup&quot;)</source>
+        <translation>不是 ortavel 备份文件（format 不是 &quot;ortavel-backup&quot;）</translation>
+    </message>
+    <message>
+        <source>backup format version %1 is not supported (expected %2)</source>
+        <translation>不支持备份格式版本 %1（应为 %2）</translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation>%1 必须是对象</translation>
+    </message>
+    <message>
+        <source>settings.%1 is not a key a backup may hold</source>
+        <translation>settings.%1 不是备份文件可包含的键</translation>
+    </message>
+    <message>
+        <source>settings.%1 must be a text</source>
+        <translation>settings.%1 必须是文本</translation>
+    </message>
+    <message>
+        <source>settings.%1 must be a text or a number</source>
+        <translation>settings.%1 必须是文本或数字</translation>
+    </message>
+    <message>
+        <source>calibration must be an object or null</source>
+        <translation>calibration 必须是对象或 null</translation>
+    </message>
+    <message>
+        <source>settings holds none of the keys apply writes (type, unit, decimals, display_zero, display_full_scale, output_4ma, output_20ma, trim_4ma, trim_20ma)</source>
+        <translation>settings 中没有可应用写入的键（type、unit、decimals、display_zero、display_full_scale、output_4ma、output_20ma、trim_4ma、trim_20ma）</translation>
+    </message>
+    <message>
+        <source>settings holds no value to write: every key is saved as not read</source>
+        <translation>settings 中没有可写入的值：每个键都保存为未读取</translation>
+    </message>
+    <message>
+        <source>%1: needs a text without control characters, not empty</source>
+        <translation>%1：需要不含控制字符的非空文本</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not kPa, MPa, mH2O, Bar, Psi, mBar, Unknown or a code 0-6</source>
+        <translation>%1：%2 不是 kPa、MPa、mH2O、Bar、Psi、mBar、Unknown 或代码 0-6</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0 to 4</source>
+        <translation>%1：%2 不在 0 到 4 之间</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a decimal number</source>
+        <translation>%1：%2 不是十进制数</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number from -5000 to 5000</source>
+        <translation>%1：%2 不是 -5000 到 5000 的整数</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an address from 1 to 99</source>
+        <translation>%1：%2 不是 1 到 99 的地址</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 1200, 2400, 4800 or 9600</source>
+        <translation>%1：%2 不是 1200、2400、4800 或 9600</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>未知的键 %1</translation>
+    </message>
+    <message>
+        <source>%1 given twice</source>
+        <translation>%1 重复给出</translation>
+    </message>
+    <message>
+        <source>version &quot;%1&quot; is not a number: output values go out as typed</source>
+        <translation>版本 &quot;%1&quot; 不是数字：输出值按输入原样发送</translation>
+    </message>
+    <message>
+        <source>not stored: an earlier write was not confirmed</source>
+        <translation>未保存：之前的写入未确认</translation>
+    </message>
+    <message>
+        <source>not sent: the address change was not confirmed</source>
+        <translation>未发送：地址更改未确认</translation>
+    </message>
+    <message>
+        <source>not sent: the line&apos;s rate is set at its device server (%1 baud)</source>
+        <translation>未发送：线路波特率由其设备服务器设定（%1 baud）</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>未确认</translation>
+    </message>
+    <message>
+        <source>confirmed, but the line could not follow</source>
+        <translation>已确认，但线路无法跟随</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>未询问</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 个点</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 个点</translation>
+    </message>
+    <message>
+        <source>not written: the transmitter is not the file&apos;s own</source>
+        <translation>未写入：该变送器不是文件所属的变送器</translation>
+    </message>
+    <message>
+        <source>not sent: cancelled</source>
+        <translation>未发送：已取消</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>未发送</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>Nothing saved: %1.</source>
+        <translation>未保存：%1。</translation>
+    </message>
+    <message>
+        <source>Nothing saved: no value of %1 has been read in this selection; press Reflash first.</source>
+        <translation>未保存：本次选择中尚未读取 %1 的任何值；请先按“刷新”。</translation>
+    </message>
+    <message>
+        <source>Configuration of %1 saved</source>
+        <translation>%1 的配置已保存</translation>
+    </message>
+    <message>
+        <source>Configuration of %1 saved (not read: %2)</source>
+        <translation>%1 的配置已保存（未读取：%2）</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration that can be written: %2. Nothing was sent.</source>
+        <translation>%1 不是可写入的配置：%2。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Compare Configuration</source>
+        <translation>比较配置</translation>
+    </message>
+    <message>
+        <source>Apply Configuration</source>
+        <translation>应用配置</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>No transmitter in the online list: search the bus first.</source>
+        <translation>在线列表中没有变送器：请先搜索总线。</translation>
+    </message>
+    <message>
+        <source>%1 - cancelling after this write</source>
+        <translation>%1 - 本次写入后取消</translation>
+    </message>
+    <message>
+        <source>Nothing sent: the port is not open.</source>
+        <translation>未发送：串口未打开。</translation>
+    </message>
+    <message>
+        <source>Nothing written: no transmitter is ticked.</source>
+        <translation>未写入：没有勾选变送器。</translation>
+    </message>
+    <message>
+        <source>Nothing written: %1</source>
+        <translation>未写入：%1</translation>
+    </message>
+    <message>
+        <source>configurations are being applied</source>
+        <translation>正在应用配置</translation>
+    </message>
+    <message>
+        <source>cancelled before it was reached</source>
+        <translation>未轮到即已取消</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>未勾选</translation>
+    </message>
+    <message>
+        <source>Writing to %1 (%2 of %3)</source>
+        <translation>正在写入 %1（第 %2 个，共 %3 个）</translation>
+    </message>
+    <message>
+        <source>its rate is not known</source>
+        <translation>其波特率未知</translation>
+    </message>
+    <message>
+        <source>%1 writes confirmed</source>
+        <translation>%1 项写入已确认</translation>
+    </message>
+    <message>
+        <source>trims and calibration not written: not the file&apos;s own transmitter</source>
+        <translation>微调和校准未写入：不是文件所属的变送器</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 writes confirmed</source>
+        <translation>%1 项写入确认后已取消</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>完成。</translation>
+    </message>
+    <message>
+        <source>%1 confirmed, %2 failed, %3 skipped.</source>
+        <translation>%1 个已确认，%2 个失败，%3 个已跳过。</translation>
+    </message>
+    <message>
+        <source>Calibration table too (to the file&apos;s own transmitter only)</source>
+        <translation>同时写入校准表（仅限文件所属的变送器）</translation>
+    </message>
+    <message>
+        <source>Save to the user area afterwards</source>
+        <translation>完成后保存到用户数据区</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The file names no transmitter it was taken from: trims and calibration are not offered.</source>
+        <translation>文件未注明取自哪台变送器：不提供微调和校准。</translation>
+    </message>
+    <message>
+        <source>The file was taken from this transmitter, %1.</source>
+        <translation>文件取自本变送器 %1。</translation>
+    </message>
+    <message>
+        <source>The file was taken from another transmitter, %1: type and ID are not ticked, trims and calibration are not offered.</source>
+        <translation>文件取自另一台变送器 %1：型号和标识不勾选，不提供微调和校准。</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Nothing written: no row is ticked.</source>
+        <translation>未写入：没有勾选任何行。</translation>
+    </message>
+    <message>
+        <source>%1 written and confirmed, %2 not</source>
+        <translation>%1 项已写入并确认，%2 项未确认</translation>
+    </message>
+    <message>
+        <source>%1 written and confirmed</source>
+        <translation>%1 项已写入并确认</translation>
+    </message>
+    <message>
+        <source>saved to the user area</source>
+        <translation>已保存到用户数据区</translation>
+    </message>
+    <message>
+        <source>not saved: %1</source>
+        <translation>未保存：%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Write Selected</source>
+        <translation>写入所选</translation>
+    </message>
+    <message>
+        <source>Read Again</source>
+        <translation>重新读取</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>bad reply</source>
+        <translation>应答错误</translation>
+    </message>
+    <message>
+        <source>late reply</source>
+        <translation>迟到应答</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>变送器</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>不同</translation>
+    </message>
+    <message>
+        <source>Baud</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Configurations (*.json);;All files (*)</source>
+        <translation>配置文件 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Configuration file</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>标识</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>最近在线</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Addr</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Last verified</source>
+        <translation>最近核查</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+    <message>
+        <source>Next due</source>
+        <translation>下次到期</translation>
+    </message>
+    <message>
+        <source>Changed since</source>
+        <translation>此后有更改</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>从未</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>到期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>原值</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>发送值</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>回显</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>操作者</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>核查</translation>
+    </message>
+    <message>
+        <source>Error at %1</source>
+        <translation>%1 处误差</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>保存更改记录</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>(overwritten)</source>
+        <translation>（已覆盖）</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>时间 (s)</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>请求</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>应答</translation>
+    </message>
+    <message>
+        <source>Exchanges</source>
+        <translation>通信次数</translation>
+    </message>
+    <message>
+        <source>No reply</source>
+        <translation>无应答</translation>
+    </message>
+    <message>
+        <source>Bad reply</source>
+        <translation>错误应答</translation>
+    </message>
+    <message>
+        <source>Mean ms</source>
+        <translation>平均 ms</translation>
+    </message>
+    <message>
+        <source>p95 ms</source>
+        <translation>p95 ms</translation>
+    </message>
+    <message>
+        <source>Longest ms</source>
+        <translation>最长 ms</translation>
+    </message>
+    <message>
+        <source>Save traffic</source>
+        <translation>保存通信记录</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>压力</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>Save trend picture</source>
+        <translation>保存趋势图</translation>
+    </message>
+    <message>
+        <source>Save trend</source>
+        <translation>保存趋势</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Pressure max</source>
+        <translation>压力最大值</translation>
+    </message>
+    <message>
+        <source>Pressure min</source>
+        <translation>压力最小值</translation>
+    </message>
+    <message>
+        <source>Temperature max</source>
+        <translation>温度最大值</translation>
+    </message>
+    <message>
+        <source>Temperature min</source>
+        <translation>温度最小值</translation>
+    </message>
+    <message>
+        <source>Temperature (℃)</source>
+        <translation>温度 (℃)</translation>
+    </message>
+    <message>
+        <source>Elapsed time (%1)</source>
+        <translation>经过时间 (%1)</translation>
+    </message>
+    <message>
+        <source>Pressure (%1)</source>
+        <translation>压力 (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (unstable)</source>
+        <translation>%1（不稳定）</translation>
+    </message>
+    <message>
+        <source>Save certificate</source>
+        <translation>保存证书</translation>
+    </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>保存 CSV</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>～</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>Verification</name>
+    <message>
+        <source>Error</source>
+        <translation>误差</translation>
     </message>
 </context>
 </TS>

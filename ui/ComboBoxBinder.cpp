@@ -82,7 +82,8 @@ void ComboBoxBinder::updateWidget()
             edit->setText(text);
     } else if (m_combo.selectedIndex() < 0) {
         // A list with nothing selected still shows its text, or its prompt.
-        m_widget->setPlaceholderText(text.isEmpty() ? shown(m_combo.prompt()) : text);
+        // Not the operator's: the list's own caption, or a failed reply (shown as it came).
+        m_widget->setPlaceholderText(text.isEmpty() ? shown(m_combo.prompt()) : shown(m_combo.text()));
     }
 }
 

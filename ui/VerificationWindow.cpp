@@ -56,9 +56,9 @@ QVariant VerificationTableModel::headerData(int section, Qt::Orientation orienta
         return {};
     static const char *const kHeaders[] = {OT_TR("Ortavel", "Point %"), OT_TR("Ortavel", "Dir."),
                                            OT_TR("Ortavel", "Nominal"), OT_TR("Ortavel", "Reference"),
-                                           OT_TR("Ortavel", "Reading"), OT_TR("Ortavel", "Error"),
+                                           OT_TR("Ortavel", "Reading"), OT_TR("Verification", "Error"),
                                            OT_TR("Ortavel", "Error %"), OT_TR("Ortavel", "Result")};
-    return section >= 0 && section < ColumnCount ? QVariant(shown(kHeaders[section])) : QVariant();
+    return section >= 0 && section < ColumnCount ? QVariant(shown(kHeaders[section], "Verification")) : QVariant();
 }
 
 void VerificationTableModel::refresh()

@@ -3,7 +3,9 @@
 #include "Binder.h"
 #include "QtText.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLayout>
+#include <QWidget>
 
 namespace ortavel {
 
@@ -33,7 +35,24 @@ bool WindowLanguage::choose(TextLanguage language)
     // Views of their own texts follow QEvent::LanguageChange; bound controls
     // are shown again here, so nothing waits for the event loop.
     Binder::refreshAll();
+    growToFit();
     return loaded;
+}
+
+void WindowLanguage::growToFit()
+{
+    // Longer texts need more room than the window was opened with; a window
+    // never shrinks under the operator.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        if (QLayout *layout = window->layout(); layout != nullptr)
+            layout->activate();
+        const QSize needed = window->size().expandedTo(window->minimumSizeHint());
+        if (needed != window->size())
+            window->resize(needed);
+    }
 }
 
 void WindowLanguage::uninstall()

@@ -27,6 +27,7 @@ public:
 
 private:
     void uninstall();
+    void growToFit();
 
     QString m_folder;
     std::unique_ptr<TextTranslator> m_translator;
