@@ -80,7 +80,7 @@ void ComboBoxBinder::updateWidget()
         const QSignalBlocker editBlocker(edit);
         if (edit->text() != text)
             edit->setText(text);
-    } else if (m_combo.selectedIndex() < 0) {
+    } else {
         // A list with nothing selected still shows its text, or its prompt.
         // Not the operator's: the list's own caption, or a failed reply (shown as it came).
         m_widget->setPlaceholderText(text.isEmpty() ? shown(m_combo.prompt()) : shown(m_combo.text()));

@@ -4,6 +4,8 @@
 #include "QtText.h"
 #include "adapters/CertificatePdf.h"
 #include "adapters/FileDigest.h"
+#include "adapters/TextTranslator.h"
+#include "mainwin/Ortavel.h"
 #include "text/OperatorText.h"
 #include "verify/FrmVerify.h"
 
@@ -152,8 +154,11 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
 
         return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
     };
-    m.writePdf = [](const std::string &path, const verify::Certificate &certificate) {
-        return writeCertificatePdf(path, certificate);
+    // The report in the language chosen for reports, or in the window's.
+    m.writePdf = [&m](const std::string &path, const verify::Certificate &certificate) {
+        const auto language = textLanguageFromCode(m.mainWindow().languageChoice().reportLanguage());
+        const TextTranslator words(language.value_or(TextLanguage::Specified), translationsFolder());
+        return writeCertificatePdf(path, certificate, &words);
     };
     m.fileSha256 = fileSha256;
 }

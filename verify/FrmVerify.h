@@ -40,6 +40,8 @@ public:
     static constexpr int kDefaultDwellSeconds = 30;
 
     explicit FrmVerify(Ortavel &main);
+    // The main window it works through, and whose choices it follows.
+    Ortavel &mainWindow() const { return m_main; }
 
     Label lblPoints{"lblPoints", OT_TR("Ortavel", "Points (% of range):")};
     TextBox txtPoints{"txtPoints", "0,25,50,75,100"};

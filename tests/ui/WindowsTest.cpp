@@ -664,6 +664,20 @@ TEST_F(EndToEndTest, SearchFindsTheDemoTransmittersAndReadsTheFirst)
     EXPECT_EQ(addresses->currentText(), "07");
     expectShowsTransmitter(7, "4800");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
+
+    // What the search and the read left on show follows a change of language at once, and comes back as it was.
+    const auto *panel = window.statusBar()->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"));
+    const QString asSpecified = panel->text();
+    WindowLanguage language;
+    ASSERT_TRUE(language.choose(TextLanguage::Chinese));
+    EXPECT_NE(panel->text(), asSpecified);
+    for (const TextLanguage chosen : {TextLanguage::Chinese, TextLanguage::English}) {
+        SCOPED_TRACE(textLanguageCode(chosen));
+        ASSERT_TRUE(language.choose(chosen));
+        expectSpoken(window, chosen);
+    }
+    ASSERT_TRUE(language.choose(TextLanguage::Specified));
+    EXPECT_EQ(panel->text(), asSpecified);
 }
 
 // Recalibrate 01 in three points, save, reopen to the same table, close the main window with it open.
