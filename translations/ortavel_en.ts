@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Versie:</source>
-        <translation>Versie:</translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>ID:</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>Reflash</source>
-        <translation>Reflash</translation>
+        <translation>Refresh</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -857,7 +857,7 @@
     </message>
     <message>
         <source>Searchering Addr：%1</source>
-        <translation>Searchering Addr：%1</translation>
+        <translation>Searching address: %1</translation>
     </message>
     <message>
         <source>Online: %1</source>
@@ -1863,7 +1863,7 @@ data will be downloaded and saved in the transmitter.<byte value="xd"/>
     </message>
     <message>
         <source>Nothing saved: no value of %1 has been read in this selection; press Reflash first.</source>
-        <translation>Nothing saved: no value of %1 has been read in this selection; press Reflash first.</translation>
+        <translation>Nothing saved: no value of %1 has been read in this selection; press Refresh first.</translation>
     </message>
     <message>
         <source>Configuration of %1 saved</source>
