@@ -91,7 +91,7 @@ QString TextTranslator::translate(const std::string &text) const
 QString TextTranslator::translate(const std::string &text, const char *context) const
 {
     if (m_texts && m_loaded && !text.empty()) {
-        const QString own = m_texts->translate(context, text.c_str());
+        QString own = m_texts->translate(context, text.c_str());
         if (!own.isEmpty())
             return own;
     }
@@ -102,7 +102,7 @@ QString TextTranslator::translate(const std::string &text, int depth) const
 {
     if (!m_texts || !m_loaded || text.empty())
         return QString::fromStdString(text);
-    const QString exact = m_texts->translate(kTextContext, text.c_str());
+    QString exact = m_texts->translate(kTextContext, text.c_str());
     if (!exact.isEmpty())
         return exact;
     const auto recipe = depth < kDeepestRecipe ? recipeOf(text) : std::nullopt;

@@ -18,6 +18,7 @@
 #include "support/FakeSerialPort.h"
 #include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
+#include "text/OperatorText.h"
 #include "traffic/FrmTraffic.h"
 #include "trend/FrmTrend.h"
 #include "ui/AboutBox.h"
@@ -68,6 +69,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -486,6 +488,52 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlaceInEachLanguage)
                 EXPECT_NEAR(verification->view().widget(choice->name())->geometry().center().y(), rangeRow, 4);
         }
         shown->close();
+    }
+}
+
+// A built text shows through the translations of its pattern and its parts, however deep; values stay as they are,
+// a "%1" among them too, and a text built once at the start outlives many built since from another pattern.
+TEST_F(MainWindowTest, BuiltTextsShowInTheChosenLanguageWithTheirValuesAsTheyAre)
+{
+    struct Row {
+        const char *name;
+        std::function<std::string()> build;
+        const char *chinese;
+    };
+    const Row rows[] = {
+        {"a report of two skipped groups",
+         [] {
+             return fill("Not written: %1", {joinTexts({fill("%1 (%2)", {"DL, DH", "no value read"}),
+                                                        fill("%1 (%2)", {"OL", "not a number"})},
+                                                       "; ")});
+         },
+         "未写入：DL, DH（未读取数值）；OL（不是数字）"},
+        {"a value that looks like a pattern",
+         [] {
+             return fill("Writing to %1 (%2 of %3)", {"%1", "2", "3"});
+         },
+         "正在写入 %1（第 2 个，共 3 个）"},
+        {"built before a flood of counts",
+         [] {
+             std::string first = fill("Press.%1", {"1"});
+             for (int i = 0; i < 5000; ++i)
+                 fill("%1 of %2 exchanges recorded", {std::to_string(i), std::to_string(i)});
+             return first;
+         },
+         "压力点1"},
+        {"a transmitter's own text", [] { return std::string("QX820"); }, "QX820"},
+    };
+    WindowLanguage language;
+    const auto *panel = window.statusBar()->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"));
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(language.choose(TextLanguage::Specified));
+        const std::string text = row.build();
+        model.StatusBar1.setPanel(1, text);
+        ASSERT_TRUE(language.choose(TextLanguage::Chinese));
+        EXPECT_EQ(panel->text(), QString::fromUtf8(row.chinese));
+        ASSERT_TRUE(language.choose(TextLanguage::Specified));
+        EXPECT_EQ(panel->text(), toQt(text));
     }
 }
 
