@@ -59,19 +59,7 @@ public:
     // a part holding "%1" (a note, a name) stays as typed.
     QString filled(const char *pattern, std::initializer_list<QString> parts) const
     {
-        const QString translated = (*this)(pattern);
-        QString text;
-        for (qsizetype i = 0; i < translated.size(); ++i) {
-            const QChar next = i + 1 < translated.size() ? translated[i + 1] : QChar();
-            const auto index = static_cast<std::size_t>(next.unicode() - u'1');
-            if (translated[i] == u'%' && next >= u'1' && next <= u'9' && index < parts.size()) {
-                text += *(parts.begin() + index);
-                ++i;
-            } else {
-                text += translated[i];
-            }
-        }
-        return text;
+        return filledPattern((*this)(pattern), parts);
     }
 
 private:

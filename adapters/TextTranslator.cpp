@@ -13,7 +13,9 @@ namespace {
 // A built text is made of at most a few layers; anything deeper is a loop.
 constexpr int kDeepestRecipe = 8;
 
-QString substituted(const QString &pattern, const std::vector<QString> &parts)
+} // namespace
+
+QString filledPattern(const QString &pattern, const std::vector<QString> &parts)
 {
     QString text;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
@@ -28,8 +30,6 @@ QString substituted(const QString &pattern, const std::vector<QString> &parts)
     }
     return text;
 }
-
-} // namespace
 
 std::optional<TextLanguage> textLanguageFromCode(std::string_view code)
 {
@@ -120,7 +120,7 @@ QString TextTranslator::translate(const std::string &text, int depth) const
                 joined += pattern + parts[i];
             return joined;
         }();
-    return substituted(pattern, parts);
+    return filledPattern(pattern, parts);
 }
 
 } // namespace ortavel

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ortavel {
 
@@ -17,6 +18,10 @@ enum class TextLanguage { Specified, English, Chinese };
 // "spec", "en", "zh"; nothing for any other code.
 std::optional<TextLanguage> textLanguageFromCode(std::string_view code);
 const char *textLanguageCode(TextLanguage language);
+
+// A pattern ("Writing to %1 (%2 of %3)") with %1..%9 replaced in one pass,
+// so that a part holding "%1" (a note, a name) stays as it is.
+QString filledPattern(const QString &pattern, const std::vector<QString> &parts);
 
 // The folder of the compiled translations: beside the program in a build
 // tree or on Windows, share/ortavel/translations when installed.
