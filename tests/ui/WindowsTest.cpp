@@ -491,6 +491,44 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlaceInEachLanguage)
     }
 }
 
+// The menu's choice is ticked, kept for the next run and told to the view; one given for a run is told, not kept; the
+// reports follow the window unless given their own.
+TEST_F(MainWindowTest, LanguagesChosenInTheMenuAreTickedAndKept)
+{
+    std::vector<std::string> told;
+    LanguageChoice &choice = model.languageChoice();
+    choice.onLanguageChosen = [&told](const std::string &code) { told.push_back(code); };
+    const auto kept = [this](const char *key) {
+        return settings.value(Ortavel::kAppTitle, LanguageChoice::kSection, key, "");
+    };
+    const auto ticked = [this] {
+        std::string names;
+        for (const char *name : {"mnuLanguageSpec", "mnuLanguageEnglish", "mnuLanguageChinese", "mnuReportAsWindow",
+                                 "mnuReportSpec", "mnuReportEnglish", "mnuReportChinese"})
+            names += window.view().action(name)->isChecked() ? std::string(name) + " " : "";
+        return names;
+    };
+    window.view().action("mnuLanguageChinese")->trigger();
+    EXPECT_EQ(told, std::vector<std::string>{"zh"});
+    EXPECT_EQ(kept(LanguageChoice::kWindowKey), "zh");
+    EXPECT_EQ(ticked(), "mnuLanguageChinese mnuReportAsWindow ");
+    EXPECT_EQ(choice.reportLanguage(), "zh");
+    window.view().action("mnuReportEnglish")->trigger();
+    EXPECT_EQ(choice.reportLanguage(), "en");
+    EXPECT_EQ(kept(LanguageChoice::kReportKey), "en");
+
+    choice.start(std::string("spec"));
+    EXPECT_EQ(told.back(), "spec");
+    EXPECT_EQ(kept(LanguageChoice::kWindowKey), "zh");
+    EXPECT_EQ(ticked(), "mnuLanguageSpec mnuReportEnglish ");
+    choice.start(std::nullopt);
+    EXPECT_EQ(told.back(), "zh");
+    // A setting edited into something else counts as never made.
+    settings.setValue(Ortavel::kAppTitle, LanguageChoice::kSection, LanguageChoice::kWindowKey, "de");
+    choice.start(std::nullopt);
+    EXPECT_EQ(told.back(), "spec");
+}
+
 // A built text shows through the translations of its pattern and its parts, however deep; values stay as they are,
 // a "%1" among them too, and a text built once at the start outlives many built since from another pattern.
 TEST_F(MainWindowTest, BuiltTextsShowInTheChosenLanguageWithTheirValuesAsTheyAre)
