@@ -22,7 +22,8 @@ FrmOrtavelAbout::FrmOrtavelAbout(SystemTools &tools, Registry *registry, Message
 
 void FrmOrtavelAbout::showHistoryPlace(const std::string &place)
 {
-    lblHistory.setCaption("Instrument history: " + (place.empty() ? std::string("not kept by this build") : place));
+    lblHistory.setCaption(fill(OT_TR("Ortavel", "Instrument history: %1"),
+                               {place.empty() ? std::string(OT_TR("Ortavel", "not kept by this build")) : place}));
 }
 
 void FrmOrtavelAbout::cmdOK_Click()

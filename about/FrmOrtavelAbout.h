@@ -4,6 +4,7 @@
 #include "controls/Button.h"
 #include "controls/Form.h"
 #include "controls/Label.h"
+#include "text/OperatorText.h"
 
 #include <array>
 #include <cstdint>
@@ -31,10 +32,10 @@ public:
 // maker's mail and web addresses (under a reserved example domain).
 class FrmOrtavelAbout : public Form {
 public:
-    static constexpr const char *kCaption = "About Ortavel";
+    static constexpr const char *kCaption = OT_TR("Ortavel", "About Ortavel");
     static constexpr const char *kMailAddress = "sales@example.com";
     static constexpr const char *kWebAddress = "http://www.example.com";
-    static constexpr const char *kSysInfoUnavailable = "此时系统信息不可用";
+    static constexpr const char *kSysInfoUnavailable = OT_TR("Ortavel", "此时系统信息不可用");
     static constexpr const char *kSysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
     static constexpr const char *kSysInfoValue = "PATH";
     static constexpr const char *kSysInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -59,16 +60,17 @@ public:
     void showHistoryPlace(const std::string &place);
 
     Picture Image1{"Image1"};
-    Label Label1{"Label1", "Kavrin Products Management Dept."};
-    Label Label2{"Label2", "   The software is suitable to QX820/830 Intelligent Transmitter Version 2.00. The "
-                           "software is free of charge. The users could download it from our website."};
-    Label lblVersion{"lblVersion", "Version 1.35e                  2008.1"};
+    Label Label1{"Label1", OT_TR("Ortavel", "Kavrin Products Management Dept.")};
+    Label Label2{"Label2", OT_TR("Ortavel", "   The software is suitable to QX820/830 Intelligent Transmitter Version "
+                                            "2.00. The software is free of charge. The users could download it from "
+                                            "our website.")};
+    Label lblVersion{"lblVersion", OT_TR("Ortavel", "Version 1.35e                  2008.1")};
     Label lblHistory{"lblHistory", ""};
     EtchedLine Line1{"Line1"};
-    Label Label3{"Label3", std::string("Email:") + kMailAddress};
+    Label Label3{"Label3", fill(OT_TR("Ortavel", "Email:%1"), {kMailAddress})};
     Label Label4{"Label4", kWebAddress};
-    Button cmdOK{"cmdOK", "Ok(&O)"};
-    Button cmdSysInfo{"cmdSysInfo", "System Info(&S)"};
+    Button cmdOK{"cmdOK", OT_TR("Ortavel", "Ok(&O)")};
+    Button cmdSysInfo{"cmdSysInfo", OT_TR("Ortavel", "System Info(&S)")};
 
 private:
     std::string sysInfoProgram();

@@ -1,5 +1,6 @@
 #include "DevicePermission.h"
 
+#include "text/OperatorText.h"
 #ifndef _WIN32
 #include <fcntl.h>
 #include <grp.h>
@@ -24,7 +25,9 @@ std::string permissionRemedy([[maybe_unused]] const std::string &device)
     if (::stat(device.c_str(), &info) != 0)
         return {};
     if ((info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
-        return device + " may be opened by its owner only; ask the administrator of this machine for access.";
+        return fill(OT_TR("Ortavel", "%1 may be opened by its owner only; ask the administrator of this machine for "
+                                     "access."),
+                    {device});
 
     std::string group = std::to_string(info.st_gid);
     const long hint = ::sysconf(_SC_GETGR_R_SIZE_MAX);
@@ -33,8 +36,9 @@ std::string permissionRemedy([[maybe_unused]] const std::string &device)
     struct group *found = nullptr;
     if (::getgrgid_r(info.st_gid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
         group = found->gr_name;
-    return "To use " + device + ", join its group \"" + group + "\" (sudo usermod -aG " + group +
-           " $USER), then log out and log in again.";
+    return fill(OT_TR("Ortavel", "To use %1, join its group \"%2\" (sudo usermod -aG %2 $USER), then log out and log "
+                                 "in again."),
+                {device, group});
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/LatencyTimer.h"
 #include "link/PortMap.h"
+#include "text/OperatorText.h"
 
 #if ORTAVEL_NETWORK
 #include "NetworkSerialPort.h"
@@ -51,11 +52,11 @@ void LinkPort::putEchoInFront(SerialPort &link)
 bool LinkPort::openDevice(const std::string &text)
 {
     if (isOpen())
-        return fail("Port already open");
+        return fail(OT_TR("Ortavel", "Port already open"));
     std::string error;
     const auto address = parsePortAddress(text, error);
     if (!address)
-        return fail(text + ": " + error);
+        return fail(fill(OT_TR("Ortavel", "%1: %2"), {text, error}));
     const std::string settings = active().settings();
     m_address = *address;
     if (!address->isNetwork()) {
@@ -73,7 +74,7 @@ bool LinkPort::openDevice(const std::string &text)
     return m_network->openAddress(*address) || fail(m_network->errorString());
 #else
     m_address = PortAddress();
-    return fail(text + ": this build has no network links");
+    return fail(fill(OT_TR("Ortavel", "%1: this build has no network links"), {text}));
 #endif
 }
 
@@ -100,7 +101,7 @@ int LinkPort::portNumber() const
 bool LinkPort::setPortNumber(int number)
 {
     if (isOpen())
-        return fail("Operation valid only when the port is closed");
+        return fail(OT_TR("Ortavel", "Operation valid only when the port is closed"));
     if (!m_device.setPortNumber(number))
         return fail(m_device.errorString());
     m_number = number;
@@ -188,12 +189,13 @@ std::string LinkPort::details(const std::string &text)
     std::string error;
     const auto address = parsePortAddress(text, error);
     if (!address)
-        return "not a port: " + error;
+        return fill(OT_TR("Ortavel", "not a port: %1"), {error});
     std::string shown = address->linkText();
     if (address->isNetwork())
         return shown;
     if (const int latency = latencyAllowanceMs("/sys", address->device); latency > 0)
-        shown += ", latency timer " + std::to_string(latency) + " ms (added to the quick search's wait)";
+        shown = fill(OT_TR("Ortavel", "%1, latency timer %2 ms (added to the quick search's wait)"),
+                     {shown, std::to_string(latency)});
     return shown;
 }
 

@@ -1,6 +1,7 @@
 #include "NetworkSerialPort.h"
 
 #include "link/LineSettings.h"
+#include "text/OperatorText.h"
 
 #include <QElapsedTimer>
 
@@ -20,28 +21,30 @@ bool NetworkSerialPort::fail(const std::string &description)
 }
 
 // The line is gone: the port closes, so that nothing is sent after it.
-bool NetworkSerialPort::lose(const std::string &what)
+bool NetworkSerialPort::lose(std::string_view pattern)
 {
     const std::string reason = m_socket.errorString().toStdString();
     m_socket.abort();
     m_open = false;
     m_input.clear();
-    m_lost = what + " " + m_address.target() + (reason.empty() ? std::string() : ": " + reason);
+    m_lost = fill(pattern, {m_address.target()});
+    if (!reason.empty())
+        m_lost = fill(OT_TR("Ortavel", "%1: %2"), {m_lost, reason});
     return fail(m_lost);
 }
 
 // What went wrong stays the reason until the port is opened again.
 bool NetworkSerialPort::closedFailure()
 {
-    return fail(m_lost.empty() ? "Port is closed" : m_lost);
+    return fail(m_lost.empty() ? OT_TR("Ortavel", "Port is closed") : m_lost);
 }
 
 bool NetworkSerialPort::openAddress(const PortAddress &address)
 {
     if (m_open)
-        return fail("Port already open");
+        return fail(OT_TR("Ortavel", "Port already open"));
     if (!address.isNetwork())
-        return fail("Not a network link: " + address.target());
+        return fail(fill(OT_TR("Ortavel", "Not a network link: %1"), {address.target()}));
     m_address = address;
     m_lost.clear();
     m_codec = TelnetComPort();
@@ -52,8 +55,8 @@ bool NetworkSerialPort::openAddress(const PortAddress &address)
     if (!m_socket.waitForConnected(kConnectTimeoutMs)) {
         const std::string reason = m_socket.errorString().toStdString();
         m_socket.abort();
-        return fail("Cannot connect to " + address.target() + " within " + std::to_string(kConnectTimeoutMs / 1000) +
-                    " s: " + reason);
+        return fail(fill(OT_TR("Ortavel", "Cannot connect to %1 within %2 s: %3"),
+                         {address.target(), std::to_string(kConnectTimeoutMs / 1000), reason}));
     }
     // A request is a few bytes; it must not wait for more to fill a packet.
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -72,13 +75,13 @@ bool NetworkSerialPort::isOpen() const
 
 bool NetworkSerialPort::open()
 {
-    return m_address.isNetwork() ? openAddress(m_address) : fail("No network link chosen");
+    return m_address.isNetwork() ? openAddress(m_address) : fail(OT_TR("Ortavel", "No network link chosen"));
 }
 
 bool NetworkSerialPort::close()
 {
     if (!m_open)
-        return fail("Port already closed");
+        return fail(OT_TR("Ortavel", "Port already closed"));
     m_socket.disconnectFromHost();
     if (m_socket.state() != QAbstractSocket::UnconnectedState)
         m_socket.waitForDisconnected(kWriteTimeoutMs);
@@ -96,7 +99,7 @@ int NetworkSerialPort::portNumber() const
 bool NetworkSerialPort::setPortNumber(int number)
 {
     if (m_open)
-        return fail("Operation valid only when the port is closed");
+        return fail(OT_TR("Ortavel", "Operation valid only when the port is closed"));
     m_number = number;
     return true;
 }
@@ -110,10 +113,11 @@ bool NetworkSerialPort::setSettings(const std::string &settings)
 {
     const auto config = parseLineSettings(settings);
     if (!config)
-        return fail("Invalid property value");
+        return fail(OT_TR("Ortavel", "Invalid property value"));
     if (m_address.fixedBaud && config->baud != *m_address.fixedBaud)
-        return fail("The rate of " + m_address.target() + " is set at its server (" +
-                    std::to_string(*m_address.fixedBaud) + " baud); it cannot be changed from here");
+        return fail(
+            fill(OT_TR("Ortavel", "The rate of %1 is set at its server (%2 baud); it cannot be changed from here"),
+                 {m_address.target(), std::to_string(*m_address.fixedBaud)}));
     m_settings = settings;
     return !m_open || !telnet() || applySettings();
 }
@@ -122,7 +126,7 @@ bool NetworkSerialPort::applySettings()
 {
     const auto config = parseLineSettings(m_settings);
     if (!config)
-        return fail("Invalid property value");
+        return fail(OT_TR("Ortavel", "Invalid property value"));
     const std::uint32_t before = m_codec.baudAcknowledgements();
     if (!send(TelnetComPort::lineSettings(*config)))
         return false;
@@ -137,7 +141,7 @@ bool NetworkSerialPort::applySettings()
             break;
         }
         if (!m_socket.waitForReadyRead(left) && m_socket.state() != QAbstractSocket::ConnectedState)
-            return lose("Lost the connection to");
+            return lose(OT_TR("Ortavel", "Lost the connection to %1"));
         if (!take())
             return false;
     }
@@ -150,11 +154,12 @@ bool NetworkSerialPort::send(const std::string &bytes)
         return closedFailure();
     const auto size = static_cast<qint64>(bytes.size());
     if (m_socket.write(bytes.data(), size) != size)
-        return lose("Cannot write to");
+        return lose(OT_TR("Ortavel", "Cannot write to %1"));
     while (m_socket.bytesToWrite() > 0) {
         if (!m_socket.waitForBytesWritten(kWriteTimeoutMs))
-            return lose(m_socket.state() == QAbstractSocket::ConnectedState ? "Writing took longer than 1 s to"
-                                                                            : "Lost the connection to");
+            return lose(m_socket.state() == QAbstractSocket::ConnectedState
+                            ? OT_TR("Ortavel", "Writing took longer than 1 s to %1")
+                            : OT_TR("Ortavel", "Lost the connection to %1"));
     }
     return true;
 }
@@ -171,7 +176,7 @@ bool NetworkSerialPort::take()
         m_input.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
     if (m_socket.state() != QAbstractSocket::ConnectedState)
-        return lose("Lost the connection to");
+        return lose(OT_TR("Ortavel", "Lost the connection to %1"));
     return true;
 }
 
@@ -219,17 +224,17 @@ bool NetworkSerialPort::setTextInputMode()
 
 bool NetworkSerialPort::setReadLength(int length)
 {
-    return length >= 0 || fail("Invalid property value");
+    return length >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 bool NetworkSerialPort::setReceiveThreshold(int threshold)
 {
-    return threshold >= 0 || fail("Invalid property value");
+    return threshold >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 bool NetworkSerialPort::setSendThreshold(int threshold)
 {
-    return threshold >= 0 || fail("Invalid property value");
+    return threshold >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 WaitResult NetworkSerialPort::waitForInput(int timeoutMs)
@@ -251,7 +256,7 @@ WaitResult NetworkSerialPort::waitForInput(int timeoutMs)
             return WaitResult::Timeout;
         if (!m_socket.waitForReadyRead(left)) {
             if (m_socket.state() != QAbstractSocket::ConnectedState) {
-                lose("Lost the connection to");
+                lose(OT_TR("Ortavel", "Lost the connection to %1"));
                 return WaitResult::Failed;
             }
             if (m_socket.bytesAvailable() == 0)

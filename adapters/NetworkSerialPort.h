@@ -6,6 +6,8 @@
 
 #include <QTcpSocket>
 
+#include <string_view>
+
 namespace ortavel {
 
 // A serial line at a device server, over TCP: raw (the server's line
@@ -50,7 +52,8 @@ public:
 
 private:
     bool fail(const std::string &description);
-    bool lose(const std::string &what);
+    // The pattern names the target as %1 ("Lost the connection to %1").
+    bool lose(std::string_view pattern);
     bool closedFailure();
     bool send(const std::string &bytes);
     // Moves what the socket holds into m_input; false once the connection is gone.

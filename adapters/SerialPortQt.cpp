@@ -5,6 +5,7 @@
 #include "link/PortMap.h"
 
 #include "link/LatencyTimer.h"
+#include "text/OperatorText.h"
 
 #include <QFileInfo>
 
@@ -103,7 +104,7 @@ bool SerialPortQt::isOpen() const
 bool SerialPortQt::openDevice(const std::string &path)
 {
     if (m_port.isOpen())
-        return fail("Port already open");
+        return fail(OT_TR("Ortavel", "Port already open"));
     // QSerialPort's lock file is named after the path it is given; the
     // device behind a link is what another program locks.
     const QString given = QString::fromStdString(path);
@@ -117,7 +118,7 @@ bool SerialPortQt::openDevice(const std::string &path)
         // program; only a refused access gets the remedy.
         if (m_port.error() == QSerialPort::PermissionError) {
             if (const std::string remedy = permissionRemedy(device.toStdString()); !remedy.empty())
-                m_error += "\n" + remedy;
+                m_error = joinTexts({m_error, remedy}, "\n");
         }
         return false;
     }
@@ -160,7 +161,7 @@ bool SerialPortQt::open()
 bool SerialPortQt::close()
 {
     if (!m_port.isOpen())
-        return fail("Port already closed");
+        return fail(OT_TR("Ortavel", "Port already closed"));
     m_port.close();
     return true;
 }
@@ -173,9 +174,9 @@ int SerialPortQt::portNumber() const
 bool SerialPortQt::setPortNumber(int number)
 {
     if (m_port.isOpen())
-        return fail("Operation valid only when the port is closed");
+        return fail(OT_TR("Ortavel", "Operation valid only when the port is closed"));
     if (number < kFirstPort || number > kLastPort)
-        return fail("Invalid port number");
+        return fail(OT_TR("Ortavel", "Invalid port number"));
     m_number = number;
     return true;
 }
@@ -188,7 +189,7 @@ std::string SerialPortQt::settings() const
 bool SerialPortQt::setSettings(const std::string &settings)
 {
     if (!parseLineSettings(settings))
-        return fail("Invalid property value");
+        return fail(OT_TR("Ortavel", "Invalid property value"));
     m_settings = settings;
     return !m_port.isOpen() || applySettings();
 }
@@ -197,7 +198,7 @@ bool SerialPortQt::applySettings()
 {
     const auto config = parseLineSettings(m_settings);
     if (!config)
-        return fail("Invalid property value");
+        return fail(OT_TR("Ortavel", "Invalid property value"));
     m_port.clearError();
     if (!m_port.setBaudRate(config->baud) || !m_port.setParity(qtParity(config->parity)) ||
         !m_port.setDataBits(static_cast<QSerialPort::DataBits>(config->dataBits)) ||
@@ -209,21 +210,21 @@ bool SerialPortQt::applySettings()
 bool SerialPortQt::discardInput()
 {
     if (!m_port.isOpen())
-        return fail("Port is closed");
+        return fail(OT_TR("Ortavel", "Port is closed"));
     return m_port.clear(QSerialPort::Input) || failFromPort();
 }
 
 bool SerialPortQt::discardOutput()
 {
     if (!m_port.isOpen())
-        return fail("Port is closed");
+        return fail(OT_TR("Ortavel", "Port is closed"));
     return m_port.clear(QSerialPort::Output) || failFromPort();
 }
 
 bool SerialPortQt::write(const std::string &bytes)
 {
     if (!m_port.isOpen())
-        return fail("Port is closed");
+        return fail(OT_TR("Ortavel", "Port is closed"));
     m_port.clearError();
     const auto size = static_cast<qint64>(bytes.size());
     if (m_port.write(bytes.data(), size) != size)
@@ -250,23 +251,23 @@ bool SerialPortQt::setTextInputMode()
 
 bool SerialPortQt::setReadLength(int length)
 {
-    return length >= 0 || fail("Invalid property value");
+    return length >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 bool SerialPortQt::setReceiveThreshold(int threshold)
 {
-    return threshold >= 0 || fail("Invalid property value");
+    return threshold >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 bool SerialPortQt::setSendThreshold(int threshold)
 {
-    return threshold >= 0 || fail("Invalid property value");
+    return threshold >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 WaitResult SerialPortQt::waitForInput(int timeoutMs)
 {
     if (!m_port.isOpen()) {
-        fail("Port is closed");
+        fail(OT_TR("Ortavel", "Port is closed"));
         return WaitResult::Failed;
     }
     if (m_port.bytesAvailable() > 0)

@@ -2,6 +2,7 @@
 
 #include "LineSettingsParse.h"
 #include "link/PortMap.h"
+#include "text/OperatorText.h"
 
 #include <windows.h>
 
@@ -62,7 +63,7 @@ std::string systemMessage(DWORD code)
     std::string message(text.data(), length);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
         message.pop_back();
-    return message.empty() ? "error " + std::to_string(code) : message;
+    return message.empty() ? fill(OT_TR("Ortavel", "error %1"), {std::to_string(code)}) : message;
 }
 
 // COM10 and above can be opened only through the device namespace.
@@ -110,7 +111,7 @@ bool SerialPortWin::isOpen() const
 bool SerialPortWin::openDevice(const std::string &path)
 {
     if (isOpen())
-        return fail("Port already open");
+        return fail(OT_TR("Ortavel", "Port already open"));
     const std::string device = devicePathOf(path);
     HANDLE handle = CreateFileA(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
@@ -144,7 +145,7 @@ bool SerialPortWin::open()
 bool SerialPortWin::close()
 {
     if (!isOpen())
-        return fail("Port already closed");
+        return fail(OT_TR("Ortavel", "Port already closed"));
     closeHandle();
     return true;
 }
@@ -157,9 +158,9 @@ int SerialPortWin::portNumber() const
 bool SerialPortWin::setPortNumber(int number)
 {
     if (isOpen())
-        return fail("Operation valid only when the port is closed");
+        return fail(OT_TR("Ortavel", "Operation valid only when the port is closed"));
     if (number < kFirstPort || number > kLastPort)
-        return fail("Invalid port number");
+        return fail(OT_TR("Ortavel", "Invalid port number"));
     m_number = number;
     return true;
 }
@@ -172,7 +173,7 @@ std::string SerialPortWin::settings() const
 bool SerialPortWin::setSettings(const std::string &settings)
 {
     if (!parseLineSettings(settings))
-        return fail("Invalid property value");
+        return fail(OT_TR("Ortavel", "Invalid property value"));
     m_settings = settings;
     return !isOpen() || applySettings();
 }
@@ -181,7 +182,7 @@ bool SerialPortWin::applySettings()
 {
     const auto config = parseLineSettings(m_settings);
     if (!config)
-        return fail("Invalid property value");
+        return fail(OT_TR("Ortavel", "Invalid property value"));
     DCB dcb{};
     dcb.DCBlength = sizeof(dcb);
     if (!GetCommState(asHandle(m_handle), &dcb))
@@ -210,21 +211,21 @@ bool SerialPortWin::applySettings()
 bool SerialPortWin::discardInput()
 {
     if (!isOpen())
-        return fail("Port is closed");
+        return fail(OT_TR("Ortavel", "Port is closed"));
     return PurgeComm(asHandle(m_handle), PURGE_RXCLEAR | PURGE_RXABORT) || failFromSystem("PurgeComm", false);
 }
 
 bool SerialPortWin::discardOutput()
 {
     if (!isOpen())
-        return fail("Port is closed");
+        return fail(OT_TR("Ortavel", "Port is closed"));
     return PurgeComm(asHandle(m_handle), PURGE_TXCLEAR | PURGE_TXABORT) || failFromSystem("PurgeComm", false);
 }
 
 bool SerialPortWin::write(const std::string &bytes)
 {
     if (!isOpen())
-        return fail("Port is closed");
+        return fail(OT_TR("Ortavel", "Port is closed"));
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         DWORD written = 0;
@@ -232,7 +233,7 @@ bool SerialPortWin::write(const std::string &bytes)
                        nullptr))
             return failFromSystem("WriteFile", true);
         if (written == 0)
-            return fail("Write timed out");
+            return fail(OT_TR("Ortavel", "Write timed out"));
         sent += written;
     }
     return true;
@@ -263,17 +264,17 @@ bool SerialPortWin::setTextInputMode()
 
 bool SerialPortWin::setReadLength(int length)
 {
-    return length >= 0 || fail("Invalid property value");
+    return length >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 bool SerialPortWin::setReceiveThreshold(int threshold)
 {
-    return threshold >= 0 || fail("Invalid property value");
+    return threshold >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 bool SerialPortWin::setSendThreshold(int threshold)
 {
-    return threshold >= 0 || fail("Invalid property value");
+    return threshold >= 0 || fail(OT_TR("Ortavel", "Invalid property value"));
 }
 
 // Polls the driver's input count: one synchronous handle serves reads,
@@ -281,7 +282,7 @@ bool SerialPortWin::setSendThreshold(int threshold)
 WaitResult SerialPortWin::waitForInput(int timeoutMs)
 {
     if (!isOpen()) {
-        fail("Port is closed");
+        fail(OT_TR("Ortavel", "Port is closed"));
         return WaitResult::Failed;
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

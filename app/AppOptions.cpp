@@ -12,7 +12,8 @@ namespace ortavel {
 
 const char *const kAppUsage =
     "usage: ortavel [--port-map N=PATH]... [--settings-dir DIR] [--history PLACE]\n"
-    "               [--search-last N] [--screenshot FILE [--search] [--window NAME]]\n"
+    "               [--search-last N] [--language spec|en|zh]\n"
+    "               [--screenshot FILE [--search] [--window NAME]]\n"
     "  --port-map N=PATH   com N is the serial device PATH for this run (N 1 to 6), or a\n"
     "                      device server: tcp://HOST:PORT or rfc2217://HOST:PORT[?OPTIONS]\n"
     "  --settings-dir DIR  keep the remembered port (and the history) in DIR instead of the user's\n"
@@ -26,6 +27,8 @@ const char *const kAppUsage =
     "  --search-last N     Search asks addresses 01 to N only (1 to 99; default 99)\n"
     "  --history PLACE     keep the instrument history in sqlite:PATH or postgresql:SERVICE\n"
     "                      from now on (remembered; default an SQLite file in the user's data)\n"
+    "  --language LANG     the window's texts for this run: spec (as specified), en (English)\n"
+    "                      or zh (Chinese); default the language chosen in the View menu\n"
     "  --help, --version   this text, the version\n";
 
 namespace {
@@ -60,7 +63,8 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
             continue;
         }
         const bool takesValue = arg == "--port-map" || arg == "--settings-dir" || arg == "--screenshot" ||
-                                arg == "--search-last" || arg == "--window" || arg == "--history";
+                                arg == "--search-last" || arg == "--window" || arg == "--history" ||
+                                arg == "--language";
         if (!takesValue) {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -98,6 +102,12 @@ std::optional<AppOptions> parseAppOptions(const std::vector<std::string> &args, 
             error = "--history: this build keeps no instrument history";
             return std::nullopt;
 #endif
+        } else if (arg == "--language") {
+            if (value != "spec" && value != "en" && value != "zh") {
+                error = "--language takes spec, en or zh, not " + value;
+                return std::nullopt;
+            }
+            options.language = value;
         } else if (arg == "--window") {
             if (value != "frmYHJZ" && value != "FrmOrtavelAbout" && value != "Traffic" && value != "Trend" &&
                 value != "Verification") {

@@ -18,6 +18,9 @@ struct AppOptions {
     std::optional<int> searchLast;
     // Where the history is kept, as given ("sqlite:PATH"); checked.
     std::optional<std::string> history;
+    // The window's language for this run: "spec", "en" or "zh"; else the
+    // one the operator chose last.
+    std::optional<std::string> language;
     bool help = false;
     bool version = false;
 };

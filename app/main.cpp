@@ -24,6 +24,7 @@
 #include "ui/QtWindowHost.h"
 #include "ui/ToolWindows.h"
 #include "ui/VerificationWindow.h"
+#include "ui/WindowLanguage.h"
 #include "verify/FrmVerify.h"
 #ifdef _WIN32
 #include "adapters/RegistryWindows.h"
@@ -295,6 +296,13 @@ int main(int argc, char **argv)
     addToolWindows(windows, model, tools, registry, history, [numbersFrom, &settings](const std::string &prefix) {
         return openReportNumbers(numbersFrom, *settings, prefix);
     });
+    WindowLanguage language;
+    model.languageChoice().onLanguageChosen = [&language](const std::string &code) {
+        if (!language.choose(textLanguageFromCode(code).value_or(TextLanguage::Specified)))
+            std::fprintf(stderr, "ortavel: no translations for \"%s\" in %s; the texts stay as written\n", code.c_str(),
+                         language.folder().toLocal8Bit().constData());
+    };
+    model.languageChoice().start(options->language);
     model.Form_Load();
 
     if (options->screenshot)

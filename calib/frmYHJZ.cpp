@@ -18,10 +18,9 @@ namespace ortavel {
 
 namespace {
 
-constexpr const char *kUnitPrefix = "Unit:  ";
-constexpr const char *kFactoryTitle = "Save to Factury";
+constexpr const char *kFactoryTitle = OT_TR("Ortavel", "Save to Factury");
 constexpr const char *kNoTransmitter =
-    "No transmitter is selected in the main window; close this window, choose one and open it again.";
+    OT_TR("Ortavel", "No transmitter is selected in the main window; close this window, choose one and open it again.");
 
 // The count a text starts with, when it starts with a number at all.
 std::optional<int> leadingCount(const std::string &text)
@@ -57,12 +56,13 @@ bool take(TextBox &box, const std::string &result, const std::string &address)
     return true;
 }
 
+// "point 3", "points 1, 2, 5": the numbers are values, the words a pattern.
 std::string pointList(const std::vector<int> &points)
 {
-    std::string text = points.size() == 1 ? "point " : "points ";
+    std::string numbers;
     for (std::size_t i = 0; i < points.size(); ++i)
-        text += (i == 0 ? "" : ", ") + std::to_string(points[i]);
-    return text;
+        numbers += (i == 0 ? "" : ", ") + std::to_string(points[i]);
+    return fill(points.size() == 1 ? OT_TR("Ortavel", "point %1") : OT_TR("Ortavel", "points %1"), {numbers});
 }
 
 } // namespace
@@ -131,10 +131,12 @@ bool frmYHJZ::refused()
     if (m_held.address.empty())
         text = kNoTransmitter;
     else if (m_main.hasTransmitter() && m_main.whyNoOperation())
-        text = "Nothing sent: " + *m_main.whyNoOperation() + "; try again when it has ended.";
+        text = fill(OT_TR("Ortavel", "Nothing sent: %1; try again when it has ended."), {*m_main.whyNoOperation()});
     else
-        text = "The transmitter " + m_held.address +
-               " read by this window is no longer selected; close the window and open it again.";
+        text = fill(OT_TR("Ortavel",
+                          "The transmitter %1 read by this window is no longer selected; close the window and open "
+                          "it again."),
+                    {m_held.address});
     m_main.messageBox().show(text, Ortavel::kAppTitle, true);
     return true;
 }
@@ -142,7 +144,7 @@ bool frmYHJZ::refused()
 void frmYHJZ::Form_Load()
 {
     CalSaved = 0;
-    Label2.setCaption(kUnitPrefix + m_main.cmbUnit.text());
+    Label2.setCaption(fill(OT_TR("Ortavel", "Unit:  %1"), {m_main.cmbUnit.text()}));
     m_held = m_main.holdSelected();
     if (refused())
         return;
@@ -206,7 +208,7 @@ std::string frmYHJZ::tableJson(int points) const
 void frmYHJZ::recordTableRead()
 {
     std::string read = tableJson(kPoints);
-    m_main.history().calibration(m_held.address, "read", m_table, read);
+    m_main.history().calibration(m_held.address, OT_TR("Ortavel", "read"), m_table, read);
     m_table = std::move(read);
 }
 
@@ -214,14 +216,17 @@ void frmYHJZ::reportUnread(const Unread &unread)
 {
     if (!unread.count && unread.points.empty())
         return;
-    std::string text = "Could not read ";
-    if (unread.count)
-        text += "the number of calibration points";
-    if (unread.count && !unread.points.empty())
-        text += " and ";
-    if (!unread.points.empty())
-        text += pointList(unread.points) + "; the boxes show the answer received";
-    m_main.messageBox().show(text + ".", Ortavel::kAppTitle, true);
+    std::string text;
+    if (unread.points.empty())
+        text = OT_TR("Ortavel", "Could not read the number of calibration points.");
+    else if (unread.count)
+        text = fill(OT_TR("Ortavel", "Could not read the number of calibration points and %1; the boxes show the "
+                                     "answer received."),
+                    {pointList(unread.points)});
+    else
+        text = fill(OT_TR("Ortavel", "Could not read %1; the boxes show the answer received."),
+                    {pointList(unread.points)});
+    m_main.messageBox().show(text, Ortavel::kAppTitle, true);
 }
 
 void frmYHJZ::Combo1_Click()
@@ -272,8 +277,8 @@ bool frmYHJZ::saveCalibration()
         return false;
     const auto count = pointCountOf(Combo1.text());
     if (!count) {
-        m_main.messageBox().show("Nothing was sent: the number of calibration points must be 0 to 8.", kSaveTitle,
-                                 true);
+        m_main.messageBox().show(OT_TR("Ortavel", "Nothing was sent: the number of calibration points must be 0 to 8."),
+                                 kSaveTitle, true);
         return false;
     }
     std::vector<int> holes;
@@ -283,9 +288,11 @@ bool frmYHJZ::saveCalibration()
             holes.push_back(i + 1);
     }
     if (!holes.empty()) {
-        m_main.messageBox().show("Nothing was sent: " + pointList(holes) + (holes.size() == 1 ? " holds" : " hold") +
-                                     " no value. Read the calibration data again or type the values.",
-                                 kSaveTitle, true);
+        const char *pattern = holes.size() == 1 ? OT_TR("Ortavel", "Nothing was sent: %1 holds no value. Read the "
+                                                                   "calibration data again or type the values.")
+                                                : OT_TR("Ortavel", "Nothing was sent: %1 hold no value. Read the "
+                                                                   "calibration data again or type the values.");
+        m_main.messageBox().show(fill(pattern, {pointList(holes)}), kSaveTitle, true);
         return false;
     }
 
@@ -313,13 +320,14 @@ bool frmYHJZ::saveCalibration()
     send(std::string(cmd::SaveUser), [&](const std::string &result) { return isStored(result, address); });
 
     if (!failed.empty()) {
-        m_main.messageBox().show("Download Calibration Data failed at " + failed + " (answer: " +
-                                     shownResult(failedResult) + "); the transmitter did not store the table.",
+        m_main.messageBox().show(fill(OT_TR("Ortavel", "Download Calibration Data failed at %1 (answer: %2); the "
+                                                       "transmitter did not store the table."),
+                                      {failed, shownResult(failedResult)}),
                                  kSaveTitle, true);
         return false;
     }
     std::string written = tableJson(*count);
-    m_main.history().calibration(address, "written", m_table, written);
+    m_main.history().calibration(address, OT_TR("Ortavel", "written"), m_table, written);
     m_table = std::move(written);
     m_main.messageBox().show(kSaveDone, kSaveTitle, false);
     CalSaved = 1;
@@ -332,7 +340,8 @@ void frmYHJZ::cmdSaveFactory_Click()
         return;
     const std::string result = ask(std::string(cmd::SaveFactory));
     if (!isStored(result, m_held.address))
-        m_main.messageBox().show("Save to Factury failed (answer: " + shownResult(result) + ").", kFactoryTitle, true);
+        m_main.messageBox().show(fill(OT_TR("Ortavel", "Save to Factury failed (answer: %1)."), {shownResult(result)}),
+                                 kFactoryTitle, true);
 }
 
 void frmYHJZ::cmdExit_Click()
@@ -351,8 +360,9 @@ void frmYHJZ::Form_QueryUnload()
         ask(cmd::write(cmd::PointCount, OldPointCount));
         return;
     }
-    m_main.messageBox().show("The point count " + OldPointCount + " was not given back to the transmitter " +
-                                 m_held.address + ": it is no longer selected.",
+    m_main.messageBox().show(fill(OT_TR("Ortavel", "The point count %1 was not given back to the transmitter %2: it "
+                                                   "is no longer selected."),
+                                  {OldPointCount, m_held.address}),
                              Ortavel::kAppTitle, true);
 }
 

@@ -8,6 +8,7 @@
 #include "controls/Label.h"
 #include "controls/TextBox.h"
 #include "mainwin/HeldTransmitter.h"
+#include "text/OperatorText.h"
 
 #include <cstdint>
 #include <string>
@@ -25,17 +26,17 @@ class Ortavel;
 // still has it selected.
 class frmYHJZ : public Form {
 public:
-    static constexpr const char *kCaption = "QX820/830 Transmitter Calibration";
+    static constexpr const char *kCaption = OT_TR("Ortavel", "QX820/830 Transmitter Calibration");
     static constexpr int kPoints = 8;
     static constexpr const char *kExplanation =
-        "     Calibration Steps: Press \"Recalibrate\"\xE2\x86\x92 Select \"Calibration \r\n"
-        "Point Amount\" \xE2\x86\x92 Input calibration pressure and practical pressure \r\n"
-        "correspondingly \xE2\x86\x92 Press \"Save Calibration Data\" \xE2\x86\x92 Finish\r\n"
-        "The practical pressure can be gotten by pressing corresponding keys \r\n"
-        "\"Pressure Point\". When press \"Save Calibration Data\", the standard \r\n"
-        "data will be downloaded and saved in the transmitter.\r\n";
-    static constexpr const char *kSaveTitle = "Download Calibration Data";
-    static constexpr const char *kSaveDone = "Download Calibration Data finished !";
+        OT_TR("Ortavel", "     Calibration Steps: Press \"Recalibrate\"\xE2\x86\x92 Select \"Calibration \r\n"
+                         "Point Amount\" \xE2\x86\x92 Input calibration pressure and practical pressure \r\n"
+                         "correspondingly \xE2\x86\x92 Press \"Save Calibration Data\" \xE2\x86\x92 Finish\r\n"
+                         "The practical pressure can be gotten by pressing corresponding keys \r\n"
+                         "\"Pressure Point\". When press \"Save Calibration Data\", the standard \r\n"
+                         "data will be downloaded and saved in the transmitter.\r\n");
+    static constexpr const char *kSaveTitle = OT_TR("Ortavel", "Download Calibration Data");
+    static constexpr const char *kSaveDone = OT_TR("Ortavel", "Download Calibration Data finished !");
 
     explicit frmYHJZ(Ortavel &main);
 
@@ -59,21 +60,22 @@ public:
     std::string OldPointCount;
     std::int16_t CalSaved = 0;
 
-    Label Label1{"Label1", "Calibration Points:"};
+    Label Label1{"Label1", OT_TR("Ortavel", "Calibration Points:")};
     ComboBox Combo1{"Combo1", "Combo1"};
-    Label Label2{"Label2", "Unit:"};
-    Label Label3{"Label3", "Calibration Pressure:"};
-    Label Label4{"Label4", "Measuring Pressure:"};
+    Label Label2{"Label2", OT_TR("Ortavel", "Unit:")};
+    Label Label3{"Label3", OT_TR("Ortavel", "Calibration Pressure:")};
+    Label Label4{"Label4", OT_TR("Ortavel", "Measuring Pressure:")};
     ControlArray<TextBox, kPoints> txtLLYL{"txtLLYL", [](int) { return ""; }};
     ControlArray<TextBox, kPoints> txtCLYL{"txtCLYL", [](int) { return ""; }};
-    ControlArray<Button, kPoints> cmdYL{"cmdYL", [](int i) { return "Press." + std::to_string(i + 1); }};
-    Button cmdReadCAL{"cmdReadCAL", "Read Cal. Data"};
-    Button CmdReCal{"CmdReCal", "Recalibrate"};
-    Button cmdSAVE{"cmdSAVE", "Save Cal. Data"};
-    Button cmdSaveFactory{"cmdSaveFactory", "Save to Factury"};
-    Button cmdExit{"cmdExit", "Exit"};
+    ControlArray<Button, kPoints> cmdYL{
+        "cmdYL", [](int i) { return fill(OT_TR("Ortavel", "Press.%1"), {std::to_string(i + 1)}); }};
+    Button cmdReadCAL{"cmdReadCAL", OT_TR("Ortavel", "Read Cal. Data")};
+    Button CmdReCal{"CmdReCal", OT_TR("Ortavel", "Recalibrate")};
+    Button cmdSAVE{"cmdSAVE", OT_TR("Ortavel", "Save Cal. Data")};
+    Button cmdSaveFactory{"cmdSaveFactory", OT_TR("Ortavel", "Save to Factury")};
+    Button cmdExit{"cmdExit", OT_TR("Ortavel", "Exit")};
     TextBox txtPass{"txtPass", ""};
-    Frame Frame1{"Frame1", "Calibration Explain"};
+    Frame Frame1{"Frame1", OT_TR("Ortavel", "Calibration Explain")};
     TextBox Text1{"Text1", kExplanation};
 
 private:

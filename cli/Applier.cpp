@@ -4,6 +4,7 @@
 #include "TargetFactsRead.h"
 #include "TransmitterReader.h"
 #include "link/Commands.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 
@@ -34,9 +35,10 @@ std::string ApplyResult::firstFailure() const
         return error;
     for (const auto &o : report.outcomes) {
         if (!o.confirmed)
-            return o.field + ": " + o.reason + (o.result.empty() ? "" : " (" + o.result + ")");
+            return o.result.empty() ? fill(OT_TR("Ortavel", "%1: %2"), {o.field, o.reason})
+                                    : fill(OT_TR("Ortavel", "%1: %2 (%3)"), {o.field, o.reason, o.result});
     }
-    return report.interrupted ? "cancelled" : "";
+    return report.interrupted ? OT_TR("Ortavel", "cancelled") : "";
 }
 
 Applier::Applier(BackupFile file, std::vector<CheckedSetting> settings, bool withCalibration, bool withTrims,
@@ -50,7 +52,7 @@ std::optional<Applier> Applier::make(BackupFile file, bool withCalibration, bool
                                      std::string &error)
 {
     if (withCalibration && !file.hasCalibration) {
-        error = "it holds no calibration table";
+        error = OT_TR("Ortavel", "it holds no calibration table");
         return std::nullopt;
     }
     std::vector<std::string> problems;
@@ -103,7 +105,7 @@ std::optional<bool> Applier::readIsSource(Bus &bus, const std::string &address, 
     const auto type = reader.readText(std::string(cmd::Type), result);
     const auto id = type ? reader.readText(std::string(cmd::Ident), result) : std::nullopt;
     if (!type || !id) {
-        error = std::string(type ? "id" : "type") + " not read (" + result + ")";
+        error = fill(OT_TR("Ortavel", "%1 not read (%2)"), {type ? "id" : "type", result});
         return std::nullopt;
     }
     return m_file.isTakenFrom(*type, *id, facts.version.value_or(""));
@@ -123,7 +125,7 @@ ApplyResult Applier::applyTo(Bus &bus, const std::string &address, const ApplyHo
     if (readTargetFacts(bus, address, true, WritePlan::needsDecimals(m_settings), facts, error))
         own = m_withTrims || ownFields().empty() ? std::optional(true) : readIsSource(bus, address, facts, error);
     if (!own) {
-        t.error = "did not answer: " + error;
+        t.error = fill(OT_TR("Ortavel", "did not answer: %1"), {error});
         return t;
     }
     if (!*own) {
@@ -132,7 +134,8 @@ ApplyResult Applier::applyTo(Bus &bus, const std::string &address, const ApplyHo
             hooks.withheld(address);
     }
     if (const auto why = WritePlan::whyOutputsAsTyped(m_settings, facts))
-        notice("note: " + address + ": " + *why);
+        notice(fill(OT_TR("Ortavel", "note: %1: %2"), {address, *why}));
+
     const auto plan = planFor(facts, *own);
     // The table it replaces, for the history's calibration entry.
     const bool calibrates = m_withCalibration && *own;

@@ -2,6 +2,7 @@
 
 #include "SettingKey.h"
 #include "ValueText.h"
+#include "text/OperatorText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,13 +56,13 @@ std::optional<CalibrationTable> parseCalibration(const QJsonObject &object, std:
     if (!points.isDouble() || points.toDouble() != std::nearbyint(points.toDouble()) || points.toDouble() < 0 ||
         points.toDouble() > kCalibrationRows) {
         const QByteArray shown = QJsonDocument(QJsonArray{points}).toJson(QJsonDocument::Compact);
-        error = "calibration.points: " + shown.mid(1, shown.size() - 2).toStdString() +
-                " is not a whole number from 0 to 8";
+        error = fill(OT_TR("Ortavel", "calibration.points: %1 is not a whole number from 0 to 8"),
+                     {shown.mid(1, shown.size() - 2).toStdString()});
         return std::nullopt;
     }
     table.points = points.toInt();
     if (rows.size() > kCalibrationRows) {
-        error = "calibration.table has more than 8 rows";
+        error = OT_TR("Ortavel", "calibration.table has more than 8 rows");
         return std::nullopt;
     }
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -73,7 +74,8 @@ std::optional<CalibrationTable> parseCalibration(const QJsonObject &object, std:
     for (int i = 0; i < *table.points; ++i) {
         const auto &row = table.rows[static_cast<std::size_t>(i)];
         if (!row.standard || !isSendableText(*row.standard) || !row.measured || !isSendableText(*row.measured)) {
-            error = "calibration.table." + std::to_string(i) + " needs a standard and a measured value";
+            error = fill(OT_TR("Ortavel", "calibration.table.%1 needs a standard and a measured value"),
+                         {std::to_string(i)});
             return std::nullopt;
         }
     }
@@ -134,22 +136,23 @@ std::optional<BackupFile> parseBackup(const QByteArray &bytes, std::string &erro
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (document.isNull() || !document.isObject()) {
-        error = "not a JSON object: " + parseError.errorString().toStdString();
+        error = fill(OT_TR("Ortavel", "not a JSON object: %1"), {parseError.errorString().toStdString()});
         return std::nullopt;
     }
     const QJsonObject root = document.object();
     if (root.value("format").toString() != kFormatName) {
-        error = "not an ortavel backup (format is not \"ortavel-backup\")";
+        error = OT_TR("Ortavel", "not an ortavel backup (format is not \"ortavel-backup\")");
         return std::nullopt;
     }
     if (root.value("format_version").toInt(-1) != BackupFile::kFormatVersion) {
-        error = "backup format version " + std::to_string(root.value("format_version").toInt(-1)) +
-                " is not supported (expected " + std::to_string(BackupFile::kFormatVersion) + ")";
+        error =
+            fill(OT_TR("Ortavel", "backup format version %1 is not supported (expected %2)"),
+                 {std::to_string(root.value("format_version").toInt(-1)), std::to_string(BackupFile::kFormatVersion)});
         return std::nullopt;
     }
     for (const char *part : {"source", "settings"}) {
         if (root.contains(part) && !root.value(part).isObject()) {
-            error = std::string(part) + " must be an object";
+            error = fill(OT_TR("Ortavel", "%1 must be an object"), {part});
             return std::nullopt;
         }
     }
@@ -165,7 +168,7 @@ std::optional<BackupFile> parseBackup(const QByteArray &bytes, std::string &erro
         const std::string name = it.key().toStdString();
         const auto key = settingKeyNamed(name);
         if (!key || std::find(keys.begin(), keys.end(), *key) == keys.end()) {
-            error = "settings." + name + " is not a key a backup may hold";
+            error = fill(OT_TR("Ortavel", "settings.%1 is not a key a backup may hold"), {name});
             return std::nullopt;
         }
         if (it.value().isNull()) {
@@ -175,7 +178,8 @@ std::optional<BackupFile> parseBackup(const QByteArray &bytes, std::string &erro
         // The type is a text; a number there would go out as digits.
         const auto value = *key == SettingKey::Type && !it.value().isString() ? std::nullopt : valueText(it.value());
         if (!value) {
-            error = "settings." + name + (*key == SettingKey::Type ? " must be a text" : " must be a text or a number");
+            error = *key == SettingKey::Type ? fill(OT_TR("Ortavel", "settings.%1 must be a text"), {name})
+                                             : fill(OT_TR("Ortavel", "settings.%1 must be a text or a number"), {name});
             return std::nullopt;
         }
         file.settings.emplace_back(name, *value);
@@ -192,7 +196,7 @@ std::optional<BackupFile> parseBackup(const QByteArray &bytes, std::string &erro
         file.notRead.emplace_back(kCalibrationName);
     } else if (root.contains(kCalibrationName)) {
         if (!root.value(kCalibrationName).isObject()) {
-            error = "calibration must be an object or null";
+            error = OT_TR("Ortavel", "calibration must be an object or null");
             return std::nullopt;
         }
         const auto table = parseCalibration(root.value(kCalibrationName).toObject(), error);
@@ -203,9 +207,12 @@ std::optional<BackupFile> parseBackup(const QByteArray &bytes, std::string &erro
     }
     // Without a value to write, apply would confirm a backup it never wrote.
     if (file.settings.empty()) {
-        error = file.notRead.empty() ? "settings holds none of the keys apply writes (type, unit, decimals, "
-                                       "display_zero, display_full_scale, output_4ma, output_20ma, trim_4ma, trim_20ma)"
-                                     : "settings holds no value to write: every key is saved as not read";
+        error =
+            file.notRead.empty()
+                ? OT_TR("Ortavel", "settings holds none of the keys apply writes (type, unit, decimals, "
+                                   "display_zero, display_full_scale, output_4ma, output_20ma, trim_4ma, trim_20ma)")
+                : OT_TR("Ortavel", "settings holds no value to write: every key is saved as not read");
+
         return std::nullopt;
     }
     return file;

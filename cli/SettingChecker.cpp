@@ -5,6 +5,7 @@
 #include "Units.h"
 #include "ValueText.h"
 #include "link/LineSettings.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 
@@ -37,21 +38,22 @@ std::optional<CheckedSetting> SettingChecker::checkOne(SettingKey key, const std
     case SettingKey::Id:
         if (isSendableText(value))
             return checked;
-        error = name + ": needs a text without control characters, not empty";
+        error = fill(OT_TR("Ortavel", "%1: needs a text without control characters, not empty"), {name});
         return std::nullopt;
     case SettingKey::Unit:
         if (const auto code = parseUnit(value)) {
             checked.code = *code;
             return checked;
         }
-        error = name + ": " + value + " is not kPa, MPa, mH2O, Bar, Psi, mBar, Unknown or a code 0-6";
+        error = fill(OT_TR("Ortavel", "%1: %2 is not kPa, MPa, mH2O, Bar, Psi, mBar, Unknown or a code 0-6"),
+                     {name, value});
         return std::nullopt;
     case SettingKey::Decimals:
         if (const auto code = parseBoundedInt(value, 0, static_cast<int>(kDecimalPatterns.size()) - 1)) {
             checked.code = *code;
             return checked;
         }
-        error = name + ": " + value + " is not 0 to 4";
+        error = fill(OT_TR("Ortavel", "%1: %2 is not 0 to 4"), {name, value});
         return std::nullopt;
     case SettingKey::DisplayZero:
     case SettingKey::DisplayFullScale:
@@ -61,7 +63,7 @@ std::optional<CheckedSetting> SettingChecker::checkOne(SettingKey key, const std
             checked.number = *number;
             return checked;
         }
-        error = name + ": " + value + " is not a decimal number";
+        error = fill(OT_TR("Ortavel", "%1: %2 is not a decimal number"), {name, value});
         return std::nullopt;
     case SettingKey::Trim4mA:
     case SettingKey::Trim20mA:
@@ -69,14 +71,14 @@ std::optional<CheckedSetting> SettingChecker::checkOne(SettingKey key, const std
             checked.code = *trim;
             return checked;
         }
-        error = name + ": " + value + " is not a whole number from -5000 to 5000";
+        error = fill(OT_TR("Ortavel", "%1: %2 is not a whole number from -5000 to 5000"), {name, value});
         return std::nullopt;
     case SettingKey::Address:
         if (const auto address = parseAddress(value)) {
             checked.code = *address;
             return checked;
         }
-        error = name + ": " + value + " is not an address from 1 to 99";
+        error = fill(OT_TR("Ortavel", "%1: %2 is not an address from 1 to 99"), {name, value});
         return std::nullopt;
     case SettingKey::Baud:
         if (const auto baud = parseBoundedInt(value, kBaudRates.front(), kBaudRates.back());
@@ -84,7 +86,7 @@ std::optional<CheckedSetting> SettingChecker::checkOne(SettingKey key, const std
             checked.code = *baud;
             return checked;
         }
-        error = name + ": " + value + " is not 1200, 2400, 4800 or 9600";
+        error = fill(OT_TR("Ortavel", "%1: %2 is not 1200, 2400, 4800 or 9600"), {name, value});
         return std::nullopt;
     }
     return std::nullopt;
@@ -98,11 +100,12 @@ SettingChecker::check(const std::vector<std::pair<std::string, std::string>> &as
     for (const auto &[name, value] : assignments) {
         const auto key = settingKeyNamed(name);
         if (!key) {
-            errors.push_back("unknown key " + name);
+            errors.push_back(fill(OT_TR("Ortavel", "unknown key %1"), {name}));
             continue;
         }
         if (std::any_of(checked.begin(), checked.end(), [&](const CheckedSetting &c) { return c.key == *key; })) {
-            errors.push_back(name + " given twice");
+            errors.push_back(fill(OT_TR("Ortavel", "%1 given twice"), {name}));
+
             continue;
         }
         std::string error;

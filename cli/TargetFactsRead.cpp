@@ -3,6 +3,7 @@
 #include "TransmitterReader.h"
 #include "Units.h"
 #include "link/Commands.h"
+#include "text/OperatorText.h"
 
 namespace ortavel::cli {
 
@@ -14,7 +15,7 @@ bool readTargetFacts(Bus &bus, const std::string &address, bool version, bool de
     if (version) {
         facts.version = reader.readText(std::string(cmd::Version), result);
         if (!facts.version) {
-            error = "version not read (" + result + ")";
+            error = fill(OT_TR("Ortavel", "%1 not read (%2)"), {"version", result});
             return false;
         }
     }
@@ -22,7 +23,8 @@ bool readTargetFacts(Bus &bus, const std::string &address, bool version, bool de
         facts.decimals =
             reader.readCode(std::string(cmd::Decimals), 0, static_cast<int>(kDecimalPatterns.size()) - 1, result);
         if (!facts.decimals) {
-            error = "decimals not read (" + result + ")";
+            error = fill(OT_TR("Ortavel", "%1 not read (%2)"), {"decimals", result});
+
             return false;
         }
     }

@@ -6,6 +6,7 @@
 #include "link/Commands.h"
 #include "link/LineSettings.h"
 #include "link/Numbers.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 
@@ -68,7 +69,7 @@ std::optional<std::string> WritePlan::whyOutputsAsTyped(const std::vector<Checke
 {
     if (!needsVersion(settings) || !facts.version || numberAtStart(*facts.version))
         return std::nullopt;
-    return "version \"" + *facts.version + "\" is not a number: output values go out as typed";
+    return fill(OT_TR("Ortavel", "version \"%1\" is not a number: output values go out as typed"), {*facts.version});
 }
 
 std::vector<PlannedWrite> WritePlan::settings(const std::vector<CheckedSetting> &settings, const TargetFacts &facts)

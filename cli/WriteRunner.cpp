@@ -2,6 +2,7 @@
 
 #include "Bus.h"
 #include "Confirmation.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 
@@ -30,25 +31,25 @@ WriteReport WriteRunner::run(Bus &bus, const std::string &address, const std::ve
         }
         WriteOutcome outcome{write.field, write.command, {}, false, {}};
         if (write.expect == Expect::Stored && report.failedCount() > 0) {
-            outcome.reason = "not stored: an earlier write was not confirmed";
+            outcome.reason = OT_TR("Ortavel", "not stored: an earlier write was not confirmed");
         } else if (addressLost) {
-            outcome.reason = "not sent: the address change was not confirmed";
+            outcome.reason = OT_TR("Ortavel", "not sent: the address change was not confirmed");
         } else if (const auto fixed = bus.fixedBaud(); write.newBaud != 0 && fixed && write.newBaud != *fixed) {
             // The transmitter would move to a rate the line cannot follow.
-            outcome.reason =
-                "not sent: the line's rate is set at its device server (" + std::to_string(*fixed) + " baud)";
+            outcome.reason = fill(OT_TR("Ortavel", "not sent: the line's rate is set at its device server (%1 baud)"),
+                                  {std::to_string(*fixed)});
         } else {
             outcome.result = bus.send(report.address, write.command);
             outcome.confirmed = isConfirmed(write, outcome.result, report.address);
             if (!outcome.confirmed) {
-                outcome.reason = "not confirmed";
+                outcome.reason = OT_TR("Ortavel", "not confirmed");
                 // Where the transmitter now answers is unknown.
                 addressLost = !write.newAddress.empty();
             } else if (!write.newAddress.empty()) {
                 report.address = write.newAddress;
             } else if (write.newBaud != 0 && !bus.setBaud(write.newBaud)) {
                 outcome.confirmed = false;
-                outcome.reason = "confirmed, but the line could not follow";
+                outcome.reason = OT_TR("Ortavel", "confirmed, but the line could not follow");
             }
         }
         report.outcomes.push_back(std::move(outcome));

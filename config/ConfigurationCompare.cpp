@@ -50,7 +50,7 @@ std::string failureOf(const TransmitterRecord &r, const std::string &field)
         if (name == field || name.starts_with(field + "."))
             return result;
     }
-    return r.interrupted ? "not asked" : "not read";
+    return r.interrupted ? OT_TR("Ortavel", "not asked") : ConfigurationCompare::kNotRead;
 }
 
 bool tableRead(const cli::CalibrationTable &table)
@@ -62,12 +62,15 @@ bool tableRead(const cli::CalibrationTable &table)
 std::string tableText(const cli::CalibrationTable &table)
 {
     const int points = table.points.value_or(0);
-    std::string text = std::to_string(points) + (points == 1 ? " point" : " points");
+    const std::string count =
+        fill(points == 1 ? OT_TR("Ortavel", "%1 point") : OT_TR("Ortavel", "%1 points"), {std::to_string(points)});
+    // The pairs are values: they stay as they are in every language.
+    std::string pairs;
     for (int i = 0; i < points && i < cli::kCalibrationRows; ++i) {
         const auto &row = table.rows[static_cast<std::size_t>(i)];
-        text += std::string(i == 0 ? ": " : ", ") + row.standard.value_or("?") + "/" + row.measured.value_or("?");
+        pairs += std::string(i == 0 ? "" : ", ") + row.standard.value_or("?") + "/" + row.measured.value_or("?");
     }
-    return text;
+    return pairs.empty() ? count : fill(OT_TR("Ortavel", "%1: %2"), {count, pairs});
 }
 
 bool sameTable(const cli::CalibrationTable &a, const cli::CalibrationTable &b)
@@ -182,7 +185,7 @@ void ConfigurationCompare::markOutcomes(std::vector<CompareRow> &rows, const cli
             continue;
         bool sent = false;
         row.failed = false;
-        row.outcome = "confirmed";
+        row.outcome = OT_TR("Ortavel", "confirmed");
         for (const auto &o : result.report.outcomes) {
             const bool mine = o.field == row.key || o.field.starts_with(row.key + ".");
             if (!mine)
@@ -190,7 +193,7 @@ void ConfigurationCompare::markOutcomes(std::vector<CompareRow> &rows, const cli
             sent = true;
             if (!o.confirmed && !row.failed) {
                 row.failed = true;
-                row.outcome = o.reason + (o.result.empty() ? "" : ": " + o.result);
+                row.outcome = o.result.empty() ? o.reason : fill(OT_TR("Ortavel", "%1: %2"), {o.reason, o.result});
             }
         }
         if (sent)
@@ -199,9 +202,10 @@ void ConfigurationCompare::markOutcomes(std::vector<CompareRow> &rows, const cli
         if (!result.error.empty())
             row.outcome = result.error;
         else if (std::find(result.withheld.begin(), result.withheld.end(), row.key) != result.withheld.end())
-            row.outcome = "not written: the transmitter is not the file's own";
+            row.outcome = OT_TR("Ortavel", "not written: the transmitter is not the file's own");
         else
-            row.outcome = result.report.interrupted ? "not sent: cancelled" : "not sent";
+            row.outcome =
+                result.report.interrupted ? OT_TR("Ortavel", "not sent: cancelled") : OT_TR("Ortavel", "not sent");
     }
 }
 

@@ -3,6 +3,7 @@
 #include "cli/Applier.h"
 #include "cli/BackupFile.h"
 #include "cli/TransmitterRecord.h"
+#include "text/OperatorText.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ struct CompareRow {
 // every view: which rows differ, which may be written, which are ticked.
 class ConfigurationCompare {
 public:
-    static constexpr const char *kNotRead = "not read";
+    static constexpr const char *kNotRead = OT_TR("Ortavel", "not read");
 
     // Whether the transmitter read is the one the file was taken from (its
     // type, id and version).

@@ -4,11 +4,12 @@
 #include "controls/MessageBox.h"
 #include "controls/WindowHost.h"
 #include "mainwin/Ortavel.h"
+#include "text/OperatorText.h"
 
 namespace ortavel {
 
 namespace {
-constexpr const char *kSaveTitle = "Save Configuration";
+constexpr const char *kSaveTitle = OT_TR("Ortavel", "Save Configuration");
 
 std::optional<std::string> textRead(const TextBox &box)
 {
@@ -50,15 +51,17 @@ cli::TransmitterRecord ConfigurationMenu::recordShown() const
 void ConfigurationMenu::mnuSaveConfig_Click()
 {
     if (const auto why = m_main.whyNoOperation()) {
-        m_main.messageBox().show("Nothing saved: " + *why + ".", kSaveTitle, true);
+        m_main.messageBox().show(fill(OT_TR("Ortavel", "Nothing saved: %1."), {*why}), kSaveTitle, true);
         return;
     }
     const cli::TransmitterRecord record = recordShown();
     const auto file = cli::BackupFile::fromPartialRecord(record);
     if (!file) {
-        m_main.messageBox().show("Nothing saved: no value of " + record.address +
-                                     " has been read in this selection; press Reflash first.",
-                                 kSaveTitle, true);
+        m_main.messageBox().show(
+            fill(
+                OT_TR("Ortavel", "Nothing saved: no value of %1 has been read in this selection; press Reflash first."),
+                {record.address}),
+            kSaveTitle, true);
         return;
     }
     std::string notRead;
@@ -68,8 +71,10 @@ void ConfigurationMenu::mnuSaveConfig_Click()
                      [&](const std::string &path) {
                          if (!writeConfiguration || !writeConfiguration(path, *file))
                              return false;
-                         m_main.StatusBar1.setPanel(1, "Configuration of " + record.address + " saved" +
-                                                           (notRead.empty() ? "" : " (not read: " + notRead + ")"));
+                         m_main.StatusBar1.setPanel(
+                             1, notRead.empty() ? fill(OT_TR("Ortavel", "Configuration of %1 saved"), {record.address})
+                                                : fill(OT_TR("Ortavel", "Configuration of %1 saved (not read: %2)"),
+                                                       {record.address, notRead}));
                          return true;
                      });
 }
@@ -86,7 +91,9 @@ std::optional<ConfigurationMenu::Opened> ConfigurationMenu::openChecked(const st
         file.reset();
     if (!file) {
         m_main.messageBox().show(
-            *path + " is not a configuration that can be written: " + error + ". Nothing was sent.", title, true);
+            fill(OT_TR("Ortavel", "%1 is not a configuration that can be written: %2. Nothing was sent."),
+                 {*path, error}),
+            title, true);
         return std::nullopt;
     }
     return Opened{std::move(*file), *path};
@@ -94,9 +101,9 @@ std::optional<ConfigurationMenu::Opened> ConfigurationMenu::openChecked(const st
 
 void ConfigurationMenu::mnuCompareConfig_Click()
 {
-    const std::string title = "Compare Configuration";
+    const std::string title = OT_TR("Ortavel", "Compare Configuration");
     if (const auto why = m_main.whyNoOperation()) {
-        m_main.messageBox().show("Nothing sent: " + *why + ".", title, true);
+        m_main.messageBox().show(fill(OT_TR("Ortavel", "Nothing sent: %1."), {*why}), title, true);
         return;
     }
     m_opened = openChecked(title);
@@ -106,9 +113,10 @@ void ConfigurationMenu::mnuCompareConfig_Click()
 
 void ConfigurationMenu::mnuApplyConfig_Click()
 {
-    const std::string title = "Apply Configuration";
+    const std::string title = OT_TR("Ortavel", "Apply Configuration");
     if (const auto why = m_main.whyLineBusy()) {
-        m_main.messageBox().show("Nothing sent: " + *why + ".", title, true);
+        m_main.messageBox().show(fill(OT_TR("Ortavel", "Nothing sent: %1."), {*why}), title, true);
+
         return;
     }
     m_opened = openChecked(title);

@@ -11,7 +11,7 @@
 namespace ortavel {
 
 namespace {
-constexpr const char *kApplyTitle = "Apply Configuration";
+constexpr const char *kApplyTitle = OT_TR("Ortavel", "Apply Configuration");
 } // namespace
 
 FrmApply::FrmApply(Ortavel &main, cli::BackupFile file, const std::string &fileName)
@@ -20,7 +20,7 @@ FrmApply::FrmApply(Ortavel &main, cli::BackupFile file, const std::string &fileN
     for (Control *control : std::initializer_list<Control *>{&lblFile, &chkCalibration, &chkSave, &cmdApply, &cmdCancel,
                                                              &prgApply, &lblCurrent, &lblResult})
         add(*control);
-    lblFile.setCaption("File: " + fileName);
+    lblFile.setCaption(fill(OT_TR("Ortavel", "File: %1"), {fileName}));
     chkCalibration.setEnabled(m_file.hasCalibration);
     cmdCancel.setEnabled(false);
     cmdApply.onClick = [this] { cmdApply_Click(); };
@@ -39,7 +39,7 @@ FrmApply::FrmApply(Ortavel &main, cli::BackupFile file, const std::string &fileN
     }
     prgApply.setProgress(0, static_cast<int>(m_targets.size()));
     if (m_targets.empty())
-        lblResult.setCaption("No transmitter in the online list: search the bus first.");
+        lblResult.setCaption(OT_TR("Ortavel", "No transmitter in the online list: search the bus first."));
 }
 
 std::string FrmApply::stateText(ApplyTarget::State state)
@@ -48,11 +48,11 @@ std::string FrmApply::stateText(ApplyTarget::State state)
     case ApplyTarget::State::Waiting:
         return "";
     case ApplyTarget::State::Confirmed:
-        return "confirmed";
+        return OT_TR("Ortavel", "confirmed");
     case ApplyTarget::State::Failed:
-        return "failed";
+        return OT_TR("Ortavel", "failed");
     case ApplyTarget::State::Skipped:
-        return "skipped";
+        return OT_TR("Ortavel", "skipped");
     }
     return "";
 }
@@ -74,7 +74,7 @@ void FrmApply::cmdCancel_Click()
 {
     if (m_running) {
         m_cancel = true;
-        lblCurrent.setCaption(lblCurrent.caption() + " - cancelling after this write");
+        lblCurrent.setCaption(fill(OT_TR("Ortavel", "%1 - cancelling after this write"), {lblCurrent.caption()}));
     }
 }
 
@@ -84,15 +84,15 @@ void FrmApply::cmdApply_Click()
         return;
     // A search or another window's run owns the line; a selection is not needed.
     if (const auto why = m_main.whyLineBusy()) {
-        m_main.messageBox().show("Nothing sent: " + *why, kApplyTitle, true);
+        m_main.messageBox().show(fill(OT_TR("Ortavel", "Nothing sent: %1"), {*why}), kApplyTitle, true);
         return;
     }
     if (!m_main.MSCommBsq.isOpen()) {
-        m_main.messageBox().show("Nothing sent: the port is not open.", kApplyTitle, true);
+        m_main.messageBox().show(OT_TR("Ortavel", "Nothing sent: the port is not open."), kApplyTitle, true);
         return;
     }
     if (std::none_of(m_targets.begin(), m_targets.end(), [](const ApplyTarget &t) { return t.ticked; })) {
-        lblResult.setCaption("Nothing written: no transmitter is ticked.");
+        lblResult.setCaption(OT_TR("Ortavel", "Nothing written: no transmitter is ticked."));
         return;
     }
     run();
@@ -104,14 +104,14 @@ void FrmApply::run()
     const auto applier = cli::Applier::make(m_file, chkCalibration.checked(), false,
                                             chkSave.checked() ? cli::SaveArea::User : cli::SaveArea::None, error);
     if (!applier) {
-        lblResult.setCaption("Nothing written: " + error);
+        lblResult.setCaption(fill(OT_TR("Ortavel", "Nothing written: %1"), {error}));
         return;
     }
     m_running = true;
     m_cancel = false;
     cmdApply.setEnabled(false);
     cmdCancel.setEnabled(true);
-    m_main.beginWindowOperation("configurations are being applied");
+    m_main.beginWindowOperation(OT_TR("Ortavel", "configurations are being applied"));
     // Cancel is heard between exchanges.
     m_bus.setStopCheck([this] {
         m_main.eventPump().processEvents();
@@ -126,17 +126,17 @@ void FrmApply::run()
         t.result.clear();
         t.state = ApplyTarget::State::Skipped;
         if (!t.ticked || m_cancel) {
-            t.result = t.ticked ? "cancelled before it was reached" : "not ticked";
+            t.result = t.ticked ? OT_TR("Ortavel", "cancelled before it was reached") : OT_TR("Ortavel", "not ticked");
             continue;
         }
         ++done;
-        lblCurrent.setCaption("Writing to " + t.address + " (" + std::to_string(done) + " of " + std::to_string(total) +
-                              ")");
+        lblCurrent.setCaption(fill(OT_TR("Ortavel", "Writing to %1 (%2 of %3)"),
+                                   {t.address, std::to_string(done), std::to_string(total)}));
         prgApply.setProgress(done - 1, total);
         rowsChanged();
         if (t.band < 0 || t.band >= m_main.CMB_BAND.count()) {
             t.state = ApplyTarget::State::Failed;
-            t.result = "its rate is not known";
+            t.result = OT_TR("Ortavel", "its rate is not known");
             continue;
         }
         m_main.changeBaud(t.band);
@@ -144,14 +144,16 @@ void FrmApply::run()
         selectedWritten = selectedWritten || (t.address == selected && !result.report.outcomes.empty());
         if (result.confirmed()) {
             t.state = ApplyTarget::State::Confirmed;
-            t.result = std::to_string(result.report.confirmedCount()) + " writes confirmed";
+            t.result = fill(OT_TR("Ortavel", "%1 writes confirmed"), {std::to_string(result.report.confirmedCount())});
             if (!result.withheld.empty())
-                t.result += "; trims and calibration not written: not the file's own transmitter";
+                t.result = joinTexts(
+                    {t.result, OT_TR("Ortavel", "trims and calibration not written: not the file's own transmitter")},
+                    OT_TR("Ortavel", "; "));
         } else {
             t.state = ApplyTarget::State::Failed;
-            t.result = m_cancel
-                           ? "cancelled after " + std::to_string(result.report.confirmedCount()) + " writes confirmed"
-                           : result.firstFailure();
+            t.result = m_cancel ? fill(OT_TR("Ortavel", "cancelled after %1 writes confirmed"),
+                                       {std::to_string(result.report.confirmedCount())})
+                                : result.firstFailure();
         }
     }
     m_bus.setStopCheck({});
@@ -168,9 +170,11 @@ void FrmApply::run()
         return std::to_string(std::count_if(m_targets.begin(), m_targets.end(),
                                             [state](const ApplyTarget &t) { return t.state == state; }));
     };
-    lblCurrent.setCaption(m_cancel ? "Cancelled." : "Done.");
-    lblResult.setCaption(count(ApplyTarget::State::Confirmed) + " confirmed, " + count(ApplyTarget::State::Failed) +
-                         " failed, " + count(ApplyTarget::State::Skipped) + " skipped.");
+    lblCurrent.setCaption(m_cancel ? OT_TR("Ortavel", "Cancelled.") : OT_TR("Ortavel", "Done."));
+    lblResult.setCaption(fill(
+        OT_TR("Ortavel", "%1 confirmed, %2 failed, %3 skipped."),
+        {count(ApplyTarget::State::Confirmed), count(ApplyTarget::State::Failed), count(ApplyTarget::State::Skipped)}));
+
     m_running = false;
     cmdApply.setEnabled(true);
     cmdCancel.setEnabled(false);

@@ -7,6 +7,7 @@
 #include "controls/Form.h"
 #include "controls/Label.h"
 #include "controls/ProgressBar.h"
+#include "text/OperatorText.h"
 
 #include <functional>
 #include <string>
@@ -37,10 +38,11 @@ public:
     FrmApply(Ortavel &main, cli::BackupFile file, const std::string &fileName);
 
     Label lblFile{"lblFile", ""};
-    CheckBox chkCalibration{"chkCalibration", "Calibration table too (to the file's own transmitter only)"};
-    CheckBox chkSave{"chkSave", "Save to the user area afterwards"};
-    Button cmdApply{"cmdApply", "Apply"};
-    Button cmdCancel{"cmdCancel", "Cancel"};
+    CheckBox chkCalibration{"chkCalibration",
+                            OT_TR("Ortavel", "Calibration table too (to the file's own transmitter only)")};
+    CheckBox chkSave{"chkSave", OT_TR("Ortavel", "Save to the user area afterwards")};
+    Button cmdApply{"cmdApply", OT_TR("Ortavel", "Apply")};
+    Button cmdCancel{"cmdCancel", OT_TR("Ortavel", "Cancel")};
     ProgressBar prgApply{"prgApply"};
     Label lblCurrent{"lblCurrent", ""};
     Label lblResult{"lblResult", ""};

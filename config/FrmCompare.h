@@ -8,6 +8,7 @@
 #include "controls/Form.h"
 #include "controls/Label.h"
 #include "mainwin/HeldTransmitter.h"
+#include "text/OperatorText.h"
 
 #include <functional>
 #include <string>
@@ -28,9 +29,9 @@ public:
 
     Label lblFile{"lblFile", ""};
     Label lblSource{"lblSource", ""};
-    CheckBox chkSave{"chkSave", "Save to the user area afterwards"};
-    Button cmdWrite{"cmdWrite", "Write Selected"};
-    Button cmdRead{"cmdRead", "Read Again"};
+    CheckBox chkSave{"chkSave", OT_TR("Ortavel", "Save to the user area afterwards")};
+    Button cmdWrite{"cmdWrite", OT_TR("Ortavel", "Write Selected")};
+    Button cmdRead{"cmdRead", OT_TR("Ortavel", "Read Again")};
     Label lblResult{"lblResult", ""};
 
     // Reads the transmitter selected now and compares.

@@ -1,6 +1,7 @@
 #include "SaveFile.h"
 
 #include "MessageBox.h"
+#include "text/OperatorText.h"
 
 #include <fstream>
 
@@ -23,7 +24,7 @@ void saveToChosenFile(const ChooseSaveFile &choose, const std::string &suggested
         return;
     const auto path = choose(suggested);
     if (path && !save(*path))
-        messages.show("Cannot write " + *path, title, true);
+        messages.show(fill(OT_TR("Ortavel", "Cannot write %1"), {*path}), title, true);
 }
 
 } // namespace ortavel

@@ -13,7 +13,7 @@ namespace ortavel {
 
 namespace {
 
-constexpr const char *kTitle = "History";
+constexpr const char *kTitle = OT_TR("Ortavel", "History");
 constexpr std::int64_t kMinuteMs = 60LL * 1000;
 
 // A whole number from low to high, and nothing else.
@@ -70,8 +70,8 @@ std::string csvField(const std::string &text)
 
 FrmHistory::FrmHistory(HistoryStore &store, std::function<bool()> connect, HistoryRecorder &recorder,
                        SettingsStore &settings, MessageBox &messages, std::function<TimeStamp()> now)
-    : Form("History", "Instrument history"), m_store(store), m_connect(std::move(connect)), m_recorder(recorder),
-      m_settings(settings), m_messages(messages), m_now(std::move(now))
+    : Form("History", OT_TR("Ortavel", "Instrument history")), m_store(store), m_connect(std::move(connect)),
+      m_recorder(recorder), m_settings(settings), m_messages(messages), m_now(std::move(now))
 {
     for (Control *control : std::initializer_list<Control *>{
              &lblStatus,   &cmdRefresh,  &lblOperator, &txtOperator, &lblTransmitter, &cmbTransmitter, &lblInterval,
@@ -79,8 +79,8 @@ FrmHistory::FrmHistory(HistoryStore &store, std::function<bool()> connect, Histo
              &txtSince,    &cmdSaveCsv,  &lblFirst,    &cmbFirst,    &lblSecond,      &cmbSecond})
         add(*control);
     txtOperator.setText(rememberedOperatorName(m_settings));
-    txtOperator.setToolTip("Your name, recorded with every entry beside the login");
-    txtSince.setToolTip("Only changes on or after this day");
+    txtOperator.setToolTip(OT_TR("Ortavel", "Your name, recorded with every entry beside the login"));
+    txtSince.setToolTip(OT_TR("Ortavel", "Only changes on or after this day"));
 
     cmdRefresh.onClick = [this] { cmdRefresh_Click(); };
     cmdInterval.onClick = [this] { cmdInterval_Click(); };
@@ -137,7 +137,8 @@ void FrmHistory::tablesChanged() const
 void FrmHistory::fail(const std::string &what)
 {
     const std::string why = m_store.errorString();
-    lblStatus.setCaption("The history " + what + (why.empty() ? std::string(".") : ": " + why));
+    lblStatus.setCaption(why.empty() ? fill(OT_TR("Ortavel", "The history %1."), {what})
+                                     : fill(OT_TR("Ortavel", "The history %1: %2"), {what, why}));
     m_transmitters.clear();
     m_due.clear();
     m_entries.clear();
@@ -159,17 +160,18 @@ void FrmHistory::cmdRefresh_Click()
 {
     const std::string kept = chosen() != nullptr ? chosen()->ident : std::string();
     if (m_connect && !m_connect()) {
-        fail("cannot be reached");
+        fail(OT_TR("Ortavel", "cannot be reached"));
         return;
     }
     auto list = ortavel::transmitters(m_store, kDefaultIntervalMonths);
     if (!list) {
-        fail("cannot be read");
+        fail(OT_TR("Ortavel", "cannot be read"));
         return;
     }
     m_transmitters = std::move(*list);
-    lblStatus.setCaption(m_transmitters.empty() ? std::string("The history holds no transmitter yet.")
-                                                : std::to_string(m_transmitters.size()) + " transmitters known.");
+    lblStatus.setCaption(m_transmitters.empty() ? std::string(OT_TR("Ortavel", "The history holds no transmitter yet."))
+                                                : fill(OT_TR("Ortavel", "%1 transmitters known."),
+                                                       {std::to_string(m_transmitters.size())}));
     unwireLists();
     cmbTransmitter.clear();
     int keep = m_transmitters.empty() ? -1 : 0;
@@ -203,7 +205,7 @@ void FrmHistory::loadChosen()
         filter.ident = t->ident;
         auto all = historyOf(m_store, filter);
         if (!all) {
-            fail("cannot be read");
+            fail(OT_TR("Ortavel", "cannot be read"));
             return;
         }
         m_entries = std::move(*all);
@@ -260,7 +262,7 @@ void FrmHistory::filterChanges()
     const std::string since = txtSince.text();
     const auto sinceMs = dayStartMs(since, m_now().utcOffsetMinutes);
     if (!since.empty() && !sinceMs)
-        lblStatus.setCaption("Since: type a day as YYYY-MM-DD; until then every change is shown.");
+        lblStatus.setCaption(OT_TR("Ortavel", "Since: type a day as YYYY-MM-DD; until then every change is shown."));
     for (const HistoryEntry &e : m_entries) {
         if (isChange(e) && (parameter.empty() || e.parameter == parameter) && (!sinceMs || e.timeMs >= *sinceMs))
             m_changes.push_back(e);
@@ -304,8 +306,8 @@ void FrmHistory::cmdInterval_Click()
         return;
     const auto months = boundedNumber(txtInterval.text(), 1, kMaxIntervalMonths);
     if (!months) {
-        m_messages.show("Not set: the interval takes a whole number of months from 1 to " +
-                            std::to_string(kMaxIntervalMonths) + ".",
+        m_messages.show(fill(OT_TR("Ortavel", "Not set: the interval takes a whole number of months from 1 to %1."),
+                             {std::to_string(kMaxIntervalMonths)}),
                         kTitle, true);
         return;
     }
@@ -314,8 +316,8 @@ void FrmHistory::cmdInterval_Click()
     identity.type = t->type;
     identity.version = t->version;
     m_recorder.interval(identity, *months);
-    lblStatus.setCaption("Interval of " + t->ident + " set to " + std::to_string(*months) +
-                         " months; Refresh shows the due date it gives.");
+    lblStatus.setCaption(fill(OT_TR("Ortavel", "Interval of %1 set to %2 months; Refresh shows the due date it gives."),
+                              {t->ident, std::to_string(*months)}));
 }
 
 void FrmHistory::txtOperator_Change()

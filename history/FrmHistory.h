@@ -8,6 +8,7 @@
 #include "controls/Label.h"
 #include "controls/SaveFile.h"
 #include "controls/TextBox.h"
+#include "text/OperatorText.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,7 +30,7 @@ class SettingsStore;
 // cannot be read leaves the tables empty with the reason shown.
 class FrmHistory : public Form {
 public:
-    static constexpr const char *kAll = "All";
+    static constexpr const char *kAll = OT_TR("Ortavel", "All");
     static constexpr int kDefaultDueDays = 30;
     static constexpr int kMaxIntervalMonths = 120;
     static constexpr int kMaxDueDays = 3650;
@@ -40,24 +41,24 @@ public:
                MessageBox &messages, std::function<TimeStamp()> now = systemTimeStamp);
 
     Label lblStatus{"lblStatus", ""};
-    Button cmdRefresh{"cmdRefresh", "Refresh"};
-    Label lblOperator{"lblOperator", "Operator:"};
+    Button cmdRefresh{"cmdRefresh", OT_TR("Ortavel", "Refresh")};
+    Label lblOperator{"lblOperator", OT_TR("Ortavel", "Operator:")};
     TextBox txtOperator{"txtOperator", ""};
-    Label lblTransmitter{"lblTransmitter", "Transmitter (ID):"};
+    Label lblTransmitter{"lblTransmitter", OT_TR("Ortavel", "Transmitter (ID):")};
     ComboBox cmbTransmitter{"cmbTransmitter"};
-    Label lblInterval{"lblInterval", "Interval (months):"};
+    Label lblInterval{"lblInterval", OT_TR("Ortavel", "Interval (months):")};
     TextBox txtInterval{"txtInterval", ""};
-    Button cmdInterval{"cmdInterval", "Set interval"};
-    Label lblDueDays{"lblDueDays", "Due within (days):"};
+    Button cmdInterval{"cmdInterval", OT_TR("Ortavel", "Set interval")};
+    Label lblDueDays{"lblDueDays", OT_TR("Ortavel", "Due within (days):")};
     TextBox txtDueDays{"txtDueDays", std::to_string(kDefaultDueDays)};
-    Label lblParameter{"lblParameter", "Parameter:"};
+    Label lblParameter{"lblParameter", OT_TR("Ortavel", "Parameter:")};
     ComboBox cmbParameter{"cmbParameter"};
-    Label lblSince{"lblSince", "Since (YYYY-MM-DD):"};
+    Label lblSince{"lblSince", OT_TR("Ortavel", "Since (YYYY-MM-DD):")};
     TextBox txtSince{"txtSince", ""};
-    Button cmdSaveCsv{"cmdSaveCsv", "Save CSV..."};
-    Label lblFirst{"lblFirst", "Snapshot:"};
+    Button cmdSaveCsv{"cmdSaveCsv", OT_TR("Ortavel", "Save CSV...")};
+    Label lblFirst{"lblFirst", OT_TR("Ortavel", "Snapshot:")};
     ComboBox cmbFirst{"cmbFirst"};
-    Label lblSecond{"lblSecond", "against:"};
+    Label lblSecond{"lblSecond", OT_TR("Ortavel", "against:")};
     ComboBox cmbSecond{"cmbSecond"};
 
     void cmdRefresh_Click();

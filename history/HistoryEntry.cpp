@@ -10,15 +10,15 @@ std::string_view kindName(EntryKind kind)
 {
     switch (kind) {
     case EntryKind::Write:
-        return "write";
+        return OT_TR("Ortavel", "write");
     case EntryKind::Snapshot:
-        return "snapshot";
+        return OT_TR("Ortavel", "snapshot");
     case EntryKind::Verification:
-        return "verification";
+        return OT_TR("Ortavel", "verification");
     case EntryKind::Calibration:
-        return "calibration";
+        return OT_TR("Ortavel", "calibration");
     case EntryKind::Interval:
-        return "interval";
+        return OT_TR("Ortavel", "interval");
     }
     return "write";
 }

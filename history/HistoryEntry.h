@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/OperatorText.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,14 +22,14 @@ std::string_view kindName(EntryKind kind);
 bool kindFromName(std::string_view name, EntryKind &kind);
 
 // Results of a write as the history keeps them.
-inline constexpr std::string_view kConfirmed = "confirmed";
-inline constexpr std::string_view kFailed = "failed";
-inline constexpr std::string_view kNoAnswer = "no reply";
-inline constexpr std::string_view kEchoDiffers = "echo differs";
+inline constexpr std::string_view kConfirmed = OT_TR("Ortavel", "confirmed");
+inline constexpr std::string_view kFailed = OT_TR("Ortavel", "failed");
+inline constexpr std::string_view kNoAnswer = OT_TR("Ortavel", "no reply");
+inline constexpr std::string_view kEchoDiffers = OT_TR("Ortavel", "echo differs");
 // A broadcast to "AA": no transmitter answers it.
-inline constexpr std::string_view kBroadcast = "broadcast";
+inline constexpr std::string_view kBroadcast = OT_TR("Ortavel", "broadcast");
 // The value before a write when this selection has not read it.
-inline constexpr std::string_view kNotRead = "not read";
+inline constexpr std::string_view kNotRead = OT_TR("Ortavel", "not read");
 
 // The transmitter as last read in this selection; empty fields were not read.
 struct Identity {

@@ -229,8 +229,9 @@ void HistoryRecorder::snapshot(const std::string &address, const std::vector<Sna
         good += field.good ? 1 : 0;
     }
     entry.detail = nlohmann::json{{"fields", list}}.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    entry.result = good == fields.size() ? std::string(kConfirmed)
-                                         : std::to_string(good) + " of " + std::to_string(fields.size()) + " read";
+    entry.result = good == fields.size()
+                       ? std::string(kConfirmed)
+                       : fill(OT_TR("Ortavel", "%1 of %2 read"), {std::to_string(good), std::to_string(fields.size())});
     m_sink.post(std::move(entry));
 }
 
@@ -248,7 +249,7 @@ void HistoryRecorder::calibration(const std::string &address, const std::string 
                                   const std::string &after)
 {
     HistoryEntry entry = entryFor(address, EntryKind::Calibration);
-    entry.parameter = "table";
+    entry.parameter = OT_TR("Ortavel", "table");
     entry.result = what;
     const auto parsedOrText = [](const std::string &text) {
         auto parsed = nlohmann::json::parse(text, nullptr, false);
@@ -263,7 +264,7 @@ void HistoryRecorder::interval(const Identity &identity, int months)
 {
     HistoryEntry entry = entryFor("", EntryKind::Interval);
     entry.identity = identity;
-    entry.parameter = "interval";
+    entry.parameter = OT_TR("Ortavel", "interval");
     entry.sent = std::to_string(months);
     entry.result = kConfirmed;
     m_sink.post(std::move(entry));

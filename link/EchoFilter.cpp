@@ -1,6 +1,7 @@
 #include "EchoFilter.h"
 
 #include "Clock.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 #include <array>
@@ -135,10 +136,10 @@ void EchoFilter::takeIn(const std::string &bytes)
     if (m_mode == EchoMode::On && !m_faultTold) {
         m_faultTold = true;
         if (onLineFault)
-            onLineFault("Port " + std::to_string(m_inner.portNumber()) +
-                        ": the request did not come back as an echo before the reply, so the port's echo "
-                        "setting \"on\" may be wrong for this adapter (\"auto\" suits adapters with and without "
-                        "an echo)");
+            onLineFault(fill(OT_TR("Ortavel", "Port %1: the request did not come back as an echo before the reply, "
+                                              "so the port's echo setting \"on\" may be wrong for this adapter "
+                                              "(\"auto\" suits adapters with and without an echo)"),
+                             {std::to_string(m_inner.portNumber())}));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "LineSettings.h"
 #include "ReplyCheck.h"
 #include "SerialPort.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 
@@ -26,9 +27,8 @@ int characterTimeMs(const std::string &settings)
 
 std::string lateReplyNotice(std::string_view address, int timeoutMs)
 {
-    std::string text(address);
-    text += " answers later than the " + std::to_string(timeoutMs) + " ms timeout; its values were not taken";
-    return text;
+    return fill(OT_TR("Ortavel", "%1 answers later than the %2 ms timeout; its values were not taken"),
+                {address, std::to_string(timeoutMs)});
 }
 
 Exchange::Exchange(SerialPort &port, const Clock &clock) : m_port(port), m_clock(clock) {}

@@ -1,6 +1,7 @@
 #include "PortAddress.h"
 
 #include "LineSettings.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -31,7 +32,7 @@ bool parseHostPort(std::string_view text, PortAddress &address, std::string &err
     if (!text.empty() && text.front() == '[') {
         const auto close = text.find(']');
         if (close == std::string_view::npos || close + 1 >= text.size() || text[close + 1] != ':') {
-            error = "an IPv6 address goes in brackets followed by :PORT";
+            error = OT_TR("Ortavel", "an IPv6 address goes in brackets followed by :PORT");
             return false;
         }
         host = text.substr(1, close - 1);
@@ -39,13 +40,13 @@ bool parseHostPort(std::string_view text, PortAddress &address, std::string &err
     } else {
         const auto colon = text.rfind(':');
         if (colon == std::string_view::npos) {
-            error = "the host needs a :PORT";
+            error = OT_TR("Ortavel", "the host needs a :PORT");
             return false;
         }
         host = text.substr(0, colon);
         port = text.substr(colon + 1);
         if (host.find(':') != std::string_view::npos) {
-            error = "an IPv6 address goes in brackets followed by :PORT";
+            error = OT_TR("Ortavel", "an IPv6 address goes in brackets followed by :PORT");
             return false;
         }
     }
@@ -54,12 +55,12 @@ bool parseHostPort(std::string_view text, PortAddress &address, std::string &err
                c == ':' || c == '_';
     });
     if (!hostOk) {
-        error = "the host is empty or has characters no host name has";
+        error = OT_TR("Ortavel", "the host is empty or has characters no host name has");
         return false;
     }
     const auto number = wholeNumberIn(port, 1, kMaxTcpPort);
     if (!number) {
-        error = "the TCP port takes a whole number from 1 to 65535";
+        error = OT_TR("Ortavel", "the TCP port takes a whole number from 1 to 65535");
         return false;
     }
     address.host = std::string(host);
@@ -74,12 +75,12 @@ bool applyOption(std::string_view option, PortAddress &address, std::string &err
     const std::string_view value = eq == std::string_view::npos ? std::string_view() : option.substr(eq + 1);
     if (key == "baud") {
         if (address.kind != LinkKind::RawTcp) {
-            error = "baud= is for raw TCP links only: elsewhere the rate is set on the line";
+            error = OT_TR("Ortavel", "baud= is for raw TCP links only: elsewhere the rate is set on the line");
             return false;
         }
         const auto baud = wholeNumberIn(value, 0, kBaudRates.back());
         if (!baud || !bandIndexOfBaud(*baud)) {
-            error = "baud takes 1200, 2400, 4800 or 9600";
+            error = OT_TR("Ortavel", "baud takes 1200, 2400, 4800 or 9600");
             return false;
         }
         address.fixedBaud = baud;
@@ -88,8 +89,8 @@ bool applyOption(std::string_view option, PortAddress &address, std::string &err
     if (key == "allowance") {
         const auto ms = wholeNumberIn(value, 0, PortAddress::kMaxAllowanceMs);
         if (!ms) {
-            error = "allowance takes a whole number of milliseconds from 0 to " +
-                    std::to_string(PortAddress::kMaxAllowanceMs);
+            error = fill(OT_TR("Ortavel", "allowance takes a whole number of milliseconds from 0 to %1"),
+                         {std::to_string(PortAddress::kMaxAllowanceMs)});
             return false;
         }
         address.allowanceMs = *ms;
@@ -99,13 +100,13 @@ bool applyOption(std::string_view option, PortAddress &address, std::string &err
         std::string why;
         const auto mode = parseEchoMode(value, why);
         if (!mode) {
-            error = "echo takes off, on or auto";
+            error = OT_TR("Ortavel", "echo takes off, on or auto");
             return false;
         }
         address.echo = *mode;
         return true;
     }
-    error = "unknown option \"" + std::string(key) + "\" (baud, allowance and echo are known)";
+    error = fill(OT_TR("Ortavel", "unknown option \"%1\" (baud, allowance and echo are known)"), {key});
     return false;
 }
 
@@ -125,17 +126,18 @@ std::string PortAddress::linkText() const
     std::string text;
     switch (kind) {
     case LinkKind::RawTcp:
-        text =
-            "raw TCP, rate fixed at " + std::to_string(fixedBaud.value_or(kDefaultFixedBaud)) + " baud by the server";
+        text = fill(OT_TR("Ortavel", "raw TCP, rate fixed at %1 baud by the server"),
+                    {std::to_string(fixedBaud.value_or(kDefaultFixedBaud))});
         break;
     case LinkKind::Rfc2217:
         text = "RFC 2217";
         break;
     case LinkKind::Device:
-        text = "serial device";
+        text = OT_TR("Ortavel", "serial device");
         break;
     }
-    return text + ", reply allowance " + std::to_string(allowanceMs) + " ms, echo " + echoModeName(echo);
+    return fill(OT_TR("Ortavel", "%1, reply allowance %2 ms, echo %3"),
+                {text, std::to_string(allowanceMs), echoModeName(echo)});
 }
 
 std::optional<PortAddress> parsePortAddress(std::string_view text, std::string &error)
@@ -153,10 +155,10 @@ std::optional<PortAddress> parsePortAddress(std::string_view text, std::string &
         if (!parseHostPort(main.substr(kRfc2217Scheme.size()), address, error))
             return std::nullopt;
     } else if (main.find("://") != std::string_view::npos) {
-        error = "only tcp:// and rfc2217:// links are known";
+        error = OT_TR("Ortavel", "only tcp:// and rfc2217:// links are known");
         return std::nullopt;
     } else if (main.empty()) {
-        error = "no device given";
+        error = OT_TR("Ortavel", "no device given");
         return std::nullopt;
     } else {
         address.device = std::string(main);

@@ -2,6 +2,7 @@
 
 #include "LineSettings.h"
 #include "SettingsStore.h"
+#include "text/OperatorText.h"
 
 #include <cctype>
 #include <charconv>
@@ -59,33 +60,40 @@ std::optional<int> parseWaitMs(std::string_view text, const WaitSetting &setting
 
 std::string waitSettingError(const WaitSetting &setting)
 {
-    std::string name = setting.name;
-    name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
-    return name + " takes a whole number of milliseconds from " + std::to_string(setting.minMs) + " to " +
-           std::to_string(setting.maxMs);
+    // The known settings by the words the operator reads; any other by its key.
+    std::string name;
+    if (std::string_view(setting.name) == kTurnaroundSetting.name) {
+        name = OT_TR("Ortavel", "turnaround");
+    } else if (std::string_view(setting.name) == kAllowanceSetting.name) {
+        name = OT_TR("Ortavel", "allowance");
+    } else {
+        name = setting.name;
+        name.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(name.front())));
+    }
+    return fill(OT_TR("Ortavel", "%1 takes a whole number of milliseconds from %2 to %3"),
+                {name, std::to_string(setting.minMs), std::to_string(setting.maxMs)});
 }
 
 std::string quickSearchNotice(int turnaroundMs)
 {
-    return "Quick search waits " + std::to_string(turnaroundMs) +
-           " ms for a transmitter to start answering; use Search for slower ones";
+    return fill(OT_TR("Ortavel", "Quick search waits %1 ms for a transmitter to start answering; use Search for "
+                                 "slower ones"),
+                {std::to_string(turnaroundMs)});
 }
 
 std::string quickSearchAdditions(int linkAllowanceMs, int latencyMs)
 {
-    const std::string allowance = "the link's reply allowance (" + std::to_string(linkAllowanceMs) + " ms)";
-    const std::string latency = "the adapter's latency timer (" + std::to_string(latencyMs) + " ms)";
-    std::string text;
+    const std::string allowance = std::to_string(linkAllowanceMs);
+    const std::string latency = std::to_string(latencyMs);
     if (linkAllowanceMs > 0 && latencyMs > 0)
-        text = allowance + " and " + latency + " are";
-    else if (linkAllowanceMs > 0)
-        text = allowance + " is";
-    else if (latencyMs > 0)
-        text = latency + " is";
-    else
-        return {};
-    text.front() = 'T';
-    return text + " added to the wait";
+        return fill(OT_TR("Ortavel", "The link's reply allowance (%1 ms) and the adapter's latency timer (%2 ms) are "
+                                     "added to the wait"),
+                    {allowance, latency});
+    if (linkAllowanceMs > 0)
+        return fill(OT_TR("Ortavel", "The link's reply allowance (%1 ms) is added to the wait"), {allowance});
+    if (latencyMs > 0)
+        return fill(OT_TR("Ortavel", "The adapter's latency timer (%1 ms) is added to the wait"), {latency});
+    return {};
 }
 
 QuickSearchWait loadQuickSearchWait(const SettingsStore &store)

@@ -6,6 +6,7 @@
 #include "link/Commands.h"
 #include "link/Numbers.h"
 #include "link/ReplyCheck.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 
@@ -33,19 +34,19 @@ const char *reasonText(SkipReason reason)
 {
     switch (reason) {
     case SkipReason::NoValue:
-        return "no value read";
+        return OT_TR("Ortavel", "no value read");
     case SkipReason::Empty:
-        return "empty";
+        return OT_TR("Ortavel", "empty");
     case SkipReason::NotANumber:
-        return "not a number";
+        return OT_TR("Ortavel", "not a number");
     case SkipReason::TooLong:
-        return "too long";
+        return OT_TR("Ortavel", "too long");
     case SkipReason::Control:
-        return "holds a control character";
+        return OT_TR("Ortavel", "holds a control character");
     case SkipReason::NoTransmitter:
-        return "no transmitter selected";
+        return OT_TR("Ortavel", "no transmitter selected");
     case SkipReason::FixedRate:
-        return "the device server sets the line's rate";
+        return OT_TR("Ortavel", "the device server sets the line's rate");
     }
     return "";
 }
@@ -53,7 +54,7 @@ const char *reasonText(SkipReason reason)
 // "UT (answer: *033)": the letters and the reply that did not echo them.
 std::string unconfirmedText(std::string_view letters, const Reply &reply)
 {
-    return std::string(letters) + " (answer: " + shownResult(reply.text) + ")";
+    return fill(OT_TR("Ortavel", "%1 (answer: %2)"), {letters, shownResult(reply.text)});
 }
 
 } // namespace
@@ -160,7 +161,7 @@ void SkipList::add(std::string_view letters, SkipReason reason)
 
 std::string SkipList::text() const
 {
-    std::string text;
+    std::vector<std::string> parts;
     for (const SkipReason reason :
          {SkipReason::NoTransmitter, SkipReason::NoValue, SkipReason::Empty, SkipReason::NotANumber,
           SkipReason::TooLong, SkipReason::Control, SkipReason::FixedRate}) {
@@ -171,22 +172,22 @@ std::string SkipList::text() const
         }
         if (names.empty())
             continue;
-        text += (text.empty() ? "" : "; ") + names + " (" + reasonText(reason) + ")";
+        parts.push_back(fill(OT_TR("Ortavel", "%1 (%2)"), {names, reasonText(reason)}));
     }
-    return text;
+    return joinTexts(parts, OT_TR("Ortavel", "; "));
 }
 
 void reportSkip(StatusBar &bar, std::string_view letters, SkipReason reason)
 {
     SkipList skipped;
     skipped.add(letters, reason);
-    bar.setPanel(1, "Not written: " + skipped.text());
+    bar.setPanel(1, fill(OT_TR("Ortavel", "Not written: %1"), {skipped.text()}));
 }
 
 void reportUnconfirmed(StatusBar &bar, std::string_view letters, const Reply &reply)
 {
-    bar.setPanel(1, (reply.good() ? "Not confirmed: " + unconfirmedText(letters, reply)
-                                  : "No good reply: " + std::string(letters)));
+    bar.setPanel(1, reply.good() ? fill(OT_TR("Ortavel", "Not confirmed: %1"), {unconfirmedText(letters, reply)})
+                                 : fill(OT_TR("Ortavel", "No good reply: %1"), {letters}));
 }
 
 OperationReport::OperationReport(StatusBar &bar) : m_bar(bar)
@@ -199,27 +200,33 @@ OperationReport::~OperationReport()
 {
     if (g_currentReport == this)
         g_currentReport = nullptr;
-    std::string text;
-    if (!m_refused.empty())
-        text = "Nothing sent: " + m_refused;
+    // Each part is a text of its own, so that the view translates each.
+    std::vector<std::string> parts;
     if (!m_notWritten.empty())
-        text = "Not written: " + m_notWritten.text();
+        parts.push_back(fill(OT_TR("Ortavel", "Not written: %1"), {m_notWritten.text()}));
+    else if (!m_refused.empty())
+        parts.push_back(fill(OT_TR("Ortavel", "Nothing sent: %1"), {m_refused}));
     if (!m_failed.empty())
-        text += (text.empty() ? "No good reply: " : "; no good reply: ") + m_failed;
-    if (!m_unconfirmed.empty())
-        text += (text.empty() ? "Not confirmed: " : "; not confirmed: ") + m_unconfirmed;
-    if (!m_late.empty())
-        text += (text.empty() ? "" : "; ") + m_late;
-    m_bar.setPanel(1, text);
+        parts.push_back(parts.empty() ? fill(OT_TR("Ortavel", "No good reply: %1"), {m_failed})
+                                      : fill(OT_TR("Ortavel", "no good reply: %1"), {m_failed}));
+    if (!m_unconfirmed.empty()) {
+        const std::string unconfirmed = joinTexts(m_unconfirmed, OT_TR("Ortavel", ", "));
+        parts.push_back(parts.empty() ? fill(OT_TR("Ortavel", "Not confirmed: %1"), {unconfirmed})
+                                      : fill(OT_TR("Ortavel", "not confirmed: %1"), {unconfirmed}));
+    }
+    parts.insert(parts.end(), m_lateNotices.begin(), m_lateNotices.end());
+    m_bar.setPanel(1, joinTexts(parts, OT_TR("Ortavel", "; ")));
 }
 
 bool OperationReport::noteLateReply(std::string_view notice)
 {
     if (g_currentReport == nullptr)
         return false;
-    std::string &late = g_currentReport->m_late;
-    if (late.find(notice) == std::string::npos)
-        late += (late.empty() ? "" : "; ") + std::string(notice);
+    OperationReport &report = *g_currentReport;
+    if (report.m_late.find(notice) == std::string::npos) {
+        report.m_late += (report.m_late.empty() ? "" : "; ") + std::string(notice);
+        report.m_lateNotices.emplace_back(notice);
+    }
     return true;
 }
 
@@ -248,7 +255,7 @@ bool OperationReport::checkEcho(bool ok, std::string_view letters, const Reply &
     // A good frame that is not the echo is named with what it said; silence
     // and garbage are a plain failure.
     if (reply.good())
-        addName(m_unconfirmed, unconfirmedText(letters, reply));
+        m_unconfirmed.push_back(unconfirmedText(letters, reply));
     else
         failed(letters);
     return false;

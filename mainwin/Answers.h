@@ -106,9 +106,11 @@ private:
     StatusBar &m_bar;
     SkipList m_notWritten;
     std::string m_failed;
-    std::string m_unconfirmed;
+    std::vector<std::string> m_unconfirmed;
     std::string m_refused;
+    // The late notices as one text, to tell each once, and one by one.
     std::string m_late;
+    std::vector<std::string> m_lateNotices;
 };
 
 // Tells a skipped write in status panel 1, for handlers that run inside

@@ -7,6 +7,7 @@
 #include "link/LineSettings.h"
 #include "link/Numbers.h"
 #include "link/SerialPort.h"
+#include "text/OperatorText.h"
 
 namespace ortavel {
 
@@ -14,10 +15,11 @@ namespace {
 
 constexpr int kFirstAddress = 1;
 constexpr int kLastAddress = 99;
+constexpr const char *kAddressErrorTitle = OT_TR("Ortavel", "Error");
 
 std::string addressTakenText(const std::string &address)
 {
-    return "Address " + address + " has been exist,press “OK” return！";
+    return fill(OT_TR("Ortavel", "Address %1 has been exist,press “OK” return！"), {address});
 }
 
 } // namespace
@@ -33,7 +35,7 @@ bool BasicSetting::TXT_ADDR_Validate()
     // Anything that is no number reads as 0 and is refused like it.
     const auto value = toSingle(readNumber(m_window.TXT_ADDR.text()));
     if (!value || !(*value >= kFirstAddress && *value <= kLastAddress)) {
-        m_window.messageBox().show("Error address！", "Error", false);
+        m_window.messageBox().show(OT_TR("Ortavel", "Error address！"), kAddressErrorTitle, false);
         return true;
     }
     // A value of another transmitter stays what it is: formatting would make
@@ -81,7 +83,7 @@ bool BasicSetting::isListedElsewhere(const std::string &address)
     for (const auto &entry : w.CMB_ADDR.entries()) {
         if (entry.text != address)
             continue;
-        w.messageBox().show(addressTakenText(entry.text), "Error", false);
+        w.messageBox().show(addressTakenText(entry.text), kAddressErrorTitle, false);
         w.TXT_ADDR.setText(w.selectedAddress());
         return true;
     }
@@ -102,7 +104,7 @@ bool BasicSetting::isRateTaken(int entry)
         const auto index = static_cast<std::size_t>(i);
         if (i == entry || w.CMB_ADDR.entries()[index].text != address || bands[index] != band)
             continue;
-        w.messageBox().show(addressTakenText(address), "Error", false);
+        w.messageBox().show(addressTakenText(address), kAddressErrorTitle, false);
         w.CMB_BAND.setSelectedIndex(bands.at(static_cast<std::size_t>(entry)));
         return true;
     }

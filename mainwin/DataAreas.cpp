@@ -5,6 +5,7 @@
 #include "link/Numbers.h"
 #include "mainwin/Answers.h"
 #include "mainwin/Ortavel.h"
+#include "text/OperatorText.h"
 
 namespace ortavel {
 
@@ -24,12 +25,14 @@ DataAreas::DataAreas(Ortavel &window) : m_window(window)
 
 void DataAreas::CMD_USER_Click()
 {
-    save({cmd::SaveUser, "Save Data", "Data Saved!", "Data saved error!"});
+    save({cmd::SaveUser, OT_TR("Ortavel", "Save Data"), OT_TR("Ortavel", "Data Saved!"),
+          OT_TR("Ortavel", "Data saved error!")});
 }
 
 void DataAreas::CMD_FACT_Click()
 {
-    save({cmd::SaveFactory, "写入工厂数据区", "写入工厂数据区完成!", "写入工厂数据区出错"});
+    save({cmd::SaveFactory, OT_TR("Ortavel", "写入工厂数据区"), OT_TR("Ortavel", "写入工厂数据区完成!"),
+          OT_TR("Ortavel", "写入工厂数据区出错")});
 }
 
 void DataAreas::save(const Save &area)
@@ -42,7 +45,7 @@ void DataAreas::save(const Save &area)
     const bool stored = isStored(w.Comm_Send(address, std::string(area.command)), address);
     std::string text = stored ? area.success : area.failure;
     if (!skipped.empty())
-        text += "\r\nNot written to all transmitters: " + skipped;
+        text = joinTexts({text, fill(OT_TR("Ortavel", "Not written to all transmitters: %1"), {skipped})}, "\r\n");
     w.messageBox().show(text, area.title, false);
 }
 
@@ -82,14 +85,14 @@ bool DataAreas::refused(const char *title)
 {
     const auto why = m_window.whyNoOperation();
     if (why)
-        m_window.messageBox().show("Nothing sent: " + *why + ".", title, false);
+        m_window.messageBox().show(fill(OT_TR("Ortavel", "Nothing sent: %1."), {*why}), title, false);
     return why.has_value();
 }
 
 // Only the transmitter's own "OK" counts: a dead line restores nothing.
 void DataAreas::CMD_LD_Click()
 {
-    if (refused("Restore"))
+    if (refused(OT_TR("Ortavel", "Restore")))
         return;
     const std::string address = m_window.selectedAddress();
     const bool restored = isStored(m_window.Comm_Send(address, std::string(cmd::LoadFactory)), address);
@@ -97,8 +100,9 @@ void DataAreas::CMD_LD_Click()
     // shows is what it had before, and must not go back to it.
     if (restored)
         m_window.forgetValuesShown();
-    m_window.messageBox().show(restored ? "Restore the factory Setting" : "Restore the factory Setting failed!",
-                               "Restore", false);
+    m_window.messageBox().show(restored ? OT_TR("Ortavel", "Restore the factory Setting")
+                                        : OT_TR("Ortavel", "Restore the factory Setting failed!"),
+                               OT_TR("Ortavel", "Restore"), false);
 }
 
 } // namespace ortavel

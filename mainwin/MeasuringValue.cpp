@@ -5,6 +5,7 @@
 #include "link/Numbers.h"
 #include "mainwin/Answers.h"
 #include "mainwin/Ortavel.h"
+#include "text/OperatorText.h"
 
 #include <array>
 #include <cstdio>
@@ -13,8 +14,8 @@ namespace ortavel {
 
 namespace {
 
-constexpr const char *kCollect = "Collect";
-constexpr const char *kStop = "Stop";
+constexpr const char *kCollect = OT_TR("Ortavel", "Collect");
+constexpr const char *kStop = OT_TR("Ortavel", "Stop");
 // "*", two address characters, five characters of pressure and CR.
 constexpr std::size_t kShortestPressure = 9;
 constexpr std::size_t kShortestTemperature = 5;

@@ -11,6 +11,7 @@
 #include "link/ReplyCheck.h"
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 
@@ -46,7 +47,7 @@ std::string Ortavel::Comm_Send(const std::string &send_addr, const std::string &
                                const std::optional<QuickSearchWait> &quick)
 {
     if (!isBusAddress(send_addr)) {
-        tellRefused("no transmitter selected");
+        tellRefused(OT_TR("Ortavel", "no transmitter selected"));
         return std::string(kNoReply);
     }
     return exchange(send_addr, send_comm, afterFailure, quick);
@@ -67,8 +68,9 @@ std::string Ortavel::exchange(const std::string &send_addr, const std::string &s
     // A lost network link or a pulled adapter: every request after it gets
     // no reply at once, so this is the one place that can say why.
     if (wasOpen && !MSCommBsq.isOpen())
-        lineNotice("The port closed: " + MSCommBsq.errorString() +
-                   ". Nothing more is sent; choose the port again to reconnect.");
+        lineNotice(
+            fill(OT_TR("Ortavel", "The port closed: %1. Nothing more is sent; choose the port again to reconnect."),
+                 {MSCommBsq.errorString()}));
     const int baud = baudOfSettings(MSCommBsq.settings()).value_or(0);
     if (const auto &late = m_exchange.lateReply()) {
         m_traffic.record(late->startMs, late->endMs, baud, late->address, late->request, late->bytes,
@@ -97,15 +99,16 @@ void Ortavel::checkHistoryTrouble(bool showMessage)
 {
     auto trouble = m_history.trouble();
     if (trouble != m_historyTrouble) {
-        StatusBar1.setPanelToolTip(1, trouble ? "History: " + *trouble : std::string());
+        StatusBar1.setPanelToolTip(1, trouble ? fill(OT_TR("Ortavel", "History: %1"), {*trouble}) : std::string());
         if (!trouble)
             m_historyTroubleTold = false;
         m_historyTrouble = std::move(trouble);
     }
     if (showMessage && m_historyTrouble && !m_historyTroubleTold && !whyLineBusy()) {
         m_historyTroubleTold = true;
-        m_messages.show("The instrument history cannot store entries now: " + *m_historyTrouble +
-                            ". They are kept on this computer and stored once it can.",
+        m_messages.show(fill(OT_TR("Ortavel", "The instrument history cannot store entries now: %1. They are kept on "
+                                              "this computer and stored once it can."),
+                             {*m_historyTrouble}),
                         kAppTitle, true);
     }
 }
@@ -154,7 +157,7 @@ void Ortavel::beginWindowOperation(const std::string &what)
 {
     m_windowOperation = what;
     Timer1.setEnabled(false);
-    cmdON_OFF.setCaption("Collect");
+    cmdON_OFF.setCaption(OT_TR("Ortavel", "Collect"));
 }
 
 void Ortavel::endWindowOperation()
@@ -167,7 +170,7 @@ std::optional<std::string> Ortavel::whyLineBusy() const
     if (!m_windowOperation.empty())
         return m_windowOperation;
     if (searchUnderWay())
-        return "a search is running";
+        return OT_TR("Ortavel", "a search is running");
     return std::nullopt;
 }
 
@@ -176,7 +179,7 @@ std::optional<std::string> Ortavel::whyNoOperation() const
     if (auto why = whyLineBusy())
         return why;
     if (!hasTransmitter())
-        return "no transmitter selected";
+        return OT_TR("Ortavel", "no transmitter selected");
     return std::nullopt;
 }
 
@@ -219,7 +222,7 @@ bool Ortavel::searchUnderWay() const
 void Ortavel::tellRefused(const std::string &why)
 {
     if (!OperationReport::noteRefused(why))
-        StatusBar1.setPanel(1, "Nothing sent: " + why);
+        StatusBar1.setPanel(1, fill(OT_TR("Ortavel", "Nothing sent: %1"), {why}));
 }
 
 bool Ortavel::refusesRequest()

@@ -20,8 +20,10 @@
 #include "mainwin/DisplaySettings.h"
 #include "mainwin/HeldTransmitter.h"
 #include "mainwin/InstructionConsole.h"
+#include "mainwin/LanguageChoice.h"
 #include "mainwin/MeasuringValue.h"
 #include "mainwin/OutputSettings.h"
+#include "text/OperatorText.h"
 #include "traffic/TrafficRecorder.h"
 #include "trend/TrendRecorder.h"
 
@@ -49,12 +51,12 @@ class WindowHost;
 // that the binding and the panels' handlers reach them by their names.
 class Ortavel : public Form {
 public:
-    static constexpr const char *kCaption = "Intelligent Transmitter Parameter Setting     Ver 1.35e";
+    static constexpr const char *kCaption = OT_TR("Ortavel", "Intelligent Transmitter Parameter Setting     Ver 1.35e");
     static constexpr const char *kAppTitle = "Kavrin";
     static constexpr const char *kSettingsSection = "Transmitter";
     static constexpr const char *kSettingsKey = "CommPort";
     static constexpr int kUnitCount = 7;
-    static constexpr const char *kAddressPrompt = "在线变送器地址列表";
+    static constexpr const char *kAddressPrompt = OT_TR("Ortavel", "在线变送器地址列表");
     static constexpr int kDefaultSearchLastAddress = 99;
 
     // How often the history's trouble is looked at while the line is idle.
@@ -167,6 +169,7 @@ public:
 
     const Clock &clock() const { return m_clock; }
     SettingsStore &settingsStore() { return m_settings; }
+    LanguageChoice &languageChoice() { return m_languageChoice; }
     MessageBox &messageBox() { return m_messages; }
     EventPump &eventPump() { return m_events; }
     WindowHost &windowHost() { return m_windows; }
@@ -194,116 +197,127 @@ public:
     std::vector<std::int16_t> OnlineList;
     bool PollPressure = false;
 
-    MenuItem Option{"Option", "Option(&O)"};
-    MenuItem UserCal{"UserCal", "UserCal (&C)"};
+    MenuItem Option{"Option", OT_TR("Ortavel", "Option(&O)")};
+    MenuItem UserCal{"UserCal", OT_TR("Ortavel", "UserCal (&C)")};
     MenuItem space1{"space1", "-"};
-    MenuItem About{"About", "About...(&A)"};
+    MenuItem About{"About", OT_TR("Ortavel", "About...(&A)")};
     MenuItem space2{"space2", "-"};
-    MenuItem Exit{"Exit", "Exit(&X)"};
-    MenuItem View{"View", "View(&V)"};
-    MenuItem mnuTraffic{"mnuTraffic", "Traffic(&T)"};
-    MenuItem mnuTrend{"mnuTrend", "Trend(&R)"};
-    MenuItem mnuQuickSearch{"mnuQuickSearch", "Quick Search(&Q)"};
-    MenuItem mnuQuickWait{"mnuQuickWait", "Quick Search Wait...(&W)"};
-    MenuItem mnuVerify{"mnuVerify", "Verification(&E)..."};
+    MenuItem Exit{"Exit", OT_TR("Ortavel", "Exit(&X)")};
+    MenuItem View{"View", OT_TR("Ortavel", "View(&V)")};
+    MenuItem mnuTraffic{"mnuTraffic", OT_TR("Ortavel", "Traffic(&T)")};
+    MenuItem mnuTrend{"mnuTrend", OT_TR("Ortavel", "Trend(&R)")};
+    MenuItem mnuQuickSearch{"mnuQuickSearch", OT_TR("Ortavel", "Quick Search(&Q)")};
+    MenuItem mnuQuickWait{"mnuQuickWait", OT_TR("Ortavel", "Quick Search Wait...(&W)")};
+    MenuItem mnuVerify{"mnuVerify", OT_TR("Ortavel", "Verification(&E)...")};
     // Only in builds with the history.
-    MenuItem mnuHistory{"mnuHistory", "History(&H)..."};
-    MenuItem mnuConfiguration{"mnuConfiguration", "Configuration(&G)"};
-    MenuItem mnuSaveConfig{"mnuSaveConfig", "Save Configuration..."};
-    MenuItem mnuCompareConfig{"mnuCompareConfig", "Compare with File..."};
-    MenuItem mnuApplyConfig{"mnuApplyConfig", "Apply File to Transmitters..."};
+    MenuItem mnuHistory{"mnuHistory", OT_TR("Ortavel", "History(&H)...")};
+    // Each language names itself: the operator finds his own in any.
+    MenuItem mnuLanguage{"mnuLanguage", OT_TR("Ortavel", "Language(&L)")};
+    MenuItem mnuLanguageSpec{"mnuLanguageSpec", OT_TR("Ortavel", "Specified")};
+    MenuItem mnuLanguageEnglish{"mnuLanguageEnglish", "English"};
+    MenuItem mnuLanguageChinese{"mnuLanguageChinese", "中文"};
+    MenuItem mnuLanguageSep{"mnuLanguageSep", "-"};
+    MenuItem mnuReportLanguage{"mnuReportLanguage", OT_TR("Ortavel", "Reports")};
+    MenuItem mnuReportAsWindow{"mnuReportAsWindow", OT_TR("Ortavel", "As the Window")};
+    MenuItem mnuReportSpec{"mnuReportSpec", OT_TR("Ortavel", "Specified")};
+    MenuItem mnuReportEnglish{"mnuReportEnglish", "English"};
+    MenuItem mnuReportChinese{"mnuReportChinese", "中文"};
+    MenuItem mnuConfiguration{"mnuConfiguration", OT_TR("Ortavel", "Configuration(&G)")};
+    MenuItem mnuSaveConfig{"mnuSaveConfig", OT_TR("Ortavel", "Save Configuration...")};
+    MenuItem mnuCompareConfig{"mnuCompareConfig", OT_TR("Ortavel", "Compare with File...")};
+    MenuItem mnuApplyConfig{"mnuApplyConfig", OT_TR("Ortavel", "Apply File to Transmitters...")};
 
     StatusBar StatusBar1{"StatusBar1"};
 
-    Frame frame_INFO{"frame_INFO", "Current Transmitter Information"};
-    Label Label18{"Label18", "Port:"};
+    Frame frame_INFO{"frame_INFO", OT_TR("Ortavel", "Current Transmitter Information")};
+    Label Label18{"Label18", OT_TR("Ortavel", "Port:")};
     ComboBox cmbCommPort{"cmbCommPort"};
-    Label LBL_ADDR{"LBL_ADDR", "Addr:"};
+    Label LBL_ADDR{"LBL_ADDR", OT_TR("Ortavel", "Addr:")};
     ComboBox CMB_ADDR{"CMB_ADDR", kAddressPrompt};
-    Label Label16{"Label16", "Type:"};
+    Label Label16{"Label16", OT_TR("Ortavel", "Type:")};
     TextBox TXT_TYPE{"TXT_TYPE", "TYPE"};
-    Label Label14{"Label14", "Band:"};
+    Label Label14{"Label14", OT_TR("Ortavel", "Band:")};
     TextBox TXT_BAND{"TXT_BAND", "TXT_BAND"};
-    Label LBL_DPH{"LBL_DPH", "Range:"};
+    Label LBL_DPH{"LBL_DPH", OT_TR("Ortavel", "Range:")};
     TextBox TXT_SCZ{"TXT_SCZ", "SCZ"};
-    Label Label15{"Label15", "～"};
+    Label Label15{"Label15", OT_TR("Ortavel", "～")};
     TextBox TXT_SCF{"TXT_SCF", "SCF"};
     TextBox TXT_FUNIT{"TXT_FUNIT", "UNIT"};
-    Label LBL_VR{"LBL_VR", "Versie:"};
+    Label LBL_VR{"LBL_VR", OT_TR("Ortavel", "Versie:")};
     TextBox TXT_VER{"TXT_VER", "VER"};
-    Label LBL_ID{"LBL_ID", "ID:"};
+    Label LBL_ID{"LBL_ID", OT_TR("Ortavel", "ID:")};
     TextBox TXT_ID{"TXT_ID", "ID"};
 
-    Button cmdSEARCH{"cmdSEARCH", "Search"};
-    Button cmdReFresh{"cmdReFresh", "Reflash"};
+    Button cmdSEARCH{"cmdSEARCH", OT_TR("Ortavel", "Search")};
+    Button cmdReFresh{"cmdReFresh", OT_TR("Ortavel", "Reflash")};
     TextBox txtPass{"txtPass", ""};
-    Button COM_QUIT{"COM_QUIT", "Exit"};
+    Button COM_QUIT{"COM_QUIT", OT_TR("Ortavel", "Exit")};
     Label Label19{"Label19", "0"};
     Label Label20{"Label20", "0"};
 
-    Frame frame_ADBD{"frame_ADBD", "Basic Information Setting"};
-    Label Label7{"Label7", "Addr:"};
+    Frame frame_ADBD{"frame_ADBD", OT_TR("Ortavel", "Basic Information Setting")};
+    Label Label7{"Label7", OT_TR("Ortavel", "Addr:")};
     TextBox TXT_ADDR{"TXT_ADDR", "ADDR"};
-    Label Label8{"Label8", "Band:"};
-    ComboBox CMB_BAND{"CMB_BAND", "Choose Baud Rate"};
-    Label Label22{"Label22", "Type:"};
+    Label Label8{"Label8", OT_TR("Ortavel", "Band:")};
+    ComboBox CMB_BAND{"CMB_BAND", OT_TR("Ortavel", "Choose Baud Rate")};
+    Label Label22{"Label22", OT_TR("Ortavel", "Type:")};
     TextBox txtType{"txtType", "txt_Type"};
-    Label Label11{"Label11", "ID:"};
+    Label Label11{"Label11", OT_TR("Ortavel", "ID:")};
     TextBox txtID{"txtID", "txtID"};
-    Button COM_ADDR{"COM_ADDR", "Modify"};
+    Button COM_ADDR{"COM_ADDR", OT_TR("Ortavel", "Modify")};
 
-    Frame frame_CVALUE{"frame_CVALUE", "Current Measuring Value"};
-    Label Label5{"Label5", "Pressure:"};
+    Frame frame_CVALUE{"frame_CVALUE", OT_TR("Ortavel", "Current Measuring Value")};
+    Label Label5{"Label5", OT_TR("Ortavel", "Pressure:")};
     TextBox TXT_PRESSURE{"TXT_PRESSURE", "PRESSURE"};
-    Label Label3{"Label3", "Unit"};
-    Label lblTEMP{"lblTEMP", "Temp:"};
+    Label Label3{"Label3", OT_TR("Ortavel", "Unit")};
+    Label lblTEMP{"lblTEMP", OT_TR("Ortavel", "Temp:")};
     TextBox TXT_TEMPERATURE{"TXT_TEMPERATURE", "TEMPERATURE"};
     Label Label4{"Label4", "℃"};
-    Button cmdON_OFF{"cmdON_OFF", "Collect"};
-    Button COM_SC{"COM_SC", " Zero"};
-    Button cmdReset{"cmdReset", "复位"};
-    Label lblMAX{"lblMAX", "最大值;"};
+    Button cmdON_OFF{"cmdON_OFF", OT_TR("Ortavel", "Collect")};
+    Button COM_SC{"COM_SC", OT_TR("Ortavel", " Zero")};
+    Button cmdReset{"cmdReset", OT_TR("Ortavel", "复位")};
+    Label lblMAX{"lblMAX", OT_TR("Ortavel", "最大值;")};
     TextBox txtMAX{"txtMAX", "-999.9"};
-    Label lblMIN{"lblMIN", "最小值:"};
+    Label lblMIN{"lblMIN", OT_TR("Ortavel", "最小值:")};
     TextBox txtMIN{"txtMIN", "+999.9"};
 
-    Frame frame_DISP{"frame_DISP", "Digital Signal Setting"};
-    Label Label21{"Label21", "Unit:"};
+    Frame frame_DISP{"frame_DISP", OT_TR("Ortavel", "Digital Signal Setting")};
+    Label Label21{"Label21", OT_TR("Ortavel", "Unit:")};
     ComboBox cmbUnit{"cmbUnit"};
-    Label Label12{"Label12", "Decimal Digits:"};
+    Label Label12{"Label12", OT_TR("Ortavel", "Decimal Digits:")};
     ComboBox Cmb_DP{"Cmb_DP"};
-    Button cmdSCALE_Read{"cmdSCALE_Read", "Read"};
-    Button cmdSCALE_Write{"cmdSCALE_Write", "Write"};
-    Label Label9{"Label9", "Zero:"};
+    Button cmdSCALE_Read{"cmdSCALE_Read", OT_TR("Ortavel", "Read")};
+    Button cmdSCALE_Write{"cmdSCALE_Write", OT_TR("Ortavel", "Write")};
+    Label Label9{"Label9", OT_TR("Ortavel", "Zero:")};
     TextBox TXT_DPL{"TXT_DPL", "TXT_DPL"};
-    Label Label10{"Label10", "FS:"};
+    Label Label10{"Label10", OT_TR("Ortavel", "FS:")};
     TextBox TXT_DPH{"TXT_DPH", "TXT_DPH"};
 
-    CheckBox chkSame{"chkSame", "在线变送器基本信息设置相同"};
-    Button CMD_USER{"CMD_USER", "Save Modified Value"};
-    Button CMD_FACT{"CMD_FACT", "写入工厂数据区"};
-    Button CMD_LD{"CMD_LD", "Back to Factory Setting"};
+    CheckBox chkSame{"chkSame", OT_TR("Ortavel", "在线变送器基本信息设置相同")};
+    Button CMD_USER{"CMD_USER", OT_TR("Ortavel", "Save Modified Value")};
+    Button CMD_FACT{"CMD_FACT", OT_TR("Ortavel", "写入工厂数据区")};
+    Button CMD_LD{"CMD_LD", OT_TR("Ortavel", "Back to Factory Setting")};
 
-    Frame frame_IOUT{"frame_IOUT", " Analog Output Setting"};
-    Label Label1{"Label1", "4mA Output:"};
+    Frame frame_IOUT{"frame_IOUT", OT_TR("Ortavel", " Analog Output Setting")};
+    Label Label1{"Label1", OT_TR("Ortavel", "4mA Output:")};
     TextBox TXT_DAL{"TXT_DAL", "DAL"};
-    Label Label2{"Label2", "20mA Output"};
+    Label Label2{"Label2", OT_TR("Ortavel", "20mA Output")};
     TextBox TXT_DAH{"TXT_DAH", "DAH"};
-    Label Label30{"Label30", "4mA Cal:"};
+    Label Label30{"Label30", OT_TR("Ortavel", "4mA Cal:")};
     TextBox TXT_DAZF{"TXT_DAZF", "DAZF"};
     ScrollBar VScroll1{"VScroll1", -5000, 5000};
-    Label Label31{"Label31", "20mA Cal:"};
+    Label Label31{"Label31", OT_TR("Ortavel", "20mA Cal:")};
     TextBox TXT_DAFF{"TXT_DAFF", "DAFF"};
     ScrollBar VScroll2{"VScroll2", -5000, 5000};
-    Button cmdDA_Read{"cmdDA_Read", "Read"};
-    Button cmdDA_Write{"cmdDA_Write", "Write"};
+    Button cmdDA_Read{"cmdDA_Read", OT_TR("Ortavel", "Read")};
+    Button cmdDA_Write{"cmdDA_Write", OT_TR("Ortavel", "Write")};
 
-    Frame Frame_Command{"Frame_Command", "Instruction Operation"};
-    Label lblIns1{"lblIns1", "Instruction:"};
+    Frame Frame_Command{"Frame_Command", OT_TR("Ortavel", "Instruction Operation")};
+    Label lblIns1{"lblIns1", OT_TR("Ortavel", "Instruction:")};
     TextBox txtInsSend{"txtInsSend", "RP0"};
-    Label lblIns2{"lblIns2", "Return:"};
+    Label lblIns2{"lblIns2", OT_TR("Ortavel", "Return:")};
     TextBox txtReturn{"txtReturn", ""};
-    Button Cmd_INS{"Cmd_INS", "Send"};
+    Button Cmd_INS{"Cmd_INS", OT_TR("Ortavel", "Send")};
 
     Timer Timer1{"Timer1", 200};
     Timer tmrHistory{"tmrHistory", kHistoryCheckMs};
@@ -377,6 +391,7 @@ private:
     InstructionConsole m_instructionConsole{*this};
     DataAreas m_dataAreas{*this};
     AccessLevels m_accessLevels{*this};
+    LanguageChoice m_languageChoice{*this};
 };
 
 } // namespace ortavel

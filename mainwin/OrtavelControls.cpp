@@ -1,6 +1,7 @@
 #include "Ortavel.h"
 
 #include "link/LineSettings.h"
+#include "text/OperatorText.h"
 
 #include <initializer_list>
 
@@ -19,6 +20,12 @@ void Ortavel::registerControls()
 #if ORTAVEL_HISTORY
     addTo(&View, mnuHistory);
 #endif
+    addTo(&View, mnuLanguage);
+    for (MenuItem *item : {&mnuLanguageSpec, &mnuLanguageEnglish, &mnuLanguageChinese, &mnuLanguageSep})
+        addTo(&mnuLanguage, *item);
+    addTo(&mnuLanguage, mnuReportLanguage);
+    for (MenuItem *item : {&mnuReportAsWindow, &mnuReportSpec, &mnuReportEnglish, &mnuReportChinese})
+        addTo(&mnuReportLanguage, *item);
     addTo(nullptr, mnuConfiguration);
     for (MenuItem *item : {&mnuSaveConfig, &mnuCompareConfig, &mnuApplyConfig})
         addTo(&mnuConfiguration, *item);
@@ -79,7 +86,8 @@ void Ortavel::setInitialState()
     for (int band = 0; band < 4; ++band)
         CMB_BAND.addItem(std::to_string(kBaudRates.at(static_cast<std::size_t>(band))), band);
     int code = 0;
-    for (const char *unit : {"kPa", "Mpa", "mH2O", "Bar", "psi", "mBar", "unknow"})
+    // The unit symbols read alike in every language; the last entry is a word.
+    for (const char *unit : {"kPa", "Mpa", "mH2O", "Bar", "psi", "mBar", OT_TR("Ortavel", "unknow")})
         cmbUnit.addItem(unit, code++);
     code = 0;
     for (const char *pattern : {"0000.", "000.0", "00.00", "0.000", ".0000"})
@@ -89,11 +97,11 @@ void Ortavel::setInitialState()
                          &TXT_TEMPERATURE, &TXT_DAZF, &TXT_DAFF})
         box->setReadOnly(true);
 
-    TXT_ADDR.setToolTip("Input Address");
-    TXT_PRESSURE.setToolTip("Current Measuring Value");
-    TXT_TEMPERATURE.setToolTip("当前温度值");
-    TXT_DAL.setToolTip("PressureValue at 4mA Output");
-    TXT_DAH.setToolTip("PressureValue at 20mA Output");
+    TXT_ADDR.setToolTip(OT_TR("Ortavel", "Input Address"));
+    TXT_PRESSURE.setToolTip(OT_TR("Ortavel", "Current Measuring Value"));
+    TXT_TEMPERATURE.setToolTip(OT_TR("Ortavel", "当前温度值"));
+    TXT_DAL.setToolTip(OT_TR("Ortavel", "PressureValue at 4mA Output"));
+    TXT_DAH.setToolTip(OT_TR("Ortavel", "PressureValue at 20mA Output"));
 
     for (Control *control :
          std::initializer_list<Control *>{&Label19, &Label20, &cmdReset, &lblMAX, &txtMAX, &lblMIN, &txtMIN, &Label9,

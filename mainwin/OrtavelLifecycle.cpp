@@ -5,6 +5,7 @@
 #include "link/Numbers.h"
 #include "link/SerialPort.h"
 #include "link/SettingsStore.h"
+#include "text/OperatorText.h"
 
 #include <optional>
 
@@ -13,7 +14,7 @@ namespace ortavel {
 namespace {
 
 constexpr int kPortCount = 6;
-constexpr const char *kSearchNeeded = "Press Search to find the online transmitters!";
+constexpr const char *kSearchNeeded = OT_TR("Ortavel", "Press Search to find the online transmitters!");
 
 // The number a remembered text starts with, as a whole number (halves to
 // even: "3.5" is port 4); no number selects no port.
@@ -32,7 +33,8 @@ void showPortDevices(ComboBox &ports, const SerialPort &port)
 {
     for (int i = 0; i < ports.count(); ++i) {
         const std::string details = port.linkDetails(ports.itemData(i));
-        ports.setItemToolTip(i, port.deviceName(ports.itemData(i)) + (details.empty() ? "" : " (" + details + ")"));
+        const std::string device = port.deviceName(ports.itemData(i));
+        ports.setItemToolTip(i, details.empty() ? device : fill(OT_TR("Ortavel", "%1 (%2)"), {device, details}));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "link/Commands.h"
 #include "link/LineSettings.h"
 #include "link/SerialPort.h"
+#include "text/OperatorText.h"
 
 #include <cstdio>
 
@@ -12,10 +13,11 @@ namespace ortavel {
 
 namespace {
 
-constexpr const char *kSearchCaption = "Search";
-constexpr const char *kStopCaption = "Stop";
-constexpr const char *kPortNotOpen = "The communication port is not open！";
-constexpr const char *kQuickSearchTitle = "Quick Search";
+constexpr const char *kSearchCaption = OT_TR("Ortavel", "Search");
+constexpr const char *kStopCaption = OT_TR("Ortavel", "Stop");
+constexpr const char *kPortNotOpen = OT_TR("Ortavel", "The communication port is not open！");
+constexpr const char *kQuickSearchTitle = OT_TR("Ortavel", "Quick Search");
+constexpr const char *kPortErrorTitle = OT_TR("Ortavel", "Error");
 
 std::string twoDigits(int number)
 {
@@ -50,10 +52,10 @@ void Ortavel::cmdSEARCH_Click()
         return;
     }
     Timer1.setEnabled(false);
-    cmdON_OFF.setCaption("Collect");
+    cmdON_OFF.setCaption(OT_TR("Ortavel", "Collect"));
 
     if (!MSCommBsq.isOpen()) {
-        m_messages.show(kPortNotOpen, "Error", true);
+        m_messages.show(kPortNotOpen, kPortErrorTitle, true);
         return;
     }
     if (searching()) {
@@ -96,8 +98,8 @@ void Ortavel::cmdSEARCH_Click()
     m_searchRunning = false;
     if (portLost) {
         cmdSEARCH.setCaption(kSearchCaption);
-        StatusBar1.setPanel(1, "Searching over.");
-        m_messages.show(kPortNotOpen, "Error", true);
+        StatusBar1.setPanel(1, OT_TR("Ortavel", "Searching over."));
+        m_messages.show(kPortNotOpen, kPortErrorTitle, true);
         return;
     }
     finishSearch(lastBand);
@@ -111,10 +113,10 @@ bool Ortavel::askAddress(int address, int bandIndex)
         changeBaud(bandIndex);
 
     const std::string text = twoDigits(address);
-    StatusBar1.setPanel(1, "Searchering Addr：" + text);
-    StatusBar1.setPanel(2, "Online: " + countText(CMB_ADDR.count()));
-    StatusBar1.setPanel(3, "Port:COM" + std::to_string(MSCommBsq.portNumber()));
-    StatusBar1.setPanel(4, "Band:" + CMB_BAND.text());
+    StatusBar1.setPanel(1, fill(OT_TR("Ortavel", "Searchering Addr：%1"), {text}));
+    StatusBar1.setPanel(2, fill(OT_TR("Ortavel", "Online: %1"), {countText(CMB_ADDR.count())}));
+    StatusBar1.setPanel(3, fill(OT_TR("Ortavel", "Port:COM%1"), {std::to_string(MSCommBsq.portNumber())}));
+    StatusBar1.setPanel(4, fill(OT_TR("Ortavel", "Band:%1"), {CMB_BAND.text()}));
 
     // No drain: a late echo from another address cannot pass the check.
     if (!isAddressEcho(Comm_Send(text, std::string(cmd::Address), AfterFailure::NoDrain, m_searchWait), text))
@@ -139,46 +141,51 @@ void Ortavel::mnuQuickWait_Click()
     QuickSearchWait wait = loadQuickSearchWait(m_settings);
     // Each value is taken on its own; one refused keeps its old value.
     const auto askFor = [this, &wait](const WaitSetting &setting, int &ms, const std::string &what) {
-        const auto text = m_messages.ask(what + " (" + std::to_string(setting.minMs) + " to " +
-                                             std::to_string(setting.maxMs) + " ms):",
+        const auto text = m_messages.ask(fill(OT_TR("Ortavel", "%1 (%2 to %3 ms):"),
+                                              {what, std::to_string(setting.minMs), std::to_string(setting.maxMs)}),
                                          kQuickSearchTitle, std::to_string(ms));
         if (!text)
             return;
         const auto parsed = parseWaitMs(*text, setting);
         if (!parsed) {
-            m_messages.show("Not changed: the " + waitSettingError(setting) + ".", kQuickSearchTitle, true);
+            m_messages.show(fill(OT_TR("Ortavel", "Not changed: the %1."), {waitSettingError(setting)}),
+                            kQuickSearchTitle, true);
             return;
         }
         ms = *parsed;
         saveQuickSearchWait(m_settings, wait);
     };
     askFor(kTurnaroundSetting, wait.turnaroundMs,
-           quickSearchNotice(wait.turnaroundMs) + ".\nLongest wait for a transmitter to start answering");
-    askFor(kAllowanceSetting, wait.allowanceMs, "Time a USB serial adapter may hold received bytes back");
+           fill(OT_TR("Ortavel", "%1.\nLongest wait for a transmitter to start answering"),
+                {quickSearchNotice(wait.turnaroundMs)}));
+    askFor(kAllowanceSetting, wait.allowanceMs,
+           OT_TR("Ortavel", "Time a USB serial adapter may hold received bytes back"));
     mnuQuickSearch.setToolTip(quickSearchNotice(wait.turnaroundMs));
 }
 
 void Ortavel::finishSearch(int lastBand)
 {
     cmdSEARCH.setCaption(kSearchCaption);
-    std::string over = "Searching over.";
+    std::string over = OT_TR("Ortavel", "Searching over.");
     if (const auto fixed = MSCommBsq.fixedBaud())
-        over += " Only " + std::to_string(*fixed) + " baud was searched: the device server sets the line's rate.";
+        over = fill(OT_TR("Ortavel", "%1 Only %2 baud was searched: the device server sets the line's rate."),
+                    {over, std::to_string(*fixed)});
     if (m_searchWait) {
         if (const std::string added = quickSearchAdditions(MSCommBsq.allowanceMs(), MSCommBsq.latencyMs());
             !added.empty())
-            over += " " + added + ".";
+            over = fill(OT_TR("Ortavel", "%1 %2."), {over, added});
     }
     StatusBar1.setPanel(1, over);
     if (CMB_ADDR.count() == 0) {
-        StatusBar1.setPanel(2, "Online: 0");
-        StatusBar1.setPanel(4, "Band:");
+        StatusBar1.setPanel(2, OT_TR("Ortavel", "Online: 0"));
+        StatusBar1.setPanel(4, OT_TR("Ortavel", "Band:"));
         return;
     }
-    StatusBar1.setPanel(2, "Online: " + countText(CMB_ADDR.count()));
+    StatusBar1.setPanel(2, fill(OT_TR("Ortavel", "Online: %1"), {countText(CMB_ADDR.count())}));
     // The rate of the last pass, even when a read in a pause moved the list.
     StatusBar1.setPanel(
-        4, "Band:" + (lastBand < 0 ? std::string() : CMB_BAND.entries().at(static_cast<std::size_t>(lastBand)).text));
+        4, fill(OT_TR("Ortavel", "Band:%1"),
+                {lastBand < 0 ? std::string() : CMB_BAND.entries().at(static_cast<std::size_t>(lastBand)).text}));
     // An entry the operator chose during the search may already be the
     // first; it is read all the same, at its own rate.
     if (CMB_ADDR.selectedIndex() == 0)

@@ -4,13 +4,14 @@
 #include "link/Numbers.h"
 #include "mainwin/Answers.h"
 #include "mainwin/Ortavel.h"
+#include "text/OperatorText.h"
 
 namespace ortavel {
 
 namespace {
 // Transmitters from this version on take the pressures as typed.
 constexpr double kVersionTakingTypedPressures = 2.0;
-constexpr const char *kVersionNotRead = "The version was not read: OL and OH go out as typed";
+constexpr const char *kVersionNotRead = OT_TR("Ortavel", "The version was not read: OL and OH go out as typed");
 } // namespace
 
 OutputSettings::OutputSettings(Ortavel &window) : m_window(window)

@@ -8,7 +8,8 @@
 namespace ortavel {
 
 FrmTraffic::FrmTraffic(TrafficRecorder &recorder, MessageBox &messages)
-    : Form("Traffic", "Traffic"), m_recorder(recorder), m_messages(messages), m_next(recorder.firstSequence())
+    : Form("Traffic", OT_TR("Ortavel", "Traffic")), m_recorder(recorder), m_messages(messages),
+      m_next(recorder.firstSequence())
 {
     for (Control *control : std::initializer_list<Control *>{&lblAddress, &cmbAddress, &chkPause, &cmdClear, &cmdSave,
                                                              &lblCount, &tmrRefresh})
@@ -102,8 +103,8 @@ void FrmTraffic::rebuildRows()
 
 void FrmTraffic::showCount()
 {
-    lblCount.setCaption(std::to_string(m_rows.size()) + " of " + std::to_string(m_recorder.size()) +
-                        " exchanges recorded");
+    lblCount.setCaption(fill(OT_TR("Ortavel", "%1 of %2 exchanges recorded"),
+                             {std::to_string(m_rows.size()), std::to_string(m_recorder.size())}));
 }
 
 void FrmTraffic::cmbAddress_Click()
@@ -135,7 +136,7 @@ bool FrmTraffic::saveCsv(const std::string &path) const
 
 void FrmTraffic::cmdSave_Click()
 {
-    saveToChosenFile(chooseSaveFile, "traffic.csv", "Traffic", m_messages,
+    saveToChosenFile(chooseSaveFile, "traffic.csv", OT_TR("Ortavel", "Traffic"), m_messages,
                      [this](const std::string &path) { return saveCsv(path); });
 }
 

@@ -9,6 +9,7 @@
 #include "controls/Label.h"
 #include "controls/SaveFile.h"
 #include "controls/Timer.h"
+#include "text/OperatorText.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,15 +29,15 @@ class MessageBox;
 class FrmTraffic : public Form {
 public:
     static constexpr int kRefreshMs = 100;
-    static constexpr const char *kAllAddresses = "All";
+    static constexpr const char *kAllAddresses = OT_TR("Ortavel", "All");
 
     FrmTraffic(TrafficRecorder &recorder, MessageBox &messages);
 
-    Label lblAddress{"lblAddress", "Address:"};
+    Label lblAddress{"lblAddress", OT_TR("Ortavel", "Address:")};
     ComboBox cmbAddress{"cmbAddress"};
-    CheckBox chkPause{"chkPause", "Pause"};
-    Button cmdClear{"cmdClear", "Clear"};
-    Button cmdSave{"cmdSave", "Save CSV..."};
+    CheckBox chkPause{"chkPause", OT_TR("Ortavel", "Pause")};
+    Button cmdClear{"cmdClear", OT_TR("Ortavel", "Clear")};
+    Button cmdSave{"cmdSave", OT_TR("Ortavel", "Save CSV...")};
     Label lblCount{"lblCount", ""};
     Timer tmrRefresh{"tmrRefresh", kRefreshMs};
 

@@ -1,5 +1,7 @@
 #include "TrafficRecorder.h"
 
+#include "text/OperatorText.h"
+
 #include <algorithm>
 
 namespace ortavel {
@@ -17,15 +19,15 @@ const char *resultName(ExchangeResult result)
 {
     switch (result) {
     case ExchangeResult::Good:
-        return "good";
+        return OT_TR("Ortavel", "good");
     case ExchangeResult::BadReply:
-        return "bad reply";
+        return OT_TR("Ortavel", "bad reply");
     case ExchangeResult::LateReply:
-        return "late reply";
+        return OT_TR("Ortavel", "late reply");
     case ExchangeResult::NoReply:
         break;
     }
-    return "no reply";
+    return OT_TR("Ortavel", "no reply");
 }
 
 TrafficRecorder::TrafficRecorder(std::size_t capacity) : m_capacity(std::max<std::size_t>(capacity, 1)) {}

@@ -34,13 +34,13 @@ std::string valueText(double value)
 } // namespace
 
 FrmTrend::FrmTrend(TrendRecorder &recorder, const Label &unit, MessageBox &messages)
-    : Form("Trend", "Trend"), m_recorder(recorder), m_unit(unit), m_messages(messages)
+    : Form("Trend", OT_TR("Ortavel", "Trend")), m_recorder(recorder), m_unit(unit), m_messages(messages)
 {
     for (Control *control : std::initializer_list<Control *>{&lblSpan, &cmbSpan, &chkPause, &cmdSaveCsv, &cmdSavePng,
                                                              &lblLast, &tmrRedraw})
         add(*control);
     int index = 0;
-    for (const char *span : {"1 min", "10 min", "1 h", "all"})
+    for (const char *span : {"1 min", "10 min", "1 h", OT_TR("Ortavel", "all")})
         cmbSpan.addItem(span, index++);
     cmbSpan.setSelectedIndex(0);
     cmbSpan.onClick = [this] { tmrRedraw_Timer(); };
@@ -64,11 +64,13 @@ void FrmTrend::tmrRedraw_Timer()
     ++m_redraws;
     const auto &p = m_recorder.samples(TrendQuantity::Pressure);
     const auto &t = m_recorder.samples(TrendQuantity::Temperature);
-    std::string last = "Last: ";
-    last += p.empty() ? "-" : (std::isnan(p.back().value) ? "failed" : valueText(p.back().value) + " " + m_drawnUnit);
-    last += ", ";
-    last += t.empty() ? "-" : (std::isnan(t.back().value) ? "failed" : valueText(t.back().value) + " ℃");
-    lblLast.setCaption(last);
+    const std::string pressure =
+        p.empty()
+            ? "-"
+            : (std::isnan(p.back().value) ? OT_TR("Ortavel", "failed") : valueText(p.back().value) + " " + m_drawnUnit);
+    const std::string temperature =
+        t.empty() ? "-" : (std::isnan(t.back().value) ? OT_TR("Ortavel", "failed") : valueText(t.back().value) + " ℃");
+    lblLast.setCaption(fill(OT_TR("Ortavel", "Last: %1, %2"), {pressure, temperature}));
     if (onRedraw)
         onRedraw();
 }
@@ -113,13 +115,13 @@ bool FrmTrend::saveCsv(const std::string &path) const
 
 void FrmTrend::cmdSaveCsv_Click()
 {
-    saveToChosenFile(chooseSaveFile, "trend.csv", "Trend", m_messages,
+    saveToChosenFile(chooseSaveFile, "trend.csv", OT_TR("Ortavel", "Trend"), m_messages,
                      [this](const std::string &path) { return saveCsv(path); });
 }
 
 void FrmTrend::cmdSavePng_Click()
 {
-    saveToChosenFile(chooseSaveFile, "trend.png", "Trend", m_messages, savePicture);
+    saveToChosenFile(chooseSaveFile, "trend.png", OT_TR("Ortavel", "Trend"), m_messages, savePicture);
 }
 
 } // namespace ortavel

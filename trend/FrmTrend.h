@@ -8,6 +8,7 @@
 #include "controls/Label.h"
 #include "controls/SaveFile.h"
 #include "controls/Timer.h"
+#include "text/OperatorText.h"
 
 #include <array>
 #include <cstdint>
@@ -50,11 +51,11 @@ public:
     // unit: the main window's pressure unit label.
     FrmTrend(TrendRecorder &recorder, const Label &unit, MessageBox &messages);
 
-    Label lblSpan{"lblSpan", "Span:"};
+    Label lblSpan{"lblSpan", OT_TR("Ortavel", "Span:")};
     ComboBox cmbSpan{"cmbSpan"};
-    CheckBox chkPause{"chkPause", "Pause"};
-    Button cmdSaveCsv{"cmdSaveCsv", "Save CSV..."};
-    Button cmdSavePng{"cmdSavePng", "Save PNG..."};
+    CheckBox chkPause{"chkPause", OT_TR("Ortavel", "Pause")};
+    Button cmdSaveCsv{"cmdSaveCsv", OT_TR("Ortavel", "Save CSV...")};
+    Button cmdSavePng{"cmdSavePng", OT_TR("Ortavel", "Save PNG...")};
     Label lblLast{"lblLast", ""};
     Timer tmrRedraw{"tmrRedraw", kRedrawMs};
 

@@ -20,6 +20,8 @@ public:
 
     // Shows the model's whole state again.
     void refresh() { update(); }
+    // Every binder shows its model again: the texts in a new language.
+    static void refreshAll();
 
 protected:
     // Derived constructors call this last, once their Qt object is ready.

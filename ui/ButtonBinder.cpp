@@ -21,7 +21,7 @@ ButtonBinder::ButtonBinder(Button &button, QPushButton *widget, FocusGuard *guar
 
 void ButtonBinder::updateWidget()
 {
-    const QString text = toQt(m_button.caption());
+    const QString text = shown(m_button.caption());
     if (m_widget->text() != text)
         m_widget->setText(text);
 }

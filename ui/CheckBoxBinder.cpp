@@ -22,7 +22,7 @@ CheckBoxBinder::CheckBoxBinder(CheckBox &checkBox, QCheckBox *widget, FocusGuard
 void CheckBoxBinder::updateWidget()
 {
     const QSignalBlocker blocker(m_widget);
-    const QString text = toQt(m_checkBox.caption());
+    const QString text = shown(m_checkBox.caption());
     if (m_widget->text() != text)
         m_widget->setText(text);
     m_widget->setChecked(m_checkBox.checked());

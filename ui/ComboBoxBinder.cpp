@@ -52,16 +52,16 @@ void ComboBoxBinder::updateEntries()
     bool same = m_widget->count() == m_combo.count();
     for (int i = 0; same && i < m_combo.count(); ++i) {
         const auto &entry = entries[static_cast<std::size_t>(i)];
-        same = m_widget->itemText(i) == toQt(entry.text) && m_widget->itemData(i).toInt() == entry.itemData &&
-               m_widget->itemData(i, Qt::ToolTipRole).toString() == toQt(entry.toolTip);
+        same = m_widget->itemText(i) == shown(entry.text) && m_widget->itemData(i).toInt() == entry.itemData &&
+               m_widget->itemData(i, Qt::ToolTipRole).toString() == shown(entry.toolTip);
     }
     if (same)
         return;
     m_widget->clear();
     for (const auto &entry : entries) {
-        m_widget->addItem(toQt(entry.text), entry.itemData);
+        m_widget->addItem(shown(entry.text), entry.itemData);
         if (!entry.toolTip.empty())
-            m_widget->setItemData(m_widget->count() - 1, toQt(entry.toolTip), Qt::ToolTipRole);
+            m_widget->setItemData(m_widget->count() - 1, shown(entry.toolTip), Qt::ToolTipRole);
     }
 }
 
@@ -80,9 +80,10 @@ void ComboBoxBinder::updateWidget()
         const QSignalBlocker editBlocker(edit);
         if (edit->text() != text)
             edit->setText(text);
-    } else if (m_combo.selectedIndex() < 0) {
+    } else {
         // A list with nothing selected still shows its text, or its prompt.
-        m_widget->setPlaceholderText(text.isEmpty() ? toQt(m_combo.prompt()) : text);
+        // Not the operator's: the list's own caption, or a failed reply (shown as it came).
+        m_widget->setPlaceholderText(text.isEmpty() ? shown(m_combo.prompt()) : shown(m_combo.text()));
     }
 }
 

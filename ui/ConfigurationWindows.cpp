@@ -8,6 +8,7 @@
 #include "config/FrmApply.h"
 #include "config/FrmCompare.h"
 #include "mainwin/Ortavel.h"
+#include "text/OperatorText.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -47,6 +48,13 @@ QVariant checkState(bool ticked)
 {
     return ticked ? Qt::Checked : Qt::Unchecked;
 }
+
+// A value as read is shown as it is; a failure, "not read" and the
+// calibration table's summary are texts of the window.
+QString valueCell(const CompareRow &row, const std::string &text, bool isValue)
+{
+    return isValue && row.key != "calibration" ? toQt(text) : shown(text);
+}
 } // namespace
 
 CompareTableModel::CompareTableModel(FrmCompare &form, QObject *parent)
@@ -76,14 +84,14 @@ QVariant CompareTableModel::data(const QModelIndex &index, int role) const
     case Parameter:
         return toQt(r.key);
     case File:
-        return toQt(r.fileText);
+        return valueCell(r, r.fileText, r.fileHasValue);
     case Transmitter:
-        return toQt(r.deviceText);
+        return valueCell(r, r.deviceText, r.deviceRead);
     case Differs:
         return r.differs ? QStringLiteral("\u2260")
                          : (r.fileHasValue && !r.deviceRead ? QStringLiteral("?") : QString());
     case Result:
-        return toQt(r.outcome);
+        return shown(r.outcome);
     default:
         return {};
     }
@@ -111,8 +119,10 @@ QVariant CompareTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const kHeaders[] = {"Parameter", "File", "Transmitter", "Differs", "Write", "Result"};
-    return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(kHeaders[section])) : QVariant();
+    static const char *const kHeaders[] = {OT_TR("Ortavel", "Parameter"),   OT_TR("Ortavel", "File"),
+                                           OT_TR("Ortavel", "Transmitter"), OT_TR("Ortavel", "Differs"),
+                                           OT_TR("Ortavel", "Write"),       OT_TR("Ortavel", "Result")};
+    return section >= 0 && section < ColumnCount ? QVariant(shown(kHeaders[section])) : QVariant();
 }
 
 void CompareTableModel::refresh()
@@ -148,9 +158,9 @@ QVariant ApplyTableModel::data(const QModelIndex &index, int role) const
     case Baud:
         return toQt(t.baud);
     case State:
-        return toQt(FrmApply::stateText(t.state));
+        return shown(FrmApply::stateText(t.state));
     case Result:
-        return toQt(t.result);
+        return shown(t.result);
     default:
         return {};
     }
@@ -176,8 +186,9 @@ QVariant ApplyTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const kHeaders[] = {"Transmitter", "Baud", "State", "Result"};
-    return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(kHeaders[section])) : QVariant();
+    static const char *const kHeaders[] = {OT_TR("Ortavel", "Transmitter"), OT_TR("Ortavel", "Baud"),
+                                           OT_TR("Ortavel", "State"), OT_TR("Ortavel", "Result")};
+    return section >= 0 && section < ColumnCount ? QVariant(shown(kHeaders[section])) : QVariant();
 }
 
 void ApplyTableModel::refresh()
@@ -245,15 +256,17 @@ ApplyWindow::~ApplyWindow()
 std::shared_ptr<ConfigurationMenu> addConfigurationWindows(QtWindowHost &host, Ortavel &main)
 {
     auto menu = std::make_shared<ConfigurationMenu>(main, host);
-    const QString filter = QStringLiteral("Configurations (*.json);;All files (*)");
+    // Asked at each opening: the dialog speaks the window's language of the moment.
+    const auto filter = [] { return shown(OT_TR("Ortavel", "Configurations (*.json);;All files (*)")); };
     menu->chooseOpenFile = [filter]() -> std::optional<std::string> {
-        const QString file = QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                                          QStringLiteral("Configuration file"), QString(), filter);
+        const QString file = QFileDialog::getOpenFileName(
+            QApplication::activeWindow(), shown(OT_TR("Ortavel", "Configuration file")), QString(), filter());
         return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
     };
     menu->chooseSaveFile = [filter](const std::string &suggested) -> std::optional<std::string> {
         const QString file = QFileDialog::getSaveFileName(
-            QApplication::activeWindow(), QStringLiteral("Save configuration"), toQt(suggested), filter);
+            QApplication::activeWindow(), shown(OT_TR("Ortavel", "Save configuration")), toQt(suggested), filter());
+
         return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
     };
     menu->readConfiguration = [](const std::string &path, std::string &error) -> std::optional<cli::BackupFile> {

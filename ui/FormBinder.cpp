@@ -23,8 +23,8 @@ void FormBinder::update()
 {
     if (m_window == nullptr)
         return;
-    m_window->setWindowTitle(toQt(m_form.caption()));
-    m_window->setAccessibleName(toQt(m_form.caption()));
+    m_window->setWindowTitle(shown(m_form.caption()));
+    m_window->setAccessibleName(shown(m_form.caption()));
     m_window->setEnabled(m_form.enabled());
 }
 

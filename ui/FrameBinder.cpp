@@ -15,7 +15,7 @@ FrameBinder::FrameBinder(Frame &frame, QGroupBox *widget)
 
 void FrameBinder::updateWidget()
 {
-    m_widget->setTitle(toQt(m_frame.caption()));
+    m_widget->setTitle(shown(m_frame.caption()));
 }
 
 std::string FrameBinder::caption() const

@@ -3,9 +3,11 @@
 #include "FormView.h"
 #include "QtText.h"
 #include "history/FrmHistory.h"
+#include "text/OperatorText.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -60,6 +62,22 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
     return m_cell(index.row(), index.column());
 }
 
+bool TextTableModel::event(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The headers are taken anew in the new language; a reset only where
+        // the columns did not stay the same.
+        const QStringList headers = m_headers();
+        if (headers.size() == m_shownHeaders.size()) {
+            m_shownHeaders = headers;
+            announceTextsChanged(*this);
+        } else {
+            refresh();
+        }
+    }
+    return QAbstractTableModel::event(event);
+}
+
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= m_shownHeaders.size())
@@ -94,11 +112,20 @@ HistoryWindow::HistoryWindow(std::unique_ptr<FrmHistory> model, QWidget *parent)
             row->addStretch(1);
         return row;
     };
-    const auto fixed = [](const QStringList &headers) { return [headers] { return headers; }; };
+    const auto fixed = [](std::initializer_list<const char *> headers) {
+        return [texts = std::vector<const char *>(headers)] {
+            QStringList shownHeaders;
+            for (const char *text : texts)
+                shownHeaders << shown(text);
+            return shownHeaders;
+        };
+    };
     const auto count = [](const auto &rows) { return [&rows] { return static_cast<int>(rows.size()); }; };
 
     auto *transmitters = new TextTableModel(
-        fixed({"ID", "Type", "Last seen", "Port", "Addr", "Last verified", "Verdict", "Next due", "Changed since"}),
+        fixed({OT_TR("Ortavel", "ID"), OT_TR("Ortavel", "Type"), OT_TR("Ortavel", "Last seen"),
+               OT_TR("Ortavel", "Port"), OT_TR("Ortavel", "Addr"), OT_TR("Ortavel", "Last verified"),
+               OT_TR("Ortavel", "Verdict"), OT_TR("Ortavel", "Next due"), OT_TR("Ortavel", "Changed since")}),
         count(m.transmitters()),
         [&m](int row, int column) -> QString {
             const TransmitterSummary &t = m.transmitters()[static_cast<std::size_t>(row)];
@@ -115,18 +142,20 @@ HistoryWindow::HistoryWindow(std::unique_ptr<FrmHistory> model, QWidget *parent)
             case 4:
                 return toQt(t.lastAddress);
             case 5:
-                return t.lastVerificationMs ? dayOf(*t.lastVerificationMs, offset) : QStringLiteral("never");
+                return t.lastVerificationMs ? dayOf(*t.lastVerificationMs, offset) : shown(OT_TR("Ortavel", "never"));
             case 6:
-                return toQt(t.lastVerdict);
+                return shown(t.lastVerdict);
             case 7:
                 return t.dueMs ? dayOf(*t.dueMs, offset) : QStringLiteral("-");
             default:
-                return t.changedSinceVerification ? QStringLiteral("changed") : QString();
+                return t.changedSinceVerification ? shown(OT_TR("Ortavel", "changed")) : QString();
             }
         },
         [&m](int row) { return m.transmitters()[static_cast<std::size_t>(row)].changedSinceVerification; }, this);
     auto *due = new TextTableModel(
-        fixed({"ID", "Type", "Due", "Port", "Addr"}), count(m.due()),
+        fixed({OT_TR("Ortavel", "ID"), OT_TR("Ortavel", "Type"), OT_TR("Ortavel", "Due"), OT_TR("Ortavel", "Port"),
+               OT_TR("Ortavel", "Addr")}),
+        count(m.due()),
         [&m](int row, int column) -> QString {
             const TransmitterSummary &t = m.due()[static_cast<std::size_t>(row)];
             const QStringList cells = {toQt(t.ident), toQt(t.type), dayOf(*t.dueMs, t.lastSeenOffsetMinutes),
@@ -135,26 +164,29 @@ HistoryWindow::HistoryWindow(std::unique_ptr<FrmHistory> model, QWidget *parent)
         },
         {}, this);
     auto *changes = new TextTableModel(
-        fixed({"Time", "Kind", "Addr", "Parameter", "Before", "Sent", "Echo", "Result", "By"}), count(m.changes()),
+        fixed({OT_TR("Ortavel", "Time"), OT_TR("Ortavel", "Kind"), OT_TR("Ortavel", "Addr"),
+               OT_TR("Ortavel", "Parameter"), OT_TR("Ortavel", "Before"), OT_TR("Ortavel", "Sent"),
+               OT_TR("Ortavel", "Echo"), OT_TR("Ortavel", "Result"), OT_TR("Ortavel", "By")}),
+        count(m.changes()),
         [&m](int row, int column) -> QString {
             const HistoryEntry &e = m.changes()[static_cast<std::size_t>(row)];
             const std::string by =
                 e.origin.operatorName.empty() ? e.origin.login : e.origin.operatorName + " (" + e.origin.login + ")";
             const QStringList cells = {dateOf(e.timeMs, e.utcOffsetMinutes),
-                                       toQt(std::string(kindName(e.kind))),
+                                       shown(std::string(kindName(e.kind))),
                                        toQt(e.address),
                                        toQt(e.parameter),
                                        toQt(e.before),
                                        toQt(e.sent),
                                        toQt(e.echo),
-                                       toQt(e.result),
+                                       shown(e.result),
                                        toQt(by + "@" + e.origin.host)};
             return cells.at(column);
         },
         [&m](int row) { return m.changes()[static_cast<std::size_t>(row)].result != kConfirmed; }, this);
     auto *comparison = new TextTableModel(
         [&m] {
-            return QStringList{QStringLiteral("Parameter"), toQt(m.cmbFirst.text()), toQt(m.cmbSecond.text())};
+            return QStringList{shown(OT_TR("Ortavel", "Parameter")), toQt(m.cmbFirst.text()), toQt(m.cmbSecond.text())};
         },
         count(m.comparison()),
         [&m](int row, int column) -> QString {
@@ -164,9 +196,10 @@ HistoryWindow::HistoryWindow(std::unique_ptr<FrmHistory> model, QWidget *parent)
         [&m](int row) { return m.comparison()[static_cast<std::size_t>(row)].differs; }, this);
     auto *drift = new TextTableModel(
         [&m] {
-            QStringList headers = {QStringLiteral("Run"), QStringLiteral("Time"), QStringLiteral("Verdict")};
+            QStringList headers = {shown(OT_TR("Ortavel", "Run")), shown(OT_TR("Ortavel", "Time")),
+                                   shown(OT_TR("Ortavel", "Verdict"))};
             for (const double nominal : m.driftNominals())
-                headers << QStringLiteral("Error at %1").arg(nominal);
+                headers << shown(fill(OT_TR("Ortavel", "Error at %1"), {fromQt(QStringLiteral("%1").arg(nominal))}));
             return headers;
         },
         count(m.runs()),
@@ -177,7 +210,7 @@ HistoryWindow::HistoryWindow(std::unique_ptr<FrmHistory> model, QWidget *parent)
             if (column == 1)
                 return dateOf(run.timeMs, run.utcOffsetMinutes);
             if (column == 2)
-                return toQt(run.result);
+                return shown(run.result);
             return errorText(m.driftError(row, column - 3));
         },
         [&m](int row) { return m.runs()[static_cast<std::size_t>(row)].result != "pass"; }, this);
@@ -220,8 +253,9 @@ HistoryWindow::HistoryWindow(std::unique_ptr<FrmHistory> model, QWidget *parent)
             table->refresh();
     };
     m.chooseSaveFile = [this](const std::string &suggested) -> std::optional<std::string> {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save changes"), toQt(suggested),
-                                                          QStringLiteral("CSV (*.csv)"));
+        const QString file = QFileDialog::getSaveFileName(this, shown(OT_TR("Ortavel", "Save changes")),
+                                                          toQt(suggested), shown(OT_TR("Ortavel", "CSV (*.csv)")));
+
         return file.isEmpty() ? std::nullopt : std::optional(fromQt(file));
     };
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RowsTableModel.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QWidget>
@@ -30,6 +32,7 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool event(QEvent *event) override;
     void refresh();
 
 private:

@@ -19,7 +19,7 @@ LabelBinder::LabelBinder(Label &label, QLabel *widget)
 
 void LabelBinder::updateWidget()
 {
-    const QString text = toQt(m_label.caption());
+    const QString text = shown(m_label.caption());
     if (m_widget->text() != text)
         m_widget->setText(text);
 }

@@ -18,10 +18,12 @@ void MenuItemBinder::update()
 {
     m_action->setSeparator(m_item.isSeparator());
     if (!m_item.isSeparator())
-        m_action->setText(toQt(m_item.caption()));
+        m_action->setText(shown(m_item.caption()));
     m_action->setVisible(m_item.visible());
     m_action->setEnabled(m_item.enabled());
-    m_action->setToolTip(toQt(m_item.toolTip()));
+    m_action->setToolTip(shown(m_item.toolTip()));
+    m_action->setCheckable(m_item.checkable());
+    m_action->setChecked(m_item.checked());
 }
 
 } // namespace ortavel

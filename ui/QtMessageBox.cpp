@@ -9,8 +9,8 @@ namespace ortavel {
 
 void QtMessageBox::show(const std::string &text, const std::string &title, bool exclamation)
 {
-    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, toQt(title), toQt(text), QMessageBox::Ok,
-                    m_parent);
+    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, shown(title), shown(text),
+                    QMessageBox::Ok, m_parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -21,7 +21,7 @@ std::optional<std::string> QtMessageBox::ask(const std::string &prompt, const st
 {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(m_parent, toQt(title), toQt(prompt), QLineEdit::Normal, toQt(value), &ok);
+        QInputDialog::getText(m_parent, shown(title), shown(prompt), QLineEdit::Normal, toQt(value), &ok);
     if (!ok)
         return std::nullopt;
     return text.toStdString();
@@ -29,7 +29,7 @@ std::optional<std::string> QtMessageBox::ask(const std::string &prompt, const st
 
 bool QtMessageBox::confirm(const std::string &text, const std::string &title)
 {
-    return QMessageBox::question(m_parent, toQt(title), toQt(text), QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(m_parent, shown(title), shown(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -1,10 +1,33 @@
 #include "QtText.h"
 
+#include "adapters/TextTranslator.h"
+
 namespace ortavel {
 
-QString spokenName(const std::string &caption)
+namespace {
+
+const TextTranslator *g_shownTranslator = nullptr;
+
+} // namespace
+
+QString shown(const std::string &text)
 {
-    const QString text = toQt(caption);
+    return g_shownTranslator ? g_shownTranslator->translate(text) : toQt(text);
+}
+
+QString shown(const std::string &text, const char *context)
+{
+    return g_shownTranslator ? g_shownTranslator->translate(text, context) : toQt(text);
+}
+
+void setShownTranslator(const TextTranslator *translator)
+{
+    g_shownTranslator = translator;
+}
+
+QString spokenName(const QString &caption)
+{
+    const QString &text = caption;
     QString spoken;
     spoken.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

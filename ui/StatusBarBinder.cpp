@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "controls/StatusBar.h"
+#include "text/OperatorText.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -23,7 +24,6 @@ StatusBarBinder::StatusBarBinder(StatusBar &bar, QStatusBar *widget) : WidgetBin
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setObjectName(toQt(bar.name()) + QStringLiteral("_Panel%1").arg(number));
-        label->setAccessibleDescription(QStringLiteral("Status panel %1").arg(number));
         // Permanent: tool tips' status messages must not cover the panels.
         widget->addPermanentWidget(label, kStretch.at(static_cast<std::size_t>(number - 1)));
         m_panels.at(static_cast<std::size_t>(number - 1)) = label;
@@ -34,12 +34,13 @@ StatusBarBinder::StatusBarBinder(StatusBar &bar, QStatusBar *widget) : WidgetBin
 void StatusBarBinder::updateWidget()
 {
     for (int number = 1; number <= kPanels; ++number) {
-        const QString text = toQt(m_bar.panel(number));
+        const QString text = shown(m_bar.panel(number));
         QLabel *label = panel(number);
         label->setText(text);
-        label->setToolTip(toQt(m_bar.panelToolTip(number)));
+        label->setToolTip(shown(m_bar.panelToolTip(number)));
         // A screen reader speaks the panel's text; an empty panel says which
         // one it is.
+        label->setAccessibleDescription(shown(fill(OT_TR("Ortavel", "Status panel %1"), {std::to_string(number)})));
         label->setAccessibleName(text.isEmpty() ? label->accessibleDescription() : text);
     }
 }

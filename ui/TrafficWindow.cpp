@@ -1,6 +1,8 @@
 #include "TrafficWindow.h"
 
 #include "FormView.h"
+#include "QtText.h"
+#include "text/OperatorText.h"
 #include "traffic/FrmTraffic.h"
 #include "traffic/TrafficLine.h"
 
@@ -52,7 +54,7 @@ QVariant ExchangeTableModel::data(const QModelIndex &index, int role) const
 {
     const ExchangeRecord *record = m_form.row(index.row());
     if (record == nullptr)
-        return role == Qt::DisplayRole && index.column() == Time ? QVariant(QStringLiteral("(overwritten)"))
+        return role == Qt::DisplayRole && index.column() == Time ? QVariant(shown(OT_TR("Ortavel", "(overwritten)")))
                                                                  : QVariant();
     if (role == Qt::ForegroundRole && index.column() == Result && record->result != ExchangeResult::Good)
         return QBrush(Qt::red);
@@ -72,7 +74,7 @@ QVariant ExchangeTableModel::data(const QModelIndex &index, int role) const
     case Reply:
         return QString::fromStdString(escapeBytes(record->reply));
     case Result:
-        return QString::fromLatin1(resultName(record->result));
+        return shown(resultName(record->result));
     case Duration:
         return QString::number(record->durationMs);
     default:
@@ -84,8 +86,22 @@ QVariant ExchangeTableModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const kHeaders[] = {"Time (s)", "Baud", "Addr", "Request", "Reply", "Result", "ms"};
-    return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(kHeaders[section])) : QVariant();
+    // "ms" is a unit: it reads the same in every language.
+    static const char *const kHeaders[] = {OT_TR("Ortavel", "Time (s)"),
+                                           OT_TR("Ortavel", "Baud"),
+                                           OT_TR("Ortavel", "Addr"),
+                                           OT_TR("Ortavel", "Request"),
+                                           OT_TR("Ortavel", "Reply"),
+                                           OT_TR("Ortavel", "Result"),
+                                           "ms"};
+    return section >= 0 && section < ColumnCount ? QVariant(shown(kHeaders[section])) : QVariant();
+}
+
+bool ExchangeTableModel::event(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        announceTextsChanged(*this);
+    return QAbstractTableModel::event(event);
 }
 
 void ExchangeTableModel::append(int first, int count)
@@ -153,9 +169,11 @@ QVariant StatisticsTableModel::headerData(int section, Qt::Orientation orientati
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const kHeaders[] = {"Addr",    "Exchanges", "No reply",  "Bad reply",
-                                           "Mean ms", "p95 ms",    "Longest ms"};
-    return section >= 0 && section < 7 ? QVariant(QString::fromLatin1(kHeaders[section])) : QVariant();
+    static const char *const kHeaders[] = {OT_TR("Ortavel", "Addr"),      OT_TR("Ortavel", "Exchanges"),
+                                           OT_TR("Ortavel", "No reply"),  OT_TR("Ortavel", "Bad reply"),
+                                           OT_TR("Ortavel", "Mean ms"),   OT_TR("Ortavel", "p95 ms"),
+                                           OT_TR("Ortavel", "Longest ms")};
+    return section >= 0 && section < 7 ? QVariant(shown(kHeaders[section])) : QVariant();
 }
 
 void StatisticsTableModel::refresh()
@@ -212,8 +230,10 @@ TrafficWindow::TrafficWindow(std::unique_ptr<FrmTraffic> model, QWidget *parent)
     };
     m.onStatisticsChanged = [this] { m_statisticsModel->refresh(); };
     m.chooseSaveFile = [this](const std::string &suggested) -> std::optional<std::string> {
-        const QString file = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Save traffic"), QString::fromStdString(suggested), QStringLiteral("CSV (*.csv)"));
+        const QString file =
+            QFileDialog::getSaveFileName(this, shown(OT_TR("Ortavel", "Save traffic")),
+                                         QString::fromStdString(suggested), shown(OT_TR("Ortavel", "CSV (*.csv)")));
+
         return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
     };
     m_exchanges->scrollToBottom();

@@ -27,8 +27,10 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool event(QEvent *event) override;
 
     void append(int first, int count);
+
     void removeFront(int count);
     void resetRows();
 

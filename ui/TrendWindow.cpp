@@ -1,10 +1,13 @@
 #include "TrendWindow.h"
 
 #include "FormView.h"
+#include "QtText.h"
+#include "text/OperatorText.h"
 #include "trend/FrmTrend.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLegendMarker>
@@ -20,6 +23,16 @@ namespace {
 
 const QColor kPressureColor(0, 90, 200);
 const QColor kTemperatureColor(210, 80, 0);
+
+QString pressureName()
+{
+    return shown(OT_TR("Ortavel", "Pressure"));
+}
+
+QString temperatureName()
+{
+    return shown(OT_TR("Ortavel", "Temperature"));
+}
 
 QList<QPointF> points(const TrendSegment &segment, double timeScale)
 {
@@ -64,22 +77,20 @@ TrendWindow::TrendWindow(std::unique_ptr<FrmTrend> model, QWidget *parent) : QWi
     m_pressureAxis->setLabelsColor(kPressureColor);
     m_temperatureAxis->setLinePenColor(kTemperatureColor);
     m_temperatureAxis->setLabelsColor(kTemperatureColor);
-    m_temperatureAxis->setTitleText(QStringLiteral("Temperature (℃)"));
     m_chart->addAxis(m_timeAxis, Qt::AlignBottom);
     m_chart->addAxis(m_pressureAxis, Qt::AlignLeft);
     m_chart->addAxis(m_temperatureAxis, Qt::AlignRight);
 
-    // The lines first, so that the legend names them first.
-    m_pressure.series.push_back(makeSeries(QStringLiteral("Pressure"), QPen(kPressureColor, 1.5), m_pressureAxis));
-    m_temperature.series.push_back(
-        makeSeries(QStringLiteral("Temperature"), QPen(kTemperatureColor, 1.5), m_temperatureAxis));
+    // The lines first, so that the legend names them first; nameLines() names them.
+    m_pressure.series.push_back(makeSeries({}, QPen(kPressureColor, 1.5), m_pressureAxis));
+    m_temperature.series.push_back(makeSeries({}, QPen(kTemperatureColor, 1.5), m_temperatureAxis));
     QPen dashed(kPressureColor, 1, Qt::DashLine);
-    m_pressureHigh = makeSeries(QStringLiteral("Pressure max"), dashed, m_pressureAxis);
-    m_pressureLow = makeSeries(QStringLiteral("Pressure min"), QPen(kPressureColor, 1, Qt::DotLine), m_pressureAxis);
+    m_pressureHigh = makeSeries({}, dashed, m_pressureAxis);
+    m_pressureLow = makeSeries({}, QPen(kPressureColor, 1, Qt::DotLine), m_pressureAxis);
     dashed.setColor(kTemperatureColor);
-    m_temperatureHigh = makeSeries(QStringLiteral("Temperature max"), dashed, m_temperatureAxis);
-    m_temperatureLow =
-        makeSeries(QStringLiteral("Temperature min"), QPen(kTemperatureColor, 1, Qt::DotLine), m_temperatureAxis);
+    m_temperatureHigh = makeSeries({}, dashed, m_temperatureAxis);
+    m_temperatureLow = makeSeries({}, QPen(kTemperatureColor, 1, Qt::DotLine), m_temperatureAxis);
+    nameLines();
 
     m_chartView = new QChartView(m_chart, this);
     m_chartView->setObjectName(QStringLiteral("chart"));
@@ -92,8 +103,9 @@ TrendWindow::TrendWindow(std::unique_ptr<FrmTrend> model, QWidget *parent) : QWi
     m.chooseSaveFile = [this](const std::string &suggested) -> std::optional<std::string> {
         const bool png = suggested.ends_with(".png");
         const QString file = QFileDialog::getSaveFileName(
-            this, png ? QStringLiteral("Save trend picture") : QStringLiteral("Save trend"),
-            QString::fromStdString(suggested), png ? QStringLiteral("PNG (*.png)") : QStringLiteral("CSV (*.csv)"));
+            this, png ? shown(OT_TR("Ortavel", "Save trend picture")) : shown(OT_TR("Ortavel", "Save trend")),
+            QString::fromStdString(suggested),
+            png ? shown(OT_TR("Ortavel", "PNG (*.png)")) : shown(OT_TR("Ortavel", "CSV (*.csv)")));
         return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
     };
     m.savePicture = [this](const std::string &path) {
@@ -109,6 +121,28 @@ TrendWindow::~TrendWindow()
     m_model->savePicture = nullptr;
     m_model->chooseSaveFile = nullptr;
     qDeleteAll(findChildren<QObject *>(Qt::FindDirectChildrenOnly));
+}
+
+void TrendWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        nameLines();
+        redraw();
+    }
+    QWidget::changeEvent(event);
+}
+
+void TrendWindow::nameLines()
+{
+    for (QLineSeries *line : m_pressure.series)
+        line->setName(pressureName());
+    for (QLineSeries *line : m_temperature.series)
+        line->setName(temperatureName());
+    m_pressureHigh->setName(shown(OT_TR("Ortavel", "Pressure max")));
+    m_pressureLow->setName(shown(OT_TR("Ortavel", "Pressure min")));
+    m_temperatureHigh->setName(shown(OT_TR("Ortavel", "Temperature max")));
+    m_temperatureLow->setName(shown(OT_TR("Ortavel", "Temperature min")));
+    m_temperatureAxis->setTitleText(shown(OT_TR("Ortavel", "Temperature (℃)")));
 }
 
 QLineSeries *TrendWindow::makeSeries(const QString &name, const QPen &pen, QValueAxis *valueAxis)
@@ -155,23 +189,22 @@ void TrendWindow::redraw()
     const TrendPicture picture = m_model->picture(plotColumns());
     const double x0 = picture.t0 / picture.timeScale;
     const double x1 = picture.t1 / picture.timeScale;
-    fill(m_pressure, picture.pressure, picture.timeScale, QPen(kPressureColor, 1.5), m_pressureAxis,
-         QStringLiteral("Pressure"));
+    fill(m_pressure, picture.pressure, picture.timeScale, QPen(kPressureColor, 1.5), m_pressureAxis, pressureName());
     fill(m_temperature, picture.temperature, picture.timeScale, QPen(kTemperatureColor, 1.5), m_temperatureAxis,
-         QStringLiteral("Temperature"));
+         temperatureName());
     horizontal(m_pressureHigh, picture.pressureExtremes.high, x0, x1);
     horizontal(m_pressureLow, picture.pressureExtremes.low, x0, x1);
     horizontal(m_temperatureHigh, picture.temperatureExtremes.high, x0, x1);
     horizontal(m_temperatureLow, picture.temperatureExtremes.low, x0, x1);
 
     m_timeAxis->setRange(x0, x1);
-    m_timeAxis->setTitleText(QStringLiteral("Elapsed time (%1)").arg(QString::fromStdString(picture.timeUnit)));
+    m_timeAxis->setTitleText(shown(ortavel::fill(OT_TR("Ortavel", "Elapsed time (%1)"), {picture.timeUnit})));
     // Scaled to the values in the span; an extreme outside it lies off the chart.
     auto pressure = picture.pressureAxis;
     auto temperature = picture.temperatureAxis;
     m_pressureAxis->setRange(pressure.first, pressure.second);
     m_temperatureAxis->setRange(temperature.first, temperature.second);
-    m_pressureAxis->setTitleText(QStringLiteral("Pressure (%1)").arg(QString::fromStdString(picture.pressureUnit)));
+    m_pressureAxis->setTitleText(shown(ortavel::fill(OT_TR("Ortavel", "Pressure (%1)"), {picture.pressureUnit})));
 }
 
 std::vector<QLineSeries *> TrendWindow::lines(bool pressure) const

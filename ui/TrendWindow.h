@@ -40,12 +40,18 @@ public:
     QValueAxis *pressureAxis() const { return m_pressureAxis; }
     QValueAxis *temperatureAxis() const { return m_temperatureAxis; }
 
+protected:
+    // A new language: the lines and axes are named afresh.
+    void changeEvent(QEvent *event) override;
+
 private:
     struct Pool {
         std::vector<QLineSeries *> series;
         std::size_t used = 0;
     };
     QLineSeries *makeSeries(const QString &name, const QPen &pen, QValueAxis *valueAxis);
+    void nameLines();
+
     // Puts the segments into the pool's series, making more when needed.
     template <typename Segments>
     void fill(Pool &pool, const Segments &segments, double timeScale, const QPen &pen, QValueAxis *valueAxis,

@@ -1,8 +1,12 @@
 #include "VerificationWindow.h"
 
 #include "FormView.h"
+#include "QtText.h"
 #include "adapters/CertificatePdf.h"
 #include "adapters/FileDigest.h"
+#include "adapters/TextTranslator.h"
+#include "mainwin/Ortavel.h"
+#include "text/OperatorText.h"
 #include "verify/FrmVerify.h"
 
 #include <QBrush>
@@ -38,21 +42,25 @@ QVariant VerificationTableModel::data(const QModelIndex &index, int role) const
                    Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    const std::string *texts[] = {&l.point,   &l.direction, &l.nominal,  &l.reference,
-                                  &l.reading, &l.error,     &l.errorPct, &l.result};
-    QString text = QString::fromStdString(*texts[index.column()]);
-    if (index.column() == Result && l.unstable)
-        text += QStringLiteral(" (unstable)");
-    return text;
+    if (index.column() == Direction)
+        return shown(l.direction);
+    if (index.column() == Result)
+        return shown(l.unstable ? fill(OT_TR("Ortavel", "%1 (unstable)"), {l.result}) : l.result);
+    // The numbers as the sheet holds them.
+    const std::string *values[] = {&l.point,   &l.direction, &l.nominal,  &l.reference,
+                                   &l.reading, &l.error,     &l.errorPct, &l.result};
+    return toQt(*values[index.column()]);
 }
 
 QVariant VerificationTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const kHeaders[] = {"Point %", "Dir.",  "Nominal", "Reference",
-                                           "Reading", "Error", "Error %", "Result"};
-    return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(kHeaders[section])) : QVariant();
+    static const char *const kHeaders[] = {OT_TR("Ortavel", "Point %"), OT_TR("Ortavel", "Dir."),
+                                           OT_TR("Ortavel", "Nominal"), OT_TR("Ortavel", "Reference"),
+                                           OT_TR("Ortavel", "Reading"), OT_TR("Verification", "Error"),
+                                           OT_TR("Ortavel", "Error %"), OT_TR("Ortavel", "Result")};
+    return section >= 0 && section < ColumnCount ? QVariant(shown(kHeaders[section], "Verification")) : QVariant();
 }
 
 void VerificationTableModel::refresh()
@@ -140,12 +148,17 @@ VerificationWindow::VerificationWindow(std::unique_ptr<FrmVerify> model, QWidget
     m.chooseSaveFile = [this](const std::string &suggested) -> std::optional<std::string> {
         const bool pdf = suggested.ends_with(".pdf");
         const QString file = QFileDialog::getSaveFileName(
-            this, pdf ? QStringLiteral("Save certificate") : QStringLiteral("Save CSV"),
-            QString::fromStdString(suggested), pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)"));
+            this, pdf ? shown(OT_TR("Ortavel", "Save certificate")) : shown(OT_TR("Ortavel", "Save CSV")),
+            QString::fromStdString(suggested),
+            pdf ? shown(OT_TR("Ortavel", "PDF (*.pdf)")) : shown(OT_TR("Ortavel", "CSV (*.csv)")));
+
         return file.isEmpty() ? std::nullopt : std::optional(file.toStdString());
     };
-    m.writePdf = [](const std::string &path, const verify::Certificate &certificate) {
-        return writeCertificatePdf(path, certificate);
+    // The report in the language chosen for reports, or in the window's.
+    m.writePdf = [&m](const std::string &path, const verify::Certificate &certificate) {
+        const auto language = textLanguageFromCode(m.mainWindow().languageChoice().reportLanguage());
+        const TextTranslator words(language.value_or(TextLanguage::Specified), translationsFolder());
+        return writeCertificatePdf(path, certificate, &words);
     };
     m.fileSha256 = fileSha256;
 }

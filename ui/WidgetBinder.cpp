@@ -36,7 +36,7 @@ void WidgetBinder::update()
         return;
     const Control &model = control();
     m_widget->setEnabled(model.enabled());
-    m_widget->setToolTip(toQt(model.toolTip()));
+    m_widget->setToolTip(shown(model.toolTip()));
     // A child widget not shown yet appears with its window; only one hidden
     // on purpose needs showing.
     if (!model.visible())
@@ -53,11 +53,11 @@ void WidgetBinder::updateAccessibleName()
         return;
     QString name;
     if (m_namingLabel != nullptr)
-        name = spokenName(m_namingLabel->caption());
+        name = spokenName(shown(m_namingLabel->caption()));
     if (name.isEmpty())
-        name = spokenName(caption());
+        name = spokenName(shown(caption()));
     if (name.isEmpty())
-        name = toQt(control().toolTip());
+        name = shown(control().toolTip());
     if (name.isEmpty())
         name = toQt(control().name());
     m_widget->setAccessibleName(name);

@@ -2,6 +2,7 @@
 
 #include "ProcedureSheet.h"
 #include "link/Numbers.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -156,9 +157,9 @@ std::string Certificate::title() const
 {
     for (const RunSheet *sheet : runs()) {
         if (sheet->plan.referenceUncertainty)
-            return "Calibration certificate";
+            return OT_TR("Ortavel", "Calibration certificate");
     }
-    return "Verification report";
+    return OT_TR("Ortavel", "Verification report");
 }
 
 std::optional<std::string> Certificate::rangeAdjustment() const
@@ -169,18 +170,19 @@ std::optional<std::string> Certificate::rangeAdjustment() const
     const Range &after = asLeft->identity.range;
     if (before.low == after.low && before.high == after.high && before.unit == after.unit)
         return std::nullopt;
-    return "Range changed between the runs (adjusted): as found " + before.text(before.low) + " to " +
-           before.text(before.high) + " " + before.unit + ", as left " + after.text(after.low) + " to " +
-           after.text(after.high) + " " + after.unit;
+    return fill(
+        OT_TR("Ortavel", "Range changed between the runs (adjusted): as found %1 to %2 %3, as left %4 to %5 %6"),
+        {before.text(before.low), before.text(before.high), before.unit, after.text(after.low), after.text(after.high),
+         after.unit});
 }
 
 std::optional<std::string> joinProblem(const Identity &asFound, const Identity &asLeft)
 {
     if (asFound.sameTransmitter(asLeft))
         return std::nullopt;
-    return "the as-found run was of another transmitter (address " + asFound.address + ", type " + asFound.type +
-           ", id " + asFound.id + "); this one is address " + asLeft.address + ", type " + asLeft.type + ", id " +
-           asLeft.id;
+    return fill(OT_TR("Ortavel", "the as-found run was of another transmitter (address %1, type %2, id %3); this one "
+                                 "is address %4, type %5, id %6"),
+                {asFound.address, asFound.type, asFound.id, asLeft.address, asLeft.type, asLeft.id});
 }
 
 namespace {

@@ -14,7 +14,7 @@ namespace ortavel {
 
 namespace {
 
-constexpr const char *kTitle = "Verification";
+constexpr const char *kTitle = OT_TR("Ortavel", "Verification");
 constexpr const char *kApplication = "Ortavel";
 constexpr const char *kSection = "Verification";
 
@@ -59,7 +59,7 @@ std::string rememberedDwell(const SettingsStore &settings)
 
 } // namespace
 
-FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_main(main)
+FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", kTitle), m_main(main)
 {
     for (Control *control : std::initializer_list<Control *>{
              &lblPoints,       &txtPoints,       &chkUpDown,      &lblTolerance,   &txtTolerance,   &lblSamples,
@@ -101,7 +101,8 @@ FrmVerify::FrmVerify(Ortavel &main) : Form("Verification", "Verification"), m_ma
         (this->*field.box).setText(m_main.settingsStore().value(kApplication, kSection, field.key, ""));
     // The window belongs to the transmitter selected as it opens.
     m_held = m_main.holdSelected();
-    setCaption(m_held.address.empty() ? std::string(kTitle) : std::string(kTitle) + " - " + m_held.address);
+    setCaption(m_held.address.empty() ? std::string(kTitle)
+                                      : fill(OT_TR("Ortavel", "Verification - %1"), {m_held.address}));
     showState();
 }
 
@@ -143,7 +144,7 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
     verify::Plan plan;
     const auto points = verify::numberList(txtPoints.text());
     if (!points) {
-        tell("Points: numbers in % of the range, separated by commas.");
+        tell(OT_TR("Ortavel", "Points: numbers in % of the range, separated by commas."));
         return std::nullopt;
     }
     plan.points = *points;
@@ -157,8 +158,8 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
     if (txtUncertainty.text().find_first_not_of(' ') != std::string::npos) {
         plan.referenceUncertainty = verify::parseReferenceUncertainty(txtUncertainty.text());
         if (!plan.referenceUncertainty) {
-            tell("Uncertainty: the reference's expanded uncertainty as its certificate states it, such as 0.05, "
-                 "0.02% or 0.02% k=2; or leave it empty.");
+            tell(OT_TR("Ortavel", "Uncertainty: the reference's expanded uncertainty as its certificate states it, "
+                                  "such as 0.05, 0.02% or 0.02% k=2; or leave it empty."));
             return std::nullopt;
         }
     }
@@ -182,7 +183,7 @@ std::optional<verify::Plan> FrmVerify::planFromBoxes()
     plan.ambientPressure = ambient[2];
     plan.departures = txtDepartures.text();
     if (const auto problem = plan.problem()) {
-        tell("The run does not start: " + *problem + ".");
+        tell(fill(OT_TR("Ortavel", "The run does not start: %1."), {*problem}));
         return std::nullopt;
     }
     return plan;
@@ -194,10 +195,11 @@ void FrmVerify::cmdStart_Click()
         return;
     if (!ownTransmitterSelected()) {
         tell(m_held.address.empty()
-                 ? "No transmitter was selected when this window opened; close it, choose one and "
-                   "open it again."
-                 : "The transmitter " + m_held.address +
-                       " is no longer selected in the main window; close this window and open it again.");
+                 ? std::string(OT_TR("Ortavel", "No transmitter was selected when this window opened; close it, "
+                                                "choose one and open it again."))
+                 : fill(OT_TR("Ortavel", "The transmitter %1 is no longer selected in the main window; close this "
+                                         "window and open it again."),
+                        {m_held.address}));
         return;
     }
     auto plan = planFromBoxes();
@@ -205,8 +207,9 @@ void FrmVerify::cmdStart_Click()
         return;
     // Asked before anything goes on the line.
     if (plan->referenceOverdue(verify::localTimeText())) {
-        if (!m_main.messageBox().confirm("The reference instrument was due on " + plan->instrumentDue +
-                                             ". Start anyway? The report will say so on its first page.",
+        if (!m_main.messageBox().confirm(fill(OT_TR("Ortavel", "The reference instrument was due on %1. Start "
+                                                               "anyway? The report will say so on its first page."),
+                                              {plan->instrumentDue}),
                                          kTitle))
             return;
         plan->overdueAccepted = true;
@@ -222,8 +225,9 @@ void FrmVerify::cmdStart_Click()
     if (read.rangeProblem) {
         auto typed = typedRange();
         if (!typed) {
-            tell("The run does not start: " + *read.rangeProblem +
-                 ". Type the range (low and high) beside \"Range\" to verify against it.");
+            tell(fill(OT_TR("Ortavel", "The run does not start: %1. Type the range (low and high) beside "
+                                       "\"Range\" to verify against it."),
+                      {*read.rangeProblem}));
             return;
         }
         typed->decimals = read.identity.range.decimals;
@@ -233,7 +237,7 @@ void FrmVerify::cmdStart_Click()
     const bool asLeft = m_asFound.has_value() || chkAsLeftOnly.checked();
     if (asLeft && m_asFound) {
         if (const auto problem = verify::joinProblem(m_asFound->identity(), read.identity)) {
-            tell("The as-left run does not join the as-found run: " + *problem + ".");
+            tell(fill(OT_TR("Ortavel", "The as-left run does not join the as-found run: %1."), {*problem}));
             return;
         }
     }
@@ -283,7 +287,9 @@ void FrmVerify::cmdTake_Click()
         return;
     }
     if (!ownTransmitterSelected()) {
-        tell("The transmitter " + m_held.address + " is no longer selected in the main window; no reading is taken.");
+        tell(fill(OT_TR("Ortavel", "The transmitter %1 is no longer selected in the main window; no reading is "
+                                   "taken."),
+                  {m_held.address}));
         return;
     }
     const int step = r->currentStep();
@@ -297,7 +303,8 @@ void FrmVerify::cmdTake_Click()
         const std::string typed = txtReference.text();
         // The nominal the box was given, unchanged, was not read off anything.
         if (!r->setReference(s.record, typed == m_shownReference ? std::string() : typed)) {
-            tell("Reference: type the reading of the reference instrument, or leave it empty for the nominal.");
+            tell(OT_TR("Ortavel",
+                       "Reference: type the reading of the reference instrument, or leave it empty for the nominal."));
             return;
         }
         const std::string current = txtCurrent.text();
@@ -305,7 +312,7 @@ void FrmVerify::cmdTake_Click()
         if (current.find_first_not_of(' ') != std::string::npos) {
             const auto values = verify::currentList(current);
             if (!values || values->size() != 1 || !values->front()) {
-                tell("mA: the meter's reading of the output from 0 to 24 mA, or leave it empty.");
+                tell(OT_TR("Ortavel", "mA: the meter's reading of the output from 0 to 24 mA, or leave it empty."));
                 return;
             }
             currentMa = values->front();
@@ -345,7 +352,9 @@ void FrmVerify::tmrDwell_Timer()
         tmrDwell.setEnabled(false);
         m_dwelling = -1;
         showState();
-        tell("The transmitter " + m_held.address + " is no longer selected in the main window; no reading is taken.");
+        tell(fill(OT_TR("Ortavel", "The transmitter %1 is no longer selected in the main window; no reading is "
+                                   "taken."),
+                  {m_held.address}));
         return;
     }
     if (--m_dwellLeftSeconds > 0) {
@@ -377,13 +386,16 @@ void FrmVerify::tmrSample_Timer()
         r->repeatStep(m_taking);
         m_taking = -1;
         showState();
-        tell("The transmitter " + m_held.address + " is no longer selected in the main window; the reading stopped.");
+        tell(fill(OT_TR("Ortavel", "The transmitter %1 is no longer selected in the main window; the reading "
+                                   "stopped."),
+                  {m_held.address}));
         return;
     }
     r->addStepSample(m_taking, m_main.Comm_Send(m_held.address, std::string(cmd::Pressure)));
     if (--m_samplesLeft > 0) {
-        lblProgress.setCaption("Sample " + std::to_string(r->plan().samples - m_samplesLeft + 1) + " of " +
-                               std::to_string(r->plan().samples));
+        lblProgress.setCaption(
+            fill(OT_TR("Ortavel", "Sample %1 of %2"),
+                 {std::to_string(r->plan().samples - m_samplesLeft + 1), std::to_string(r->plan().samples)}));
         return;
     }
     finishPoint();
@@ -446,7 +458,7 @@ void FrmVerify::showState()
 {
     const verify::Run *r = run();
     const bool running = r != nullptr && !r->done();
-    cmdStart.setCaption(m_asFound ? "Start as left" : "Start as found");
+    cmdStart.setCaption(m_asFound ? OT_TR("Ortavel", "Start as left") : OT_TR("Ortavel", "Start as found"));
     cmdStart.setEnabled(!taking() && !dwelling() && !running && !m_asLeft);
     chkAsLeftOnly.setEnabled(!m_asFound && !m_asLeft);
     for (Control *control :
@@ -467,11 +479,12 @@ void FrmVerify::showState()
     txtCurrent.setEnabled(step != nullptr && idle && step->step.kind == verify::StepKind::Point);
     cmdSavePdf.setEnabled(r != nullptr && r->done());
     cmdSaveCsv.setEnabled(r != nullptr && r->done());
-    lblProgress.setCaption(taking()     ? "Sample 1 of " + std::to_string(r->plan().samples)
-                           : dwelling() ? "Dwell: " + std::to_string(m_dwellLeftSeconds) + " s left; Take reads now"
-                                        : std::string());
+    lblProgress.setCaption(
+        taking()     ? fill(OT_TR("Ortavel", "Sample %1 of %2"), {"1", std::to_string(r->plan().samples)})
+        : dwelling() ? fill(OT_TR("Ortavel", "Dwell: %1 s left; Take reads now"), {std::to_string(m_dwellLeftSeconds)})
+                     : std::string());
     if (r == nullptr) {
-        lblPoint.setCaption("Choose the plan, then Start.");
+        lblPoint.setCaption(OT_TR("Ortavel", "Choose the plan, then Start."));
     } else if (running && step->step.kind != verify::StepKind::Point) {
         lblPoint.setCaption(stepPrompt(*r));
         if (idle)
@@ -479,34 +492,40 @@ void FrmVerify::showState()
     } else if (running) {
         const verify::Point &p = r->points()[static_cast<std::size_t>(step->record)];
         const std::string nominal = r->identity().range.text(p.nominal);
-        lblPoint.setCaption("Point " + std::to_string(step->record + 1) + " of " + std::to_string(r->points().size()) +
-                            " (" + std::string(directionName(p.planned.direction)) + "): apply " + nominal + " " +
-                            r->identity().range.unit);
+        lblPoint.setCaption(fill(OT_TR("Ortavel", "Point %1 of %2 (%3): apply %4 %5"),
+                                 {std::to_string(step->record + 1), std::to_string(r->points().size()),
+                                  directionName(p.planned.direction), nominal, r->identity().range.unit}));
         if (idle) {
             m_shownReference = nominal;
             txtReference.setText(nominal);
         }
     } else {
-        lblPoint.setCaption(m_asLeft ? "As left run done" : "As found run done: adjust, then Start as left");
+        lblPoint.setCaption(m_asLeft ? OT_TR("Ortavel", "As left run done")
+                                     : OT_TR("Ortavel", "As found run done: adjust, then Start as left"));
     }
-    lblVerdict.setCaption(r != nullptr && r->done() ? "Verdict: " + std::string(verify::verdictName(r->verdict()))
-                                                    : std::string());
+    lblVerdict.setCaption(r != nullptr && r->done()
+                              ? fill(OT_TR("Ortavel", "Verdict: %1"), {verify::verdictName(r->verdict())})
+                              : std::string());
     std::string hysteresis;
     if (r != nullptr) {
+        // Values at nominals: the list itself is no text to translate.
+        std::string values;
         for (const verify::SheetHysteresis &h : verify::sheetOf(*r, "").hysteresis)
-            hysteresis += (hysteresis.empty() ? "Hysteresis (% of span): " : ", ") + h.nominal + ": " + h.pctOfSpan;
+            values += (values.empty() ? "" : ", ") + h.nominal + ": " + h.pctOfSpan;
+        if (!values.empty())
+            hysteresis = fill(OT_TR("Ortavel", "Hysteresis (% of span): %1"), {values});
     }
     // A guideline's run shows what its procedure reports instead: h there is over the whole sequence.
     if (r != nullptr && r->plan().procedure != verify::Procedure::Plan) {
-        hysteresis.clear();
+        std::vector<std::string> characteristics;
         for (const verify::SheetCharacteristic &c : verify::sheetOf(*r, "").characteristics)
-            hysteresis += (hysteresis.empty() ? "" : "; ") + verify::characteristicText(c, r->identity().range.unit);
+            characteristics.push_back(verify::characteristicText(c, r->identity().range.unit));
+        hysteresis = joinTexts(characteristics, OT_TR("Ortavel", "; "));
     }
     lblHysteresis.setCaption(hysteresis);
-    lblAsFound.setCaption(m_asFound && m_asLeft
-                              ? "As found: " + std::string(verify::verdictName(m_asFound->verdict())) +
-                                    " (kept until this window closes)"
-                              : std::string());
+    lblAsFound.setCaption(m_asFound && m_asLeft ? fill(OT_TR("Ortavel", "As found: %1 (kept until this window closes)"),
+                                                       {verify::verdictName(m_asFound->verdict())})
+                                                : std::string());
     if (onRowsChanged)
         onRowsChanged();
 }
@@ -533,14 +552,14 @@ bool FrmVerify::numberReport()
     const std::string today = verify::localTimeText().substr(0, 10);
     const auto number = numbers->next(std::stoi(today.substr(0, 4)));
     if (!number) {
-        tell("The report has no number, and is not saved: " + numbers->errorString() + ".");
+        tell(fill(OT_TR("Ortavel", "The report has no number, and is not saved: %1."), {numbers->errorString()}));
         return false;
     }
     m_reportNumber = number->text;
     m_issued = today;
-    lblReport.setCaption("Report " + number->text + " (" + number->source + ")");
+    lblReport.setCaption(fill(OT_TR("Ortavel", "Report %1 (%2)"), {number->text, number->source}));
     if (number->fellBack)
-        tell("Report " + number->text + " is numbered by " + number->source + ".");
+        tell(fill(OT_TR("Ortavel", "Report %1 is numbered by %2."), {number->text, number->source}));
     return true;
 }
 
@@ -548,13 +567,14 @@ std::string FrmVerify::stepPrompt(const verify::Run &run) const
 {
     const verify::Step &step = run.steps()[static_cast<std::size_t>(run.currentStep())].step;
     if (step.kind == verify::StepKind::Zero)
-        return "Zero reading (M" + std::to_string(step.series) + (step.zeroBefore ? ", before" : ", after") +
-               "): vent, then Take";
+        return fill(step.zeroBefore ? OT_TR("Ortavel", "Zero reading (M%1, before): vent, then Take")
+                                    : OT_TR("Ortavel", "Zero reading (M%1, after): vent, then Take"),
+                    {std::to_string(step.series)});
     const auto preloads = std::count_if(run.steps().begin(), run.steps().end(), [](const verify::RunStep &s) {
         return s.step.kind == verify::StepKind::Preload;
     });
-    return "Preload " + std::to_string(step.preload) + " of " + std::to_string(preloads) +
-           ": apply full scale, hold, vent; then Take";
+    return fill(OT_TR("Ortavel", "Preload %1 of %2: apply full scale, hold, vent; then Take"),
+                {std::to_string(step.preload), std::to_string(preloads)});
 }
 
 void FrmVerify::cmdSavePdf_Click()

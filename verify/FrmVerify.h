@@ -12,6 +12,7 @@
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
 #include "mainwin/HeldTransmitter.h"
+#include "text/OperatorText.h"
 
 #include <cstdint>
 #include <functional>
@@ -39,72 +40,74 @@ public:
     static constexpr int kDefaultDwellSeconds = 30;
 
     explicit FrmVerify(Ortavel &main);
+    // The main window it works through, and whose choices it follows.
+    Ortavel &mainWindow() const { return m_main; }
 
-    Label lblPoints{"lblPoints", "Points (% of range):"};
+    Label lblPoints{"lblPoints", OT_TR("Ortavel", "Points (% of range):")};
     TextBox txtPoints{"txtPoints", "0,25,50,75,100"};
-    CheckBox chkUpDown{"chkUpDown", "And back down (hysteresis)"};
-    Label lblTolerance{"lblTolerance", "Tolerance (% of span):"};
+    CheckBox chkUpDown{"chkUpDown", OT_TR("Ortavel", "And back down (hysteresis)")};
+    Label lblTolerance{"lblTolerance", OT_TR("Ortavel", "Tolerance (% of span):")};
     TextBox txtTolerance{"txtTolerance", "0.25"};
-    Label lblSamples{"lblSamples", "Samples per point:"};
+    Label lblSamples{"lblSamples", OT_TR("Ortavel", "Samples per point:")};
     TextBox txtSamples{"txtSamples", "5"};
-    Label lblRange{"lblRange", "Range if DL, DH cannot be read:"};
+    Label lblRange{"lblRange", OT_TR("Ortavel", "Range if DL, DH cannot be read:")};
     TextBox txtRangeLow{"txtRangeLow", ""};
     TextBox txtRangeHigh{"txtRangeHigh", ""};
-    Label lblOperator{"lblOperator", "Operator:"};
+    Label lblOperator{"lblOperator", OT_TR("Ortavel", "Operator:")};
     TextBox txtOperator{"txtOperator", ""};
-    Label lblInstrument{"lblInstrument", "Reference instrument:"};
+    Label lblInstrument{"lblInstrument", OT_TR("Ortavel", "Reference instrument:")};
     TextBox txtInstrument{"txtInstrument", ""};
-    Label lblSerial{"lblSerial", "Its serial number:"};
+    Label lblSerial{"lblSerial", OT_TR("Ortavel", "Its serial number:")};
     TextBox txtSerial{"txtSerial", ""};
-    Label lblCertificate{"lblCertificate", "Its certificate:"};
+    Label lblCertificate{"lblCertificate", OT_TR("Ortavel", "Its certificate:")};
     TextBox txtCertificate{"txtCertificate", ""};
-    Label lblDue{"lblDue", "Due (YYYY-MM-DD):"};
+    Label lblDue{"lblDue", OT_TR("Ortavel", "Due (YYYY-MM-DD):")};
     TextBox txtDue{"txtDue", ""};
-    Label lblUncertainty{"lblUncertainty", "Its uncertainty (U, k):"};
+    Label lblUncertainty{"lblUncertainty", OT_TR("Ortavel", "Its uncertainty (U, k):")};
     TextBox txtUncertainty{"txtUncertainty", ""};
-    Label lblDecision{"lblDecision", "Decision rule:"};
+    Label lblDecision{"lblDecision", OT_TR("Ortavel", "Decision rule:")};
     ComboBox cmbDecision{"cmbDecision"};
-    Label lblOrganisation{"lblOrganisation", "Organisation:"};
+    Label lblOrganisation{"lblOrganisation", OT_TR("Ortavel", "Organisation:")};
     TextBox txtOrganisation{"txtOrganisation", ""};
-    Label lblAddress{"lblAddress", "Its address:"};
+    Label lblAddress{"lblAddress", OT_TR("Ortavel", "Its address:")};
     TextBox txtAddress{"txtAddress", ""};
-    Label lblPrefix{"lblPrefix", "Report number prefix:"};
+    Label lblPrefix{"lblPrefix", OT_TR("Ortavel", "Report number prefix:")};
     TextBox txtPrefix{"txtPrefix", ""};
-    Label lblPlace{"lblPlace", "Place of the work:"};
+    Label lblPlace{"lblPlace", OT_TR("Ortavel", "Place of the work:")};
     TextBox txtPlace{"txtPlace", ""};
-    Label lblCustomer{"lblCustomer", "Customer or owner:"};
+    Label lblCustomer{"lblCustomer", OT_TR("Ortavel", "Customer or owner:")};
     TextBox txtCustomer{"txtCustomer", ""};
-    Label lblTag{"lblTag", "Tag:"};
+    Label lblTag{"lblTag", OT_TR("Ortavel", "Tag:")};
     TextBox txtTag{"txtTag", ""};
-    Label lblLocation{"lblLocation", "Location:"};
+    Label lblLocation{"lblLocation", OT_TR("Ortavel", "Location:")};
     TextBox txtLocation{"txtLocation", ""};
-    Label lblAmbient{"lblAmbient", "Ambient (\u00b0C, %RH, hPa):"};
+    Label lblAmbient{"lblAmbient", OT_TR("Ortavel", "Ambient (°C, %RH, hPa):")};
     TextBox txtAmbient{"txtAmbient", ""};
-    Label lblDepartures{"lblDepartures", "Departures from the method:"};
+    Label lblDepartures{"lblDepartures", OT_TR("Ortavel", "Departures from the method:")};
     TextBox txtDepartures{"txtDepartures", ""};
-    Label lblNote{"lblNote", "Note:"};
+    Label lblNote{"lblNote", OT_TR("Ortavel", "Note:")};
     TextBox txtNote{"txtNote", ""};
-    CheckBox chkAsLeftOnly{"chkAsLeftOnly", "As left only (new installation)"};
-    Button cmdStart{"cmdStart", "Start as found"};
+    CheckBox chkAsLeftOnly{"chkAsLeftOnly", OT_TR("Ortavel", "As left only (new installation)")};
+    Button cmdStart{"cmdStart", OT_TR("Ortavel", "Start as found")};
     Label lblPoint{"lblPoint", ""};
-    Label lblReference{"lblReference", "Reference:"};
+    Label lblReference{"lblReference", OT_TR("Ortavel", "Reference:")};
     TextBox txtReference{"txtReference", ""};
     Label lblCurrent{"lblCurrent", "mA:"};
     TextBox txtCurrent{"txtCurrent", ""};
-    Button cmdTake{"cmdTake", "Take reading"};
-    Button cmdRepeat{"cmdRepeat", "Repeat point"};
-    Button cmdSkip{"cmdSkip", "Skip"};
+    Button cmdTake{"cmdTake", OT_TR("Ortavel", "Take reading")};
+    Button cmdRepeat{"cmdRepeat", OT_TR("Ortavel", "Repeat point")};
+    Button cmdSkip{"cmdSkip", OT_TR("Ortavel", "Skip")};
     Label lblProgress{"lblProgress", ""};
     Label lblVerdict{"lblVerdict", ""};
     Label lblHysteresis{"lblHysteresis", ""};
     Label lblAsFound{"lblAsFound", ""};
     Label lblReport{"lblReport", ""};
-    Button cmdSavePdf{"cmdSavePdf", "Save certificate..."};
-    Button cmdSaveCsv{"cmdSaveCsv", "Save CSV..."};
+    Button cmdSavePdf{"cmdSavePdf", OT_TR("Ortavel", "Save certificate...")};
+    Button cmdSaveCsv{"cmdSaveCsv", OT_TR("Ortavel", "Save CSV...")};
     Timer tmrSample{"tmrSample", kSampleMs};
-    Label lblProcedure{"lblProcedure", "Procedure:"};
+    Label lblProcedure{"lblProcedure", OT_TR("Ortavel", "Procedure:")};
     ComboBox cmbProcedure{"cmbProcedure"};
-    Label lblDwell{"lblDwell", "Dwell before each reading (s):"};
+    Label lblDwell{"lblDwell", OT_TR("Ortavel", "Dwell before each reading (s):")};
     TextBox txtDwell{"txtDwell", ""};
     Timer tmrDwell{"tmrDwell", kDwellTickMs};
 

@@ -1,5 +1,7 @@
 #include "Procedure.h"
 
+#include "text/OperatorText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -306,7 +308,7 @@ std::string_view procedureName(Procedure p)
 {
     switch (p) {
     case Procedure::Plan:
-        return "plan";
+        return OT_TR("Ortavel", "plan");
     case Procedure::DkdA:
         return "dkd-a";
     case Procedure::DkdB:
@@ -316,7 +318,7 @@ std::string_view procedureName(Procedure p)
     case Procedure::Cg17Basic:
         return "cg17-basic";
     }
-    return "plan";
+    return OT_TR("Ortavel", "plan");
 }
 
 std::optional<Procedure> procedureFromName(std::string_view name)
@@ -332,17 +334,17 @@ std::string_view procedureTitle(Procedure p)
 {
     switch (p) {
     case Procedure::Plan:
-        return "Free plan";
+        return OT_TR("Ortavel", "Free plan");
     case Procedure::DkdA:
-        return "DKD-R 6-1 (03/2014) sequence A";
+        return OT_TR("Ortavel", "DKD-R 6-1 (03/2014) sequence A");
     case Procedure::DkdB:
-        return "DKD-R 6-1 (03/2014) sequence B";
+        return OT_TR("Ortavel", "DKD-R 6-1 (03/2014) sequence B");
     case Procedure::DkdC:
-        return "DKD-R 6-1 (03/2014) sequence C";
+        return OT_TR("Ortavel", "DKD-R 6-1 (03/2014) sequence C");
     case Procedure::Cg17Basic:
-        return "EURAMET cg-17 (v2.0) basic procedure";
+        return OT_TR("Ortavel", "EURAMET cg-17 (v2.0) basic procedure");
     }
-    return "Free plan";
+    return OT_TR("Ortavel", "Free plan");
 }
 
 std::vector<Step> stepsOf(Procedure p, const std::vector<double> &planPoints, bool upDown)

@@ -2,6 +2,7 @@
 
 #include "Procedure.h"
 #include "link/Numbers.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +18,10 @@ struct CharacteristicKind {
     const char *name;
 };
 
-constexpr CharacteristicKind kRepeatability{"repeatability_b", "Repeatability b"};
-constexpr CharacteristicKind kHysteresis{"hysteresis_h", "Hysteresis h"};
-constexpr CharacteristicKind kZeroDeviation{"zero_deviation_f0", "Zero deviation f0"};
-constexpr CharacteristicKind kLinearity{"linearity", "Linearity"};
+constexpr CharacteristicKind kRepeatability{"repeatability_b", OT_TR("Ortavel", "Repeatability b")};
+constexpr CharacteristicKind kHysteresis{"hysteresis_h", OT_TR("Ortavel", "Hysteresis h")};
+constexpr CharacteristicKind kZeroDeviation{"zero_deviation_f0", OT_TR("Ortavel", "Zero deviation f0")};
+constexpr CharacteristicKind kLinearity{"linearity", OT_TR("Ortavel", "Linearity")};
 constexpr CharacteristicKind kKinds[] = {kRepeatability, kHysteresis, kZeroDeviation, kLinearity};
 
 std::string zeroName(const SheetZero &z)
@@ -86,8 +87,8 @@ void addProcedureFigures(RunSheet &sheet, const Run &run)
 std::string characteristicText(const SheetCharacteristic &c, const std::string &unit)
 {
     if (c.value == "-")
-        return c.name + ": - (a reading is missing)";
-    return c.name + ": " + c.value + " " + unit + " (" + c.pctOfSpan + " % of span)";
+        return fill(OT_TR("Ortavel", "%1: - (a reading is missing)"), {c.name});
+    return fill(OT_TR("Ortavel", "%1: %2 %3 (%4 % of span)"), {c.name, c.value, unit, c.pctOfSpan});
 }
 
 std::vector<std::pair<std::string, std::string>> procedureFacts(const RunSheet &sheet)

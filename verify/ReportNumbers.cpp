@@ -1,6 +1,7 @@
 #include "ReportNumbers.h"
 
 #include "link/SettingsStore.h"
+#include "text/OperatorText.h"
 
 #include <cctype>
 #include <charconv>
@@ -12,7 +13,7 @@ namespace ortavel::verify {
 namespace {
 constexpr const char *kCounterApplication = "Ortavel";
 constexpr const char *kCounterSection = "Verification";
-constexpr const char *kLocalSource = "the local counter";
+constexpr const char *kLocalSource = OT_TR("Ortavel", "the local counter");
 } // namespace
 
 std::string reportNumberText(const std::string &prefix, int year, int sequence)
@@ -52,8 +53,9 @@ std::optional<int> LocalReportNumbers::last(int year)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     // Counting again from 1 would hand out numbers already printed.
     if (error != std::errc() || end != text.data() + text.size() || value < 0) {
-        m_error = "the local report counter " + key(year) + " holds \"" + text + "\", not a count: correct it in " +
-                  kCounterApplication + "'s settings";
+        m_error =
+            fill(OT_TR("Ortavel", "the local report counter %1 holds \"%2\", not a count: correct it in %3's settings"),
+                 {key(year), text, kCounterApplication});
         return std::nullopt;
     }
     return value;
@@ -65,11 +67,11 @@ std::optional<ReportNumber> LocalReportNumbers::next(int year)
     if (!sequence)
         return std::nullopt;
     if (*sequence == std::numeric_limits<int>::max()) {
-        m_error = "the local report counter " + key(year) + " is used up";
+        m_error = fill(OT_TR("Ortavel", "the local report counter %1 is used up"), {key(year)});
         return std::nullopt;
     }
     if (!m_settings.setValue(kCounterApplication, kCounterSection, key(year), std::to_string(*sequence + 1))) {
-        m_error = "cannot keep the local report counter in the settings";
+        m_error = OT_TR("Ortavel", "cannot keep the local report counter in the settings");
         return std::nullopt;
     }
     return ReportNumber{reportNumberText(m_prefix, year, *sequence + 1), kLocalSource};

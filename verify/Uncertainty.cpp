@@ -1,6 +1,7 @@
 #include "Uncertainty.h"
 
 #include "link/Numbers.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 #include <array>
@@ -131,13 +132,13 @@ std::string_view decisionRuleName(DecisionRule rule)
 {
     switch (rule) {
     case DecisionRule::Simple:
-        return "simple";
+        return OT_TR("Ortavel", "simple");
     case DecisionRule::Guarded:
-        return "guarded";
+        return OT_TR("Ortavel", "guarded");
     case DecisionRule::Conditional:
         break;
     }
-    return "conditional";
+    return OT_TR("Ortavel", "conditional");
 }
 
 std::optional<DecisionRule> decisionRuleFromName(std::string_view name)
@@ -153,15 +154,18 @@ std::string_view decisionRuleText(DecisionRule rule)
 {
     switch (rule) {
     case DecisionRule::Simple:
-        return "Simple acceptance: a point passes when |error| <= tolerance; the uncertainty is stated, not deducted.";
+        return OT_TR("Ortavel", "Simple acceptance: a point passes when |error| <= tolerance; the uncertainty is "
+                                "stated, not deducted.");
     case DecisionRule::Guarded:
-        return "Guarded acceptance: a point passes only when |error| <= tolerance - U, the expanded uncertainty "
-               "(k = 2) serving as a guard band inside the tolerance; every other point fails.";
+        return OT_TR("Ortavel", "Guarded acceptance: a point passes only when |error| <= tolerance - U, the "
+                                "expanded uncertainty (k = 2) serving as a guard band inside the tolerance; every "
+                                "other point fails.");
     case DecisionRule::Conditional:
         break;
     }
-    return "Non-binary acceptance with a guard band of U, the expanded uncertainty (k = 2): pass when |error| <= "
-           "tolerance - U, conditional pass up to the tolerance, conditional fail up to tolerance + U, fail beyond.";
+    return OT_TR("Ortavel", "Non-binary acceptance with a guard band of U, the expanded uncertainty (k = 2): pass "
+                            "when |error| <= tolerance - U, conditional pass up to the tolerance, conditional fail up "
+                            "to tolerance + U, fail beyond.");
 }
 
 std::string_view decisionName(Decision decision)

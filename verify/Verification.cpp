@@ -2,6 +2,7 @@
 
 #include "link/Commands.h"
 #include "link/Numbers.h"
+#include "text/OperatorText.h"
 
 #include <algorithm>
 #include <array>
@@ -32,41 +33,41 @@ constexpr double kSlack = 1e-9;
 
 std::string_view directionName(Direction direction)
 {
-    return direction == Direction::Up ? "up" : "down";
+    return direction == Direction::Up ? OT_TR("Ortavel", "up") : OT_TR("Ortavel", "down");
 }
 
 std::string_view resultName(PointResult result)
 {
     switch (result) {
     case PointResult::Pass:
-        return "pass";
+        return OT_TR("Ortavel", "pass");
     case PointResult::Fail:
-        return "fail";
+        return OT_TR("Ortavel", "fail");
     case PointResult::Skipped:
-        return "skipped";
+        return OT_TR("Ortavel", "skipped");
     case PointResult::ConditionalPass:
-        return "conditional pass";
+        return OT_TR("Ortavel", "conditional pass");
     case PointResult::ConditionalFail:
-        return "conditional fail";
+        return OT_TR("Ortavel", "conditional fail");
     case PointResult::NotRead:
         break;
     }
-    return "not read";
+    return OT_TR("Ortavel", "not read");
 }
 
 std::string_view verdictName(Verdict verdict)
 {
     switch (verdict) {
     case Verdict::Pass:
-        return "PASS";
+        return OT_TR("Ortavel", "PASS");
     case Verdict::Fail:
-        return "FAIL";
+        return OT_TR("Ortavel", "FAIL");
     case Verdict::ConditionalPass:
-        return "CONDITIONAL PASS";
+        return OT_TR("Ortavel", "CONDITIONAL PASS");
     case Verdict::Incomplete:
         break;
     }
-    return "INCOMPLETE";
+    return OT_TR("Ortavel", "INCOMPLETE");
 }
 
 bool isJudged(PointResult result)
@@ -169,21 +170,21 @@ std::string fixedText(double value, int decimals)
 std::optional<std::string> Plan::problem() const
 {
     if (points.empty())
-        return "the plan has no points";
+        return OT_TR("Ortavel", "the plan has no points");
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (!std::isfinite(points[i]) || points[i] < 0 || points[i] > 100)
-            return "points lie from 0 to 100 % of the range";
+            return OT_TR("Ortavel", "points lie from 0 to 100 % of the range");
         if (i > 0 && points[i] <= points[i - 1])
-            return "points must increase";
+            return OT_TR("Ortavel", "points must increase");
     }
     if (!std::isfinite(tolerancePct) || tolerancePct <= 0)
-        return "the tolerance must be above 0";
+        return OT_TR("Ortavel", "the tolerance must be above 0");
     if (samples < 1 || samples > kMaxSamples)
-        return "samples per point lie from 1 to 100";
+        return OT_TR("Ortavel", "samples per point lie from 1 to 100");
     if (dwellSeconds < 0 || dwellSeconds > kMaxDwellSeconds)
-        return "the dwell lies from 0 to 3600 s";
+        return OT_TR("Ortavel", "the dwell lies from 0 to 3600 s");
     if (!instrumentDue.empty() && !isoDate(instrumentDue))
-        return "the reference's due date is written YYYY-MM-DD";
+        return OT_TR("Ortavel", "the reference's due date is written YYYY-MM-DD");
     return std::nullopt;
 }
 
@@ -422,9 +423,9 @@ IdentityRead readIdentity(const Ask &ask, const std::string &address,
     // Without its decimals the range still serves; the pressures show three.
     identity.range.decimals = dp && *dp >= 0 && *dp <= 4 ? *dp : 3;
     if (!low || !high)
-        read.rangeProblem = std::string("the display range (DL, DH) could not be read");
+        read.rangeProblem = std::string(OT_TR("Ortavel", "the display range (DL, DH) could not be read"));
     else if (*low == *high)
-        read.rangeProblem = std::string("the display range is empty (DL equals DH)");
+        read.rangeProblem = std::string(OT_TR("Ortavel", "the display range is empty (DL equals DH)"));
     else {
         identity.range.low = *low;
         identity.range.high = *high;

@@ -10,6 +10,12 @@ install(FILES ${ORTAVEL_QT_STYLES} DESTINATION bin/styles)
 if(ORTAVEL_QT_SQLDRIVERS)
   install(FILES ${ORTAVEL_QT_SQLDRIVERS} DESTINATION bin/sqldrivers)
 endif()
+# The window's translations, and Qt's own dialog texts in Chinese (a .qm is
+# the same file on every system: the build machine's Qt has it).
+install(FILES ${ORTAVEL_QM_FILES} DESTINATION bin/translations)
+if(EXISTS /usr/share/qt6/translations/qtbase_zh_CN.qm)
+  install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION bin/translations)
+endif()
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/copyright DESTINATION . RENAME copyright.txt)
 
 set(CPACK_GENERATOR NSIS)

@@ -27,16 +27,15 @@ TEST_P(RefusedOptionsTest, NamesTheProblem)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, RefusedOptionsTest,
-    ::testing::Values(Refused{{"--port-map", "7=/dev/pts/3"}, "N=PATH"}, Refused{{"--port-map", "1="}, "N=PATH"},
-                      Refused{{"--port-map"}, "needs a value"},
-                      Refused{{"--screenshot", "a.png", "--search-last", "0"}, "1 to 99"},
-                      Refused{{"--search-last", "100"}, "1 to 99"}, Refused{{"--search-last", "12x"}, "1 to 99"},
-                      Refused{{"--search"}, "--screenshot"}, Refused{{"--settings-dir", ""}, "needs a value"},
-                      Refused{{"--port", "1"}, "unknown option --port"},
-                      Refused{{"--window", "frmYHJZ"}, "--screenshot"},
-                      Refused{{"--screenshot", "a.png", "--window", "Ortavel"},
-                              "frmYHJZ or FrmOrtavelAbout, Traffic, Trend or Verification"},
-                      Refused{{"--history", "mysql:plant"}, "--history: "}));
+    ::testing::Values(
+        Refused{{"--port-map", "7=/dev/pts/3"}, "N=PATH"}, Refused{{"--port-map", "1="}, "N=PATH"},
+        Refused{{"--port-map"}, "needs a value"}, Refused{{"--screenshot", "a.png", "--search-last", "0"}, "1 to 99"},
+        Refused{{"--search-last", "100"}, "1 to 99"}, Refused{{"--search-last", "12x"}, "1 to 99"},
+        Refused{{"--search"}, "--screenshot"}, Refused{{"--settings-dir", ""}, "needs a value"},
+        Refused{{"--port", "1"}, "unknown option --port"}, Refused{{"--window", "frmYHJZ"}, "--screenshot"},
+        Refused{{"--screenshot", "a.png", "--window", "Ortavel"},
+                "frmYHJZ or FrmOrtavelAbout, Traffic, Trend or Verification"},
+        Refused{{"--history", "mysql:plant"}, "--history: "}, Refused{{"--language", "de"}, "spec, en or zh"}));
 
 TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
 {
@@ -44,7 +43,7 @@ TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
     const auto options = parseAppOptions(
         {
             "--search", "--port-map", "2=/dev/pts/4", "--screenshot", "shot.png", "--port-map", "1=/tmp/sim link",
-                "--search-last", "12", "--settings-dir", "/tmp/s"
+                "--search-last", "12", "--settings-dir", "/tmp/s", "--language", "zh"
 #if ORTAVEL_HISTORY
                 ,
                 "--history", "sqlite:/tmp/h.sqlite"
@@ -61,6 +60,7 @@ TEST(AppOptionsTest, TakesEveryOptionInAnyOrder)
     EXPECT_TRUE(options->search);
     EXPECT_EQ(options->searchLast, 12);
     EXPECT_EQ(options->settingsDir, "/tmp/s");
+    EXPECT_EQ(options->language, "zh");
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "support/FakeSerialPort.h"
 #include "support/MemoryHistory.h"
 #include "support/MemorySettingsStore.h"
+#include "text/OperatorText.h"
 #include "traffic/FrmTraffic.h"
 #include "trend/FrmTrend.h"
 #include "ui/AboutBox.h"
@@ -33,6 +34,7 @@
 #include "ui/TrafficWindow.h"
 #include "ui/TrendWindow.h"
 #include "ui/VerificationWindow.h"
+#include "ui/WindowLanguage.h"
 #include "verify/FrmVerify.h"
 
 #include <QAction>
@@ -67,6 +69,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -190,7 +193,8 @@ TEST_F(MainWindowTest, MenusHoldTheirEntries)
          ,
          "History(&H)..."
 #endif
-        },
+         ,
+         "Language(&L)"},
         {"Configuration(&G)", "Save Configuration...", "Compare with File...", "Apply File to Transmitters..."}};
     const QList<QAction *> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
@@ -352,20 +356,97 @@ void expectLaidOut(QWidget &window, const std::set<std::pair<std::string, std::s
     }
 }
 
-TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
+// Every text a person reads in the window: title, captions, menu entries, tool tips, list entries, table
+// headers, status panels; not what edit boxes hold.
+QStringList readableTexts(const QWidget &window)
 {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        texts << widget->toolTip();
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            texts << label->text();
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+            texts << button->text();
+        } else if (const auto *box = qobject_cast<const QGroupBox *>(widget)) {
+            texts << box->title();
+        } else if (const auto *list = qobject_cast<const QComboBox *>(widget)) {
+            texts << list->placeholderText();
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        } else if (const auto *table = qobject_cast<const QTableView *>(widget); table && table->model()) {
+            for (int column = 0; column < table->model()->columnCount(); ++column)
+                texts << table->model()->headerData(column, Qt::Horizontal).toString();
+        }
+    }
+    for (const QAction *action : window.findChildren<QAction *>())
+        texts << action->text() << action->toolTip();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// Units, letter codes and names that read the same in every language.
+const QStringList kKeptWords = {
+    "mA",      "kPa",  "MPa",   "Mpa", "Pa",  "Bar",     "bar",  "mbar",   "mBar",       "psi",     "mmHg",
+    "mmH2O",   "mH2O", "inH2O", "hPa", "RH",  "ms",      "min",  "p95",    "SL",         "SH",      "DL",
+    "DH",      "OL",   "OH",    "UT",  "ID",  "RP",      "ERR",  "EER",    "PDF",        "PNG",     "CSV",
+    "JSON",    "COM",  "TCP",   "RFC", "DKD", "EURAMET", "ILAC", "SQLite", "PostgreSQL", "Ortavel", "Kavrin",
+    "English", "Ver",  "FS",    "TUR", "SHA", "USB",     "RS",   "Qt",     "YYYY",       "MM",      "DD"};
+
+// In English no Chinese character is left; in Chinese no English word but units and codes.
+void expectSpoken(const QWidget &window, TextLanguage language)
+{
+    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z0-9]*"));
+    // Paths, file names, mail addresses, codes with digits (com1, A1) and procedure codes are values in every language;
+    // a single letter is an access key or a symbol.
+    static const QRegularExpression path(
+        QStringLiteral("\\S*[/@]\\S*|\\w+\\.\\w+|\\b\\w+-\\w+\\b|\\b\\w*\\d\\w*\\b|\\b[A-Za-z]\\b"));
+    for (QString text : readableTexts(window)) {
+        text.remove(path);
+        if (language == TextLanguage::English) {
+            // The Chinese choice of language is named in Chinese.
+            EXPECT_FALSE(text != QStringLiteral("中文") && text.contains(chinese)) << text.toStdString();
+        } else if (language == TextLanguage::Chinese) {
+            for (auto words = word.globalMatch(text); words.hasNext();) {
+                const QString found = words.next().captured();
+                EXPECT_TRUE(kKeptWords.contains(found)) << found.toStdString() << " in " << text.toStdString();
+            }
+        }
+    }
+}
+
+constexpr TextLanguage kLanguages[] = {TextLanguage::Specified, TextLanguage::English, TextLanguage::Chinese};
+
+// Each window in each language: every control in its place however long its texts, and no text left in the other
+// language.
+TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlaceInEachLanguage)
+{
+    WindowLanguage language;
+    const auto speak = [&language](TextLanguage chosen) {
+        ASSERT_TRUE(language.choose(chosen)) << textLanguageCode(chosen);
+        QApplication::processEvents();
+    };
     // At the first access level, then with every control shown.
-    expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    for (const TextLanguage chosen : kLanguages) {
+        SCOPED_TRACE(textLanguageCode(chosen));
+        speak(chosen);
+        expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    }
     model.txtPass.setText(std::string(kFactoryCode));
-    QApplication::processEvents();
-    expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+    for (const TextLanguage chosen : kLanguages) {
+        SCOPED_TRACE(textLanguageCode(chosen));
+        speak(chosen);
+        expectLaidOut(window, {{model.cmdReFresh.name(), model.txtPass.name()}});
+        expectSpoken(window, chosen);
+    }
     QtSystemTools tools;
     const HistoryReads reads{history.store, {}, "sqlite:/tmp/history.sqlite"};
     const auto menu = addToolWindows(windows, model, tools, nullptr, &reads);
     // The configuration windows open for a file the menu checked, on a transmitter chosen.
     menu->chooseOpenFile = [] { return std::optional<std::string>("office.json"); };
     menu->readConfiguration = [](const std::string &, std::string &) {
-        return std::optional(cli::BackupFile{{{"unit", "1"}}, {"calibration"}, {}, false, "01", "PT", "A1", "2.10"});
+        return std::optional(
+            cli::BackupFile{{{"unit", "1"}}, {"calibration"}, {}, false, "01", "QX820", "TT101", "2.10"});
     };
     model.OnlineList = {3};
     model.CMB_ADDR.addItem("01", 0);
@@ -388,7 +469,12 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
             calibration->model().txtPass.setText(std::string(kDisplayCode));
             QApplication::processEvents();
         }
-        expectLaidOut(*shown, {{"cmdExit", "txtPass"}});
+        for (const TextLanguage chosen : kLanguages) {
+            SCOPED_TRACE(textLanguageCode(chosen));
+            speak(chosen);
+            expectLaidOut(*shown, {{"cmdExit", "txtPass"}});
+            expectSpoken(*shown, chosen);
+        }
         if (auto *about = dynamic_cast<AboutBox *>(shown)) { // the texts take a wider box's room, not the logo
             const int logo = about->findChild<QLabel *>(QStringLiteral("Image1"))->width();
             about->resize(about->width() + 200, about->height());
@@ -402,6 +488,90 @@ TEST_F(MainWindowTest, EveryWindowHoldsEachControlInItsPlace)
                 EXPECT_NEAR(verification->view().widget(choice->name())->geometry().center().y(), rangeRow, 4);
         }
         shown->close();
+    }
+}
+
+// The menu's choice is ticked, kept for the next run and told to the view; one given for a run is told, not kept; the
+// reports follow the window unless given their own.
+TEST_F(MainWindowTest, LanguagesChosenInTheMenuAreTickedAndKept)
+{
+    std::vector<std::string> told;
+    LanguageChoice &choice = model.languageChoice();
+    choice.onLanguageChosen = [&told](const std::string &code) { told.push_back(code); };
+    const auto kept = [this](const char *key) {
+        return settings.value(Ortavel::kAppTitle, LanguageChoice::kSection, key, "");
+    };
+    const auto ticked = [this] {
+        std::string names;
+        for (const char *name : {"mnuLanguageSpec", "mnuLanguageEnglish", "mnuLanguageChinese", "mnuReportAsWindow",
+                                 "mnuReportSpec", "mnuReportEnglish", "mnuReportChinese"})
+            names += window.view().action(name)->isChecked() ? std::string(name) + " " : "";
+        return names;
+    };
+    window.view().action("mnuLanguageChinese")->trigger();
+    EXPECT_EQ(told, std::vector<std::string>{"zh"});
+    EXPECT_EQ(kept(LanguageChoice::kWindowKey), "zh");
+    EXPECT_EQ(ticked(), "mnuLanguageChinese mnuReportAsWindow ");
+    EXPECT_EQ(choice.reportLanguage(), "zh");
+    window.view().action("mnuReportEnglish")->trigger();
+    EXPECT_EQ(choice.reportLanguage(), "en");
+    EXPECT_EQ(kept(LanguageChoice::kReportKey), "en");
+
+    choice.start(std::string("spec"));
+    EXPECT_EQ(told.back(), "spec");
+    EXPECT_EQ(kept(LanguageChoice::kWindowKey), "zh");
+    EXPECT_EQ(ticked(), "mnuLanguageSpec mnuReportEnglish ");
+    choice.start(std::nullopt);
+    EXPECT_EQ(told.back(), "zh");
+    // A setting edited into something else counts as never made.
+    settings.setValue(Ortavel::kAppTitle, LanguageChoice::kSection, LanguageChoice::kWindowKey, "de");
+    choice.start(std::nullopt);
+    EXPECT_EQ(told.back(), "spec");
+}
+
+// A built text shows through the translations of its pattern and its parts, however deep; values stay as they are,
+// a "%1" among them too, and a text built once at the start outlives many built since from another pattern.
+TEST_F(MainWindowTest, BuiltTextsShowInTheChosenLanguageWithTheirValuesAsTheyAre)
+{
+    struct Row {
+        const char *name;
+        std::function<std::string()> build;
+        const char *chinese;
+    };
+    const Row rows[] = {
+        {"a report of two skipped groups",
+         [] {
+             return fill("Not written: %1", {joinTexts({fill("%1 (%2)", {"DL, DH", "no value read"}),
+                                                        fill("%1 (%2)", {"OL", "not a number"})},
+                                                       "; ")});
+         },
+         "未写入：DL, DH（未读取数值）；OL（不是数字）"},
+        {"a value that looks like a pattern",
+         [] {
+             return fill("Writing to %1 (%2 of %3)", {"%1", "2", "3"});
+         },
+         "正在写入 %1（第 2 个，共 3 个）"},
+        {"built before a flood of counts",
+         [] {
+             std::string first = fill("Press.%1", {"1"});
+             for (int i = 0; i < 5000; ++i)
+                 fill("%1 of %2 exchanges recorded", {std::to_string(i), std::to_string(i)});
+             return first;
+         },
+         "压力点1"},
+        {"a transmitter's own text", [] { return std::string("QX820"); }, "QX820"},
+    };
+    WindowLanguage language;
+    const auto *panel = window.statusBar()->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"));
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(language.choose(TextLanguage::Specified));
+        const std::string text = row.build();
+        model.StatusBar1.setPanel(1, text);
+        ASSERT_TRUE(language.choose(TextLanguage::Chinese));
+        EXPECT_EQ(panel->text(), QString::fromUtf8(row.chinese));
+        ASSERT_TRUE(language.choose(TextLanguage::Specified));
+        EXPECT_EQ(panel->text(), toQt(text));
     }
 }
 
@@ -580,6 +750,20 @@ TEST_F(EndToEndTest, SearchFindsTheDemoTransmittersAndReadsTheFirst)
     EXPECT_EQ(addresses->currentText(), "07");
     expectShowsTransmitter(7, "4800");
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
+
+    // What the search and the read left on show follows a change of language at once, and comes back as it was.
+    const auto *panel = window.statusBar()->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"));
+    const QString asSpecified = panel->text();
+    WindowLanguage language;
+    ASSERT_TRUE(language.choose(TextLanguage::Chinese));
+    EXPECT_NE(panel->text(), asSpecified);
+    for (const TextLanguage chosen : {TextLanguage::Chinese, TextLanguage::English}) {
+        SCOPED_TRACE(textLanguageCode(chosen));
+        ASSERT_TRUE(language.choose(chosen));
+        expectSpoken(window, chosen);
+    }
+    ASSERT_TRUE(language.choose(TextLanguage::Specified));
+    EXPECT_EQ(panel->text(), asSpecified);
 }
 
 // Recalibrate 01 in three points, save, reopen to the same table, close the main window with it open.

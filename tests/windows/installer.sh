@@ -26,6 +26,10 @@ for dll in "$build"/bin/Qt6*.dll "$build"/bin/sqldrivers/*.dll; do
   if [ -f "$dll" ] && [ "${dll##*/}" != Qt6Test.dll ]; then expected+=("bin/${dll#"$build/bin/"}"); fi
 done
 
+# The window's translations, and Qt's own dialog texts in Chinese when the build machine has them.
+expected+=(bin/translations/ortavel_en.qm bin/translations/ortavel_zh.qm)
+[ ! -f /usr/share/qt6/translations/qtbase_zh_CN.qm ] || expected+=(bin/translations/qtbase_zh_CN.qm)
+
 # Twice: the second is an upgrade, which removes the first silently.
 for round in install upgrade; do
   wine "$installer" /S "/D=$target" || { echo "the $round failed"; exit 1; }
